@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+
+// The platform without a screen, for kestravane-tool and the tests. Boxes are
+// written to standard error, carriage returns as line breaks; status lines are
+// dropped unless asked for. Everything shown is also remembered, so that the
+// tests can check what the player would have seen.
+namespace platform::headless {
+
+struct ShownBox {
+  BoxIcon icon;
+  std::string caption;
+  std::string text;  // exactly as given, carriage returns included
+};
+
+// Status lines go to standard error (and the record) only while shown.
+void ShowStatusLines(bool shown);
+// Boxes go to standard error unless muted; they are remembered either way.
+void MuteBoxes(bool muted);
+
+const std::vector<ShownBox>& Boxes();
+const std::vector<std::string>& StatusLines();
+void ForgetShown();
+
+}  // namespace platform::headless

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// Seconds since 1970-01-01 by the calendar clock.
+std::int64_t CalendarSeconds();
+
+// Full path of the running executable.
+std::string ExecutablePath();
+
+// The user's configuration directory: $XDG_CONFIG_HOME, else ~/.config.
+std::string UserConfigDirectory();
+
+// True when new files can be created in `directory`.
+bool DirectoryWritable(const std::string& directory);
+
+// True when `path` names an existing file.
+bool FileExists(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kestravane needs to build, test and run.
+# Idempotent: says nothing and touches nothing when every package is present.
+set -euo pipefail
+
+packages=(
+  build-essential cmake make pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libsimpleini-dev nlohmann-json3-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  clang libclang-rt-14-dev
+  fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
+
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
