@@ -32,6 +32,8 @@ class File {
   void Abandon();
 
   int error() const { return error_; }
+  // The file a replacement is written to until Commit() renames it.
+  const std::string& temporaryPath() const { return temporary_; }
 
  private:
   bool Fail();

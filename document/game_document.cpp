@@ -1,0 +1,3 @@
+#include "document/game_document.h"
+
+GameDocument Document;
