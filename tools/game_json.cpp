@@ -1,0 +1,37 @@
+#include "tools/game_json.h"
+
+namespace {
+
+nlohmann::ordered_json Layer(const std::int32_t (&values)[QuadrantCount]) {
+  nlohmann::ordered_json layer = nlohmann::ordered_json::array();
+  for (const std::int32_t value : values) layer.push_back(value);
+  return layer;
+}
+
+}  // namespace
+
+nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& state, const ScanLog& log) {
+  nlohmann::ordered_json game;
+  game["enemy_ships"] = state.EnemyShips;
+  game["ships_destroyed"] = state.ShipsDestroyed;
+  game["z"] = state.Z;
+  game["y"] = state.Y;
+  game["x"] = state.X;
+  game["scan_axis"] = state.ScanAxis;
+  game["difficulty"] = state.Difficulty;
+  game["fuel"] = state.Fuel.Value;
+  game["missiles"] = state.Missiles.Value;
+  game["fuel_maximum"] = state.Fuel.Maximum;
+  game["missiles_maximum"] = state.Missiles.Maximum;
+  game["star_icon"] = Layer(grid.StarIcon);
+  game["struck"] = Layer(grid.Struck);
+  game["enemy"] = Layer(grid.Enemy);
+  auto& scans = game["scan_log"] = nlohmann::ordered_json::array();
+  for (const SectorScan& scan : log.Sector) {
+    scans.push_back({{"scanned", scan.Scanned},
+                     {"ships", scan.Ships},
+                     {"destroyed", scan.Destroyed},
+                     {"remaining", scan.Remaining}});
+  }
+  return game;
+}

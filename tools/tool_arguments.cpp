@@ -1,0 +1,99 @@
+#include "tools/tool_arguments.h"
+
+#include <string_view>
+
+const char* const ToolUsage =
+    "Usage: kestravane-tool [--status] COMMAND ...\n"
+    "\n"
+    "Commands:\n"
+    "  new [--number N] [--difficulty 1|2|3] FILE\n"
+    "      Generate a new game exactly as the game's New command does and save it\n"
+    "      to FILE. N (0..4294967295) is the game number that seeds the universe;\n"
+    "      by default it comes from the clock, as when the game starts. Difficulty\n"
+    "      3 is Easy, 2 Normal (the default), 1 Hard. Prints \"Game number N\".\n"
+    "  show FILE\n"
+    "      Read the game document FILE exactly as the game does and print it as\n"
+    "      one JSON object. A document the game refuses prints the game's own\n"
+    "      message on standard error.\n"
+    "\n"
+    "Options:\n"
+    "  --status    also print the game's status line messages on standard error\n"
+    "  --help      show this help\n"
+    "\n"
+    "Exit status: 0 success, 1 the game refused or could not write the file,\n"
+    "2 a mistake on the command line.\n";
+
+namespace {
+
+std::optional<std::uint32_t> ParseNumber(std::string_view text) {
+  if (text.empty() || text.size() > 10) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + static_cast<std::uint64_t>(c - '0');
+  }
+  if (value > UINT32_MAX) return std::nullopt;
+  return static_cast<std::uint32_t>(value);
+}
+
+}  // namespace
+
+std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv, std::string& error) {
+  ToolRequest request;
+  bool haveCommand = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    const auto value = [&]() -> std::optional<std::string_view> {
+      if (i + 1 >= argc) return std::nullopt;
+      return std::string_view(argv[++i]);
+    };
+    if (argument == "--help" || argument == "-h") {
+      request.command = ToolRequest::Command::Help;
+      return request;
+    }
+    if (argument == "--status") {
+      request.showStatus = true;
+    } else if (!haveCommand) {
+      if (argument == "new") {
+        request.command = ToolRequest::Command::New;
+      } else if (argument == "show") {
+        request.command = ToolRequest::Command::Show;
+      } else {
+        error = "unknown command '" + std::string(argument) + "'";
+        return std::nullopt;
+      }
+      haveCommand = true;
+    } else if (request.command == ToolRequest::Command::New && argument == "--number") {
+      const auto text = value();
+      request.number = text ? ParseNumber(*text) : std::nullopt;
+      if (!request.number) {
+        error = "--number needs a whole number from 0 to 4294967295";
+        return std::nullopt;
+      }
+    } else if (request.command == ToolRequest::Command::New && argument == "--difficulty") {
+      const auto text = value();
+      if (!text || text->size() != 1 || (*text)[0] < '1' || (*text)[0] > '3') {
+        error = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
+        return std::nullopt;
+      }
+      request.difficulty = (*text)[0] - '0';
+    } else if (argument.starts_with("-") && argument != "-") {
+      error = "unknown option '" + std::string(argument) + "'";
+      return std::nullopt;
+    } else if (request.file.empty()) {
+      request.file = argument;
+    } else {
+      error = "more than one file name given";
+      return std::nullopt;
+    }
+  }
+  if (!haveCommand) {
+    error = "no command given";
+    return std::nullopt;
+  }
+  if (request.file.empty()) {
+    error = "missing file name";
+    return std::nullopt;
+  }
+  return request;
+}

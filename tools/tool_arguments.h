@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What the player asked kestravane-tool to do.
+struct ToolRequest {
+  enum class Command { Help, New, Show } command = Command::Help;
+  std::optional<std::uint32_t> number;  // game number; the clock's when absent
+  int difficulty = 2;
+  bool showStatus = false;
+  std::string file;
+};
+
+// Parses the command line. On a mistake returns nothing and sets `error`.
+std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv, std::string& error);
+
+extern const char* const ToolUsage;
