@@ -1,0 +1,150 @@
+#include "engine/generation.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+
+#include "engine/random.h"
+#include "platform/headless/headless.h"
+
+namespace {
+
+class GenerationTest : public ::testing::Test {
+ protected:
+  QuadrantGrid grid{};
+  GameState state;
+  ScanLog log{};
+
+  void SetUp() override {
+    platform::headless::ForgetShown();
+    state.Difficulty = 2;
+  }
+
+  void Generate(std::uint32_t seed) {
+    SeedRandom(seed);
+    ASSERT_EQ(GenerateGame(grid, state, log), 1);
+  }
+};
+
+bool Enemy(const QuadrantGrid& grid, int z, int y, int x) {
+  return z >= 0 && y >= 0 && x >= 0 && z < 9 && y < 9 && x < 9 && grid.Enemy[QuadrantIndex(z, y, x)];
+}
+
+// Takes the ships apart into straight runs of three; false if any ship is left over.
+bool SplitsIntoTwentyLines(const QuadrantGrid& grid) {
+  QuadrantGrid left = grid;
+  int lines = 0;
+  const int steps[3][3] = {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}};
+  // Backtracking over the first remaining ship keeps this exact for touching groups.
+  auto solve = [&](auto&& self) -> bool {
+    int first = -1;
+    for (int i = 0; i < QuadrantCount && first < 0; ++i)
+      if (left.Enemy[i]) first = i;
+    if (first < 0) return true;
+    const int z = first / 81, y = first / 9 % 9, x = first % 9;
+    for (const auto& step : steps) {
+      if (!Enemy(left, z + step[0], y + step[1], x + step[2]) ||
+          !Enemy(left, z + 2 * step[0], y + 2 * step[1], x + 2 * step[2]))
+        continue;
+      for (int k = 0; k < 3; ++k) left.Enemy[QuadrantIndex(z + k * step[0], y + k * step[1], x + k * step[2])] = 0;
+      ++lines;
+      if (self(self)) return true;
+      --lines;
+      for (int k = 0; k < 3; ++k) left.Enemy[QuadrantIndex(z + k * step[0], y + k * step[1], x + k * step[2])] = 1;
+    }
+    return false;
+  };
+  return solve(solve) && lines == BattleGroups;
+}
+
+}  // namespace
+
+TEST_F(GenerationTest, EveryLayerShowsEightyOneDifferentStarFields) {
+  for (const std::uint32_t seed : {0u, 1u, 4660u, 65535u, 4294967295u}) {
+    Generate(seed);
+    for (int z = 0; z < 9; ++z) {
+      std::set<int> icons;
+      for (int i = 0; i < 81; ++i) {
+        const int icon = grid.StarIcon[z * 81 + i];
+        EXPECT_GE(icon, FirstStarIcon);
+        EXPECT_LE(icon, LastStarIcon);
+        icons.insert(icon);
+      }
+      EXPECT_EQ(icons.size(), 81u) << "seed " << seed << " layer " << z;
+    }
+  }
+}
+
+TEST_F(GenerationTest, TwentyBattleGroupsOfThreeInStraightLines) {
+  for (std::uint32_t seed = 0; seed < 40; ++seed) {
+    Generate(seed * 2654435761u);
+    int ships = 0;
+    for (const std::int32_t enemy : grid.Enemy) ships += enemy;
+    EXPECT_EQ(ships, 60);
+    EXPECT_TRUE(SplitsIntoTwentyLines(grid)) << "seed " << seed;
+  }
+}
+
+TEST_F(GenerationTest, StartsAtTheEdgeOfTheCubeWithFullSupplies) {
+  state.Z = 8;
+  state.ShipsDestroyed = 5;
+  state.ScanAxis = ScanX;
+  grid.Struck[17] = 1;
+  log.Sector[3].Scanned = 1;
+  Generate(99);
+  EXPECT_EQ(state.Z, 0);
+  EXPECT_EQ(state.Y, 4);
+  EXPECT_EQ(state.X, 4);
+  EXPECT_EQ(state.ScanAxis, ScanZ);
+  EXPECT_EQ(state.EnemyShips, 60);
+  EXPECT_EQ(state.ShipsDestroyed, 0);
+  EXPECT_EQ(state.Missiles.Value, 240);
+  EXPECT_EQ(state.Missiles.Maximum, 240);
+  EXPECT_EQ(state.Fuel.Value, 100);
+  EXPECT_EQ(state.Fuel.Maximum, 100);
+  for (const std::int32_t struck : grid.Struck) ASSERT_EQ(struck, 0);
+  const ScanLog empty{};
+  EXPECT_EQ(std::memcmp(&log, &empty, sizeof log), 0);
+}
+
+TEST_F(GenerationTest, DifficultySetsTheSupplies) {
+  const int expected[][3] = {{3, 360, 150}, {2, 240, 100}, {1, 120, 50}};
+  for (const auto& [difficulty, missiles, fuel] : expected) {
+    state.Difficulty = difficulty;
+    Generate(5);
+    EXPECT_EQ(state.Missiles.Maximum, missiles);
+    EXPECT_EQ(state.Missiles.Value, missiles);
+    EXPECT_EQ(state.Fuel.Maximum, fuel);
+    EXPECT_EQ(state.Fuel.Value, fuel);
+  }
+}
+
+TEST_F(GenerationTest, LeavesFramesMinimaAndColoursAsTheWindowSetThem) {
+  state.Missiles.Frame = {61, 46, 125, 60};
+  state.Missiles.Color = 0x808080;
+  state.Fuel.Minimum = 0;
+  Generate(3);
+  EXPECT_EQ(state.Missiles.Frame.left, 61);
+  EXPECT_EQ(state.Missiles.Frame.bottom, 60);
+  EXPECT_EQ(state.Missiles.Color, 0x808080u);
+}
+
+TEST_F(GenerationTest, SameSeedSameUniverseAndTheSequenceCarriesOn) {
+  Generate(2024);
+  const QuadrantGrid first = grid;
+  Generate(2024);
+  EXPECT_EQ(std::memcmp(&first, &grid, sizeof grid), 0);
+  ASSERT_EQ(GenerateGame(grid, state, log), 1);
+  EXPECT_NE(std::memcmp(&first, &grid, sizeof grid), 0) << "a second game continues the sequence";
+}
+
+TEST_F(GenerationTest, AnnouncesTheSearchAndWhatItFound) {
+  platform::headless::ShowStatusLines(true);
+  Generate(1);
+  platform::headless::ShowStatusLines(false);
+  const auto& lines = platform::headless::StatusLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "Generating new game grid ...");
+  EXPECT_EQ(lines[1], "60 Roder ships detected in 20 battle groups ...");
+}
