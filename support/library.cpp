@@ -1,0 +1,47 @@
+#include "support/library.h"
+
+#include "engine/random.h"
+#include "platform/system.h"
+
+LibraryState Library;
+
+namespace {
+
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+void InitLibraryState() {
+  Library.ModulePath = platform::ExecutablePath();
+  Library.IniPath = IniPathFor(Library.ModulePath);
+  SeedRandom(RandomSeedFor(platform::CalendarSeconds()));
+}
+
+std::string PathBase(std::string_view path) {
+  const std::string_view name = FileNameOf(path);
+  const std::size_t nameStart = path.size() - name.size();
+  const std::size_t firstNonDot = name.find_first_not_of('.');
+  if (firstNonDot == std::string_view::npos) return std::string(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot < firstNonDot) return std::string(path);
+  return std::string(path.substr(0, nameStart + dot));
+}
+
+std::string IniPathFor(std::string_view modulePath) {
+  const std::string besideModule = PathBase(modulePath) + ".ini";
+  const std::string_view name = FileNameOf(besideModule);
+  const std::string directory(besideModule, 0, besideModule.size() - name.size());
+  if (platform::DirectoryWritable(directory)) return besideModule;
+  return platform::UserConfigDirectory() + "/" + std::string(name);
+}
+
+int LogicalHeight(int pixelsPerInch, int points) {
+  return static_cast<int>(pixelsPerInch / 72.0 * points);
+}
+
+std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {
+  return static_cast<std::uint32_t>(calendarSeconds & 0xFFFF);
+}

@@ -1,0 +1,112 @@
+#include "support/library.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/random.h"
+#include "platform/system.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(PathBase, DropsOnlyTheExtensionOfTheFileName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/usr/games/fleet.exe", "/usr/games/fleet"},
+      {"/usr/games/Fleet.EXE", "/usr/games/Fleet"},              // case is kept
+      {"/opt/kestravane-2.2/kestravane", "/opt/kestravane-2.2/kestravane"},  // dot in a folder
+      {"/home/player/.kestravane", "/home/player/.kestravane"},  // hidden file, no extension
+      {"/home/player/..kestravane", "/home/player/..kestravane"},
+      {"/home/player/.kestravane.bin", "/home/player/.kestravane"},
+      {"/srv/fleet.tar.gz", "/srv/fleet.tar"},
+      {"/srv/fleet.", "/srv/fleet"},
+      {"fleet.exe", "fleet"},
+      {"fleet", "fleet"},
+      {"", ""},
+  };
+  for (const auto& [path, base] : cases) EXPECT_EQ(PathBase(path), base) << path;
+}
+
+class TemporaryConfigHome : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "kestravane-library-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+    if (const char* previous = std::getenv("XDG_CONFIG_HOME")) savedConfigHome_ = previous;
+    setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
+  }
+
+  void TearDown() override {
+    if (savedConfigHome_) {
+      setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
+    } else {
+      unsetenv("XDG_CONFIG_HOME");
+    }
+    fs::remove_all(root_);
+  }
+
+  fs::path root_;
+  std::optional<std::string> savedConfigHome_;
+};
+
+using IniPath = TemporaryConfigHome;
+using StartUp = TemporaryConfigHome;
+
+TEST_F(IniPath, LivesBesideAnExecutableInAWritableFolder) {
+  fs::create_directory(root_ / "Games.d");
+  const std::string folder = (root_ / "Games.d").string();
+  EXPECT_EQ(IniPathFor(folder + "/Fleet.EXE"), folder + "/Fleet.ini");
+  EXPECT_EQ(IniPathFor(folder + "/kestravane"), folder + "/kestravane.ini");
+  EXPECT_EQ(IniPathFor(folder + "/.kestravane"), folder + "/.kestravane.ini");
+}
+
+TEST_F(IniPath, MovesToTheConfigurationFolderWhenTheExecutablesFolderIsNotWritable) {
+  // A folder that does not exist takes no files, whoever runs the test.
+  const std::string locked = (root_ / "missing" / "bin").string();
+  ASSERT_FALSE(platform::DirectoryWritable(locked));
+  EXPECT_EQ(IniPathFor(locked + "/Fleet.bin"), (root_ / "config" / "Fleet.ini").string());
+  EXPECT_EQ(IniPathFor(locked + "/kestravane"), (root_ / "config" / "kestravane.ini").string());
+}
+
+TEST_F(StartUp, RecordsTheExecutableAndSeedsFromTheClock) {
+  const std::int64_t before = platform::CalendarSeconds();
+  InitLibraryState();
+  const std::vector<int> draws = {RandomDraw(), RandomDraw(), RandomDraw()};
+  const std::int64_t after = platform::CalendarSeconds();
+
+  EXPECT_EQ(Library.ModulePath, platform::ExecutablePath());
+  EXPECT_EQ(fs::path(Library.ModulePath).filename(), "support_library_test");
+  EXPECT_EQ(Library.IniPath, IniPathFor(Library.ModulePath));
+
+  bool seededFromClock = false;
+  for (std::int64_t second = before; second <= after; ++second) {
+    SeedRandom(RandomSeedFor(second));
+    const std::vector<int> expected = {RandomDraw(), RandomDraw(), RandomDraw()};
+    seededFromClock = seededFromClock || expected == draws;
+  }
+  EXPECT_TRUE(seededFromClock);
+}
+
+TEST(RandomSeed, KeepsTheLow16BitsOfTheClock) {
+  EXPECT_EQ(RandomSeedFor(0x12345678), 0x5678u);
+  EXPECT_EQ(RandomSeedFor(65535), 65535u);
+  EXPECT_EQ(RandomSeedFor(65536), 0u);
+}
+
+TEST(LogicalHeight, ScalesPointsToThePixelsOfTheScreen) {
+  EXPECT_EQ(LogicalHeight(96, 11), 14);
+  EXPECT_EQ(LogicalHeight(120, 11), 18);
+  EXPECT_EQ(LogicalHeight(72, 10), 10);
+  EXPECT_EQ(LogicalHeight(144, 11), 22);
+  EXPECT_EQ(LogicalHeight(96, -11), -14);  // toward zero, not down
+  EXPECT_EQ(LogicalHeight(96, 0), 0);
+}
+
+}  // namespace
