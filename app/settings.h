@@ -23,7 +23,7 @@ struct AppSettings {
   std::array<char, FileSpecSize> FileSpec;  // zero-terminated
   Placement MainPlacement;
   std::int32_t TopMost;
-  std::int32_t Difficulty;  // 1 Easy, 2 Normal, 3 Hard
+  std::int32_t Difficulty;  // 3 Easy, 2 Normal, 1 Hard
   std::int32_t Sounds;
   std::int32_t OpenAtStart;     // this run only: a document came on the command line
   std::int32_t ScannerTracing;  // this run only: every enemy ship shown
