@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <utility>
 
 #include "platform/cursor.h"
+#include "platform/dialog_items.h"
 #include "platform/status_line.h"
 
 namespace platform::headless {
@@ -13,6 +16,7 @@ bool statusShown = false;
 bool boxesMuted = false;
 std::vector<ShownBox> boxes;
 std::vector<std::string> statusLines;
+std::map<std::pair<const Window*, int>, std::string> itemTexts;
 
 void PrintBox(const char* caption, std::string text) {
   std::replace(text.begin(), text.end(), '\r', '\n');
@@ -26,9 +30,16 @@ void MuteBoxes(bool muted) { boxesMuted = muted; }
 const std::vector<ShownBox>& Boxes() { return boxes; }
 const std::vector<std::string>& StatusLines() { return statusLines; }
 
+std::optional<std::string> ItemText(const Window* dialog, int item) {
+  const auto found = itemTexts.find({dialog, item});
+  if (found == itemTexts.end()) return std::nullopt;
+  return found->second;
+}
+
 void ForgetShown() {
   boxes.clear();
   statusLines.clear();
+  itemTexts.clear();
 }
 
 }  // namespace platform::headless
@@ -37,15 +48,15 @@ namespace platform {
 
 using namespace headless;
 
-int RunBox(Window*, std::span<const std::uint8_t>, BoxIcon icon, const char* caption,
-           const char* text) {
-  boxes.push_back({icon, caption, text});
+int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon,
+           const char* caption, const char* text) {
+  boxes.push_back({icon, caption, text, owner, {layout.begin(), layout.end()}});
   if (!boxesMuted) PrintBox(caption, text);
   return 1;
 }
 
 void StockErrorBox(const char* caption, const char* text) {
-  boxes.push_back({BoxIcon::Error, caption, text});
+  boxes.push_back({BoxIcon::Error, caption, text, nullptr, {}});
   if (!boxesMuted) PrintBox(caption, text);
 }
 
@@ -54,6 +65,10 @@ bool StatusLineVisible() { return statusShown; }
 void SetStatusText(const char* text) {
   statusLines.emplace_back(text);
   std::fprintf(stderr, "%s\n", text);
+}
+
+void SetItemText(Window* dialog, int item, const char* text) {
+  itemTexts[{dialog, item}] = text;
 }
 
 void BeginWaitCursor() {}

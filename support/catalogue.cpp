@@ -1,0 +1,34 @@
+#include "support/catalogue.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/string_table.h"
+#include "support/builtin_texts.h"
+#include "support/message_box.h"
+
+namespace {
+
+// The string table is read with this limit, terminator included, so at most
+// StringTableLimit - 1 characters arrive.
+constexpr std::size_t StringTableLimit = 255;
+
+}  // namespace
+
+int GetString(std::span<char, CatalogueTextSize> buffer, unsigned id) {
+  if (id >= FirstBuiltinText && id - FirstBuiltinText < BuiltinTextCount) {
+    const char* text = BuiltinTexts[id - FirstBuiltinText];
+    const std::size_t length = std::min(std::strlen(text), buffer.size() - 1);
+    std::memcpy(buffer.data(), text, length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
+  }
+
+  int error = 0;
+  const int length = platform::LoadStringResource(id, buffer.first<StringTableLimit>(), error);
+  if (length > 0) return length;
+
+  buffer[0] = '\0';
+  return ErrorBoxText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", id,
+                      error);
+}

@@ -1,0 +1,329 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless.h"
+#include "support/box_template.h"
+#include "support/message_box.h"
+
+// Lets a test make the box template's allocation fail. Only the nothrow form is
+// replaced; it hands everything else to the ordinary operator new, so that
+// every block is still released by the ordinary operator delete.
+namespace {
+bool failBoxTemplateAllocation = false;
+}  // namespace
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (failBoxTemplateAllocation && size == sizeof(BoxTemplate)) return nullptr;
+  try {
+    return ::operator new(size);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+namespace {
+
+namespace headless = platform::headless;
+
+const char* const NoMemoryText = "Cannot allocate memory for dialog box template";
+
+std::string LoaderBoxText(unsigned id) {
+  return "GetString(LoadString)\r\rCannot load string resource (ID:" + std::to_string(id) +
+         ")\r\rCode " + std::to_string(ENOENT);
+}
+
+std::vector<std::uint8_t> Layout(int buttonSet) {
+  const auto layout = BuildBoxTemplate(buttonSet);
+  if (!layout) return {};
+  return {layout->bytes.begin(), layout->bytes.begin() + layout->size};
+}
+
+platform::Window* FakeWindow(int& place) { return reinterpret_cast<platform::Window*>(&place); }
+
+class MessageBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    headless::MuteBoxes(true);
+    headless::ForgetShown();
+    SetErrorBoxOwner(nullptr);
+  }
+  void TearDown() override {
+    failBoxTemplateAllocation = false;
+    SetErrorBoxOwner(nullptr);
+    headless::ForgetShown();
+  }
+
+  const headless::ShownBox& OnlyBox() {
+    EXPECT_EQ(headless::Boxes().size(), 1u);
+    if (headless::Boxes().empty()) {
+      static const headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>", nullptr, {}};
+      return none;
+    }
+    return headless::Boxes().front();
+  }
+
+  int mainPlace_ = 0;
+  platform::Window* main_ = FakeWindow(mainPlace_);
+  int dialogPlace_ = 0;
+  platform::Window* dialog_ = FakeWindow(dialogPlace_);
+};
+
+// ErrorBox
+
+TEST_F(MessageBoxTest, ErrorBoxShowsTheFormattedCatalogueTextInAnErrorBox) {
+  EXPECT_EQ(ErrorBox(60027, "Davuvodo.war", 13), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.text, "File: Davuvodo.war\r\rError detected opening this disk file\r\rCode 13");
+  EXPECT_EQ(box.layout, Layout(0));
+}
+
+TEST_F(MessageBoxTest, ErrorBoxBreaksTheLineAfterTheFailedCall) {
+  EXPECT_EQ(ErrorBox(60010, "DrawPicture", 5003u, 1814), 0);
+  EXPECT_EQ(OnlyBox().text,
+            "DrawPicture(LoadBitmap)\r\rError detected loading specified picture (ID:5003)\r\r"
+            "Code 1814");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxFromTheStringTable) {
+  EXPECT_EQ(ErrorBox(3007, "old.war", 1, 5), 0);
+  EXPECT_EQ(OnlyBox().text,
+            "File: old.war\r\rThis game document was created with Kestravane v1.5\rIt can not be "
+            "used with Kestravane for Windows 95/NT\r\rPlease use Kestravane v1.5 or older to load "
+            "this file.");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxShowsAPercentInAFileNameLiterally) {
+  EXPECT_EQ(ErrorBox(60027, "C:\\games\\100%d%s%%%n.war", 2), 0);
+  EXPECT_EQ(OnlyBox().text,
+            "File: C:\\games\\100%d%s%%%n.war\r\rError detected opening this disk file\r\rCode 2");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxDoesNotBreakAtAnArgumentsParenthesisWithoutColon) {
+  EXPECT_EQ(ErrorBox(60003, "KVaneAppClass (main)", 1410), 0);
+  EXPECT_EQ(OnlyBox().text,
+            "\rError detected creating KVaneAppClass (main) window class\r\rCode 1410");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxForAMissingTextShowsOnlyTheLoadersBox) {
+  EXPECT_EQ(ErrorBox(60101, "ignored", 1), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  EXPECT_EQ(box.text, LoaderBoxText(60101));
+}
+
+TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
+  // "File: %s\r\rFile not found.": 6 characters before the name.
+  EXPECT_EQ(ErrorBox(60021, std::string(505, 'f').c_str()), 0);
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'f'));
+
+  headless::ForgetShown();
+  EXPECT_EQ(ErrorBox(60021, std::string(488, 'f').c_str()), 0);  // 6 + 488 + 17 = 511
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(488, 'f') + "\r\rFile not found.");
+
+  headless::ForgetShown();
+  EXPECT_EQ(ErrorBox(60021, std::string(489, 'f').c_str()), 0);
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(489, 'f') + "\r\rFile not found");
+}
+
+// ErrorBoxText
+
+TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
+  EXPECT_EQ(ErrorBoxText("%s failed: %d of %u", "Load", -3, 7u), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.text, "Load failed: -3 of 7");
+  EXPECT_EQ(box.layout, Layout(0));
+}
+
+TEST_F(MessageBoxTest, LineBreakOnlyAtTheFirstParenthesisColonSpace) {
+  EXPECT_EQ(ErrorBoxText("InitVEZU(GetDC): first PlayWave(FindResource): second): third"), 0);
+  EXPECT_EQ(OnlyBox().text, "InitVEZU(GetDC)\r\rfirst PlayWave(FindResource): second): third");
+}
+
+TEST_F(MessageBoxTest, TextsWithoutParenthesisColonSpaceAreShownUnchanged) {
+  const char* const texts[] = {
+      "File: a.war\r\rCode 5", "Call():x", "Call() : x", "(ID:5)\r\rCode 1", ": ) :", "",
+      "Ends with ):",          "):",
+  };
+  for (const char* text : texts) {
+    headless::ForgetShown();
+    EXPECT_EQ(ErrorBoxText("%s", text), 0);
+    EXPECT_EQ(OnlyBox().text, text);
+  }
+}
+
+TEST_F(MessageBoxTest, LineBreakAtTheVeryStartAndEnd) {
+  EXPECT_EQ(ErrorBoxText("): x"), 0);
+  EXPECT_EQ(ErrorBoxText("x): "), 0);
+  ASSERT_EQ(headless::Boxes().size(), 2u);
+  EXPECT_EQ(headless::Boxes()[0].text, ")\r\rx");
+  EXPECT_EQ(headless::Boxes()[1].text, "x)\r\r");
+}
+
+TEST_F(MessageBoxTest, LineBreakRuleAppliesToTheFormattedText) {
+  EXPECT_EQ(ErrorBoxText("%s(%s)%c %s", "Draw_Icon", "DrawIcon", ':', "failed"), 0);
+  EXPECT_EQ(OnlyBox().text, "Draw_Icon(DrawIcon)\r\rfailed");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxTextShowsAPercentFromAnArgumentLiterally) {
+  EXPECT_EQ(ErrorBoxText("File: %s\r\rCode %d", "50%s%d.war", 3), 0);
+  EXPECT_EQ(OnlyBox().text, "File: 50%s%d.war\r\rCode 3");
+}
+
+TEST_F(MessageBoxTest, ErrorBoxTextCutsAt511Characters) {
+  for (const std::size_t length : {510u, 511u, 512u, 2000u}) {
+    headless::ForgetShown();
+    EXPECT_EQ(ErrorBoxText("%s", std::string(length, 'x').c_str()), 0);
+    EXPECT_EQ(OnlyBox().text, std::string(std::min<std::size_t>(length, 511), 'x')) << length;
+  }
+}
+
+TEST_F(MessageBoxTest, LineBreakSequenceCutByTheBoundIsNotBroken) {
+  // ")" and ":" are characters 510 and 511; the space falls beyond the bound.
+  EXPECT_EQ(ErrorBoxText("%s): tail", std::string(509, 'a').c_str()), 0);
+  EXPECT_EQ(OnlyBox().text, std::string(509, 'a') + "):");
+}
+
+TEST_F(MessageBoxTest, LineBreakSequenceEndingExactlyAtTheBound) {
+  EXPECT_EQ(ErrorBoxText("%s): tail", std::string(508, 'a').c_str()), 0);
+  EXPECT_EQ(OnlyBox().text, std::string(508, 'a') + ")\r\r");
+}
+
+// The owner of error boxes
+
+TEST_F(MessageBoxTest, ErrorBoxesHaveNoOwnerUntilOneIsRegistered) {
+  ErrorBoxText("before");
+  ErrorBox(60020);
+  SetErrorBoxOwner(main_);
+  ErrorBoxText("after");
+  ErrorBox(60020);
+  ErrorBox(59999);  // the loader's own box
+  SetErrorBoxOwner(nullptr);
+  ErrorBoxText("again without");
+  ASSERT_EQ(headless::Boxes().size(), 6u);
+  EXPECT_EQ(headless::Boxes()[0].owner, nullptr);
+  EXPECT_EQ(headless::Boxes()[1].owner, nullptr);
+  EXPECT_EQ(headless::Boxes()[2].owner, main_);
+  EXPECT_EQ(headless::Boxes()[3].owner, main_);
+  EXPECT_EQ(headless::Boxes()[4].owner, main_);
+  EXPECT_EQ(headless::Boxes()[4].text, LoaderBoxText(59999));
+  EXPECT_EQ(headless::Boxes()[5].owner, nullptr);
+}
+
+// WarningBox
+
+TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
+  EXPECT_EQ(WarningBox(dialog_, 1000, 3001, "Z"), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.icon, platform::BoxIcon::Warning);
+  EXPECT_EQ(box.caption, "Kestravane");
+  EXPECT_EQ(box.text, "\r\rEnter a Z coordinate between 0 and 8.");
+  EXPECT_EQ(box.owner, dialog_);
+  EXPECT_EQ(box.layout, Layout(1));
+}
+
+TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
+  EXPECT_EQ(WarningBox(nullptr, 60020, 3003), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.caption, "File I/O Error");
+  EXPECT_EQ(box.text,
+            "\r\rThe difficulty level you have selected\rwill be used for the next new game.");
+  EXPECT_EQ(box.owner, nullptr);
+}
+
+TEST_F(MessageBoxTest, WarningBoxOwnerIsTheGivenWindowNotTheErrorBoxOwner) {
+  SetErrorBoxOwner(main_);
+  EXPECT_EQ(WarningBox(dialog_, 1000, 3002, "Y"), 0);
+  EXPECT_EQ(OnlyBox().owner, dialog_);
+}
+
+TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
+  EXPECT_EQ(WarningBox(dialog_, 1000, 60014, "Draw_Icon", 5300u, 6), 0);
+  EXPECT_EQ(OnlyBox().text,
+            "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\r\rCode 6");
+}
+
+TEST_F(MessageBoxTest, WarningBoxShowsAPercentFromAnArgumentLiterally) {
+  EXPECT_EQ(WarningBox(dialog_, 1000, 60021, "%s%d%%.war"), 0);
+  EXPECT_EQ(OnlyBox().text, "File: %s%d%%.war\r\rFile not found.");
+}
+
+TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
+  EXPECT_EQ(WarningBox(dialog_, 1000, 60021, std::string(600, 'w').c_str()), 0);
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'w'));
+}
+
+TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
+  EXPECT_EQ(WarningBox(dialog_, 59999, 3001, "Z"), 0);
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.text, LoaderBoxText(59999));
+  EXPECT_EQ(box.owner, nullptr);
+}
+
+TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
+  EXPECT_EQ(WarningBox(dialog_, 1000, 3008, "Z"), 0);
+  EXPECT_EQ(OnlyBox().text, LoaderBoxText(3008));
+  EXPECT_EQ(OnlyBox().icon, platform::BoxIcon::Error);
+}
+
+TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
+  WarningBox(dialog_, 60020, 60096);
+  WarningBox(dialog_, 1000, 60097);
+  ASSERT_EQ(headless::Boxes().size(), 2u);
+  EXPECT_EQ(headless::Boxes()[0].caption, "File I/O Error");
+  EXPECT_EQ(headless::Boxes()[0].text, "OFF");
+  EXPECT_EQ(headless::Boxes()[1].caption, "Kestravane");
+  EXPECT_EQ(headless::Boxes()[1].text, "ON");
+}
+
+// No memory for the box template
+
+TEST_F(MessageBoxTest, NoMemoryForTheTemplateGivesNull) {
+  failBoxTemplateAllocation = true;
+  EXPECT_EQ(BuildBoxTemplate(0), nullptr);
+  EXPECT_EQ(BuildBoxTemplate(3), nullptr);
+  failBoxTemplateAllocation = false;
+  EXPECT_NE(BuildBoxTemplate(0), nullptr);
+}
+
+TEST_F(MessageBoxTest, ErrorBoxWithoutMemoryForTheTemplateShowsTheStockBox) {
+  SetErrorBoxOwner(main_);
+  failBoxTemplateAllocation = true;
+  EXPECT_EQ(ErrorBox(60027, "a.war", 2), 0);
+  EXPECT_EQ(ErrorBoxText("InitVEZU(GetDC): x"), 0);
+  failBoxTemplateAllocation = false;
+  ASSERT_EQ(headless::Boxes().size(), 2u);
+  for (const headless::ShownBox& box : headless::Boxes()) {
+    EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.text, NoMemoryText);
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(box.layout.empty());
+  }
+}
+
+TEST_F(MessageBoxTest, WarningBoxWithoutMemoryForTheTemplateShowsTheStockBox) {
+  failBoxTemplateAllocation = true;
+  EXPECT_EQ(WarningBox(dialog_, 1000, 3001, "X"), 0);
+  failBoxTemplateAllocation = false;
+  const headless::ShownBox& box = OnlyBox();
+  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  EXPECT_EQ(box.caption, "Error");
+  EXPECT_EQ(box.text, NoMemoryText);
+  EXPECT_EQ(box.owner, nullptr);
+  EXPECT_TRUE(box.layout.empty());
+}
+
+}  // namespace
