@@ -18,9 +18,10 @@ std::vector<ShownBox> boxes;
 std::vector<std::string> statusLines;
 std::map<std::pair<const Window*, int>, std::string> itemTexts;
 
-void PrintBox(const char* caption, std::string text) {
+// The message alone, as the player would read it in the box.
+void PrintBox(std::string text) {
   std::replace(text.begin(), text.end(), '\r', '\n');
-  std::fprintf(stderr, "%s: %s\n", caption, text.c_str());
+  std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 }  // namespace
@@ -51,13 +52,13 @@ using namespace headless;
 int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon,
            const char* caption, const char* text) {
   boxes.push_back({icon, caption, text, owner, {layout.begin(), layout.end()}});
-  if (!boxesMuted) PrintBox(caption, text);
+  if (!boxesMuted) PrintBox(text);
   return 1;
 }
 
 void StockErrorBox(const char* caption, const char* text) {
   boxes.push_back({BoxIcon::Error, caption, text, nullptr, {}});
-  if (!boxesMuted) PrintBox(caption, text);
+  if (!boxesMuted) PrintBox(text);
 }
 
 bool StatusLineVisible() { return statusShown; }

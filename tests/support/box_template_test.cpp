@@ -34,7 +34,7 @@ std::string Wide(const Bytes& bytes, std::size_t& at) {
   return text;
 }
 
-// Set 0, written out by hand from the layout of Part 6.1.
+// Set 0, written out by hand from the box layout.
 const Bytes ErrorBoxBytes = {
     // header
     0xC2, 0x00, 0xC8, 0x90,  // 0: style 0x90C800C2

@@ -19,7 +19,7 @@ namespace {
 
 namespace headless = platform::headless;
 
-// The spec's built-in table (Part 6.1), copied from the spec: IDs 60000 to 60100.
+// The support library's built-in texts as the player must see them, IDs 60000 to 60100.
 const std::pair<unsigned, const char*> SpecBuiltinTexts[] = {
     {60000, "Ready ..."},
     {60001, "%s(CreateFontIndirect): Cannot create %s %d pt. font\r\rCode %d"},
@@ -124,7 +124,7 @@ const std::pair<unsigned, const char*> SpecBuiltinTexts[] = {
     {60100, " "},
 };
 
-// The spec's application string table (Part 6.1), copied from the spec.
+// The game's string table as the player must see it.
 const std::pair<unsigned, const char*> SpecStringTable[] = {
     {101, "Start a new game"},
     {102, "Load an existing game"},

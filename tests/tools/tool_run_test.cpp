@@ -12,7 +12,7 @@
 
 namespace {
 
-struct Run {
+struct ToolOutput {
   int status;
   std::string out;
   std::string err;
@@ -29,7 +29,7 @@ class ToolRunTest : public ::testing::Test {
  protected:
   TemporaryDirectory directory;
 
-  Run Tool(const std::string& arguments) {
+  ToolOutput Tool(const std::string& arguments) {
     const std::string out = directory.File("stdout"), err = directory.File("stderr");
     const std::string command = std::string(KESTRAVANE_TOOL) + " " + arguments + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
@@ -42,13 +42,13 @@ class ToolRunTest : public ::testing::Test {
 TEST_F(ToolRunTest, NewWritesTheUniverseTheGameWouldGenerate) {
   const std::string file = directory.File("g.war");
   for (const auto& [number, difficulty] : {std::pair{0u, 2}, {77u, 1}, {4294967295u, 3}}) {
-    const Run made = Tool("new --number " + std::to_string(number) + " --difficulty " +
+    const ToolOutput made = Tool("new --number " + std::to_string(number) + " --difficulty " +
                           std::to_string(difficulty) + " " + file);
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, "Game number " + std::to_string(number) + "\n");
     EXPECT_EQ(Slurp(file).size(), 9472u);
 
-    const Run shown = Tool("show " + file);
+    const ToolOutput shown = Tool("show " + file);
     ASSERT_EQ(shown.status, 0) << shown.err;
     const auto game = nlohmann::json::parse(shown.out);
 
@@ -88,7 +88,7 @@ TEST_F(ToolRunTest, ShowListsTheKeysInOrder) {
 TEST_F(ToolRunTest, ShowPrintsTheGamesOwnMessageForARefusedDocument) {
   const std::string file = directory.File("foreign.war");
   std::ofstream(file) << std::string(9472, 'k');
-  const Run shown = Tool("show " + file);
+  const ToolOutput shown = Tool("show " + file);
   EXPECT_EQ(shown.status, 1);
   EXPECT_TRUE(shown.out.empty());
   EXPECT_NE(shown.err.find("File: " + file + "\n\nInvalid file header signature detected. This\n"
@@ -96,7 +96,7 @@ TEST_F(ToolRunTest, ShowPrintsTheGamesOwnMessageForARefusedDocument) {
             std::string::npos)
       << shown.err;
 
-  const Run missing = Tool("show " + directory.File("missing.war"));
+  const ToolOutput missing = Tool("show " + directory.File("missing.war"));
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << missing.err;
 }
@@ -104,11 +104,11 @@ TEST_F(ToolRunTest, ShowPrintsTheGamesOwnMessageForARefusedDocument) {
 TEST_F(ToolRunTest, CommandLineMistakesExitWithTwo) {
   for (const char* bad : {"", "frobnicate x.war", "new", "new --number 4294967296 x.war",
                           "new --difficulty 0 x.war", "new --number abc x.war"}) {
-    const Run run = Tool(bad);
+    const ToolOutput run = Tool(bad);
     EXPECT_EQ(run.status, 2) << bad;
     EXPECT_NE(run.err.find("kestravane-tool: "), std::string::npos) << bad;
   }
-  const Run help = Tool("--help");
+  const ToolOutput help = Tool("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("new [--number N] [--difficulty 1|2|3] FILE"), std::string::npos);
 }
@@ -116,6 +116,6 @@ TEST_F(ToolRunTest, CommandLineMistakesExitWithTwo) {
 TEST_F(ToolRunTest, StatusLinesOnlyWhenAskedFor) {
   const std::string file = directory.File("g.war");
   EXPECT_EQ(Tool("new --number 1 " + file).err, "");
-  const Run loud = Tool("--status new --number 1 " + file);
+  const ToolOutput loud = Tool("--status new --number 1 " + file);
   EXPECT_NE(loud.err.find("60 Roder ships detected in 20 battle groups ..."), std::string::npos) << loud.err;
 }
