@@ -33,7 +33,7 @@ bench: build
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKESTRAVANE_FUZZ=ON -DKESTRAVANE_BENCH=OFF -DKESTRAVANE_TESTS=OFF >/dev/null
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-settings
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-settings kestravane-tool
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:

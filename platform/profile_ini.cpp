@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "platform/system.h"
 
@@ -17,6 +18,10 @@
 
 namespace platform {
 namespace {
+
+// Files written since their last flush. Flushing a file nobody wrote is free,
+// which matters because the settings are flushed on every load too.
+std::set<std::string> unflushedProfiles;
 
 // A key may appear twice in a file edited by hand: the first one counts, as
 // it always has for these files, and the others are kept as they are until
@@ -112,11 +117,14 @@ bool WriteProfileString(const std::string& section, const std::string& key,
   }
   std::string content;
   if (profile.Save(content) != SI_OK) return false;
-  return ReplaceFile(target, content);
+  if (!ReplaceFile(target, content)) return false;
+  unflushedProfiles.insert(target);
+  return true;
 }
 
 void FlushProfile(const std::string& path) {
   const std::string target = ResolveLinks(path);
+  if (unflushedProfiles.erase(target) == 0) return;
   SyncToDisk(target, O_RDONLY);
   const std::filesystem::path directory = std::filesystem::path(target).parent_path();
   SyncToDisk(directory.empty() ? "." : directory.string(), O_RDONLY | O_DIRECTORY);
