@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <set>
 
@@ -31,12 +33,31 @@ void PrepareProfile(CSimpleIniA& profile) {
   profile.SetSpaces(false);
 }
 
+// Loading the settings reads some thirty keys from one file; its text is
+// parsed again only when it differs from the text parsed last time.
+const CSimpleIniA* ParsedContent(const std::string& path) {
+  static std::string parsedPath;
+  static std::string parsedText;
+  static CSimpleIniA parsed;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return nullptr;
+  std::string text{std::istreambuf_iterator<char>(file), {}};
+  if (file.bad()) return nullptr;
+  if (path == parsedPath && text == parsedText) return &parsed;
+  parsedPath.clear();
+  parsed.Reset();
+  PrepareProfile(parsed);
+  if (parsed.LoadData(text) != SI_OK) return nullptr;
+  parsedPath = path;
+  parsedText = std::move(text);
+  return &parsed;
+}
+
 std::optional<std::string> FindValue(const std::string& section, const std::string& key,
                                      const std::string& path) {
-  CSimpleIniA profile;
-  PrepareProfile(profile);
-  if (profile.LoadFile(path.c_str()) != SI_OK) return std::nullopt;
-  const char* value = profile.GetValue(section.c_str(), key.c_str(), nullptr);
+  const CSimpleIniA* profile = ParsedContent(path);
+  if (!profile) return std::nullopt;
+  const char* value = profile->GetValue(section.c_str(), key.c_str(), nullptr);
   if (!value) return std::nullopt;
   return std::string(value);
 }
