@@ -21,7 +21,7 @@ IndexedImage WarningIcon() {
   OutlineDrawn(icon, Black);
   PaintGlyph(icon, 14, 10,
              {".XX.", "XXXX", "XXXX", "XXXX", ".XX.", ".XX.", ".XX.", ".XX.", ".XX.", "....",
-              "....", ".XX.", "XXXX", ".XX."},
+              ".XX.", "XXXX", "XXXX", ".XX."},
              Black);
   return Quantise(icon, true);
 }

@@ -91,4 +91,24 @@ void OutlineDrawn(QImage& image, Colour colour) {
   for (const QPoint& point : rim) Plot(image, point.x(), point.y(), colour);
 }
 
+void OutlineAround(QImage& image, Colour colour) {
+  std::vector<QPoint> rim;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (!IsClear(image, x, y)) continue;
+      bool touches = false;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          const int nx = x + dx;
+          const int ny = y + dy;
+          const bool inside = nx >= 0 && ny >= 0 && nx < image.width() && ny < image.height();
+          touches = touches || (inside && !IsClear(image, nx, ny));
+        }
+      }
+      if (touches) rim.emplace_back(x, y);
+    }
+  }
+  for (const QPoint& point : rim) Plot(image, point.x(), point.y(), colour);
+}
+
 }  // namespace art

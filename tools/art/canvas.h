@@ -35,6 +35,10 @@ void DrawLine(QImage& image, int x0, int y0, int x1, int y1, Colour colour);
 // background.
 void OutlineDrawn(QImage& image, Colour colour);
 
+// Paints every clear pixel that touches a drawn one (eight neighbours) in
+// `colour`: a rim outside the shape, which keeps thin strokes intact.
+void OutlineAround(QImage& image, Colour colour);
+
 bool IsClear(const QImage& image, int x, int y);
 
 }  // namespace art

@@ -71,7 +71,7 @@ QImage ContactSheet(const ArtSet& set) {
   int namedColumn = 0;
   for (const Picture& icon : set.icons) {
     if (!icon.label.empty()) {
-      DrawItem(painter, icon, Gap + namedColumn * (cell + 26), Gap);
+      DrawItem(painter, icon, Gap + namedColumn * (cell + 58), Gap);
       ++namedColumn;
       continue;
     }

@@ -12,26 +12,26 @@ namespace art {
 IndexedImage HelmIcon() {
   QImage icon = BlankIcon(true);
   for (int spoke = 0; spoke < 8; ++spoke) {
-    const double angle = spoke * std::numbers::pi / 4;
+    const double angle = spoke * std::numbers::pi / 4 + std::numbers::pi / 8;
     const double dx = std::cos(angle);
     const double dy = std::sin(angle);
-    DrawLine(icon, 16, 16, static_cast<int>(std::lround(16 + 12 * dx)),
-             static_cast<int>(std::lround(16 + 12 * dy)), Olive);
-    FillDisc(icon, 16 + 0.5 + 13 * dx, 16 + 0.5 + 13 * dy, 1.9, Maroon);
+    DrawLine(icon, 16, 16, static_cast<int>(std::lround(16 + 11 * dx)),
+             static_cast<int>(std::lround(16 + 11 * dy)), Olive);
+    FillDisc(icon, 16 + 0.5 + 12.6 * dx, 16 + 0.5 + 12.6 * dy, 1.7, Maroon);
   }
-  FillDisc(icon, 16.5, 16.5, 10.6, Olive, 8.0);
-  FillDisc(icon, 16.5, 16.5, 3.6, Yellow);
+  FillDisc(icon, 16.5, 16.5, 10.2, Olive, 7.6);
+  FillDisc(icon, 16.5, 16.5, 3.4, Yellow);
   Plot(icon, 16, 16, Olive);
-  OutlineDrawn(icon, Black);
   // Polished brass catches the light on the upper left of the rim.
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
       const double dx = x - 16.0;
       const double dy = y - 16.0;
       const double distance = std::sqrt(dx * dx + dy * dy);
-      if (distance > 8.6 && distance < 9.6 && dx + dy < -4) Plot(icon, x, y, Yellow);
+      if (distance > 8.2 && distance < 9.4 && dx + dy < -7) Plot(icon, x, y, Yellow);
     }
   }
+  OutlineAround(icon, Black);
   return Quantise(icon, true);
 }
 

@@ -13,7 +13,7 @@
 namespace art {
 namespace {
 
-constexpr int Cell = 13;
+constexpr int Cell = 16;
 
 // One quadrant of a battle-group drawing: a framed cell with a Roder ship in it.
 void DrawCell(QImage& page, int left, int top, bool withShip) {
@@ -23,16 +23,22 @@ void DrawCell(QImage& page, int left, int top, bool withShip) {
   DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Silver);
   FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
   if (withShip) {
-    PaintGlyph(page, left + 2, top + 3, {"..XX.X.", "XXXXXXX", "XXXXXXX", "..XX.X."}, Red);
-    Plot(page, left + 3, top + 4, Yellow);
+    PaintGlyph(page, left + 3, top + 4,
+               {"....XX...", "..XXXXXX.", "XXXXXXXXX", "XXXXXXXXX", "..XXXXXX.", "....XX..."}, Red);
+    Plot(page, left + 4, top + 6, Yellow);
+    Plot(page, left + 4, top + 7, Yellow);
   }
 }
 
-// A cell seen further away, for the head-on group: only its frame shows.
+// A cell further down the Z axis, for the head-on group: dimmer, and half
+// hidden by the cells in front of it.
 void DrawDistantCell(QImage& page, int left, int top) {
   DrawLine(page, left, top, left + Cell - 1, top, Grey);
+  DrawLine(page, left, top + Cell - 1, left + Cell - 1, top + Cell - 1, Grey);
+  DrawLine(page, left, top, left, top + Cell - 1, Grey);
   DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Grey);
-  FillRect(page, left + Cell / 2 - 1, top + 2, 3, 2, Maroon);
+  FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
+  FillRect(page, left + Cell - 6, top + 3, 3, 2, Maroon);
 }
 
 void DrawCaption(QImage& page, int centreX, int top, const QString& text, Colour colour) {
@@ -63,7 +69,7 @@ void DrawMedal(QImage& page, double cx, double cy, double radius) {
 // The Vudare home-world beacon: a red world sending rings of signal.
 void DrawBeacon(QImage& page, double cx, double cy) {
   for (int ring = 0; ring < 4; ++ring) {
-    const double radius = 12 + 7 * ring;
+    const double radius = 17 + 9 * ring;
     for (int y = 0; y < PageSize; ++y) {
       for (int x = 0; x < PageSize; ++x) {
         const double dx = x + 0.5 - cx;
@@ -76,9 +82,9 @@ void DrawBeacon(QImage& page, double cx, double cy) {
       }
     }
   }
-  FillDisc(page, cx, cy, 8.5, Maroon);
-  FillDisc(page, cx - 1.5, cy - 1.5, 6, Red);
-  FillDisc(page, cx - 3, cy - 3, 1.6, Yellow);
+  FillDisc(page, cx, cy, 12.5, Maroon);
+  FillDisc(page, cx - 2, cy - 2, 9, Red);
+  FillDisc(page, cx - 5, cy - 5, 2.4, Yellow);
 }
 
 }  // namespace
@@ -86,20 +92,17 @@ void DrawBeacon(QImage& page, double cx, double cy) {
 IndexedImage TitlePage() {
   QImage page = NewPage(QStringLiteral("A SPACE WAR GAME"));
   PageWriter writer(page);
-  writer.Skip(6);
+  writer.Skip(4);
   writer.Centred(QStringLiteral("Version 2.2"), 16, true, White);
   writer.Skip(6);
   writer.Paragraph(QStringLiteral(
-      "Twenty Roder battle groups lie hidden in a cube of 9 x 9 x 9 quadrants. "
-      "Find them and destroy them before your missiles and fuel run out."));
+      "Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. "
+      "Find them and destroy them all."));
   writer.Skip(8);
-  writer.Paragraph(QStringLiteral("Copyright \u00A9 1997 Kestravane Works."), Silver);
-  writer.Paragraph(QStringLiteral("All rights reserved."), Silver);
+  writer.Paragraph(QStringLiteral("Copyright \u00A9 1997 Kestravane Works. All rights reserved."), Silver);
   writer.Skip(6);
-  writer.Paragraph(QStringLiteral(
-      "You may copy and share this game freely, provided it is not sold and "
-      "these notices stay with it."), Silver);
-  writer.Skip(8);
+  writer.Paragraph(QStringLiteral("Free to copy and share, but not to sell."), Silver);
+  writer.Skip(10);
   writer.Paragraph(QStringLiteral("Choose New from the Game menu to begin."), Yellow);
   return Quantise(page, false);
 }
@@ -108,34 +111,31 @@ IndexedImage GameRulesPage() {
   QImage page = NewPage(QStringLiteral("GAME RULES"));
   PageWriter writer(page);
   writer.Paragraph(QStringLiteral(
-      "Roder battle groups are always three ships in a line, in three adjacent "
-      "quadrants:"));
+      "Roder battle groups are always three ships in a line, in three "
+      "neighbouring quadrants:"));
   writer.Skip(6);
 
   // Three groups side by side, one per axis, each captioned below.
   const int top = writer.Top();
   const int centres[] = {52, 144, 236};
-  for (int i = 0; i < 3; ++i) DrawCell(page, centres[0] - 20 + (Cell - 1) * i, top + Cell, true);
+  for (int i = 0; i < 3; ++i) DrawCell(page, centres[0] - 18 + (Cell - 1) * i, top + Cell - 1, true);
   for (int i = 0; i < 3; ++i) DrawCell(page, centres[1] - 6, top + (Cell - 1) * i, true);
-  DrawDistantCell(page, centres[2] - 2, top + 6);
-  DrawDistantCell(page, centres[2] - 6, top + 11);
-  DrawCell(page, centres[2] - 11, top + 16, true);
-  const int captionTop = top + 3 * Cell + 4;
+  DrawDistantCell(page, centres[2] - 2, top + 2);
+  DrawDistantCell(page, centres[2] - 7, top + 7);
+  DrawCell(page, centres[2] - 12, top + 12, true);
+  const int captionTop = top + 3 * Cell + 2;
   DrawCaption(page, centres[0], captionTop, QStringLiteral("Horizontal"), Aqua);
-  DrawCaption(page, centres[0], captionTop + 13, QStringLiteral("along the X axis"), White);
+  DrawCaption(page, centres[0], captionTop + 13, QStringLiteral("along X"), White);
   DrawCaption(page, centres[1], captionTop, QStringLiteral("Vertical"), Aqua);
-  DrawCaption(page, centres[1], captionTop + 13, QStringLiteral("along the Y axis"), White);
+  DrawCaption(page, centres[1], captionTop + 13, QStringLiteral("along Y"), White);
   DrawCaption(page, centres[2], captionTop, QStringLiteral("Head on"), Aqua);
-  DrawCaption(page, centres[2], captionTop + 13, QStringLiteral("along the Z axis"), White);
-  writer.Skip(3 * Cell + 4 + 32);
+  DrawCaption(page, centres[2], captionTop + 13, QStringLiteral("along Z"), White);
+  writer.Skip(3 * Cell + 2 + 32);
 
   writer.Heading(QStringLiteral("Attack"));
   writer.Paragraph(QStringLiteral(
-      "Click a quadrant of the scanner with the mouse to select the target "
-      "coordinates, then press the space bar to fire a missile."));
-  writer.Skip(4);
-  writer.Paragraph(QStringLiteral(
-      "Each missile and each move of the ship uses up supplies."), Silver);
+      "Select the target coordinates with the mouse, then press the space "
+      "bar to fire."));
   return Quantise(page, false);
 }
 
@@ -169,8 +169,7 @@ IndexedImage MissionOrdersPage() {
   writer.Skip(8);
   writer.Heading(QStringLiteral("Orders"));
   writer.Paragraph(QStringLiteral(
-      "Seek out and destroy the invaders. Scan the sectors, move in with your "
-      "engines and make every missile count."));
+      "Seek out and destroy the invaders. Make every missile count."));
   writer.Skip(12);
   writer.Paragraph(QStringLiteral("Good hunting, Commander."), Yellow);
   writer.Paragraph(QStringLiteral("Fleet Command"), Silver);
@@ -186,7 +185,12 @@ IndexedImage VictoryPage() {
   writer.Paragraph(QStringLiteral(
       "You have destroyed the entire Roder invasion force. The galaxy is safe "
       "once more."));
-  DrawMedal(page, 104, 190, 30);
+  DrawMedal(page, 104, 196, 34);
+  for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
+    DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
+    DrawLine(page, sparkle.x(), sparkle.y() - 3, sparkle.x(), sparkle.y() + 3, Silver);
+    Plot(page, sparkle.x(), sparkle.y(), White);
+  }
   return Quantise(page, false);
 }
 
@@ -199,7 +203,7 @@ IndexedImage DefeatPage() {
   writer.Paragraph(QStringLiteral(
       "Your ship can fight no more. The Vudare are sending coded messages to "
       "their home world, and the next wave is on its way."));
-  DrawBeacon(page, 70, 200);
+  DrawBeacon(page, 60, 205);
   return Quantise(page, false);
 }
 
