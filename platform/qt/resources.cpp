@@ -21,14 +21,8 @@ namespace platform {
 namespace {
 
 QString ResourcePath(ResourceKind kind, unsigned id) {
-  switch (kind) {
-    case ResourceKind::Icon:
-      return QStringLiteral(":/icons/%1.ico").arg(id);
-    case ResourceKind::Bitmap:
-      return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
-    case ResourceKind::Wave:
-      break;
-  }
+  if (kind == ResourceKind::Icon) return QStringLiteral(":/icons/%1.ico").arg(id);
+  if (kind == ResourceKind::Bitmap) return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
   return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 

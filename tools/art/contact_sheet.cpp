@@ -12,6 +12,8 @@ constexpr int Scale = 2;
 constexpr int Gap = 12;
 constexpr int LabelHeight = 16;
 constexpr int StarColumns = 20;
+// The named icons get wider cells than the star fields, for their captions.
+constexpr int NamedCell = 134;
 constexpr int SheetWidth = StarColumns * (32 * Scale + Gap) + Gap;
 
 const QColor SheetColour(56, 56, 64);
@@ -28,7 +30,7 @@ void DrawChecker(QPainter& painter, QRect area) {
   }
 }
 
-void DrawItem(QPainter& painter, const Picture& picture, int left, int top) {
+void DrawItem(QPainter& painter, const Picture& picture, int left, int top, int labelWidth) {
   const QImage image = ToQImage(picture.image);
   const QRect area(left, top, image.width() * Scale, image.height() * Scale);
   if (picture.image.HasMask()) DrawChecker(painter, area);
@@ -36,7 +38,7 @@ void DrawItem(QPainter& painter, const Picture& picture, int left, int top) {
   painter.setPen(Qt::white);
   QString label = QString::number(picture.id);
   if (!picture.label.empty()) label += QStringLiteral(" ") + QString::fromStdString(picture.label);
-  painter.drawText(QRect(left - Gap / 2, area.bottom() + 2, area.width() + Gap, LabelHeight),
+  painter.drawText(QRect(area.center().x() - labelWidth / 2, area.bottom() + 2, labelWidth, LabelHeight),
                    Qt::AlignHCenter | Qt::AlignTop, label);
 }
 
@@ -71,11 +73,11 @@ QImage ContactSheet(const ArtSet& set) {
   int namedColumn = 0;
   for (const Picture& icon : set.icons) {
     if (!icon.label.empty()) {
-      DrawItem(painter, icon, Gap + namedColumn * (cell + 58), Gap);
+      DrawItem(painter, icon, Gap + 30 + namedColumn * NamedCell, Gap, NamedCell - 4);
       ++namedColumn;
       continue;
     }
-    DrawItem(painter, icon, Gap + column * cell, Gap + (1 + row) * (cell + LabelHeight));
+    DrawItem(painter, icon, Gap + column * cell, Gap + (1 + row) * (cell + LabelHeight), cell);
     if (++column == StarColumns) {
       column = 0;
       ++row;
@@ -86,7 +88,7 @@ QImage ContactSheet(const ArtSet& set) {
   int left = Gap;
   int inRow = 0;
   for (const Picture& bitmap : set.bitmaps) {
-    DrawItem(painter, bitmap, left, top);
+    DrawItem(painter, bitmap, left, top, bitmap.image.width * Scale);
     left += widest * Scale + Gap;
     if (++inRow == pictureColumns) {
       inRow = 0;

@@ -86,8 +86,12 @@ QImage NewPage(const QString& title) {
   page.fill(Qt::black);
 
   const QFont nameFont = BoldFont(22);
+  // Letter-spaced capitals read as a title even in a plain font.
   QString spaced;
-  for (const QChar letter : QStringLiteral("KESTRAVANE")) spaced += spaced.isEmpty() ? QString(letter) : QStringLiteral(" ") + letter;
+  for (const QChar letter : QStringLiteral("KESTRAVANE")) {
+    if (!spaced.isEmpty()) spaced += ' ';
+    spaced += letter;
+  }
   const int nameWidth = QFontMetrics(nameFont).horizontalAdvance(spaced);
   DrawText(page, (PageSize - nameWidth) / 2, 30, spaced, nameFont, White);
   DrawLine(page, Margin, 38, PageSize - 1 - Margin, 38, Blue);

@@ -77,7 +77,7 @@ void DrawBeacon(QImage& page, double cx, double cy) {
         if (dx < std::abs(dy) * 0.9) continue;
         const double distance = std::sqrt(dx * dx + dy * dy);
         if (std::abs(distance - radius) < 0.8 && (static_cast<int>(distance * 4 + y) % 5 != 0)) {
-          Plot(page, x, y, ring == 0 ? Red : ring == 3 ? Maroon : Red);
+          Plot(page, x, y, ring == 3 ? Maroon : Red);
         }
       }
     }
