@@ -17,8 +17,8 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, const IndexedImage& image,
   PutU16(out, 4);   // bits per pixel
   PutU32(out, 0);   // uncompressed
   PutU32(out, imageBytes);
-  PutU32(out, 0);   // horizontal resolution: unspecified
-  PutU32(out, 0);   // vertical resolution: unspecified
+  PutU32(out, 0);   // horizontal resolution: not given
+  PutU32(out, 0);   // vertical resolution: not given
   PutU32(out, 16);  // palette entries used
   PutU32(out, 0);   // all of them matter
 }
