@@ -36,5 +36,11 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-settings kestravane-tool
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# Redraws every icon, picture and sound into resources/ and the contact sheet.
+art: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target kestravane-art
+	$(BUILD)/tools/art/kestravane-art resources
+
 clean:
 	rm -rf $(BUILD) $(SANITIZE) $(FUZZ_BUILD)

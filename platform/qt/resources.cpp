@@ -1,0 +1,82 @@
+#include "platform/resources.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <cerrno>
+
+#include "platform/qt/picture_data.h"
+
+// The resources are compiled into this static library; registering them by
+// hand also makes the linker keep them in every program that loads one.
+static void RegisterEmbeddedResources() {
+  static const bool registered = [] {
+    Q_INIT_RESOURCE(resources);
+    return true;
+  }();
+  (void)registered;
+}
+
+namespace platform {
+namespace {
+
+QString ResourcePath(ResourceKind kind, unsigned id) {
+  if (kind == ResourceKind::Icon) return QStringLiteral(":/icons/%1.ico").arg(id);
+  if (kind == ResourceKind::Bitmap) return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
+  return QStringLiteral(":/sounds/%1.wav").arg(id);
+}
+
+Picture Decode(ResourceKind kind, unsigned id, const char* format, int& error) {
+  const std::vector<std::uint8_t> bytes = ResourceBytes(kind, id, error);
+  if (bytes.empty()) return Picture();
+  QImage image = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
+  if (image.isNull()) {
+    error = EILSEQ;
+    return Picture();
+  }
+  auto data = std::make_unique<Picture::Data>();
+  data->image = image.convertToFormat(QImage::Format_ARGB32);
+  return Picture(std::move(data));
+}
+
+}  // namespace
+
+Picture::Picture() = default;
+Picture::Picture(std::unique_ptr<Data> data) : data_(std::move(data)) {}
+Picture::~Picture() = default;
+Picture::Picture(Picture&&) noexcept = default;
+Picture& Picture::operator=(Picture&&) noexcept = default;
+
+bool Picture::IsNull() const { return !data_ || data_->image.isNull(); }
+int Picture::Width() const { return IsNull() ? 0 : data_->image.width(); }
+int Picture::Height() const { return IsNull() ? 0 : data_->image.height(); }
+
+std::uint32_t Picture::Pixel(int x, int y) const {
+  if (IsNull() || !data_->image.valid(x, y)) return 0;
+  return data_->image.pixel(x, y);
+}
+
+std::vector<std::uint8_t> ResourceBytes(ResourceKind kind, unsigned id, int& error) {
+  RegisterEmbeddedResources();
+  QFile file(ResourcePath(kind, id));
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = ENOENT;
+    return {};
+  }
+  const QByteArray bytes = file.readAll();
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+Picture LoadIconResource(unsigned id, int& error) {
+  return Decode(ResourceKind::Icon, id, "ICO", error);
+}
+
+Picture LoadBitmapResource(unsigned id, int& error) {
+  return Decode(ResourceKind::Bitmap, id, "BMP", error);
+}
+
+std::vector<std::uint8_t> LoadWaveResource(unsigned id, int& error) {
+  return ResourceBytes(ResourceKind::Wave, id, error);
+}
+
+}  // namespace platform

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "file_fields.h"
+#include "palette.h"
+#include "platform/resources.h"
+
+namespace {
+
+enum class Opacity { Opaque, SeeThrough };
+
+struct IconExpectation {
+  unsigned id;
+  Opacity opacity;
+};
+
+// The scanner grid, the map and the wreck must cover their cells completely;
+// the engines, warning and error icons show the panel or box behind them.
+const IconExpectation NamedIcons[] = {
+    {1000, Opacity::SeeThrough}, {2200, Opacity::SeeThrough}, {2300, Opacity::SeeThrough},
+    {2400, Opacity::SeeThrough}, {2525, Opacity::SeeThrough}, {2550, Opacity::SeeThrough},
+    {5000, Opacity::Opaque},     {5001, Opacity::Opaque},     {5002, Opacity::Opaque},
+    {5003, Opacity::SeeThrough}, {5300, Opacity::SeeThrough}, {5500, Opacity::SeeThrough},
+};
+
+std::vector<IconExpectation> AllIcons() {
+  std::vector<IconExpectation> icons(std::begin(NamedIcons), std::end(NamedIcons));
+  for (unsigned id = 10001; id <= 10200; ++id) icons.push_back({id, Opacity::Opaque});
+  return icons;
+}
+
+// The icon file holds one 32 x 32 image of 16 colours with its mask.
+void ExpectSixteenColourIconFile(unsigned id) {
+  int error = 0;
+  const std::vector<std::uint8_t> bytes =
+      platform::ResourceBytes(platform::ResourceKind::Icon, id, error);
+  ASSERT_FALSE(bytes.empty()) << "icon " << id << " error " << error;
+  EXPECT_EQ(FieldU16(bytes, 0), 0u) << id;
+  EXPECT_EQ(FieldU16(bytes, 2), 1u) << id << ": not an icon file";
+  EXPECT_EQ(FieldU16(bytes, 4), 1u) << id << ": image count";
+  EXPECT_EQ(FieldU8(bytes, 6), 32u) << id;
+  EXPECT_EQ(FieldU8(bytes, 7), 32u) << id;
+  EXPECT_EQ(FieldU8(bytes, 8), 16u) << id << ": colour count";
+  EXPECT_EQ(FieldU16(bytes, 12), 4u) << id << ": bits per pixel";
+  const std::uint32_t size = FieldU32(bytes, 14);
+  const std::uint32_t offset = FieldU32(bytes, 18);
+  ASSERT_EQ(std::size_t{offset} + size, bytes.size()) << id;
+  EXPECT_EQ(FieldU32(bytes, offset), 40u) << id << ": info header";
+  EXPECT_EQ(FieldU32(bytes, offset + 4), 32u) << id;
+  EXPECT_EQ(FieldU32(bytes, offset + 8), 64u) << id << ": colour rows plus mask rows";
+  EXPECT_EQ(FieldU16(bytes, offset + 14), 4u) << id << ": bits per pixel";
+  // Header, 16 palette entries, 32 rows of 16 bytes, 32 mask rows of 4 bytes.
+  EXPECT_EQ(size, 40u + 64u + 512u + 128u) << id;
+}
+
+TEST(IconResources, EveryIconIsA32By32SixteenColourIconFile) {
+  for (const IconExpectation& icon : AllIcons()) ExpectSixteenColourIconFile(icon.id);
+}
+
+TEST(IconResources, EveryIconDecodesInPaletteColoursWithTheStatedOpacity) {
+  for (const IconExpectation& icon : AllIcons()) {
+    int error = 0;
+    const platform::Picture picture = platform::LoadIconResource(icon.id, error);
+    ASSERT_FALSE(picture.IsNull()) << "icon " << icon.id << " error " << error;
+    ASSERT_EQ(picture.Width(), 32) << icon.id;
+    ASSERT_EQ(picture.Height(), 32) << icon.id;
+    int clear = 0;
+    std::set<std::uint32_t> colours;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const std::uint32_t pixel = picture.Pixel(x, y);
+        const std::uint32_t alpha = pixel >> 24;
+        ASSERT_TRUE(alpha == 0 || alpha == 0xFF) << icon.id << " at " << x << "," << y;
+        if (alpha == 0) {
+          ++clear;
+          continue;
+        }
+        EXPECT_TRUE(InStandardPalette(pixel)) << icon.id << " at " << x << "," << y << std::hex
+                                              << " colour " << pixel;
+        colours.insert(pixel);
+      }
+    }
+    if (icon.opacity == Opacity::Opaque) {
+      EXPECT_EQ(clear, 0) << "icon " << icon.id << " must be fully opaque";
+    } else {
+      EXPECT_GT(clear, 0) << "icon " << icon.id << " must let its background through";
+      EXPECT_LT(clear, 32 * 32) << "icon " << icon.id << " shows nothing";
+    }
+    EXPECT_GE(colours.size(), 2u) << "icon " << icon.id << " is a single flat colour";
+  }
+}
+
+TEST(IconResources, MapIconMatchesTheGeometryTheMapDotsRelyOn) {
+  int error = 0;
+  const platform::Picture map = platform::LoadIconResource(5000, error);
+  ASSERT_FALSE(map.IsNull()) << error;
+  const auto onBorder = [](int x, int y) {
+    const bool borderColumn = (x == 1 || x == 30) && y >= 1 && y <= 30;
+    const bool borderRow = (y == 1 || y == 30) && x >= 1 && x <= 30;
+    return borderColumn || borderRow;
+  };
+  const auto inCellSquare = [](int x, int y) {
+    for (int row = 0; row < 9; ++row) {
+      for (int column = 0; column < 9; ++column) {
+        const int left = 3 + 3 * column;
+        const int top = 3 + 3 * row;
+        if (x >= left && x <= left + 1 && y >= top && y <= top + 1) return true;
+      }
+    }
+    return false;
+  };
+  int lightGrey = 0;
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) {
+      const bool grey = onBorder(x, y) || inCellSquare(x, y);
+      lightGrey += grey ? 1 : 0;
+      EXPECT_EQ(map.Pixel(x, y), grey ? Opaque(0xC0C0C0) : Opaque(0x000000))
+          << "map icon pixel " << x << "," << y;
+    }
+  }
+  EXPECT_EQ(lightGrey, 4 * 30 - 4 + 81 * 4);
+}
+
+TEST(IconResources, StarFieldsAreStarsOnBlackAndNoTwoAlike) {
+  // Black space and the star colours: grey, light grey and white, with the
+  // odd yellow or pale blue star.
+  const std::set<std::uint32_t> starColours = {Opaque(0x000000), Opaque(0x808080), Opaque(0xC0C0C0),
+                                               Opaque(0xFFFFFF), Opaque(0xFFFF00), Opaque(0x00FFFF)};
+  std::vector<std::vector<std::uint32_t>> fields;
+  for (unsigned id = 10001; id <= 10200; ++id) {
+    int error = 0;
+    const platform::Picture field = platform::LoadIconResource(id, error);
+    ASSERT_FALSE(field.IsNull()) << id << " error " << error;
+    std::vector<std::uint32_t> pixels;
+    int black = 0;
+    int white = 0;
+    for (int y = 0; y < 32; ++y) {
+      for (int x = 0; x < 32; ++x) {
+        const std::uint32_t pixel = field.Pixel(x, y);
+        EXPECT_TRUE(starColours.count(pixel)) << id << " at " << x << "," << y << std::hex << " " << pixel;
+        black += pixel == Opaque(0x000000) ? 1 : 0;
+        white += pixel == Opaque(0xFFFFFF) ? 1 : 0;
+        pixels.push_back(pixel);
+      }
+    }
+    EXPECT_GT(black, 32 * 32 * 8 / 10) << id << ": space should be mostly black";
+    EXPECT_LT(black, 32 * 32) << id << ": a star field without stars";
+    EXPECT_GT(white, 0) << id << ": no white star";
+    fields.push_back(std::move(pixels));
+  }
+  for (std::size_t a = 0; a < fields.size(); ++a) {
+    for (std::size_t b = a + 1; b < fields.size(); ++b) {
+      EXPECT_NE(fields[a], fields[b]) << "star fields " << 10001 + a << " and " << 10001 + b << " are alike";
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "indexed_image.h"
+
+namespace art {
+
+// Icon 5300: the warning box's yellow triangle with an exclamation mark.
+IndexedImage WarningIcon();
+
+// Icon 5500: the error box's red disc with a white cross.
+IndexedImage ErrorIcon();
+
+}  // namespace art

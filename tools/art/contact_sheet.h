@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+#include "art_set.h"
+
+namespace art {
+
+// Every icon and picture of the set at twice its size on one sheet, with its
+// resource ID, so a reviewer takes the whole set in at a glance.
+QImage ContactSheet(const ArtSet& set);
+
+}  // namespace art

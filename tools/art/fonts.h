@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace art {
+
+// The DejaVu fonts of the fonts-dejavu-core package, loaded from their files
+// so the lettering never depends on what else the machine has installed.
+// Returns false when a font file is missing or unreadable.
+bool LoadFonts();
+
+// Lettering without smoothing, fully hinted: every stroke lands on whole
+// pixels, which keeps small text crisp in 16 colours.
+QFont SansFont(int pixelSize);
+QFont BoldFont(int pixelSize);
+
+}  // namespace art

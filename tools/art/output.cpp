@@ -1,0 +1,60 @@
+#include "output.h"
+
+#include <QImage>
+#include <QString>
+#include <fstream>
+
+#include "bmp_writer.h"
+#include "contact_sheet.h"
+#include "ico_writer.h"
+#include "wav_writer.h"
+
+namespace art {
+namespace {
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out.flush());
+}
+
+bool WriteText(const std::filesystem::path& path, const std::string& text) {
+  return WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+}  // namespace
+
+std::string IconPath(unsigned id) { return "icons/" + std::to_string(id) + ".ico"; }
+std::string BitmapPath(unsigned id) { return "bitmaps/" + std::to_string(id) + ".bmp"; }
+std::string SoundPath(unsigned id) { return "sounds/" + std::to_string(id) + ".wav"; }
+
+std::string ResourceCollection(const ArtSet& set) {
+  std::string text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+  const auto add = [&text](const std::string& path) { text += "  <file>" + path + "</file>\n"; };
+  for (const Picture& icon : set.icons) add(IconPath(icon.id));
+  for (const Picture& bitmap : set.bitmaps) add(BitmapPath(bitmap.id));
+  for (const Sound& sound : set.sounds) add(SoundPath(sound.id));
+  text += "</qresource>\n</RCC>\n";
+  return text;
+}
+
+bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
+  bool written = true;
+  for (const Picture& icon : set.icons) {
+    written &= WriteFile(directory / IconPath(icon.id), EncodeIcon(icon.image));
+  }
+  for (const Picture& bitmap : set.bitmaps) {
+    written &= WriteFile(directory / BitmapPath(bitmap.id), EncodeBitmap(bitmap.image));
+  }
+  for (const Sound& sound : set.sounds) {
+    written &= WriteFile(directory / SoundPath(sound.id), EncodeWave(sound.samples));
+  }
+  written &= WriteText(directory / "resources.qrc", ResourceCollection(set));
+  const QString sheetPath = QString::fromStdString((directory / "contact-sheet.png").string());
+  written &= ContactSheet(set).save(sheetPath, "PNG");
+  return written;
+}
+
+}  // namespace art

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "art_set.h"
+
+namespace art {
+
+// Where each resource lives under resources/: the ID is the file name, so a
+// person finds picture 5003 as bitmaps/5003.bmp.
+std::string IconPath(unsigned id);
+std::string BitmapPath(unsigned id);
+std::string SoundPath(unsigned id);
+
+// The resource collection file that embeds every file of the set in the
+// executable.
+std::string ResourceCollection(const ArtSet& set);
+
+// Writes all files of the set under `directory`; false when any write fails.
+bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory);
+
+}  // namespace art

@@ -1,0 +1,210 @@
+#include "pages.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
+
+#include "canvas.h"
+#include "fonts.h"
+#include "glyph.h"
+#include "page.h"
+
+namespace art {
+namespace {
+
+constexpr int Cell = 16;
+
+// One quadrant of a battle-group drawing: a framed cell with a Roder ship in it.
+void DrawCell(QImage& page, int left, int top, bool withShip) {
+  DrawLine(page, left, top, left + Cell - 1, top, Silver);
+  DrawLine(page, left, top + Cell - 1, left + Cell - 1, top + Cell - 1, Silver);
+  DrawLine(page, left, top, left, top + Cell - 1, Silver);
+  DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Silver);
+  FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
+  if (withShip) {
+    PaintGlyph(page, left + 3, top + 4,
+               {"....XX...", "..XXXXXX.", "XXXXXXXXX", "XXXXXXXXX", "..XXXXXX.", "....XX..."}, Red);
+    Plot(page, left + 4, top + 6, Yellow);
+    Plot(page, left + 4, top + 7, Yellow);
+  }
+}
+
+// A cell further down the Z axis, for the head-on group: dimmer, and half
+// hidden by the cells in front of it.
+void DrawDistantCell(QImage& page, int left, int top) {
+  DrawLine(page, left, top, left + Cell - 1, top, Grey);
+  DrawLine(page, left, top + Cell - 1, left + Cell - 1, top + Cell - 1, Grey);
+  DrawLine(page, left, top, left, top + Cell - 1, Grey);
+  DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Grey);
+  FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
+  FillRect(page, left + Cell - 6, top + 3, 3, 2, Maroon);
+}
+
+void DrawCaption(QImage& page, int centreX, int top, const QString& text, Colour colour) {
+  const QFont font = SansFont(11);
+  QPainter painter(&page);
+  painter.setFont(font);
+  painter.setPen(ToQColor(colour));
+  const int width = QFontMetrics(font).horizontalAdvance(text);
+  painter.drawText(centreX - width / 2, top + QFontMetrics(font).ascent(), text);
+}
+
+// A five-pointed star of glory, for the victory page.
+void DrawMedal(QImage& page, double cx, double cy, double radius) {
+  QPolygonF star;
+  for (int point = 0; point < 10; ++point) {
+    const double r = point % 2 == 0 ? radius : radius * 0.42;
+    const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
+    star << QPointF(cx + r * std::cos(angle), cy + r * std::sin(angle));
+  }
+  FillDisc(page, cx, cy, radius + 6, Olive, radius + 4);
+  QPainter painter(&page);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(ToQColor(White));
+  painter.setBrush(ToQColor(Yellow));
+  painter.drawPolygon(star);
+}
+
+// The Vudare home-world beacon: a red world sending rings of signal.
+void DrawBeacon(QImage& page, double cx, double cy) {
+  for (int ring = 0; ring < 4; ++ring) {
+    const double radius = 17 + 9 * ring;
+    for (int y = 0; y < PageSize; ++y) {
+      for (int x = 0; x < PageSize; ++x) {
+        const double dx = x + 0.5 - cx;
+        const double dy = y + 0.5 - cy;
+        if (dx < std::abs(dy) * 0.9) continue;
+        const double distance = std::sqrt(dx * dx + dy * dy);
+        if (std::abs(distance - radius) < 0.8 && (static_cast<int>(distance * 4 + y) % 5 != 0)) {
+          Plot(page, x, y, ring == 3 ? Maroon : Red);
+        }
+      }
+    }
+  }
+  FillDisc(page, cx, cy, 12.5, Maroon);
+  FillDisc(page, cx - 2, cy - 2, 9, Red);
+  FillDisc(page, cx - 5, cy - 5, 2.4, Yellow);
+}
+
+}  // namespace
+
+IndexedImage TitlePage() {
+  QImage page = NewPage(QStringLiteral("A SPACE WAR GAME"));
+  PageWriter writer(page);
+  writer.Skip(4);
+  writer.Centred(QStringLiteral("Version 2.2"), 16, true, White);
+  writer.Skip(6);
+  writer.Paragraph(QStringLiteral(
+      "Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. "
+      "Find them and destroy them all."));
+  writer.Skip(8);
+  writer.Paragraph(QStringLiteral("Copyright \u00A9 1997 Kestravane Works. All rights reserved."), Silver);
+  writer.Skip(6);
+  writer.Paragraph(QStringLiteral("Free to copy and share, but not to sell."), Silver);
+  writer.Skip(10);
+  writer.Paragraph(QStringLiteral("Choose New from the Game menu to begin."), Yellow);
+  return Quantise(page, false);
+}
+
+IndexedImage GameRulesPage() {
+  QImage page = NewPage(QStringLiteral("GAME RULES"));
+  PageWriter writer(page);
+  writer.Paragraph(QStringLiteral(
+      "Roder battle groups are always three ships in a line, in three "
+      "neighbouring quadrants:"));
+  writer.Skip(6);
+
+  // Three groups side by side, one per axis, each captioned below.
+  const int top = writer.Top();
+  const int centres[] = {52, 144, 236};
+  for (int i = 0; i < 3; ++i) DrawCell(page, centres[0] - 18 + (Cell - 1) * i, top + Cell - 1, true);
+  for (int i = 0; i < 3; ++i) DrawCell(page, centres[1] - 6, top + (Cell - 1) * i, true);
+  DrawDistantCell(page, centres[2] - 2, top + 2);
+  DrawDistantCell(page, centres[2] - 7, top + 7);
+  DrawCell(page, centres[2] - 12, top + 12, true);
+  const int captionTop = top + 3 * Cell + 2;
+  DrawCaption(page, centres[0], captionTop, QStringLiteral("Horizontal"), Aqua);
+  DrawCaption(page, centres[0], captionTop + 13, QStringLiteral("along X"), White);
+  DrawCaption(page, centres[1], captionTop, QStringLiteral("Vertical"), Aqua);
+  DrawCaption(page, centres[1], captionTop + 13, QStringLiteral("along Y"), White);
+  DrawCaption(page, centres[2], captionTop, QStringLiteral("Head on"), Aqua);
+  DrawCaption(page, centres[2], captionTop + 13, QStringLiteral("along Z"), White);
+  writer.Skip(3 * Cell + 2 + 32);
+
+  writer.Heading(QStringLiteral("Attack"));
+  writer.Paragraph(QStringLiteral(
+      "Select the target coordinates with the mouse, then press the space "
+      "bar to fire."));
+  return Quantise(page, false);
+}
+
+IndexedImage ShortcutsPage() {
+  QImage page = NewPage(QStringLiteral("KEYBOARD SHORTCUTS"));
+  PageWriter writer(page);
+  writer.Heading(QStringLiteral("Weapons"));
+  writer.KeyLine(QStringLiteral("A"), QStringLiteral("Aim dialog"));
+  writer.KeyLine(QStringLiteral("F"), QStringLiteral("Fire missile"));
+  writer.Skip(3);
+  writer.Heading(QStringLiteral("Engines"));
+  writer.KeyLine(QStringLiteral("H"), QStringLiteral("Helm coordinates"));
+  writer.KeyLine(QStringLiteral("E"), QStringLiteral("Engage engines"));
+  writer.KeyLine(QStringLiteral("R"), QStringLiteral("Reverse engines"));
+  writer.Skip(3);
+  writer.Heading(QStringLiteral("Scanner"));
+  writer.KeyLine(QStringLiteral("X"), QStringLiteral("X axis scan"));
+  writer.KeyLine(QStringLiteral("Y"), QStringLiteral("Y axis scan"));
+  writer.KeyLine(QStringLiteral("Z"), QStringLiteral("Z axis scan"));
+  return Quantise(page, false);
+}
+
+IndexedImage MissionOrdersPage() {
+  QImage page = NewPage(QStringLiteral("MISSION ORDERS"));
+  PageWriter writer(page);
+  writer.Heading(QStringLiteral("Situation"));
+  writer.Paragraph(QStringLiteral(
+      "An enemy task force of 20 Roder battle groups has invaded the galaxy. "
+      "Each group of three ships lies hidden somewhere in the cube of "
+      "9 x 9 x 9 quadrants."));
+  writer.Skip(8);
+  writer.Heading(QStringLiteral("Orders"));
+  writer.Paragraph(QStringLiteral(
+      "Seek out and destroy the invaders. Make every missile count."));
+  writer.Skip(12);
+  writer.Paragraph(QStringLiteral("Good hunting, Commander."), Yellow);
+  writer.Paragraph(QStringLiteral("Fleet Command"), Silver);
+  return Quantise(page, false);
+}
+
+IndexedImage VictoryPage() {
+  QImage page = NewPage(QStringLiteral("VICTORY"));
+  PageWriter writer(page);
+  writer.Skip(4);
+  writer.Centred(QStringLiteral("Congratulations, Commander!"), 14, true, Yellow);
+  writer.Skip(6);
+  writer.Paragraph(QStringLiteral(
+      "You have destroyed the entire Roder invasion force. The galaxy is safe "
+      "once more."));
+  DrawMedal(page, 104, 196, 34);
+  for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
+    DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
+    DrawLine(page, sparkle.x(), sparkle.y() - 3, sparkle.x(), sparkle.y() + 3, Silver);
+    Plot(page, sparkle.x(), sparkle.y(), White);
+  }
+  return Quantise(page, false);
+}
+
+IndexedImage DefeatPage() {
+  QImage page = NewPage(QStringLiteral("DEFEAT"));
+  PageWriter writer(page);
+  writer.Skip(4);
+  writer.Centred(QStringLiteral("Enemy invaders remain!"), 14, true, Red);
+  writer.Skip(6);
+  writer.Paragraph(QStringLiteral(
+      "Your ship can fight no more. The Vudare are sending coded messages to "
+      "their home world, and the next wave is on its way."));
+  DrawBeacon(page, 60, 205);
+  return Quantise(page, false);
+}
+
+}  // namespace art

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "indexed_image.h"
+
+namespace art {
+
+// Icon 5002: a live Roder ship as the scanner traces it, outlined in red.
+IndexedImage LiveEnemyShip();
+
+// Icon 5001: the same ship after a hit, a grey broken wreck.
+IndexedImage DestroyedEnemyShip();
+
+}  // namespace art

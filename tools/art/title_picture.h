@@ -1,0 +1,11 @@
+#pragma once
+
+#include "indexed_image.h"
+
+namespace art {
+
+// Bitmap 1000: the title picture of the splash and About window, which takes
+// its size from it.
+IndexedImage TitlePicture();
+
+}  // namespace art
