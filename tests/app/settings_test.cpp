@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "common/config_home.h"
+#include "common/temporary_directory.h"
 #include "platform/profile.h"
 #include "support/library.h"
 
@@ -33,30 +35,13 @@ void WriteText(const fs::path& path, const std::string& text) {
 // fresh temporary folder, never the player's real ones.
 class TemporaryProfiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestravane-settings-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    if (const char* previous = std::getenv("XDG_CONFIG_HOME")) savedConfigHome_ = previous;
-    configHome_ = root_ / "config";
-    setenv("XDG_CONFIG_HOME", configHome_.c_str(), 1);
-    ini_ = root_ / "kestravane.ini";
-    Library.IniPath = ini_.string();
-  }
+  void SetUp() override { Library.IniPath = ini_.string(); }
 
-  void TearDown() override {
-    if (savedConfigHome_) {
-      setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
-    fs::remove_all(root_);
-  }
-
-  fs::path root_;
-  fs::path configHome_;
-  fs::path ini_;
-  std::optional<std::string> savedConfigHome_;
+  TemporaryDirectory directory_;
+  fs::path root_ = directory_.path();
+  fs::path configHome_ = root_ / "config";
+  fs::path ini_ = root_ / "kestravane.ini";
+  ScopedConfigHome home_{configHome_.string()};
 };
 
 using SettingsFile = TemporaryProfiles;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/config_home.h"
+#include "common/temporary_directory.h"
 #include "engine/random.h"
 #include "platform/system.h"
 
@@ -35,25 +37,9 @@ TEST(PathBase, DropsOnlyTheExtensionOfTheFileName) {
 
 class TemporaryConfigHome : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kestravane-library-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-    if (const char* previous = std::getenv("XDG_CONFIG_HOME")) savedConfigHome_ = previous;
-    setenv("XDG_CONFIG_HOME", (root_ / "config").c_str(), 1);
-  }
-
-  void TearDown() override {
-    if (savedConfigHome_) {
-      setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
-    fs::remove_all(root_);
-  }
-
-  fs::path root_;
-  std::optional<std::string> savedConfigHome_;
+  TemporaryDirectory directory_;
+  fs::path root_ = directory_.path();
+  ScopedConfigHome home_{(root_ / "config").string()};
 };
 
 using IniPath = TemporaryConfigHome;
