@@ -10,15 +10,15 @@
 #include "engine/random.h"
 #include "platform/headless/headless.h"
 #include "platform/system.h"
+#include "support/library.h"
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
 namespace {
 
 int NewGameDocument(const ToolRequest& request) {
-  // Without a number the game's own rule applies: the clock's low 16 bits.
-  const std::uint32_t number =
-      request.number.value_or(static_cast<std::uint32_t>(platform::CalendarSeconds() & 0xFFFF));
+  // Without a number the game's own start-up rule picks one from the clock.
+  const std::uint32_t number = request.number.value_or(RandomSeedFor(platform::CalendarSeconds()));
   SeedRandom(number);
   Game.Difficulty = request.difficulty;
   GenerateGame(Grid, Game, Scans);
