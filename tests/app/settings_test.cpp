@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "common/config_home.h"
+#include "common/file_contents.h"
 #include "common/temporary_directory.h"
 #include "platform/profile.h"
 #include "support/library.h"
@@ -20,12 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
+std::string ReadText(const fs::path& path) { return FileContents(path.string()); }
 
 void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "common/file_contents.h"
 #include "common/temporary_directory.h"
 #include "document/game_document.h"
 #include "engine/game_state.h"
@@ -44,8 +44,8 @@ class GameFileTest : public ::testing::Test {
   }
 
   static std::vector<unsigned char> Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    const std::string content = FileContents(path);
+    return {content.begin(), content.end()};
   }
 
   static void Store(const std::string& path, const std::vector<unsigned char>& bytes) {

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "file_fields.h"
+#include "common/file_fields.h"
 #include "palette.h"
 #include "platform/resources.h"
 

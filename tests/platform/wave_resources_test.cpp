@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "file_fields.h"
+#include "common/file_fields.h"
 #include "platform/resources.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/file_fields.h"
 #include "support/box_template.h"
 
 namespace {
@@ -20,16 +21,10 @@ Bytes Build(int buttonSet) {
   return layout ? Used(*layout) : Bytes{};
 }
 
-unsigned U16(const Bytes& bytes, std::size_t at) { return bytes.at(at) | bytes.at(at + 1) << 8; }
-
-std::uint32_t U32(const Bytes& bytes, std::size_t at) {
-  return U16(bytes, at) | static_cast<std::uint32_t>(U16(bytes, at + 2)) << 16;
-}
-
 // Reads a zero-terminated UTF-16 string of ASCII characters, advancing `at`.
 std::string Wide(const Bytes& bytes, std::size_t& at) {
   std::string text;
-  for (unsigned c; (c = U16(bytes, at)) != 0; at += 2) text += static_cast<char>(c);
+  for (unsigned c; (c = FieldU16(bytes, at)) != 0; at += 2) text += static_cast<char>(c);
   at += 2;
   return text;
 }
@@ -168,30 +163,30 @@ TEST(BoxTemplateTest, TheBlockIs2048BytesAndZeroBeyondTheLayout) {
 
 TEST(BoxTemplateTest, HeaderFieldsAtTheirOffsets) {
   const Bytes bytes = Build(0);
-  EXPECT_EQ(U32(bytes, 0), 0x90C800C2u);
-  EXPECT_EQ(U32(bytes, 4), 0u);
-  EXPECT_EQ(U16(bytes, 8), 3u);
-  EXPECT_EQ(U16(bytes, 10), 90u);
-  EXPECT_EQ(U16(bytes, 12), 70u);
-  EXPECT_EQ(U16(bytes, 14), 220u);
-  EXPECT_EQ(U16(bytes, 16), 85u);
-  EXPECT_EQ(U16(bytes, 18), 0u);
-  EXPECT_EQ(U16(bytes, 20), 0u);
+  EXPECT_EQ(FieldU32(bytes, 0), 0x90C800C2u);
+  EXPECT_EQ(FieldU32(bytes, 4), 0u);
+  EXPECT_EQ(FieldU16(bytes, 8), 3u);
+  EXPECT_EQ(FieldU16(bytes, 10), 90u);
+  EXPECT_EQ(FieldU16(bytes, 12), 70u);
+  EXPECT_EQ(FieldU16(bytes, 14), 220u);
+  EXPECT_EQ(FieldU16(bytes, 16), 85u);
+  EXPECT_EQ(FieldU16(bytes, 18), 0u);
+  EXPECT_EQ(FieldU16(bytes, 20), 0u);
   std::size_t at = 22;
   EXPECT_EQ(Wide(bytes, at), "DialogTmp");
   EXPECT_EQ(at, 42u);
-  EXPECT_EQ(U16(bytes, 42), 8u);
+  EXPECT_EQ(FieldU16(bytes, 42), 8u);
   at = 44;
   EXPECT_EQ(Wide(bytes, at), "MS Sans Serif");
   EXPECT_EQ(at, 72u);  // already on a 4-byte boundary: no padding
 }
 
 TEST(BoxTemplateTest, ControlCountPerSet) {
-  EXPECT_EQ(U16(Build(0), 8), 3u);
-  EXPECT_EQ(U16(Build(1), 8), 3u);
-  EXPECT_EQ(U16(Build(2), 8), 4u);
-  EXPECT_EQ(U16(Build(3), 8), 5u);
-  EXPECT_EQ(U16(Build(7), 8), 5u);
+  EXPECT_EQ(FieldU16(Build(0), 8), 3u);
+  EXPECT_EQ(FieldU16(Build(1), 8), 3u);
+  EXPECT_EQ(FieldU16(Build(2), 8), 4u);
+  EXPECT_EQ(FieldU16(Build(3), 8), 5u);
+  EXPECT_EQ(FieldU16(Build(7), 8), 5u);
 }
 
 struct Control {
@@ -214,24 +209,24 @@ std::ostream& operator<<(std::ostream& out, const Control& c) {
 std::vector<Control> Controls(const Bytes& bytes) {
   std::vector<Control> controls;
   std::size_t at = 72;
-  for (unsigned i = 0; i < U16(bytes, 8); ++i) {
+  for (unsigned i = 0; i < FieldU16(bytes, 8); ++i) {
     while (at % 4 != 0) {
       EXPECT_EQ(bytes.at(at), 0) << "padding at " << at;
       ++at;
     }
     Control c;
-    c.style = U32(bytes, at);
-    c.extendedStyle = U32(bytes, at + 4);
-    c.x = U16(bytes, at + 8);
-    c.y = U16(bytes, at + 10);
-    c.width = U16(bytes, at + 12);
-    c.height = U16(bytes, at + 14);
-    c.id = U16(bytes, at + 16);
-    c.classMarker = U16(bytes, at + 18);
-    c.classAtom = U16(bytes, at + 20);
+    c.style = FieldU32(bytes, at);
+    c.extendedStyle = FieldU32(bytes, at + 4);
+    c.x = FieldU16(bytes, at + 8);
+    c.y = FieldU16(bytes, at + 10);
+    c.width = FieldU16(bytes, at + 12);
+    c.height = FieldU16(bytes, at + 14);
+    c.id = FieldU16(bytes, at + 16);
+    c.classMarker = FieldU16(bytes, at + 18);
+    c.classAtom = FieldU16(bytes, at + 20);
     at += 22;
     c.text = Wide(bytes, at);
-    c.creationData = U16(bytes, at);
+    c.creationData = FieldU16(bytes, at);
     at += 2;
     controls.push_back(c);
   }

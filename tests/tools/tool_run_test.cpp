@@ -4,8 +4,8 @@
 
 #include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "common/file_contents.h"
 #include "common/temporary_directory.h"
 #include "engine/generation.h"
 #include "engine/random.h"
@@ -18,13 +18,6 @@ struct ToolOutput {
   std::string err;
 };
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class ToolRunTest : public ::testing::Test {
  protected:
   TemporaryDirectory directory;
@@ -33,7 +26,7 @@ class ToolRunTest : public ::testing::Test {
     const std::string out = directory.File("stdout"), err = directory.File("stderr");
     const std::string command = std::string(KESTRAVANE_TOOL) + " " + arguments + " >" + out + " 2>" + err;
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(out), Slurp(err)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileContents(out), FileContents(err)};
   }
 };
 
@@ -46,7 +39,7 @@ TEST_F(ToolRunTest, NewWritesTheUniverseTheGameWouldGenerate) {
                           std::to_string(difficulty) + " " + file);
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, "Game number " + std::to_string(number) + "\n");
-    EXPECT_EQ(Slurp(file).size(), 9472u);
+    EXPECT_EQ(FileContents(file).size(), 9472u);
 
     const ToolOutput shown = Tool("show " + file);
     ASSERT_EQ(shown.status, 0) << shown.err;

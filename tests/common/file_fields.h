@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-// Reads the little-endian fields of icon, bitmap and wave file images, so the
-// tests check the stored files field by field and not only what a decoder
-// makes of them. Reads past the end give 0, which every check then rejects.
+// Reads the little-endian fields of the files and memory layouts the game
+// writes (icons, bitmaps, waves, box layouts), so the tests check them field
+// by field and not only what a decoder makes of them. Reads past the end
+// give 0, which every check then rejects.
 inline unsigned FieldU8(const std::vector<std::uint8_t>& bytes, std::size_t at) {
   return at < bytes.size() ? bytes[at] : 0u;
 }
