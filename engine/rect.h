@@ -1,11 +1,7 @@
 #pragma once
 
-#include <cstdint>
+#include "platform/rect.h"
 
-// A rectangle in client pixels; right and bottom are exclusive.
-struct Rect {
-  std::int32_t left = 0;
-  std::int32_t top = 0;
-  std::int32_t right = 0;
-  std::int32_t bottom = 0;
-};
+// The game's rectangles are the platform's: client pixels, right and bottom
+// exclusive.
+using Rect = platform::Rect;

@@ -1,9 +1,107 @@
 #pragma once
 
+#include "platform/color.h"
+#include "platform/rect.h"
+
 namespace platform {
 
-// A top-level window of the game (main window or dialog). Opaque to the game:
-// it is only passed back to the platform, for instance as a box owner.
+// A top-level window of the game: the main window, the splash picture or a
+// dialog. Opaque to the game; it is only passed back to the platform.
 class Window;
+
+// What a window tells the game. Every handler has a default that does
+// nothing (and, where it answers, agrees), so a window overrides only what
+// it cares about. Coordinates are client pixels.
+class WindowEvents {
+ public:
+  virtual ~WindowEvents() = default;
+
+  // The window exists, hidden; its controls are made here. False abandons
+  // the window: it is destroyed and CreateAppWindow returns null.
+  virtual bool Created(Window*) { return true; }
+  // The invalid parts of the client area need drawing. Draw on
+  // WindowSurface(); the whole area may be redrawn.
+  virtual void Paint(Window*) {}
+  // The player asked to close (close box, system menu). True destroys it.
+  virtual bool CloseRequested(Window*) { return true; }
+  // The desktop session is about to end. False asks the desktop to wait.
+  virtual bool SessionEnding(Window*) { return true; }
+  // The window is being destroyed; it is still valid during the call.
+  virtual void Destroyed(Window*) {}
+  // A key went down; `virtualKey` is one of the codes of platform/keys.h.
+  virtual void KeyDown(Window*, int /*virtualKey*/) {}
+  // A menu item, shortcut or push button with this command ID was chosen.
+  virtual void Command(Window*, int /*id*/) {}
+  // The highlight in the menus moved: `id` is the item's command ID, the
+  // popup's index for a popup title, 0 when the menu closed. `flags` holds
+  // MenuPopupFlag or MenuSystemFlag (platform/menu.h).
+  virtual void MenuSelect(Window*, int /*id*/, unsigned /*flags*/) {}
+  virtual void LeftButtonDown(Window*, int /*x*/, int /*y*/) {}
+  virtual void RightButtonDown(Window*, int /*x*/, int /*y*/) {}
+};
+
+enum class WindowFrame {
+  Main,   // caption, system menu and minimize box; no sizing, no maximize
+  Popup,  // no caption, no border
+};
+
+struct WindowSpec {
+  WindowFrame frame = WindowFrame::Main;
+  const char* title = "";
+  // Top-left corner of the whole window (frame included) on the desktop.
+  int x = 0;
+  int y = 0;
+  // The client area, fixed for the window's life.
+  int clientWidth = 0;
+  int clientHeight = 0;
+  bool topMost = false;
+  unsigned iconId = 0;  // 0: none
+  // The colour the client area shows wherever the game has drawn nothing.
+  Color background{192, 192, 192};
+};
+
+// Creates the window, hidden, and calls events->Created(). Returns null when
+// the window could not be made or Created() refused it; `error` then holds
+// the system's error number (0 when Created() refused). `events` must outlive
+// the window. The first Main window is the program's main window.
+Window* CreateAppWindow(const WindowSpec& spec, WindowEvents* events, int& error);
+
+// Calls events->Destroyed(), then removes the window.
+void DestroyWindow(Window* window);
+
+enum class ShowMode { Normal, Minimized, Maximized, Hidden };
+void ShowWindow(Window* window, ShowMode mode);
+
+// Paints whatever is invalid now and puts it on the screen, without letting
+// any input through. Works before the event loop runs.
+void UpdateWindow(Window* window);
+
+// Marks `area` of the client area (all of it when null) for the next paint.
+// Nothing is erased: the area keeps its pixels until the game draws.
+void InvalidateRect(Window* window, const Rect* area);
+
+void SetWindowTitle(Window* window, const char* title);
+
+// Moves the window into the always-on-top band or out of it, keeping its
+// place and size.
+void SetTopMost(Window* window, bool topMost);
+
+// Restores a minimized window, raises it above the others and gives it the
+// keyboard.
+void BringToFront(Window* window);
+
+// Gives the keyboard to the window's client area.
+void FocusWindow(Window* window);
+
+// The window's frame on the desktop (frame included), as it is or, when
+// minimized, as it would be restored.
+Rect NormalFrame(Window* window);
+
+// Moves the whole window so that its top-left corner is at (x, y), keeping
+// its size.
+void MoveWindow(Window* window, int x, int y);
+
+// The program's main window, or null before it exists.
+Window* MainWindow();
 
 }  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace platform {
+
+// Starts the window system for this process. Call once, first of all.
+void StartPlatform(int& argc, char** argv);
+
+// Runs the event loop until QuitEventLoop is called; returns its code.
+int RunEventLoop();
+void QuitEventLoop(int code);
+
+}  // namespace platform

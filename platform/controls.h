@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/rect.h"
+#include "platform/window.h"
+
+namespace platform {
+
+enum class ControlKind {
+  Label,         // static text, left-aligned
+  CentredLabel,  // static text, centred
+  PushButton,    // sends its ID as a command when clicked; "&" marks a mnemonic
+  StatusLine,    // the window's one status line (platform/status_line.h)
+};
+
+// Creates a visible child control of `window` at `place` (client pixels) in
+// the controls' font. Returns false with the system's error number in
+// `error` when it cannot be made.
+bool CreateControl(Window* window, ControlKind kind, int id, const char* text, const Rect& place,
+                   int& error);
+
+// A disabled control ignores the player and shows its text grayed.
+void EnableControl(Window* window, int id, bool enabled);
+
+}  // namespace platform

@@ -1,0 +1,1 @@
+# Sources are added here as they are written.

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// A rectangle in pixels; right and bottom are exclusive.
+struct Rect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t right = 0;
+  std::int32_t bottom = 0;
+};
+
+}  // namespace platform
