@@ -15,9 +15,6 @@ struct FileDialogOptions {
   int filterIndex = 1;  // 1-based; the choice comes back here
   std::string initialDirectory;  // empty: the system's default
   std::string defaultExtension;  // save only; without the dot
-  // Open only: show a read-only check box, and its state on return.
-  bool showReadOnly = false;
-  bool readOnly = false;
 };
 
 // The system's Open dialog: the file must exist. True with the chosen path in

@@ -8,9 +8,8 @@ enum class InstanceClaim {
 };
 
 // Looks for a running copy of the program under `name` for this user. When
-// there is one, asks it to bring its main window to the front. Otherwise
-// starts answering later copies: each such request restores, raises and
-// activates this program's main window.
-InstanceClaim ClaimSingleInstance(const char* name);
+// there is one, asks it to come forward. Otherwise starts answering later
+// copies: each such request runs `comeForward` from the event loop.
+InstanceClaim ClaimSingleInstance(const char* name, void (*comeForward)());
 
 }  // namespace platform
