@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// The folder part of `path`, up to and including its last "/" (the last "/"
+// or "\" on Windows); empty when there is none.
+std::string PathDir(const std::string& path);
+
+// The folder the file dialogs open in for the document at `path`: PathDir
+// without its trailing separator, except for a root, which keeps it. Empty
+// when `path` names no folder.
+std::string InitialDirectory(const std::string& path);
