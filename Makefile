@@ -10,7 +10,7 @@ FUZZ_SECONDS ?= 60
 .PHONY: run test deps build build-sanitize bench fuzz art clean
 
 run: build
-	$(BUILD)/tools/kestravane-tool --help
+	$(BUILD)/app/kestravane
 
 test: build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -28,7 +28,9 @@ build-sanitize: deps
 	cmake --build $(SANITIZE) -j $(JOBS)
 
 bench: build
+	@scripts/install-deps.sh xvfb bc
 	$(BUILD)/bench/kestravane-bench
+	bench/startup.sh $(BUILD)
 
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

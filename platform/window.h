@@ -66,6 +66,10 @@ struct WindowSpec {
 // the window. The first Main window is the program's main window.
 Window* CreateAppWindow(const WindowSpec& spec, WindowEvents* events, int& error);
 
+// Asks the window to close as its close box does: events->CloseRequested()
+// decides.
+void RequestClose(Window* window);
+
 // Calls events->Destroyed(), then removes the window.
 void DestroyWindow(Window* window);
 

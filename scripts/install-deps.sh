@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kestravane needs to build, test and run.
 # Idempotent: says nothing and touches nothing when every package is present.
+# Extra package names on the command line are installed as well.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core
+  "$@"
 )
 
 missing=()

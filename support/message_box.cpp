@@ -19,6 +19,7 @@ constexpr int ErrorButtons = 0;
 constexpr int WarningButtons = 1;
 
 platform::Window* errorBoxOwner = nullptr;
+void (*beforeBoxes)() = nullptr;
 
 // The caption of the warning box being shown, library-wide.
 std::array<char, 256> warningCaption{};
@@ -51,8 +52,13 @@ int RunBox(int buttonSet, platform::Window* owner, platform::BoxIcon icon, const
   return 0;
 }
 
+void PrepareForBox() {
+  if (beforeBoxes) beforeBoxes();
+}
+
 int ShowErrorText(BoxText& text) {
   BreakAfterFailedCall(text);
+  PrepareForBox();
   return RunBox(ErrorButtons, errorBoxOwner, platform::BoxIcon::Error, "Error", text.data());
 }
 
@@ -80,6 +86,7 @@ int ErrorBoxText(const char* format, ...) {
 }
 
 int WarningBox(platform::Window* owner, unsigned captionId, unsigned textId, ...) {
+  PrepareForBox();
   std::array<char, CatalogueTextSize> caption;
   if (GetString(caption, captionId) == 0) return 0;
   std::array<char, CatalogueTextSize> format;
@@ -98,3 +105,5 @@ int WarningBox(platform::Window* owner, unsigned captionId, unsigned textId, ...
 }
 
 void SetErrorBoxOwner(platform::Window* owner) { errorBoxOwner = owner; }
+
+void SetBeforeBoxes(void (*prepare)()) { beforeBoxes = prepare; }

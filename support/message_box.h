@@ -18,3 +18,7 @@ int WarningBox(platform::Window* owner, unsigned captionId, unsigned textId, ...
 
 // The window that owns error boxes: the main window once it exists, none before.
 void SetErrorBoxOwner(platform::Window* owner);
+
+// Runs before every error and warning box, so that nothing of the program's
+// own hides it (the splash picture closes itself this way).
+void SetBeforeBoxes(void (*prepare)());

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The program from start to end: one copy per user, the support library,
+// the splash, the settings, the main window and the event loop. Returns the
+// exit code.
+int RunKestravane(const std::string& commandLine);
+
+// Shows the splash picture. Returns 1, or 0 after an error box.
+int InitApplication();

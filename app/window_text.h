@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/window.h"
+
+// The window's title from catalogue text `id` filled with printf arguments;
+// left unchanged when the text cannot be loaded.
+void SetTitleString(platform::Window* window, unsigned id, ...);
+
+// The status line follows the highlight in the menus: a command's help text
+// (the catalogue text of its ID) while the command is highlighted, "Ready ..."
+// for anything that is not a command. `id` and `flags` are as
+// WindowEvents::MenuSelect gives them.
+void MenuSelectHelp(int id, unsigned flags);

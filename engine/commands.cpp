@@ -1,0 +1,74 @@
+#include "engine/commands.h"
+
+#include "app/settings.h"
+#include "engine/globals.h"
+#include "platform/menu.h"
+#include "support/splash.h"
+
+namespace {
+
+enum Command : int {
+  NewCommand = 101,
+  OpenCommand = 102,
+  CloseCommand = 104,
+  SaveCommand = 110,
+  OptionsCommand = 133,
+  ExitCommand = 199,
+  GameRulesCommand = 310,
+  KeyboardShortcutsCommand = 311,
+  MissionOrdersCommand = 312,
+  ScanZCommand = 350,
+  ScanYCommand = 351,
+  ScanXCommand = 352,
+  ScannerLogCommand = 353,
+  TopMostCommand = 399,
+  AimCommand = 410,
+  FireCommand = 411,
+  HelmCommand = 412,
+  EngageCommand = 413,
+  ReverseCommand = 414,
+  SoundsCommand = 415,
+  AboutCommand = 999,
+};
+
+constexpr int AlwaysEnabled[] = {NewCommand, OpenCommand,    OptionsCommand, ExitCommand,
+                                 TopMostCommand, AboutCommand, SoundsCommand};
+
+constexpr int NeedGameInPlay[] = {
+    SaveCommand,          CloseCommand, ScanZCommand,     ScanYCommand,
+    ScanXCommand,         ScannerLogCommand, GameRulesCommand, KeyboardShortcutsCommand,
+    MissionOrdersCommand, AimCommand,   FireCommand,      HelmCommand,
+    EngageCommand,        ReverseCommand};
+
+}  // namespace
+
+void DoCommand(platform::Window* window, int id, GameDocument& document) {
+  switch (id & 0xFFFF) {
+    case ExitCommand:
+      platform::RequestClose(window);
+      break;
+    case TopMostCommand:
+      Settings.TopMost = !Settings.TopMost;
+      platform::SetTopMost(window, Settings.TopMost);
+      break;
+    case SoundsCommand:
+      Settings.Sounds = !Settings.Sounds;
+      break;
+    case AboutCommand:
+      ShowSplash();
+      break;
+  }
+  UpdateMenus(window, document);
+}
+
+void UpdateMenus(platform::Window* window, const GameDocument& document) {
+  const bool gameOpen = document.InProgress != 0;
+  const bool inPlay = gameOpen && PictureIndex == 0;
+  for (const int id : AlwaysEnabled) platform::EnableMenuItem(window, id, true);
+  for (const int id : NeedGameInPlay) platform::EnableMenuItem(window, id, inPlay);
+  platform::CheckMenuItem(window, ScanZCommand, gameOpen && Game.ScanAxis == ScanZ);
+  platform::CheckMenuItem(window, ScanYCommand, gameOpen && Game.ScanAxis == ScanY);
+  platform::CheckMenuItem(window, ScanXCommand, gameOpen && Game.ScanAxis == ScanX);
+  platform::CheckMenuItem(window, TopMostCommand, Settings.TopMost != 0);
+  platform::CheckMenuItem(window, SoundsCommand, Settings.Sounds != 0);
+}

@@ -1,0 +1,78 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "platform/headless/headless.h"
+
+namespace {
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::headless::MuteBoxes(true);
+    platform::headless::ForgetShown();
+    settings_.FileSpec.fill('\0');
+    std::snprintf(settings_.FileSpec.data(), settings_.FileSpec.size(), "%s", "Davuvodo.war");
+  }
+
+  std::string FileSpec() const { return settings_.FileSpec.data(); }
+
+  AppSettings settings_{};
+};
+
+TEST_F(CommandLine, NothingGivenKeepsTheLastDocument) {
+  EXPECT_EQ(DocumentFromCommandLine("", &settings_), 1);
+  EXPECT_EQ(FileSpec(), "Davuvodo.war");
+  EXPECT_EQ(settings_.OpenAtStart, 0);
+}
+
+TEST_F(CommandLine, AQuotedPathWithSpacesOpensWithoutItsQuotes) {
+  EXPECT_EQ(DocumentFromCommandLine("\"/home/player/my games/first.war\"", &settings_), 1);
+  EXPECT_EQ(FileSpec(), "/home/player/my games/first.war");
+  EXPECT_EQ(settings_.OpenAtStart, 1);
+}
+
+TEST_F(CommandLine, TheWholeTextIsOnePath) {
+  DocumentFromCommandLine("two words.war", &settings_);
+  EXPECT_EQ(FileSpec(), "two words.war");
+}
+
+TEST_F(CommandLine, APathOfTheLongestLengthFits) {
+  const std::string longest(FileSpecSize - 1, 'a');
+  DocumentFromCommandLine(longest, &settings_);
+  EXPECT_EQ(FileSpec(), longest);
+  EXPECT_TRUE(platform::headless::Boxes().empty());
+}
+
+TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
+  const std::string tooLong = "/" + std::string(FileSpecSize, 'b') + ".war";
+  EXPECT_EQ(DocumentFromCommandLine(tooLong, &settings_), 1);
+  EXPECT_EQ(FileSpec(), "Davuvodo.war");
+  EXPECT_EQ(settings_.OpenAtStart, 0);
+  ASSERT_EQ(platform::headless::Boxes().size(), 1u);
+  const std::string& text = platform::headless::Boxes()[0].text;
+  EXPECT_EQ(text.rfind("File: " + tooLong.substr(0, 40), 0), 0u) << text;
+  EXPECT_NE(text.find("Code " + std::to_string(ENAMETOOLONG)), std::string::npos) << text;
+}
+
+TEST_F(CommandLine, QuotesAroundALongestPathDoNotCount) {
+  const std::string longest(FileSpecSize - 1, 'c');
+  DocumentFromCommandLine("\"" + longest + "\"", &settings_);
+  EXPECT_EQ(FileSpec(), longest);
+}
+
+TEST(StripChar, DropsOrReplacesEveryOccurrence) {
+  char dropped[] = "\"a\"b\"\"c\"";
+  EXPECT_STREQ(StripChar(dropped, '"', '\0'), "abc");
+  char replaced[] = "a-b--c";
+  EXPECT_STREQ(StripChar(replaced, '-', '+'), "a+b++c");
+  char untouched[] = "plain";
+  EXPECT_STREQ(StripChar(untouched, '"', '\0'), "plain");
+  char onlyDropped[] = "\"\"";
+  EXPECT_STREQ(StripChar(onlyDropped, '"', '\0'), "");
+}
+
+}  // namespace
