@@ -49,13 +49,12 @@ void Answer(QLocalSocket* socket, void (*comeForward)()) {
   auto received = std::make_shared<QByteArray>();
   auto take = [socket, received, comeForward] {
     received->append(socket->readAll());
-    if (received->size() >= ComeForwardRequest.size()) {
-      const bool asked = received->startsWith(ComeForwardRequest);
-      received->clear();
-      socket->disconnect();
-      socket->deleteLater();
-      if (asked && comeForward) comeForward();
-    }
+    if (received->size() < ComeForwardRequest.size()) return;
+    const bool asked = received->startsWith(ComeForwardRequest);
+    received->clear();
+    socket->disconnect();
+    socket->deleteLater();
+    if (asked && comeForward) comeForward();
   };
   QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
   QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket, take] {
@@ -65,21 +64,18 @@ void Answer(QLocalSocket* socket, void (*comeForward)()) {
   take();
 }
 
-bool Listen(const QString& serverName, void (*comeForward)()) {
+void Listen(const QString& serverName, void (*comeForward)()) {
+  // Nobody answered, so a socket file left here is from a copy that crashed.
+  QLocalServer::removeServer(serverName);
   auto* server = new QLocalServer(QCoreApplication::instance());
   server->setSocketOptions(QLocalServer::UserAccessOption);
   if (!server->listen(serverName)) {
-    // A copy that crashed leaves its socket behind with nobody listening.
-    QLocalServer::removeServer(serverName);
-    if (!server->listen(serverName)) {
-      delete server;
-      return false;
-    }
+    delete server;
+    return;
   }
   QObject::connect(server, &QLocalServer::newConnection, server, [server, comeForward] {
     while (QLocalSocket* socket = server->nextPendingConnection()) Answer(socket, comeForward);
   });
-  return true;
 }
 
 }  // namespace
