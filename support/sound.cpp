@@ -1,0 +1,26 @@
+#include "support/sound.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/resources.h"
+#include "platform/sound.h"
+#include "support/message_box.h"
+
+int PlayWave(unsigned id) {
+  int error = 0;
+  // The platform reports every failed load as a missing resource, so there is
+  // no separate box for one that exists but cannot be read.
+  const std::vector<std::uint8_t> image = platform::LoadWaveResource(id, error);
+  if (image.empty()) return ErrorBox(60017, "PlayWave", "WAVE", id, error);
+  if (!platform::PlayWaveImage(image, error)) {
+    return ErrorBoxText("%s(sndPlaySound): Cannot play WAVE resource (ID:%u)\rCode %d", "PlayWave", id,
+                        error);
+  }
+  return 1;
+}
+
+int AlertBeep() {
+  platform::SystemBeep();
+  return 0;
+}
