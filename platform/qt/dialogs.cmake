@@ -7,4 +7,6 @@ target_sources(kestravane_platform_qt PRIVATE
   template_dialog.cpp
   dialog_runner.cpp
   dialog_items.cpp
+  message_box.cpp
+  screen.cpp
 )

@@ -8,7 +8,8 @@
 #include <memory>
 
 // A modal dialog blocks the test in its own event loop. This waits inside
-// that loop for a visible modal widget of type T, then runs `step` on it
+// that loop for a modal widget of type T to be up and to have the keyboard
+// (which it gets a little after it shows), then runs `step` on it
 // once. Steps record what they see and always end the dialog; the test
 // checks the record after the dialog has returned.
 template <class T>
@@ -17,7 +18,7 @@ void WhenModal(std::function<void(T*)> step) {
   auto waited = std::make_shared<QElapsedTimer>();
   waited->start();
   QObject::connect(poll, &QTimer::timeout, [poll, waited, step] {
-    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget()); modal && modal->isActiveWindow()) {
       poll->deleteLater();
       poll->stop();
       step(modal);
