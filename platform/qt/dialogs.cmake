@@ -8,5 +8,6 @@ target_sources(kestravane_platform_qt PRIVATE
   dialog_runner.cpp
   dialog_items.cpp
   message_box.cpp
+  question_box.cpp
   screen.cpp
 )
