@@ -9,5 +9,6 @@ target_sources(kestravane_platform_qt PRIVATE
   dialog_items.cpp
   message_box.cpp
   question_box.cpp
+  file_dialog.cpp
   screen.cpp
 )
