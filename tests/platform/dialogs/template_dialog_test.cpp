@@ -13,6 +13,8 @@
 #include "orders_layout.h"
 #include "platform/dialog.h"
 #include "platform/dialog_items.h"
+#include "platform/qt/picture_data.h"
+#include "platform/resources.h"
 #include "recording_events.h"
 #include "test_window.h"
 
@@ -525,6 +527,54 @@ class TemplateDialogTest : public QObject {
     QCOMPARE(offset, expected);
     QCOMPARE(modality, Qt::WindowModal);
     QCOMPARE(ownerClicks, 1);
+  }
+
+  void dropDownListsIconsAndReadOnlyFields() {
+    constexpr int Picture = 5, Orders = 6, Report = 7;
+    constexpr std::uint32_t Icon = 3, DropDownList = 3, ReadOnly = 0x800, RightAligned = 0x2;
+    TemplateWriter out;
+    out.Header(DialogStyle, 4, 0, 0, 160, 80, u"Report");
+    out.ControlStart(Shown | Icon, 5, 5, 20, 20, Picture).Ordinal(StaticClass).Ordinal(5300).Word(0);
+    out.Control(0x85, Shown | TabStop | DropDownList, 30, 5, 80, 60, Orders, u"");
+    out.Control(EditClass, Shown | TabStop | ReadOnly | RightAligned, 30, 25, 80, 12, Report, u"12 ships");
+    out.Control(ButtonClass, Shown | TabStop | DefaultPush, 30, 45, 40, 14, Ok, u"OK");
+
+    RecordingEvents events({Ok});
+    events.onInitialise = [](platform::Window* dialog) {
+      for (const char* line : {"Hold", "Advance", "Withdraw"}) platform::AddListLine(dialog, Orders, line);
+      platform::SelectListLine(dialog, Orders, 0);
+      return true;
+    };
+    bool iconShown = false, readOnly = false, rightAligned = false, toldBeforeKey = true;
+    int chosen = -1, comboHeight = 0;
+    std::string chosenText;
+    WhenModal<QDialog>([&](QDialog* dialog) {
+      platform::Window* window = AsWindow(dialog);
+      int error = 0;
+      const QImage expected = platform::LoadIconResource(5300, error).data()->image;
+      iconShown = Control<QLabel>(dialog, Picture)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) ==
+                  expected;
+      auto* report = Control<QLineEdit>(dialog, Report);
+      readOnly = report->isReadOnly();
+      rightAligned = report->alignment() & Qt::AlignRight;
+      toldBeforeKey = events.Received(Orders, platform::NotifySelectionChanged);
+      QWidget* orders = Control(dialog, Orders);
+      comboHeight = orders->height();
+      orders->setFocus();
+      QTest::keyClick(orders, Qt::Key_Down);
+      chosen = platform::SelectedListLine(window, Orders);
+      chosenText = platform::ItemText(window, Orders);
+      Click(dialog, Ok);
+    });
+    QCOMPARE(platform::RunDialog(nullptr, out.bytes(), &events), Ok);
+    QVERIFY(iconShown);
+    QVERIFY(readOnly);
+    QVERIFY(rightAligned);
+    QVERIFY(!toldBeforeKey);
+    QCOMPARE(chosen, 1);
+    QCOMPARE(chosenText, std::string("Advance"));
+    QVERIFY(events.Received(Orders, platform::NotifySelectionChanged));
+    QVERIFY2(comboHeight < 60 * 13 / 8, "the drop-down's height is not the closed box's");
   }
 
   void itemsOfAnyWindow() {
