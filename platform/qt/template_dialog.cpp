@@ -13,6 +13,14 @@ namespace {
 constexpr std::uint32_t SizingFrame = 0x00040000;
 constexpr int CancelCommand = 2;
 
+// Where the template's corner is measured from: the owner's client area, or
+// the desktop's corner when there is no owner.
+QPoint Origin(const QWidget* owner) {
+  if (owner) return owner->mapToGlobal(QPoint(0, 0));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().topLeft() : QPoint(0, 0);
+}
+
 }  // namespace
 
 TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner, DialogEvents* events)
@@ -38,13 +46,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner, Dia
   } else {
     setFixedSize(client);
   }
-  // The template's corner is measured from the owner's client area, or
-  // from the desktop's corner when there is no owner.
-  const QPoint origin = owner ? owner->mapToGlobal(QPoint(0, 0))
-                        : QGuiApplication::primaryScreen()
-                            ? QGuiApplication::primaryScreen()->geometry().topLeft()
-                            : QPoint(0, 0);
-  move(origin + QPoint(units.HorizontalPixels(layout.x), units.VerticalPixels(layout.y)));
+  move(Origin(owner) + QPoint(units.HorizontalPixels(layout.x), units.VerticalPixels(layout.y)));
   setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
 }
 

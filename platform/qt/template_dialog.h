@@ -37,7 +37,6 @@ class TemplateDialog : public QDialog, public Window {
   void reject() override;
 
  private:
-  void PlaceOnDesktop(const DialogTemplate& layout, QWidget* owner);
   void FocusFirstControl();
 
   DialogEvents* events_;
