@@ -10,9 +10,9 @@
 #include <QRegularExpressionValidator>
 
 #include "platform/qt/game_text.h"
+#include "platform/qt/picture_data.h"
 #include "platform/qt/tab_stop_delegate.h"
 #include "platform/qt/template_dialog.h"
-#include "platform/qt/picture_data.h"
 #include "platform/resources.h"
 
 namespace platform {
@@ -82,17 +82,29 @@ bool DialogControlBuilder::Add(const ControlTemplate& control) {
 
   QWidget* widget = nullptr;
   switch (*atom) {
-    case control_class::Button: widget = MakeButton(control); break;
-    case control_class::Edit: widget = MakeEdit(control); break;
-    case control_class::Static: widget = MakeStatic(control); break;
-    case control_class::ListBox: widget = MakeList(control); break;
-    case control_class::ComboBox: widget = MakeCombo(control); break;
-    default: return false;
+    case control_class::Button:
+      widget = MakeButton(control);
+      break;
+    case control_class::Edit:
+      widget = MakeEdit(control);
+      break;
+    case control_class::Static:
+      widget = MakeStatic(control);
+      break;
+    case control_class::ListBox:
+      widget = MakeList(control);
+      break;
+    case control_class::ComboBox:
+      widget = MakeCombo(control);
+      break;
+    default:
+      return false;
   }
 
   widget->setGeometry(units_.Pixels(control.x, control.y, control.width, control.height));
   // A combo box's height in the template includes its drop-down list.
-  if (*atom == control_class::ComboBox) widget->resize(widget->width(), widget->sizeHint().height());
+  if (*atom == control_class::ComboBox)
+    widget->resize(widget->width(), widget->sizeHint().height());
   widget->setEnabled(!(control.style & style::Disabled));
   widget->setHidden(!(control.style & style::Visible));
   if (widget->focusPolicy() != Qt::NoFocus) {
@@ -110,7 +122,8 @@ bool DialogControlBuilder::Add(const ControlTemplate& control) {
 }
 
 void DialogControlBuilder::Finish() {
-  for (std::size_t i = 1; i < tabStops_.size(); ++i) QWidget::setTabOrder(tabStops_[i - 1], tabStops_[i]);
+  for (std::size_t i = 1; i < tabStops_.size(); ++i)
+    QWidget::setTabOrder(tabStops_[i - 1], tabStops_[i]);
 }
 
 QWidget* DialogControlBuilder::MakeButton(const ControlTemplate& control) {

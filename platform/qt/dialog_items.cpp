@@ -1,3 +1,5 @@
+#include "platform/dialog_items.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -6,13 +8,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <charconv>
-#include <optional>
-#include <string>
 #include <cstdint>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "platform/dialog.h"
-#include "platform/dialog_items.h"
 #include "platform/qt/game_text.h"
 #include "platform/qt/picture_data.h"
 #include "platform/qt/window_impl.h"
@@ -43,7 +44,7 @@ std::optional<std::int64_t> ParseItemNumber(const std::string& text, bool isSign
   const auto [stop, error] = std::from_chars(text.data() + begin, text.data() + end, magnitude);
   if (error != std::errc() || stop != text.data() + end) return std::nullopt;
 
-  const std::uint64_t limit = !isSigned ? std::numeric_limits<std::uint32_t>::max()
+  const std::uint64_t limit = !isSigned  ? std::numeric_limits<std::uint32_t>::max()
                               : negative ? std::uint64_t{1} << 31
                                          : std::numeric_limits<std::int32_t>::max();
   if (magnitude > limit) return std::nullopt;

@@ -13,7 +13,8 @@ class TemplateReader {
 
   std::uint16_t Word() {
     if (!Has(2)) return 0;
-    const std::uint16_t value = static_cast<std::uint16_t>(bytes_[offset_] | bytes_[offset_ + 1] << 8);
+    const std::uint16_t value =
+        static_cast<std::uint16_t>(bytes_[offset_] | bytes_[offset_ + 1] << 8);
     offset_ += 2;
     return value;
   }
@@ -36,7 +37,8 @@ class TemplateReader {
   NameOrOrdinal NameOrNumber() {
     NameOrOrdinal field;
     if (!Has(2)) return field;
-    const std::uint16_t first = static_cast<std::uint16_t>(bytes_[offset_] | bytes_[offset_ + 1] << 8);
+    const std::uint16_t first =
+        static_cast<std::uint16_t>(bytes_[offset_] | bytes_[offset_ + 1] << 8);
     if (first == 0xFFFF) {
       Word();
       field.ordinal = Word();
@@ -90,7 +92,8 @@ ControlTemplate ReadControl(TemplateReader& in) {
 
 // The extended form starts with version 1 and the signature 0xFFFF.
 bool IsExtendedForm(std::span<const std::uint8_t> bytes) {
-  return bytes.size() >= 4 && bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0xFF && bytes[3] == 0xFF;
+  return bytes.size() >= 4 && bytes[0] == 1 && bytes[1] == 0 && bytes[2] == 0xFF &&
+         bytes[3] == 0xFF;
 }
 
 }  // namespace
@@ -114,7 +117,8 @@ std::optional<DialogTemplate> ParseDialogTemplate(std::span<const std::uint8_t> 
     dialog.fontPointSize = in.Word();
     dialog.fontFace = in.String();
   }
-  for (std::uint16_t i = 0; i < controlCount && in.ok(); ++i) dialog.controls.push_back(ReadControl(in));
+  for (std::uint16_t i = 0; i < controlCount && in.ok(); ++i)
+    dialog.controls.push_back(ReadControl(in));
 
   if (!in.ok()) return std::nullopt;
   return dialog;

@@ -16,7 +16,8 @@ constexpr int DefaultPointSize = 8;
 bool IsClassicSansFace(const QString& face) {
   static const QStringList faces = {QStringLiteral("MS Sans Serif"), QStringLiteral("MS Shell Dlg"),
                                     QStringLiteral("MS Shell Dlg 2"),
-                                    QStringLiteral("Microsoft Sans Serif"), QStringLiteral("System")};
+                                    QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("System")};
   return face.isEmpty() || faces.contains(face, Qt::CaseInsensitive);
 }
 
@@ -33,13 +34,15 @@ QFont DialogFont(const DialogTemplate& dialog) {
   font.setStyleHint(QFont::SansSerif);
   // Whole pixels, as the bitmap faces had: 8 pt at 96 dpi is 11 pixels.
   const int points = dialog.fontPointSize.value_or(DefaultPointSize);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * ScreenDotsPerInch() / 72.0))));
+  font.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(points * ScreenDotsPerInch() / 72.0))));
   return font;
 }
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetrics metrics(font);
-  static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  static const QString letters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   baseX_ = std::max(1, static_cast<int>(std::lround(metrics.horizontalAdvance(letters) / 52.0)));
   baseY_ = std::max(1, metrics.height());
 }

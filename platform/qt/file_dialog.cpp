@@ -14,12 +14,14 @@ namespace {
 // "*.*" means every file; Qt writes that "*". Several patterns are
 // separated by semicolons in the game, by spaces in Qt.
 QString NameFilter(const std::pair<std::string, std::string>& filter) {
-  QStringList patterns = QString::fromStdString(filter.second).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+  QStringList patterns =
+      QString::fromStdString(filter.second).split(QLatin1Char(';'), Qt::SkipEmptyParts);
   for (QString& pattern : patterns) {
     pattern = pattern.trimmed();
     if (pattern == u"*.*") pattern = QStringLiteral("*");
   }
-  return QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.first), patterns.join(QLatin1Char(' ')));
+  return QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.first),
+                                       patterns.join(QLatin1Char(' ')));
 }
 
 // Qt's own dialog: the same on every desktop, and one the tests can drive.
@@ -49,16 +51,18 @@ class GameFileDialog : public QFileDialog {
   }
 
   // The chosen filter, 1-based.
-  int ChosenFilter() const { return static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1; }
+  int ChosenFilter() const {
+    return static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1;
+  }
 
   void accept() override {
     const QStringList chosen = selectedFiles();
     if (acceptMode() == QFileDialog::AcceptSave && !chosen.isEmpty()) {
       const QFileInfo file(chosen.front());
       if (!file.isDir() && !file.absoluteDir().exists()) {
-        QMessageBox::warning(this, windowTitle(),
-                             tr("The folder %1 does not exist.")
-                                 .arg(QDir::toNativeSeparators(file.absolutePath())));
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
         return;
       }
     }

@@ -52,9 +52,7 @@ class BoxEvents : public DialogEvents {
   }
 
   // Escape and the close box end the box with 0, any button with its ID.
-  void Command(Window* box, int id, int) override {
-    EndDialog(box, id == CancelCommand ? 0 : id);
-  }
+  void Command(Window* box, int id, int) override { EndDialog(box, id == CancelCommand ? 0 : id); }
 
  private:
   BoxIcon icon_;
@@ -80,7 +78,8 @@ int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon, co
 }
 
 void StockErrorBox(const char* caption, const char* text) {
-  QMessageBox box(QMessageBox::Critical, FromGameText(caption), FromGameText(text), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, FromGameText(caption), FromGameText(text),
+                  QMessageBox::Ok);
   box.exec();
 }
 

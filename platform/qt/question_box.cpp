@@ -14,9 +14,12 @@ Answer AskYesNoCancel(Window* owner, const char* caption, const char* text) {
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    default: return Answer::Cancel;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    default:
+      return Answer::Cancel;
   }
 }
 

@@ -21,8 +21,8 @@ std::vector<std::uint8_t> EveryFieldForm() {
   TemplateWriter out;
   out.Dword(DialogStyle | 0x40).Dword(0x100).Word(3);
   out.Word(static_cast<std::uint16_t>(-5)).Word(7).Word(200).Word(120);
-  out.Ordinal(42);                 // menu by number
-  out.String(u"KVaneDialog");      // class by name
+  out.Ordinal(42);  // menu by number
+  out.String(u"KVaneDialog");  // class by name
   out.String(u"Fleet Orders");
   out.Word(10).String(u"Courier");
   out.Control(StaticClass, Shown | 3, 4, 5, 18, 20, 300, u"");
@@ -123,7 +123,8 @@ TEST(DialogTemplate, RefusesEveryCutShortTemplate) {
     ASSERT_TRUE(ParseDialogTemplate(whole));
     for (std::size_t size = 0; size < whole.size(); ++size) {
       // A copy of exactly `size` bytes, so that a read past it is caught.
-      const std::vector<std::uint8_t> cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+      const std::vector<std::uint8_t> cut(whole.begin(),
+                                          whole.begin() + static_cast<std::ptrdiff_t>(size));
       EXPECT_FALSE(ParseDialogTemplate(cut)) << "cut at " << size << " of " << whole.size();
     }
   }
@@ -177,7 +178,8 @@ TEST(DialogTemplate, SurvivesRandomDamage) {
       ++refused;
       continue;
     }
-    for (const auto& control : dialog->controls) EXPECT_LE(control.creationData.size(), damaged.size());
+    for (const auto& control : dialog->controls)
+      EXPECT_LE(control.creationData.size(), damaged.size());
   }
   EXPECT_GT(refused, 0);
 }

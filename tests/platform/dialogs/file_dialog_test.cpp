@@ -1,3 +1,5 @@
+#include "platform/file_dialog.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
@@ -10,11 +12,12 @@
 #include <QTest>
 
 #include "modal_driver.h"
-#include "platform/file_dialog.h"
 
 namespace {
 
-QLineEdit* NameEdit(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+QLineEdit* NameEdit(QFileDialog* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
 
 // Types a file name and presses Enter, as the player would.
 void TypeAndEnter(QFileDialog* dialog, const QString& name) {
@@ -23,14 +26,16 @@ void TypeAndEnter(QFileDialog* dialog, const QString& name) {
   edit->selectAll();
   QTest::keyClicks(edit, name);
   // The completion list would take the Enter for itself.
-  if (edit->completer() && edit->completer()->popup()->isVisible()) edit->completer()->popup()->hide();
+  if (edit->completer() && edit->completer()->popup()->isVisible())
+    edit->completer()->popup()->hide();
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
 void Cancel(QFileDialog* dialog) { QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape); }
 
 // Answers the message box that `action` brings up with `answer`, keeping its text.
-void AnswerBox(const std::function<void()>& action, QMessageBox::StandardButton answer, QString& text) {
+void AnswerBox(const std::function<void()>& action, QMessageBox::StandardButton answer,
+               QString& text) {
   WhenModal<QMessageBox>([&text, answer](QMessageBox* box) {
     text = box->text();
     QTest::mouseClick(box->button(answer), Qt::LeftButton);
@@ -78,7 +83,8 @@ class FileDialogTest : public QObject {
     QCOMPARE(options_.filterIndex, 1);
     QCOMPARE(title, QStringLiteral("Open Game"));
     QCOMPARE(directory, folder_.path());
-    QCOMPARE(filters, (QStringList{QStringLiteral("Kestravane Game (*.war)"), QStringLiteral("All Files (*)")}));
+    QCOMPARE(filters, (QStringList{QStringLiteral("Kestravane Game (*.war)"),
+                                   QStringLiteral("All Files (*)")}));
     QCOMPARE(preselected, QStringLiteral("All Files (*)"));
   }
 
@@ -86,7 +92,8 @@ class FileDialogTest : public QObject {
     QString warning;
     bool stillOpen = false;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("vega.war")); }, QMessageBox::Ok, warning);
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("vega.war")); }, QMessageBox::Ok,
+                warning);
       stillOpen = dialog->isVisible();
       Cancel(dialog);
     });
@@ -111,7 +118,8 @@ class FileDialogTest : public QObject {
   }
 
   void saveAddsTheDefaultExtension() {
-    WhenModal<QFileDialog>([](QFileDialog* dialog) { TypeAndEnter(dialog, QStringLiteral("fleet")); });
+    WhenModal<QFileDialog>(
+        [](QFileDialog* dialog) { TypeAndEnter(dialog, QStringLiteral("fleet")); });
     std::string path;
     QVERIFY(platform::SaveFileDialog(nullptr, options_, path));
     QCOMPARE(QString::fromStdString(path), folder_.filePath(QStringLiteral("fleet.war")));
@@ -136,7 +144,8 @@ class FileDialogTest : public QObject {
     QString firstQuestion, secondQuestion;
     bool openAfterNo = false;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("aldebaran")); }, QMessageBox::No, firstQuestion);
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("aldebaran")); }, QMessageBox::No,
+                firstQuestion);
       openAfterNo = dialog->isVisible();
       AnswerBox([&] { QTest::keyClick(NameEdit(dialog), Qt::Key_Return); }, QMessageBox::Yes,
                 secondQuestion);
@@ -153,7 +162,8 @@ class FileDialogTest : public QObject {
     QString warning;
     bool stillOpen = false;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("nowhere/fleet")); }, QMessageBox::Ok, warning);
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("nowhere/fleet")); }, QMessageBox::Ok,
+                warning);
       stillOpen = dialog->isVisible();
       Cancel(dialog);
     });

@@ -1,3 +1,5 @@
+#include "platform/message_box.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,7 +10,6 @@
 #include <QWindow>
 
 #include "modal_driver.h"
-#include "platform/message_box.h"
 #include "platform/qt/picture_data.h"
 #include "platform/resources.h"
 #include "support/box_template.h"
@@ -42,7 +43,8 @@ ShownBox Read(QDialog* box) {
   shown.textArea = text ? text->geometry() : QRect();
   const auto* icon = qobject_cast<QLabel*>(window->Item(IconItem));
   shown.icon = icon ? icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) : QImage();
-  for (const QPushButton* button : box->findChildren<QPushButton*>()) shown.buttons << button->text();
+  for (const QPushButton* button : box->findChildren<QPushButton*>())
+    shown.buttons << button->text();
   QWidget* ok = window->Item(OkButton);
   shown.okButton = ok ? ok->geometry() : QRect();
   shown.okHasKeyboard = ok && QApplication::focusWidget() == ok;
@@ -85,7 +87,10 @@ class MessageBoxTest : public QObject {
   void errorBoxShowsTheGamesLayout() {
     int returned = -1;
     const ShownBox box = ShowAndEnd(
-        [&] { returned = ErrorBoxText("DrawPicture(Load): Cannot read the %s bitmap\rCode %d", "hull", 5); },
+        [&] {
+          returned =
+              ErrorBoxText("DrawPicture(Load): Cannot read the %s bitmap\rCode %d", "hull", 5);
+        },
         Qt::Key_Return);
     QCOMPARE(returned, 0);
     QCOMPARE(box.caption, QStringLiteral("Error"));
@@ -99,9 +104,12 @@ class MessageBoxTest : public QObject {
 
     // The button sits below the text, in the middle of the box.
     QVERIFY(box.okButton.top() >= box.textArea.bottom());
-    QVERIFY(box.okButton.left() > box.textArea.left() && box.okButton.right() < box.textArea.right());
-    QVERIFY2(std::abs(box.okButton.center().x() - box.client.width() / 2) <= 2,
-             qPrintable(QStringLiteral("%1 in %2").arg(box.okButton.center().x()).arg(box.client.width())));
+    QVERIFY(box.okButton.left() > box.textArea.left() &&
+            box.okButton.right() < box.textArea.right());
+    QVERIFY2(
+        std::abs(box.okButton.center().x() - box.client.width() / 2) <= 2,
+        qPrintable(
+            QStringLiteral("%1 in %2").arg(box.okButton.center().x()).arg(box.client.width())));
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(box.frame.left(), (screen.width() - box.frame.width()) / 2);
@@ -109,8 +117,7 @@ class MessageBoxTest : public QObject {
   }
 
   void errorBoxFromTheCatalogueEndsWithEscape() {
-    const ShownBox box =
-        ShowAndEnd([] { ErrorBox(60027, "Davuvodo.war", 13); }, Qt::Key_Escape);
+    const ShownBox box = ShowAndEnd([] { ErrorBox(60027, "Davuvodo.war", 13); }, Qt::Key_Escape);
     QCOMPARE(box.caption, QStringLiteral("Error"));
     QVERIFY(box.text.contains(QStringLiteral("Davuvodo.war")));
     QVERIFY(!box.text.contains(QLatin1Char('\r')));
@@ -128,7 +135,8 @@ class MessageBoxTest : public QObject {
     ShownBox shown;
     WhenModal<QDialog>([&](QDialog* box) {
       shown = Read(box);
-      QTest::mouseClick(owner.widget()->windowHandle(), Qt::LeftButton, {}, ownerButton->geometry().center());
+      QTest::mouseClick(owner.widget()->windowHandle(), Qt::LeftButton, {},
+                        ownerButton->geometry().center());
       QTest::keyClick(KeyboardTarget(box), Qt::Key_Return);
     });
     WarningBox(&owner, 1000, 3001, "Z");
@@ -141,15 +149,24 @@ class MessageBoxTest : public QObject {
   void theBoxSaysWhichButtonEndedIt() {
     const std::vector<std::uint8_t> layout = BoxLayout();
     int result = 0;
-    ShowAndEnd([&] { result = platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Hull breach"); },
-               Qt::Key_Return);
+    ShowAndEnd(
+        [&] {
+          result =
+              platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Hull breach");
+        },
+        Qt::Key_Return);
     QCOMPARE(result, 1);
-    ShowAndEnd([&] { result = platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Low fuel"); },
-               Qt::Key_Escape);
+    ShowAndEnd(
+        [&] {
+          result =
+              platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Low fuel");
+        },
+        Qt::Key_Escape);
     QCOMPARE(result, 2);
 
     WhenModal<QDialog>([](QDialog* box) { box->close(); });
-    result = platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Reactor offline");
+    result =
+        platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Reactor offline");
     QCOMPARE(result, 2);
   }
 
@@ -163,7 +180,8 @@ class MessageBoxTest : public QObject {
       icon = box->icon();
       QTest::keyClick(KeyboardTarget(box), Qt::Key_Return);
     });
-    const int result = platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Shields\rdown");
+    const int result =
+        platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Shields\rdown");
     QCOMPARE(result, 1);
     QCOMPARE(text, QStringLiteral("Shields\ndown"));
     QCOMPARE(icon, QMessageBox::Warning);

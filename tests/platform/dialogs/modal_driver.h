@@ -18,7 +18,8 @@ void WhenModal(std::function<void(T*)> step) {
   auto waited = std::make_shared<QElapsedTimer>();
   waited->start();
   QObject::connect(poll, &QTimer::timeout, [poll, waited, step] {
-    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget()); modal && modal->isActiveWindow()) {
+    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        modal && modal->isActiveWindow()) {
       poll->deleteLater();
       poll->stop();
       step(modal);

@@ -7,11 +7,11 @@ namespace orders {
 
 inline constexpr int NameLabel = 10, NameEdit = 11, CountEdit = 12;
 inline constexpr int Attack = 20, Defend = 21, Retreat = 22;  // automatic radio group
-inline constexpr int Fast = 30, Slow = 31;                    // a second automatic group
-inline constexpr int Left = 40, Right = 41;                   // radio buttons the game checks
-inline constexpr int Escort = 50, Cloak = 51;                 // automatic and manual check boxes
-inline constexpr int Ships = 60;                              // list with tab stops
-inline constexpr int Frame = 70;                              // group box
+inline constexpr int Fast = 30, Slow = 31;  // a second automatic group
+inline constexpr int Left = 40, Right = 41;  // radio buttons the game checks
+inline constexpr int Escort = 50, Cloak = 51;  // automatic and manual check boxes
+inline constexpr int Ships = 60;  // list with tab stops
+inline constexpr int Frame = 70;  // group box
 inline constexpr int Ok = 1, Cancel = 2, Help = 3, Locked = 80, Secret = 81;
 
 inline constexpr std::int16_t X = 20, Y = 10, Width = 200, Height = 150;

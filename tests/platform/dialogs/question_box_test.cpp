@@ -1,9 +1,10 @@
+#include "platform/question_box.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
 #include "modal_driver.h"
-#include "platform/question_box.h"
 #include "test_window.h"
 
 namespace {

@@ -11,7 +11,8 @@
 // commands a test names, with the command's ID as the result.
 class RecordingEvents : public platform::DialogEvents {
  public:
-  explicit RecordingEvents(std::set<int> endingCommands = {}) : ending_(std::move(endingCommands)) {}
+  explicit RecordingEvents(std::set<int> endingCommands = {})
+      : ending_(std::move(endingCommands)) {}
 
   std::function<bool(platform::Window*)> onInitialise;
   std::function<void(platform::Window*, int, int)> onCommand;
@@ -24,7 +25,8 @@ class RecordingEvents : public platform::DialogEvents {
   void Command(platform::Window* dialog, int id, int notification) override {
     commands.emplace_back(id, notification);
     if (onCommand) onCommand(dialog, id, notification);
-    if (ending_.contains(id) && notification == platform::NotifyClicked) platform::EndDialog(dialog, id);
+    if (ending_.contains(id) && notification == platform::NotifyClicked)
+      platform::EndDialog(dialog, id);
   }
 
   bool Received(int id, int notification) const {

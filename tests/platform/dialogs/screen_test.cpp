@@ -1,3 +1,5 @@
+#include "platform/screen.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -6,7 +8,6 @@
 
 #include "modal_driver.h"
 #include "platform/dialog.h"
-#include "platform/screen.h"
 #include "support/message_box.h"
 
 // Runs on a desk of two screens, the primary one 1024 x 640 at 120 dots per

@@ -246,7 +246,8 @@ class TemplateDialogTest : public QObject {
       checkedWhenTold.push_back(platform::ButtonChecked(dialog, id));
       platform::CheckRadioButton(dialog, Left, Right, id);
     };
-    bool leftAfterLeft = false, rightAfterLeft = true, leftAfterRight = true, rightAfterRight = false;
+    bool leftAfterLeft = false, rightAfterLeft = true, leftAfterRight = true,
+         rightAfterRight = false;
     bool attackByGame = false, defendByGame = true, noneLeft = false;
     WhenModal<QDialog>([&](QDialog* dialog) {
       platform::Window* window = AsWindow(dialog);
@@ -262,12 +263,14 @@ class TemplateDialogTest : public QObject {
       attackByGame = platform::ButtonChecked(window, Attack);
       defendByGame = platform::ButtonChecked(window, Defend);
       platform::CheckButton(window, Attack, false);
-      noneLeft = !platform::ButtonChecked(window, Attack) && !platform::ButtonChecked(window, Defend) &&
+      noneLeft = !platform::ButtonChecked(window, Attack) &&
+                 !platform::ButtonChecked(window, Defend) &&
                  !platform::ButtonChecked(window, Retreat);
       Click(dialog, Ok);
     });
     RunOrders(events);
-    QCOMPARE(checkedWhenTold, (std::vector<bool>{false, false}));  // not checked by the click itself
+    QCOMPARE(checkedWhenTold,
+             (std::vector<bool>{false, false}));  // not checked by the click itself
     QVERIFY(leftAfterLeft);
     QVERIFY(!rightAfterLeft);
     QVERIFY(!leftAfterRight);
@@ -409,7 +412,8 @@ class TemplateDialogTest : public QObject {
   void listLinesLineUpAtTheTabStops() {
     RecordingEvents events({Ok});
     events.onInitialise = [](platform::Window* dialog) {
-      for (const char* line : {"W", "\tW", "WWW\tW", "\t\tW"}) platform::AddListLine(dialog, Ships, line);
+      for (const char* line : {"W", "\tW", "WWW\tW", "\t\tW"})
+        platform::AddListLine(dialog, Ships, line);
       return true;
     };
     int plainStart = 0, tabbedStart = 0, tabbedEnd = 0, afterWordsEnd = 0, twoTabsStart = 0;
@@ -451,7 +455,8 @@ class TemplateDialogTest : public QObject {
       QTest::keyClick(KeyboardTarget(dialog), Qt::Key_N, Qt::AltModifier);
       focusedByLabel = QApplication::focusWidget();
       QTest::keyClick(KeyboardTarget(dialog), Qt::Key_D, Qt::AltModifier);
-      defendChecked = QTest::qWaitFor([&] { return platform::ButtonChecked(AsWindow(dialog), Defend); });
+      defendChecked =
+          QTest::qWaitFor([&] { return platform::ButtonChecked(AsWindow(dialog), Defend); });
       Click(dialog, Ok);
     });
     RunOrders(events);
@@ -486,7 +491,8 @@ class TemplateDialogTest : public QObject {
       Click(dialog, Ok);
     });
     RunOrders(events);
-    QCOMPARE(visited, (std::vector<int>{CountEdit, Attack, Fast, Left, Escort, Cloak, Ships, Ok, Cancel}));
+    QCOMPARE(visited,
+             (std::vector<int>{CountEdit, Attack, Fast, Left, Escort, Cloak, Ships, Ok, Cancel}));
     QVERIFY(!lockedEnabled);
     QVERIFY(secretHidden);
     QVERIFY(frameShown);
@@ -503,7 +509,8 @@ class TemplateDialogTest : public QObject {
 
     // Through the window, as the player's click comes, so that modality applies.
     const auto ClickThroughWindowSystem = [&] {
-      QTest::mouseClick(owner.widget()->windowHandle(), Qt::LeftButton, {}, ownerButton->geometry().center());
+      QTest::mouseClick(owner.widget()->windowHandle(), Qt::LeftButton, {},
+                        ownerButton->geometry().center());
     };
     ClickThroughWindowSystem();
     QCOMPARE(ownerClicks, 1);
@@ -514,8 +521,8 @@ class TemplateDialogTest : public QObject {
     Qt::WindowModality modality = Qt::NonModal;
     WhenModal<QDialog>([&](QDialog* dialog) {
       const QFontMetrics metrics(dialog->font());
-      const int baseX = qRound(metrics.horizontalAdvance(
-                                   QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+      const int baseX = qRound(metrics.horizontalAdvance(QStringLiteral(
+                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                                52.0);
       expected = QPoint(X * baseX / 4, Y * metrics.height() / 8);
       offset = dialog->frameGeometry().topLeft() - owner.widget()->mapToGlobal(QPoint(0, 0));
@@ -534,14 +541,19 @@ class TemplateDialogTest : public QObject {
     constexpr std::uint32_t Icon = 3, DropDownList = 3, ReadOnly = 0x800, RightAligned = 0x2;
     TemplateWriter out;
     out.Header(DialogStyle, 4, 0, 0, 160, 80, u"Report");
-    out.ControlStart(Shown | Icon, 5, 5, 20, 20, Picture).Ordinal(StaticClass).Ordinal(5300).Word(0);
+    out.ControlStart(Shown | Icon, 5, 5, 20, 20, Picture)
+        .Ordinal(StaticClass)
+        .Ordinal(5300)
+        .Word(0);
     out.Control(0x85, Shown | TabStop | DropDownList, 30, 5, 80, 60, Orders, u"");
-    out.Control(EditClass, Shown | TabStop | ReadOnly | RightAligned, 30, 25, 80, 12, Report, u"12 ships");
+    out.Control(EditClass, Shown | TabStop | ReadOnly | RightAligned, 30, 25, 80, 12, Report,
+                u"12 ships");
     out.Control(ButtonClass, Shown | TabStop | DefaultPush, 30, 45, 40, 14, Ok, u"OK");
 
     RecordingEvents events({Ok});
     events.onInitialise = [](platform::Window* dialog) {
-      for (const char* line : {"Hold", "Advance", "Withdraw"}) platform::AddListLine(dialog, Orders, line);
+      for (const char* line : {"Hold", "Advance", "Withdraw"})
+        platform::AddListLine(dialog, Orders, line);
       platform::SelectListLine(dialog, Orders, 0);
       return true;
     };
@@ -552,8 +564,10 @@ class TemplateDialogTest : public QObject {
       platform::Window* window = AsWindow(dialog);
       int error = 0;
       const QImage expected = platform::LoadIconResource(5300, error).data()->image;
-      iconShown = Control<QLabel>(dialog, Picture)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) ==
-                  expected;
+      iconShown = Control<QLabel>(dialog, Picture)
+                      ->pixmap()
+                      .toImage()
+                      .convertToFormat(QImage::Format_ARGB32) == expected;
       auto* report = Control<QLineEdit>(dialog, Report);
       readOnly = report->isReadOnly();
       rightAligned = report->alignment() & Qt::AlignRight;

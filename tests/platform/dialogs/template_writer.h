@@ -30,9 +30,10 @@ class TemplateWriter {
 
   // A header with no menu, the standard class and, when `pointSize` is not
   // zero, a font.
-  TemplateWriter& Header(std::uint32_t style, std::uint16_t controls, std::int16_t x, std::int16_t y,
-                         std::int16_t width, std::int16_t height, const std::u16string& title,
-                         std::uint16_t pointSize = 8, const std::u16string& face = u"MS Sans Serif") {
+  TemplateWriter& Header(std::uint32_t style, std::uint16_t controls, std::int16_t x,
+                         std::int16_t y, std::int16_t width, std::int16_t height,
+                         const std::u16string& title, std::uint16_t pointSize = 8,
+                         const std::u16string& face = u"MS Sans Serif") {
     Dword(pointSize ? style | 0x40 : style).Dword(0).Word(controls);
     Word(static_cast<std::uint16_t>(x)).Word(static_cast<std::uint16_t>(y));
     Word(static_cast<std::uint16_t>(width)).Word(static_cast<std::uint16_t>(height));
@@ -42,15 +43,15 @@ class TemplateWriter {
   }
 
   // A control of a predefined class with a text string and no creation data.
-  TemplateWriter& Control(std::uint16_t classAtom, std::uint32_t style, std::int16_t x, std::int16_t y,
-                          std::int16_t width, std::int16_t height, std::uint16_t id,
+  TemplateWriter& Control(std::uint16_t classAtom, std::uint32_t style, std::int16_t x,
+                          std::int16_t y, std::int16_t width, std::int16_t height, std::uint16_t id,
                           const std::u16string& text) {
     ControlStart(style, x, y, width, height, id).Ordinal(classAtom).String(text);
     return Word(0);
   }
 
-  TemplateWriter& ControlStart(std::uint32_t style, std::int16_t x, std::int16_t y, std::int16_t width,
-                               std::int16_t height, std::uint16_t id) {
+  TemplateWriter& ControlStart(std::uint32_t style, std::int16_t x, std::int16_t y,
+                               std::int16_t width, std::int16_t height, std::uint16_t id) {
     Align().Dword(style).Dword(0);
     Word(static_cast<std::uint16_t>(x)).Word(static_cast<std::uint16_t>(y));
     Word(static_cast<std::uint16_t>(width)).Word(static_cast<std::uint16_t>(height));
@@ -76,4 +77,5 @@ inline constexpr std::uint32_t Group = 0x00020000;
 inline constexpr std::uint32_t TabStop = 0x00010000;
 inline constexpr std::uint32_t Shown = Child | Visible;
 
-inline constexpr std::uint32_t DialogStyle = 0x80C80080;  // popup, caption, system menu, modal frame
+inline constexpr std::uint32_t DialogStyle =
+    0x80C80080;  // popup, caption, system menu, modal frame
