@@ -1,0 +1,86 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+#include <QWindow>
+
+#include "platform/dialog.h"
+#include "platform/dialog_items.h"
+#include "platform/qt/game_text.h"
+#include "platform/qt/window_impl.h"
+#include "platform/resources.h"
+#include "platform/screen.h"
+
+namespace platform {
+namespace {
+
+// The controls and commands of the box layout the game builds.
+constexpr int IconItem = 100;
+constexpr int TextItem = 101;
+constexpr int OkCommand = 1;
+constexpr int CancelCommand = 2;
+
+constexpr unsigned ErrorIconId = 5500;
+constexpr unsigned WarningIconId = 5300;
+
+// Puts the whole box, frame included, in the middle of the primary screen.
+void CentreOnScreen(QWidget* box) {
+  box->winId();  // the frame is known once the window exists
+  const QMargins frame = box->windowHandle() ? box->windowHandle()->frameMargins() : QMargins();
+  const int frameWidth = box->width() + frame.left() + frame.right();
+  const int frameHeight = box->height() + frame.top() + frame.bottom();
+  const Rect desktop = DesktopRect();
+  box->move(desktop.left + (desktop.right - desktop.left - frameWidth) / 2,
+            desktop.top + (desktop.bottom - desktop.top - frameHeight) / 2);
+}
+
+class BoxEvents : public DialogEvents {
+ public:
+  BoxEvents(BoxIcon icon, const char* caption, const char* text)
+      : icon_(icon), caption_(caption), text_(text) {}
+
+  bool Initialise(Window* box) override {
+    int error = 0;
+    SetItemIcon(box, IconItem,
+                LoadIconResource(icon_ == BoxIcon::Error ? ErrorIconId : WarningIconId, error));
+    QWidget* window = box->widget();
+    // Flags first: changing them may make the window anew.
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    window->setWindowTitle(FromGameText(caption_));
+    CentreOnScreen(window);
+    SetItemText(box, TextItem, text_);
+    return true;
+  }
+
+  // Escape and the close box end the box with 0, any button with its ID.
+  void Command(Window* box, int id, int) override { EndDialog(box, id == CancelCommand ? 0 : id); }
+
+ private:
+  BoxIcon icon_;
+  const char* caption_;
+  const char* text_;
+};
+
+}  // namespace
+
+int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon, const char* caption,
+           const char* text) {
+  BoxEvents events(icon, caption, text);
+  const int result = RunDialog(owner, layout, &events);
+  if (result < 0) {
+    // A layout the dialogs cannot read must not swallow the message.
+    QMessageBox box(icon == BoxIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
+                    FromGameText(caption), FromGameText(text), QMessageBox::Ok,
+                    owner ? owner->widget() : nullptr);
+    box.exec();
+    return OkCommand;
+  }
+  return result == 0 ? CancelCommand : result;
+}
+
+void StockErrorBox(const char* caption, const char* text) {
+  QMessageBox box(QMessageBox::Critical, FromGameText(caption), FromGameText(text),
+                  QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace platform

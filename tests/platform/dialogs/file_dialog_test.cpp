@@ -1,0 +1,184 @@
+#include "platform/file_dialog.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "modal_driver.h"
+
+namespace {
+
+QLineEdit* NameEdit(QFileDialog* dialog) {
+  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+// Types a file name and presses Enter, as the player would.
+void TypeAndEnter(QFileDialog* dialog, const QString& name) {
+  QLineEdit* edit = NameEdit(dialog);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, name);
+  // The completion list would take the Enter for itself.
+  if (edit->completer() && edit->completer()->popup()->isVisible())
+    edit->completer()->popup()->hide();
+  QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void Cancel(QFileDialog* dialog) { QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape); }
+
+// Answers the message box that `action` brings up with `answer`, keeping its text.
+void AnswerBox(const std::function<void()>& action, QMessageBox::StandardButton answer,
+               QString& text) {
+  WhenModal<QMessageBox>([&text, answer](QMessageBox* box) {
+    text = box->text();
+    QTest::mouseClick(box->button(answer), Qt::LeftButton);
+  });
+  action();
+}
+
+}  // namespace
+
+class FileDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(folder_.isValid());
+    for (const char* name : {"aldebaran.war", "notes.txt"}) {
+      QFile file(folder_.filePath(QString::fromLatin1(name)));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("KVANE");
+    }
+    options_ = {};
+    options_.title = "Open Game";
+    options_.filters = {{"Kestravane Game", "*.war"}, {"All Files", "*.*"}};
+    options_.filterIndex = 2;
+    options_.initialDirectory = folder_.path().toStdString();
+    options_.defaultExtension = "war";
+  }
+
+  void openGivesTheChosenFileAndFilter() {
+    QString title, directory, preselected;
+    QStringList filters;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+      title = dialog->windowTitle();
+      directory = dialog->directory().absolutePath();
+      filters = dialog->nameFilters();
+      preselected = dialog->selectedNameFilter();
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      types->setFocus();
+      QTest::keyClick(types, Qt::Key_Up);
+      TypeAndEnter(dialog, QStringLiteral("aldebaran.war"));
+    });
+    std::string path;
+    QVERIFY(platform::OpenFileDialog(nullptr, options_, path));
+    QCOMPARE(QString::fromStdString(path), folder_.filePath(QStringLiteral("aldebaran.war")));
+    QCOMPARE(options_.filterIndex, 1);
+    QCOMPARE(title, QStringLiteral("Open Game"));
+    QCOMPARE(directory, folder_.path());
+    QCOMPARE(filters, (QStringList{QStringLiteral("Kestravane Game (*.war)"),
+                                   QStringLiteral("All Files (*)")}));
+    QCOMPARE(preselected, QStringLiteral("All Files (*)"));
+  }
+
+  void openTakesOnlyAFileThatExists() {
+    QString warning;
+    bool stillOpen = false;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("vega.war")); }, QMessageBox::Ok,
+                warning);
+      stillOpen = dialog->isVisible();
+      Cancel(dialog);
+    });
+    std::string path = "unchanged";
+    QVERIFY(!platform::OpenFileDialog(nullptr, options_, path));
+    QVERIFY(stillOpen);
+    QVERIFY2(warning.contains(QStringLiteral("vega.war")), qPrintable(warning));
+    QCOMPARE(path, std::string("unchanged"));
+  }
+
+  void cancellingChangesNothing() {
+    WhenModal<QFileDialog>([](QFileDialog* dialog) {
+      auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      types->setFocus();
+      QTest::keyClick(types, Qt::Key_Up);
+      Cancel(dialog);
+    });
+    std::string path = "old.war";
+    QVERIFY(!platform::SaveFileDialog(nullptr, options_, path));
+    QCOMPARE(path, std::string("old.war"));
+    QCOMPARE(options_.filterIndex, 2);
+  }
+
+  void saveAddsTheDefaultExtension() {
+    WhenModal<QFileDialog>(
+        [](QFileDialog* dialog) { TypeAndEnter(dialog, QStringLiteral("fleet")); });
+    std::string path;
+    QVERIFY(platform::SaveFileDialog(nullptr, options_, path));
+    QCOMPARE(QString::fromStdString(path), folder_.filePath(QStringLiteral("fleet.war")));
+  }
+
+  void saveStartsFromTheGivenName() {
+    QString shownName, directory;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+      shownName = NameEdit(dialog)->text();
+      directory = dialog->directory().absolutePath();
+      QTest::keyClick(NameEdit(dialog), Qt::Key_Return);
+    });
+    std::string path = folder_.filePath(QStringLiteral("capella.war")).toStdString();
+    const std::string given = path;
+    QVERIFY(platform::SaveFileDialog(nullptr, options_, path));
+    QCOMPARE(path, given);
+    QCOMPARE(shownName, QStringLiteral("capella.war"));
+    QCOMPARE(directory, folder_.path());
+  }
+
+  void saveAsksBeforeReplacingAFile() {
+    QString firstQuestion, secondQuestion;
+    bool openAfterNo = false;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("aldebaran")); }, QMessageBox::No,
+                firstQuestion);
+      openAfterNo = dialog->isVisible();
+      AnswerBox([&] { QTest::keyClick(NameEdit(dialog), Qt::Key_Return); }, QMessageBox::Yes,
+                secondQuestion);
+    });
+    std::string path;
+    QVERIFY(platform::SaveFileDialog(nullptr, options_, path));
+    QCOMPARE(QString::fromStdString(path), folder_.filePath(QStringLiteral("aldebaran.war")));
+    QVERIFY(openAfterNo);
+    QVERIFY(firstQuestion.contains(QStringLiteral("aldebaran.war")));
+    QCOMPARE(secondQuestion, firstQuestion);
+  }
+
+  void saveRefusesAFolderThatIsNotThere() {
+    QString warning;
+    bool stillOpen = false;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+      AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("nowhere/fleet")); }, QMessageBox::Ok,
+                warning);
+      stillOpen = dialog->isVisible();
+      Cancel(dialog);
+    });
+    std::string path = "old.war";
+    QVERIFY(!platform::SaveFileDialog(nullptr, options_, path));
+    QVERIFY(stillOpen);
+    QVERIFY2(warning.contains(QStringLiteral("nowhere")), qPrintable(warning));
+    QCOMPARE(path, std::string("old.war"));
+    QVERIFY(!QFile::exists(folder_.filePath(QStringLiteral("nowhere"))));
+  }
+
+ private:
+  QTemporaryDir folder_;
+  platform::FileDialogOptions options_;
+};
+
+QTEST_MAIN(FileDialogTest)
+#include "file_dialog_test.moc"
