@@ -113,12 +113,10 @@ void AppWindow::Update() {
 
 void AppWindow::SetTopMost(bool topMost) {
   if (frame_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topMost) return;
-  // Qt makes a new native window for new flags, hidden and maybe elsewhere.
+  // Qt makes a new native window for new flags, in the same place but hidden.
   const bool visible = frame_->isVisible();
-  const QPoint place = frame_->pos();
   const Qt::WindowStates states = frame_->windowState();
   frame_->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
-  frame_->move(place);
   if (visible) {
     frame_->setWindowState(states);
     frame_->show();
