@@ -49,6 +49,8 @@ void ClientArea::keyPressEvent(QKeyEvent* event) {
   owner_->events()->KeyDown(owner_, virtualKey);
 }
 
+// The game counts presses, not double clicks; QWidget hands the second press
+// of a double click, which comes as a double click alone, to this too.
 void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (!owner_) return;
   const int x = static_cast<int>(std::floor(event->position().x()));
@@ -56,9 +58,5 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) owner_->events()->LeftButtonDown(owner_, x, y);
   if (event->button() == Qt::RightButton) owner_->events()->RightButtonDown(owner_, x, y);
 }
-
-// The game counts presses, not double clicks: Qt delivers the second press of
-// a double click only as this event.
-void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 }  // namespace platform

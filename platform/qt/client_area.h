@@ -21,7 +21,6 @@ class ClientArea : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   QPointer<AppWindow> owner_;
