@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QWindow>
 #include <array>
@@ -90,6 +91,15 @@ class InputTest : public QObject {
     QTest::keyClick(Desktop(*window_), Qt::Key_Backspace);
     QCOMPARE(events.calls,
              QStringList({"KeyDown 70", "Command 501", "Command 501", "Command 502"}));
+  }
+
+  void tabStaysWithTheGameBesideAControlThatTakesFocus() {
+    auto* field = new QLineEdit(ClientAreaOf(*window_));
+    field->show();
+    QTest::keyClick(Desktop(*window_), Qt::Key_Tab);
+    QTest::keyClick(Desktop(*window_), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(window_->events.calls, QStringList({"KeyDown 9", "KeyDown 16", "KeyDown 9"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
   }
 
   void heldKeyRepeats() {
