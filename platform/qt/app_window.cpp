@@ -20,28 +20,28 @@ namespace {
 // How long UpdateWindow waits for a window just shown to reach the screen.
 constexpr int ExposureWaitMs = 500;
 
-Qt::WindowFlags FlagsFor(const WindowSpec& spec) {
+Qt::WindowFlags FlagsFor(const WindowSpec& shape) {
   Qt::WindowFlags flags = Qt::Window;
-  if (spec.frame == WindowFrame::Popup) {
+  if (shape.frame == WindowFrame::Popup) {
     flags |= Qt::FramelessWindowHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
   }
-  if (spec.topMost) flags |= Qt::WindowStaysOnTopHint;
+  if (shape.topMost) flags |= Qt::WindowStaysOnTopHint;
   return flags;
 }
 
 }  // namespace
 
-AppWindow::AppWindow(const WindowSpec& spec, WindowEvents* events)
+AppWindow::AppWindow(const WindowSpec& shape, WindowEvents* events)
     : events_(events),
-      background_(spec.background.red, spec.background.green, spec.background.blue),
-      image_(spec.clientWidth, spec.clientHeight, QImage::Format_RGB32),
-      frame_(new FrameWidget(this, FlagsFor(spec))),
+      background_(shape.background.red, shape.background.green, shape.background.blue),
+      image_(shape.clientWidth, shape.clientHeight, QImage::Format_RGB32),
+      frame_(new FrameWidget(this, FlagsFor(shape))),
       clientArea_(new ClientArea(this, frame_)) {
   image_.fill(background_);
-  clientArea_->setFixedSize(spec.clientWidth, spec.clientHeight);
+  clientArea_->setFixedSize(shape.clientWidth, shape.clientHeight);
 
   // The frame is always exactly the menu bar over the client area.
   auto* layout = new QVBoxLayout(frame_);
@@ -51,13 +51,13 @@ AppWindow::AppWindow(const WindowSpec& spec, WindowEvents* events)
   layout->addWidget(clientArea_);
   layout->activate();
 
-  frame_->setWindowTitle(QString::fromUtf8(spec.title));
-  if (spec.iconId != 0) {
+  frame_->setWindowTitle(QString::fromUtf8(shape.title));
+  if (shape.iconId != 0) {
     int error = 0;
-    const Picture icon = LoadIconResource(spec.iconId, error);
+    const Picture icon = LoadIconResource(shape.iconId, error);
     if (!icon.IsNull()) frame_->setWindowIcon(QIcon(QPixmap::fromImage(icon.data()->image)));
   }
-  frame_->move(spec.x, spec.y);
+  frame_->move(shape.x, shape.y);
   clientArea_->setFocus();
 }
 

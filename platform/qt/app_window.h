@@ -26,7 +26,7 @@ class FrameWidget;
 // window's one image, which the game draws through WindowSurface().
 class AppWindow : public QObject, public Window {
  public:
-  AppWindow(const WindowSpec& spec, WindowEvents* events);
+  AppWindow(const WindowSpec& shape, WindowEvents* events);
   ~AppWindow() override;
 
   // The game's window as one of these, or null for any other kind (dialogs).

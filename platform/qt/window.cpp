@@ -26,10 +26,10 @@ void ForwardSessionEnd(AppWindow* window) {
 
 }  // namespace
 
-Window* CreateAppWindow(const WindowSpec& spec, WindowEvents* events, int& error) {
+Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& error) {
   error = 0;
-  auto* window = new AppWindow(spec, events);
-  if (spec.frame == WindowFrame::Main && !mainWindow) {
+  auto* window = new AppWindow(shape, events);
+  if (shape.frame == WindowFrame::Main && !mainWindow) {
     mainWindow = window;
     ForwardSessionEnd(window);
   }

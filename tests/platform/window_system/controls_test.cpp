@@ -108,9 +108,9 @@ class ControlsTest : public QObject {
   }
 
   void labelsStandOnTheWindowsBackground() {
-    platform::WindowSpec spec = MainWindowSpec();
-    spec.background = {10, 120, 200};
-    TestWindow window(spec);
+    platform::WindowSpec shape = MainWindowShape();
+    shape.background = {10, 120, 200};
+    TestWindow window(shape);
     QVERIFY(MakeControl(window, PanelControls[0]));
     auto* label = qobject_cast<QLabel*>(window->Item(201));
     QVERIFY(label->autoFillBackground());

@@ -13,24 +13,24 @@
 #include "recording_events.h"
 
 // The game's main window at its real size, shown and ready for input.
-inline platform::WindowSpec MainWindowSpec() {
-  platform::WindowSpec spec;
-  spec.title = "Kestravane";
-  spec.x = 40;
-  spec.y = 30;
-  spec.clientWidth = 470;
-  spec.clientHeight = 350;
-  spec.iconId = 1000;
-  return spec;
+inline platform::WindowSpec MainWindowShape() {
+  platform::WindowSpec shape;
+  shape.title = "Kestravane";
+  shape.x = 40;
+  shape.y = 30;
+  shape.clientWidth = 470;
+  shape.clientHeight = 350;
+  shape.iconId = 1000;
+  return shape;
 }
 
 // A window of the game for one test, destroyed when the test ends, however
 // it ends, while its events are still there to hear it.
 class TestWindow {
  public:
-  explicit TestWindow(const platform::WindowSpec& spec = MainWindowSpec()) {
+  explicit TestWindow(const platform::WindowSpec& shape = MainWindowShape()) {
     int error = -1;
-    window_ = platform::CreateAppWindow(spec, &events, error);
+    window_ = platform::CreateAppWindow(shape, &events, error);
     if (window_ && error != 0) qWarning("CreateAppWindow succeeded with error %d", error);
   }
   ~TestWindow() { Destroy(); }

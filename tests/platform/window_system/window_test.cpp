@@ -94,10 +94,10 @@ class WindowTest : public QObject {
   }
 
   void popupIsFramelessAndCanStayOnTop() {
-    platform::WindowSpec spec = MainWindowSpec();
-    spec.frame = platform::WindowFrame::Popup;
-    spec.topMost = true;
-    TestWindow window(spec);
+    platform::WindowSpec shape = MainWindowShape();
+    shape.frame = platform::WindowFrame::Popup;
+    shape.topMost = true;
+    TestWindow window(shape);
     QVERIFY(window);
     QCOMPARE(platform::MainWindow(), nullptr);
     const Qt::WindowFlags flags = window->widget()->windowFlags();
@@ -111,7 +111,7 @@ class WindowTest : public QObject {
     RecordingEvents events;
     events.acceptCreation = false;
     int error = -1;
-    QCOMPARE(platform::CreateAppWindow(MainWindowSpec(), &events, error), nullptr);
+    QCOMPARE(platform::CreateAppWindow(MainWindowShape(), &events, error), nullptr);
     QCOMPARE(error, 0);
     QCOMPARE(events.calls, QStringList({"Created", "Destroyed"}));
     QCOMPARE(platform::MainWindow(), nullptr);
@@ -120,15 +120,15 @@ class WindowTest : public QObject {
   }
 
   void clientAreaStartsInItsBackgroundColour() {
-    platform::WindowSpec spec = MainWindowSpec();
-    spec.background = {10, 120, 200};
-    TestWindow window(spec);
+    platform::WindowSpec shape = MainWindowShape();
+    shape.background = {10, 120, 200};
+    TestWindow window(shape);
     platform::Surface* surface = platform::WindowSurface(window);
-    QCOMPARE(platform::PixelAt(surface, 0, 0), spec.background);
-    QCOMPARE(platform::PixelAt(surface, 469, 349), spec.background);
+    QCOMPARE(platform::PixelAt(surface, 0, 0), shape.background);
+    QCOMPARE(platform::PixelAt(surface, 469, 349), shape.background);
     platform::ReleaseSurface(surface);
     QVERIFY(ShowAndActivate(window));
-    QCOMPARE(ScreenColour(window, 235, 175), AsQColor(spec.background));
+    QCOMPARE(ScreenColour(window, 235, 175), AsQColor(shape.background));
   }
 
   void invalidatedAreaIsPaintedOnceAndShown() {
