@@ -1,0 +1,71 @@
+#include "platform/menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/qt/app_window.h"
+
+namespace platform {
+namespace {
+
+void AddItems(AppWindow* window, QMenu* menu, std::span<const MenuItem> items) {
+  for (const MenuItem& item : items) {
+    if (!item.text) {
+      menu->addSeparator();
+      continue;
+    }
+    // The text after a tab is only the shortcut's name; the game's own
+    // shortcut table makes the key work.
+    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    action->setEnabled(false);
+    const int id = item.id;
+    QObject::connect(action, &QAction::hovered, window,
+                     [window, id] { window->events()->MenuSelect(window, id, 0); });
+    QObject::connect(action, &QAction::triggered, window, [window, action, id](bool checked) {
+      // The check mark is the game's to set, not the click's to toggle.
+      if (action->isCheckable()) action->setChecked(!checked);
+      window->events()->Command(window, id);
+    });
+    window->AddMenuAction(id, action);
+  }
+}
+
+}  // namespace
+
+void InstallMenu(Window* window, std::span<const MenuPopup> popups) {
+  AppWindow* appWindow = AppWindow::From(window);
+  if (!appWindow) return;
+  auto* menuBar = new QMenuBar(appWindow->widget());
+  // The client area's size counts from below a menu bar inside the window.
+  menuBar->setNativeMenuBar(false);
+  int index = 0;
+  for (const MenuPopup& popup : popups) {
+    QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));
+    // Qt hides a menu before it triggers the chosen action, so the game hears
+    // of the close before the command, as it expects.
+    QObject::connect(menu, &QMenu::aboutToShow, appWindow, [appWindow, index] {
+      appWindow->events()->MenuSelect(appWindow, index, MenuPopupFlag);
+    });
+    QObject::connect(menu, &QMenu::aboutToHide, appWindow,
+                     [appWindow] { appWindow->events()->MenuSelect(appWindow, 0, 0); });
+    AddItems(appWindow, menu, popup.items);
+    ++index;
+  }
+  appWindow->SetMenuBar(menuBar);
+}
+
+void EnableMenuItem(Window* window, int id, bool enabled) {
+  AppWindow* appWindow = AppWindow::From(window);
+  if (QAction* action = appWindow ? appWindow->MenuAction(id) : nullptr) action->setEnabled(enabled);
+}
+
+void CheckMenuItem(Window* window, int id, bool checked) {
+  AppWindow* appWindow = AppWindow::From(window);
+  QAction* action = appWindow ? appWindow->MenuAction(id) : nullptr;
+  if (!action) return;
+  action->setCheckable(true);
+  action->setChecked(checked);
+}
+
+}  // namespace platform

@@ -1,0 +1,134 @@
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <QWindow>
+#include <array>
+
+#include "game_window.h"
+#include "platform/keys.h"
+#include "platform/shortcuts.h"
+
+namespace {
+
+const std::array<platform::Shortcut, 3> GameShortcuts{{
+    {platform::KeyA + ('F' - 'A'), true, 500},
+    {platform::KeyEnter, false, 501},
+    {platform::KeyBackspace, false, 502},
+}};
+
+// The window as the desktop delivers input: to whatever has the keyboard.
+QWindow* Desktop(const TestWindow& window) { return window->widget()->windowHandle(); }
+
+QPoint InFrame(const TestWindow& window, int x, int y) {
+  return ClientAreaOf(window)->mapTo(window->widget(), QPoint(x, y));
+}
+
+}  // namespace
+
+class InputTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<TestWindow>();
+    platform::InstallShortcuts(*window_, GameShortcuts);
+    QVERIFY(ShowAndActivate(*window_));
+    QTRY_COMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+    window_->events.calls.clear();
+  }
+  void cleanup() { window_.reset(); }
+
+  void keysReachTheGameAsItsCodes_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("code");
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("a") << int(Qt::Key_A) << none << 0x41;
+    QTest::newRow("shifted z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 0x5A;
+    QTest::newRow("0") << int(Qt::Key_0) << none << 0x30;
+    QTest::newRow("9") << int(Qt::Key_9) << none << 0x39;
+    QTest::newRow("space") << int(Qt::Key_Space) << none << 0x20;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << none << 0x1B;
+    QTest::newRow("tab") << int(Qt::Key_Tab) << none << 0x09;
+    QTest::newRow("shift tab") << int(Qt::Key_Backtab) << none << 0x09;
+    QTest::newRow("left") << int(Qt::Key_Left) << none << 0x25;
+    QTest::newRow("up") << int(Qt::Key_Up) << none << 0x26;
+    QTest::newRow("right") << int(Qt::Key_Right) << none << 0x27;
+    QTest::newRow("down") << int(Qt::Key_Down) << none << 0x28;
+    QTest::newRow("shift") << int(Qt::Key_Shift) << none << 0x10;
+    QTest::newRow("ctrl") << int(Qt::Key_Control) << none << 0x11;
+    QTest::newRow("f1") << int(Qt::Key_F1) << none << 0x70;
+    QTest::newRow("f12") << int(Qt::Key_F12) << none << 0x7B;
+    QTest::newRow("home") << int(Qt::Key_Home) << none << 0x24;
+    QTest::newRow("end") << int(Qt::Key_End) << none << 0x23;
+    QTest::newRow("page up") << int(Qt::Key_PageUp) << none << 0x21;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << none << 0x22;
+    QTest::newRow("insert") << int(Qt::Key_Insert) << none << 0x2D;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << none << 0x2E;
+    QTest::newRow("ctrl enter") << int(Qt::Key_Return) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                                << 0x0D;
+    QTest::newRow("exclamation") << int(Qt::Key_Exclam) << none << 0xFF;
+  }
+  void keysReachTheGameAsItsCodes() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, code);
+    QTest::keyClick(Desktop(*window_), Qt::Key(key), modifiers);
+    QCOMPARE(window_->events.calls.last(), QString("KeyDown %1").arg(code));
+    QVERIFY(window_->events.Named("Command").isEmpty());
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
+  void shortcutsTakeTheirKeysWhenCtrlMatches() {
+    RecordingEvents& events = window_->events;
+    QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "Command 500"}));
+    events.calls.clear();
+    QTest::keyClick(Desktop(*window_), Qt::Key_F);
+    QTest::keyClick(Desktop(*window_), Qt::Key_Return);
+    QTest::keyClick(Desktop(*window_), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(Desktop(*window_), Qt::Key_Backspace);
+    QCOMPARE(events.calls,
+             QStringList({"KeyDown 70", "Command 501", "Command 501", "Command 502"}));
+  }
+
+  void tabStaysWithTheGameBesideAControlThatTakesFocus() {
+    auto* field = new QLineEdit(ClientAreaOf(*window_));
+    field->show();
+    QTest::keyClick(Desktop(*window_), Qt::Key_Tab);
+    QTest::keyClick(Desktop(*window_), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(window_->events.calls, QStringList({"KeyDown 9", "KeyDown 16", "KeyDown 9"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
+  void heldKeyRepeats() {
+    QKeyEvent first(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), false);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(ClientAreaOf(*window_), &first);
+    QApplication::sendEvent(ClientAreaOf(*window_), &repeat);
+    QApplication::sendEvent(ClientAreaOf(*window_), &repeat);
+    QCOMPARE(window_->events.calls, QStringList({"KeyDown 37", "KeyDown 37", "KeyDown 37"}));
+  }
+
+  void buttonPressesArriveInClientPixels() {
+    RecordingEvents& events = window_->events;
+    QTest::mouseClick(Desktop(*window_), Qt::LeftButton, {}, InFrame(*window_, 10, 20));
+    QTest::mouseClick(Desktop(*window_), Qt::RightButton, {}, InFrame(*window_, 469, 349));
+    QTest::mouseClick(Desktop(*window_), Qt::MiddleButton, {}, InFrame(*window_, 5, 5));
+    QCOMPARE(events.calls, QStringList({"LeftButtonDown 10 20", "RightButtonDown 469 349"}));
+  }
+
+  void doubleClickIsTwoPresses() {
+    QTest::mouseDClick(Desktop(*window_), Qt::LeftButton, {}, InFrame(*window_, 100, 50));
+    QCOMPARE(window_->events.calls,
+             QStringList({"LeftButtonDown 100 50", "LeftButtonDown 100 50"}));
+  }
+
+ private:
+  std::unique_ptr<TestWindow> window_;
+};
+
+QTEST_MAIN(InputTest)
+
+#include "input_test.moc"
