@@ -12,5 +12,7 @@ int main(int argc, char** argv) {
     if (i > 1) commandLine += ' ';
     commandLine += argv[i];
   }
-  return RunKestravane(commandLine);
+  const int code = RunKestravane(commandLine);
+  platform::StopPlatform();
+  return code;
 }

@@ -9,15 +9,21 @@ namespace {
 bool loopRunning = false;
 // A quit asked for before the loop started; the loop then ends at once.
 std::optional<int> earlyQuit;
+// The application StartPlatform made, if it made one, for StopPlatform to end.
+QApplication* ownApplication = nullptr;
 
 }  // namespace
 
 void StartPlatform(int& argc, char** argv) {
-  // The application lives as long as the process.
-  if (!QApplication::instance()) new QApplication(argc, argv);
+  if (!QApplication::instance()) ownApplication = new QApplication(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kestravane"));
   // Closing the main window is the game's decision, and it saves first.
   QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void StopPlatform() {
+  delete ownApplication;
+  ownApplication = nullptr;
 }
 
 int RunEventLoop() {

@@ -40,6 +40,10 @@ Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& erro
   return window;
 }
 
+void RequestClose(Window* window) {
+  if (window) window->widget()->close();
+}
+
 void DestroyWindow(Window* window) {
   AppWindow* appWindow = AppWindow::From(window);
   if (!appWindow) return;

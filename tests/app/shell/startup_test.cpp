@@ -1,0 +1,176 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <string>
+
+#include "app/application.h"
+#include "app/settings.h"
+#include "common/file_contents.h"
+#include "common/qt_waits.h"
+#include "document/game_document.h"
+#include "document/game_file.h"
+#include "engine/generation.h"
+#include "engine/globals.h"
+#include "platform/application.h"
+#include "platform/profile.h"
+#include "platform/qt/app_window.h"
+#include "platform/qt/client_area.h"
+#include "platform/screen.h"
+#include "platform/system.h"
+#include "support/library.h"
+#include "support/splash.h"
+
+// The whole program, from the first step of its start-up to the settings it
+// leaves behind, run in this process with its files in a temporary folder.
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir folder_;
+  std::string ini_;
+
+  static platform::AppWindow* Main() { return platform::AppWindow::From(platform::MainWindow()); }
+  // The program's own event loop runs (not only the start-up's brief waits
+  // for the window system) and no box or question is up.
+  static bool MainWindowUp() {
+    platform::AppWindow* window = Main();
+    return window && window->widget()->isVisible() && QThread::currentThread()->loopLevel() > 0 &&
+           !QApplication::activeModalWidget();
+  }
+  static void PressCtrlQ() {
+    QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
+  }
+  static QAction* MenuItem(const QString& text) {
+    for (QAction* action : Main()->widget()->findChildren<QAction*>())
+      if (action->text() == text) return action;
+    return nullptr;
+  }
+  static QWidget* Control(int id) { return Main()->Item(id); }
+  static QString ControlText(int id) {
+    if (auto* label = qobject_cast<QLabel*>(Control(id))) return label->text();
+    return qobject_cast<QPushButton*>(Control(id))->text();
+  }
+
+  // Each run gets its own place for the single-copy check, so runs never
+  // mistake one another for a copy already running.
+  void FreshRun() {
+    const QString runtime = folder_.filePath(QString("runtime-%1").arg(QTest::currentTestFunction()));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
+    Settings = AppSettings{};
+    std::filesystem::remove(ini_);
+  }
+
+  std::string Setting(const char* section, const char* key) const {
+    return platform::ReadProfileString(section, key, "<missing>", ini_);
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(folder_.isValid());
+    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+    ini_ = IniPathFor(platform::ExecutablePath());
+  }
+
+  void startsWithTheSplashThenAnEmptyBoardAndWritesTheSettingsOnCtrlQ() {
+    FreshRun();
+    const platform::Rect desktop = platform::DesktopRect();
+    platform::WriteProfileString("Kestravane", "Left", "5000", ini_);
+    platform::WriteProfileString("Kestravane", "Top", "40", ini_);
+    platform::WriteProfileString("Options", "Difficulty", "3", ini_);
+    const std::string document = folder_.filePath("my games/not there.war").toStdString();
+
+    const std::uint32_t started = platform::TickCount();
+    std::uint32_t shownAfter = 0;
+    bool checked = false;
+    WhenReady(MainWindowUp, [&] {
+      shownAfter = platform::TickCount() - started;
+      QVERIFY(!Splash.Window);
+      QWidget* frame = Main()->widget()->window();
+      QCOMPARE(frame->frameGeometry().left(), desktop.right - 35);
+      QCOMPARE(frame->frameGeometry().top(), 40);
+      QCOMPARE(Main()->clientArea()->size(), QSize(470, 350));
+      QCOMPARE(frame->windowTitle(), QString("Kestravane"));
+
+      QCOMPARE(ControlText(1003), QString("Ready ..."));
+      QCOMPARE(ControlText(5030), QString());
+      for (int id : {5001, 5002, 5003, 5004}) QVERIFY2(!Control(id)->isEnabled(), qPrintable(QString::number(id)));
+      for (int id : {5020, 5040, 5060}) QVERIFY(!Control(id)->isEnabled());
+      QCOMPARE(Game.Missiles.Maximum, 360);
+      QCOMPARE(Game.Fuel.Maximum, 150);
+      QCOMPARE(Document.InProgress, 0);
+      QVERIFY(MenuItem("&New\tCtrl+N")->isEnabled());
+      QVERIFY(!MenuItem("&Close")->isEnabled());
+      checked = true;
+      PressCtrlQ();
+    });
+
+    QCOMPARE(RunKestravane("\"" + document + "\""), 0);
+    QVERIFY(checked);
+    QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
+
+    QCOMPARE(Setting("Kestravane", "FileSpec"), document);
+    QCOMPARE(Setting("Kestravane", "Left"), std::to_string(desktop.right - 35));
+    QCOMPARE(Setting("Kestravane", "Top"), std::string("40"));
+    QCOMPARE(Setting("Options", "Difficulty"), std::string("3"));
+    for (const char* key : {"Height", "Width", "Show", "TopMost"})
+      QVERIFY2(Setting("Kestravane", key) != "<missing>", key);
+    QCOMPARE(Setting("Options", "Sounds"), std::string("0"));
+    for (const char* section : {"Aim", "Helm", "Scanner"})
+      QVERIFY2(Setting(section, "Left") != "<missing>", section);
+  }
+
+  void aGameNamedOnTheCommandLineIsOpenAndTheSaveQuestionGuardsTheWayOut() {
+    FreshRun();
+    const std::string path = folder_.filePath("saved.war").toStdString();
+    {
+      GameDocument saved;
+      saved.Path = path;
+      GameState state;
+      state.Difficulty = 2;
+      QuadrantGrid grid{};
+      ScanLog log{};
+      GenerateGame(grid, state, log);
+      QVERIFY(WriteGameFile(nullptr, saved, grid, state, log));
+    }
+
+    int questions = 0;
+    WhenReady(MainWindowUp, [&] {
+      QCOMPARE(Document.InProgress, 1);
+      QCOMPARE(Document.Named, 1);
+      QVERIFY(MenuItem("&Close")->isEnabled());
+      QVERIFY(MenuItem("&Fire\tCtrl+F")->isEnabled());
+      // Cancel keeps the program running with the game open; No ends it.
+      AnswerNextModal([&](QWidget* box) {
+        ++questions;
+        auto* question = qobject_cast<QMessageBox*>(box);
+        QVERIFY(question);
+        QCOMPARE(question->text(), QString("Save the current game to disk?"));
+        question->button(QMessageBox::Cancel)->click();
+        WhenReady(MainWindowUp, [&] {
+          QCOMPARE(Document.InProgress, 1);
+          AnswerNextModal([&](QWidget* again) {
+            ++questions;
+            qobject_cast<QMessageBox*>(again)->button(QMessageBox::No)->click();
+          });
+          PressCtrlQ();
+        });
+      });
+      PressCtrlQ();
+    });
+
+    QCOMPARE(RunKestravane(path), 0);
+    QCOMPARE(questions, 2);
+    QCOMPARE(Document.InProgress, 0);
+    QCOMPARE(Setting("Kestravane", "FileSpec"), path);
+  }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
