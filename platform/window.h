@@ -70,7 +70,9 @@ Window* CreateAppWindow(const WindowSpec& spec, WindowEvents* events, int& error
 // decides.
 void RequestClose(Window* window);
 
-// Calls events->Destroyed(), then removes the window.
+// Calls events->Destroyed(), then takes the window off the screen for good.
+// It stays a valid, silent handle until control is back in the event loop,
+// so that the handler that destroyed it may still pass it to the platform.
 void DestroyWindow(Window* window);
 
 enum class ShowMode { Normal, Minimized, Maximized, Hidden };

@@ -62,13 +62,16 @@ AppWindow::AppWindow(const WindowSpec& shape, WindowEvents* events)
 }
 
 AppWindow::~AppWindow() {
+  Retire();
+  delete frame_;
+}
+
+void AppWindow::Retire() {
   // Hiding may still close a menu or move the focus; the game has already
   // said goodbye and hears nothing more.
   static WindowEvents nobody;
   events_ = &nobody;
   frame_->hide();
-  // This may run inside one of the frame's own event handlers.
-  frame_->deleteLater();
 }
 
 QWidget* AppWindow::widget() { return frame_; }
@@ -142,7 +145,10 @@ void AppWindow::SetShortcuts(std::span<const Shortcut> shortcuts) {
 bool AppWindow::SendShortcut(int virtualKey, bool control) {
   for (const Shortcut& shortcut : shortcuts_) {
     if (shortcut.virtualKey == virtualKey && shortcut.control == control) {
-      events_->Command(this, shortcut.command);
+      // A shortcut is its menu item's other way in: while the item is grayed
+      // the key does nothing at all.
+      const QAction* item = MenuAction(shortcut.command);
+      if (!item || item->isEnabled()) events_->Command(this, shortcut.command);
       return true;
     }
   }

@@ -29,6 +29,9 @@ class AppWindow : public QObject, public Window {
   AppWindow(const WindowSpec& shape, WindowEvents* events);
   ~AppWindow() override;
 
+  // Hides the window for good; from now on it tells the game nothing.
+  void Retire();
+
   // The game's window as one of these, or null for any other kind (dialogs).
   static AppWindow* From(Window* window) { return dynamic_cast<AppWindow*>(window); }
 

@@ -22,6 +22,8 @@ void StartPlatform(int& argc, char** argv) {
 }
 
 void StopPlatform() {
+  // Windows destroyed since the loop ended are still waiting to go.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   delete ownApplication;
   ownApplication = nullptr;
 }

@@ -49,7 +49,10 @@ void DestroyWindow(Window* window) {
   if (!appWindow) return;
   appWindow->events()->Destroyed(appWindow);
   if (appWindow == mainWindow) mainWindow = nullptr;
-  delete appWindow;
+  appWindow->Retire();
+  // The game may be inside one of this window's own handlers, with the
+  // window still in hand: it goes once control is back in the event loop.
+  appWindow->deleteLater();
 }
 
 void ShowWindow(Window* window, ShowMode mode) {

@@ -7,6 +7,7 @@
 
 #include "game_window.h"
 #include "platform/keys.h"
+#include "platform/menu.h"
 #include "platform/shortcuts.h"
 
 namespace {
@@ -91,6 +92,19 @@ class InputTest : public QObject {
     QTest::keyClick(Desktop(*window_), Qt::Key_Backspace);
     QCOMPARE(events.calls,
              QStringList({"KeyDown 70", "Command 501", "Command 501", "Command 502"}));
+  }
+
+  void aShortcutOfAGrayedMenuItemDoesNothing() {
+    const platform::MenuItem items[] = {{500, "&Fire\tCtrl+F"}};
+    const platform::MenuPopup popups[] = {{"&Ship", items}};
+    platform::InstallMenu(*window_, popups);
+    RecordingEvents& events = window_->events;
+    events.calls.clear();
+    QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17"}));
+    platform::EnableMenuItem(*window_, 500, true);
+    QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 17", "Command 500"}));
   }
 
   void tabStaysWithTheGameBesideAControlThatTakesFocus() {
