@@ -1,78 +1,34 @@
 #include "platform/sound.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioSink>
-#include <QBuffer>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QTimer>
+#include <QDir>
+#include <QLibrary>
 #include <cerrno>
 
-#include "platform/qt/wave_image.h"
+#include "platform/qt/sound_player.h"
 
 namespace platform {
 namespace {
 
-// The one sound playing now; it owns its samples, so the caller's image may go.
-QPointer<QAudioSink> playing;
-
-void StopPlaying() {
-  if (!playing) return;
-  playing->disconnect();
-  playing->stop();
-  delete playing;
-}
-
-void Release(QAudioSink* sink) {
-  sink->disconnect();
-  sink->stop();
-  sink->deleteLater();
-}
-
-// The sink turns idle once it has handed over the last samples; the device
-// still holds up to a buffer of them, so it is let go only after that plays.
-void ReleaseWhenDone(QAudioSink* sink, const QAudioFormat& format) {
-  QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, format](QAudio::State state) {
-    if (state == QAudio::StoppedState) Release(sink);
-    if (state != QAudio::IdleState) return;
-    const qint64 bufferedMs = format.durationForBytes(static_cast<qint32>(sink->bufferSize())) / 1000;
-    QTimer::singleShot(bufferedMs + 1, sink, [sink] { Release(sink); });
-  });
+// Beside the program when installed; in the build tree for the tests.
+SoundPlayerFunction LoadPlayer() {
+  static const SoundPlayerFunction player = [] {
+    QLibrary library(QDir(QCoreApplication::applicationDirPath()).filePath(SOUND_PLAYER_NAME));
+    if (!library.load()) library.setFileName(SOUND_PLAYER_BUILT);
+    return reinterpret_cast<SoundPlayerFunction>(library.resolve(SoundPlayerEntry));
+  }();
+  return player;
 }
 
 }  // namespace
 
 bool PlayWaveImage(std::span<const std::uint8_t> image, int& error) {
-  const std::optional<WaveImage> wave = ParseWaveImage(image);
-  if (!wave) {
-    error = EINVAL;
+  const SoundPlayerFunction player = LoadPlayer();
+  if (!player) {
+    error = ELIBACC;
     return false;
   }
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) {
-    error = ENODEV;
-    return false;
-  }
-  if (!device.isFormatSupported(wave->format)) {
-    error = EINVAL;
-    return false;
-  }
-
-  StopPlaying();
-  auto* sink = new QAudioSink(device, wave->format, QCoreApplication::instance());
-  auto* samples = new QBuffer(sink);
-  samples->setData(wave->samples);
-  samples->open(QIODevice::ReadOnly);
-  sink->start(samples);
-  if (sink->error() != QAudio::NoError) {
-    delete sink;
-    error = EIO;
-    return false;
-  }
-  ReleaseWhenDone(sink, wave->format);
-  playing = sink;
-  return true;
+  return player(image.data(), image.size(), &error);
 }
 
 void SystemBeep() { QApplication::beep(); }
