@@ -54,19 +54,19 @@ MainWindowEvents mainWindowEvents;
 }  // namespace
 
 platform::Window* CreateMainWindow(platform::ShowMode show, AppSettings* settings) {
-  platform::WindowSpec spec;
-  spec.frame = platform::WindowFrame::Main;
-  spec.title = "Kestravane";
-  spec.x = std::min(settings->MainPlacement.Left, Library.DesktopRect.right - KeepOnScreen);
-  spec.y = std::min(settings->MainPlacement.Top, Library.DesktopRect.bottom - KeepOnScreen);
-  spec.clientWidth = ClientWidth;
-  spec.clientHeight = ClientHeight;
-  spec.topMost = settings->TopMost != 0;
-  spec.iconId = ProgramIcon;
-  spec.background = Library.BackgroundColor;
+  platform::WindowSpec shape;
+  shape.frame = platform::WindowFrame::Main;
+  shape.title = "Kestravane";
+  shape.x = std::min(settings->MainPlacement.Left, Library.DesktopRect.right - KeepOnScreen);
+  shape.y = std::min(settings->MainPlacement.Top, Library.DesktopRect.bottom - KeepOnScreen);
+  shape.clientWidth = ClientWidth;
+  shape.clientHeight = ClientHeight;
+  shape.topMost = settings->TopMost != 0;
+  shape.iconId = ProgramIcon;
+  shape.background = Library.BackgroundColor;
 
   int error = 0;
-  platform::Window* window = platform::CreateAppWindow(spec, &mainWindowEvents, error);
+  platform::Window* window = platform::CreateAppWindow(shape, &mainWindowEvents, error);
   if (!window) {
     ErrorBox(60004, "Kestravane", error);
     return nullptr;
@@ -86,9 +86,12 @@ platform::Window* CreateMainWindow(platform::ShowMode show, AppSettings* setting
 
 int CloseApplication(platform::Window* window) {
   if (!CloseGame(window, Document, Grid, Game, Scans)) return 0;
-  Settings.FileSpec.fill('\0');
-  const std::size_t length = std::min(Document.Path.size(), Settings.FileSpec.size() - 1);
-  std::memcpy(Settings.FileSpec.data(), Document.Path.data(), length);
+  // A path too long for the settings would come back as the name of some
+  // other file; the last one that fitted is proposed instead.
+  if (Document.Path.size() < FileSpecSize) {
+    Settings.FileSpec.fill('\0');
+    std::memcpy(Settings.FileSpec.data(), Document.Path.data(), Document.Path.size());
+  }
   GetPlacement(window, &Settings.MainPlacement);
   CloseSplash();
   platform::QuitEventLoop(0);

@@ -63,19 +63,19 @@ int ShowSplash() {
     return 1;
   }
 
-  platform::WindowSpec spec;
-  spec.frame = platform::WindowFrame::Popup;
-  spec.title = "Splash";
-  spec.x = (RectWidth(&Library.DesktopRect) - Splash.Width) / 2;
-  spec.y = (RectHeight(&Library.DesktopRect) - Splash.Height) / 2;
-  spec.clientWidth = Splash.Width;
-  spec.clientHeight = Splash.Height;
-  spec.topMost = true;
-  spec.iconId = ProgramIcon;
-  spec.background = Library.BackgroundColor;
+  platform::WindowSpec shape;
+  shape.frame = platform::WindowFrame::Popup;
+  shape.title = "Splash";
+  shape.x = (RectWidth(&Library.DesktopRect) - Splash.Width) / 2;
+  shape.y = (RectHeight(&Library.DesktopRect) - Splash.Height) / 2;
+  shape.clientWidth = Splash.Width;
+  shape.clientHeight = Splash.Height;
+  shape.topMost = true;
+  shape.iconId = ProgramIcon;
+  shape.background = Library.BackgroundColor;
 
   int error = 0;
-  Splash.Window = platform::CreateAppWindow(spec, &splashEvents, error);
+  Splash.Window = platform::CreateAppWindow(shape, &splashEvents, error);
   if (!Splash.Window) return ErrorBox(60004, "Splash", error);
   platform::ShowWindow(Splash.Window, platform::ShowMode::Normal);
   platform::BringToFront(Splash.Window);

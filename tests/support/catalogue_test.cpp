@@ -20,7 +20,7 @@ namespace {
 namespace headless = platform::headless;
 
 // The support library's built-in texts as the player must see them, IDs 60000 to 60100.
-const std::pair<unsigned, const char*> SpecBuiltinTexts[] = {
+const std::pair<unsigned, const char*> ExpectedBuiltinTexts[] = {
     {60000, "Ready ..."},
     {60001, "%s(CreateFontIndirect): Cannot create %s %d pt. font\r\rCode %d"},
     {60002, "\rError detected loading application accelerator keys\r\rCode %d"},
@@ -125,7 +125,7 @@ const std::pair<unsigned, const char*> SpecBuiltinTexts[] = {
 };
 
 // The game's string table as the player must see it.
-const std::pair<unsigned, const char*> SpecStringTable[] = {
+const std::pair<unsigned, const char*> ExpectedStringTable[] = {
     {101, "Start a new game"},
     {102, "Load an existing game"},
     {104, "Close the current game"},
@@ -247,11 +247,11 @@ class CatalogueTest : public ::testing::Test {
   std::array<char, CatalogueTextSize> buffer_{};
 };
 
-TEST_F(CatalogueTest, BuiltinTableHoldsTheSpecsHundredAndOneTextsInOrder) {
+TEST_F(CatalogueTest, BuiltinTableHoldsItsHundredAndOneTextsInOrder) {
   ASSERT_EQ(BuiltinTextCount, 101u);
-  ASSERT_EQ(std::size(SpecBuiltinTexts), 101u);
-  for (std::size_t i = 0; i < std::size(SpecBuiltinTexts); ++i) {
-    const auto [id, expected] = SpecBuiltinTexts[i];
+  ASSERT_EQ(std::size(ExpectedBuiltinTexts), 101u);
+  for (std::size_t i = 0; i < std::size(ExpectedBuiltinTexts); ++i) {
+    const auto [id, expected] = ExpectedBuiltinTexts[i];
     ASSERT_EQ(id, FirstBuiltinText + i);
     EXPECT_STREQ(BuiltinTexts[i], expected) << "ID " << id;
     const auto [length, text] = Load(id);
@@ -261,9 +261,9 @@ TEST_F(CatalogueTest, BuiltinTableHoldsTheSpecsHundredAndOneTextsInOrder) {
   EXPECT_TRUE(headless::Boxes().empty());
 }
 
-TEST_F(CatalogueTest, StringTableHoldsTheSpecsEightyThreeTexts) {
-  ASSERT_EQ(std::size(SpecStringTable), 83u);
-  for (const auto& [id, expected] : SpecStringTable) {
+TEST_F(CatalogueTest, StringTableHoldsItsEightyThreeTexts) {
+  ASSERT_EQ(std::size(ExpectedStringTable), 83u);
+  for (const auto& [id, expected] : ExpectedStringTable) {
     const auto [length, text] = Load(id);
     EXPECT_EQ(text, expected) << "ID " << id;
     EXPECT_EQ(length, static_cast<int>(std::strlen(expected))) << "ID " << id;
@@ -271,9 +271,9 @@ TEST_F(CatalogueTest, StringTableHoldsTheSpecsEightyThreeTexts) {
   EXPECT_TRUE(headless::Boxes().empty());
 }
 
-TEST_F(CatalogueTest, StringTableHasNoEntriesBeyondTheSpecs) {
+TEST_F(CatalogueTest, StringTableHasNoOtherEntries) {
   std::set<unsigned> expected;
-  for (const auto& [id, text] : SpecStringTable) expected.insert(id);
+  for (const auto& [id, text] : ExpectedStringTable) expected.insert(id);
 
   std::set<unsigned> found;
   std::array<char, CatalogueTextSize> text{};
