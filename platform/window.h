@@ -60,7 +60,8 @@ struct WindowSpec {
   Color background{192, 192, 192};
 };
 
-// Creates the window, hidden, and calls events->Created(). Returns null when
+// Creates the window, hidden, and calls events->Created(). Its whole client
+// area starts invalid, so the first paint after showing it draws everything. Returns null when
 // the window could not be made or Created() refused it; `error` then holds
 // the system's error number (0 when Created() refused). `events` must outlive
 // the window. The first Main window is the program's main window.

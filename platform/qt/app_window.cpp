@@ -41,6 +41,8 @@ AppWindow::AppWindow(const WindowSpec& shape, WindowEvents* events)
       frame_(new FrameWidget(this, FlagsFor(shape))),
       clientArea_(new ClientArea(this, frame_)) {
   image_.fill(background_);
+  // A new window owes the game its first paint, all of it, as soon as it shows.
+  invalid_ = image_.rect();
   clientArea_->setFixedSize(shape.clientWidth, shape.clientHeight);
 
   // The frame is always exactly the menu bar over the client area.

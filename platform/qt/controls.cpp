@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <cerrno>
@@ -25,8 +26,27 @@ QFont ControlFont() {
   return font;
 }
 
+// A disabled text is drawn etched, as the panel titles always were: grey
+// letters over a white copy one pixel down and to the right.
+class StaticText : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    if (isEnabled()) return QLabel::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setFont(font());
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawText(rect().translated(1, 1), static_cast<int>(alignment()), text());
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawText(rect(), static_cast<int>(alignment()), text());
+  }
+};
+
 QLabel* MakeLabel(AppWindow* window, ControlKind kind, const QString& text) {
-  auto* label = new QLabel(text, window->clientArea());
+  auto* label = new StaticText(text, window->clientArea());
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(kind == ControlKind::CentredLabel ? Qt::AlignCenter
                                                         : Qt::AlignLeft | Qt::AlignVCenter);

@@ -17,6 +17,7 @@
 #include "platform/qt/client_area.h"
 #include "app/main_menu.h"
 #include "platform/keys.h"
+#include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/surface.h"
 #include "support/library.h"
@@ -199,6 +200,19 @@ class MainWindowTest : public QObject {
     QCOMPARE(place.left(), (desktop.right - desktop.left - picture.right) / 2);
     QCOMPARE(place.top(), (desktop.bottom - desktop.top - picture.bottom) / 2);
     QVERIFY(shown->window()->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    // It shows the title picture, pixel for pixel.
+    int error = 0;
+    const platform::Picture title = platform::LoadBitmapResource(1000, error);
+    platform::Surface* surface = platform::WindowSurface(about);
+    for (const QPoint at : {QPoint(0, 0), QPoint(160, 100), QPoint(319, 199), QPoint(40, 150)}) {
+      const std::uint32_t expected = title.Pixel(at.x(), at.y());
+      QCOMPARE(platform::PixelAt(surface, at.x(), at.y()),
+               (platform::Color{static_cast<std::uint8_t>(expected >> 16),
+                                static_cast<std::uint8_t>(expected >> 8),
+                                static_cast<std::uint8_t>(expected)}));
+    }
+    platform::ReleaseSurface(surface);
 
     Item("&About Kestravane...")->trigger();
     QCOMPARE(Splash.Window, about);

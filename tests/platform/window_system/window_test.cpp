@@ -131,6 +131,17 @@ class WindowTest : public QObject {
     QCOMPARE(ScreenColour(window, 235, 175), AsQColor(shape.background));
   }
 
+  void aNewWindowIsPaintedWholeOnceItShows() {
+    TestWindow window;
+    RecordingEvents& events = window.events;
+    events.onPaint = [](platform::Window* painted) { Fill(painted, {0, 0, 470, 350}, Red); };
+    platform::ShowWindow(window, platform::ShowMode::Normal);
+    platform::UpdateWindow(window);
+    QCOMPARE(events.Named("Paint").size(), 1);
+    QCOMPARE(ScreenColour(window, 0, 0), AsQColor(Red));
+    QCOMPARE(ScreenColour(window, 469, 349), AsQColor(Red));
+  }
+
   void invalidatedAreaIsPaintedOnceAndShown() {
     TestWindow window;
     RecordingEvents& events = window.events;
