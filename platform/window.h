@@ -65,7 +65,7 @@ struct WindowSpec {
 // the window could not be made or Created() refused it; `error` then holds
 // the system's error number (0 when Created() refused). `events` must outlive
 // the window. The first Main window is the program's main window.
-Window* CreateAppWindow(const WindowSpec& spec, WindowEvents* events, int& error);
+Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& error);
 
 // Asks the window to close as its close box does: events->CloseRequested()
 // decides.
