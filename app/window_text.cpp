@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdarg>
-#include <cstdio>
 
 #include "app/status_line.h"
 #include "platform/menu.h"
@@ -18,15 +17,12 @@ constexpr unsigned ReadyText = 60000;
 }  // namespace
 
 void SetTitleString(platform::Window* window, unsigned id, ...) {
-  std::array<char, CatalogueTextSize> format;
-  if (GetString(format, id) == 0) return;
-
   std::array<char, LineTextSize> title;
   std::va_list args;
   va_start(args, id);
-  if (std::vsnprintf(title.data(), title.size(), format.data(), args) < 0) title[0] = '\0';
+  const bool formatted = FormatCatalogueLine(title, id, args);
   va_end(args);
-  platform::SetWindowTitle(window, title.data());
+  if (formatted) platform::SetWindowTitle(window, title.data());
 }
 
 void MenuSelectHelp(int id, unsigned flags) {

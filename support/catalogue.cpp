@@ -1,6 +1,8 @@
 #include "support/catalogue.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/string_table.h"
@@ -31,4 +33,11 @@ int GetString(std::span<char, CatalogueTextSize> buffer, unsigned id) {
   buffer[0] = '\0';
   return ErrorBoxText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", id,
                       error);
+}
+
+bool FormatCatalogueLine(std::span<char, LineTextSize> line, unsigned id, std::va_list args) {
+  std::array<char, CatalogueTextSize> format;
+  if (GetString(format, id) == 0) return false;
+  if (std::vsnprintf(line.data(), line.size(), format.data(), args) < 0) line[0] = '\0';
+  return true;
 }

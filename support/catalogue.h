@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <span>
 
 // Every text the player sees has a numeric catalogue ID. IDs 60000 to 60100
@@ -12,3 +13,8 @@ inline constexpr int LineTextSize = 256;       // a formatted status line, title
 // Copies text `id` into `buffer`. Returns its length, or 0 after showing an
 // error box when the text cannot be loaded (a missing or empty entry).
 int GetString(std::span<char, CatalogueTextSize> buffer, unsigned id);
+
+// Catalogue text `id` filled with printf arguments into `line`, at most
+// LineTextSize - 1 characters, for a status line, title or control text.
+// False when the text cannot be loaded (its box has been shown).
+bool FormatCatalogueLine(std::span<char, LineTextSize> line, unsigned id, std::va_list args);

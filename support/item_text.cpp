@@ -18,13 +18,12 @@ void SetFormattedItem(platform::Window* dialog, int item, const char* format, st
 }  // namespace
 
 void SetItemString(platform::Window* dialog, int item, unsigned id, ...) {
-  std::array<char, CatalogueTextSize> format;
-  if (GetString(format, id) == 0) return;
-
+  std::array<char, LineTextSize> text;
   std::va_list args;
   va_start(args, id);
-  SetFormattedItem(dialog, item, format.data(), args);
+  const bool formatted = FormatCatalogueLine(text, id, args);
   va_end(args);
+  if (formatted) platform::SetItemText(dialog, item, text.data());
 }
 
 void SetItemFormat(platform::Window* dialog, int item, const char* format, ...) {
