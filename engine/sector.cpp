@@ -1,6 +1,13 @@
 #include "engine/sector.h"
 
+#include <algorithm>
 #include <initializer_list>
+
+namespace {
+
+int OnGrid(int coordinate) { return std::clamp(coordinate, 0, AxisLength - 1); }
+
+}  // namespace
 
 int EffectiveAxis(const GameState& state) {
   return state.ScanAxis == ScanY || state.ScanAxis == ScanX ? state.ScanAxis : ScanZ;
@@ -8,17 +15,17 @@ int EffectiveAxis(const GameState& state) {
 
 int SectorCoordinate(const GameState& state) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return state.Y;
-    case ScanX: return state.X;
-    default: return state.Z;
+    case ScanY: return OnGrid(state.Y);
+    case ScanX: return OnGrid(state.X);
+    default: return OnGrid(state.Z);
   }
 }
 
 Quadrant SectorQuadrant(const GameState& state, int row, int column) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return {row, state.Y, column};
-    case ScanX: return {column, row, state.X};
-    default: return {state.Z, row, column};
+    case ScanY: return {row, OnGrid(state.Y), column};
+    case ScanX: return {column, row, OnGrid(state.X)};
+    default: return {OnGrid(state.Z), row, column};
   }
 }
 

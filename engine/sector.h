@@ -7,7 +7,9 @@
 // The current sector is the 9 x 9 slice through the ship along the scan axis.
 // On the scanner it is laid out in rows and columns:
 //   axis Z: row Y, column X;  axis Y: row Z, column X;  axis X: row Y, column Z.
-// An axis other than Y or X counts as Z everywhere.
+// An axis other than Y or X counts as Z everywhere. A ship coordinate outside
+// 0..8, which no game the program makes or reads can hold, is taken as the
+// nearest edge, so nothing here ever reads outside the grid.
 
 struct Quadrant {
   int Z;

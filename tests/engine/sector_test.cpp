@@ -123,3 +123,27 @@ TEST_F(SectorTest, KillUpdatesOnlyTheScannedSectorsThroughTheQuadrant) {
   const SectorScan& neverScanned = log.Sector[9 + 5];
   EXPECT_EQ(neverScanned.Scanned + neverScanned.Ships + neverScanned.Destroyed + neverScanned.Remaining, 0);
 }
+
+TEST_F(SectorTest, CoordinatesOffTheGridAreTakenAsTheNearestEdge) {
+  Place(8, 0, 8);
+  state.Z = 40;
+  state.Y = -3;
+  state.X = 1000;
+  state.ScanAxis = ScanZ;
+  EXPECT_EQ(SectorCoordinate(state), 8);
+  EXPECT_EQ(ShipRow(state), 0);
+  EXPECT_EQ(ShipColumn(state), 8);
+  EXPECT_EQ(CountSectorShips(grid, state), 1);
+  const Quadrant corner = SectorQuadrant(state, 0, 8);
+  EXPECT_EQ(corner.Z, 8);
+
+  state.ScanAxis = ScanX;
+  EXPECT_EQ(SectorCoordinate(state), 8);
+  EXPECT_EQ(ShipColumn(state), 8) << "the column along X is Z, clamped";
+  EXPECT_EQ(RecordSectorScan(grid, state, log), 1);
+  EXPECT_EQ(log.Sector[ScanX * 9 + 8].Scanned, 1);
+
+  state.ScanAxis = ScanY;
+  EXPECT_EQ(SectorCoordinate(state), 0);
+  EXPECT_EQ(ShipRow(state), 8);
+}
