@@ -29,9 +29,13 @@ Quadrant SectorQuadrant(const GameState& state, int row, int column) {
   }
 }
 
-int ShipRow(const GameState& state) { return EffectiveAxis(state) == ScanY ? state.Z : state.Y; }
+int ShipRow(const GameState& state) {
+  return OnGrid(EffectiveAxis(state) == ScanY ? state.Z : state.Y);
+}
 
-int ShipColumn(const GameState& state) { return EffectiveAxis(state) == ScanX ? state.Z : state.X; }
+int ShipColumn(const GameState& state) {
+  return OnGrid(EffectiveAxis(state) == ScanX ? state.Z : state.X);
+}
 
 namespace {
 
