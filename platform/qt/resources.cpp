@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QString>
 #include <cerrno>
 
@@ -26,16 +27,28 @@ QString ResourcePath(ResourceKind kind, unsigned id) {
   return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 
-Picture Decode(ResourceKind kind, unsigned id, const char* format, int& error) {
+// Every paint draws up to 84 icons and a picture. The resources never change
+// while the program runs, so each is decoded once and then shared: a Picture
+// holds an implicitly shared copy of the decoded image.
+QImage DecodedImage(ResourceKind kind, unsigned id, const char* format, int& error) {
+  static QHash<quint64, QImage> decoded;
+  const quint64 key = (quint64(kind) << 32) | id;
+  if (const auto found = decoded.constFind(key); found != decoded.constEnd()) return *found;
   const std::vector<std::uint8_t> bytes = ResourceBytes(kind, id, error);
-  if (bytes.empty()) return Picture();
-  QImage image = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
+  if (bytes.empty()) return QImage();
+  const QImage image = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
   if (image.isNull()) {
     error = EILSEQ;
-    return Picture();
+    return QImage();
   }
+  return decoded.insert(key, image.convertToFormat(QImage::Format_ARGB32)).value();
+}
+
+Picture Decode(ResourceKind kind, unsigned id, const char* format, int& error) {
+  QImage image = DecodedImage(kind, id, format, error);
+  if (image.isNull()) return Picture();
   auto data = std::make_unique<Picture::Data>();
-  data->image = image.convertToFormat(QImage::Format_ARGB32);
+  data->image = std::move(image);
   return Picture(std::move(data));
 }
 
