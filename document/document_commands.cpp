@@ -6,6 +6,7 @@
 #include "app/window_text.h"
 #include "document/file_dialogs.h"
 #include "document/game_file.h"
+#include "engine/generation.h"
 #include "engine/ship_buttons.h"
 #include "platform/question_box.h"
 #include "support/catalogue.h"
@@ -16,8 +17,10 @@ namespace {
 constexpr unsigned ProgramName = 1000;
 constexpr unsigned DocumentExtension = 1003;
 constexpr unsigned DocumentFilter = 1004;
+constexpr unsigned OpenTitle = 1005;
 constexpr unsigned SaveAsTitle = 1007;
 constexpr unsigned SaveQuestion = 3000;
+constexpr unsigned OpenedStatus = 5010;
 constexpr unsigned SavedStatus = 5012;
 constexpr unsigned ReadyStatus = 60000;
 
@@ -43,6 +46,36 @@ int QuerySaveGame(platform::Window* window, GameDocument& document, QuadrantGrid
     case platform::Answer::No:
       return 1;
   }
+  return 1;
+}
+
+int NewGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
+            GameState& state, ScanLog& log) {
+  if (!QuerySaveGame(window, document, grid, state, log)) return 0;
+  GenerateGame(grid, state, log);
+  SetTitleString(window, ProgramName);
+  document.InProgress = 1;
+  document.LastError = 0;
+  document.Named = 0;
+  platform::InvalidateRect(window, nullptr);
+  EnableShipButtons(1);
+  return 1;
+}
+
+int OpenGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
+             GameState& state, ScanLog& log) {
+  if (!QuerySaveGame(window, document, grid, state, log)) return 0;
+  const std::string previousPath = document.Path;
+  if (!OpenFileDialog(window, document.Path, DocumentFilter, OpenTitle)) return 0;
+  if (!ReadGameFile(window, document, grid, state, log)) {
+    // The game still in memory belongs to the previous file, if any: a later
+    // Save must go there, never over the file that could not be read.
+    document.Path = previousPath;
+    return 0;
+  }
+  platform::InvalidateRect(window, nullptr);
+  EnableShipButtons(document.InProgress);
+  ShowStatus(OpenedStatus, document.Path.c_str());
   return 1;
 }
 

@@ -16,6 +16,16 @@
 int QuerySaveGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
                   GameState& state, ScanLog& log);
 
+// Offers to save, then generates a new universe. The document keeps its path
+// for the dialogs but is no longer named.
+int NewGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
+            GameState& state, ScanLog& log);
+
+// Offers to save, then reads a game chosen in the Open dialog. After a failed
+// read the document keeps its previous path and name.
+int OpenGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
+             GameState& state, ScanLog& log);
+
 // Writes the game (asking for a name first when it has none) and closes it.
 int SaveGame(platform::Window* window, GameDocument& document, QuadrantGrid& grid,
              GameState& state, ScanLog& log);

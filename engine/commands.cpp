@@ -1,6 +1,7 @@
 #include "engine/commands.h"
 
 #include "app/settings.h"
+#include "document/document_commands.h"
 #include "engine/globals.h"
 #include "platform/menu.h"
 #include "support/splash.h"
@@ -40,10 +41,33 @@ constexpr int NeedGameInPlay[] = {
     MissionOrdersCommand, AimCommand,   FireCommand,      HelmCommand,
     EngageCommand,        ReverseCommand};
 
+using DocumentCommand = int (*)(platform::Window*, GameDocument&, QuadrantGrid&, GameState&,
+                                 ScanLog&);
+
+// Whatever a document command did, the scanner shows the grid again; only a
+// command that went through leaves tracing off.
+void RunDocumentCommand(DocumentCommand command, platform::Window* window,
+                        GameDocument& document) {
+  if (command(window, document, Grid, Game, Scans)) ScannerTracing = 0;
+  PictureIndex = 0;
+}
+
 }  // namespace
 
 void DoCommand(platform::Window* window, int id, GameDocument& document) {
   switch (id & 0xFFFF) {
+    case NewCommand:
+      RunDocumentCommand(NewGame, window, document);
+      break;
+    case OpenCommand:
+      RunDocumentCommand(OpenGame, window, document);
+      break;
+    case CloseCommand:
+      RunDocumentCommand(CloseGame, window, document);
+      break;
+    case SaveCommand:
+      RunDocumentCommand(SaveGame, window, document);
+      break;
     case ExitCommand:
       platform::RequestClose(window);
       break;

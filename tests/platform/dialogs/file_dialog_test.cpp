@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal_driver.h"
+#include "common/modal_driver.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "modal_driver.h"
+#include "common/modal_driver.h"
 #include "platform/qt/picture_data.h"
 #include "platform/resources.h"
 #include "support/box_template.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "modal_driver.h"
+#include "common/modal_driver.h"
 #include "test_window.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "modal_driver.h"
+#include "common/modal_driver.h"
 #include "platform/dialog.h"
 #include "support/message_box.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "modal_driver.h"
+#include "common/modal_driver.h"
 #include "orders_layout.h"
 #include "platform/dialog.h"
 #include "platform/dialog_items.h"
