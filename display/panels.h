@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/game_state.h"
+#include "engine/quadrant_grid.h"
+#include "engine/rect.h"
+#include "engine/scan_log.h"
+#include "platform/window.h"
+
+// The three panels left of the scanner view. Each draws on the main
+// window's client area around its controls and sets those controls' texts;
+// every paint draws them whole from the records.
+
+// Frame, map icon with the ship's own cell marked, ship readout, missile
+// gauge and count.
+void DrawWeaponsPanel(platform::Window* window, const GameState& state);
+
+// Frame, engines icon, ship readout, fuel gauge and count.
+void DrawEnginesPanel(platform::Window* window, const GameState& state);
+
+// Frame, map icon with the known enemy ships of the current sector, ship
+// readout, the current quadrant's picture and the score figures. Records the
+// sector in the scan log on every call, game or no game. Returns the
+// sector's remaining ships.
+int DrawScannerPanel(platform::Window* window, const QuadrantGrid& grid, const GameState& state,
+                     ScanLog& log);
+
+// Marks cell (column, row) of a map icon drawn at `icon`: its light 2 x 2
+// square turns black.
+void DrawMapDot(platform::Window* window, const Rect& icon, int column, int row);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+
+#include "engine/game_state.h"
+#include "engine/quadrant_grid.h"
+#include "support/catalogue.h"
+
+// The five lines of figures under the scanner map: the current sector's
+// ships, destroyed and remaining, the ships left in the universe, and the
+// player's kill ratio.
+
+struct FigureLine {
+  // False when the catalogue text could not be loaded (its box has been
+  // shown); the line's control then keeps what it showed before.
+  bool Loaded = false;
+  std::array<char, LineTextSize> Text{};
+};
+
+struct ScoreFigures {
+  FigureLine SectorShips;
+  FigureLine SectorDestroyed;
+  FigureLine SectorRemaining;
+  FigureLine ShipsRemaining;
+  FigureLine KillRatio;  // a single space before the first shot
+};
+
+// Ships destroyed per missile fired, in whole percent, truncated. The
+// quotient is taken first and multiplied by 100 after, so 29 kills in 100
+// shots is 28 %: 0.29 in double precision falls just short.
+int KillRatioPercent(int shipsDestroyed, int missilesFired);
+
+// The figures for the sector through the ship along its scan axis.
+ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state);

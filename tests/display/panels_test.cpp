@@ -1,0 +1,347 @@
+#include <QTemporaryDir>
+#include <QtTest>
+#include <set>
+#include <utility>
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "display/gauge_bar.h"
+#include "display/panels.h"
+#include "document/game_document.h"
+#include "engine/globals.h"
+#include "platform/qt/app_window.h"
+#include "platform/resources.h"
+#include "platform/surface.h"
+#include "support/library.h"
+#include "support/splash.h"
+
+namespace {
+
+using platform::Color;
+
+constexpr Color Shadow{128, 128, 128};
+constexpr Color Light{255, 255, 255};
+constexpr Color Background{192, 192, 192};
+constexpr Color GaugeFill{128, 128, 128};
+constexpr Color Black{0, 0, 0};
+// Painted under each drawing first, so that whatever the drawing leaves
+// alone can be told from what it paints.
+constexpr Color Untouched{10, 200, 30};
+
+constexpr unsigned MapIcon = 5000;
+constexpr unsigned EnginesIcon = 5003;
+constexpr unsigned LiveShipIcon = 5002;
+constexpr unsigned ProgramIcon = 1000;
+
+using Pixel = std::pair<int, int>;
+
+}  // namespace
+
+// The weapons, engines and scanner panels and the gauge bars, drawn on a real
+// main window and read back pixel by pixel.
+class PanelsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir folder_;
+  platform::Window* window_ = nullptr;
+  platform::Surface* surface_ = nullptr;
+
+  QString Text(int control) const {
+    return platform::AppWindow::From(window_)->Item(control)->property("text").toString();
+  }
+  Color At(int x, int y) const { return platform::PixelAt(surface_, x, y); }
+  void Blank(const Rect& area) const { platform::FillRect(surface_, area, Untouched); }
+
+  static Color ArtColor(const platform::Picture& picture, int x, int y) {
+    const std::uint32_t art = picture.Pixel(x, y);
+    return {static_cast<std::uint8_t>(art >> 16), static_cast<std::uint8_t>(art >> 8),
+            static_cast<std::uint8_t>(art)};
+  }
+
+  // Every pixel of icon `id` drawn at `place`: the artwork where it is opaque,
+  // what was there before where it lets the background through, black on the
+  // map cells listed in `dots`.
+  void CheckIcon(unsigned id, const Rect& place, const std::set<Pixel>& dots = {}) const {
+    int error = 0;
+    const platform::Picture icon = platform::LoadIconResource(id, error);
+    QVERIFY(!icon.IsNull());
+    for (int y = 0; y < icon.Height(); ++y) {
+      for (int x = 0; x < icon.Width(); ++x) {
+        Color expected = Untouched;
+        if (dots.count({place.left + x, place.top + y}))
+          expected = Black;
+        else if (icon.Pixel(x, y) >> 24)
+          expected = ArtColor(icon, x, y);
+        if (At(place.left + x, place.top + y) != expected)
+          QFAIL(qPrintable(QString("icon %1 wrong at (%2, %3)").arg(id).arg(place.left + x).arg(place.top + y)));
+      }
+    }
+  }
+
+  // The 2 x 2 square of map cell (column, row) of an icon at `icon`.
+  static std::set<Pixel> MapSquares(const Rect& icon, std::initializer_list<Pixel> cells) {
+    std::set<Pixel> pixels;
+    for (const auto& [column, row] : cells) {
+      const int x = icon.left + 3 + 3 * column, y = icon.top + 3 + 3 * row;
+      pixels.insert({{x, y}, {x + 1, y}, {x, y + 1}, {x + 1, y + 1}});
+    }
+    return pixels;
+  }
+
+  // A sunken frame: shadow along the top and left, light along the bottom and
+  // right, each line one pixel wide.
+  void CheckSunkenFrame(const Rect& frame) const {
+    QCOMPARE(At(frame.left, frame.top), Shadow);
+    QCOMPARE(At(frame.right, frame.top), Shadow);
+    QCOMPARE(At(frame.left, frame.bottom - 1), Shadow);
+    QCOMPARE(At(frame.left, frame.bottom), Light);
+    QCOMPARE(At(frame.right, frame.bottom), Light);
+    QCOMPARE(At(frame.right, frame.top + 1), Light);
+    QCOMPARE(At(frame.left + 1, frame.top + 1), Untouched);
+  }
+
+  // The bar of `gauge` filled `fill` columns from the left, background after,
+  // and nothing drawn between it and its frame on the left and top.
+  void CheckBar(const Gauge& gauge, int fill) const {
+    const Rect& frame = gauge.Frame;
+    for (int y = frame.top + 2; y < frame.bottom - 1; ++y) {
+      for (int x = frame.left + 2; x < frame.right - 1; ++x) {
+        const Color expected = x < frame.left + 2 + fill ? GaugeFill : Background;
+        if (At(x, y) != expected)
+          QFAIL(qPrintable(QString("bar wrong at (%1, %2)").arg(x).arg(y)));
+      }
+    }
+    QCOMPARE(At(frame.left + 1, frame.top + 5), Untouched);
+    QCOMPARE(At(frame.left + 5, frame.top + 1), Untouched);
+    QCOMPARE(At(frame.right - 1, frame.top + 5), Untouched);
+    QCOMPARE(At(frame.left + 5, frame.bottom - 1), Untouched);
+  }
+
+  void PlaceShip(int z, int y, int x, int axis) {
+    Game.Z = z;
+    Game.Y = y;
+    Game.X = x;
+    Game.ScanAxis = axis;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(folder_.isValid());
+    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+    InitVEZU();
+    Library.IniPath = folder_.filePath("kestravane.ini").toStdString();
+    LoadSettings(&Settings);
+    QVERIFY(RegisterSplash());
+    CloseSplash();
+    window_ = CreateMainWindow(platform::ShowMode::Normal, &Settings);
+    QVERIFY(window_);
+    surface_ = platform::WindowSurface(window_);
+    SetGaugePainter(DrawGaugeBar);
+  }
+
+  void cleanupTestCase() {
+    SetGaugePainter(nullptr);
+    platform::ReleaseSurface(surface_);
+  }
+
+  void init() {
+    Document.InProgress = 1;
+    Grid = QuadrantGrid{};
+    for (int i = 0; i < QuadrantCount; ++i) Grid.StarIcon[i] = FirstStarIcon + i % 200;
+    Scans = ScanLog{};
+    ScannerTracing = 0;
+    PlaceShip(4, 4, 4, ScanZ);
+    Game.EnemyShips = 60;
+    Game.ShipsDestroyed = 0;
+    Game.Missiles.Maximum = 240;
+    Game.Missiles.Value = 240;
+    Game.Fuel.Maximum = 100;
+    Game.Fuel.Value = 100;
+    Blank({0, 0, 470, 350});
+  }
+
+  // A gauge step redraws its bar through the painter the display installs.
+  void aStepRedrawsTheBarAsFarAsTheValue_data() {
+    QTest::addColumn<bool>("missiles");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("fill");
+    QTest::newRow("no missiles") << true << 240 << 0 << 0;
+    QTest::newRow("half the missiles, normal") << true << 240 << 120 << 30;
+    QTest::newRow("all missiles, hard") << true << 120 << 120 << 60;
+    QTest::newRow("all missiles, normal") << true << 240 << 240 << 60;
+    QTest::newRow("all missiles, easy") << true << 360 << 360 << 60;
+    QTest::newRow("no fuel") << false << 100 << 0 << 0;
+    QTest::newRow("half the fuel, normal") << false << 100 << 50 << 30;
+    QTest::newRow("full tank, hard") << false << 50 << 50 << 61;
+    QTest::newRow("full tank, normal") << false << 100 << 100 << 61;
+    QTest::newRow("full tank, easy") << false << 150 << 150 << 60;
+  }
+  void aStepRedrawsTheBarAsFarAsTheValue() {
+    QFETCH(bool, missiles);
+    QFETCH(int, maximum);
+    QFETCH(int, value);
+    QFETCH(int, fill);
+    Gauge& gauge = missiles ? Game.Missiles : Game.Fuel;
+    gauge.Maximum = maximum;
+    QCOMPARE(SetGaugeValue(surface_, gauge, value), 1);
+    CheckBar(gauge, fill);
+    // The bar alone: its frame is the panel's business.
+    QCOMPARE(At(gauge.Frame.left, gauge.Frame.top), Untouched);
+  }
+
+  void theBarIsThe61By11PixelsInsideItsFrame() {
+    QCOMPARE(SetGaugeValue(surface_, Game.Missiles, 0), 1);
+    for (int y = 48; y <= 58; ++y)
+      for (int x = 63; x <= 123; ++x) QCOMPARE(At(x, y), Background);
+    for (int x = 63; x <= 123; ++x) {
+      QCOMPARE(At(x, 47), Untouched);
+      QCOMPARE(At(x, 59), Untouched);
+    }
+    QCOMPARE(At(62, 50), Untouched);
+    QCOMPARE(At(124, 50), Untouched);
+
+    // A full bar shows its last column, 123, in the background colour.
+    QCOMPARE(SetGaugeValue(surface_, Game.Missiles, 240), 1);
+    QCOMPARE(At(122, 53), GaugeFill);
+    QCOMPARE(At(123, 53), Background);
+  }
+
+  void aGaugeDrawsItsSunkenFrameAndItsBar() {
+    Game.Fuel.Value = 50;
+    QCOMPARE(DrawGauge(surface_, Game.Fuel), 1);
+    CheckSunkenFrame(Game.Fuel.Frame);
+    CheckBar(Game.Fuel, 30);
+  }
+
+  void aMapDotBlackensExactlyItsCell() {
+    const Rect icon{200, 100, 232, 132};
+    DrawMapDot(window_, icon, 8, 0);
+    DrawMapDot(window_, icon, 0, 8);
+    const std::set<Pixel> dots = MapSquares(icon, {{8, 0}, {0, 8}});
+    QVERIFY(dots.count({227, 103}) && dots.count({228, 104}) && dots.count({204, 128}));
+    for (int y = icon.top - 2; y < icon.bottom + 2; ++y)
+      for (int x = icon.left - 2; x < icon.right + 2; ++x)
+        QCOMPARE(At(x, y), dots.count({x, y}) ? Black : Untouched);
+  }
+
+  void theWeaponsPanelMarksTheShipOnItsMap_data() {
+    QTest::addColumn<int>("axis");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::newRow("Z axis: row Y, column X") << int(ScanZ) << 3 << 2;
+    QTest::newRow("Y axis: row Z, column X") << int(ScanY) << 3 << 1;
+    QTest::newRow("X axis: row Y, column Z") << int(ScanX) << 1 << 2;
+  }
+  void theWeaponsPanelMarksTheShipOnItsMap() {
+    QFETCH(int, axis);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    PlaceShip(1, 2, 3, axis);
+    Game.Missiles.Value = 200;
+    DrawWeaponsPanel(window_, Game);
+
+    QCOMPARE(Text(5021), QString("1-2-3"));
+    QCOMPARE(Text(5023), QString("200"));
+    CheckSunkenFrame(Game.WeaponsPanel);
+    CheckIcon(MapIcon, Game.WeaponsIcon, MapSquares(Game.WeaponsIcon, {{column, row}}));
+    CheckSunkenFrame(Game.Missiles.Frame);
+    CheckBar(Game.Missiles, 50);
+  }
+
+  void theShipsOwnCellIsTheSquareAt32And41() {
+    PlaceShip(1, 2, 3, ScanZ);
+    int error = 0;
+    const platform::Picture map = platform::LoadIconResource(MapIcon, error);
+    QCOMPARE(ArtColor(map, 12, 9), Background);  // a light cell before marking
+    DrawWeaponsPanel(window_, Game);
+    for (const Pixel& p : {Pixel{32, 41}, Pixel{33, 41}, Pixel{32, 42}, Pixel{33, 42}})
+      QCOMPARE(At(p.first, p.second), Black);
+    // Its neighbours keep the artwork.
+    for (const Pixel& p : {Pixel{31, 41}, Pixel{34, 42}, Pixel{32, 40}, Pixel{33, 43}, Pixel{35, 41}})
+      QCOMPARE(At(p.first, p.second), ArtColor(map, p.first - 20, p.second - 32));
+  }
+
+  void theEnginesPanelShowsThePositionAndTheFuel() {
+    PlaceShip(1, 2, 3, ScanZ);
+    Game.Fuel.Value = 50;
+    DrawEnginesPanel(window_, Game);
+    QCOMPARE(Text(5041), QString("1-2-3"));
+    QCOMPARE(Text(5043), QString("50"));
+    CheckSunkenFrame(Game.EnginesPanel);
+    CheckIcon(EnginesIcon, Game.EnginesIcon);
+    CheckSunkenFrame(Game.Fuel.Frame);
+    CheckBar(Game.Fuel, 30);
+  }
+
+  // Three ships in the ship's Z sector: one destroyed at row 0 column 0, one
+  // alive at row 5 column 7, and one alive in the ship's own quadrant.
+  void theScannerShowsDestroyedShipsAndTracesLiveOnes() {
+    PlaceShip(1, 2, 3, ScanZ);
+    for (const auto& [y, x] : {std::pair{0, 0}, {5, 7}, {2, 3}}) Grid.Enemy[QuadrantIndex(1, y, x)] = 1;
+    Grid.Struck[QuadrantIndex(1, 0, 0)] = 1;
+    Grid.Enemy[QuadrantIndex(2, 4, 4)] = 1;  // another sector: never on this map
+    Grid.Struck[QuadrantIndex(2, 4, 4)] = 1;
+    Game.ShipsDestroyed = 2;
+    Game.Missiles.Value = 230;
+
+    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 2);
+    QCOMPARE(Text(5061), QString("1-2-3"));
+    CheckSunkenFrame(Game.ScannerPanel);
+    CheckIcon(MapIcon, Game.ScannerIcon, MapSquares(Game.ScannerIcon, {{0, 0}}));
+    const unsigned stars = static_cast<unsigned>(Grid.StarIcon[QuadrantIndex(1, 2, 3)]);
+    CheckIcon(stars, Game.QuadrantIcon);
+    QCOMPARE(Text(5062), QString("3 Roder Ships"));
+    QCOMPARE(Text(5063), QString("1 Destroyed"));
+    QCOMPARE(Text(5064), QString("2 Remaining"));
+    QCOMPARE(Text(5065), QString("58 Ships Remain"));
+    QCOMPARE(Text(5066), QString("20% Kill Ratio"));
+    const SectorScan& entry = Scans.Sector[ScanZ * 9 + 1];
+    QCOMPARE(entry.Scanned, 1);
+    QCOMPARE(entry.Ships, 3);
+    QCOMPARE(entry.Destroyed, 1);
+    QCOMPARE(entry.Remaining, 2);
+
+    ScannerTracing = 1;
+    Blank({0, 0, 470, 350});
+    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 2);
+    CheckIcon(MapIcon, Game.ScannerIcon, MapSquares(Game.ScannerIcon, {{0, 0}, {7, 5}, {3, 2}}));
+    CheckIcon(LiveShipIcon, Game.QuadrantIcon);
+  }
+
+  void theFiguresTakeTheSingularForOneShipAndWaitForTheFirstShot() {
+    PlaceShip(6, 0, 0, ScanY);  // the Y = 0 sector
+    Grid.Enemy[QuadrantIndex(8, 0, 8)] = 1;
+    Game.ShipsDestroyed = 59;
+    DrawScannerPanel(window_, Grid, Game, Scans);
+    QCOMPARE(Text(5062), QString("1 Roder Ship"));
+    QCOMPARE(Text(5063), QString("0 Destroyed"));
+    QCOMPARE(Text(5064), QString("1 Remaining"));
+    QCOMPARE(Text(5065), QString("1 Ship Remains"));
+    QCOMPARE(Text(5066), QString(" "));
+    QCOMPARE(Scans.Sector[ScanY * 9 + 0].Ships, 1);
+  }
+
+  void withNoGameTheProgramIconStandsInAndTheSectorIsStillRecorded() {
+    Document.InProgress = 0;
+    Grid = QuadrantGrid{};
+    PlaceShip(0, 0, 0, ScanZ);
+    Game.EnemyShips = 0;
+    Game.Missiles.Value = 0;
+    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 0);
+    CheckIcon(ProgramIcon, Game.QuadrantIcon);
+    CheckIcon(MapIcon, Game.ScannerIcon);
+    QCOMPARE(Text(5061), QString("0-0-0"));
+    QCOMPARE(Text(5062), QString("0 Roder Ships"));
+    QCOMPARE(Text(5063), QString("0 Destroyed"));
+    QCOMPARE(Text(5064), QString("0 Remaining"));
+    QCOMPARE(Text(5065), QString("0 Ships Remain"));
+    QCOMPARE(Text(5066), QString("0% Kill Ratio"));
+    QCOMPARE(Scans.Sector[0].Scanned, 1);
+    QCOMPARE(Scans.Sector[0].Ships, 0);
+  }
+};
+
+QTEST_MAIN(PanelsTest)
+#include "panels_test.moc"

@@ -1,0 +1,56 @@
+#include "engine/gauge_fill.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/generation.h"
+
+namespace {
+
+// Both bars have a 64 x 14 frame; this is the missile bar's place.
+constexpr Rect BarFrame{61, 46, 125, 60};
+
+int Width(const Rect& r) { return r.right - r.left; }
+
+int Fill(int value, int maximum) {
+  Gauge gauge;
+  gauge.Frame = BarFrame;
+  gauge.Maximum = maximum;
+  gauge.Value = value;
+  return GaugeFill(gauge, Width(GaugeBarArea(BarFrame)));
+}
+
+}  // namespace
+
+TEST(GaugeFill, TheBarLiesInsideTheSunkenEdge) {
+  const Rect bar = GaugeBarArea(BarFrame);
+  EXPECT_EQ(bar.left, 63);
+  EXPECT_EQ(bar.top, 48);
+  EXPECT_EQ(bar.right, 124);
+  EXPECT_EQ(bar.bottom, 59);
+  EXPECT_EQ(Width(bar), 61);
+}
+
+TEST(GaugeFill, AFullMissileBarStopsOneColumnShortAtEveryDifficulty) {
+  for (int difficulty = 1; difficulty <= 3; ++difficulty)
+    EXPECT_EQ(Fill(MissilesFor(difficulty), MissilesFor(difficulty)), 60) << difficulty;
+}
+
+TEST(GaugeFill, AFullFuelBarFillsEverythingExceptOnEasy) {
+  EXPECT_EQ(Fill(FuelFor(1), FuelFor(1)), 61);
+  EXPECT_EQ(Fill(FuelFor(2), FuelFor(2)), 61);
+  EXPECT_EQ(Fill(FuelFor(3), FuelFor(3)), 60);
+}
+
+TEST(GaugeFill, PartFilledBarsTruncate) {
+  EXPECT_EQ(Fill(120, 240), 30);
+  EXPECT_EQ(Fill(50, 100), 30);
+  EXPECT_EQ(Fill(1, 100), 0);
+  EXPECT_EQ(Fill(2, 100), 1);
+  EXPECT_EQ(Fill(359, 360), 60);
+}
+
+TEST(GaugeFill, AnEmptyOrRangelessGaugeFillsNothing) {
+  EXPECT_EQ(Fill(0, 240), 0);
+  EXPECT_EQ(Fill(0, 0), 0);
+  EXPECT_EQ(Fill(5, 0), 0);
+}
