@@ -3,6 +3,7 @@
 #include <array>
 
 #include "display/drawing.h"
+#include "display/gauge_bar.h"
 #include "document/document_commands.h"
 #include "engine/commands.h"
 #include "engine/globals.h"
@@ -136,6 +137,7 @@ int CreateChildWindows(platform::Window* window, const AppSettings* settings) {
 
   layoutWindow = window;
   SetShipButtonsSwitch(SwitchShipButtons);
+  SetGaugePainter(DrawGaugeBar);
   CloseGame(window, Document, Grid, Game, Scans);
   UpdateMenus(window, Document);
   return 1;

@@ -2,6 +2,7 @@
 
 #include "display/drawing.h"
 #include "display/main_layout.h"
+#include "display/panels.h"
 #include "display/scanner_view.h"
 #include "document/game_document.h"
 #include "engine/globals.h"
@@ -26,8 +27,8 @@ void PaintMainWindow(platform::Window* window) {
     DrawPicture(surface, FirstPicture + static_cast<unsigned>(PictureIndex), Game.ScannerArea);
   }
   Draw3DFrame(surface, Game.StatusFrame);
-  Draw3DFrame(surface, Game.WeaponsPanel);
-  Draw3DFrame(surface, Game.EnginesPanel);
-  Draw3DFrame(surface, Game.ScannerPanel);
+  DrawWeaponsPanel(window, Game);
+  DrawEnginesPanel(window, Game);
+  DrawScannerPanel(window, Grid, Game, Scans);
   platform::ReleaseSurface(surface);
 }
