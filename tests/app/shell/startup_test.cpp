@@ -16,6 +16,7 @@
 #include "document/game_file.h"
 #include "engine/generation.h"
 #include "engine/globals.h"
+#include "engine/sector.h"
 #include "platform/application.h"
 #include "platform/profile.h"
 #include "platform/qt/app_window.h"
@@ -129,6 +130,7 @@ class StartupTest : public QObject {
   void aGameNamedOnTheCommandLineIsOpenAndTheSaveQuestionGuardsTheWayOut() {
     FreshRun();
     const std::string path = folder_.filePath("saved.war").toStdString();
+    QString sectorLabel;
     {
       GameDocument saved;
       saved.Path = path;
@@ -138,6 +140,8 @@ class StartupTest : public QObject {
       ScanLog log{};
       GenerateGame(grid, state, log);
       QVERIFY(WriteGameFile(nullptr, saved, grid, state, log));
+      const char* labels[] = {" Z: %1 ", " Y: %1 ", " X: %1 "};
+      sectorLabel = QString::fromLatin1(labels[EffectiveAxis(state)]).arg(SectorCoordinate(state));
     }
 
     int questions = 0;
@@ -146,6 +150,8 @@ class StartupTest : public QObject {
       QCOMPARE(Document.Named, 1);
       QVERIFY(MenuItem("&Close")->isEnabled());
       QVERIFY(MenuItem("&Fire\tCtrl+F")->isEnabled());
+      // The first paint already shows the game's sector, not the title page.
+      QTRY_COMPARE(ControlText(5030), sectorLabel);
       // Cancel keeps the program running with the game open; No ends it.
       AnswerNextModal([&](QWidget* box) {
         ++questions;
