@@ -30,6 +30,7 @@ build-sanitize: deps
 bench: build
 	@scripts/install-deps.sh xvfb bc
 	$(BUILD)/bench/kestravane-bench
+	$(BUILD)/bench/kestravane-paint-bench
 	bench/startup.sh $(BUILD)
 
 fuzz: deps
