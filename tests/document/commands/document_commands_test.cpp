@@ -20,6 +20,7 @@
 #include "engine/commands.h"
 #include "engine/globals.h"
 #include "platform/qt/app_window.h"
+#include "platform/qt/client_area.h"
 #include "support/library.h"
 #include "support/splash.h"
 #include "write_protection.h"
@@ -146,6 +147,20 @@ class DocumentCommandsTest : public QObject {
     QCOMPARE(Title(), QStringLiteral("Kestravane"));
     QVERIFY(ShipButtonsEnabled());
     QVERIFY(Game.EnemyShips > 0);
+  }
+
+  void theGameMenusShortcutsReachTheCommands() {
+    QTest::keyClick(Main()->clientArea(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(Document.InProgress, 1);
+    const QuadrantGrid created = Grid;
+    QString question;
+    AnswerQuestion(QMessageBox::Cancel, &question);
+    QTest::keyClick(Main()->clientArea(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(question, QStringLiteral("Save the current game to disk?"));
+    QVERIFY(SameGrid(Grid, created));
+    CancelFileDialog();
+    QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(Document.InProgress, 1);
   }
 
   void withNoGameOpenNothingAsksAndAFailedCommandStillShowsTheGrid() {

@@ -1,0 +1,92 @@
+#include "display/drawing.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+#include "common/qt_waits.h"
+#include "platform/resources.h"
+#include "platform/surface.h"
+#include "support/library.h"
+
+namespace {
+
+constexpr platform::Color Marker{10, 200, 30};
+
+// Accepts the next box and returns what it said, once the call that raised
+// it has returned.
+QString NextBoxText(const std::function<int()>& call, int* result) {
+  QString text;
+  AnswerNextModal([&text](QWidget* box) {
+    for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text();
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  *result = call();
+  return text;
+}
+
+bool Untouched(const platform::Surface* surface, int width, int height) {
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (platform::PixelAt(surface, x, y) != Marker) return false;
+  return true;
+}
+
+}  // namespace
+
+// The icon and picture blitters: drawn at their own size from the corner of
+// the rectangle, and a resource that is not there reported in a box.
+class DrawingTest : public QObject {
+  Q_OBJECT
+
+ private:
+  platform::Surface* surface_ = nullptr;
+
+ private slots:
+  void initTestCase() { InitVEZU(); }
+
+  void init() {
+    surface_ = platform::CreateOffscreenSurface(400, 400);
+    platform::FillRect(surface_, {0, 0, 400, 400}, Marker);
+  }
+
+  void cleanup() { platform::DeleteOffscreenSurface(surface_); }
+
+  void aPictureIsCopiedAtItsOwnSizeWhateverTheRectangle() {
+    QCOMPARE(DrawPicture(surface_, 5003, Rect{40, 50, 60, 60}), 1);
+    int error = 0;
+    const platform::Picture page = platform::LoadBitmapResource(5003, error);
+    for (const QPoint p : {QPoint(0, 0), QPoint(287, 287), QPoint(150, 20), QPoint(10, 270)}) {
+      const std::uint32_t argb = page.Pixel(p.x(), p.y());
+      const platform::Color expected{std::uint8_t(argb >> 16), std::uint8_t(argb >> 8),
+                                     std::uint8_t(argb)};
+      QCOMPARE(platform::PixelAt(surface_, 40 + p.x(), 50 + p.y()), expected);
+    }
+    QCOMPARE(platform::PixelAt(surface_, 40 + 288, 50), Marker);
+    QCOMPARE(platform::PixelAt(surface_, 40, 50 + 288), Marker);
+    QCOMPARE(platform::PixelAt(surface_, 39, 50), Marker);
+  }
+
+  void aMissingPictureIsReportedAndDrawsNothing() {
+    int result = -1;
+    const QString text =
+        NextBoxText([this] { return DrawPicture(surface_, 4999, Rect{0, 0, 288, 288}); }, &result);
+    QCOMPARE(result, 0);
+    QVERIFY2(text.contains(QStringLiteral("DrawPicture(LoadBitmap)")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("(ID:4999)")), qPrintable(text));
+    QVERIFY(Untouched(surface_, 400, 400));
+  }
+
+  void aMissingIconIsReportedAndDrawsNothing() {
+    int result = -1;
+    const QString text =
+        NextBoxText([this] { return Draw_Icon(surface_, 10201, Rect{8, 8, 40, 40}); }, &result);
+    QCOMPARE(result, 0);
+    QVERIFY2(text.contains(QStringLiteral("Draw_Icon(LoadIcon)")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("(ID:10201)")), qPrintable(text));
+    QVERIFY(Untouched(surface_, 400, 400));
+  }
+};
+
+QTEST_MAIN(DrawingTest)
+#include "drawing_test.moc"
