@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include "common/picture_color.h"
 #include "common/qt_waits.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
@@ -57,10 +58,7 @@ class DrawingTest : public QObject {
     int error = 0;
     const platform::Picture page = platform::LoadBitmapResource(5003, error);
     for (const QPoint p : {QPoint(0, 0), QPoint(287, 287), QPoint(150, 20), QPoint(10, 270)}) {
-      const std::uint32_t argb = page.Pixel(p.x(), p.y());
-      const platform::Color expected{std::uint8_t(argb >> 16), std::uint8_t(argb >> 8),
-                                     std::uint8_t(argb)};
-      QCOMPARE(platform::PixelAt(surface_, 40 + p.x(), 50 + p.y()), expected);
+      QCOMPARE(platform::PixelAt(surface_, 40 + p.x(), 50 + p.y()), PictureColor(page, p.x(), p.y()));
     }
     QCOMPARE(platform::PixelAt(surface_, 40 + 288, 50), Marker);
     QCOMPARE(platform::PixelAt(surface_, 40, 50 + 288), Marker);

@@ -3,8 +3,8 @@
 #include <set>
 #include <utility>
 
-#include "app/main_window.h"
-#include "app/settings.h"
+#include "common/picture_color.h"
+#include "common/test_main_window.h"
 #include "display/gauge_bar.h"
 #include "display/panels.h"
 #include "document/game_document.h"
@@ -12,8 +12,6 @@
 #include "platform/qt/app_window.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
-#include "support/library.h"
-#include "support/splash.h"
 
 namespace {
 
@@ -53,12 +51,6 @@ class PanelsTest : public QObject {
   Color At(int x, int y) const { return platform::PixelAt(surface_, x, y); }
   void Blank(const Rect& area) const { platform::FillRect(surface_, area, Untouched); }
 
-  static Color ArtColor(const platform::Picture& picture, int x, int y) {
-    const std::uint32_t art = picture.Pixel(x, y);
-    return {static_cast<std::uint8_t>(art >> 16), static_cast<std::uint8_t>(art >> 8),
-            static_cast<std::uint8_t>(art)};
-  }
-
   // Every pixel of icon `id` drawn at `place`: the artwork where it is opaque,
   // what was there before where it lets the background through, black on the
   // map cells listed in `dots`.
@@ -72,7 +64,7 @@ class PanelsTest : public QObject {
         if (dots.count({place.left + x, place.top + y}))
           expected = Black;
         else if (icon.Pixel(x, y) >> 24)
-          expected = ArtColor(icon, x, y);
+          expected = PictureColor(icon, x, y);
         if (At(place.left + x, place.top + y) != expected)
           QFAIL(qPrintable(QString("icon %1 wrong at (%2, %3)").arg(id).arg(place.left + x).arg(place.top + y)));
       }
@@ -128,13 +120,7 @@ class PanelsTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    InitVEZU();
-    Library.IniPath = folder_.filePath("kestravane.ini").toStdString();
-    LoadSettings(&Settings);
-    QVERIFY(RegisterSplash());
-    CloseSplash();
-    window_ = CreateMainWindow(platform::ShowMode::Normal, &Settings);
+    window_ = OpenTestMainWindow(folder_);
     QVERIFY(window_);
     surface_ = platform::WindowSurface(window_);
     SetGaugePainter(DrawGaugeBar);
@@ -254,13 +240,13 @@ class PanelsTest : public QObject {
     PlaceShip(1, 2, 3, ScanZ);
     int error = 0;
     const platform::Picture map = platform::LoadIconResource(MapIcon, error);
-    QCOMPARE(ArtColor(map, 12, 9), Background);  // a light cell before marking
+    QCOMPARE(PictureColor(map, 12, 9), Background);  // a light cell before marking
     DrawWeaponsPanel(window_, Game);
     for (const Pixel& p : {Pixel{32, 41}, Pixel{33, 41}, Pixel{32, 42}, Pixel{33, 42}})
       QCOMPARE(At(p.first, p.second), Black);
     // Its neighbours keep the artwork.
     for (const Pixel& p : {Pixel{31, 41}, Pixel{34, 42}, Pixel{32, 40}, Pixel{33, 43}, Pixel{35, 41}})
-      QCOMPARE(At(p.first, p.second), ArtColor(map, p.first - 20, p.second - 32));
+      QCOMPARE(At(p.first, p.second), PictureColor(map, p.first - 20, p.second - 32));
   }
 
   void theEnginesPanelShowsThePositionAndTheFuel() {

@@ -3,16 +3,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "app/main_window.h"
-#include "app/settings.h"
+#include "common/picture_color.h"
 #include "common/qt_waits.h"
+#include "common/test_main_window.h"
 #include "document/game_document.h"
 #include "engine/globals.h"
 #include "platform/qt/app_window.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
-#include "support/library.h"
-#include "support/splash.h"
 
 namespace {
 
@@ -20,11 +18,6 @@ constexpr int AreaLeft = 168;
 constexpr int AreaTop = 23;
 constexpr platform::Color Blue{0, 0, 255};
 constexpr platform::Color Grey{128, 128, 128};
-
-platform::Color ColorOf(std::uint32_t argb) {
-  return {static_cast<std::uint8_t>(argb >> 16), static_cast<std::uint8_t>(argb >> 8),
-          static_cast<std::uint8_t>(argb)};
-}
 
 platform::Picture Icon(unsigned id) {
   int error = 0;
@@ -70,7 +63,7 @@ class ScannerViewTest : public QObject {
     const int top = AreaTop + 32 * row;
     for (int y = inset; y < 32 - inset; ++y)
       for (int x = inset; x < 32 - inset; ++x)
-        if (At(left + x, top + y) != ColorOf(icon.Pixel(x, y))) return false;
+        if (At(left + x, top + y) != PictureColor(icon, x, y)) return false;
     return true;
   }
 
@@ -79,7 +72,7 @@ class ScannerViewTest : public QObject {
     const platform::Picture picture = platform::LoadBitmapResource(id, error);
     for (int y = 0; y < 288; ++y)
       for (int x = 0; x < 288; ++x)
-        if (At(AreaLeft + x, AreaTop + y) != ColorOf(picture.Pixel(x, y))) return false;
+        if (At(AreaLeft + x, AreaTop + y) != PictureColor(picture, x, y)) return false;
     return !picture.IsNull();
   }
 
@@ -93,13 +86,7 @@ class ScannerViewTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    InitVEZU();
-    Library.IniPath = folder_.filePath("kestravane.ini").toStdString();
-    LoadSettings(&Settings);
-    QVERIFY(RegisterSplash());
-    CloseSplash();
-    window_ = CreateMainWindow(platform::ShowMode::Normal, &Settings);
+    window_ = OpenTestMainWindow(folder_);
     QVERIFY(window_);
   }
 
@@ -183,7 +170,7 @@ class ScannerViewTest : public QObject {
     const int cellTop = AreaTop + 160;
     for (const QPoint p : {QPoint(cx + 7, cy), QPoint(cx - 8, cy), QPoint(cx, cy + 7),
                            QPoint(cx, cy - 8), QPoint(cx + 1, cy + 1), QPoint(cx - 2, cy - 2)})
-      QCOMPARE(At(p.x(), p.y()), ColorOf(stars.Pixel(p.x() - cellLeft, p.y() - cellTop)));
+      QCOMPARE(At(p.x(), p.y()), PictureColor(stars, p.x() - cellLeft, p.y() - cellTop));
   }
 
   void cellsFollowTheShipsAndTheSearchedQuadrants() {
@@ -214,7 +201,7 @@ class ScannerViewTest : public QObject {
     }
     const platform::Picture stars = Icon(Grid.StarIcon[searched]);
     for (const QPoint p : {QPoint(0, 0), QPoint(31, 31), QPoint(31, 5), QPoint(5, 0)})
-      QCOMPARE(At(x + p.x(), y + p.y()), ColorOf(stars.Pixel(p.x(), p.y())));
+      QCOMPARE(At(x + p.x(), y + p.y()), PictureColor(stars, p.x(), p.y()));
   }
 
   void theDefeatPageCoversTheTracedGridUntilResumed() {

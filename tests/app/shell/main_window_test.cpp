@@ -7,16 +7,16 @@
 #include <map>
 #include <set>
 
-#include "app/main_window.h"
+#include "app/main_menu.h"
 #include "app/settings.h"
 #include "common/qt_waits.h"
+#include "common/test_main_window.h"
 #include "document/game_document.h"
 #include "engine/commands.h"
 #include "engine/globals.h"
+#include "platform/keys.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
-#include "app/main_menu.h"
-#include "platform/keys.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/surface.h"
@@ -49,15 +49,7 @@ class MainWindowTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    InitVEZU();
-    Library.IniPath = folder_.filePath("kestravane.ini").toStdString();
-    LoadSettings(&Settings);
-    // The start-up measures the picture, as the program does before it
-    // makes the main window.
-    QVERIFY(RegisterSplash());
-    CloseSplash();
-    window_ = CreateMainWindow(platform::ShowMode::Normal, &Settings);
+    window_ = OpenTestMainWindow(folder_);
     QVERIFY(window_);
   }
 

@@ -1,53 +1,34 @@
-#include <QAbstractItemView>
-#include <QAction>
-#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
 
-#include "app/main_window.h"
-#include "app/settings.h"
-#include "common/modal_driver.h"
+#include "common/file_dialog_driver.h"
 #include "common/qt_waits.h"
+#include "common/test_main_window.h"
 #include "document/game_document.h"
 #include "engine/commands.h"
 #include "engine/globals.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
-#include "support/library.h"
-#include "support/splash.h"
 #include "write_protection.h"
 
 namespace {
 
 enum : int { NewCommand = 101, OpenCommand = 102, CloseCommand = 104, SaveCommand = 110 };
 
-QLineEdit* NameEdit(QFileDialog* dialog) {
-  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-}
-
-// Types the name into the file dialog and presses Enter, as the player would.
+// The next file dialog gets `name`, typed as the player would.
 void ChooseFile(const QString& name) {
-  WhenModal<QFileDialog>([name](QFileDialog* dialog) {
-    QLineEdit* edit = NameEdit(dialog);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, name);
-    if (edit->completer() && edit->completer()->popup()->isVisible())
-      edit->completer()->popup()->hide();
-    QTest::keyClick(edit, Qt::Key_Return);
-  });
+  WhenModal<QFileDialog>([name](QFileDialog* dialog) { TypeAndEnter(dialog, name); });
 }
 
-void CancelFileDialog() {
-  WhenModal<QFileDialog>([](QFileDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+void CancelNextFileDialog() {
+  WhenModal<QFileDialog>([](QFileDialog* dialog) { CancelFileDialog(dialog); });
 }
 
 // Answers the save question with `answer`, keeping its text for the test.
@@ -117,13 +98,7 @@ class DocumentCommandsTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    InitVEZU();
-    Library.IniPath = folder_.filePath("kestravane.ini").toStdString();
-    LoadSettings(&Settings);
-    QVERIFY(RegisterSplash());
-    CloseSplash();
-    window_ = CreateMainWindow(platform::ShowMode::Normal, &Settings);
+    window_ = OpenTestMainWindow(folder_);
     QVERIFY(window_);
   }
 
@@ -158,7 +133,7 @@ class DocumentCommandsTest : public QObject {
     QTest::keyClick(Main()->clientArea(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(question, QStringLiteral("Save the current game to disk?"));
     QVERIFY(SameGrid(Grid, created));
-    CancelFileDialog();
+    CancelNextFileDialog();
     QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(Document.InProgress, 1);
   }
@@ -170,7 +145,7 @@ class DocumentCommandsTest : public QObject {
     QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
     PictureIndex = 2;
     ScannerTracing = 1;
-    CancelFileDialog();
+    CancelNextFileDialog();
     Run(OpenCommand);
     QCOMPARE(PictureIndex, 0);
     QVERIFY2(ScannerTracing == 1, "a cancelled command leaves tracing alone");
@@ -258,7 +233,7 @@ class DocumentCommandsTest : public QObject {
     Run(NewCommand);
     const QuadrantGrid old = Grid;
     AnswerQuestion(QMessageBox::Yes);
-    CancelFileDialog();
+    CancelNextFileDialog();
     Run(NewCommand);
     QCOMPARE(Document.InProgress, 1);
     QVERIFY(SameGrid(Grid, old));

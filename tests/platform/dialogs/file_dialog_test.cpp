@@ -11,27 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "common/modal_driver.h"
+#include "common/file_dialog_driver.h"
 
 namespace {
-
-QLineEdit* NameEdit(QFileDialog* dialog) {
-  return dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-}
-
-// Types a file name and presses Enter, as the player would.
-void TypeAndEnter(QFileDialog* dialog, const QString& name) {
-  QLineEdit* edit = NameEdit(dialog);
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, name);
-  // The completion list would take the Enter for itself.
-  if (edit->completer() && edit->completer()->popup()->isVisible())
-    edit->completer()->popup()->hide();
-  QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void Cancel(QFileDialog* dialog) { QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape); }
 
 // Answers the message box that `action` brings up with `answer`, keeping its text.
 void AnswerBox(const std::function<void()>& action, QMessageBox::StandardButton answer,
@@ -95,7 +77,7 @@ class FileDialogTest : public QObject {
       AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("vega.war")); }, QMessageBox::Ok,
                 warning);
       stillOpen = dialog->isVisible();
-      Cancel(dialog);
+      CancelFileDialog(dialog);
     });
     std::string path = "unchanged";
     QVERIFY(!platform::OpenFileDialog(nullptr, options_, path));
@@ -109,7 +91,7 @@ class FileDialogTest : public QObject {
       auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
       types->setFocus();
       QTest::keyClick(types, Qt::Key_Up);
-      Cancel(dialog);
+      CancelFileDialog(dialog);
     });
     std::string path = "old.war";
     QVERIFY(!platform::SaveFileDialog(nullptr, options_, path));
@@ -165,7 +147,7 @@ class FileDialogTest : public QObject {
       AnswerBox([&] { TypeAndEnter(dialog, QStringLiteral("nowhere/fleet")); }, QMessageBox::Ok,
                 warning);
       stillOpen = dialog->isVisible();
-      Cancel(dialog);
+      CancelFileDialog(dialog);
     });
     std::string path = "old.war";
     QVERIFY(!platform::SaveFileDialog(nullptr, options_, path));
