@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "document/document_commands.h"
 #include "engine/globals.h"
+#include "engine/ship_buttons.h"
 #include "platform/menu.h"
 #include "support/splash.h"
 
@@ -45,11 +46,18 @@ using DocumentCommand = int (*)(platform::Window*, GameDocument&, QuadrantGrid&,
                                  ScanLog&);
 
 // Whatever a document command did, the scanner shows the grid again; only a
-// command that went through leaves tracing off.
+// command that went through leaves tracing off. A command the player
+// cancelled has redrawn nothing, so leaving a picture is done here, as a key
+// press would: the grid is owed a paint and the ship buttons are back.
 void RunDocumentCommand(DocumentCommand command, platform::Window* window,
                         GameDocument& document) {
+  const bool pictureShown = PictureIndex != 0;
   if (command(window, document, Grid, Game, Scans)) ScannerTracing = 0;
   PictureIndex = 0;
+  if (pictureShown) {
+    platform::InvalidateRect(window, &Game.ScannerArea);
+    EnableShipButtons(document.InProgress);
+  }
 }
 
 }  // namespace

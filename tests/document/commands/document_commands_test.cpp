@@ -14,6 +14,7 @@
 #include "document/game_document.h"
 #include "engine/commands.h"
 #include "engine/globals.h"
+#include "engine/ship_buttons.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
 #include "write_protection.h"
@@ -136,6 +137,22 @@ class DocumentCommandsTest : public QObject {
     CancelNextFileDialog();
     QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(Document.InProgress, 1);
+  }
+
+  void aCancelledCommandStillTakesAPictureOffTheBoard() {
+    Run(NewCommand);
+    PictureIndex = 1;  // the game rules, as Help shows them
+    EnableShipButtons(0);
+    platform::InvalidateRect(window_, nullptr);
+    platform::UpdateWindow(window_);
+    qobject_cast<QLabel*>(Main()->Item(5030))->clear();
+    AnswerQuestion(QMessageBox::Cancel);
+    Run(NewCommand);
+    QCOMPARE(PictureIndex, 0);
+    QVERIFY(ShipButtonsEnabled());
+    platform::UpdateWindow(window_);
+    QVERIFY2(!qobject_cast<QLabel*>(Main()->Item(5030))->text().isEmpty(),
+             "the grid was drawn again");
   }
 
   void withNoGameOpenNothingAsksAndAFailedCommandStillShowsTheGrid() {
