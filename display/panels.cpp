@@ -31,10 +31,7 @@ void SetFigure(platform::Window* window, int control, const FigureLine& line) {
 void MarkKnownShips(platform::Window* window, const QuadrantGrid& grid, const GameState& state) {
   for (int row = 0; row < AxisLength; ++row) {
     for (int column = 0; column < AxisLength; ++column) {
-      const Quadrant q = SectorQuadrant(state, row, column);
-      const int i = QuadrantIndex(q.Z, q.Y, q.X);
-      // A destroyed ship is always known; a live one only while traced.
-      if (grid.Enemy[i] && (grid.Struck[i] || ScannerTracing == 1))
+      if (ShipShown(grid, SectorQuadrant(state, row, column), ScannerTracing))
         DrawMapDot(window, state.ScannerIcon, column, row);
     }
   }

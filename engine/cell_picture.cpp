@@ -1,10 +1,14 @@
 #include "engine/cell_picture.h"
 
+bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, int tracing) {
+  const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
+  return grid.Enemy[i] && (grid.Struck[i] || tracing == 1);
+}
+
 unsigned CellIcon(const QuadrantGrid& grid, Quadrant quadrant, int tracing) {
   const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
-  if (grid.Enemy[i] && grid.Struck[i]) return DestroyedShipIcon;
-  if (grid.Enemy[i] && tracing == 1) return LiveShipIcon;
-  return static_cast<unsigned>(grid.StarIcon[i]);
+  if (!ShipShown(grid, quadrant, tracing)) return static_cast<unsigned>(grid.StarIcon[i]);
+  return grid.Struck[i] ? DestroyedShipIcon : LiveShipIcon;
 }
 
 bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant) {
