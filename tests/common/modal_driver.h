@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -36,4 +37,11 @@ void WhenModal(std::function<void(T*)> step) {
 inline QWidget* KeyboardTarget(QWidget* fallback) {
   QWidget* focused = QApplication::focusWidget();
   return focused ? focused : fallback;
+}
+
+// Everything a box or dialog says, its texts run together.
+inline QString BoxText(const QWidget* box) {
+  QString text;
+  for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text();
+  return text;
 }

@@ -4,6 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "engine/globals.h"
+#include "platform/qt/app_window.h"
 #include "support/library.h"
 #include "support/splash.h"
 
@@ -19,4 +21,17 @@ inline platform::Window* OpenTestMainWindow(const QTemporaryDir& folder) {
   if (!RegisterSplash()) return nullptr;
   CloseSplash();
   return CreateMainWindow(platform::ShowMode::Normal, &Settings);
+}
+
+// What a control of the window shows.
+inline QString ControlText(platform::Window* window, int id) {
+  return platform::AppWindow::From(window)->Item(id)->property("text").toString();
+}
+
+// Puts the ship at (z, y, x), looking along `axis`.
+inline void PlaceShip(int z, int y, int x, int axis) {
+  Game.Z = z;
+  Game.Y = y;
+  Game.X = x;
+  Game.ScanAxis = axis;
 }

@@ -1,9 +1,9 @@
 #include "display/drawing.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QtTest>
 
+#include "common/modal_driver.h"
 #include "common/picture_color.h"
 #include "common/qt_waits.h"
 #include "platform/resources.h"
@@ -19,7 +19,7 @@ constexpr platform::Color Marker{10, 200, 30};
 QString NextBoxText(const std::function<int()>& call, int* result) {
   QString text;
   AnswerNextModal([&text](QWidget* box) {
-    for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text();
+    text = BoxText(box);
     QTest::keyClick(box, Qt::Key_Return);
   });
   *result = call();

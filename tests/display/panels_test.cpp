@@ -45,9 +45,7 @@ class PanelsTest : public QObject {
   platform::Window* window_ = nullptr;
   platform::Surface* surface_ = nullptr;
 
-  QString Text(int control) const {
-    return platform::AppWindow::From(window_)->Item(control)->property("text").toString();
-  }
+  QString Text(int control) const { return ControlText(window_, control); }
   Color At(int x, int y) const { return platform::PixelAt(surface_, x, y); }
   void Blank(const Rect& area) const { platform::FillRect(surface_, area, Untouched); }
 
@@ -108,13 +106,6 @@ class PanelsTest : public QObject {
     QCOMPARE(At(frame.left + 5, frame.top + 1), Untouched);
     QCOMPARE(At(frame.right - 1, frame.top + 5), Untouched);
     QCOMPARE(At(frame.left + 5, frame.bottom - 1), Untouched);
-  }
-
-  void PlaceShip(int z, int y, int x, int axis) {
-    Game.Z = z;
-    Game.Y = y;
-    Game.X = x;
-    Game.ScanAxis = axis;
   }
 
  private slots:

@@ -1,8 +1,8 @@
 #include <QApplication>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "common/modal_driver.h"
 #include "common/picture_color.h"
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
@@ -42,7 +42,7 @@ class ScannerViewTest : public QObject {
   platform::Window* window_ = nullptr;
 
   platform::AppWindow* Main() const { return platform::AppWindow::From(window_); }
-  QString ScanLabel() const { return qobject_cast<QLabel*>(Main()->Item(5030))->text(); }
+  QString ScanLabel() const { return ControlText(window_, 5030); }
 
   void Paint() {
     platform::InvalidateRect(window_, nullptr);
@@ -74,13 +74,6 @@ class ScannerViewTest : public QObject {
       for (int x = 0; x < 288; ++x)
         if (At(AreaLeft + x, AreaTop + y) != PictureColor(picture, x, y)) return false;
     return !picture.IsNull();
-  }
-
-  void PlaceShip(int z, int y, int x, int axis) {
-    Game.Z = z;
-    Game.Y = y;
-    Game.X = x;
-    Game.ScanAxis = axis;
   }
 
  private slots:
@@ -242,9 +235,7 @@ class ScannerViewTest : public QObject {
       WhenReady([] { return QApplication::activeModalWidget() != nullptr; },
                 [&] {
                   QWidget* box = QApplication::activeModalWidget();
-                  QString text;
-                  for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text();
-                  boxes << text;
+                  boxes << BoxText(box);
                   QTest::keyClick(box, Qt::Key_Return);
                   if (boxes.size() < 4) answer();
                 });

@@ -52,7 +52,7 @@ void AcceptErrorBox(QString* text) {
   WhenReady([errorBox] { return errorBox() != nullptr; },
             [errorBox, text] {
               QWidget* box = errorBox();
-              for (const QLabel* label : box->findChildren<QLabel*>()) *text += label->text();
+              *text = BoxText(box);
               QTest::keyClick(box, Qt::Key_Return);
             });
 }
@@ -78,7 +78,7 @@ class DocumentCommandsTest : public QObject {
   platform::Window* window_ = nullptr;
 
   platform::AppWindow* Main() const { return platform::AppWindow::From(window_); }
-  QString StatusLine() const { return qobject_cast<QLabel*>(Main()->Item(1003))->text(); }
+  QString StatusLine() const { return ControlText(window_, 1003); }
   QString Title() const { return Main()->widget()->windowTitle(); }
   bool ShipButtonsEnabled() const { return Main()->Item(5001)->isEnabled(); }
   QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
@@ -151,7 +151,7 @@ class DocumentCommandsTest : public QObject {
     QCOMPARE(PictureIndex, 0);
     QVERIFY(ShipButtonsEnabled());
     platform::UpdateWindow(window_);
-    QVERIFY2(!qobject_cast<QLabel*>(Main()->Item(5030))->text().isEmpty(),
+    QVERIFY2(!ControlText(window_, 5030).isEmpty(),
              "the grid was drawn again");
   }
 
