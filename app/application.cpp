@@ -6,6 +6,7 @@
 #include "app/trace.h"
 #include "platform/application.h"
 #include "platform/single_instance.h"
+#include "platform/system.h"
 #include "platform/window.h"
 #include "support/library.h"
 #include "support/sound.h"
@@ -23,27 +24,29 @@ void ComeForward() {
 
 }  // namespace
 
-int InitApplication() {
-  if (!RegisterSplash()) return 0;
-  TraceEvent("splash-shown");
-  return 1;
-}
-
 int RunKestravane(const std::string& commandLine) {
-  if (platform::ClaimSingleInstance(InstanceName, ComeForward) ==
-      platform::InstanceClaim::AnotherRunning) {
+  if (platform::ClaimSingleInstance(InstanceName, ComeForward) == platform::InstanceClaim::AnotherRunning) {
     AlertBeep();
     return 0;
   }
-  if (!InitVEZU()) return 0;
-  if (!InitApplication()) return 0;
-  LoadSettings(&Settings);
-  DocumentFromCommandLine(commandLine, &Settings);
+  const LibraryState library = StartLibrary();
+  const std::uint32_t gameSeed = RandomSeedFor(platform::CalendarSeconds());
+  Splash splash(library);
+  if (!splash.ShowAtStartup()) return 0;
+  TraceEvent("splash-shown");
+  AppSettings settings = LoadSettings(library.IniPath);
+  DocumentFromCommandLine(commandLine, settings);
   WaitSeconds(1);
-  CloseSplash();
-  if (!CreateMainWindow(platform::ShowMode::Normal, &Settings)) return 0;
+  splash.Close();
+
+  MainWindow mainWindow(library, settings, splash);
+  mainWindow.session().Random.Seed(gameSeed);
+  if (!mainWindow.Create(platform::ShowMode::Normal)) return 0;
   TraceEvent("main-window-shown");
   const int code = platform::RunEventLoop();
-  SaveSettings(&Settings);
+  // The end of the desktop session leaves the window standing; it must not
+  // outlive the game it shows.
+  if (platform::Window* window = platform::MainWindow()) platform::DestroyWindow(window);
+  SaveSettings(settings, library.IniPath);
   return code;
 }

@@ -6,6 +6,3 @@
 // the splash, the settings, the main window and the event loop. Returns the
 // exit code.
 int RunKestravane(const std::string& commandLine);
-
-// Shows the splash picture. Returns 1, or 0 after an error box.
-int InitApplication();

@@ -6,8 +6,9 @@
 
 // The document named on the command line becomes the settings' FileSpec and
 // is opened at start-up. The whole text counts as one path, spaces included;
-// double quotes are dropped. Always 1.
-int DocumentFromCommandLine(const std::string& text, AppSettings* settings);
+// double quotes are dropped. A path too long for the settings is refused
+// with a box.
+void DocumentFromCommandLine(const std::string& text, AppSettings& settings);
 
 // Drops every `drop` from `text`, or writes `replacement` in its place when
 // that is not '\0'. Returns `text`.

@@ -1,5 +1,6 @@
 #include "app/main_menu.h"
 
+#include "engine/identifiers.h"
 #include "platform/keys.h"
 
 namespace {

@@ -3,106 +3,104 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/game_file.h"
 #include "app/main_menu.h"
+#include "app/show_outcome.h"
 #include "app/window_text.h"
 #include "display/main_layout.h"
 #include "display/main_paint.h"
-#include "document/document_commands.h"
-#include "document/game_file.h"
-#include "engine/commands.h"
-#include "engine/globals.h"
+#include "engine/game_flow.h"
+#include "engine/generation.h"
 #include "platform/application.h"
 #include "platform/system.h"
-#include "support/library.h"
 #include "support/message_box.h"
-#include "support/splash.h"
 
 namespace {
 
-constexpr unsigned ProgramName = 1000;
-constexpr unsigned ProgramIcon = 1000;
 constexpr int KeepOnScreen = 35;  // pixels of a window saved off the desktop that come back
-
-// Each message of the main window goes to the part of the game that owns it.
-class MainWindowEvents final : public platform::WindowEvents {
- public:
-  bool Created(platform::Window* window) override {
-    platform::InstallMenu(window, MainMenu());
-    platform::InstallShortcuts(window, MainWindowShortcuts());
-    if (CreateChildWindows(window, &Settings)) return true;
-    CloseApplication(window);
-    return false;
-  }
-
-  void Paint(platform::Window* window) override { PaintMainWindow(window); }
-
-  bool CloseRequested(platform::Window* window) override {
-    return CloseGame(window, Document, Grid, Game, Scans) != 0;
-  }
-
-  bool SessionEnding(platform::Window* window) override { return CloseApplication(window) != 0; }
-
-  void Destroyed(platform::Window* window) override { CloseApplication(window); }
-
-  void Command(platform::Window* window, int id) override { DoCommand(window, id, Document); }
-
-  void MenuSelect(platform::Window*, int id, unsigned flags) override { MenuSelectHelp(id, flags); }
-};
-
-MainWindowEvents mainWindowEvents;
 
 }  // namespace
 
-platform::Window* CreateMainWindow(platform::ShowMode show, AppSettings* settings) {
+bool MainWindow::Created(platform::Window* window) {
+  platform::InstallMenu(window, MainMenu());
+  platform::InstallShortcuts(window, MainWindowShortcuts());
+  if (!CreateChildWindows(window)) {
+    CloseApplication(window);
+    return false;
+  }
+  document_ = GameDocument{};
+  document_.Path = settings_.FileSpec.data();
+  GameState& state = session_.State;
+  state.Difficulty = settings_.Difficulty;
+  state.Missiles = {0, MissilesFor(state.Difficulty), 0};
+  state.Fuel = {0, FuelFor(state.Difficulty), 0};
+  DocumentContext context = controller_.Documents(window);
+  CloseGame(context);
+  controller_.UpdateMenus(window);
+  return true;
+}
+
+platform::Window* MainWindow::Create(platform::ShowMode show) {
   platform::WindowSpec shape;
   shape.frame = platform::WindowFrame::Main;
   shape.title = "Kestravane";
-  shape.x = std::min(settings->MainPlacement.Left, Library.DesktopRect.right - KeepOnScreen);
-  shape.y = std::min(settings->MainPlacement.Top, Library.DesktopRect.bottom - KeepOnScreen);
+  shape.x = std::min(settings_.MainPlacement.Left, library_.DesktopRect.right - KeepOnScreen);
+  shape.y = std::min(settings_.MainPlacement.Top, library_.DesktopRect.bottom - KeepOnScreen);
   shape.clientWidth = ClientWidth;
   shape.clientHeight = ClientHeight;
-  shape.topMost = settings->TopMost != 0;
-  shape.iconId = ProgramIcon;
-  shape.background = Library.BackgroundColor;
+  shape.topMost = settings_.TopMost;
+  shape.iconId = Id(Icon::Program);
+  shape.background = library_.BackgroundColor;
 
   int error = 0;
-  platform::Window* window = platform::CreateAppWindow(shape, &mainWindowEvents, error);
+  platform::Window* window = platform::CreateAppWindow(shape, this, error);
   if (!window) {
-    ErrorBox(60004, "Kestravane", error);
+    ErrorBox(Text::WindowFailed, "Kestravane", error);
     return nullptr;
   }
-  SetErrorBoxOwner(window);
-  SetTitleString(window, ProgramName);
+  SetTitleString(window, Text::ProgramName);
   platform::ShowWindow(window, show);
   platform::UpdateWindow(window);
 
-  if (settings->OpenAtStart && platform::FileExists(settings->FileSpec.data())) {
-    Document.Path = settings->FileSpec.data();
-    if (ReadGameFile(window, Document, Grid, Game, Scans)) PictureIndex = 0;
+  if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec.data())) {
+    document_.Path = settings_.FileSpec.data();
+    if (ReadGameFile(window, document_, session_)) {
+      session_.Picture = NoPicture;
+      ShowOutcome(window, GameOpened(session_), settings_.Sounds);
+    }
   }
-  UpdateMenus(window, Document);
+  controller_.UpdateMenus(window);
   return window;
 }
 
-int CloseApplication(platform::Window* window) {
-  if (!CloseGame(window, Document, Grid, Game, Scans)) return 0;
-  // A path too long for the settings would come back as the name of some
-  // other file; the last one that fitted is proposed instead.
-  if (Document.Path.size() < FileSpecSize) {
-    Settings.FileSpec.fill('\0');
-    std::memcpy(Settings.FileSpec.data(), Document.Path.data(), Document.Path.size());
-  }
-  GetPlacement(window, &Settings.MainPlacement);
-  CloseSplash();
-  platform::QuitEventLoop(0);
-  return 1;
+void MainWindow::Paint(platform::Window* window) { PaintMainWindow(window, session_); }
+
+bool MainWindow::CloseRequested(platform::Window* window) {
+  DocumentContext context = controller_.Documents(window);
+  return CloseGame(context);
 }
 
-int GetPlacement(platform::Window* window, Placement* placement) {
-  const Rect frame = platform::NormalFrame(window);
-  placement->Top = frame.top;
-  placement->Left = frame.left;
-  placement->Height = std::max(0, frame.bottom - frame.top);
-  placement->Width = std::max(0, frame.right - frame.left);
-  return 1;
+void MainWindow::MenuSelect(platform::Window*, int id, unsigned flags) { MenuSelectHelp(id, flags); }
+
+bool MainWindow::CloseApplication(platform::Window* window) {
+  DocumentContext context = controller_.Documents(window);
+  if (!CloseGame(context)) return false;
+  // A path too long for the settings would come back as the name of some
+  // other file; the last one that fitted is proposed instead.
+  if (document_.Path.size() < FileSpecSize) {
+    settings_.FileSpec.fill('\0');
+    std::memcpy(settings_.FileSpec.data(), document_.Path.data(), document_.Path.size());
+  }
+  StorePlacement(window, settings_.MainPlacement);
+  splash_.Close();
+  platform::QuitEventLoop(0);
+  return true;
+}
+
+void StorePlacement(platform::Window* window, Placement& placement) {
+  const platform::Rect frame = platform::NormalFrame(window);
+  placement.Top = frame.top;
+  placement.Left = frame.left;
+  placement.Height = std::max(0, frame.bottom - frame.top);
+  placement.Width = std::max(0, frame.right - frame.left);
 }

@@ -1,17 +1,52 @@
 #pragma once
 
+#include "app/game_controller.h"
+#include "app/game_document.h"
 #include "app/settings.h"
+#include "engine/session.h"
 #include "platform/window.h"
+#include "support/library.h"
+#include "support/splash.h"
 
-// Creates, shows and paints the main window where the settings last left
-// it, and opens the document named on the command line. Null after an error
-// box.
-platform::Window* CreateMainWindow(platform::ShowMode show, AppSettings* settings);
+// The main window and the game it shows. Each message of the window goes to
+// the part of the game that owns it; commands go through the controller.
+class MainWindow final : public platform::WindowEvents {
+ public:
+  MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash)
+      : library_(library), settings_(settings), splash_(splash) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
-// The way out, whether by Exit, the close box or the end of the session:
-// offers to save the game, remembers the document and the window's place,
-// and ends the event loop. 0 when the player cancelled.
-int CloseApplication(platform::Window* window);
+  // Creates, shows and paints the window where the settings last left it,
+  // and opens the document named on the command line. Null after an error
+  // box.
+  platform::Window* Create(platform::ShowMode show);
 
-// The window's restored place on the desktop. Always 1.
-int GetPlacement(platform::Window* window, Placement* placement);
+  // The way out, whether by Exit, the close box or the end of the session:
+  // offers to save the game, remembers the document and the window's place,
+  // and ends the event loop. False when the player cancelled.
+  bool CloseApplication(platform::Window* window);
+
+  Session& session() { return session_; }
+  GameDocument& document() { return document_; }
+  GameController& controller() { return controller_; }
+
+  bool Created(platform::Window* window) override;
+  void Paint(platform::Window* window) override;
+  bool CloseRequested(platform::Window* window) override;
+  bool SessionEnding(platform::Window* window) override { return CloseApplication(window); }
+  void Destroyed(platform::Window* window) override { CloseApplication(window); }
+  void Command(platform::Window* window, int id) override { controller_.DoCommand(window, id); }
+  void MenuSelect(platform::Window* window, int id, unsigned flags) override;
+
+ private:
+  const LibraryState& library_;
+  AppSettings& settings_;
+  Splash& splash_;
+  Session session_;
+  GameDocument document_;
+  GameController controller_{session_, document_, settings_, splash_};
+};
+
+// Stores the window's restored place on the desktop; Show stays as it was.
+void StorePlacement(platform::Window* window, Placement& placement);

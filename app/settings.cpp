@@ -5,9 +5,6 @@
 #include <utility>
 
 #include "platform/profile.h"
-#include "support/library.h"
-
-AppSettings Settings;
 
 namespace {
 
@@ -32,14 +29,14 @@ const std::pair<const char*, const char*> PublisherContacts[] = {
     {"AOL", "Keyword: Kestravane"},
 };
 
-void StoreFileSpec(AppSettings* settings, const std::string& path) {
-  settings->FileSpec.fill('\0');
+void StoreFileSpec(AppSettings& settings, const std::string& path) {
+  settings.FileSpec.fill('\0');
   const std::size_t length = std::min(path.size(), FileSpecSize - 1);
-  std::memcpy(settings->FileSpec.data(), path.data(), length);
+  std::memcpy(settings.FileSpec.data(), path.data(), length);
 }
 
-std::string StoredFileSpec(const AppSettings* settings) {
-  const char* text = settings->FileSpec.data();
+std::string StoredFileSpec(const AppSettings& settings) {
+  const char* text = settings.FileSpec.data();
   return std::string(text, strnlen(text, FileSpecSize - 1));
 }
 
@@ -47,96 +44,83 @@ std::string StoredFileSpec(const AppSettings* settings) {
 // opens near the top left corner of the desktop.
 constexpr Placement DefaultPlacement = {35, 35, 200, 350, 1};
 
-}  // namespace
-
-int LoadSettings(AppSettings* settings) {
-  if (!settings) return 0;
-  const std::string& ini = Library.IniPath;
-  FlushProfile(ini);
-  StoreFileSpec(settings, platform::ReadProfileString(ProductSection, "FileSpec", DefaultFileSpec, ini));
-  ReadPlacement(ProductSection, &settings->MainPlacement, ini);
-  settings->TopMost = ReadFlag(ProductSection, "TopMost", 0, ini);
-  settings->Difficulty = platform::ReadProfileInt(OptionsSection, "Difficulty", DefaultDifficulty, ini);
-  settings->Sounds = ReadFlag(OptionsSection, "Sounds", 0, ini);
-  // Compared unsigned so that a negative level is repaired too.
-  const auto level = static_cast<std::uint32_t>(settings->Difficulty);
-  if (level == 0 || level > 3) settings->Difficulty = DefaultDifficulty;
-  FlushProfile(ini);
-  ReadPlacement("Aim", &settings->AimPlacement, ini);
-  ReadPlacement("Helm", &settings->HelmPlacement, ini);
-  ReadPlacement("Scanner", &settings->ScannerPlacement, ini);
-  return 1;
-}
-
-int SaveSettings(const AppSettings* settings) {
-  if (!settings) return 0;
-  const std::string& ini = Library.IniPath;
-  WriteProgramInfo(ProgramTitle, ProgramVersion);
-  FlushProfile(ini);
-  platform::WriteProfileString(ProductSection, "FileSpec", StoredFileSpec(settings), ini);
-  WritePlacement(ProductSection, &settings->MainPlacement, ini);
-  WriteFlag(ProductSection, "TopMost", settings->TopMost, ini);
-  WriteNumber(OptionsSection, "Difficulty", static_cast<std::uint32_t>(settings->Difficulty), ini);
-  WriteFlag(OptionsSection, "Sounds", settings->Sounds, ini);
-  FlushProfile(ini);
-  WritePlacement("Aim", &settings->AimPlacement, ini);
-  WritePlacement("Helm", &settings->HelmPlacement, ini);
-  WritePlacement("Scanner", &settings->ScannerPlacement, ini);
-  return 1;
-}
-
-int ReadPlacement(const std::string& section, Placement* placement, const std::string& iniPath) {
-  placement->Top = platform::ReadProfileInt(section, "Top", DefaultPlacement.Top, iniPath);
-  placement->Left = platform::ReadProfileInt(section, "Left", DefaultPlacement.Left, iniPath);
-  placement->Width = platform::ReadProfileInt(section, "Width", DefaultPlacement.Width, iniPath);
-  placement->Height = platform::ReadProfileInt(section, "Height", DefaultPlacement.Height, iniPath);
-  placement->Show = platform::ReadProfileInt(section, "Show", DefaultPlacement.Show, iniPath);
-  return 1;
-}
-
-// Negative coordinates (a window pushed past the left or top edge of the
-// screen) are written as their unsigned 32-bit value and read back as the
-// same bits, so they survive the round trip.
-int WritePlacement(const std::string& section, const Placement* placement,
-                   const std::string& iniPath) {
-  WriteNumber(section, "Top", static_cast<std::uint32_t>(placement->Top), iniPath);
-  WriteNumber(section, "Left", static_cast<std::uint32_t>(placement->Left), iniPath);
-  WriteNumber(section, "Width", static_cast<std::uint32_t>(placement->Width), iniPath);
-  WriteNumber(section, "Height", static_cast<std::uint32_t>(placement->Height), iniPath);
-  WriteNumber(section, "Show", static_cast<std::uint32_t>(placement->Show), iniPath);
-  return 1;
-}
-
-int ReadFlag(const std::string& section, const std::string& key, int fallback,
-             const std::string& iniPath) {
-  return platform::ReadProfileInt(section, key, fallback, iniPath) != 0 ? 1 : 0;
-}
-
-void WriteFlag(const std::string& section, const std::string& key, int flag,
-               const std::string& iniPath) {
-  platform::WriteProfileString(section, key, flag ? "1" : "0", iniPath);
-}
-
 void WriteNumber(const std::string& section, const std::string& key, std::uint32_t value,
                  const std::string& iniPath) {
   platform::WriteProfileString(section, key, std::to_string(value), iniPath);
 }
 
-int WriteProgramInfo(const std::string& title, const std::string& version) {
+void ReadPlacement(const std::string& section, Placement& placement, const std::string& iniPath) {
+  placement.Top = platform::ReadProfileInt(section, "Top", DefaultPlacement.Top, iniPath);
+  placement.Left = platform::ReadProfileInt(section, "Left", DefaultPlacement.Left, iniPath);
+  placement.Width = platform::ReadProfileInt(section, "Width", DefaultPlacement.Width, iniPath);
+  placement.Height = platform::ReadProfileInt(section, "Height", DefaultPlacement.Height, iniPath);
+  placement.Show = platform::ReadProfileInt(section, "Show", DefaultPlacement.Show, iniPath);
+}
+
+// Negative coordinates (a window pushed past the left or top edge of the
+// screen) are written as their unsigned 32-bit value and read back as the
+// same bits, so they survive the round trip.
+void WritePlacement(const std::string& section, const Placement& placement, const std::string& iniPath) {
+  WriteNumber(section, "Top", static_cast<std::uint32_t>(placement.Top), iniPath);
+  WriteNumber(section, "Left", static_cast<std::uint32_t>(placement.Left), iniPath);
+  WriteNumber(section, "Width", static_cast<std::uint32_t>(placement.Width), iniPath);
+  WriteNumber(section, "Height", static_cast<std::uint32_t>(placement.Height), iniPath);
+  WriteNumber(section, "Show", static_cast<std::uint32_t>(placement.Show), iniPath);
+}
+
+// A flag is set when its value is nonzero; it is written as 0 or 1.
+bool ReadFlag(const std::string& section, const std::string& key, const std::string& iniPath) {
+  return platform::ReadProfileInt(section, key, 0, iniPath) != 0;
+}
+
+void WriteFlag(const std::string& section, const std::string& key, bool flag, const std::string& iniPath) {
+  platform::WriteProfileString(section, key, flag ? "1" : "0", iniPath);
+}
+
+// Records the program and its publisher in the settings file and the
+// program's line in the user's system profile.
+void WriteProgramInfo(const std::string& title, const std::string& version, const std::string& ini) {
   const std::string systemProfile = platform::SystemProfilePath();
   platform::WriteProfileString(PublisherName, title, version, systemProfile);
-  FlushProfile(systemProfile);
-  const std::string& ini = Library.IniPath;
+  platform::FlushProfile(systemProfile);
   platform::WriteProfileString(ApplicationSection, "Program", title, ini);
   platform::WriteProfileString(ApplicationSection, "Version", version, ini);
   for (const auto& [key, text] : PublisherContacts) {
     platform::WriteProfileString(ApplicationSection, key, text, ini);
   }
-  FlushProfile(ini);
-  return 1;
+  platform::FlushProfile(ini);
 }
 
-int FlushProfile(const std::string& iniPath) {
-  platform::FlushProfile(iniPath);
-  return 1;
+}  // namespace
+
+AppSettings LoadSettings(const std::string& ini) {
+  AppSettings settings;
+  platform::FlushProfile(ini);
+  StoreFileSpec(settings, platform::ReadProfileString(ProductSection, "FileSpec", DefaultFileSpec, ini));
+  ReadPlacement(ProductSection, settings.MainPlacement, ini);
+  settings.TopMost = ReadFlag(ProductSection, "TopMost", ini);
+  settings.Difficulty = platform::ReadProfileInt(OptionsSection, "Difficulty", DefaultDifficulty, ini);
+  settings.Sounds = ReadFlag(OptionsSection, "Sounds", ini);
+  // Compared unsigned so that a negative level is repaired too.
+  const auto level = static_cast<std::uint32_t>(settings.Difficulty);
+  if (level == 0 || level > 3) settings.Difficulty = DefaultDifficulty;
+  platform::FlushProfile(ini);
+  ReadPlacement("Aim", settings.AimPlacement, ini);
+  ReadPlacement("Helm", settings.HelmPlacement, ini);
+  ReadPlacement("Scanner", settings.ScannerPlacement, ini);
+  return settings;
+}
+
+void SaveSettings(const AppSettings& settings, const std::string& ini) {
+  WriteProgramInfo(ProgramTitle, ProgramVersion, ini);
+  platform::FlushProfile(ini);
+  platform::WriteProfileString(ProductSection, "FileSpec", StoredFileSpec(settings), ini);
+  WritePlacement(ProductSection, settings.MainPlacement, ini);
+  WriteFlag(ProductSection, "TopMost", settings.TopMost, ini);
+  WriteNumber(OptionsSection, "Difficulty", static_cast<std::uint32_t>(settings.Difficulty), ini);
+  WriteFlag(OptionsSection, "Sounds", settings.Sounds, ini);
+  platform::FlushProfile(ini);
+  WritePlacement("Aim", settings.AimPlacement, ini);
+  WritePlacement("Helm", settings.HelmPlacement, ini);
+  WritePlacement("Scanner", settings.ScannerPlacement, ini);
 }

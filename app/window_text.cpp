@@ -1,8 +1,5 @@
 #include "app/window_text.h"
 
-#include <array>
-#include <cstdarg>
-
 #include "app/status_line.h"
 #include "platform/menu.h"
 #include "platform/status_line.h"
@@ -10,19 +7,13 @@
 
 namespace {
 
-constexpr int FirstMenuCommand = 101;
-constexpr int LastMenuCommand = 999;
-constexpr unsigned ReadyText = 60000;
+constexpr int FirstMenuCommand = Id(Command::New);
+constexpr int LastMenuCommand = Id(Command::About);
 
 }  // namespace
 
-void SetTitleString(platform::Window* window, unsigned id, ...) {
-  std::array<char, LineTextSize> title;
-  std::va_list args;
-  va_start(args, id);
-  const bool formatted = FormatCatalogueLine(title, id, args);
-  va_end(args);
-  if (formatted) platform::SetWindowTitle(window, title.data());
+void SetTitleString(platform::Window* window, Text id) {
+  if (const std::optional<std::string> title = CatalogueLine(id)) platform::SetWindowTitle(window, title->c_str());
 }
 
 void MenuSelectHelp(int id, unsigned flags) {
@@ -30,9 +21,10 @@ void MenuSelectHelp(int id, unsigned flags) {
   // Popup titles arrive as their index and the menu's closing as 0, both
   // below the first command, so they read "Ready ..." like a separator.
   if (id < FirstMenuCommand || id > LastMenuCommand) {
-    ShowStatus(ReadyText);
+    ShowStatus(Text::Ready);
     return;
   }
   if (flags & (platform::MenuPopupFlag | platform::MenuSystemFlag)) return;
-  ShowStatus(static_cast<unsigned>(id));
+  // Each command's help is the catalogue text of its own number.
+  ShowStatus(static_cast<Text>(id));
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "engine/identifiers.h"
 #include "platform/window.h"
 
-// The window's title from catalogue text `id` filled with printf arguments;
-// left unchanged when the text cannot be loaded.
-void SetTitleString(platform::Window* window, unsigned id, ...);
+// The window's title from catalogue text `id`; left unchanged when the text
+// cannot be loaded.
+void SetTitleString(platform::Window* window, Text id);
 
 // The status line follows the highlight in the menus: a command's help text
 // (the catalogue text of its ID) while the command is highlighted, "Ready ..."

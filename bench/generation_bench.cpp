@@ -3,29 +3,31 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/generation.h"
-#include "engine/random.h"
 #include "engine/sector.h"
 
 namespace {
 
-QuadrantGrid grid;
-GameState state;
-ScanLog scans;
+Session GeneratedSession() {
+  Session session;
+  session.State.Difficulty = 2;
+  GenerateGame(session);
+  return session;
+}
 
 void GenerateUniverse(benchmark::State& run) {
-  SeedRandom(1);
-  state.Difficulty = 2;
+  Session session;
+  session.State.Difficulty = 2;
   for (auto _ : run) {
-    GenerateGame(grid, state, scans);
-    benchmark::DoNotOptimize(grid);
+    GenerateGame(session);
+    benchmark::DoNotOptimize(session.Grid);
   }
 }
 BENCHMARK(GenerateUniverse);
 
 void CountSector(benchmark::State& run) {
-  SeedRandom(1);
-  state.Difficulty = 2;
-  GenerateGame(grid, state, scans);
+  Session session = GeneratedSession();
+  const QuadrantGrid& grid = session.Grid;
+  GameState& state = session.State;
   state.ScanAxis = static_cast<int>(run.range(0));
   int coordinate = 0;
   for (auto _ : run) {
@@ -38,10 +40,8 @@ void CountSector(benchmark::State& run) {
 BENCHMARK(CountSector)->Arg(ScanZ)->Arg(ScanY)->Arg(ScanX);
 
 void RecordScan(benchmark::State& run) {
-  SeedRandom(1);
-  state.Difficulty = 2;
-  GenerateGame(grid, state, scans);
-  for (auto _ : run) benchmark::DoNotOptimize(RecordSectorScan(grid, state, scans));
+  Session session = GeneratedSession();
+  for (auto _ : run) benchmark::DoNotOptimize(RecordSectorScan(session.Grid, session.State, session.Log));
 }
 BENCHMARK(RecordScan);
 

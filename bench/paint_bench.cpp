@@ -10,10 +10,7 @@
 
 #include "app/main_window.h"
 #include "app/settings.h"
-#include "document/game_document.h"
-#include "engine/generation.h"
-#include "engine/globals.h"
-#include "engine/random.h"
+#include "engine/game_flow.h"
 #include "platform/application.h"
 #include "platform/window.h"
 #include "support/library.h"
@@ -21,23 +18,18 @@
 
 namespace {
 
-platform::Window* mainWindow = nullptr;
-
-void StartGameInProgress() {
-  SeedRandom(7);
-  GenerateGame(Grid, Game, Scans);
-  Document.InProgress = 1;
-  PictureIndex = 0;
-  ScannerTracing = 1;  // every live ship drawn with its own icon and map dot
+void StartGameInProgress(Session& session) {
+  session.Random.Seed(7);
+  StartNewGame(session);
+  session.ScannerTracing = true;  // every live ship drawn with its own icon and map dot
 }
 
-void FullPaint(benchmark::State& run) {
+void FullPaint(benchmark::State& run, platform::Window* window) {
   for (auto _ : run) {
-    platform::InvalidateRect(mainWindow, nullptr);
-    platform::UpdateWindow(mainWindow);
+    platform::InvalidateRect(window, nullptr);
+    platform::UpdateWindow(window);
   }
 }
-BENCHMARK(FullPaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -51,21 +43,22 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
 
   platform::StartPlatform(argc, argv);
-  InitVEZU();
-  Library.IniPath = (folder / "kestravane.ini").string();
-  LoadSettings(&Settings);
-  RegisterSplash();
-  CloseSplash();
-  mainWindow = CreateMainWindow(platform::ShowMode::Normal, &Settings);
-  if (!mainWindow) return 1;
-  StartGameInProgress();
+  LibraryState library = StartLibrary();
+  library.IniPath = (folder / "kestravane.ini").string();
+  AppSettings settings = LoadSettings(library.IniPath);
+  Splash splash(library);
+  MainWindow game(library, settings, splash);
+  platform::Window* window = game.Create(platform::ShowMode::Normal);
+  if (!window) return 1;
+  StartGameInProgress(game.session());
 
+  benchmark::RegisterBenchmark("FullPaint", FullPaint, window)->Unit(benchmark::kMicrosecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
 
-  Document.InProgress = 0;  // nothing to offer for saving on the way out
-  platform::DestroyWindow(mainWindow);
+  game.session().InProgress = false;  // nothing to offer for saving on the way out
+  platform::DestroyWindow(window);
   platform::StopPlatform();
   std::filesystem::remove_all(folder);
   return 0;

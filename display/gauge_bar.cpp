@@ -1,19 +1,21 @@
 #include "display/gauge_bar.h"
 
 #include "display/drawing.h"
+#include "display/main_layout.h"
 #include "engine/gauge_fill.h"
 
-int DrawGauge(platform::Surface* surface, const Gauge& gauge) {
-  Draw3DFrame(surface, gauge.Frame);
-  DrawGaugeBar(surface, gauge);
-  return 1;
+platform::Rect GaugeBarArea(const platform::Rect& frame) {
+  return {frame.left + 2, frame.top + 2, frame.right - 1, frame.bottom - 1};
 }
 
-void DrawGaugeBar(platform::Surface* surface, const Gauge& gauge) {
-  const Rect bar = GaugeBarArea(gauge.Frame);
+void DrawGauge(platform::Surface* surface, const platform::Rect& frame, const Gauge& gauge) {
+  Draw3DFrame(surface, frame);
+  DrawGaugeBar(surface, frame, gauge);
+}
+
+void DrawGaugeBar(platform::Surface* surface, const platform::Rect& frame, const Gauge& gauge) {
+  const platform::Rect bar = GaugeBarArea(frame);
   const int filledRight = bar.left + GaugeFill(gauge, RectWidth(&bar));
-  platform::FillRect(surface, {bar.left, bar.top, filledRight, bar.bottom},
-                     platform::ColorFromPacked(gauge.Color));
-  platform::FillRect(surface, {filledRight, bar.top, gauge.Frame.right - 1, bar.bottom},
-                     BackgroundColor);
+  platform::FillRect(surface, {bar.left, bar.top, filledRight, bar.bottom}, layout::GaugeColor);
+  platform::FillRect(surface, {filledRight, bar.top, frame.right - 1, bar.bottom}, BackgroundColor);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "engine/gauge.h"
+#include "platform/rect.h"
 #include "platform/surface.h"
 
-// A gauge as its panel shows it: the sunken frame, then the bar. Returns 1.
-int DrawGauge(platform::Surface* surface, const Gauge& gauge);
+// The part of a gauge's sunken frame its bar fills: the frame less one pixel
+// all round, and one more at the left and top.
+platform::Rect GaugeBarArea(const platform::Rect& frame);
 
-// The bar alone, filled in the gauge's colour as far as its value reaches
-// and in the window's background after that. This is the painter a gauge
-// step uses to redraw its bar at once.
-void DrawGaugeBar(platform::Surface* surface, const Gauge& gauge);
+// A gauge as its panel shows it in `frame`: the sunken frame, then the bar.
+void DrawGauge(platform::Surface* surface, const platform::Rect& frame, const Gauge& gauge);
+
+// The bar alone, filled in the gauge colour as far as the value reaches and
+// in the window's background after that.
+void DrawGaugeBar(platform::Surface* surface, const platform::Rect& frame, const Gauge& gauge);

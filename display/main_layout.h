@@ -1,40 +1,45 @@
 #pragma once
 
-#include "app/settings.h"
+#include "engine/outcome.h"
+#include "platform/color.h"
+#include "platform/rect.h"
 #include "platform/window.h"
 
 // The main window's client area never changes size: everything in it has a
-// fixed place.
+// fixed place, in client pixels.
 inline constexpr int ClientWidth = 470;
 inline constexpr int ClientHeight = 350;
 
-// Lays out the main window as it is created: the areas of the game state,
-// the two gauges and the 21 controls, then starts with no game open.
-// Returns 1, or 0 after a warning box naming the control that could not be
-// made.
-int CreateChildWindows(platform::Window* window, const AppSettings* settings);
+namespace layout {
 
-// The controls' IDs, for whoever sets their texts.
-enum MainControl : int {
-  StatusLineControl = 1003,
-  AimButton = 5001,
-  FireButton = 5002,
-  ReverseButton = 5003,
-  EngageButton = 5004,
-  WeaponsTitle = 5020,
-  WeaponsReadout = 5021,
-  MissilesLabel = 5022,
-  MissileCount = 5023,
-  ScanLabel = 5030,
-  EnginesTitle = 5040,
-  EnginesReadout = 5041,
-  FuelLabel = 5042,
-  FuelCount = 5043,
-  ScannerTitle = 5060,
-  ScannerReadout = 5061,
-  SectorShipsFigure = 5062,
-  SectorDestroyedFigure = 5063,
-  SectorRemainingFigure = 5064,
-  ShipsRemainingFigure = 5065,
-  KillRatioFigure = 5066,
-};
+using platform::Rect;
+
+inline constexpr Rect ScannerFrame{165, 20, 458, 313};
+inline constexpr Rect ScannerArea{168, 23, 456, 311};
+inline constexpr Rect StatusFrame{165, 320, 458, 340};
+inline constexpr Rect WeaponsPanel{10, 20, 155, 105};
+inline constexpr Rect WeaponsIcon{20, 32, 52, 64};
+inline constexpr Rect EnginesPanel{10, 125, 155, 210};
+inline constexpr Rect EnginesIcon{20, 137, 52, 169};
+inline constexpr Rect ScannerPanel{10, 230, 155, 340};
+inline constexpr Rect ScannerIcon{20, 240, 52, 272};
+inline constexpr Rect QuadrantIcon{20, 298, 52, 330};
+
+// A gauge's sunken frame sits under its label, right of its panel's icon.
+inline constexpr Rect GaugeFrameAt(int left, int top) { return {left, top + 16, left + 64, top + 30}; }
+inline constexpr Rect MissileGauge = GaugeFrameAt(WeaponsIcon.right + 9, WeaponsPanel.top + 10);
+inline constexpr Rect FuelGauge = GaugeFrameAt(EnginesIcon.right + 9, EnginesPanel.top + 10);
+inline constexpr platform::Color GaugeColor{128, 128, 128};
+
+}  // namespace layout
+
+// The client pixels an area of the game covers.
+platform::Rect AreaRect(Area area);
+
+// Creates the main window's 21 controls. False after a warning box naming
+// the control that could not be made.
+bool CreateChildWindows(platform::Window* window);
+
+// Enables or disables the four ship buttons (aim, fire, reverse, engage) and
+// repaints the window.
+void EnableShipButtons(platform::Window* window, bool enable);

@@ -4,31 +4,24 @@
 #include "display/main_layout.h"
 #include "display/panels.h"
 #include "display/scanner_view.h"
-#include "document/game_document.h"
-#include "engine/globals.h"
 #include "platform/surface.h"
+#include "support/pictures.h"
 
-namespace {
-
-constexpr unsigned FirstPicture = 5000;
-
-}  // namespace
-
-// Every paint draws everything, whatever was invalidated: the frames, the
-// grid or the picture, the crosshair and the three panels.
-void PaintMainWindow(platform::Window* window) {
+// Every paint draws everything, whatever was invalidated.
+void PaintMainWindow(platform::Window* window, Session& session) {
   platform::Surface* surface = platform::WindowSurface(window);
-  DrawEtchedLine(surface, Rect{0, 0, ClientWidth, ClientHeight});
-  Draw3DFrame(surface, Game.ScannerFrame);
-  if (Document.InProgress && PictureIndex == 0) {
-    DrawScanner(window, surface);
-    DrawShipMarker(window, Game);
+  DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
+  Draw3DFrame(surface, layout::ScannerFrame);
+  if (session.InProgress && session.Picture == NoPicture) {
+    DrawScanner(window, surface, session);
+    DrawShipMarker(window, session.State);
   } else {
-    DrawPicture(surface, FirstPicture + static_cast<unsigned>(PictureIndex), Game.ScannerArea);
+    const Bitmap picture{Id(Bitmap::FirstScannerPicture) + static_cast<unsigned>(session.Picture)};
+    DrawPicture(surface, picture, layout::ScannerArea);
   }
-  Draw3DFrame(surface, Game.StatusFrame);
-  DrawWeaponsPanel(window, Game);
-  DrawEnginesPanel(window, Game);
-  DrawScannerPanel(window, Grid, Game, Scans);
+  Draw3DFrame(surface, layout::StatusFrame);
+  DrawWeaponsPanel(window, session.State);
+  DrawEnginesPanel(window, session.State);
+  DrawScannerPanel(window, session);
   platform::ReleaseSurface(surface);
 }

@@ -3,49 +3,41 @@
 #include "display/drawing.h"
 #include "display/gauge_bar.h"
 #include "display/main_layout.h"
-#include "document/game_document.h"
 #include "engine/cell_picture.h"
-#include "engine/globals.h"
 #include "engine/score_figures.h"
 #include "engine/sector.h"
 #include "platform/surface.h"
 #include "support/item_text.h"
+#include "support/pictures.h"
 
 namespace {
 
-constexpr unsigned MapIcon = 5000;
-constexpr unsigned EnginesIcon = 5003;
-// The program's own icon stands in for the quadrant while no game is open.
-constexpr unsigned NoGameIcon = 1000;
-
 constexpr platform::Color MapDotColor{0, 0, 0};
 
-void SetReadout(platform::Window* window, int control, const GameState& state) {
-  SetItemFormat(window, control, "%d-%d-%d", state.Z, state.Y, state.X);
+void SetReadout(platform::Window* window, Control control, const GameState& state) {
+  SetItemFormat(window, Id(control), "%d-%d-%d", state.Z, state.Y, state.X);
 }
 
-void SetFigure(platform::Window* window, int control, const FigureLine& line) {
-  if (line.Loaded) SetItemFormat(window, control, "%s", line.Text.data());
-}
-
-void MarkKnownShips(platform::Window* window, const QuadrantGrid& grid, const GameState& state) {
+void MarkKnownShips(platform::Window* window, const Session& session) {
   for (int row = 0; row < AxisLength; ++row) {
     for (int column = 0; column < AxisLength; ++column) {
-      if (ShipShown(grid, SectorQuadrant(state, row, column), ScannerTracing))
-        DrawMapDot(window, state.ScannerIcon, column, row);
+      if (ShipShown(session.Grid, SectorQuadrant(session.State, row, column), session.ScannerTracing))
+        DrawMapDot(window, layout::ScannerIcon, column, row);
     }
   }
 }
 
-unsigned QuadrantPicture(const QuadrantGrid& grid, const GameState& state) {
-  if (!Document.InProgress) return NoGameIcon;
+// The program's own icon stands in for the quadrant while no game is open.
+Icon QuadrantPicture(const Session& session) {
+  if (!session.InProgress) return Icon::Program;
+  const GameState& state = session.State;
   const Quadrant here = SectorQuadrant(state, ShipRow(state), ShipColumn(state));
-  return CellIcon(grid, here, ScannerTracing);
+  return CellIcon(session.Grid, here, session.ScannerTracing);
 }
 
 }  // namespace
 
-void DrawMapDot(platform::Window* window, const Rect& icon, int column, int row) {
+void DrawMapDot(platform::Window* window, const platform::Rect& icon, int column, int row) {
   platform::Surface* surface = platform::WindowSurface(window);
   const int x = icon.left + 3 + 3 * column;
   const int y = icon.top + 3 + 3 * row;
@@ -56,41 +48,41 @@ void DrawMapDot(platform::Window* window, const Rect& icon, int column, int row)
 
 void DrawWeaponsPanel(platform::Window* window, const GameState& state) {
   platform::Surface* surface = platform::WindowSurface(window);
-  Draw3DFrame(surface, state.WeaponsPanel);
-  Draw_Icon(surface, MapIcon, state.WeaponsIcon);
-  SetReadout(window, WeaponsReadout, state);
-  DrawMapDot(window, state.WeaponsIcon, ShipColumn(state), ShipRow(state));
-  DrawGauge(surface, state.Missiles);
-  SetItemFormat(window, MissileCount, "%d", state.Missiles.Value);
+  Draw3DFrame(surface, layout::WeaponsPanel);
+  Draw_Icon(surface, Icon::Map, layout::WeaponsIcon);
+  SetReadout(window, Control::WeaponsReadout, state);
+  DrawMapDot(window, layout::WeaponsIcon, ShipColumn(state), ShipRow(state));
+  DrawGauge(surface, layout::MissileGauge, state.Missiles);
+  SetItemFormat(window, Id(Control::MissileCount), "%d", state.Missiles.Value);
   platform::ReleaseSurface(surface);
 }
 
 void DrawEnginesPanel(platform::Window* window, const GameState& state) {
   platform::Surface* surface = platform::WindowSurface(window);
-  Draw3DFrame(surface, state.EnginesPanel);
-  Draw_Icon(surface, EnginesIcon, state.EnginesIcon);
-  SetReadout(window, EnginesReadout, state);
-  DrawGauge(surface, state.Fuel);
-  SetItemFormat(window, FuelCount, "%d", state.Fuel.Value);
+  Draw3DFrame(surface, layout::EnginesPanel);
+  Draw_Icon(surface, Icon::Engines, layout::EnginesIcon);
+  SetReadout(window, Control::EnginesReadout, state);
+  DrawGauge(surface, layout::FuelGauge, state.Fuel);
+  SetItemFormat(window, Id(Control::FuelCount), "%d", state.Fuel.Value);
   platform::ReleaseSurface(surface);
 }
 
-int DrawScannerPanel(platform::Window* window, const QuadrantGrid& grid, const GameState& state,
-                     ScanLog& log) {
+int DrawScannerPanel(platform::Window* window, Session& session) {
+  const GameState& state = session.State;
   platform::Surface* surface = platform::WindowSurface(window);
-  Draw3DFrame(surface, state.ScannerPanel);
-  Draw_Icon(surface, MapIcon, state.ScannerIcon);
-  SetReadout(window, ScannerReadout, state);
-  MarkKnownShips(window, grid, state);
-  const int remaining = RecordSectorScan(grid, state, log);
-  Draw_Icon(surface, QuadrantPicture(grid, state), state.QuadrantIcon);
+  Draw3DFrame(surface, layout::ScannerPanel);
+  Draw_Icon(surface, Icon::Map, layout::ScannerIcon);
+  SetReadout(window, Control::ScannerReadout, state);
+  MarkKnownShips(window, session);
+  const int remaining = RecordSectorScan(session.Grid, state, session.Log);
+  Draw_Icon(surface, QuadrantPicture(session), layout::QuadrantIcon);
 
-  const ScoreFigures figures = MakeScoreFigures(grid, state);
-  SetFigure(window, SectorShipsFigure, figures.SectorShips);
-  SetFigure(window, SectorDestroyedFigure, figures.SectorDestroyed);
-  SetFigure(window, SectorRemainingFigure, figures.SectorRemaining);
-  SetFigure(window, ShipsRemainingFigure, figures.ShipsRemaining);
-  SetFigure(window, KillRatioFigure, figures.KillRatio);
+  const ScoreFigures figures = MakeScoreFigures(session.Grid, state);
+  SetItemString(window, Id(Control::SectorShipsFigure), figures.SectorShips);
+  SetItemString(window, Id(Control::SectorDestroyedFigure), figures.SectorDestroyed);
+  SetItemString(window, Id(Control::SectorRemainingFigure), figures.SectorRemaining);
+  SetItemString(window, Id(Control::ShipsRemainingFigure), figures.ShipsRemaining);
+  SetItemString(window, Id(Control::KillRatioFigure), figures.KillRatio);
   platform::ReleaseSurface(surface);
   return remaining;
 }

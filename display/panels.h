@@ -1,14 +1,12 @@
 #pragma once
 
-#include "engine/game_state.h"
-#include "engine/quadrant_grid.h"
-#include "engine/rect.h"
-#include "engine/scan_log.h"
+#include "engine/session.h"
+#include "platform/rect.h"
 #include "platform/window.h"
 
 // The three panels left of the scanner view. Each draws on the main
 // window's client area around its controls and sets those controls' texts;
-// every paint draws them whole from the records.
+// every paint draws them whole from the session.
 
 // Frame, map icon with the ship's own cell marked, ship readout, missile
 // gauge and count.
@@ -21,9 +19,8 @@ void DrawEnginesPanel(platform::Window* window, const GameState& state);
 // readout, the current quadrant's picture and the score figures. Records the
 // sector in the scan log on every call, game or no game. Returns the
 // sector's remaining ships.
-int DrawScannerPanel(platform::Window* window, const QuadrantGrid& grid, const GameState& state,
-                     ScanLog& log);
+int DrawScannerPanel(platform::Window* window, Session& session);
 
 // Marks cell (column, row) of a map icon drawn at `icon`: its light 2 x 2
 // square turns black.
-void DrawMapDot(platform::Window* window, const Rect& icon, int column, int row);
+void DrawMapDot(platform::Window* window, const platform::Rect& icon, int column, int row);

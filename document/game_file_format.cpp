@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "document/byte_order.h"
+#include "document/record_check.h"
 #include "engine/generation.h"
 
 namespace {
@@ -11,6 +12,7 @@ constexpr std::size_t BannerOffset = 16;
 constexpr std::size_t NoticeOffset = 136;
 constexpr const char* Banner = "Kestravane v2.2 for Microsoft Windows 95/NT";
 constexpr const char* Notice = "A Kestravane game in progress. Keep it safe, Commander.";
+constexpr const char* ProgramName = "Kestravane";
 
 // The record's fields in file order.
 constexpr std::int32_t GameRecord::*RecordFields[] = {
@@ -18,7 +20,7 @@ constexpr std::int32_t GameRecord::*RecordFields[] = {
     &GameRecord::Y,          &GameRecord::X,              &GameRecord::ScanAxis,
     &GameRecord::Difficulty, &GameRecord::Fuel,           &GameRecord::Missiles,
 };
-static_assert(sizeof RecordFields / sizeof RecordFields[0] * 4 == RecordSize);
+static_assert(std::size(RecordFields) * 4 == RecordSize);
 
 void EncodeInts(const std::int32_t* values, std::size_t count, std::uint8_t* bytes) {
   for (std::size_t i = 0; i < count; ++i) PutI32(bytes + 4 * i, values[i]);
@@ -28,36 +30,131 @@ void DecodeInts(const std::uint8_t* bytes, std::size_t count, std::int32_t* valu
   for (std::size_t i = 0; i < count; ++i) values[i] = GetI32(bytes + 4 * i);
 }
 
-}  // namespace
-
-void BuildHeader(HeaderBytes& header) {
-  PutU32(&header[0], GameFileSignature);
-  PutU16(&header[4], GameFileMajorVersion);
-  PutU16(&header[6], GameFileMinorVersion);
-  std::memcpy(&header[BannerOffset], Banner, std::strlen(Banner));
-  std::memcpy(&header[NoticeOffset], Notice, std::strlen(Notice));
+void EncodeHeader(std::uint8_t* header) {
+  PutU32(header, GameFileSignature);
+  PutU16(header + 4, GameFileMajorVersion);
+  PutU16(header + 6, GameFileMinorVersion);
+  std::memcpy(header + BannerOffset, Banner, std::strlen(Banner));
+  std::memcpy(header + NoticeOffset, Notice, std::strlen(Notice));
 }
 
-std::uint32_t HeaderSignature(const HeaderBytes& header) { return GetU32(&header[0]); }
-std::uint16_t HeaderMajorVersion(const HeaderBytes& header) { return GetU16(&header[4]); }
-std::uint16_t HeaderMinorVersion(const HeaderBytes& header) { return GetU16(&header[6]); }
-
-GameRecord RecordOf(const GameState& state) {
-  return {state.EnemyShips, state.ShipsDestroyed, state.Z,          state.Y,          state.X,
-          state.ScanAxis,   state.Difficulty,     state.Fuel.Value, state.Missiles.Value};
+void EncodeRecord(const GameRecord& record, std::uint8_t* bytes) {
+  for (std::size_t i = 0; i < std::size(RecordFields); ++i) PutI32(bytes + 4 * i, record.*RecordFields[i]);
 }
 
-void EncodeRecord(const GameRecord& record, RecordBytes& bytes) {
-  for (std::size_t i = 0; i < std::size(RecordFields); ++i) PutI32(&bytes[4 * i], record.*RecordFields[i]);
-}
-
-GameRecord DecodeRecord(const RecordBytes& bytes) {
+GameRecord DecodeRecord(const std::uint8_t* bytes) {
   GameRecord record{};
-  for (std::size_t i = 0; i < std::size(RecordFields); ++i) record.*RecordFields[i] = GetI32(&bytes[4 * i]);
+  for (std::size_t i = 0; i < std::size(RecordFields); ++i) record.*RecordFields[i] = GetI32(bytes + 4 * i);
   return record;
 }
 
-void ApplyRecord(const GameRecord& record, GameState& state) {
+void EncodeGrid(const QuadrantGrid& grid, std::uint8_t* bytes) {
+  EncodeInts(grid.StarIcon, QuadrantCount, bytes);
+  EncodeInts(grid.Struck, QuadrantCount, bytes + QuadrantCount * 4);
+  EncodeInts(grid.Enemy, QuadrantCount, bytes + 2 * QuadrantCount * 4);
+}
+
+void DecodeGrid(const std::uint8_t* bytes, QuadrantGrid& grid) {
+  DecodeInts(bytes, QuadrantCount, grid.StarIcon);
+  DecodeInts(bytes + QuadrantCount * 4, QuadrantCount, grid.Struck);
+  DecodeInts(bytes + 2 * QuadrantCount * 4, QuadrantCount, grid.Enemy);
+}
+
+void EncodeLog(const ScanLog& log, std::uint8_t* bytes) {
+  for (int i = 0; i < SectorCount; ++i) {
+    const SectorScan& scan = log.Sector[i];
+    const std::int32_t fields[] = {scan.Scanned, scan.Ships, scan.Destroyed, scan.Remaining};
+    EncodeInts(fields, 4, bytes + 16 * i);
+  }
+}
+
+void DecodeLog(const std::uint8_t* bytes, ScanLog& log) {
+  for (int i = 0; i < SectorCount; ++i) {
+    std::int32_t fields[4];
+    DecodeInts(bytes + 16 * i, 4, fields);
+    log.Sector[i] = {fields[0], fields[1], fields[2], fields[3]};
+  }
+}
+
+DocumentFault Damaged(DocumentBlock block) { return {DocumentFault::Kind::Damaged, block}; }
+
+}  // namespace
+
+std::size_t BlockOffset(DocumentBlock block) {
+  switch (block) {
+    case DocumentBlock::Game: return HeaderSize;
+    case DocumentBlock::Quadrant: return HeaderSize + RecordSize;
+    case DocumentBlock::Scanner: return HeaderSize + RecordSize + GridSize;
+  }
+  return GameFileSize;
+}
+
+std::size_t BlockSize(DocumentBlock block) {
+  switch (block) {
+    case DocumentBlock::Game: return RecordSize;
+    case DocumentBlock::Quadrant: return GridSize;
+    case DocumentBlock::Scanner: return LogSize;
+  }
+  return 0;
+}
+
+const char* BlockName(DocumentBlock block) {
+  switch (block) {
+    case DocumentBlock::Game: return "game";
+    case DocumentBlock::Quadrant: return "quadrant";
+    case DocumentBlock::Scanner: return "scanner";
+  }
+  return "";
+}
+
+GameFileBytes EncodeGameFile(const Session& session) {
+  GameFileBytes bytes{};
+  EncodeHeader(bytes.data());
+  EncodeRecord(RecordOf(session.State), &bytes[BlockOffset(DocumentBlock::Game)]);
+  EncodeGrid(session.Grid, &bytes[BlockOffset(DocumentBlock::Quadrant)]);
+  EncodeLog(session.Log, &bytes[BlockOffset(DocumentBlock::Scanner)]);
+  return bytes;
+}
+
+std::variant<LoadedGame, DocumentFault> DecodeGameFile(std::span<const std::uint8_t> bytes) {
+  if (bytes.size() < HeaderSize) return DocumentFault{DocumentFault::Kind::ShortHeader};
+  if (GetU32(bytes.data()) != GameFileSignature) return DocumentFault{DocumentFault::Kind::Foreign};
+  const int major = GetU16(&bytes[4]);
+  if (major != GameFileMajorVersion)
+    return DocumentFault{DocumentFault::Kind::OldVersion, DocumentBlock::Game, major, GetU16(&bytes[6])};
+
+  const auto complete = [&](DocumentBlock block) {
+    return bytes.size() >= BlockOffset(block) + BlockSize(block);
+  };
+  LoadedGame game;
+  if (!complete(DocumentBlock::Game)) return Damaged(DocumentBlock::Game);
+  game.Record = DecodeRecord(&bytes[BlockOffset(DocumentBlock::Game)]);
+  if (!RecordPlayable(game.Record)) return Damaged(DocumentBlock::Game);
+  if (!complete(DocumentBlock::Quadrant)) return Damaged(DocumentBlock::Quadrant);
+  DecodeGrid(&bytes[BlockOffset(DocumentBlock::Quadrant)], game.Grid);
+  if (!StarFieldsPlayable(game.Grid)) return Damaged(DocumentBlock::Quadrant);
+  if (!complete(DocumentBlock::Scanner)) return Damaged(DocumentBlock::Scanner);
+  DecodeLog(&bytes[BlockOffset(DocumentBlock::Scanner)], game.Log);
+  return game;
+}
+
+Message FaultMessage(const DocumentFault& fault, const std::string& path, int readError) {
+  switch (fault.kind) {
+    case DocumentFault::Kind::ShortHeader:
+      return MakeMessage(Text::HeaderReadFailed, path, readError);
+    case DocumentFault::Kind::Foreign:
+      return MakeMessage(Text::ForeignDocument, path, ProgramName);
+    case DocumentFault::Kind::OldVersion:
+      return MakeMessage(Text::OldVersion, path, fault.majorVersion, fault.minorVersion);
+    case DocumentFault::Kind::Damaged:
+      break;
+  }
+  return MakeMessage(Text::BlockReadFailed, path, BlockName(fault.block), readError);
+}
+
+void ApplyLoadedGame(const LoadedGame& game, Session& session) {
+  const GameRecord& record = game.Record;
+  GameState& state = session.State;
   state.EnemyShips = record.EnemyShips;
   state.ShipsDestroyed = record.ShipsDestroyed;
   state.Z = record.Z;
@@ -69,32 +166,11 @@ void ApplyRecord(const GameRecord& record, GameState& state) {
   state.Missiles.Value = record.Missiles;
   state.Missiles.Maximum = MissilesFor(record.Difficulty);
   state.Fuel.Maximum = FuelFor(record.Difficulty);
+  session.Grid = game.Grid;
+  session.Log = game.Log;
 }
 
-void EncodeGrid(const QuadrantGrid& grid, GridBytes& bytes) {
-  EncodeInts(grid.StarIcon, QuadrantCount, &bytes[0]);
-  EncodeInts(grid.Struck, QuadrantCount, &bytes[QuadrantCount * 4]);
-  EncodeInts(grid.Enemy, QuadrantCount, &bytes[2 * QuadrantCount * 4]);
-}
-
-void DecodeGrid(const GridBytes& bytes, QuadrantGrid& grid) {
-  DecodeInts(&bytes[0], QuadrantCount, grid.StarIcon);
-  DecodeInts(&bytes[QuadrantCount * 4], QuadrantCount, grid.Struck);
-  DecodeInts(&bytes[2 * QuadrantCount * 4], QuadrantCount, grid.Enemy);
-}
-
-void EncodeLog(const ScanLog& log, LogBytes& bytes) {
-  for (int i = 0; i < SectorCount; ++i) {
-    const SectorScan& scan = log.Sector[i];
-    const std::int32_t fields[] = {scan.Scanned, scan.Ships, scan.Destroyed, scan.Remaining};
-    EncodeInts(fields, 4, &bytes[16 * i]);
-  }
-}
-
-void DecodeLog(const LogBytes& bytes, ScanLog& log) {
-  for (int i = 0; i < SectorCount; ++i) {
-    std::int32_t fields[4];
-    DecodeInts(&bytes[16 * i], 4, fields);
-    log.Sector[i] = {fields[0], fields[1], fields[2], fields[3]};
-  }
+GameRecord RecordOf(const GameState& state) {
+  return {state.EnemyShips, state.ShipsDestroyed, state.Z,          state.Y,          state.X,
+          state.ScanAxis,   state.Difficulty,     state.Fuel.Value, state.Missiles.Value};
 }

@@ -3,10 +3,14 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
+#include <variant>
 
-#include "engine/game_state.h"
+#include "engine/message.h"
 #include "engine/quadrant_grid.h"
 #include "engine/scan_log.h"
+#include "engine/session.h"
 
 // A game document: header, game record, quadrant grid and scan log, back to
 // back, little-endian, 9472 bytes.
@@ -21,10 +25,7 @@ inline constexpr std::uint32_t GameFileSignature = 0xABADDEED;
 inline constexpr std::uint16_t GameFileMajorVersion = 2;
 inline constexpr std::uint16_t GameFileMinorVersion = 2;
 
-using HeaderBytes = std::array<std::uint8_t, HeaderSize>;
-using RecordBytes = std::array<std::uint8_t, RecordSize>;
-using GridBytes = std::array<std::uint8_t, GridSize>;
-using LogBytes = std::array<std::uint8_t, LogSize>;
+using GameFileBytes = std::array<std::uint8_t, GameFileSize>;
 
 // The part of the game state a document keeps. Fuel comes before missiles.
 struct GameRecord {
@@ -39,20 +40,49 @@ struct GameRecord {
   std::int32_t Missiles;
 };
 
-// Fills a zeroed header: signature, version, banner and notice.
-void BuildHeader(HeaderBytes& header);
-std::uint32_t HeaderSignature(const HeaderBytes& header);
-std::uint16_t HeaderMajorVersion(const HeaderBytes& header);
-std::uint16_t HeaderMinorVersion(const HeaderBytes& header);
+// The blocks after the header, in file order.
+enum class DocumentBlock { Game, Quadrant, Scanner };
+
+// Where each part of a document starts.
+std::size_t BlockOffset(DocumentBlock block);
+std::size_t BlockSize(DocumentBlock block);
+// The block's name in the game's messages: "game", "quadrant", "scanner".
+const char* BlockName(DocumentBlock block);
+
+// The whole document for the session's game.
+GameFileBytes EncodeGameFile(const Session& session);
+
+// A document's content, checked and ready to become the session's game.
+struct LoadedGame {
+  GameRecord Record;
+  QuadrantGrid Grid;
+  ScanLog Log;
+};
+
+// Why a document cannot be played, in the order the checks are made.
+struct DocumentFault {
+  enum class Kind {
+    ShortHeader,  // the file ends inside the header
+    Foreign,      // the signature is not the game's
+    OldVersion,   // made by another major version of the game
+    Damaged,      // `block` is cut short or holds what no game can
+  };
+  Kind kind;
+  DocumentBlock block = DocumentBlock::Game;
+  int majorVersion = 0;
+  int minorVersion = 0;
+};
+
+// Reads the document in `bytes` (bytes past the scan log are ignored).
+std::variant<LoadedGame, DocumentFault> DecodeGameFile(std::span<const std::uint8_t> bytes);
+
+// The warning the player sees for `fault` in the document at `path`;
+// `readError` is the system's error number from reading it, 0 when the file
+// simply ended.
+Message FaultMessage(const DocumentFault& fault, const std::string& path, int readError);
+
+// Puts a loaded game into the session: the gauges' maxima follow from its
+// difficulty.
+void ApplyLoadedGame(const LoadedGame& game, Session& session);
 
 GameRecord RecordOf(const GameState& state);
-void EncodeRecord(const GameRecord& record, RecordBytes& bytes);
-GameRecord DecodeRecord(const RecordBytes& bytes);
-
-// Puts the record into the state; the gauges' maxima follow from its difficulty.
-void ApplyRecord(const GameRecord& record, GameState& state);
-
-void EncodeGrid(const QuadrantGrid& grid, GridBytes& bytes);
-void DecodeGrid(const GridBytes& bytes, QuadrantGrid& grid);
-void EncodeLog(const ScanLog& log, LogBytes& bytes);
-void DecodeLog(const LogBytes& bytes, ScanLog& log);

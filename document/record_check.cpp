@@ -1,6 +1,7 @@
 #include "document/record_check.h"
 
 #include "engine/generation.h"
+#include "engine/identifiers.h"
 
 namespace {
 
@@ -18,6 +19,6 @@ bool RecordPlayable(const GameRecord& record) {
 
 bool StarFieldsPlayable(const QuadrantGrid& grid) {
   for (const std::int32_t icon : grid.StarIcon)
-    if (!Within(icon, FirstStarIcon, LastStarIcon)) return false;
+    if (!Within(icon, Id(Icon::FirstStarField), Id(Icon::LastStarField))) return false;
   return true;
 }

@@ -1,14 +1,14 @@
 #include "engine/cell_picture.h"
 
-bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, int tracing) {
+bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, bool tracing) {
   const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
-  return grid.Enemy[i] && (grid.Struck[i] || tracing == 1);
+  return grid.Enemy[i] && (grid.Struck[i] || tracing);
 }
 
-unsigned CellIcon(const QuadrantGrid& grid, Quadrant quadrant, int tracing) {
+Icon CellIcon(const QuadrantGrid& grid, Quadrant quadrant, bool tracing) {
   const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
-  if (!ShipShown(grid, quadrant, tracing)) return static_cast<unsigned>(grid.StarIcon[i]);
-  return grid.Struck[i] ? DestroyedShipIcon : LiveShipIcon;
+  if (!ShipShown(grid, quadrant, tracing)) return static_cast<Icon>(grid.StarIcon[i]);
+  return grid.Struck[i] ? Icon::DestroyedShip : Icon::LiveShip;
 }
 
 bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant) {

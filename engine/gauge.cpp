@@ -1,30 +1,21 @@
 #include "engine/gauge.h"
 
-namespace {
+#include <algorithm>
 
-GaugePainter gaugePainter = nullptr;
-
-}  // namespace
-
-void SetGaugePainter(GaugePainter painter) { gaugePainter = painter; }
-
-int SetGaugeValue(platform::Surface* surface, Gauge& gauge, int v) {
-  if (v < gauge.Minimum)
-    gauge.Value = gauge.Minimum;
-  else if (v > gauge.Maximum)
-    gauge.Value = gauge.Maximum;
-  else
-    gauge.Value = v;
-  if (surface && gaugePainter) gaugePainter(surface, gauge);
-  return 1;
+void SetGaugeValue(Gauge& gauge, int value) {
+  // Not std::clamp: a gauge whose maximum fell below its minimum must still
+  // end at the minimum rather than be undefined.
+  gauge.Value = std::max(gauge.Minimum, std::min(value, gauge.Maximum));
 }
 
-int GaugeUp(platform::Surface* surface, Gauge& gauge) {
-  if (gauge.Value >= gauge.Maximum) return 0;
-  return SetGaugeValue(surface, gauge, gauge.Value + 1);
+bool GaugeUp(Gauge& gauge) {
+  if (gauge.Value >= gauge.Maximum) return false;
+  SetGaugeValue(gauge, gauge.Value + 1);
+  return true;
 }
 
-int GaugeDown(platform::Surface* surface, Gauge& gauge) {
-  if (gauge.Value <= gauge.Minimum) return 0;
-  return SetGaugeValue(surface, gauge, gauge.Value - 1);
+bool GaugeDown(Gauge& gauge) {
+  if (gauge.Value <= gauge.Minimum) return false;
+  SetGaugeValue(gauge, gauge.Value - 1);
+  return true;
 }

@@ -1,9 +1,5 @@
 #include "engine/gauge_fill.h"
 
-Rect GaugeBarArea(const Rect& frame) {
-  return {frame.left + 2, frame.top + 2, frame.right - 1, frame.bottom - 1};
-}
-
 int GaugeFill(const Gauge& gauge, int barWidth) {
   // The cleared records of a closed game have no range; dividing by it would
   // make the scale infinite.

@@ -1,11 +1,6 @@
 #pragma once
 
 #include "engine/gauge.h"
-#include "engine/rect.h"
-
-// How much of a gauge's bar its value fills. The bar sits inside the sunken
-// frame: the frame less one pixel all round, and one more at the left and top.
-Rect GaugeBarArea(const Rect& frame);
 
 // Columns of a bar `barWidth` pixels wide that the gauge's value fills. The
 // scale is kept in single precision, as the game always has, so a full bar

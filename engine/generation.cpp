@@ -1,29 +1,25 @@
 #include "engine/generation.h"
 
 #include <array>
-#include <cstring>
 
-#include "app/status_line.h"
-#include "engine/random.h"
 #include "engine/sector.h"
 
 namespace {
 
-constexpr int StarFieldCount = LastStarIcon - FirstStarIcon + 1;
-constexpr unsigned GeneratingStatus = 5000;
-constexpr unsigned DetectedStatus = 5001;
+constexpr int FirstStarField = Id(Icon::FirstStarField);
+constexpr int StarFieldCount = Id(Icon::LastStarField) - FirstStarField + 1;
 
 // Each Z layer shows 81 different star fields; layers may repeat each other's.
-void PaintStarFields(QuadrantGrid& grid) {
+void PaintStarFields(QuadrantGrid& grid, RandomSource& random) {
   for (int z = 0; z < AxisLength; ++z) {
     std::array<bool, StarFieldCount> used{};
     for (int y = 0; y < AxisLength; ++y) {
       for (int x = 0; x < AxisLength; ++x) {
         int field;
-        do field = RandomUpTo(StarFieldCount - 1);
+        do field = random.UpTo(StarFieldCount - 1);
         while (used[field]);
         used[field] = true;
-        grid.StarIcon[QuadrantIndex(z, y, x)] = FirstStarIcon + field;
+        grid.StarIcon[QuadrantIndex(z, y, x)] = FirstStarField + field;
       }
     }
   }
@@ -32,23 +28,23 @@ void PaintStarFields(QuadrantGrid& grid) {
 // One try at a battle group: three ships in a line from a random quadrant.
 // The draws go straight into the state's position, because the crowding test
 // counts the Z sector the state points at.
-bool TryPlaceBattleGroup(QuadrantGrid& grid, GameState& state) {
-  state.Z = RandomUpTo(8);
-  state.Y = RandomUpTo(8);
-  state.X = RandomUpTo(8);
-  const int direction = RandomUpTo(1000) % 3;
+bool TryPlaceBattleGroup(QuadrantGrid& grid, GameState& state, RandomSource& random) {
+  state.Z = random.UpTo(8);
+  state.Y = random.UpTo(8);
+  state.X = random.UpTo(8);
+  const int direction = random.UpTo(1000) % 3;
   int cells[ShipsPerGroup];
   switch (direction) {
     case 0:
-      state.X = RandomUpTo(6);
+      state.X = random.UpTo(6);
       for (int i = 0; i < ShipsPerGroup; ++i) cells[i] = QuadrantIndex(state.Z, state.Y, state.X + i);
       break;
     case 1:
-      state.Y = RandomUpTo(6);
+      state.Y = random.UpTo(6);
       for (int i = 0; i < ShipsPerGroup; ++i) cells[i] = QuadrantIndex(state.Z, state.Y + i, state.X);
       break;
     default:
-      state.Z = RandomUpTo(6);
+      state.Z = random.UpTo(6);
       for (int i = 0; i < ShipsPerGroup; ++i) cells[i] = QuadrantIndex(state.Z + i, state.Y, state.X);
       break;
   }
@@ -67,19 +63,22 @@ int CountUniverseShips(const QuadrantGrid& grid, GameState& state) {
 
 }  // namespace
 
-int GenerateGame(QuadrantGrid& grid, GameState& state, ScanLog& log) {
-  ShowStatus(GeneratingStatus);
-  std::memset(&log, 0, sizeof log);
-  std::memset(&grid, 0, sizeof grid);
+Outcome GenerateGame(Session& session) {
+  Outcome outcome;
+  outcome.Post(Text::Generating);
+  QuadrantGrid& grid = session.Grid;
+  GameState& state = session.State;
+  session.Log = ScanLog{};
+  grid = QuadrantGrid{};
   state.ScanAxis = ScanZ;
 
-  PaintStarFields(grid);
+  PaintStarFields(grid, session.Random);
   for (int group = 0; group < BattleGroups; ++group)
-    while (!TryPlaceBattleGroup(grid, state)) {
+    while (!TryPlaceBattleGroup(grid, state, session.Random)) {
     }
 
   const int total = CountUniverseShips(grid, state);
-  ShowStatus(DetectedStatus, total, total / ShipsPerGroup);
+  outcome.Post(Text::ShipsDetected, total, total / ShipsPerGroup);
 
   state.X = 4;
   state.Y = 4;
@@ -89,5 +88,5 @@ int GenerateGame(QuadrantGrid& grid, GameState& state, ScanLog& log) {
   state.ShipsDestroyed = 0;
   state.Fuel.Maximum = state.Fuel.Value = FuelFor(state.Difficulty);
   state.Missiles.Maximum = state.Missiles.Value = MissilesFor(state.Difficulty);
-  return 1;
+  return outcome;
 }

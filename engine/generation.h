@@ -1,8 +1,7 @@
 #pragma once
 
-#include "engine/game_state.h"
-#include "engine/quadrant_grid.h"
-#include "engine/scan_log.h"
+#include "engine/outcome.h"
+#include "engine/session.h"
 
 inline constexpr int BattleGroups = 20;
 inline constexpr int ShipsPerGroup = 3;
@@ -11,7 +10,7 @@ inline constexpr int ShipsPerGroup = 3;
 inline constexpr int MissilesFor(int difficulty) { return difficulty * 120; }
 inline constexpr int FuelFor(int difficulty) { return difficulty * 50; }
 
-// Builds a fresh universe for the state's Difficulty from the random source:
-// a star field for every quadrant, twenty battle groups, the start position and
-// full supplies. Posts its progress on the status line; draws nothing. Returns 1.
-int GenerateGame(QuadrantGrid& grid, GameState& state, ScanLog& log);
+// Builds a fresh universe for the state's Difficulty from the session's
+// random source: a star field for every quadrant, twenty battle groups, the
+// start position, full supplies and an empty scan log. Reports its progress.
+Outcome GenerateGame(Session& session);

@@ -14,6 +14,3 @@ struct QuadrantGrid {
   std::int32_t Enemy[QuadrantCount];     // 1 where an enemy ship was placed
 };
 static_assert(sizeof(QuadrantGrid) == 8748);
-
-inline constexpr std::int32_t FirstStarIcon = 10001;
-inline constexpr std::int32_t LastStarIcon = 10200;

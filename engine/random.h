@@ -2,13 +2,20 @@
 
 #include <cstdint>
 
-// The game's one random source: the classic linear congruential generator,
-// so that a game number always gives the same universe, draw for draw.
+// The game's random source: the classic linear congruential generator, so
+// that a game number always gives the same universe, draw for draw.
+class RandomSource {
+ public:
+  explicit RandomSource(std::uint32_t seed = 1) : state_(seed) {}
 
-void SeedRandom(std::uint32_t seed);
+  void Seed(std::uint32_t seed) { state_ = seed; }
 
-// Next draw, 0..32767.
-int RandomDraw();
+  // Next draw, 0..32767.
+  int Draw();
 
-// A draw from 0 to n inclusive (the draw modulo n + 1).
-int RandomUpTo(int n);
+  // A draw from 0 to n inclusive (the draw modulo n + 1).
+  int UpTo(int n) { return Draw() % (n + 1); }
+
+ private:
+  std::uint32_t state_;
+};

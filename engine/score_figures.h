@@ -1,28 +1,18 @@
 #pragma once
 
-#include <array>
-
 #include "engine/game_state.h"
+#include "engine/message.h"
 #include "engine/quadrant_grid.h"
-#include "support/catalogue.h"
 
 // The five lines of figures under the scanner map: the current sector's
 // ships, destroyed and remaining, the ships left in the universe, and the
 // player's kill ratio.
-
-struct FigureLine {
-  // False when the catalogue text could not be loaded (its box has been
-  // shown); the line's control then keeps what it showed before.
-  bool Loaded = false;
-  std::array<char, LineTextSize> Text{};
-};
-
 struct ScoreFigures {
-  FigureLine SectorShips;
-  FigureLine SectorDestroyed;
-  FigureLine SectorRemaining;
-  FigureLine ShipsRemaining;
-  FigureLine KillRatio;  // a single space before the first shot
+  Message SectorShips;
+  Message SectorDestroyed;
+  Message SectorRemaining;
+  Message ShipsRemaining;
+  Message KillRatio;  // a single space before the first shot
 };
 
 // Ships destroyed per missile fired, in whole percent, truncated. The

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "app/settings.h"
-#include "support/library.h"
 
 namespace {
 
@@ -27,17 +26,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
     return pattern;
   }();
-  Library.IniPath = directory + "/kestravane.ini";
+  const std::string ini = directory + "/kestravane.ini";
   {
-    std::ofstream out(Library.IniPath, std::ios::binary | std::ios::trunc);
+    std::ofstream out(ini, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   }
 
-  AppSettings loaded{};
-  Check(LoadSettings(&loaded) == 1);
+  const AppSettings loaded = LoadSettings(ini);
   Check(loaded.Difficulty >= 1 && loaded.Difficulty <= 3);
-  Check(loaded.TopMost == 0 || loaded.TopMost == 1);
-  Check(loaded.Sounds == 0 || loaded.Sounds == 1);
   Check(std::memchr(loaded.FileSpec.data(), '\0', loaded.FileSpec.size()) != nullptr);
 
   return 0;

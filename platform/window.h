@@ -58,6 +58,9 @@ struct WindowSpec {
   unsigned iconId = 0;  // 0: none
   // The colour the client area shows wherever the game has drawn nothing.
   Color background{192, 192, 192};
+  // A window that must never hide a box, such as a picture over the desktop:
+  // CloseWindowsBeforeBox() asks it to close.
+  bool closesBeforeBoxes = false;
 };
 
 // Creates the window, hidden, and calls events->Created(). Its whole client
@@ -70,6 +73,10 @@ Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& erro
 // Asks the window to close as its close box does: events->CloseRequested()
 // decides.
 void RequestClose(Window* window);
+
+// Asks every window made with `closesBeforeBoxes` to close, as RequestClose
+// does. Called before a modal box or file dialog.
+void CloseWindowsBeforeBox();
 
 // Calls events->Destroyed(), then takes the window off the screen for good.
 // It stays a valid, silent handle until control is back in the event loop,

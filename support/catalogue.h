@@ -1,20 +1,28 @@
 #pragma once
 
-#include <cstdarg>
-#include <span>
+#include <optional>
+#include <string>
 
-// Every text the player sees has a numeric catalogue ID. IDs 60000 to 60100
-// are the support library's own texts; all others come from the string table.
+#include "engine/identifiers.h"
+#include "engine/message.h"
 
-inline constexpr int CatalogueTextSize = 256;  // a loaded text, terminator included
-inline constexpr int BoxTextSize = 512;        // a formatted box text
-inline constexpr int LineTextSize = 256;       // a formatted status line, title or item text
+// Every text the player sees has a catalogue ID. IDs from 60000 are the
+// support library's own texts; all others come from the string table.
 
-// Copies text `id` into `buffer`. Returns its length, or 0 after showing an
-// error box when the text cannot be loaded (a missing or empty entry).
-int GetString(std::span<char, CatalogueTextSize> buffer, unsigned id);
+inline constexpr std::size_t CatalogueTextLimit = 255;  // characters of a loaded text
+inline constexpr std::size_t BoxTextLimit = 511;        // of a formatted box text
+inline constexpr std::size_t LineTextLimit = 255;       // of a status line, title or control text
 
-// Catalogue text `id` filled with printf arguments into `line`, at most
-// LineTextSize - 1 characters, for a status line, title or control text.
-// False when the text cannot be loaded (its box has been shown).
-bool FormatCatalogueLine(std::span<char, LineTextSize> line, unsigned id, std::va_list args);
+// Text `id`, or nothing after an error box when it cannot be loaded (a
+// missing or empty entry).
+std::optional<std::string> CatalogueText(Text id);
+
+// The message's text with its placeholders filled, at most LineTextLimit
+// characters, for a status line, title or control text. Nothing when the
+// text cannot be loaded (its box has been shown).
+std::optional<std::string> CatalogueLine(const Message& message);
+
+template <typename... Values>
+std::optional<std::string> CatalogueLine(Text id, Values&&... values) {
+  return CatalogueLine(MakeMessage(id, std::forward<Values>(values)...));
+}

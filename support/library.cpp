@@ -1,9 +1,6 @@
 #include "support/library.h"
 
-#include "engine/random.h"
 #include "platform/system.h"
-
-LibraryState Library;
 
 namespace {
 
@@ -14,10 +11,11 @@ std::string_view FileNameOf(std::string_view path) {
 
 }  // namespace
 
-void InitLibraryState() {
-  Library.ModulePath = platform::ExecutablePath();
-  Library.IniPath = IniPathFor(Library.ModulePath);
-  SeedRandom(RandomSeedFor(platform::CalendarSeconds()));
+LibraryState ProgramPaths() {
+  LibraryState library;
+  library.ModulePath = platform::ExecutablePath();
+  library.IniPath = IniPathFor(library.ModulePath);
+  return library;
 }
 
 std::string PathBase(std::string_view path) {
@@ -36,10 +34,6 @@ std::string IniPathFor(std::string_view modulePath) {
   const std::string directory(besideModule, 0, besideModule.size() - name.size());
   if (platform::DirectoryWritable(directory)) return besideModule;
   return platform::UserConfigDirectory() + "/" + std::string(name);
-}
-
-int LogicalHeight(int pixelsPerInch, int points) {
-  return static_cast<int>(pixelsPerInch / 72.0 * points);
 }
 
 std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {

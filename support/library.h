@@ -7,24 +7,22 @@
 #include "platform/color.h"
 #include "platform/rect.h"
 
-// What the support library knows about the running program. Filled once at
-// start-up, before any window exists, and read by everyone after that.
+// What the support library knows about the running program, found once at
+// start-up, before any window exists.
 struct LibraryState {
   std::string ModulePath;  // the executable, as the system reports it
   std::string IniPath;     // the settings file
-  platform::Color BackgroundColor;  // of every window of the game
-  platform::Rect DesktopRect;       // as it was at start-up: boxes centre on it
+  platform::Color BackgroundColor{192, 192, 192};  // of every window of the game
+  platform::Rect DesktopRect;  // as it was at start-up: windows centre on it
 };
 
-extern LibraryState Library;
+// The executable's path and where the settings file lives, for a program
+// without a screen.
+LibraryState ProgramPaths();
 
-// Records the executable's path, works out where the settings file lives and
-// seeds the game's random source from the clock.
-void InitLibraryState();
-
-// Starts the library for the program on screen: InitLibraryState, then the
-// background colour and the desktop. Returns 1.
-int InitVEZU();
+// The library for the program on screen: ProgramPaths, the background
+// colour and the desktop.
+LibraryState StartLibrary();
 
 // `path` without the extension of its file name. Dots in directory names do
 // not count, nor does the leading dot of a hidden file; a name without an
@@ -36,10 +34,6 @@ std::string PathBase(std::string_view path);
 // file of the same name in the user's configuration directory, so that a
 // game installed read-only still remembers its settings.
 std::string IniPathFor(std::string_view modulePath);
-
-// Pixel height of a font of `points` on a device of `pixelsPerInch`,
-// truncated toward zero.
-int LogicalHeight(int pixelsPerInch, int points);
 
 // The random seed for a start at `calendarSeconds`: its low 16 bits, the
 // range the game's seeds have always had.

@@ -1,9 +1,9 @@
 #include "platform/screen.h"
 #include "support/library.h"
 
-int InitVEZU() {
-  InitLibraryState();
-  Library.BackgroundColor = {192, 192, 192};
-  Library.DesktopRect = platform::DesktopRect();
-  return 1;
+// Apart from the rest of the library: only a program on screen has a desktop.
+LibraryState StartLibrary() {
+  LibraryState library = ProgramPaths();
+  library.DesktopRect = platform::DesktopRect();
+  return library;
 }

@@ -1,109 +1,64 @@
 #include "support/message_box.h"
 
-#include <array>
-#include <cstdarg>
-#include <cstdio>
-#include <cstring>
 #include <memory>
 #include <span>
+#include <string>
 
 #include "platform/message_box.h"
 #include "support/box_template.h"
 #include "support/catalogue.h"
+#include "support/text_format.h"
 
 namespace {
-
-using BoxText = std::array<char, BoxTextSize>;
 
 constexpr int ErrorButtons = 0;
 constexpr int WarningButtons = 1;
 
-platform::Window* errorBoxOwner = nullptr;
-void (*beforeBoxes)() = nullptr;
-
-// The caption of the warning box being shown, library-wide.
-std::array<char, 256> warningCaption{};
-
-// Formats into `text`: at most BoxTextSize - 1 characters, always terminated.
-void FormatBoxText(BoxText& text, const char* format, std::va_list args) {
-  if (std::vsnprintf(text.data(), text.size(), format, args) < 0) text[0] = '\0';
-}
-
 // The first ")", ":", " " becomes ")" and two carriage returns, so that
 // "Routine(Call): description" shows the description after an empty line.
-void BreakAfterFailedCall(BoxText& text) {
-  if (char* found = std::strstr(text.data(), "): ")) {
-    found[1] = '\r';
-    found[2] = '\r';
-  }
+void BreakAfterFailedCall(std::string& text) {
+  const std::size_t found = text.find("): ");
+  if (found != std::string::npos) text.replace(found + 1, 2, "\r\r");
 }
 
 // Runs a box laid out with `buttonSet`; tells the player in the platform's
-// stock box when there is no memory for the layout. Returns 0.
-int RunBox(int buttonSet, platform::Window* owner, platform::BoxIcon icon, const char* caption,
-           const char* text) {
+// stock box when there is no memory for the layout. Returns false.
+bool RunBox(int buttonSet, platform::Window* owner, platform::BoxIcon icon, const std::string& caption,
+            const std::string& text) {
   const std::unique_ptr<BoxTemplate> layout = BuildBoxTemplate(buttonSet);
   if (!layout) {
     platform::StockErrorBox("Error", "Cannot allocate memory for dialog box template");
-    return 0;
+    return false;
   }
   platform::RunBox(owner, std::span<const std::uint8_t>(layout->bytes.data(), layout->size), icon,
-                   caption, text);
-  return 0;
+                   caption.c_str(), text.c_str());
+  return false;
 }
 
-void PrepareForBox() {
-  if (beforeBoxes) beforeBoxes();
-}
-
-int ShowErrorText(BoxText& text) {
+bool ShowErrorText(std::string text) {
   BreakAfterFailedCall(text);
-  PrepareForBox();
-  return RunBox(ErrorButtons, errorBoxOwner, platform::BoxIcon::Error, "Error", text.data());
+  platform::CloseWindowsBeforeBox();
+  return RunBox(ErrorButtons, platform::MainWindow(), platform::BoxIcon::Error, "Error", text);
 }
 
 }  // namespace
 
-int ErrorBox(unsigned id, ...) {
-  std::array<char, CatalogueTextSize> format;
-  if (GetString(format, id) == 0) return 0;
-
-  BoxText text;
-  std::va_list args;
-  va_start(args, id);
-  FormatBoxText(text, format.data(), args);
-  va_end(args);
-  return ShowErrorText(text);
+bool ErrorBox(const Message& message) {
+  const std::optional<std::string> format = CatalogueText(message.Id);
+  if (!format) return false;
+  return ShowErrorText(FormatText(*format, message.Arguments, BoxTextLimit));
 }
 
-int ErrorBoxText(const char* format, ...) {
-  BoxText text;
-  std::va_list args;
-  va_start(args, format);
-  FormatBoxText(text, format, args);
-  va_end(args);
-  return ShowErrorText(text);
+bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments) {
+  return ShowErrorText(FormatText(format, arguments, BoxTextLimit));
 }
 
-int WarningBox(platform::Window* owner, unsigned captionId, unsigned textId, ...) {
-  PrepareForBox();
-  std::array<char, CatalogueTextSize> caption;
-  if (GetString(caption, captionId) == 0) return 0;
-  std::array<char, CatalogueTextSize> format;
-  if (GetString(format, textId) == 0) return 0;
-
-  BoxText text;
-  std::va_list args;
-  va_start(args, textId);
-  FormatBoxText(text, format.data(), args);
-  va_end(args);
-
-  static_assert(sizeof(caption) <= sizeof(warningCaption));
-  std::memcpy(warningCaption.data(), caption.data(), caption.size());
-  return RunBox(WarningButtons, owner, platform::BoxIcon::Warning, warningCaption.data(),
-                text.data());
+bool WarningBox(platform::Window* owner, Text caption, const Message& message) {
+  platform::CloseWindowsBeforeBox();
+  const std::optional<std::string> captionText = CatalogueText(caption);
+  if (!captionText) return false;
+  const std::optional<std::string> format = CatalogueText(message.Id);
+  if (!format) return false;
+  return RunBox(WarningButtons, owner, platform::BoxIcon::Warning, *captionText,
+                FormatText(*format, message.Arguments, BoxTextLimit));
 }
-
-void SetErrorBoxOwner(platform::Window* owner) { errorBoxOwner = owner; }
-
-void SetBeforeBoxes(void (*prepare)()) { beforeBoxes = prepare; }

@@ -1,24 +1,39 @@
 #pragma once
 
+#include <span>
+#include <string_view>
+#include <utility>
+
+#include "engine/identifiers.h"
+#include "engine/message.h"
 #include "platform/window.h"
 
-// The game's modal error and warning boxes. Each returns 0, so that a failing
-// routine can report and fail in one statement: `return ErrorBox(...);`.
-// Their arguments fill the catalogue text's printf placeholders: pass C
-// strings (never std::string) and int or unsigned values.
+// The game's modal error and warning boxes. Each returns false, so that a
+// failing routine can report and fail in one statement:
+// `return ErrorBox(...);`. The values fill the text's placeholders.
+// Error boxes belong to the main window once it exists.
 
-// Error box (caption "Error", error icon) showing catalogue text `id`.
-int ErrorBox(unsigned id, ...);
+// Error box (caption "Error", error icon) showing the message.
+bool ErrorBox(const Message& message);
 
-// Error box showing a literal printf-style text.
-int ErrorBoxText(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Error box showing a literal printf-style text of the support library.
+bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments);
 
 // Warning box owned by `owner`, with catalogue texts for caption and message.
-int WarningBox(platform::Window* owner, unsigned captionId, unsigned textId, ...);
+bool WarningBox(platform::Window* owner, Text caption, const Message& message);
 
-// The window that owns error boxes: the main window once it exists, none before.
-void SetErrorBoxOwner(platform::Window* owner);
+template <typename... Values>
+bool ErrorBox(Text id, Values&&... values) {
+  return ErrorBox(MakeMessage(id, std::forward<Values>(values)...));
+}
 
-// Runs before every error and warning box, so that nothing of the program's
-// own hides it (the splash picture closes itself this way).
-void SetBeforeBoxes(void (*prepare)());
+template <typename... Values>
+bool ErrorBoxText(std::string_view format, Values&&... values) {
+  const TextArgument arguments[] = {TextArgument(std::forward<Values>(values))..., TextArgument(0)};
+  return ErrorBoxText(format, std::span<const TextArgument>(arguments, sizeof...(Values)));
+}
+
+template <typename... Values>
+bool WarningBox(platform::Window* owner, Text caption, Text id, Values&&... values) {
+  return WarningBox(owner, caption, MakeMessage(id, std::forward<Values>(values)...));
+}

@@ -1,37 +1,59 @@
 // kestravane-tool: makes and reads Kestravane game documents without a screen.
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <variant>
 
-#include "document/game_document.h"
-#include "document/game_file.h"
+#include "document/game_file_io.h"
 #include "engine/generation.h"
-#include "engine/globals.h"
-#include "engine/random.h"
-#include "platform/headless/headless.h"
+#include "engine/session.h"
 #include "platform/system.h"
+#include "support/catalogue.h"
 #include "support/library.h"
+#include "support/text_format.h"
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
 namespace {
 
+// A warning as the game's box would show it, on standard error.
+void PrintWarning(const Message& warning) {
+  std::string text = FormatText(CatalogueText(warning.Id).value_or(""), warning.Arguments, BoxTextLimit);
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void PrintStatus(const Message& status) {
+  if (const auto line = CatalogueLine(status)) std::fprintf(stderr, "%s\n", line->c_str());
+}
+
 int NewGameDocument(const ToolRequest& request) {
   // Without a number the game's own start-up rule picks one from the clock.
   const std::uint32_t number = request.number.value_or(RandomSeedFor(platform::CalendarSeconds()));
-  SeedRandom(number);
-  Game.Difficulty = request.difficulty;
-  GenerateGame(Grid, Game, Scans);
-  Document.Path = request.file;
-  if (!WriteGameFile(nullptr, Document, Grid, Game, Scans)) return 1;
+  Session session;
+  session.Random.Seed(number);
+  session.State.Difficulty = request.difficulty;
+  const Outcome outcome = GenerateGame(session);
+  if (request.showStatus)
+    for (const Message& status : outcome.Messages) PrintStatus(status);
+  if (const auto failure = WriteGameDocument(request.file, EncodeGameFile(session))) {
+    PrintWarning(failure->Warning);
+    return 1;
+  }
   std::printf("Game number %u\n", number);
   return 0;
 }
 
 int ShowGameDocument(const ToolRequest& request) {
-  Document.Path = request.file;
-  if (!ReadGameFile(nullptr, Document, Grid, Game, Scans)) return 1;
-  std::cout << GameToJson(Grid, Game, Scans).dump() << '\n';
+  const auto read = ReadGameDocument(request.file);
+  if (const DocumentFailure* failure = std::get_if<DocumentFailure>(&read)) {
+    PrintWarning(failure->Warning);
+    return 1;
+  }
+  Session session;
+  ApplyLoadedGame(std::get<LoadedGame>(read), session);
+  std::cout << GameToJson(session.Grid, session.State, session.Log).dump() << '\n';
   return 0;
 }
 
@@ -44,7 +66,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kestravane-tool: %s\nTry 'kestravane-tool --help'.\n", error.c_str());
     return 2;
   }
-  platform::headless::ShowStatusLines(request->showStatus);
   switch (request->command) {
     case ToolRequest::Command::New: return NewGameDocument(*request);
     case ToolRequest::Command::Show: return ShowGameDocument(*request);

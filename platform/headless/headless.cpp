@@ -8,6 +8,7 @@
 #include "platform/cursor.h"
 #include "platform/dialog_items.h"
 #include "platform/status_line.h"
+#include "platform/window.h"
 
 namespace platform::headless {
 namespace {
@@ -71,6 +72,10 @@ void SetStatusText(const char* text) {
 void SetItemText(Window* dialog, int item, const char* text) {
   itemTexts[{dialog, item}] = text;
 }
+
+// Without a screen there is no window to own a box or to close before one.
+Window* MainWindow() { return nullptr; }
+void CloseWindowsBeforeBox() {}
 
 void BeginWaitCursor() {}
 void EndWaitCursor() {}

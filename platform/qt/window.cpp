@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QWindow>
+#include <vector>
 
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
@@ -11,6 +12,7 @@ namespace platform {
 namespace {
 
 AppWindow* mainWindow = nullptr;
+std::vector<QPointer<AppWindow>> closedBeforeBoxes;
 
 QRect ToQRect(const Rect& rect) {
   return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
@@ -33,6 +35,7 @@ Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& erro
     mainWindow = window;
     ForwardSessionEnd(window);
   }
+  if (shape.closesBeforeBoxes) closedBeforeBoxes.emplace_back(window);
   if (!events->Created(window)) {
     DestroyWindow(window);
     return nullptr;
@@ -44,11 +47,19 @@ void RequestClose(Window* window) {
   if (window) window->widget()->close();
 }
 
+void CloseWindowsBeforeBox() {
+  // Closing one destroys it, which takes it off the list.
+  const std::vector<QPointer<AppWindow>> windows = closedBeforeBoxes;
+  for (const QPointer<AppWindow>& window : windows)
+    if (window) RequestClose(window);
+}
+
 void DestroyWindow(Window* window) {
   AppWindow* appWindow = AppWindow::From(window);
   if (!appWindow) return;
   appWindow->events()->Destroyed(appWindow);
   if (appWindow == mainWindow) mainWindow = nullptr;
+  std::erase(closedBeforeBoxes, QPointer<AppWindow>(appWindow));
   appWindow->Retire();
   // The game may be inside one of this window's own handlers, with the
   // window still in hand: it goes once control is back in the event loop.

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/game_document.h"
+#include "engine/session.h"
+#include "platform/window.h"
+#include "support/splash.h"
+
+// The Game menu's document commands. Each returns true when done and false
+// when the player cancelled or it failed (after its own box). There is no
+// separate "modified" state: a game in progress is always offered for saving
+// before it is replaced or closed, and saving a game ends it.
+
+// What the document commands work on.
+struct DocumentContext {
+  platform::Window* window;
+  Session& session;
+  GameDocument& document;
+  Splash& splash;
+};
+
+// Asks whether to save the game in progress. True: go on; false: abandon the
+// command that asked.
+bool QuerySaveGame(DocumentContext& context);
+
+// Offers to save, then generates a new universe. The document keeps its path
+// for the dialogs but is no longer named.
+bool NewGame(DocumentContext& context);
+
+// Offers to save, then reads a game chosen in the Open dialog. After a failed
+// read the document keeps its previous path and name.
+bool OpenGame(DocumentContext& context);
+
+// Writes the game (asking for a name first when it has none) and closes it.
+bool SaveGame(DocumentContext& context);
+
+// Clears the board after offering to save. The difficulty, the gauges'
+// maxima and the path stay as they are.
+bool CloseGame(DocumentContext& context);

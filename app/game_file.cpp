@@ -1,0 +1,56 @@
+#include "app/game_file.h"
+
+#include <variant>
+
+#include "app/status_line.h"
+#include "document/game_file_io.h"
+#include "platform/cursor.h"
+#include "support/message_box.h"
+
+namespace {
+
+// The wait cursor stays up while the file is in use, and goes before any box.
+class WaitCursor {
+ public:
+  WaitCursor() { platform::BeginWaitCursor(); }
+  ~WaitCursor() { Restore(); }
+  void Restore() {
+    if (shown_) platform::EndWaitCursor();
+    shown_ = false;
+  }
+
+ private:
+  bool shown_ = true;
+};
+
+bool Fail(platform::Window* window, GameDocument& document, WaitCursor& cursor, const DocumentFailure& failure) {
+  if (failure.SystemError) document.LastError = static_cast<std::uint32_t>(*failure.SystemError);
+  cursor.Restore();
+  return WarningBox(window, Text::ProgramName, failure.Warning);
+}
+
+}  // namespace
+
+bool WriteGameFile(platform::Window* window, GameDocument& document, const Session& session) {
+  WaitCursor cursor;
+  ShowStatus(Text::Saving, document.Path);
+  if (const auto failure = WriteGameDocument(document.Path, EncodeGameFile(session)))
+    return Fail(window, document, cursor, *failure);
+  document.Named = true;
+  document.LastError = 0;
+  ShowStatus(Text::Saved, document.Path);
+  return true;
+}
+
+bool ReadGameFile(platform::Window* window, GameDocument& document, Session& session) {
+  WaitCursor cursor;
+  ShowStatus(Text::Loading, document.Path);
+  const auto read = ReadGameDocument(document.Path);
+  if (const DocumentFailure* failure = std::get_if<DocumentFailure>(&read))
+    return Fail(window, document, cursor, *failure);
+  ApplyLoadedGame(std::get<LoadedGame>(read), session);
+  document.LastError = 0;
+  document.Named = true;
+  ShowStatus(Text::Loaded, document.Path);
+  return true;
+}

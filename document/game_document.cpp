@@ -1,3 +1,0 @@
-#include "document/game_document.h"
-
-GameDocument Document;

@@ -1,0 +1,58 @@
+#include "document/game_file_io.h"
+
+#include <span>
+
+#include "platform/file.h"
+
+namespace {
+
+constexpr DocumentBlock Blocks[] = {DocumentBlock::Game, DocumentBlock::Quadrant, DocumentBlock::Scanner};
+
+DocumentFailure SystemFailure(Text text, const std::string& path, const platform::File& file) {
+  return {MakeMessage(text, path, file.error()), file.error()};
+}
+
+}  // namespace
+
+std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const GameFileBytes& bytes) {
+  platform::File file;
+  if (!file.CreateReplacement(path)) return SystemFailure(Text::CreateFailed, path, file);
+  if (!file.Rewind()) return SystemFailure(Text::RewindFailed, path, file);
+  if (!file.Write(bytes.data(), HeaderSize)) return SystemFailure(Text::HeaderWriteFailed, path, file);
+  for (const DocumentBlock block : Blocks) {
+    if (!file.Write(&bytes[BlockOffset(block)], BlockSize(block)))
+      return DocumentFailure{MakeMessage(Text::BlockWriteFailed, path, BlockName(block), file.error()), file.error()};
+  }
+  if (!file.Flush()) return SystemFailure(Text::FlushFailed, path, file);
+  if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
+  if (!file.Commit()) {
+    return DocumentFailure{MakeMessage(Text::RenameFailed, file.temporaryPath(), path, file.error()), file.error()};
+  }
+  return std::nullopt;
+}
+
+std::variant<LoadedGame, DocumentFailure> ReadGameDocument(const std::string& path) {
+  platform::File file;
+  if (!file.OpenForReading(path)) return SystemFailure(Text::OpenFailed, path, file);
+  if (!file.Rewind()) return SystemFailure(Text::RewindFailed, path, file);
+
+  // Reading stops at the first block that does not come whole; the checks
+  // then name it.
+  GameFileBytes bytes{};
+  std::size_t got = 0;
+  if (!file.Read(bytes.data(), HeaderSize)) return SystemFailure(Text::HeaderReadFailed, path, file);
+  got = HeaderSize;
+  for (const DocumentBlock block : Blocks) {
+    if (!file.Read(&bytes[BlockOffset(block)], BlockSize(block))) break;
+    got = BlockOffset(block) + BlockSize(block);
+  }
+
+  auto decoded = DecodeGameFile(std::span<const std::uint8_t>(bytes.data(), got));
+  if (const DocumentFault* fault = std::get_if<DocumentFault>(&decoded)) {
+    DocumentFailure failure{FaultMessage(*fault, path, file.error()), std::nullopt};
+    if (fault->kind == DocumentFault::Kind::Damaged) failure.SystemError = file.error();
+    return failure;
+  }
+  if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
+  return std::get<LoadedGame>(std::move(decoded));
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "document/game_file_format.h"
+#include "engine/message.h"
+
+// Game documents on disk. Writing never touches the old document until the
+// new one is complete; reading checks everything before handing it over.
+
+// Why a document could not be written or read: the warning the player sees,
+// and the system's error number when the file system failed (none when the
+// document itself was refused).
+struct DocumentFailure {
+  Message Warning;
+  std::optional<int> SystemError;
+};
+
+std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const GameFileBytes& bytes);
+
+std::variant<LoadedGame, DocumentFailure> ReadGameDocument(const std::string& path);

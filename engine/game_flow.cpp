@@ -1,0 +1,49 @@
+#include "engine/game_flow.h"
+
+#include "engine/generation.h"
+
+Outcome StartNewGame(Session& session) {
+  Outcome outcome = GenerateGame(session);
+  outcome.Append(GameOpened(session));
+  return outcome;
+}
+
+Outcome GameOpened(Session& session) {
+  session.InProgress = true;
+  Outcome outcome;
+  outcome.Invalidate(Area::Window);
+  outcome.ShipButtons = true;
+  return outcome;
+}
+
+Outcome ClearGame(Session& session) {
+  session.InProgress = false;
+  session.Log = ScanLog{};
+  session.Grid = QuadrantGrid{};
+  GameState& state = session.State;
+  state.EnemyShips = 0;
+  state.ShipsDestroyed = 0;
+  state.X = 0;
+  state.Y = 0;
+  state.Z = 0;
+  state.ScanAxis = ScanZ;
+  state.Fuel.Value = 0;
+  state.Missiles.Value = 0;
+
+  Outcome outcome;
+  outcome.Invalidate(Area::Window);
+  outcome.ShipButtons = false;
+  outcome.Post(Text::Ready);
+  return outcome;
+}
+
+Outcome EndDocumentCommand(Session& session, bool done) {
+  Outcome outcome;
+  if (done) session.ScannerTracing = false;
+  if (session.Picture != NoPicture) {
+    outcome.Invalidate(Area::ScannerView);
+    outcome.ShipButtons = session.InProgress;
+  }
+  session.Picture = NoPicture;
+  return outcome;
+}

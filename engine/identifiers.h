@@ -1,0 +1,132 @@
+#pragma once
+
+#include <type_traits>
+
+// Every number the game and its resources share, each named once: commands
+// (menu items, shortcuts and ship buttons), catalogue texts, icons, bitmaps,
+// sounds and the main window's controls. The numbers are resource keys and
+// stored in files and settings, so they never change.
+
+enum class Command : int {
+  New = 101,
+  Open = 102,
+  Close = 104,
+  Save = 110,
+  Options = 133,
+  Exit = 199,
+  GameRules = 310,
+  KeyboardShortcuts = 311,
+  MissionOrders = 312,
+  ScanZ = 350,
+  ScanY = 351,
+  ScanX = 352,
+  ScannerLog = 353,
+  TopMost = 399,
+  Aim = 410,
+  Fire = 411,
+  Helm = 412,
+  Engage = 413,
+  Reverse = 414,
+  Sounds = 415,
+  About = 999,
+  // The ship buttons send their own control IDs.
+  AimButton = 5001,
+  FireButton = 5002,
+  ReverseButton = 5003,
+  EngageButton = 5004,
+};
+
+enum class Text : unsigned {
+  ProgramName = 1000,
+  DocumentExtension = 1003,
+  DocumentFilter = 1004,
+  OpenTitle = 1005,
+  SaveAsTitle = 1007,
+  SaveQuestion = 3000,
+  OldVersion = 3007,
+  Generating = 5000,
+  ShipsDetected = 5001,
+  Opened = 5010,
+  Saving = 5011,
+  Saved = 5012,
+  Loading = 5013,
+  Loaded = 5014,
+  SectorShips = 5034,
+  SectorDestroyed = 5035,
+  SectorRemaining = 5036,
+  ShipsRemaining = 5037,
+  KillRatio = 5038,
+  NoShotFired = 5039,
+  // The support library's own texts.
+  Ready = 60000,
+  WindowFailed = 60004,
+  ControlFailed = 60005,
+  BitmapFailed = 60010,
+  IconFailed = 60014,
+  ResourceMissing = 60017,
+  CreateFailed = 60026,
+  OpenFailed = 60027,
+  RewindFailed = 60030,
+  HeaderReadFailed = 60032,
+  HeaderWriteFailed = 60036,
+  FlushFailed = 60040,
+  CloseFailed = 60042,
+  ForeignDocument = 60043,
+  BlockReadFailed = 60093,
+  BlockWriteFailed = 60094,
+  RenameFailed = 60098,
+};
+
+enum class Icon : unsigned {
+  Program = 1000,
+  Map = 5000,
+  DestroyedShip = 5001,
+  LiveShip = 5002,
+  Engines = 5003,
+  FirstStarField = 10001,
+  LastStarField = 10200,
+};
+
+// The scanner's full-size pictures: the title page, then one per picture
+// the scanner can show instead of the sector.
+enum class Bitmap : unsigned {
+  Title = 1000,
+  FirstScannerPicture = 5000,
+};
+
+enum class Sound : unsigned {
+  MissileLaunched = 2000,
+  EnginesEngaged = 2001,
+  EnemyDestroyed = 2002,
+  MissileWasted = 2003,
+};
+
+enum class Control : int {
+  StatusLine = 1003,
+  AimButton = static_cast<int>(Command::AimButton),
+  FireButton = static_cast<int>(Command::FireButton),
+  ReverseButton = static_cast<int>(Command::ReverseButton),
+  EngageButton = static_cast<int>(Command::EngageButton),
+  WeaponsTitle = 5020,
+  WeaponsReadout = 5021,
+  MissilesLabel = 5022,
+  MissileCount = 5023,
+  ScanLabel = 5030,
+  EnginesTitle = 5040,
+  EnginesReadout = 5041,
+  FuelLabel = 5042,
+  FuelCount = 5043,
+  ScannerTitle = 5060,
+  ScannerReadout = 5061,
+  SectorShipsFigure = 5062,
+  SectorDestroyedFigure = 5063,
+  SectorRemainingFigure = 5064,
+  ShipsRemainingFigure = 5065,
+  KillRatioFigure = 5066,
+};
+
+// The number an identifier stands for, where the window system wants one.
+template <typename Identifier>
+constexpr auto Id(Identifier identifier) {
+  return static_cast<std::underlying_type_t<Identifier>>(identifier);
+}
