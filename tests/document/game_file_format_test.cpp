@@ -3,79 +3,170 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <variant>
 
-TEST(GameFileFormat, HeaderCarriesSignatureVersionAndTexts) {
-  HeaderBytes header{};
-  BuildHeader(header);
+#include "document/byte_order.h"
+#include "game_fixture.h"
+
+namespace {
+
+enum RecordField { EnemyShips, ShipsDestroyed, FieldZ, FieldY, FieldX, Axis, Difficulty, Fuel, Missiles };
+
+// A saved game decoded again.
+class GameFileFormatTest : public GameFileTest {
+ protected:
+  GameFileBytes saved{};
+
+  void SetUp() override {
+    GameFileTest::SetUp();
+    saved = EncodeGameFile(session);
+  }
+
+  std::vector<std::uint8_t> Saved() const { return {saved.begin(), saved.end()}; }
+
+  std::vector<std::uint8_t> WithRecordField(int field, std::int32_t value) const {
+    auto bytes = Saved();
+    PutI32(&bytes[256 + 4 * field], value);
+    return bytes;
+  }
+
+  static DocumentFault FaultOf(const std::vector<std::uint8_t>& bytes) {
+    const auto decoded = DecodeGameFile(bytes);
+    EXPECT_TRUE(std::holds_alternative<DocumentFault>(decoded));
+    return std::holds_alternative<DocumentFault>(decoded) ? std::get<DocumentFault>(decoded)
+                                                          : DocumentFault{DocumentFault::Kind::Foreign};
+  }
+
+  static bool DamagedIn(const std::vector<std::uint8_t>& bytes, DocumentBlock block) {
+    const DocumentFault fault = FaultOf(bytes);
+    return fault.kind == DocumentFault::Kind::Damaged && fault.block == block;
+  }
+};
+
+}  // namespace
+
+TEST_F(GameFileFormatTest, LaysOutHeaderRecordGridAndLogLittleEndian) {
   const unsigned char start[] = {0xED, 0xDE, 0xAD, 0xAB, 0x02, 0x00, 0x02, 0x00, 0, 0, 0, 0, 0, 0, 0, 0};
-  EXPECT_EQ(std::memcmp(header.data(), start, sizeof start), 0);
-  EXPECT_STREQ(reinterpret_cast<const char*>(&header[16]), "Kestravane v2.2 for Microsoft Windows 95/NT");
-  const auto* notice = reinterpret_cast<const char*>(&header[136]);
+  EXPECT_EQ(std::memcmp(saved.data(), start, sizeof start), 0);
+  EXPECT_STREQ(reinterpret_cast<const char*>(&saved[16]), "Kestravane v2.2 for Microsoft Windows 95/NT");
+  const auto* notice = reinterpret_cast<const char*>(&saved[136]);
   EXPECT_GT(std::strlen(notice), 0u);
   EXPECT_LE(std::strlen(notice), 119u);
-  EXPECT_EQ(header[255], 0);
+  EXPECT_EQ(saved[255], 0);
+
+  EXPECT_EQ(GetI32(&saved[256]), 60);          // enemy ships
+  EXPECT_EQ(GetI32(&saved[256 + 4]), 2);       // destroyed
+  EXPECT_EQ(GetI32(&saved[256 + 8]), 5);       // Z, Y, X
+  EXPECT_EQ(GetI32(&saved[256 + 16]), 7);
+  EXPECT_EQ(GetI32(&saved[256 + 20]), ScanX);
+  EXPECT_EQ(GetI32(&saved[256 + 24]), 3);      // difficulty
+  EXPECT_EQ(GetI32(&saved[256 + 28]), 149);    // fuel before missiles
+  EXPECT_EQ(GetI32(&saved[256 + 32]), 351);
+  EXPECT_EQ(GetI32(&saved[292 + 4 * 100]), session.Grid.StarIcon[100]);
+  EXPECT_EQ(GetI32(&saved[292 + 2916 + 400]), 1);  // struck quadrant 100
+  EXPECT_EQ(GetI32(&saved[292 + 5832 + 4 * 728]), session.Grid.Enemy[728]);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16]), 1);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 4]), 4);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 12]), 2);
 }
 
-TEST(GameFileFormat, RecordPutsFuelBeforeMissilesLittleEndian) {
-  GameState state;
-  state.EnemyShips = 60;
-  state.ShipsDestroyed = 0x01020304;
-  state.Z = 1;
-  state.Y = 2;
-  state.X = 3;
-  state.ScanAxis = 2;
-  state.Difficulty = 3;
-  state.Fuel.Value = 150;
-  state.Missiles.Value = -2;
-  RecordBytes bytes{};
-  EncodeRecord(RecordOf(state), bytes);
-  const unsigned char expected[36] = {60, 0, 0, 0, 4, 3, 2, 1, 1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0,
-                                      2,  0, 0, 0, 3, 0, 0, 0, 150, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF};
-  EXPECT_EQ(std::memcmp(bytes.data(), expected, sizeof expected), 0);
-  const GameRecord back = DecodeRecord(bytes);
-  EXPECT_EQ(back.ShipsDestroyed, 0x01020304);
-  EXPECT_EQ(back.Missiles, -2);
-  EXPECT_EQ(back.Fuel, 150);
+TEST_F(GameFileFormatTest, NegativeValuesAreStoredAsTheirTwosComplement) {
+  session.Log.Sector[0].Remaining = -2;
+  const GameFileBytes bytes = EncodeGameFile(session);
+  const unsigned char expected[] = {0xFE, 0xFF, 0xFF, 0xFF};
+  EXPECT_EQ(std::memcmp(&bytes[9040 + 12], expected, 4), 0);
 }
 
-TEST(GameFileFormat, GridLayersAndLogEntriesSitAtTheirOffsets) {
-  QuadrantGrid grid{};
-  grid.StarIcon[QuadrantIndex(8, 8, 8)] = 10200;
-  grid.Struck[QuadrantIndex(0, 0, 1)] = 1;
-  grid.Enemy[QuadrantIndex(1, 2, 3)] = 1;
-  GridBytes bytes{};
-  EncodeGrid(grid, bytes);
-  EXPECT_EQ(bytes[728 * 4], 10200 & 0xFF);
-  EXPECT_EQ(bytes[728 * 4 + 1], 10200 >> 8);
-  EXPECT_EQ(bytes[2916 + 4], 1);
-  EXPECT_EQ(bytes[5832 + (81 + 18 + 3) * 4], 1);
-  QuadrantGrid back{};
-  DecodeGrid(bytes, back);
-  EXPECT_EQ(std::memcmp(&grid, &back, sizeof grid), 0);
+TEST_F(GameFileFormatTest, DecodingGivesBackTheGameExactly) {
+  auto bytes = Saved();
+  std::memset(&bytes[16], 'x', 240);  // the texts and the minor version are not read
+  bytes[6] = 9;
+  bytes.resize(20000, 0xEE);  // nor anything after the scan log
+  const auto decoded = DecodeGameFile(bytes);
+  ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded));
 
-  ScanLog log{};
-  log.Sector[9 * 1 + 4] = {1, 5, 2, 3};
-  LogBytes logBytes{};
-  EncodeLog(log, logBytes);
-  EXPECT_EQ(logBytes[13 * 16], 1);
-  EXPECT_EQ(logBytes[13 * 16 + 4], 5);
-  EXPECT_EQ(logBytes[13 * 16 + 8], 2);
-  EXPECT_EQ(logBytes[13 * 16 + 12], 3);
-  ScanLog logBack{};
-  DecodeLog(logBytes, logBack);
-  EXPECT_EQ(std::memcmp(&log, &logBack, sizeof log), 0);
+  Session loaded;
+  loaded.State.Z = 6;
+  ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
+  EXPECT_EQ(loaded.State.EnemyShips, 60);
+  EXPECT_EQ(loaded.State.ShipsDestroyed, 2);
+  EXPECT_EQ(loaded.State.Z, 5);
+  EXPECT_EQ(loaded.State.Y, 1);
+  EXPECT_EQ(loaded.State.X, 7);
+  EXPECT_EQ(loaded.State.ScanAxis, ScanX);
+  EXPECT_EQ(loaded.State.Difficulty, 3);
+  EXPECT_EQ(loaded.State.Fuel.Value, 149);
+  EXPECT_EQ(loaded.State.Missiles.Value, 351);
+  EXPECT_EQ(loaded.State.Fuel.Maximum, 150);
+  EXPECT_EQ(loaded.State.Missiles.Maximum, 360);
+  EXPECT_EQ(std::memcmp(&loaded.Grid, &session.Grid, sizeof session.Grid), 0);
+  EXPECT_EQ(std::memcmp(&loaded.Log, &session.Log, sizeof session.Log), 0);
 }
 
-TEST(GameFileFormat, ApplyingARecordDerivesTheGaugeMaxima) {
-  GameState state;
-  state.Missiles.Frame = {61, 46, 125, 60};
-  ApplyRecord({60, 1, 2, 3, 4, 1, 3, 10, 20}, state);
-  EXPECT_EQ(state.Missiles.Maximum, 360);
-  EXPECT_EQ(state.Fuel.Maximum, 150);
-  EXPECT_EQ(state.Missiles.Value, 20);
-  EXPECT_EQ(state.Fuel.Value, 10);
-  EXPECT_EQ(state.Missiles.Frame.right, 125);
-  ApplyRecord({60, 1, 2, 3, 4, 1, 1, 10, 20}, state);
-  EXPECT_EQ(state.Missiles.Maximum, 120);
-  EXPECT_EQ(state.Fuel.Maximum, 50);
+TEST_F(GameFileFormatTest, ATruncatedDocumentNamesTheBlockThatIsShort) {
+  const auto bytes = Saved();
+  EXPECT_EQ(FaultOf({bytes.begin(), bytes.begin() + 255}).kind, DocumentFault::Kind::ShortHeader);
+  const struct {
+    long length;
+    DocumentBlock block;
+  } cuts[] = {{256, DocumentBlock::Game},      {291, DocumentBlock::Game},     {292, DocumentBlock::Quadrant},
+              {9039, DocumentBlock::Quadrant}, {9040, DocumentBlock::Scanner}, {9471, DocumentBlock::Scanner}};
+  for (const auto& cut : cuts)
+    EXPECT_TRUE(DamagedIn({bytes.begin(), bytes.begin() + cut.length}, cut.block)) << cut.length << " bytes";
+}
+
+TEST_F(GameFileFormatTest, AForeignDocumentIsRefusedBeforeItsVersionIsLookedAt) {
+  auto bytes = Saved();
+  bytes[4] = 1;
+  bytes[6] = 5;
+  const DocumentFault old = FaultOf(bytes);
+  EXPECT_EQ(old.kind, DocumentFault::Kind::OldVersion);
+  EXPECT_EQ(old.majorVersion, 1);
+  EXPECT_EQ(old.minorVersion, 5);
+  bytes[0] = 0xEE;
+  EXPECT_EQ(FaultOf(bytes).kind, DocumentFault::Kind::Foreign);
+}
+
+TEST_F(GameFileFormatTest, ARecordTheEngineCannotPlayIsADamagedGameBlock) {
+  const struct {
+    int field;
+    std::int32_t value;
+  } bad[] = {{FieldZ, 9},      {FieldY, -1},    {FieldX, 100},     {Axis, 3},           {Axis, -1},
+             {Difficulty, 0},  {Difficulty, 4}, {Fuel, -1},        {Fuel, 151},         {Missiles, 361},
+             {EnemyShips, -1}, {ShipsDestroyed, -1}, {ShipsDestroyed, 61}, {EnemyShips, 730}};
+  for (const auto& [field, value] : bad)
+    EXPECT_TRUE(DamagedIn(WithRecordField(field, value), DocumentBlock::Game)) << field << " = " << value;
+}
+
+TEST_F(GameFileFormatTest, LimitsFollowTheStoredDifficulty) {
+  EXPECT_TRUE(DamagedIn(WithRecordField(Difficulty, 1), DocumentBlock::Game)) << "149 fuel is beyond Hard's 50";
+  auto bytes = WithRecordField(Difficulty, 1);
+  PutI32(&bytes[256 + 4 * Fuel], 50);
+  PutI32(&bytes[256 + 4 * Missiles], 120);
+  const auto decoded = DecodeGameFile(bytes);
+  ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded));
+  Session loaded;
+  ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
+  EXPECT_EQ(loaded.State.Fuel.Maximum, 50);
+  EXPECT_EQ(loaded.State.Missiles.Maximum, 120);
+}
+
+TEST_F(GameFileFormatTest, AStarFieldOutsideTheSetIsADamagedQuadrantBlock) {
+  for (const std::int32_t icon : {10000, 10201, 0}) {
+    auto bytes = Saved();
+    PutI32(&bytes[292 + 4 * 728], icon);
+    EXPECT_TRUE(DamagedIn(bytes, DocumentBlock::Quadrant)) << icon;
+  }
+}
+
+TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {
+  const std::string path = "/games/a.war";
+  EXPECT_EQ(FaultMessage({DocumentFault::Kind::ShortHeader}, path, 0),
+            MakeMessage(Text::HeaderReadFailed, path, 0));
+  EXPECT_EQ(FaultMessage({DocumentFault::Kind::Foreign}, path, 0),
+            MakeMessage(Text::ForeignDocument, path, "Kestravane"));
+  EXPECT_EQ(FaultMessage({DocumentFault::Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0),
+            MakeMessage(Text::OldVersion, path, 1, 5));
+  EXPECT_EQ(FaultMessage({DocumentFault::Kind::Damaged, DocumentBlock::Scanner}, path, 5),
+            MakeMessage(Text::BlockReadFailed, path, "scanner", 5));
 }

@@ -8,29 +8,21 @@
 
 #include "common/file_contents.h"
 #include "common/temporary_directory.h"
-#include "document/game_document.h"
-#include "engine/game_state.h"
+#include "document/game_file_format.h"
 #include "engine/generation.h"
-#include "engine/quadrant_grid.h"
-#include "engine/random.h"
-#include "engine/scan_log.h"
-#include "platform/headless/headless.h"
 
-// A generated game with some play in it, a document and a place to save it.
+// A generated game with some play in it, and a place to save it.
 class GameFileTest : public ::testing::Test {
  protected:
   TemporaryDirectory directory;
-  GameDocument document;
-  QuadrantGrid grid{};
-  GameState state;
-  ScanLog log{};
+  std::string path = directory.File("Davuvodo.war");
+  Session session;
+  GameState& state = session.State;
 
   void SetUp() override {
-    platform::headless::MuteBoxes(true);
-    platform::headless::ForgetShown();
-    SeedRandom(4242);
+    session.Random.Seed(4242);
     state.Difficulty = 3;
-    GenerateGame(grid, state, log);
+    GenerateGame(session);
     state.Z = 5;
     state.Y = 1;
     state.X = 7;
@@ -38,27 +30,17 @@ class GameFileTest : public ::testing::Test {
     state.ShipsDestroyed = 2;
     state.Fuel.Value = 149;
     state.Missiles.Value = 351;
-    grid.Struck[100] = 1;
-    log.Sector[25] = {1, 4, 2, 2};
-    document.Path = directory.File("Davuvodo.war");
+    session.Grid.Struck[100] = 1;
+    session.Log.Sector[25] = {1, 4, 2, 2};
   }
 
-  static std::vector<unsigned char> Bytes(const std::string& path) {
-    const std::string content = FileContents(path);
+  static std::vector<unsigned char> Bytes(const std::string& file) {
+    const std::string content = FileContents(file);
     return {content.begin(), content.end()};
   }
 
-  static void Store(const std::string& path, const std::vector<unsigned char>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  static void Store(const std::string& file, const std::vector<unsigned char>& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
-
-  // The one box the last operation showed.
-  static std::string OnlyBox() {
-    const auto& boxes = platform::headless::Boxes();
-    if (boxes.size() != 1) return "expected one box, saw " + std::to_string(boxes.size());
-    EXPECT_EQ(boxes[0].caption, "Kestravane");
-    EXPECT_EQ(boxes[0].icon, platform::BoxIcon::Warning);
-    return boxes[0].text;
   }
 };

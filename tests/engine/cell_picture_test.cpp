@@ -15,28 +15,28 @@ struct CellPictureTest : ::testing::Test {
 }  // namespace
 
 TEST_F(CellPictureTest, OpenSpaceShowsItsStarFieldWhateverTheTracing) {
-  EXPECT_EQ(CellIcon(grid, q, 0), 10137u);
-  EXPECT_EQ(CellIcon(grid, q, 1), 10137u);
+  EXPECT_EQ(CellIcon(grid, q, false), Icon{10137});
+  EXPECT_EQ(CellIcon(grid, q, true), Icon{10137});
   EXPECT_FALSE(SearchedEmpty(grid, q));
 }
 
 TEST_F(CellPictureTest, ALiveShipShowsOnlyWhileTraced) {
   Enemy() = 1;
-  EXPECT_EQ(CellIcon(grid, q, 0), 10137u);
-  EXPECT_EQ(CellIcon(grid, q, 1), LiveShipIcon);
+  EXPECT_EQ(CellIcon(grid, q, false), Icon{10137});
+  EXPECT_EQ(CellIcon(grid, q, true), Icon::LiveShip);
   EXPECT_FALSE(SearchedEmpty(grid, q));
 }
 
 TEST_F(CellPictureTest, ADestroyedShipShowsAsSuchAndIsNotFramed) {
   Enemy() = 1;
   Struck() = 1;
-  EXPECT_EQ(CellIcon(grid, q, 0), DestroyedShipIcon);
-  EXPECT_EQ(CellIcon(grid, q, 1), DestroyedShipIcon);
+  EXPECT_EQ(CellIcon(grid, q, false), Icon::DestroyedShip);
+  EXPECT_EQ(CellIcon(grid, q, true), Icon::DestroyedShip);
   EXPECT_FALSE(SearchedEmpty(grid, q));
 }
 
 TEST_F(CellPictureTest, AStruckEmptyQuadrantIsSearchedButKeepsItsStars) {
   Struck() = 1;
-  EXPECT_EQ(CellIcon(grid, q, 1), 10137u);
+  EXPECT_EQ(CellIcon(grid, q, true), Icon{10137});
   EXPECT_TRUE(SearchedEmpty(grid, q));
 }

@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 
 namespace {
 
-std::string Shown(const FigureLine& line) {
-  EXPECT_TRUE(line.Loaded);
-  return line.Text.data();
+template <typename... Values>
+Message Says(Text id, Values... values) {
+  return MakeMessage(id, values...);
 }
 
 class ScoreFiguresTest : public ::testing::Test {
@@ -30,10 +29,10 @@ class ScoreFiguresTest : public ::testing::Test {
     grid.Struck[QuadrantIndex(z, y, x)] = struck ? 1 : 0;
   }
 
-  std::string Ratio(int destroyed, int fired) {
+  Message Ratio(int destroyed, int fired) {
     state.ShipsDestroyed = destroyed;
     state.Missiles.Value = state.Missiles.Maximum - fired;
-    return Shown(MakeScoreFigures(grid, state).KillRatio);
+    return MakeScoreFigures(grid, state).KillRatio;
   }
 };
 
@@ -54,49 +53,49 @@ TEST_F(ScoreFiguresTest, SectorFiguresCountOnlyTheSectorOnTheScanner) {
   Place(4, 2, 7);
   Place(5, 4, 4);  // the next layer: not in the Z sector
   const ScoreFigures figures = MakeScoreFigures(grid, state);
-  EXPECT_EQ(Shown(figures.SectorShips), "3 Roder Ships");
-  EXPECT_EQ(Shown(figures.SectorDestroyed), "1 Destroyed");
-  EXPECT_EQ(Shown(figures.SectorRemaining), "2 Remaining");
+  EXPECT_EQ(figures.SectorShips, Says(Text::SectorShips, 3, "s"));
+  EXPECT_EQ(figures.SectorDestroyed, Says(Text::SectorDestroyed, 1));
+  EXPECT_EQ(figures.SectorRemaining, Says(Text::SectorRemaining, 2));
 
   state.ScanAxis = ScanX;  // the X = 4 sector holds only (5, 4, 4)
   const ScoreFigures across = MakeScoreFigures(grid, state);
-  EXPECT_EQ(Shown(across.SectorShips), "1 Roder Ship");
-  EXPECT_EQ(Shown(across.SectorDestroyed), "0 Destroyed");
-  EXPECT_EQ(Shown(across.SectorRemaining), "1 Remaining");
+  EXPECT_EQ(across.SectorShips, Says(Text::SectorShips, 1, ""));
+  EXPECT_EQ(across.SectorDestroyed, Says(Text::SectorDestroyed, 0));
+  EXPECT_EQ(across.SectorRemaining, Says(Text::SectorRemaining, 1));
 }
 
 TEST_F(ScoreFiguresTest, OneShipTakesTheSingularAndTheVerbItsS) {
   state.EnemyShips = 60;
   state.ShipsDestroyed = 59;
-  EXPECT_EQ(Shown(MakeScoreFigures(grid, state).ShipsRemaining), "1 Ship Remains");
+  EXPECT_EQ(MakeScoreFigures(grid, state).ShipsRemaining, Says(Text::ShipsRemaining, 1, "", "s"));
   state.ShipsDestroyed = 58;
-  EXPECT_EQ(Shown(MakeScoreFigures(grid, state).ShipsRemaining), "2 Ships Remain");
+  EXPECT_EQ(MakeScoreFigures(grid, state).ShipsRemaining, Says(Text::ShipsRemaining, 2, "s", ""));
   state.ShipsDestroyed = 60;
-  EXPECT_EQ(Shown(MakeScoreFigures(grid, state).ShipsRemaining), "0 Ships Remain");
+  EXPECT_EQ(MakeScoreFigures(grid, state).ShipsRemaining, Says(Text::ShipsRemaining, 0, "s", ""));
   state.ShipsDestroyed = 0;
-  EXPECT_EQ(Shown(MakeScoreFigures(grid, state).ShipsRemaining), "60 Ships Remain");
+  EXPECT_EQ(MakeScoreFigures(grid, state).ShipsRemaining, Says(Text::ShipsRemaining, 60, "s", ""));
 }
 
 TEST_F(ScoreFiguresTest, TheKillRatioWaitsForTheFirstShot) {
-  EXPECT_EQ(Ratio(0, 0), " ");
-  EXPECT_EQ(Ratio(0, 1), "0% Kill Ratio");
-  EXPECT_EQ(Ratio(1, 1), "100% Kill Ratio");
-  EXPECT_EQ(Ratio(7, 9), "77% Kill Ratio");
+  EXPECT_EQ(Ratio(0, 0), Says(Text::NoShotFired));
+  EXPECT_EQ(Ratio(0, 1), Says(Text::KillRatio, 0));
+  EXPECT_EQ(Ratio(1, 1), Says(Text::KillRatio, 100));
+  EXPECT_EQ(Ratio(7, 9), Says(Text::KillRatio, 77));
   state.Missiles.Maximum = 360;
-  EXPECT_EQ(Ratio(29, 100), "28% Kill Ratio");
+  EXPECT_EQ(Ratio(29, 100), Says(Text::KillRatio, 28));
 }
 
 TEST_F(ScoreFiguresTest, ClearedRecordsShowNothingFoundAndNoShot) {
   const ScoreFigures figures = MakeScoreFigures(QuadrantGrid{}, GameState{});
-  EXPECT_EQ(Shown(figures.SectorShips), "0 Roder Ships");
-  EXPECT_EQ(Shown(figures.SectorDestroyed), "0 Destroyed");
-  EXPECT_EQ(Shown(figures.SectorRemaining), "0 Remaining");
-  EXPECT_EQ(Shown(figures.ShipsRemaining), "0 Ships Remain");
-  EXPECT_EQ(Shown(figures.KillRatio), " ");
+  EXPECT_EQ(figures.SectorShips, Says(Text::SectorShips, 0, "s"));
+  EXPECT_EQ(figures.SectorDestroyed, Says(Text::SectorDestroyed, 0));
+  EXPECT_EQ(figures.SectorRemaining, Says(Text::SectorRemaining, 0));
+  EXPECT_EQ(figures.ShipsRemaining, Says(Text::ShipsRemaining, 0, "s", ""));
+  EXPECT_EQ(figures.KillRatio, Says(Text::NoShotFired));
 
   // With no game open the missile gauge keeps its maximum and is empty, so
   // every missile counts as fired and the ratio is 0 %.
   GameState closed;
   closed.Missiles.Maximum = 240;
-  EXPECT_EQ(Shown(MakeScoreFigures(QuadrantGrid{}, closed).KillRatio), "0% Kill Ratio");
+  EXPECT_EQ(MakeScoreFigures(QuadrantGrid{}, closed).KillRatio, Says(Text::KillRatio, 0));
 }

@@ -1,0 +1,132 @@
+#include "engine/game_flow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+bool SameGrid(const QuadrantGrid& a, const QuadrantGrid& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameLog(const ScanLog& a, const ScanLog& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+Session NewSession(std::uint32_t seed, int difficulty) {
+  Session session;
+  session.Random.Seed(seed);
+  session.State.Difficulty = difficulty;
+  return session;
+}
+
+}  // namespace
+
+TEST(GameFlow, ANewGameIsOpenAndAsksForTheWholeWindowAndTheShipButtons) {
+  Session session = NewSession(3, 2);
+  const Outcome outcome = StartNewGame(session);
+  EXPECT_TRUE(session.InProgress);
+  EXPECT_EQ(session.State.EnemyShips, 60);
+  ASSERT_EQ(outcome.Messages.size(), 2u);
+  EXPECT_EQ(outcome.Messages.back(), MakeMessage(Text::ShipsDetected, 60, 20));
+  EXPECT_EQ(outcome.Invalidated, std::vector<Area>{Area::Window});
+  EXPECT_EQ(outcome.ShipButtons, true);
+}
+
+TEST(GameFlow, ClearingKeepsTheDifficultyAndTheMaximaAndSaysReady) {
+  Session session = NewSession(3, 3);
+  StartNewGame(session);
+  session.State.Z = 5;
+  session.State.ScanAxis = ScanX;
+  session.State.ShipsDestroyed = 4;
+  session.Log.Sector[2].Scanned = 1;
+
+  const Outcome outcome = ClearGame(session);
+  EXPECT_FALSE(session.InProgress);
+  EXPECT_EQ(session.State.Difficulty, 3);
+  EXPECT_EQ(session.State.Missiles.Maximum, 360);
+  EXPECT_EQ(session.State.Fuel.Maximum, 150);
+  EXPECT_EQ(session.State.Missiles.Value, 0);
+  EXPECT_EQ(session.State.Fuel.Value, 0);
+  EXPECT_EQ(session.State.Z, 0);
+  EXPECT_EQ(session.State.ScanAxis, ScanZ);
+  EXPECT_EQ(session.State.EnemyShips, 0);
+  EXPECT_EQ(session.State.ShipsDestroyed, 0);
+  EXPECT_TRUE(SameGrid(session.Grid, QuadrantGrid{}));
+  EXPECT_TRUE(SameLog(session.Log, ScanLog{}));
+  EXPECT_EQ(outcome.Messages, std::vector<Message>{MakeMessage(Text::Ready)});
+  EXPECT_EQ(outcome.ShipButtons, false);
+}
+
+TEST(GameFlow, ADocumentCommandTakesThePictureOffAndOnlyOneThatWentThroughStopsTracing) {
+  Session session = NewSession(1, 2);
+  StartNewGame(session);
+  session.ScannerTracing = true;
+  session.Picture = KeysPicture;
+
+  Outcome cancelled = EndDocumentCommand(session, false);
+  EXPECT_EQ(session.Picture, NoPicture);
+  EXPECT_TRUE(session.ScannerTracing);
+  // Nothing else repaints after a cancelled command: the grid is owed a paint.
+  EXPECT_EQ(cancelled.Invalidated, std::vector<Area>{Area::ScannerView});
+  EXPECT_EQ(cancelled.ShipButtons, true);
+
+  const Outcome done = EndDocumentCommand(session, true);
+  EXPECT_FALSE(session.ScannerTracing);
+  EXPECT_TRUE(done.Invalidated.empty()) << "no picture was up";
+  EXPECT_FALSE(done.ShipButtons);
+}
+
+TEST(GameFlow, APictureOverAClosedGameLeavesTheButtonsOff) {
+  Session session;
+  session.Picture = RulesPicture;
+  EXPECT_EQ(EndDocumentCommand(session, true).ShipButtons, false);
+}
+
+TEST(GameFlow, TwoSessionsSideBySideShareNothing) {
+  Session first = NewSession(11, 1);
+  Session second = NewSession(11, 3);
+  StartNewGame(first);
+  const QuadrantGrid firstGrid = first.Grid;
+
+  // The same seed gives the same universe, each from its own random source.
+  StartNewGame(second);
+  EXPECT_TRUE(SameGrid(first.Grid, second.Grid));
+  EXPECT_EQ(first.State.Missiles.Maximum, 120);
+  EXPECT_EQ(second.State.Missiles.Maximum, 360);
+
+  second.ScannerTracing = true;
+  second.Picture = VictoryPicture;
+  second.Diagnostics = true;
+  second.State.Z = 7;
+  second.Grid.Struck[QuadrantIndex(7, 4, 4)] = 1;
+  StartNewGame(second);  // the second source moves on; the first stays put
+  EXPECT_FALSE(SameGrid(first.Grid, second.Grid));
+  ClearGame(second);
+
+  EXPECT_TRUE(first.InProgress);
+  EXPECT_FALSE(first.ScannerTracing);
+  EXPECT_FALSE(first.Diagnostics);
+  EXPECT_EQ(first.Picture, NoPicture);
+  EXPECT_EQ(first.State.Z, 0);
+  EXPECT_TRUE(SameGrid(first.Grid, firstGrid));
+  StartNewGame(first);
+  EXPECT_FALSE(SameGrid(first.Grid, firstGrid)) << "the first source carried on by itself";
+}
+
+TEST(Outcome, AppendKeepsTheOrderAndTheLaterButtonState) {
+  Outcome earlier;
+  earlier.Post(Text::Generating);
+  earlier.Sounds.push_back(Sound::EnginesEngaged);
+  earlier.ShipButtons = false;
+  Outcome later;
+  later.Post(Text::Ready);
+  later.Invalidate(Area::ScannerPanel);
+  later.Sounds.push_back(Sound::MissileLaunched);
+  earlier.Append(later);
+  EXPECT_EQ(earlier.Messages, (std::vector<Message>{MakeMessage(Text::Generating), MakeMessage(Text::Ready)}));
+  EXPECT_EQ(earlier.Sounds, (std::vector<Sound>{Sound::EnginesEngaged, Sound::MissileLaunched}));
+  EXPECT_EQ(earlier.Invalidated, std::vector<Area>{Area::ScannerPanel});
+  EXPECT_EQ(earlier.ShipButtons, false);
+
+  Outcome buttons;
+  buttons.ShipButtons = true;
+  earlier.Append(buttons);
+  EXPECT_EQ(earlier.ShipButtons, true);
+}
