@@ -24,34 +24,34 @@ class CommandLine : public ::testing::Test {
 };
 
 TEST_F(CommandLine, NothingGivenKeepsTheLastDocument) {
-  EXPECT_EQ(DocumentFromCommandLine("", &settings_), 1);
+  DocumentFromCommandLine("", settings_);
   EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  EXPECT_EQ(settings_.OpenAtStart, 0);
+  EXPECT_FALSE(settings_.OpenAtStart);
 }
 
 TEST_F(CommandLine, AQuotedPathWithSpacesOpensWithoutItsQuotes) {
-  EXPECT_EQ(DocumentFromCommandLine("\"/home/player/my games/first.war\"", &settings_), 1);
+  DocumentFromCommandLine("\"/home/player/my games/first.war\"", settings_);
   EXPECT_EQ(FileSpec(), "/home/player/my games/first.war");
-  EXPECT_EQ(settings_.OpenAtStart, 1);
+  EXPECT_TRUE(settings_.OpenAtStart);
 }
 
 TEST_F(CommandLine, TheWholeTextIsOnePath) {
-  DocumentFromCommandLine("two words.war", &settings_);
+  DocumentFromCommandLine("two words.war", settings_);
   EXPECT_EQ(FileSpec(), "two words.war");
 }
 
 TEST_F(CommandLine, APathOfTheLongestLengthFits) {
   const std::string longest(FileSpecSize - 1, 'a');
-  DocumentFromCommandLine(longest, &settings_);
+  DocumentFromCommandLine(longest, settings_);
   EXPECT_EQ(FileSpec(), longest);
   EXPECT_TRUE(platform::headless::Boxes().empty());
 }
 
 TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
   const std::string tooLong = "/" + std::string(FileSpecSize, 'b') + ".war";
-  EXPECT_EQ(DocumentFromCommandLine(tooLong, &settings_), 1);
+  DocumentFromCommandLine(tooLong, settings_);
   EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  EXPECT_EQ(settings_.OpenAtStart, 0);
+  EXPECT_FALSE(settings_.OpenAtStart);
   ASSERT_EQ(platform::headless::Boxes().size(), 1u);
   const std::string& text = platform::headless::Boxes()[0].text;
   EXPECT_EQ(text.rfind("File: " + tooLong.substr(0, 40), 0), 0u) << text;
@@ -60,7 +60,7 @@ TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
 
 TEST_F(CommandLine, QuotesAroundALongestPathDoNotCount) {
   const std::string longest(FileSpecSize - 1, 'c');
-  DocumentFromCommandLine("\"" + longest + "\"", &settings_);
+  DocumentFromCommandLine("\"" + longest + "\"", settings_);
   EXPECT_EQ(FileSpec(), longest);
 }
 

@@ -1,4 +1,4 @@
-#include "document/path_dir.h"
+#include "app/path_dir.h"
 
 #include <gtest/gtest.h>
 

@@ -27,9 +27,9 @@ class StatusLineTest : public ::testing::Test {
 };
 
 TEST_F(StatusLineTest, ShowsTheFormattedCatalogueText) {
-  ShowStatus(5032, 4, 0, 8);
-  ShowStatus(5025);
-  ShowStatus(5028, 1, "");
+  ShowStatus(Text{5032}, 4, 0, 8);
+  ShowStatus(Text{5025});
+  ShowStatus(Text{5028}, 1, "");
   EXPECT_EQ(headless::StatusLines(),
             (Lines{"Enemy ship destroyed in quadrant: 4-0-8 ...", "Engines engaged ...",
                    "Scanners detect 1 Roder ship ..."}));
@@ -37,41 +37,41 @@ TEST_F(StatusLineTest, ShowsTheFormattedCatalogueText) {
 }
 
 TEST_F(StatusLineTest, ShowsBuiltinTexts) {
-  ShowStatus(60000);
-  ShowStatus(60072, "Davuvodo.war");
+  ShowStatus(Text{60000});
+  ShowStatus(Text{60072}, "Davuvodo.war");
   EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Davuvodo.war saved"}));
 }
 
 TEST_F(StatusLineTest, DoublePercentInTheCatalogueTextShowsOnePercent) {
-  ShowStatus(5038, 75);
+  ShowStatus(Text{5038}, 75);
   EXPECT_EQ(headless::StatusLines(), (Lines{"75% Kill Ratio"}));
 }
 
 TEST_F(StatusLineTest, PercentInAnArgumentIsShownLiterally) {
-  ShowStatus(5013, "100%d%s.war");
+  ShowStatus(Text{5013}, "100%d%s.war");
   EXPECT_EQ(headless::StatusLines(), (Lines{"Loading 100%d%s.war ..."}));
 }
 
 TEST_F(StatusLineTest, DroppedWhenTheStatusLineIsNotShown) {
   headless::ShowStatusLines(false);
-  ShowStatus(5025);
-  ShowStatus(60000);
+  ShowStatus(Text{5025});
+  ShowStatus(Text{60000});
   EXPECT_TRUE(headless::StatusLines().empty());
 
   headless::ShowStatusLines(true);
-  ShowStatus(5029);
+  ShowStatus(Text{5029});
   EXPECT_EQ(headless::StatusLines(), (Lines{"Missile launched ..."}));  // not kept for later
 }
 
 TEST_F(StatusLineTest, MissingTextWhileHiddenShowsNoBoxEither) {
   headless::ShowStatusLines(false);
-  ShowStatus(5008);
+  ShowStatus(Text{5008});
   EXPECT_TRUE(headless::Boxes().empty());
   EXPECT_TRUE(headless::StatusLines().empty());
 }
 
 TEST_F(StatusLineTest, MissingTextLeavesTheLineAndShowsTheLoadersBox) {
-  ShowStatus(5008);
+  ShowStatus(Text{5008});
   EXPECT_TRUE(headless::StatusLines().empty());
   ASSERT_EQ(headless::Boxes().size(), 1u);
   EXPECT_EQ(headless::Boxes()[0].caption, "Error");
@@ -83,11 +83,11 @@ TEST_F(StatusLineTest, MissingTextLeavesTheLineAndShowsTheLoadersBox) {
 TEST_F(StatusLineTest, CutAt255Characters) {
   // "Saving %s ...": 7 characters before the name, 4 after.
   const std::string fits(244, 'n');
-  ShowStatus(5011, fits.c_str());
+  ShowStatus(Text{5011}, fits.c_str());
   const std::string oneOver(245, 'n');
-  ShowStatus(5011, oneOver.c_str());
+  ShowStatus(Text{5011}, oneOver.c_str());
   const std::string long_(1000, 'n');
-  ShowStatus(5011, long_.c_str());
+  ShowStatus(Text{5011}, long_.c_str());
 
   ASSERT_EQ(headless::StatusLines().size(), 3u);
   EXPECT_EQ(headless::StatusLines()[0], "Saving " + fits + " ...");

@@ -8,7 +8,6 @@
 #include "common/file_contents.h"
 #include "common/temporary_directory.h"
 #include "engine/generation.h"
-#include "engine/random.h"
 
 namespace {
 
@@ -45,12 +44,11 @@ TEST_F(ToolRunTest, NewWritesTheUniverseTheGameWouldGenerate) {
     ASSERT_EQ(shown.status, 0) << shown.err;
     const auto game = nlohmann::json::parse(shown.out);
 
-    QuadrantGrid grid{};
-    GameState state;
-    ScanLog log{};
-    state.Difficulty = difficulty;
-    SeedRandom(number);
-    GenerateGame(grid, state, log);
+    Session session;
+    session.State.Difficulty = difficulty;
+    session.Random.Seed(number);
+    GenerateGame(session);
+    const QuadrantGrid& grid = session.Grid;
     EXPECT_EQ(game["star_icon"], nlohmann::json(std::vector<int>(grid.StarIcon, grid.StarIcon + 729)));
     EXPECT_EQ(game["enemy"], nlohmann::json(std::vector<int>(grid.Enemy, grid.Enemy + 729)));
     EXPECT_EQ(game["struck"], nlohmann::json(std::vector<int>(729, 0)));
