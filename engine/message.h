@@ -8,8 +8,9 @@
 #include "engine/identifiers.h"
 
 // A value for a placeholder of a catalogue text: "%d" and "%u" take numbers,
-// "%s" takes text.
-using TextArgument = std::variant<int, unsigned, std::string>;
+// "%s" takes text, or another catalogue text (a word such as "ON") that is
+// looked up when the message is shown.
+using TextArgument = std::variant<int, unsigned, std::string, Text>;
 
 // A catalogue text and the values for its placeholders, kept until it is
 // shown: on the status line, in a box or in a control.

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstring>
+#include <variant>
+#include <vector>
 
 #include "platform/string_table.h"
 #include "support/builtin_texts.h"
@@ -24,8 +26,16 @@ std::optional<std::string> CatalogueText(Text id) {
   return std::nullopt;
 }
 
-std::optional<std::string> CatalogueLine(const Message& message) {
+std::optional<std::string> CatalogueMessage(const Message& message, std::size_t limit) {
   const std::optional<std::string> format = CatalogueText(message.Id);
   if (!format) return std::nullopt;
-  return FormatText(*format, message.Arguments, LineTextLimit);
+  std::vector<TextArgument> arguments = message.Arguments;
+  for (TextArgument& argument : arguments) {
+    const Text* word = std::get_if<Text>(&argument);
+    if (!word) continue;
+    const std::optional<std::string> text = CatalogueText(*word);
+    if (!text) return std::nullopt;
+    argument = *text;
+  }
+  return FormatText(*format, arguments, limit);
 }

@@ -17,10 +17,15 @@ inline constexpr std::size_t LineTextLimit = 255;       // of a status line, tit
 // missing or empty entry).
 std::optional<std::string> CatalogueText(Text id);
 
-// The message's text with its placeholders filled, at most LineTextLimit
-// characters, for a status line, title or control text. Nothing when the
-// text cannot be loaded (its box has been shown).
-std::optional<std::string> CatalogueLine(const Message& message);
+// The message's text with its placeholders filled, at most `limit`
+// characters; catalogue texts among its values are looked up too. Nothing
+// when a text cannot be loaded (its box has been shown).
+std::optional<std::string> CatalogueMessage(const Message& message, std::size_t limit);
+
+// A message for a status line, title or control text.
+inline std::optional<std::string> CatalogueLine(const Message& message) {
+  return CatalogueMessage(message, LineTextLimit);
+}
 
 template <typename... Values>
 std::optional<std::string> CatalogueLine(Text id, Values&&... values) {

@@ -44,9 +44,9 @@ bool ShowErrorText(std::string text) {
 }  // namespace
 
 bool ErrorBox(const Message& message) {
-  const std::optional<std::string> format = CatalogueText(message.Id);
-  if (!format) return false;
-  return ShowErrorText(FormatText(*format, message.Arguments, BoxTextLimit));
+  const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
+  if (!text) return false;
+  return ShowErrorText(*text);
 }
 
 bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments) {
@@ -57,8 +57,7 @@ bool WarningBox(platform::Window* owner, Text caption, const Message& message) {
   platform::CloseWindowsBeforeBox();
   const std::optional<std::string> captionText = CatalogueText(caption);
   if (!captionText) return false;
-  const std::optional<std::string> format = CatalogueText(message.Id);
-  if (!format) return false;
-  return RunBox(WarningButtons, owner, platform::BoxIcon::Warning, *captionText,
-                FormatText(*format, message.Arguments, BoxTextLimit));
+  const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
+  if (!text) return false;
+  return RunBox(WarningButtons, owner, platform::BoxIcon::Warning, *captionText, *text);
 }

@@ -14,6 +14,7 @@ long long AsNumber(const TextArgument* argument) {
   if (!argument) return 0;
   if (const int* value = std::get_if<int>(argument)) return *value;
   if (const unsigned* value = std::get_if<unsigned>(argument)) return *value;
+  if (const Text* text = std::get_if<Text>(argument)) return Id(*text);
   return 0;
 }
 

@@ -11,7 +11,6 @@
 #include "platform/system.h"
 #include "support/catalogue.h"
 #include "support/library.h"
-#include "support/text_format.h"
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
@@ -19,7 +18,7 @@ namespace {
 
 // A warning as the game's box would show it, on standard error.
 void PrintWarning(const Message& warning) {
-  std::string text = FormatText(CatalogueText(warning.Id).value_or(""), warning.Arguments, BoxTextLimit);
+  std::string text = CatalogueMessage(warning, BoxTextLimit).value_or("");
   std::replace(text.begin(), text.end(), '\r', '\n');
   std::fprintf(stderr, "%s\n", text.c_str());
 }

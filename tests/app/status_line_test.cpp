@@ -42,6 +42,12 @@ TEST_F(StatusLineTest, ShowsBuiltinTexts) {
   EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Davuvodo.war saved"}));
 }
 
+TEST_F(StatusLineTest, AWordFromTheCatalogueIsLookedUpWhenShown) {
+  ShowStatus(Text::DiagnosticsTurned, Text::On);
+  ShowStatus(Text::Increasing, Text::MissileName);
+  EXPECT_EQ(headless::StatusLines(), (Lines{"Diagnostics turned ON ...", "Increasing Missile value ..."}));
+}
+
 TEST_F(StatusLineTest, DoublePercentInTheCatalogueTextShowsOnePercent) {
   ShowStatus(Text{5038}, 75);
   EXPECT_EQ(headless::StatusLines(), (Lines{"75% Kill Ratio"}));

@@ -11,7 +11,6 @@
 
 #include "common/config_home.h"
 #include "common/temporary_directory.h"
-#include "engine/random.h"
 #include "platform/system.h"
 
 namespace {
@@ -61,38 +60,17 @@ TEST_F(IniPath, MovesToTheConfigurationFolderWhenTheExecutablesFolderIsNotWritab
   EXPECT_EQ(IniPathFor(locked + "/kestravane"), (root_ / "config" / "kestravane.ini").string());
 }
 
-TEST_F(StartUp, RecordsTheExecutableAndSeedsFromTheClock) {
-  const std::int64_t before = platform::CalendarSeconds();
-  InitLibraryState();
-  const std::vector<int> draws = {RandomDraw(), RandomDraw(), RandomDraw()};
-  const std::int64_t after = platform::CalendarSeconds();
-
-  EXPECT_EQ(Library.ModulePath, platform::ExecutablePath());
-  EXPECT_EQ(fs::path(Library.ModulePath).filename(), "support_library_test");
-  EXPECT_EQ(Library.IniPath, IniPathFor(Library.ModulePath));
-
-  bool seededFromClock = false;
-  for (std::int64_t second = before; second <= after; ++second) {
-    SeedRandom(RandomSeedFor(second));
-    const std::vector<int> expected = {RandomDraw(), RandomDraw(), RandomDraw()};
-    seededFromClock = seededFromClock || expected == draws;
-  }
-  EXPECT_TRUE(seededFromClock);
+TEST_F(StartUp, RecordsTheExecutableAndItsSettingsFile) {
+  const LibraryState library = ProgramPaths();
+  EXPECT_EQ(library.ModulePath, platform::ExecutablePath());
+  EXPECT_EQ(fs::path(library.ModulePath).filename(), "support_library_test");
+  EXPECT_EQ(library.IniPath, IniPathFor(library.ModulePath));
 }
 
 TEST(RandomSeed, KeepsTheLow16BitsOfTheClock) {
   EXPECT_EQ(RandomSeedFor(0x12345678), 0x5678u);
   EXPECT_EQ(RandomSeedFor(65535), 65535u);
   EXPECT_EQ(RandomSeedFor(65536), 0u);
-}
-
-TEST(LogicalHeight, ScalesPointsToThePixelsOfTheScreen) {
-  EXPECT_EQ(LogicalHeight(96, 11), 14);
-  EXPECT_EQ(LogicalHeight(120, 11), 18);
-  EXPECT_EQ(LogicalHeight(72, 10), 10);
-  EXPECT_EQ(LogicalHeight(144, 11), 22);
-  EXPECT_EQ(LogicalHeight(96, -11), -14);  // toward zero, not down
-  EXPECT_EQ(LogicalHeight(96, 0), 0);
 }
 
 }  // namespace

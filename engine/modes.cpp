@@ -1,0 +1,80 @@
+#include "engine/modes.h"
+
+namespace {
+
+constexpr int MissileSystem = 1;
+constexpr int FuelSystem = 2;
+
+Text OnOff(bool on) { return on ? Text::On : Text::Off; }
+
+}  // namespace
+
+Outcome SelectScanAxis(Session& session, int axis) {
+  session.State.ScanAxis = axis;
+  Outcome outcome;
+  outcome.Invalidate(Area::Window);
+  return outcome;
+}
+
+Outcome ShowPicture(Session& session, int picture) {
+  session.Picture = picture;
+  Outcome outcome;
+  outcome.Invalidate(Area::ScannerView);
+  outcome.Post(Text::PressAnyKey);
+  outcome.ShipButtons = false;
+  return outcome;
+}
+
+Outcome ResumeGame(Session& session) {
+  session.Picture = NoPicture;
+  Outcome outcome;
+  outcome.Invalidate(Area::ScannerView);
+  outcome.Post(Text::Resuming);
+  outcome.ShipButtons = true;
+  return outcome;
+}
+
+Outcome ToggleDiagnostics(Session& session) {
+  session.Diagnostics = !session.Diagnostics;
+  session.SelectedSystem = 0;
+  Outcome outcome;
+  outcome.Post(Text::DiagnosticsTurned, OnOff(session.Diagnostics));
+  if (session.ScannerTracing) {
+    session.ScannerTracing = false;
+    outcome.Invalidate(Area::Window);
+  }
+  return outcome;
+}
+
+Outcome ToggleTracing(Session& session) {
+  session.ScannerTracing = !session.ScannerTracing;
+  Outcome outcome;
+  outcome.Post(Text::TracingTurned, OnOff(session.ScannerTracing));
+  outcome.Invalidate(Area::Window);
+  return outcome;
+}
+
+Outcome SelectSystem(Session& session, int system) {
+  session.SelectedSystem = system;
+  Outcome outcome;
+  outcome.Post(system == MissileSystem ? Text::WeaponsSelected : Text::EnginesSelected);
+  return outcome;
+}
+
+Outcome AdjustGauge(Session& session, bool up) {
+  Outcome outcome;
+  const int system = session.SelectedSystem;
+  if (system != MissileSystem && system != FuelSystem) {
+    outcome.Post(Text::Commander);
+    return outcome;
+  }
+  Gauge& gauge = system == MissileSystem ? session.State.Missiles : session.State.Fuel;
+  const Text name = system == MissileSystem ? Text::MissileName : Text::FuelName;
+  if (up ? GaugeUp(gauge) : GaugeDown(gauge)) {
+    outcome.Post(up ? Text::Increasing : Text::Decreasing, name);
+    outcome.Invalidate(system == MissileSystem ? Area::WeaponsPanel : Area::EnginesPanel);
+  } else {
+    outcome.Post(up ? Text::AtMaximum : Text::AtMinimum, name);
+  }
+  return outcome;
+}

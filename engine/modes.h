@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/outcome.h"
+#include "engine/session.h"
+
+// The ways of looking at a game that sit on top of play: the scan axis, the
+// pictures shown in place of the sector, and the diagnostics mode with
+// scanner tracing and the gauges adjusted by hand.
+
+// The scanner looks along `axis` (ScanZ, ScanY or ScanX).
+Outcome SelectScanAxis(Session& session, int axis);
+
+// Picture `picture` (a help page) replaces the sector until any key or a
+// left click.
+Outcome ShowPicture(Session& session, int picture);
+Outcome ResumeGame(Session& session);
+
+// Diagnostics on or off. Either way no system stays selected and scanner
+// tracing goes off.
+Outcome ToggleDiagnostics(Session& session);
+
+// In diagnostics: every live enemy ship shows, or not.
+Outcome ToggleTracing(Session& session);
+
+// In diagnostics: the gauge the arrow keys adjust, 1 missiles or 2 fuel.
+Outcome SelectSystem(Session& session, int system);
+
+// In diagnostics: the selected gauge one real unit up (`up`) or down. With
+// no system selected the player is only answered "Commander ...".
+Outcome AdjustGauge(Session& session, bool up);
