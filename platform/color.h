@@ -12,10 +12,4 @@ struct Color {
   friend bool operator==(const Color&, const Color&) = default;
 };
 
-// From the game's packed form 0x00BBGGRR.
-constexpr Color ColorFromPacked(std::uint32_t packed) {
-  return {static_cast<std::uint8_t>(packed & 0xFF), static_cast<std::uint8_t>((packed >> 8) & 0xFF),
-          static_cast<std::uint8_t>((packed >> 16) & 0xFF)};
-}
-
 }  // namespace platform
