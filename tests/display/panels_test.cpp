@@ -1,21 +1,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 #include <set>
 #include <utility>
 
 #include "common/picture_color.h"
 #include "common/test_main_window.h"
 #include "display/gauge_bar.h"
+#include "display/main_layout.h"
 #include "display/panels.h"
-#include "document/game_document.h"
-#include "engine/globals.h"
-#include "platform/qt/app_window.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
 namespace {
 
 using platform::Color;
+using platform::Rect;
 
 constexpr Color Shadow{128, 128, 128};
 constexpr Color Light{255, 255, 255};
@@ -25,11 +25,6 @@ constexpr Color Black{0, 0, 0};
 // Painted under each drawing first, so that whatever the drawing leaves
 // alone can be told from what it paints.
 constexpr Color Untouched{10, 200, 30};
-
-constexpr unsigned MapIcon = 5000;
-constexpr unsigned EnginesIcon = 5003;
-constexpr unsigned LiveShipIcon = 5002;
-constexpr unsigned ProgramIcon = 1000;
 
 using Pixel = std::pair<int, int>;
 
@@ -42,10 +37,14 @@ class PanelsTest : public QObject {
 
  private:
   QTemporaryDir folder_;
-  platform::Window* window_ = nullptr;
+  std::unique_ptr<TestMainWindow> game_;
   platform::Surface* surface_ = nullptr;
 
-  QString Text(int control) const { return ControlText(window_, control); }
+  platform::Window* window() const { return game_->window; }
+  Session& session() const { return game_->session(); }
+  GameState& state() const { return game_->state(); }
+  QuadrantGrid& grid() const { return session().Grid; }
+  QString Text(Control control) const { return ControlText(window(), control); }
   Color At(int x, int y) const { return platform::PixelAt(surface_, x, y); }
   void Blank(const Rect& area) const { platform::FillRect(surface_, area, Untouched); }
 
@@ -67,6 +66,9 @@ class PanelsTest : public QObject {
           QFAIL(qPrintable(QString("icon %1 wrong at (%2, %3)").arg(id).arg(place.left + x).arg(place.top + y)));
       }
     }
+  }
+  void CheckIcon(Icon id, const Rect& place, const std::set<Pixel>& dots = {}) const {
+    CheckIcon(Id(id), place, dots);
   }
 
   // The 2 x 2 square of map cell (column, row) of an icon at `icon`.
@@ -91,10 +93,9 @@ class PanelsTest : public QObject {
     QCOMPARE(At(frame.left + 1, frame.top + 1), Untouched);
   }
 
-  // The bar of `gauge` filled `fill` columns from the left, background after,
+  // The bar in `frame` filled `fill` columns from the left, background after,
   // and nothing drawn between it and its frame on the left and top.
-  void CheckBar(const Gauge& gauge, int fill) const {
-    const Rect& frame = gauge.Frame;
+  void CheckBar(const Rect& frame, int fill) const {
     for (int y = frame.top + 2; y < frame.bottom - 1; ++y) {
       for (int x = frame.left + 2; x < frame.right - 1; ++x) {
         const Color expected = x < frame.left + 2 + fill ? GaugeFill : Background;
@@ -111,35 +112,31 @@ class PanelsTest : public QObject {
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    window_ = OpenTestMainWindow(folder_);
-    QVERIFY(window_);
-    surface_ = platform::WindowSurface(window_);
-    SetGaugePainter(DrawGaugeBar);
+    game_ = std::make_unique<TestMainWindow>(folder_);
+    QVERIFY(window());
+    surface_ = platform::WindowSurface(window());
   }
 
   void cleanupTestCase() {
-    SetGaugePainter(nullptr);
     platform::ReleaseSurface(surface_);
+    game_.reset();
   }
 
   void init() {
-    Document.InProgress = 1;
-    Grid = QuadrantGrid{};
-    for (int i = 0; i < QuadrantCount; ++i) Grid.StarIcon[i] = FirstStarIcon + i % 200;
-    Scans = ScanLog{};
-    ScannerTracing = 0;
-    PlaceShip(4, 4, 4, ScanZ);
-    Game.EnemyShips = 60;
-    Game.ShipsDestroyed = 0;
-    Game.Missiles.Maximum = 240;
-    Game.Missiles.Value = 240;
-    Game.Fuel.Maximum = 100;
-    Game.Fuel.Value = 100;
+    session().InProgress = true;
+    grid() = QuadrantGrid{};
+    for (int i = 0; i < QuadrantCount; ++i) grid().StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
+    session().Log = ScanLog{};
+    session().ScannerTracing = false;
+    game_->PlaceShip(4, 4, 4, ScanZ);
+    state().EnemyShips = 60;
+    state().ShipsDestroyed = 0;
+    state().Missiles = {0, 240, 240};
+    state().Fuel = {0, 100, 100};
     Blank({0, 0, 470, 350});
   }
 
-  // A gauge step redraws its bar through the painter the display installs.
-  void aStepRedrawsTheBarAsFarAsTheValue_data() {
+  void theBarFillsAsFarAsTheValue_data() {
     QTest::addColumn<bool>("missiles");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("value");
@@ -155,21 +152,20 @@ class PanelsTest : public QObject {
     QTest::newRow("full tank, normal") << false << 100 << 100 << 61;
     QTest::newRow("full tank, easy") << false << 150 << 150 << 60;
   }
-  void aStepRedrawsTheBarAsFarAsTheValue() {
+  void theBarFillsAsFarAsTheValue() {
     QFETCH(bool, missiles);
     QFETCH(int, maximum);
     QFETCH(int, value);
     QFETCH(int, fill);
-    Gauge& gauge = missiles ? Game.Missiles : Game.Fuel;
-    gauge.Maximum = maximum;
-    QCOMPARE(SetGaugeValue(surface_, gauge, value), 1);
-    CheckBar(gauge, fill);
+    const Rect& frame = missiles ? layout::MissileGauge : layout::FuelGauge;
+    DrawGaugeBar(surface_, frame, Gauge{0, maximum, value});
+    CheckBar(frame, fill);
     // The bar alone: its frame is the panel's business.
-    QCOMPARE(At(gauge.Frame.left, gauge.Frame.top), Untouched);
+    QCOMPARE(At(frame.left, frame.top), Untouched);
   }
 
-  void theBarIsThe61By11PixelsInsideItsFrame() {
-    QCOMPARE(SetGaugeValue(surface_, Game.Missiles, 0), 1);
+  void theMissileBarIsThe61By11PixelsInsideItsFrame() {
+    DrawGaugeBar(surface_, layout::MissileGauge, Gauge{0, 240, 0});
     for (int y = 48; y <= 58; ++y)
       for (int x = 63; x <= 123; ++x) QCOMPARE(At(x, y), Background);
     for (int x = 63; x <= 123; ++x) {
@@ -180,22 +176,21 @@ class PanelsTest : public QObject {
     QCOMPARE(At(124, 50), Untouched);
 
     // A full bar shows its last column, 123, in the background colour.
-    QCOMPARE(SetGaugeValue(surface_, Game.Missiles, 240), 1);
+    DrawGaugeBar(surface_, layout::MissileGauge, Gauge{0, 240, 240});
     QCOMPARE(At(122, 53), GaugeFill);
     QCOMPARE(At(123, 53), Background);
   }
 
   void aGaugeDrawsItsSunkenFrameAndItsBar() {
-    Game.Fuel.Value = 50;
-    QCOMPARE(DrawGauge(surface_, Game.Fuel), 1);
-    CheckSunkenFrame(Game.Fuel.Frame);
-    CheckBar(Game.Fuel, 30);
+    DrawGauge(surface_, layout::FuelGauge, Gauge{0, 100, 50});
+    CheckSunkenFrame(layout::FuelGauge);
+    CheckBar(layout::FuelGauge, 30);
   }
 
   void aMapDotBlackensExactlyItsCell() {
     const Rect icon{200, 100, 232, 132};
-    DrawMapDot(window_, icon, 8, 0);
-    DrawMapDot(window_, icon, 0, 8);
+    DrawMapDot(window(), icon, 8, 0);
+    DrawMapDot(window(), icon, 0, 8);
     const std::set<Pixel> dots = MapSquares(icon, {{8, 0}, {0, 8}});
     QVERIFY(dots.count({227, 103}) && dots.count({228, 104}) && dots.count({204, 128}));
     for (int y = icon.top - 2; y < icon.bottom + 2; ++y)
@@ -215,24 +210,24 @@ class PanelsTest : public QObject {
     QFETCH(int, axis);
     QFETCH(int, column);
     QFETCH(int, row);
-    PlaceShip(1, 2, 3, axis);
-    Game.Missiles.Value = 200;
-    DrawWeaponsPanel(window_, Game);
+    game_->PlaceShip(1, 2, 3, axis);
+    state().Missiles.Value = 200;
+    DrawWeaponsPanel(window(), state());
 
-    QCOMPARE(Text(5021), QString("1-2-3"));
-    QCOMPARE(Text(5023), QString("200"));
-    CheckSunkenFrame(Game.WeaponsPanel);
-    CheckIcon(MapIcon, Game.WeaponsIcon, MapSquares(Game.WeaponsIcon, {{column, row}}));
-    CheckSunkenFrame(Game.Missiles.Frame);
-    CheckBar(Game.Missiles, 50);
+    QCOMPARE(Text(Control::WeaponsReadout), QString("1-2-3"));
+    QCOMPARE(Text(Control::MissileCount), QString("200"));
+    CheckSunkenFrame(layout::WeaponsPanel);
+    CheckIcon(Icon::Map, layout::WeaponsIcon, MapSquares(layout::WeaponsIcon, {{column, row}}));
+    CheckSunkenFrame(layout::MissileGauge);
+    CheckBar(layout::MissileGauge, 50);
   }
 
   void theShipsOwnCellIsTheSquareAt32And41() {
-    PlaceShip(1, 2, 3, ScanZ);
+    game_->PlaceShip(1, 2, 3, ScanZ);
     int error = 0;
-    const platform::Picture map = platform::LoadIconResource(MapIcon, error);
+    const platform::Picture map = platform::LoadIconResource(Id(Icon::Map), error);
     QCOMPARE(PictureColor(map, 12, 9), Background);  // a light cell before marking
-    DrawWeaponsPanel(window_, Game);
+    DrawWeaponsPanel(window(), state());
     for (const Pixel& p : {Pixel{32, 41}, Pixel{33, 41}, Pixel{32, 42}, Pixel{33, 42}})
       QCOMPARE(At(p.first, p.second), Black);
     // Its neighbours keep the artwork.
@@ -241,82 +236,81 @@ class PanelsTest : public QObject {
   }
 
   void theEnginesPanelShowsThePositionAndTheFuel() {
-    PlaceShip(1, 2, 3, ScanZ);
-    Game.Fuel.Value = 50;
-    DrawEnginesPanel(window_, Game);
-    QCOMPARE(Text(5041), QString("1-2-3"));
-    QCOMPARE(Text(5043), QString("50"));
-    CheckSunkenFrame(Game.EnginesPanel);
-    CheckIcon(EnginesIcon, Game.EnginesIcon);
-    CheckSunkenFrame(Game.Fuel.Frame);
-    CheckBar(Game.Fuel, 30);
+    game_->PlaceShip(1, 2, 3, ScanZ);
+    state().Fuel.Value = 50;
+    DrawEnginesPanel(window(), state());
+    QCOMPARE(Text(Control::EnginesReadout), QString("1-2-3"));
+    QCOMPARE(Text(Control::FuelCount), QString("50"));
+    CheckSunkenFrame(layout::EnginesPanel);
+    CheckIcon(Icon::Engines, layout::EnginesIcon);
+    CheckSunkenFrame(layout::FuelGauge);
+    CheckBar(layout::FuelGauge, 30);
   }
 
   // Three ships in the ship's Z sector: one destroyed at row 0 column 0, one
   // alive at row 5 column 7, and one alive in the ship's own quadrant.
   void theScannerShowsDestroyedShipsAndTracesLiveOnes() {
-    PlaceShip(1, 2, 3, ScanZ);
-    for (const auto& [y, x] : {std::pair{0, 0}, {5, 7}, {2, 3}}) Grid.Enemy[QuadrantIndex(1, y, x)] = 1;
-    Grid.Struck[QuadrantIndex(1, 0, 0)] = 1;
-    Grid.Enemy[QuadrantIndex(2, 4, 4)] = 1;  // another sector: never on this map
-    Grid.Struck[QuadrantIndex(2, 4, 4)] = 1;
-    Game.ShipsDestroyed = 2;
-    Game.Missiles.Value = 230;
+    game_->PlaceShip(1, 2, 3, ScanZ);
+    for (const auto& [y, x] : {std::pair{0, 0}, {5, 7}, {2, 3}}) grid().Enemy[QuadrantIndex(1, y, x)] = 1;
+    grid().Struck[QuadrantIndex(1, 0, 0)] = 1;
+    grid().Enemy[QuadrantIndex(2, 4, 4)] = 1;  // another sector: never on this map
+    grid().Struck[QuadrantIndex(2, 4, 4)] = 1;
+    state().ShipsDestroyed = 2;
+    state().Missiles.Value = 230;
 
-    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 2);
-    QCOMPARE(Text(5061), QString("1-2-3"));
-    CheckSunkenFrame(Game.ScannerPanel);
-    CheckIcon(MapIcon, Game.ScannerIcon, MapSquares(Game.ScannerIcon, {{0, 0}}));
-    const unsigned stars = static_cast<unsigned>(Grid.StarIcon[QuadrantIndex(1, 2, 3)]);
-    CheckIcon(stars, Game.QuadrantIcon);
-    QCOMPARE(Text(5062), QString("3 Roder Ships"));
-    QCOMPARE(Text(5063), QString("1 Destroyed"));
-    QCOMPARE(Text(5064), QString("2 Remaining"));
-    QCOMPARE(Text(5065), QString("58 Ships Remain"));
-    QCOMPARE(Text(5066), QString("20% Kill Ratio"));
-    const SectorScan& entry = Scans.Sector[ScanZ * 9 + 1];
+    QCOMPARE(DrawScannerPanel(window(), session()), 2);
+    QCOMPARE(Text(Control::ScannerReadout), QString("1-2-3"));
+    CheckSunkenFrame(layout::ScannerPanel);
+    CheckIcon(Icon::Map, layout::ScannerIcon, MapSquares(layout::ScannerIcon, {{0, 0}}));
+    CheckIcon(static_cast<unsigned>(grid().StarIcon[QuadrantIndex(1, 2, 3)]), layout::QuadrantIcon);
+    QCOMPARE(Text(Control::SectorShipsFigure), QString("3 Roder Ships"));
+    QCOMPARE(Text(Control::SectorDestroyedFigure), QString("1 Destroyed"));
+    QCOMPARE(Text(Control::SectorRemainingFigure), QString("2 Remaining"));
+    QCOMPARE(Text(Control::ShipsRemainingFigure), QString("58 Ships Remain"));
+    QCOMPARE(Text(Control::KillRatioFigure), QString("20% Kill Ratio"));
+    const SectorScan& entry = session().Log.Sector[ScanZ * 9 + 1];
     QCOMPARE(entry.Scanned, 1);
     QCOMPARE(entry.Ships, 3);
     QCOMPARE(entry.Destroyed, 1);
     QCOMPARE(entry.Remaining, 2);
 
-    ScannerTracing = 1;
+    session().ScannerTracing = true;
     Blank({0, 0, 470, 350});
-    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 2);
-    CheckIcon(MapIcon, Game.ScannerIcon, MapSquares(Game.ScannerIcon, {{0, 0}, {7, 5}, {3, 2}}));
-    CheckIcon(LiveShipIcon, Game.QuadrantIcon);
+    QCOMPARE(DrawScannerPanel(window(), session()), 2);
+    CheckIcon(Icon::Map, layout::ScannerIcon, MapSquares(layout::ScannerIcon, {{0, 0}, {7, 5}, {3, 2}}));
+    CheckIcon(Icon::LiveShip, layout::QuadrantIcon);
   }
 
   void theFiguresTakeTheSingularForOneShipAndWaitForTheFirstShot() {
-    PlaceShip(6, 0, 0, ScanY);  // the Y = 0 sector
-    Grid.Enemy[QuadrantIndex(8, 0, 8)] = 1;
-    Game.ShipsDestroyed = 59;
-    DrawScannerPanel(window_, Grid, Game, Scans);
-    QCOMPARE(Text(5062), QString("1 Roder Ship"));
-    QCOMPARE(Text(5063), QString("0 Destroyed"));
-    QCOMPARE(Text(5064), QString("1 Remaining"));
-    QCOMPARE(Text(5065), QString("1 Ship Remains"));
-    QCOMPARE(Text(5066), QString(" "));
-    QCOMPARE(Scans.Sector[ScanY * 9 + 0].Ships, 1);
+    game_->PlaceShip(6, 0, 0, ScanY);  // the Y = 0 sector
+    grid().Enemy[QuadrantIndex(8, 0, 8)] = 1;
+    state().ShipsDestroyed = 59;
+    DrawScannerPanel(window(), session());
+    QCOMPARE(Text(Control::SectorShipsFigure), QString("1 Roder Ship"));
+    QCOMPARE(Text(Control::SectorDestroyedFigure), QString("0 Destroyed"));
+    QCOMPARE(Text(Control::SectorRemainingFigure), QString("1 Remaining"));
+    QCOMPARE(Text(Control::ShipsRemainingFigure), QString("1 Ship Remains"));
+    QCOMPARE(Text(Control::KillRatioFigure), QString(" "));
+    QCOMPARE(session().Log.Sector[ScanY * 9 + 0].Ships, 1);
   }
 
   void withNoGameTheProgramIconStandsInAndTheSectorIsStillRecorded() {
-    Document.InProgress = 0;
-    Grid = QuadrantGrid{};
-    PlaceShip(0, 0, 0, ScanZ);
-    Game.EnemyShips = 0;
-    Game.Missiles.Value = 0;
-    QCOMPARE(DrawScannerPanel(window_, Grid, Game, Scans), 0);
-    CheckIcon(ProgramIcon, Game.QuadrantIcon);
-    CheckIcon(MapIcon, Game.ScannerIcon);
-    QCOMPARE(Text(5061), QString("0-0-0"));
-    QCOMPARE(Text(5062), QString("0 Roder Ships"));
-    QCOMPARE(Text(5063), QString("0 Destroyed"));
-    QCOMPARE(Text(5064), QString("0 Remaining"));
-    QCOMPARE(Text(5065), QString("0 Ships Remain"));
-    QCOMPARE(Text(5066), QString("0% Kill Ratio"));
-    QCOMPARE(Scans.Sector[0].Scanned, 1);
-    QCOMPARE(Scans.Sector[0].Ships, 0);
+    session().InProgress = false;
+    grid() = QuadrantGrid{};
+    game_->PlaceShip(0, 0, 0, ScanZ);
+    state().EnemyShips = 0;
+    state().Missiles.Value = 0;
+    QCOMPARE(DrawScannerPanel(window(), session()), 0);
+    CheckIcon(Icon::Program, layout::QuadrantIcon);
+    CheckIcon(Icon::Map, layout::ScannerIcon);
+    QCOMPARE(Text(Control::ScannerReadout), QString("0-0-0"));
+    QCOMPARE(Text(Control::SectorShipsFigure), QString("0 Roder Ships"));
+    QCOMPARE(Text(Control::SectorDestroyedFigure), QString("0 Destroyed"));
+    QCOMPARE(Text(Control::SectorRemainingFigure), QString("0 Remaining"));
+    QCOMPARE(Text(Control::ShipsRemainingFigure), QString("0 Ships Remain"));
+    QCOMPARE(Text(Control::KillRatioFigure), QString("0% Kill Ratio"));
+    QCOMPARE(session().Log.Sector[0].Scanned, 1);
+    QCOMPARE(session().Log.Sector[0].Ships, 0);
   }
 };
 

@@ -1,14 +1,12 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <memory>
 
 #include "common/modal_driver.h"
 #include "common/picture_color.h"
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
-#include "document/game_document.h"
-#include "engine/globals.h"
-#include "platform/qt/app_window.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
@@ -18,17 +16,16 @@ constexpr int AreaLeft = 168;
 constexpr int AreaTop = 23;
 constexpr platform::Color Blue{0, 0, 255};
 constexpr platform::Color Grey{128, 128, 128};
+constexpr unsigned DestroyedShip = Id(Icon::DestroyedShip);
+constexpr unsigned LiveShip = Id(Icon::LiveShip);
 
-platform::Picture Icon(unsigned id) {
+platform::Picture IconPicture(unsigned id) {
   int error = 0;
   return platform::LoadIconResource(id, error);
 }
 
-// A different star field in every quadrant, so each cell tells which
-// quadrant it shows.
-void FillStarFields() {
-  for (int i = 0; i < QuadrantCount; ++i) Grid.StarIcon[i] = FirstStarIcon + i % 200;
-}
+// The picture the scanner shows in place of the grid for `picture`.
+unsigned ScannerBitmap(ScannerPicture picture) { return Id(Bitmap::FirstScannerPicture) + picture; }
 
 }  // namespace
 
@@ -39,25 +36,22 @@ class ScannerViewTest : public QObject {
 
  private:
   QTemporaryDir folder_;
-  platform::Window* window_ = nullptr;
+  std::unique_ptr<TestMainWindow> game_;
 
-  platform::AppWindow* Main() const { return platform::AppWindow::From(window_); }
-  QString ScanLabel() const { return ControlText(window_, 5030); }
-
-  void Paint() {
-    platform::InvalidateRect(window_, nullptr);
-    platform::UpdateWindow(window_);
-  }
+  Session& session() const { return game_->session(); }
+  QuadrantGrid& grid() const { return session().Grid; }
+  QString ScanLabel() const { return ControlText(game_->window, Control::ScanLabel); }
+  void Paint() const { game_->Repaint(); }
 
   // Reading pixels draws nothing, so the surface is not released after it.
   platform::Color At(int x, int y) const {
-    return platform::PixelAt(platform::WindowSurface(window_), x, y);
+    return platform::PixelAt(platform::WindowSurface(game_->window), x, y);
   }
 
   // Whether the cell at (row, column) shows icon `id` where nothing is drawn
   // over it; `inset` leaves out that many pixels along every edge.
   bool CellShows(int row, int column, unsigned id, int inset = 0) const {
-    const platform::Picture icon = Icon(id);
+    const platform::Picture icon = IconPicture(id);
     if (icon.IsNull()) return false;
     const int left = AreaLeft + 32 * column;
     const int top = AreaTop + 32 * row;
@@ -76,56 +70,62 @@ class ScannerViewTest : public QObject {
     return !picture.IsNull();
   }
 
+  unsigned StarsAt(int z, int y, int x) const { return grid().StarIcon[QuadrantIndex(z, y, x)]; }
+
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    window_ = OpenTestMainWindow(folder_);
-    QVERIFY(window_);
+    game_ = std::make_unique<TestMainWindow>(folder_);
+    QVERIFY(game_->window);
   }
 
+  void cleanupTestCase() { game_.reset(); }
+
+  // A different star field in every quadrant, so each cell tells which
+  // quadrant it shows.
   void init() {
-    Grid = QuadrantGrid{};
-    FillStarFields();
-    PictureIndex = 0;
-    ScannerTracing = 0;
-    PlaceShip(0, 0, 0, 0);
+    grid() = QuadrantGrid{};
+    for (int i = 0; i < QuadrantCount; ++i) grid().StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
+    session().Picture = NoPicture;
+    session().ScannerTracing = false;
+    game_->PlaceShip(0, 0, 0, ScanZ);
   }
 
   // Runs first: the label is still as the start-up left it.
   void withNoGameTheTitlePageShowsAndTheLabelStaysEmpty() {
-    Document.InProgress = 0;
+    session().InProgress = false;
     Paint();
-    QVERIFY(AreaShowsPicture(5000));
+    QVERIFY(AreaShowsPicture(ScannerBitmap(NoPicture)));
     QCOMPARE(ScanLabel(), QString());
   }
 
   void aHelpPageShowsEvenWithNoGameOpen() {
-    Document.InProgress = 0;
-    PictureIndex = 2;
+    session().InProgress = false;
+    session().Picture = KeysPicture;
     Paint();
-    QVERIFY(AreaShowsPicture(5002));
+    QVERIFY(AreaShowsPicture(ScannerBitmap(KeysPicture)));
   }
 
   void eachAxisLaysOutItsOwnSlice() {
-    Document.InProgress = 1;
+    session().InProgress = true;
     const struct {
       int axis;
       const char* label;
       int fixed;
-    } slices[] = {{0, " Z: 6 ", 6}, {1, " Y: 4 ", 4}, {2, " X: 3 ", 3}};
+    } slices[] = {{ScanZ, " Z: 6 ", 6}, {ScanY, " Y: 4 ", 4}, {ScanX, " X: 3 ", 3}};
     for (const auto& slice : slices) {
-      PlaceShip(6, 4, 3, slice.axis);
+      game_->PlaceShip(6, 4, 3, slice.axis);
       Paint();
       QCOMPARE(ScanLabel(), QString::fromLatin1(slice.label));
       for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
           int index = 0;
-          if (slice.axis == 0) index = slice.fixed * 81 + row * 9 + column;
-          if (slice.axis == 1) index = row * 81 + slice.fixed * 9 + column;
-          if (slice.axis == 2) index = column * 81 + row * 9 + slice.fixed;
+          if (slice.axis == ScanZ) index = slice.fixed * 81 + row * 9 + column;
+          if (slice.axis == ScanY) index = row * 81 + slice.fixed * 9 + column;
+          if (slice.axis == ScanX) index = column * 81 + row * 9 + slice.fixed;
           // The crosshair's cell is checked on its own below.
-          QVERIFY2(CellShows(row, column, Grid.StarIcon[index], 0) ||
-                       (row == (slice.axis == 1 ? 6 : 4) && column == (slice.axis == 2 ? 6 : 3)),
+          QVERIFY2(CellShows(row, column, grid().StarIcon[index]) ||
+                       (row == (slice.axis == ScanY ? 6 : 4) && column == (slice.axis == ScanX ? 6 : 3)),
                    qPrintable(QStringLiteral("axis %1 row %2 column %3")
                                   .arg(slice.axis)
                                   .arg(row)
@@ -136,16 +136,16 @@ class ScannerViewTest : public QObject {
   }
 
   void aScanAxisOutsideTheTableIsDrawnAsZ() {
-    Document.InProgress = 1;
-    PlaceShip(5, 1, 2, 7);
+    session().InProgress = true;
+    game_->PlaceShip(5, 1, 2, 7);
     Paint();
     QCOMPARE(ScanLabel(), QStringLiteral(" Z: 5 "));
-    QVERIFY(CellShows(8, 8, Grid.StarIcon[5 * 81 + 8 * 9 + 8]));
+    QVERIFY(CellShows(8, 8, StarsAt(5, 8, 8)));
   }
 
   void theCrosshairCentresOnTheShipsCell() {
-    Document.InProgress = 1;
-    PlaceShip(2, 5, 7, 2);  // along X: row Y = 5, column Z = 2
+    session().InProgress = true;
+    game_->PlaceShip(2, 5, 7, ScanX);  // row Y = 5, column Z = 2
     Paint();
     const int cx = 248;
     const int cy = 199;
@@ -158,7 +158,7 @@ class ScannerViewTest : public QObject {
       QCOMPARE(At(cx - 1, y), Blue);
       QCOMPARE(At(cx, y), Blue);
     }
-    const platform::Picture stars = Icon(Grid.StarIcon[2 * 81 + 5 * 9 + 7]);
+    const platform::Picture stars = IconPicture(StarsAt(2, 5, 7));
     const int cellLeft = AreaLeft + 64;
     const int cellTop = AreaTop + 160;
     for (const QPoint p : {QPoint(cx + 7, cy), QPoint(cx - 8, cy), QPoint(cx, cy + 7),
@@ -167,21 +167,21 @@ class ScannerViewTest : public QObject {
   }
 
   void cellsFollowTheShipsAndTheSearchedQuadrants() {
-    Document.InProgress = 1;
-    PlaceShip(0, 8, 8, 0);  // the crosshair out of the way, bottom right
+    session().InProgress = true;
+    game_->PlaceShip(0, 8, 8, ScanZ);  // the crosshair out of the way, bottom right
     const int destroyed = QuadrantIndex(0, 1, 1);
     const int live = QuadrantIndex(0, 1, 2);
     const int searched = QuadrantIndex(0, 1, 3);
-    Grid.Enemy[destroyed] = Grid.Struck[destroyed] = 1;
-    Grid.Enemy[live] = 1;
-    Grid.Struck[searched] = 1;
+    grid().Enemy[destroyed] = grid().Struck[destroyed] = 1;
+    grid().Enemy[live] = 1;
+    grid().Struck[searched] = 1;
 
-    for (const int tracing : {0, 1}) {
-      ScannerTracing = tracing;
+    for (const bool tracing : {false, true}) {
+      session().ScannerTracing = tracing;
       Paint();
-      QVERIFY(CellShows(1, 1, 5001));
-      QVERIFY(CellShows(1, 2, tracing ? 5002u : unsigned(Grid.StarIcon[live])));
-      QVERIFY(CellShows(1, 3, Grid.StarIcon[searched], 2));
+      QVERIFY(CellShows(1, 1, DestroyedShip));
+      QVERIFY(CellShows(1, 2, tracing ? LiveShip : unsigned(grid().StarIcon[live])));
+      QVERIFY(CellShows(1, 3, grid().StarIcon[searched], 2));
     }
     // The searched frame runs one pixel inside the cell: (x+1, y+1) to (x+30, y+30).
     const int x = AreaLeft + 96;
@@ -192,32 +192,32 @@ class ScannerViewTest : public QObject {
       QCOMPARE(At(x + 1, y + i), Grey);
       QCOMPARE(At(x + 30, y + i), Grey);
     }
-    const platform::Picture stars = Icon(Grid.StarIcon[searched]);
+    const platform::Picture stars = IconPicture(grid().StarIcon[searched]);
     for (const QPoint p : {QPoint(0, 0), QPoint(31, 31), QPoint(31, 5), QPoint(5, 0)})
       QCOMPARE(At(x + p.x(), y + p.y()), PictureColor(stars, p.x(), p.y()));
   }
 
   void theDefeatPageCoversTheTracedGridUntilResumed() {
-    Document.InProgress = 1;
-    PlaceShip(0, 8, 8, 0);
-    Grid.Enemy[QuadrantIndex(0, 4, 4)] = 1;
-    ScannerTracing = 1;
-    PictureIndex = 5;
+    session().InProgress = true;
+    game_->PlaceShip(0, 8, 8, ScanZ);
+    grid().Enemy[QuadrantIndex(0, 4, 4)] = 1;
+    session().ScannerTracing = true;
+    session().Picture = DefeatPicture;
     Paint();
-    QVERIFY(AreaShowsPicture(5005));
-    PictureIndex = 0;
+    QVERIFY(AreaShowsPicture(ScannerBitmap(DefeatPicture)));
+    session().Picture = NoPicture;
     Paint();
-    QVERIFY(CellShows(4, 4, 5002));
+    QVERIFY(CellShows(4, 4, LiveShip));
   }
 
   void shipCoordinatesOffTheGridAreDrawnAtItsEdge() {
-    Document.InProgress = 1;
-    PlaceShip(3, 900, -50, 0);
+    session().InProgress = true;
+    game_->PlaceShip(3, 900, -50, ScanZ);
     Paint();
     QCOMPARE(ScanLabel(), QStringLiteral(" Z: 3 "));
     // The crosshair sits in the nearest cell: row 8, column 0.
     QCOMPARE(At(AreaLeft + 16, AreaTop + 8 * 32 + 16), Blue);
-    PlaceShip(-1, 12, 4, 1);
+    game_->PlaceShip(-1, 12, 4, ScanY);
     Paint();
     QCOMPARE(ScanLabel(), QStringLiteral(" Y: 8 "));
     QCOMPARE(At(AreaLeft + 4 * 32 + 16, AreaTop + 16), Blue);
@@ -226,10 +226,10 @@ class ScannerViewTest : public QObject {
   // A star field that is not among the resources costs one box per cell on
   // every paint, and everything else is still drawn.
   void aMissingStarFieldIsReportedPerCellAndTheRestDrawn() {
-    Document.InProgress = 1;
-    PlaceShip(0, 8, 8, 0);
-    Grid.StarIcon[QuadrantIndex(0, 0, 0)] = 10999;
-    Grid.StarIcon[QuadrantIndex(0, 2, 5)] = 10999;
+    session().InProgress = true;
+    game_->PlaceShip(0, 8, 8, ScanZ);
+    grid().StarIcon[QuadrantIndex(0, 0, 0)] = 10999;
+    grid().StarIcon[QuadrantIndex(0, 2, 5)] = 10999;
     QStringList boxes;
     std::function<void()> answer = [&] {
       WhenReady([] { return QApplication::activeModalWidget() != nullptr; },
@@ -248,9 +248,9 @@ class ScannerViewTest : public QObject {
       QVERIFY2(text.contains(QStringLiteral("Draw_Icon(LoadIcon)")), qPrintable(text));
       QVERIFY2(text.contains(QStringLiteral("ID:10999")), qPrintable(text));
     }
-    QVERIFY(CellShows(0, 1, Grid.StarIcon[QuadrantIndex(0, 0, 1)]));
-    QVERIFY(CellShows(2, 6, Grid.StarIcon[QuadrantIndex(0, 2, 6)]));
-    QVERIFY(CellShows(8, 7, Grid.StarIcon[QuadrantIndex(0, 8, 7)]));
+    QVERIFY(CellShows(0, 1, StarsAt(0, 0, 1)));
+    QVERIFY(CellShows(2, 6, StarsAt(0, 2, 6)));
+    QVERIFY(CellShows(8, 7, StarsAt(0, 8, 7)));
   }
 };
 
