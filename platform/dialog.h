@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -38,8 +39,10 @@ void EndDialog(Window* dialog, int result);
 
 // Item operations on a running dialog (and on the main window's controls).
 std::string ItemText(Window* dialog, int item);
-// The item's text as a decimal number; `ok` is false when it is not one.
-int ItemInt(Window* dialog, int item, bool isSigned, bool& ok);
+// The item's text as a decimal number with blanks around it, a sign only
+// when signed; nothing when it is not one or does not fit in 32 bits. An
+// unsigned number above the signed range comes back as its 32-bit pattern.
+std::optional<int> ItemInt(Window* dialog, int item, bool isSigned);
 void SetItemInt(Window* dialog, int item, int value, bool isSigned);
 void SetItemIcon(Window* dialog, int item, const Picture& icon);
 void CheckButton(Window* dialog, int item, bool checked);

@@ -88,11 +88,10 @@ std::string ItemText(Window* dialog, int item) {
   return {};
 }
 
-int ItemInt(Window* dialog, int item, bool isSigned, bool& ok) {
+std::optional<int> ItemInt(Window* dialog, int item, bool isSigned) {
   const std::optional<std::int64_t> number = ParseItemNumber(ItemText(dialog, item), isSigned);
-  ok = number.has_value();
-  // An unsigned number above the signed range comes back as its 32-bit pattern.
-  return number ? static_cast<int>(static_cast<std::uint32_t>(*number)) : 0;
+  if (!number) return std::nullopt;
+  return static_cast<int>(static_cast<std::uint32_t>(*number));
 }
 
 void SetItemInt(Window* dialog, int item, int value, bool isSigned) {
