@@ -4,8 +4,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <span>
 
 #include "platform/message_box.h"
 #include "support/box_template.h"
@@ -38,17 +36,10 @@ void BreakAfterFailedCall(BoxText& text) {
   }
 }
 
-// Runs a box laid out with `buttonSet`; tells the player in the platform's
-// stock box when there is no memory for the layout. Returns 0.
+// Runs a box laid out with `buttonSet`. Returns 0.
 int RunBox(int buttonSet, platform::Window* owner, platform::BoxIcon icon, const char* caption,
            const char* text) {
-  const std::unique_ptr<BoxTemplate> layout = BuildBoxTemplate(buttonSet);
-  if (!layout) {
-    platform::StockErrorBox("Error", "Cannot allocate memory for dialog box template");
-    return 0;
-  }
-  platform::RunBox(owner, std::span<const std::uint8_t>(layout->bytes.data(), layout->size), icon,
-                   caption, text);
+  platform::RunBox(owner, BoxLayout(buttonSet), icon, caption, text);
   return 0;
 }
 

@@ -1,7 +1,7 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFontInfo>
-#include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "common/modal_driver.h"
+#include "dialog_driver.h"
 #include "orders_layout.h"
 #include "platform/dialog.h"
 #include "platform/dialog_items.h"
@@ -22,23 +22,8 @@ using namespace orders;
 
 namespace {
 
-platform::Window* AsWindow(QDialog* dialog) { return dynamic_cast<platform::Window*>(dialog); }
-
-QWidget* Control(QDialog* dialog, int id) { return AsWindow(dialog)->Item(id); }
-
-template <class T>
-T* Control(QDialog* dialog, int id) {
-  return qobject_cast<T*>(AsWindow(dialog)->Item(id));
-}
-
-void Click(QDialog* dialog, int id) { QTest::mouseClick(Control(dialog, id), Qt::LeftButton); }
-
-void Press(QDialog* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QTest::keyClick(KeyboardTarget(dialog), key, modifiers);
-}
-
 int RunOrders(RecordingEvents& events, platform::Window* owner = nullptr) {
-  return platform::RunDialog(owner, Layout(), &events);
+  return platform::RunDialog(owner, Layout, &events);
 }
 
 // The first column of dark pixels in `row` of the list, left to right or
@@ -53,27 +38,31 @@ int InkColumn(const QImage& image, const QRect& row, bool fromLeft) {
   return -1;
 }
 
+QImage Icon(unsigned id) {
+  int error = 0;
+  const platform::Picture picture = platform::LoadIconResource(id, error);
+  return picture.IsNull() ? QImage() : picture.data()->image;
+}
+
 }  // namespace
 
-class TemplateDialogTest : public QObject {
+class LayoutDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
   void laysOutControlsInDialogUnitsOfADejaVuFont() {
     RecordingEvents events({Ok});
-    QString family, title;
-    int pixelSize = 0, baseX = 0, baseY = 0;
+    QString family, title, frameTitle;
+    int pixelSize = 0;
+    std::optional<FontUnits> units;
     QSize client, minimum, maximum;
     QPoint corner;
-    QRect edit, list, ok, label;
+    QRect edit, list, ok, label, attack, escort, frame;
+    std::vector<std::string> texts;
     WhenModal<QDialog>([&](QDialog* dialog) {
       family = QFontInfo(dialog->font()).family();
       pixelSize = dialog->font().pixelSize();
-      const QFontMetrics metrics(dialog->font());
-      baseX = qRound(metrics.horizontalAdvance(
-                         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                     52.0);
-      baseY = metrics.height();
+      units.emplace(dialog->font());
       title = dialog->windowTitle();
       client = dialog->size();
       minimum = dialog->minimumSize();
@@ -83,6 +72,13 @@ class TemplateDialogTest : public QObject {
       list = Control(dialog, Ships)->geometry();
       ok = Control(dialog, Ok)->geometry();
       label = Control(dialog, NameLabel)->geometry();
+      attack = Control(dialog, Attack)->geometry();
+      escort = Control(dialog, Escort)->geometry();
+      const auto* box = dialog->findChild<QGroupBox*>();
+      frame = box ? box->geometry() : QRect();
+      frameTitle = box ? box->title() : QString();
+      for (int id : {NameLabel, NameEdit, Attack, Left, Cloak, Ok, Help})
+        texts.push_back(platform::ItemText(AsWindow(dialog), id));
       Click(dialog, Ok);
     });
     QCOMPARE(RunOrders(events), Ok);
@@ -90,21 +86,51 @@ class TemplateDialogTest : public QObject {
     QCOMPARE(family, QStringLiteral("DejaVu Sans"));
     QCOMPARE(pixelSize, 11);  // 8 points at 96 dots per inch
     // Close to the classic 6 x 13, so that the layouts keep their look.
-    QVERIFY2(baseX >= 6 && baseX <= 7, qPrintable(QString::number(baseX)));
-    QVERIFY2(baseY >= 12 && baseY <= 14, qPrintable(QString::number(baseY)));
+    QVERIFY2(units->baseX() >= 6 && units->baseX() <= 7,
+             qPrintable(QString::number(units->baseX())));
+    QVERIFY2(units->baseY() >= 12 && units->baseY() <= 14,
+             qPrintable(QString::number(units->baseY())));
 
-    const auto pixels = [&](int x, int y, int width, int height) {
-      return QRect(x * baseX / 4, y * baseY / 8, width * baseX / 4, height * baseY / 8);
-    };
     QCOMPARE(title, QStringLiteral("Fleet Orders"));
-    QCOMPARE(client, QSize(Width * baseX / 4, Height * baseY / 8));
+    QCOMPARE(client, units->Pixels(0, 0, Width, Height).size());
     QCOMPARE(minimum, client);  // a modal frame cannot be resized
     QCOMPARE(maximum, client);
-    QCOMPARE(corner, QPoint(X * baseX / 4, Y * baseY / 8));  // no owner: from the desktop's corner
-    QCOMPARE(label, pixels(5, 5, 40, 10));
-    QCOMPARE(edit, pixels(50, 5, 80, 12));
-    QCOMPARE(list, pixels(5, 95, 125, 50));
-    QCOMPARE(ok, pixels(145, 95, 50, 14));
+    QCOMPARE(corner, units->Pixels(X, Y, 0, 0).topLeft());  // no owner: from the desktop's corner
+    QCOMPARE(label, units->Pixels(5, 5, 40, 10));
+    QCOMPARE(edit, units->Pixels(50, 5, 80, 12));
+    QCOMPARE(list, units->Pixels(5, 95, 125, 50));
+    QCOMPARE(ok, units->Pixels(145, 95, 50, 14));
+    QCOMPARE(attack, units->Pixels(5, 40, 60, 10));
+    QCOMPARE(escort, units->Pixels(5, 80, 60, 10));
+    QCOMPARE(frame, units->Pixels(2, 32, 140, 45));
+    QCOMPARE(frameTitle, QStringLiteral("Orders"));
+    QCOMPARE(texts, (std::vector<std::string>{"&Name:", "Vanguard", "&Attack", "Left", "Cloak",
+                                              "OK", "&Help"}));
+  }
+
+  void labelsKeepTheirAlignmentAndIconsTakeTheirSize() {
+    RecordingEvents events({Ok});
+    Qt::Alignment name, count, heading;
+    QImage shownIcon;
+    QSize iconSize;
+    WhenModal<QDialog>([&](QDialog* dialog) {
+      name = Control<QLabel>(dialog, NameLabel)->alignment();
+      count = Control<QLabel>(dialog, CountLabel)->alignment();
+      heading = Control<QLabel>(dialog, HeadingLabel)->alignment();
+      for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->pixmap().isNull()) continue;
+        shownIcon = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        iconSize = label->size();
+      }
+      Click(dialog, Ok);
+    });
+    RunOrders(events);
+    QCOMPARE(name & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    QCOMPARE(count & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(heading & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QVERIFY(!Icon(WarningIcon).isNull());
+    QCOMPARE(shownIcon, Icon(WarningIcon));
+    QCOMPARE(iconSize, Icon(WarningIcon).size());
   }
 
   void preparesBeforeShowingThenFocusesTheDefaultButton() {
@@ -193,22 +219,6 @@ class TemplateDialogTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(!shown);
     QVERIFY(events.commands.empty());
-  }
-
-  void refusesLayoutsItCannotBuild() {
-    RecordingEvents events;
-    bool prepared = false;
-    events.onInitialise = [&](platform::Window*) { return prepared = true; };
-
-    std::vector<std::uint8_t> cut = Layout();
-    cut.resize(cut.size() - 1);
-    QCOMPARE(platform::RunDialog(nullptr, cut, &events), -1);
-
-    TemplateWriter unknown;
-    unknown.Header(DialogStyle, 1, 0, 0, 100, 50, u"Tree");
-    unknown.ControlStart(Shown, 5, 5, 50, 50, 7).String(u"SysTreeView32").String(u"").Word(0);
-    QCOMPARE(platform::RunDialog(nullptr, unknown.bytes(), &events), -1);
-    QVERIFY(!prepared);
   }
 
   void automaticRadioButtonsKeepToTheirGroup() {
@@ -404,12 +414,12 @@ class TemplateDialogTest : public QObject {
   void listLinesLineUpAtTheTabStops() {
     RecordingEvents events({Ok});
     events.onInitialise = [](platform::Window* dialog) {
-      for (const char* line : {"W", "\tW", "WWW\tW", "\t\tW"})
+      for (const char* line : {"W", "\tW", "Il\tW", "\t\tW"})
         platform::AddListLine(dialog, Ships, line);
       return true;
     };
     int plainStart = 0, tabbedStart = 0, tabbedEnd = 0, afterWordsEnd = 0, twoTabsStart = 0;
-    int baseX = 0;
+    int stop = 0;
     WhenModal<QDialog>([&](QDialog* dialog) {
       auto* list = Control<QListWidget>(dialog, Ships);
       const QImage image = list->viewport()->grab().toImage();
@@ -419,14 +429,10 @@ class TemplateDialogTest : public QObject {
       tabbedEnd = InkColumn(image, row(1), false);
       afterWordsEnd = InkColumn(image, row(2), false);
       twoTabsStart = InkColumn(image, row(3), true);
-      const QFontMetrics metrics(dialog->font());
-      baseX = qRound(metrics.horizontalAdvance(
-                         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                     52.0);
+      stop = FontUnits(dialog->font()).Across(ShipsTabStop);
       Click(dialog, Ok);
     });
     RunOrders(events);
-    const int stop = 32 * baseX / 4;  // every 32 dialog units
     QVERIFY(plainStart >= 0);
     QVERIFY2(std::abs(tabbedStart - plainStart - stop) <= 1,
              qPrintable(QStringLiteral("%1 %2 %3").arg(plainStart).arg(tabbedStart).arg(stop)));
@@ -458,7 +464,7 @@ class TemplateDialogTest : public QObject {
     QVERIFY(events.Received(Defend, platform::NotifyClicked));
   }
 
-  void tabVisitsTheTabStopsInTemplateOrder() {
+  void tabVisitsTheTabStopsInTableOrder() {
     RecordingEvents events({Ok});
     events.onInitialise = [](platform::Window* dialog) {
       platform::FocusItem(dialog, NameEdit);
@@ -479,7 +485,8 @@ class TemplateDialogTest : public QObject {
       }
       lockedEnabled = Control(dialog, Locked)->isEnabled();
       secretHidden = Control(dialog, Secret)->isHidden();
-      frameShown = Control(dialog, Frame)->isVisible();
+      const QGroupBox* frame = dialog->findChild<QGroupBox*>();
+      frameShown = frame && frame->isVisible();
       Click(dialog, Ok);
     });
     RunOrders(events);
@@ -512,11 +519,7 @@ class TemplateDialogTest : public QObject {
     QPoint expected;
     Qt::WindowModality modality = Qt::NonModal;
     WhenModal<QDialog>([&](QDialog* dialog) {
-      const QFontMetrics metrics(dialog->font());
-      const int baseX = qRound(metrics.horizontalAdvance(QStringLiteral(
-                                   "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                               52.0);
-      expected = QPoint(X * baseX / 4, Y * metrics.height() / 8);
+      expected = FontUnits(dialog->font()).Pixels(X, Y, 0, 0).topLeft();
       offset = dialog->frameGeometry().topLeft() - owner.widget()->mapToGlobal(QPoint(0, 0));
       modality = dialog->windowModality();
       ClickThroughWindowSystem();
@@ -526,61 +529,6 @@ class TemplateDialogTest : public QObject {
     QCOMPARE(offset, expected);
     QCOMPARE(modality, Qt::WindowModal);
     QCOMPARE(ownerClicks, 1);
-  }
-
-  void dropDownListsIconsAndReadOnlyFields() {
-    constexpr int Picture = 5, Orders = 6, Report = 7;
-    constexpr std::uint32_t Icon = 3, DropDownList = 3, ReadOnly = 0x800, RightAligned = 0x2;
-    TemplateWriter out;
-    out.Header(DialogStyle, 4, 0, 0, 160, 80, u"Report");
-    out.ControlStart(Shown | Icon, 5, 5, 20, 20, Picture)
-        .Ordinal(StaticClass)
-        .Ordinal(5300)
-        .Word(0);
-    out.Control(0x85, Shown | TabStop | DropDownList, 30, 5, 80, 60, Orders, u"");
-    out.Control(EditClass, Shown | TabStop | ReadOnly | RightAligned, 30, 25, 80, 12, Report,
-                u"12 ships");
-    out.Control(ButtonClass, Shown | TabStop | DefaultPush, 30, 45, 40, 14, Ok, u"OK");
-
-    RecordingEvents events({Ok});
-    events.onInitialise = [](platform::Window* dialog) {
-      for (const char* line : {"Hold", "Advance", "Withdraw"})
-        platform::AddListLine(dialog, Orders, line);
-      platform::SelectListLine(dialog, Orders, 0);
-      return true;
-    };
-    bool iconShown = false, readOnly = false, rightAligned = false, toldBeforeKey = true;
-    int chosen = -1, comboHeight = 0;
-    std::string chosenText;
-    WhenModal<QDialog>([&](QDialog* dialog) {
-      platform::Window* window = AsWindow(dialog);
-      int error = 0;
-      const QImage expected = platform::LoadIconResource(5300, error).data()->image;
-      iconShown = Control<QLabel>(dialog, Picture)
-                      ->pixmap()
-                      .toImage()
-                      .convertToFormat(QImage::Format_ARGB32) == expected;
-      auto* report = Control<QLineEdit>(dialog, Report);
-      readOnly = report->isReadOnly();
-      rightAligned = report->alignment() & Qt::AlignRight;
-      toldBeforeKey = events.Received(Orders, platform::NotifySelectionChanged);
-      QWidget* orders = Control(dialog, Orders);
-      comboHeight = orders->height();
-      orders->setFocus();
-      QTest::keyClick(orders, Qt::Key_Down);
-      chosen = platform::SelectedListLine(window, Orders);
-      chosenText = platform::ItemText(window, Orders);
-      Click(dialog, Ok);
-    });
-    QCOMPARE(platform::RunDialog(nullptr, out.bytes(), &events), Ok);
-    QVERIFY(iconShown);
-    QVERIFY(readOnly);
-    QVERIFY(rightAligned);
-    QVERIFY(!toldBeforeKey);
-    QCOMPARE(chosen, 1);
-    QCOMPARE(chosenText, std::string("Advance"));
-    QVERIFY(events.Received(Orders, platform::NotifySelectionChanged));
-    QVERIFY2(comboHeight < 60 * 13 / 8, "the drop-down's height is not the closed box's");
   }
 
   void itemsOfAnyWindow() {
@@ -613,5 +561,5 @@ class TemplateDialogTest : public QObject {
   }
 };
 
-QTEST_MAIN(TemplateDialogTest)
-#include "template_dialog_test.moc"
+QTEST_MAIN(LayoutDialogTest)
+#include "layout_dialog_test.moc"
