@@ -6,7 +6,9 @@
 #include <QTest>
 
 #include "common/modal_driver.h"
+#include "platform/qt/picture_data.h"
 #include "platform/qt/window_impl.h"
+#include "platform/resources.h"
 
 // Reaching into a running dialog or box of the game the way the player does.
 
@@ -27,6 +29,13 @@ inline void Click(QDialog* dialog, int id) {
 
 inline void Press(QDialog* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(KeyboardTarget(dialog), key, modifiers);
+}
+
+// The icon resource `id` as the platform decodes it; null when there is none.
+inline QImage IconImage(unsigned id) {
+  int error = 0;
+  const platform::Picture picture = platform::LoadIconResource(id, error);
+  return picture.IsNull() ? QImage() : picture.data()->image;
 }
 
 // Dialog units measured on a dialog's font as they are defined: across, a

@@ -8,13 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <optional>
 
 #include "dialog_driver.h"
 #include "orders_layout.h"
 #include "platform/dialog.h"
 #include "platform/dialog_items.h"
-#include "platform/qt/picture_data.h"
-#include "platform/resources.h"
 #include "recording_events.h"
 #include "test_window.h"
 
@@ -36,12 +35,6 @@ int InkColumn(const QImage& image, const QRect& row, bool fromLeft) {
     }
   }
   return -1;
-}
-
-QImage Icon(unsigned id) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadIconResource(id, error);
-  return picture.IsNull() ? QImage() : picture.data()->image;
 }
 
 }  // namespace
@@ -128,9 +121,9 @@ class LayoutDialogTest : public QObject {
     QCOMPARE(name & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     QCOMPARE(count & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(heading & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    QVERIFY(!Icon(WarningIcon).isNull());
-    QCOMPARE(shownIcon, Icon(WarningIcon));
-    QCOMPARE(iconSize, Icon(WarningIcon).size());
+    QVERIFY(!IconImage(WarningIcon).isNull());
+    QCOMPARE(shownIcon, IconImage(WarningIcon));
+    QCOMPARE(iconSize, IconImage(WarningIcon).size());
   }
 
   void preparesBeforeShowingThenFocusesTheDefaultButton() {

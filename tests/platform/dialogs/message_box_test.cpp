@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
 #include "dialog_driver.h"
-#include "platform/qt/picture_data.h"
-#include "platform/resources.h"
 #include "support/box_template.h"
 #include "support/message_box.h"
 #include "test_window.h"
@@ -68,12 +68,6 @@ ShownBox Read(QDialog* box) {
   return shown;
 }
 
-QImage Icon(unsigned id) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadIconResource(id, error);
-  return picture.IsNull() ? QImage() : picture.data()->image;
-}
-
 // Runs the box the way `show` brings it up, ending it with `key`.
 ShownBox ShowAndEnd(const std::function<void()>& show, Qt::Key key) {
   ShownBox shown;
@@ -106,7 +100,7 @@ class MessageBoxTest : public QObject {
     // The failed call stands alone on the first line, then an empty line.
     QCOMPARE(box.text, QStringLiteral("DrawPicture(Load)\n\nCannot read the hull bitmap\nCode 5"));
     QVERIFY(!box.icon.isNull());
-    QCOMPARE(box.icon, Icon(5500));
+    QCOMPARE(box.icon, IconImage(5500));
     QCOMPARE(box.buttonWithKeyboard, QStringLiteral("OK"));
     QVERIFY(box.onTop);
 
@@ -153,7 +147,7 @@ class MessageBoxTest : public QObject {
     WarningBox(&owner, 1000, 3001, "Z");
     QCOMPARE(shown.caption, QStringLiteral("Kestravane"));
     QCOMPARE(shown.text, QStringLiteral("\n\nEnter a Z coordinate between 0 and 8."));
-    QCOMPARE(shown.icon, Icon(5300));
+    QCOMPARE(shown.icon, IconImage(5300));
     QCOMPARE(ownerClicks, 0);
   }
 
