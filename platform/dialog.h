@@ -1,10 +1,9 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
+#include <optional>
 #include <string>
 
-#include "platform/rect.h"
+#include "platform/dialog_layout.h"
 #include "platform/resources.h"
 #include "platform/window.h"
 
@@ -29,17 +28,17 @@ inline constexpr int NotifyEditChanged = 0x0300;
 inline constexpr int NotifySelectionChanged = 1;
 inline constexpr int NotifyDoubleClicked = 2;
 
-// Runs a modal dialog laid out by `layout`, a dialog template in the classic
-// binary form (header, then one record per control, sizes in dialog units of
-// its font). Blocks, with the owner taking no input, until EndDialog.
-// Returns EndDialog's result, or -1 when the template cannot be understood.
-int RunDialog(Window* owner, std::span<const std::uint8_t> layout, DialogEvents* events);
+// Runs a modal dialog laid out by `layout`. Blocks, with the owner taking no
+// input, until EndDialog, and returns EndDialog's result.
+int RunDialog(Window* owner, const DialogLayout& layout, DialogEvents* events);
 void EndDialog(Window* dialog, int result);
 
 // Item operations on a running dialog (and on the main window's controls).
 std::string ItemText(Window* dialog, int item);
-// The item's text as a decimal number; `ok` is false when it is not one.
-int ItemInt(Window* dialog, int item, bool isSigned, bool& ok);
+// The item's text as a decimal number with blanks around it, a sign only
+// when signed; nothing when it is not one or does not fit in 32 bits. An
+// unsigned number above the signed range comes back as its 32-bit pattern.
+std::optional<int> ItemInt(Window* dialog, int item, bool isSigned);
 void SetItemInt(Window* dialog, int item, int value, bool isSigned);
 void SetItemIcon(Window* dialog, int item, const Picture& icon);
 void CheckButton(Window* dialog, int item, bool checked);

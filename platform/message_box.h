@@ -1,23 +1,21 @@
 #pragma once
 
-#include <cstdint>
-#include <span>
-
+#include "platform/dialog_layout.h"
 #include "platform/window.h"
 
 namespace platform {
 
 enum class BoxIcon { Error, Warning };
 
-// Runs a modal box laid out by `layout` (the dialog template the message
-// catalogue builds), showing `icon`, `caption` and `text`. Carriage returns in
-// `text` are line breaks. Returns the ID of the button that ended the box
-// (1 for OK, 2 for Escape or the close box).
-int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon,
-           const char* caption, const char* text);
+// The controls every box layout holds: the icon and the message beside it.
+inline constexpr int BoxIconItem = 100;
+inline constexpr int BoxTextItem = 101;
 
-// The last resort when there is no memory for a box layout: the window
-// system's own plain error box, without an owner.
-void StockErrorBox(const char* caption, const char* text);
+// Runs a modal box laid out by `layout`, showing `icon`, `caption` and `text`
+// in place of what the layout's caption and its icon and message controls
+// say. Carriage returns in `text` are line breaks. Returns the ID of the
+// button that ended the box (2 for Escape or the close box).
+int RunBox(Window* owner, const DialogLayout& layout, BoxIcon icon, const char* caption,
+           const char* text);
 
 }  // namespace platform

@@ -1,32 +1,56 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
-#include <memory>
 
-// The in-memory dialog template every error and warning box is built from:
-// the platform's standard non-extended form (little-endian 16- and 32-bit
-// fields, zero-terminated UTF-16 strings, each control record on a 4-byte
-// boundary), so that every box has the same size, font, icon and buttons.
-//
-// The layout: a header (style 0x90C800C2, position 90,70, size 220 x 85
-// dialog units, title "DialogTmp", 8 pt "MS Sans Serif"), then the controls:
-//   100  icon                           8,9   18 x 20
-//   101  message text                  37,8  175 x 50
-// and the buttons on line 65, each 36 x 14:
-//   set 0 and 1 (and below): ID 1 "OK" at 91
-//   set 2:                   ID 6 "&Yes" at 69, ID 7 "&No" at 115
-//   set 3 and above:         ID 6 "&Yes" at 46, ID 7 "&No" at 92, ID 2 "&Cancel" at 138
+#include "platform/dialog_layout.h"
+#include "platform/message_box.h"
 
-inline constexpr std::size_t BoxTemplateBlockSize = 2048;
+// The layouts every error and warning box is run from, so that each box has
+// the same size, font, icon position and buttons whoever raises it: 220 x 85
+// dialog units at 90,70 in 8 pt "MS Sans Serif", the icon at the top left,
+// the message beside it and the buttons on one line below. The caption and
+// the texts of the icon and the message are placeholders; the box puts its
+// own there when it opens.
+namespace box_layout {
 
-struct BoxTemplate {
-  std::array<std::uint8_t, BoxTemplateBlockSize> bytes{};  // zero-filled
-  std::size_t size = 0;  // bytes used, up to the end of the last control record
-};
+using Kind = platform::DialogControlKind;
 
-// Button sets: 0 for the error box, 1 for the warning box (both a single OK
-// button), 2 for Yes and No, 3 and above for Yes, No and Cancel. Returns null
-// when there is no memory for the block; the caller reports it.
-std::unique_ptr<BoxTemplate> BuildBoxTemplate(int buttonSet);
+inline constexpr platform::DialogControl Icon{
+    .kind = Kind::Icon, .id = platform::BoxIconItem, .text = " ", .rect = {8, 9, 18, 20}};
+inline constexpr platform::DialogControl Message{
+    .kind = Kind::Label, .id = platform::BoxTextItem, .text = " ", .rect = {37, 8, 175, 50}};
+
+constexpr platform::DialogControl Button(Kind kind, int x, int id, const char* text) {
+  return {.kind = kind, .id = id, .text = text, .rect = {x, 65, 36, 14}};
+}
+
+inline constexpr std::array OkControls{Icon, Message, Button(Kind::DefaultPushButton, 91, 1, "OK")};
+inline constexpr std::array YesNoControls{Icon, Message,
+                                          Button(Kind::DefaultPushButton, 69, 6, "&Yes"),
+                                          Button(Kind::PushButton, 115, 7, "&No")};
+inline constexpr std::array YesNoCancelControls{
+    Icon, Message, Button(Kind::DefaultPushButton, 46, 6, "&Yes"),
+    Button(Kind::PushButton, 92, 7, "&No"), Button(Kind::PushButton, 138, 2, "&Cancel")};
+
+constexpr platform::DialogLayout Box(std::span<const platform::DialogControl> controls) {
+  return {.caption = "DialogTmp",
+          .rect = {90, 70, 220, 85},
+          .font = {.face = "MS Sans Serif", .pointSize = 8},
+          .controls = controls};
+}
+
+}  // namespace box_layout
+
+// One OK button: the error box and the warning box.
+inline constexpr platform::DialogLayout OkBoxLayout = box_layout::Box(box_layout::OkControls);
+inline constexpr platform::DialogLayout YesNoBoxLayout = box_layout::Box(box_layout::YesNoControls);
+inline constexpr platform::DialogLayout YesNoCancelBoxLayout =
+    box_layout::Box(box_layout::YesNoCancelControls);
+
+// The layout of a button set: 0 for the error box and 1 for the warning box
+// (both OK), 2 for Yes and No, 3 and above for Yes, No and Cancel.
+constexpr const platform::DialogLayout& BoxLayout(int buttonSet) {
+  if (buttonSet <= 1) return OkBoxLayout;
+  if (buttonSet == 2) return YesNoBoxLayout;
+  return YesNoCancelBoxLayout;
+}

@@ -1,7 +1,5 @@
 #include "support/message_box.h"
 
-#include <memory>
-#include <span>
 #include <string>
 
 #include "platform/message_box.h"
@@ -11,9 +9,6 @@
 
 namespace {
 
-constexpr int ErrorButtons = 0;
-constexpr int WarningButtons = 1;
-
 // The first ")", ":", " " becomes ")" and two carriage returns, so that
 // "Routine(Call): description" shows the description after an empty line.
 void BreakAfterFailedCall(std::string& text) {
@@ -21,24 +16,16 @@ void BreakAfterFailedCall(std::string& text) {
   if (found != std::string::npos) text.replace(found + 1, 2, "\r\r");
 }
 
-// Runs a box laid out with `buttonSet`; tells the player in the platform's
-// stock box when there is no memory for the layout. Returns false.
-bool RunBox(int buttonSet, platform::Window* owner, platform::BoxIcon icon, const std::string& caption,
-            const std::string& text) {
-  const std::unique_ptr<BoxTemplate> layout = BuildBoxTemplate(buttonSet);
-  if (!layout) {
-    platform::StockErrorBox("Error", "Cannot allocate memory for dialog box template");
-    return false;
-  }
-  platform::RunBox(owner, std::span<const std::uint8_t>(layout->bytes.data(), layout->size), icon,
-                   caption.c_str(), text.c_str());
+// Error and warning boxes have the one OK button. Returns false.
+bool RunBox(platform::Window* owner, platform::BoxIcon icon, const std::string& caption, const std::string& text) {
+  platform::RunBox(owner, OkBoxLayout, icon, caption.c_str(), text.c_str());
   return false;
 }
 
 bool ShowErrorText(std::string text) {
   BreakAfterFailedCall(text);
   platform::CloseWindowsBeforeBox();
-  return RunBox(ErrorButtons, platform::MainWindow(), platform::BoxIcon::Error, "Error", text);
+  return RunBox(platform::MainWindow(), platform::BoxIcon::Error, "Error", text);
 }
 
 }  // namespace
@@ -59,5 +46,5 @@ bool WarningBox(platform::Window* owner, Text caption, const Message& message) {
   if (!captionText) return false;
   const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
   if (!text) return false;
-  return RunBox(WarningButtons, owner, platform::BoxIcon::Warning, *captionText, *text);
+  return RunBox(owner, platform::BoxIcon::Warning, *captionText, *text);
 }

@@ -50,16 +50,11 @@ namespace platform {
 
 using namespace headless;
 
-int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon,
-           const char* caption, const char* text) {
-  boxes.push_back({icon, caption, text, owner, {layout.begin(), layout.end()}});
+int RunBox(Window* owner, const DialogLayout& layout, BoxIcon icon, const char* caption,
+           const char* text) {
+  boxes.push_back({icon, caption, text, owner, &layout});
   if (!boxesMuted) PrintBox(text);
   return 1;
-}
-
-void StockErrorBox(const char* caption, const char* text) {
-  boxes.push_back({BoxIcon::Error, caption, text, nullptr, {}});
-  if (!boxesMuted) PrintBox(text);
 }
 
 bool StatusLineVisible() { return statusShown; }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,8 +17,8 @@ struct ShownBox {
   BoxIcon icon;
   std::string caption;
   std::string text;  // exactly as given, carriage returns included
-  Window* owner = nullptr;            // none for the stock box
-  std::vector<std::uint8_t> layout;   // the box template; empty for the stock box
+  Window* owner = nullptr;
+  const DialogLayout* layout = nullptr;  // the layout the box was run from
 };
 
 // Status lines go to standard error (and the record) only while shown.

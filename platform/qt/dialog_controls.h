@@ -5,33 +5,34 @@
 #include <QPointer>
 #include <vector>
 
-#include "platform/qt/dialog_template.h"
+#include "platform/dialog_layout.h"
 #include "platform/qt/dialog_units.h"
 
 namespace platform {
 
-class TemplateDialog;
+class LayoutDialog;
 
-// Makes the controls of a template inside its dialog, in template order, so
-// that the keyboard order and the radio groups follow the template.
+// Makes the controls of a layout inside its dialog, in table order, so that
+// the keyboard order and the radio groups follow the table.
 class DialogControlBuilder {
  public:
-  DialogControlBuilder(TemplateDialog& dialog, const DialogUnits& units);
+  DialogControlBuilder(LayoutDialog& dialog, const DialogUnits& units);
 
-  // False when the control's class is not one the dialogs know.
-  bool Add(const ControlTemplate& control);
+  void Add(const DialogControl& control);
   // Chains the tab stops once every control exists.
   void Finish();
 
  private:
-  QWidget* MakeButton(const ControlTemplate& control);
-  QWidget* MakeStatic(const ControlTemplate& control);
-  QWidget* MakeEdit(const ControlTemplate& control);
-  QWidget* MakeList(const ControlTemplate& control);
-  QWidget* MakeCombo(const ControlTemplate& control);
-  QWidget* MakeCheckable(const ControlTemplate& control, int type);
+  QWidget* Make(const DialogControl& control);
+  QWidget* MakePushButton(const DialogControl& control);
+  QWidget* MakeCheckable(const DialogControl& control);
+  QWidget* MakeGroupBox(const DialogControl& control);
+  QWidget* MakeLabel(const DialogControl& control, Qt::Alignment alignment);
+  QWidget* MakeIcon();
+  QWidget* MakeEdit(const DialogControl& control);
+  QWidget* MakeList(const DialogControl& control);
 
-  TemplateDialog& dialog_;
+  LayoutDialog& dialog_;
   const DialogUnits& units_;
   // The automatic radio buttons since the last control that starts a group.
   QButtonGroup* radioGroup_ = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +14,7 @@
 
 #include "platform/dialog.h"
 #include "platform/qt/game_text.h"
-#include "platform/qt/picture_data.h"
+#include "platform/qt/icon_label.h"
 #include "platform/qt/window_impl.h"
 
 namespace platform {
@@ -73,8 +72,6 @@ void SetItemText(Window* dialog, int item, const char* text) {
     edit->setText(converted);
   } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
     box->setTitle(converted);
-  } else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
-    combo->setEditText(converted);
   }
 }
 
@@ -84,15 +81,13 @@ std::string ItemText(Window* dialog, int item) {
   if (auto* button = qobject_cast<QAbstractButton*>(control)) return ToGameText(button->text());
   if (auto* edit = qobject_cast<QLineEdit*>(control)) return ToGameText(edit->text());
   if (auto* box = qobject_cast<QGroupBox*>(control)) return ToGameText(box->title());
-  if (auto* combo = qobject_cast<QComboBox*>(control)) return ToGameText(combo->currentText());
   return {};
 }
 
-int ItemInt(Window* dialog, int item, bool isSigned, bool& ok) {
+std::optional<int> ItemInt(Window* dialog, int item, bool isSigned) {
   const std::optional<std::int64_t> number = ParseItemNumber(ItemText(dialog, item), isSigned);
-  ok = number.has_value();
-  // An unsigned number above the signed range comes back as its 32-bit pattern.
-  return number ? static_cast<int>(static_cast<std::uint32_t>(*number)) : 0;
+  if (!number) return std::nullopt;
+  return static_cast<int>(static_cast<std::uint32_t>(*number));
 }
 
 void SetItemInt(Window* dialog, int item, int value, bool isSigned) {
@@ -102,16 +97,7 @@ void SetItemInt(Window* dialog, int item, int value, bool isSigned) {
 }
 
 void SetItemIcon(Window* dialog, int item, const Picture& icon) {
-  auto* label = ItemAs<QLabel>(dialog, item);
-  if (!label) return;
-  if (icon.IsNull()) {
-    label->clear();
-    return;
-  }
-  const QPixmap pixmap = QPixmap::fromImage(icon.data()->image);
-  label->setPixmap(pixmap);
-  // An icon control takes the icon's size, as it always has.
-  label->resize(label->size().expandedTo(pixmap.size()));
+  if (auto* label = ItemAs<QLabel>(dialog, item)) ShowIcon(label, icon);
 }
 
 void CheckButton(Window* dialog, int item, bool checked) {
@@ -141,9 +127,6 @@ void ClearList(Window* dialog, int item) {
   if (auto* list = ItemAs<QListWidget>(dialog, item)) {
     const QSignalBlocker quiet(list);
     list->clear();
-  } else if (auto* combo = ItemAs<QComboBox>(dialog, item)) {
-    const QSignalBlocker quiet(combo);
-    combo->clear();
   }
 }
 
@@ -151,9 +134,6 @@ void AddListLine(Window* dialog, int item, const char* line) {
   if (auto* list = ItemAs<QListWidget>(dialog, item)) {
     const QSignalBlocker quiet(list);
     list->addItem(QString::fromUtf8(line ? line : ""));
-  } else if (auto* combo = ItemAs<QComboBox>(dialog, item)) {
-    const QSignalBlocker quiet(combo);
-    combo->addItem(QString::fromUtf8(line ? line : ""));
   }
 }
 
@@ -165,9 +145,6 @@ void SelectListLine(Window* dialog, int item, int index) {
     } else {
       list->clearSelection();
     }
-  } else if (auto* combo = ItemAs<QComboBox>(dialog, item)) {
-    const QSignalBlocker quiet(combo);
-    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
   }
 }
 
@@ -176,7 +153,6 @@ int SelectedListLine(Window* dialog, int item) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.front());
   }
-  if (auto* combo = ItemAs<QComboBox>(dialog, item)) return combo->currentIndex();
   return -1;
 }
 

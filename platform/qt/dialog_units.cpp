@@ -10,9 +10,6 @@
 namespace platform {
 namespace {
 
-// What the classic system font of a template without a font was, in points.
-constexpr int DefaultPointSize = 8;
-
 bool IsClassicSansFace(const QString& face) {
   static const QStringList faces = {QStringLiteral("MS Sans Serif"), QStringLiteral("MS Shell Dlg"),
                                     QStringLiteral("MS Shell Dlg 2"),
@@ -28,15 +25,14 @@ double ScreenDotsPerInch() {
 
 }  // namespace
 
-QFont DialogFont(const DialogTemplate& dialog) {
-  const QString face = QString::fromStdU16String(dialog.fontFace);
-  QFont font(IsClassicSansFace(face) ? QStringLiteral("DejaVu Sans") : face);
-  font.setStyleHint(QFont::SansSerif);
+QFont ToQFont(const DialogFont& font) {
+  const QString face = QString::fromUtf8(font.face ? font.face : "");
+  QFont converted(IsClassicSansFace(face) ? QStringLiteral("DejaVu Sans") : face);
+  converted.setStyleHint(QFont::SansSerif);
   // Whole pixels, as the bitmap faces had: 8 pt at 96 dpi is 11 pixels.
-  const int points = dialog.fontPointSize.value_or(DefaultPointSize);
-  font.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(points * ScreenDotsPerInch() / 72.0))));
-  return font;
+  converted.setPixelSize(
+      std::max(1, static_cast<int>(std::lround(font.pointSize * ScreenDotsPerInch() / 72.0))));
+  return converted;
 }
 
 DialogUnits::DialogUnits(const QFont& font) {
@@ -47,9 +43,10 @@ DialogUnits::DialogUnits(const QFont& font) {
   baseY_ = std::max(1, metrics.height());
 }
 
-QRect DialogUnits::Pixels(int x, int y, int width, int height) const {
-  return QRect(HorizontalPixels(x), VerticalPixels(y), std::max(0, HorizontalPixels(width)),
-               std::max(0, VerticalPixels(height)));
+QRect DialogUnits::Pixels(const UnitRect& units) const {
+  return QRect(HorizontalPixels(units.x), VerticalPixels(units.y),
+               std::max(0, HorizontalPixels(units.width)),
+               std::max(0, VerticalPixels(units.height)));
 }
 
 }  // namespace platform

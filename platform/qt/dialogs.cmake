@@ -1,10 +1,10 @@
-# Modal dialogs from templates, the message boxes, question and file dialogs.
+# Modal dialogs from layouts, the message boxes, question and file dialogs.
 target_sources(kestravane_platform_qt PRIVATE
-  dialog_template.cpp
   dialog_units.cpp
+  icon_label.cpp
   dialog_controls.cpp
   tab_stop_delegate.cpp
-  template_dialog.cpp
+  layout_dialog.cpp
   dialog_runner.cpp
   dialog_items.cpp
   message_box.cpp

@@ -1,6 +1,5 @@
 #include "platform/message_box.h"
 
-#include <QMessageBox>
 #include <QWindow>
 
 #include "platform/dialog.h"
@@ -12,12 +11,6 @@
 
 namespace platform {
 namespace {
-
-// The controls and commands of the box layout the game builds.
-constexpr int IconItem = 100;
-constexpr int TextItem = 101;
-constexpr int OkCommand = 1;
-constexpr int CancelCommand = 2;
 
 constexpr unsigned ErrorIconId = 5500;
 constexpr unsigned WarningIconId = 5300;
@@ -40,19 +33,19 @@ class BoxEvents : public DialogEvents {
 
   bool Initialise(Window* box) override {
     int error = 0;
-    SetItemIcon(box, IconItem,
+    SetItemIcon(box, BoxIconItem,
                 LoadIconResource(icon_ == BoxIcon::Error ? ErrorIconId : WarningIconId, error));
     QWidget* window = box->widget();
     // Flags first: changing them may make the window anew.
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     window->setWindowTitle(FromGameText(caption_));
     CentreOnScreen(window);
-    SetItemText(box, TextItem, text_);
+    SetItemText(box, BoxTextItem, text_);
     return true;
   }
 
-  // Escape and the close box end the box with 0, any button with its ID.
-  void Command(Window* box, int id, int) override { EndDialog(box, id == CancelCommand ? 0 : id); }
+  // Any button ends the box with its ID; Escape and the close box with 2.
+  void Command(Window* box, int id, int) override { EndDialog(box, id); }
 
  private:
   BoxIcon icon_;
@@ -62,25 +55,10 @@ class BoxEvents : public DialogEvents {
 
 }  // namespace
 
-int RunBox(Window* owner, std::span<const std::uint8_t> layout, BoxIcon icon, const char* caption,
+int RunBox(Window* owner, const DialogLayout& layout, BoxIcon icon, const char* caption,
            const char* text) {
   BoxEvents events(icon, caption, text);
-  const int result = RunDialog(owner, layout, &events);
-  if (result < 0) {
-    // A layout the dialogs cannot read must not swallow the message.
-    QMessageBox box(icon == BoxIcon::Error ? QMessageBox::Critical : QMessageBox::Warning,
-                    FromGameText(caption), FromGameText(text), QMessageBox::Ok,
-                    owner ? owner->widget() : nullptr);
-    box.exec();
-    return OkCommand;
-  }
-  return result == 0 ? CancelCommand : result;
-}
-
-void StockErrorBox(const char* caption, const char* text) {
-  QMessageBox box(QMessageBox::Critical, FromGameText(caption), FromGameText(text),
-                  QMessageBox::Ok);
-  box.exec();
+  return RunDialog(owner, layout, &events);
 }
 
 }  // namespace platform

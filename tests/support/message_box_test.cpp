@@ -2,46 +2,19 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
-#include <new>
 #include <string>
-#include <vector>
 
 #include "platform/headless/headless.h"
 #include "support/box_template.h"
 #include "support/message_box.h"
 
-// Lets a test make the box template's allocation fail. Only the nothrow form is
-// replaced; it hands everything else to the ordinary operator new, so that
-// every block is still released by the ordinary operator delete.
-namespace {
-bool failBoxTemplateAllocation = false;
-}  // namespace
-
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  if (failBoxTemplateAllocation && size == sizeof(BoxTemplate)) return nullptr;
-  try {
-    return ::operator new(size);
-  } catch (...) {
-    return nullptr;
-  }
-}
-
 namespace {
 
 namespace headless = platform::headless;
 
-const char* const NoMemoryText = "Cannot allocate memory for dialog box template";
-
 std::string LoaderBoxText(unsigned id) {
   return "GetString(LoadString)\r\rCannot load string resource (ID:" + std::to_string(id) +
          ")\r\rCode " + std::to_string(ENOENT);
-}
-
-std::vector<std::uint8_t> Layout(int buttonSet) {
-  const auto layout = BuildBoxTemplate(buttonSet);
-  if (!layout) return {};
-  return {layout->bytes.begin(), layout->bytes.begin() + layout->size};
 }
 
 platform::Window* FakeWindow(int& place) { return reinterpret_cast<platform::Window*>(&place); }
@@ -54,7 +27,6 @@ class MessageBoxTest : public ::testing::Test {
     SetErrorBoxOwner(nullptr);
   }
   void TearDown() override {
-    failBoxTemplateAllocation = false;
     SetErrorBoxOwner(nullptr);
     headless::ForgetShown();
   }
@@ -62,7 +34,7 @@ class MessageBoxTest : public ::testing::Test {
   const headless::ShownBox& OnlyBox() {
     EXPECT_EQ(headless::Boxes().size(), 1u);
     if (headless::Boxes().empty()) {
-      static const headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>", nullptr, {}};
+      static const headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>"};
       return none;
     }
     return headless::Boxes().front();
@@ -82,7 +54,7 @@ TEST_F(MessageBoxTest, ErrorBoxShowsTheFormattedCatalogueTextInAnErrorBox) {
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.text, "File: Davuvodo.war\r\rError detected opening this disk file\r\rCode 13");
-  EXPECT_EQ(box.layout, Layout(0));
+  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, ErrorBoxBreaksTheLineAfterTheFailedCall) {
@@ -142,7 +114,7 @@ TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.text, "Load failed: -3 of 7");
-  EXPECT_EQ(box.layout, Layout(0));
+  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, LineBreakOnlyAtTheFirstParenthesisColonSpace) {
@@ -229,7 +201,7 @@ TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
   EXPECT_EQ(box.caption, "Kestravane");
   EXPECT_EQ(box.text, "\r\rEnter a Z coordinate between 0 and 8.");
   EXPECT_EQ(box.owner, dialog_);
-  EXPECT_EQ(box.layout, Layout(1));
+  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
@@ -286,44 +258,6 @@ TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
   EXPECT_EQ(headless::Boxes()[0].text, "OFF");
   EXPECT_EQ(headless::Boxes()[1].caption, "Kestravane");
   EXPECT_EQ(headless::Boxes()[1].text, "ON");
-}
-
-// No memory for the box template
-
-TEST_F(MessageBoxTest, NoMemoryForTheTemplateGivesNull) {
-  failBoxTemplateAllocation = true;
-  EXPECT_EQ(BuildBoxTemplate(0), nullptr);
-  EXPECT_EQ(BuildBoxTemplate(3), nullptr);
-  failBoxTemplateAllocation = false;
-  EXPECT_NE(BuildBoxTemplate(0), nullptr);
-}
-
-TEST_F(MessageBoxTest, ErrorBoxWithoutMemoryForTheTemplateShowsTheStockBox) {
-  SetErrorBoxOwner(main_);
-  failBoxTemplateAllocation = true;
-  EXPECT_EQ(ErrorBox(60027, "a.war", 2), 0);
-  EXPECT_EQ(ErrorBoxText("InitVEZU(GetDC): x"), 0);
-  failBoxTemplateAllocation = false;
-  ASSERT_EQ(headless::Boxes().size(), 2u);
-  for (const headless::ShownBox& box : headless::Boxes()) {
-    EXPECT_EQ(box.icon, platform::BoxIcon::Error);
-    EXPECT_EQ(box.caption, "Error");
-    EXPECT_EQ(box.text, NoMemoryText);
-    EXPECT_EQ(box.owner, nullptr);
-    EXPECT_TRUE(box.layout.empty());
-  }
-}
-
-TEST_F(MessageBoxTest, WarningBoxWithoutMemoryForTheTemplateShowsTheStockBox) {
-  failBoxTemplateAllocation = true;
-  EXPECT_EQ(WarningBox(dialog_, 1000, 3001, "X"), 0);
-  failBoxTemplateAllocation = false;
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
-  EXPECT_EQ(box.caption, "Error");
-  EXPECT_EQ(box.text, NoMemoryText);
-  EXPECT_EQ(box.owner, nullptr);
-  EXPECT_TRUE(box.layout.empty());
 }
 
 }  // namespace

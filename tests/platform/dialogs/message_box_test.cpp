@@ -1,68 +1,71 @@
 #include "platform/message_box.h"
 
 #include <QDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
+#include <optional>
 
-#include "common/modal_driver.h"
-#include "platform/qt/picture_data.h"
-#include "platform/resources.h"
+#include "dialog_driver.h"
 #include "support/box_template.h"
 #include "support/message_box.h"
 #include "test_window.h"
 
 namespace {
 
-constexpr int IconItem = 100, TextItem = 101, OkButton = 1;
+constexpr int OkButton = 1, YesButton = 6, NoButton = 7, CancelButton = 2;
+
+// A button as the player sees it: its text and where it is, in pixels.
+struct ShownButton {
+  QString text;
+  QRect place;
+  bool operator==(const ShownButton&) const = default;
+};
 
 // What a box showed, read while it was up.
 struct ShownBox {
   QString caption;
   QString text;
   QImage icon;
-  QStringList buttons;
-  QRect okButton;
+  QList<ShownButton> buttons;  // left to right
+  QRect iconPlace;
   QRect textArea;
   QSize client;
   QRect frame;
+  QString fontFamily;
+  int fontPixels = 0;
+  std::optional<FontUnits> units;
   bool onTop = false;
-  bool okHasKeyboard = false;
+  QString buttonWithKeyboard;
 };
 
 ShownBox Read(QDialog* box) {
-  auto* window = dynamic_cast<platform::Window*>(box);
   ShownBox shown;
   shown.caption = box->windowTitle();
-  const auto* text = qobject_cast<QLabel*>(window->Item(TextItem));
+  const auto* text = Control<QLabel>(box, platform::BoxTextItem);
   shown.text = text ? text->text() : QString();
   shown.textArea = text ? text->geometry() : QRect();
-  const auto* icon = qobject_cast<QLabel*>(window->Item(IconItem));
+  const auto* icon = Control<QLabel>(box, platform::BoxIconItem);
   shown.icon = icon ? icon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32) : QImage();
-  for (const QPushButton* button : box->findChildren<QPushButton*>())
-    shown.buttons << button->text();
-  QWidget* ok = window->Item(OkButton);
-  shown.okButton = ok ? ok->geometry() : QRect();
-  shown.okHasKeyboard = ok && QApplication::focusWidget() == ok;
+  shown.iconPlace = icon ? icon->geometry() : QRect();
+  for (const QPushButton* button : box->findChildren<QPushButton*>()) {
+    shown.buttons << ShownButton{button->text(), button->geometry()};
+    if (QApplication::focusWidget() == button) shown.buttonWithKeyboard = button->text();
+  }
+  std::sort(shown.buttons.begin(), shown.buttons.end(),
+            [](const ShownButton& a, const ShownButton& b) { return a.place.x() < b.place.x(); });
   shown.client = box->size();
   shown.frame = box->frameGeometry();
+  shown.fontFamily = QFontInfo(box->font()).family();
+  shown.fontPixels = box->font().pixelSize();
+  shown.units.emplace(box->font());
   shown.onTop = box->windowFlags() & Qt::WindowStaysOnTopHint;
   return shown;
-}
-
-QImage Icon(unsigned id) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadIconResource(id, error);
-  return picture.IsNull() ? QImage() : picture.data()->image;
-}
-
-std::vector<std::uint8_t> BoxLayout() {
-  const auto layout = BuildBoxTemplate(0);
-  return {layout->bytes.begin(), layout->bytes.begin() + static_cast<std::ptrdiff_t>(layout->size)};
 }
 
 // Runs the box the way `show` brings it up, ending it with `key`.
@@ -97,19 +100,21 @@ class MessageBoxTest : public QObject {
     // The failed call stands alone on the first line, then an empty line.
     QCOMPARE(box.text, QStringLiteral("DrawPicture(Load)\n\nCannot read the hull bitmap\nCode 5"));
     QVERIFY(!box.icon.isNull());
-    QCOMPARE(box.icon, Icon(5500));
-    QCOMPARE(box.buttons, QStringList{QStringLiteral("OK")});
-    QVERIFY(box.okHasKeyboard);
+    QCOMPARE(box.icon, IconImage(5500));
+    QCOMPARE(box.buttonWithKeyboard, QStringLiteral("OK"));
     QVERIFY(box.onTop);
 
-    // The button sits below the text, in the middle of the box.
-    QVERIFY(box.okButton.top() >= box.textArea.bottom());
-    QVERIFY(box.okButton.left() > box.textArea.left() &&
-            box.okButton.right() < box.textArea.right());
-    QVERIFY2(
-        std::abs(box.okButton.center().x() - box.client.width() / 2) <= 2,
-        qPrintable(
-            QStringLiteral("%1 in %2").arg(box.okButton.center().x()).arg(box.client.width())));
+    // The same size, font, icon, text and button wherever a box comes from.
+    QCOMPARE(box.fontFamily, QStringLiteral("DejaVu Sans"));
+    QCOMPARE(box.fontPixels, 11);
+    const FontUnits& units = *box.units;
+    QCOMPARE(box.client, units.Pixels(0, 0, 220, 85).size());
+    // Its place in the layout is a corner; the icon grows to the icon's size.
+    QCOMPARE(box.iconPlace.topLeft(), units.Pixels(8, 9, 0, 0).topLeft());
+    QCOMPARE(box.iconPlace.size(), units.Pixels(8, 9, 18, 20).size().expandedTo(box.icon.size()));
+    QCOMPARE(box.textArea, units.Pixels(37, 8, 175, 50));
+    QCOMPARE(box.buttons,
+             (QList<ShownButton>{{QStringLiteral("OK"), units.Pixels(91, 65, 36, 14)}}));
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(box.frame.left(), (screen.width() - box.frame.width()) / 2);
@@ -142,67 +147,84 @@ class MessageBoxTest : public QObject {
     WarningBox(&owner, 1000, 3001, "Z");
     QCOMPARE(shown.caption, QStringLiteral("Kestravane"));
     QCOMPARE(shown.text, QStringLiteral("\n\nEnter a Z coordinate between 0 and 8."));
-    QCOMPARE(shown.icon, Icon(5300));
+    QCOMPARE(shown.icon, IconImage(5300));
     QCOMPARE(ownerClicks, 0);
   }
 
   void theBoxSaysWhichButtonEndedIt() {
-    const std::vector<std::uint8_t> layout = BoxLayout();
     int result = 0;
     ShowAndEnd(
         [&] {
-          result =
-              platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Hull breach");
+          result = platform::RunBox(nullptr, OkBoxLayout, platform::BoxIcon::Error, "Error",
+                                    "Hull breach");
         },
         Qt::Key_Return);
-    QCOMPARE(result, 1);
+    QCOMPARE(result, OkButton);
     ShowAndEnd(
         [&] {
-          result =
-              platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Low fuel");
+          result = platform::RunBox(nullptr, OkBoxLayout, platform::BoxIcon::Warning, "Warning",
+                                    "Low fuel");
         },
         Qt::Key_Escape);
-    QCOMPARE(result, 2);
+    QCOMPARE(result, CancelButton);
 
     WhenModal<QDialog>([](QDialog* box) { box->close(); });
-    result =
-        platform::RunBox(nullptr, layout, platform::BoxIcon::Error, "Error", "Reactor offline");
-    QCOMPARE(result, 2);
+    result = platform::RunBox(nullptr, OkBoxLayout, platform::BoxIcon::Error, "Error",
+                              "Reactor offline");
+    QCOMPARE(result, CancelButton);
   }
 
-  void anUnreadableLayoutStillShowsTheMessage() {
-    std::vector<std::uint8_t> layout = BoxLayout();
-    layout.resize(layout.size() / 2);
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
-      text = box->text();
-      icon = box->icon();
-      QTest::keyClick(KeyboardTarget(box), Qt::Key_Return);
-    });
-    const int result =
-        platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Warning", "Shields\rdown");
-    QCOMPARE(result, 1);
-    QCOMPARE(text, QStringLiteral("Shields\ndown"));
-    QCOMPARE(icon, QMessageBox::Warning);
+  void errorAndWarningBoxesShareTheSingleOkLayout() {
+    const ShownBox error = ShowAndEnd([] { ErrorBoxText("Hull breach"); }, Qt::Key_Return);
+    const ShownBox warning =
+        ShowAndEnd([] { WarningBox(nullptr, 1000, 3001, "Z"); }, Qt::Key_Return);
+    QCOMPARE(warning.buttons, error.buttons);
+    QCOMPARE(warning.client, error.client);
+    QCOMPARE(warning.textArea, error.textArea);
+    QCOMPARE(warning.iconPlace, error.iconPlace);
   }
 
-  void stockErrorBoxIsTheSystemsOwn() {
-    QString caption, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    bool owned = true;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
-      caption = box->windowTitle();
-      text = box->text();
-      icon = box->icon();
-      owned = box->parentWidget() != nullptr;
-      QTest::keyClick(KeyboardTarget(box), Qt::Key_Return);
-    });
-    platform::StockErrorBox("Error", "Cannot allocate memory for dialog box template");
-    QCOMPARE(caption, QStringLiteral("Error"));
-    QCOMPARE(text, QStringLiteral("Cannot allocate memory for dialog box template"));
-    QCOMPARE(icon, QMessageBox::Critical);
-    QVERIFY(!owned);
+  void questionLayoutsShowTheirButtonsOnOneLine() {
+    struct Case {
+      int buttonSet;
+      QList<std::pair<QString, int>> buttons;  // text and left edge in dialog units
+    };
+    const QString yes = QStringLiteral("&Yes"), no = QStringLiteral("&No"),
+                  cancel = QStringLiteral("&Cancel");
+    const QList<Case> cases{
+        {2, {{yes, 69}, {no, 115}}},
+        {3, {{yes, 46}, {no, 92}, {cancel, 138}}},
+        {7, {{yes, 46}, {no, 92}, {cancel, 138}}},
+    };
+    for (const Case& c : cases) {
+      int result = 0;
+      const ShownBox box = ShowAndEnd(
+          [&] {
+            result = platform::RunBox(nullptr, BoxLayout(c.buttonSet), platform::BoxIcon::Warning,
+                                      "Kestravane", "Abandon ship?");
+          },
+          Qt::Key_Return);
+      const QByteArray which = "button set " + QByteArray::number(c.buttonSet);
+      QList<ShownButton> expected;
+      for (const auto& [text, x] : c.buttons)
+        expected << ShownButton{text, box.units->Pixels(x, 65, 36, 14)};
+      QVERIFY2(box.buttons == expected, which);
+      QVERIFY2(box.buttonWithKeyboard == QStringLiteral("&Yes"), which);
+      QVERIFY2(box.textArea == box.units->Pixels(37, 8, 175, 50), which);
+      QVERIFY2(box.text == QStringLiteral("Abandon ship?"), which);
+      QVERIFY2(result == YesButton, which);
+    }
+  }
+
+  void eachQuestionButtonEndsTheBoxWithItsId() {
+    const auto answer = [](const platform::DialogLayout& layout, int button) {
+      WhenModal<QDialog>([button](QDialog* box) { Click(box, button); });
+      return platform::RunBox(nullptr, layout, platform::BoxIcon::Warning, "Kestravane", "Sure?");
+    };
+    QCOMPARE(answer(YesNoBoxLayout, NoButton), NoButton);
+    QCOMPARE(answer(YesNoCancelBoxLayout, YesButton), YesButton);
+    QCOMPARE(answer(YesNoCancelBoxLayout, NoButton), NoButton);
+    QCOMPARE(answer(YesNoCancelBoxLayout, CancelButton), CancelButton);
   }
 };
 

@@ -5,20 +5,15 @@
 #include <QPushButton>
 
 #include "platform/dialog.h"
-#include "platform/qt/dialog_template.h"
 #include "platform/qt/window_impl.h"
 
 namespace platform {
 
-// A modal dialog laid out from a template. It never closes by itself: Enter,
+// A modal dialog made from a layout. It never closes by itself: Enter,
 // Escape and the close box become commands, and only End() finishes it.
-class TemplateDialog : public QDialog, public Window {
+class LayoutDialog : public QDialog, public Window {
  public:
-  TemplateDialog(const DialogTemplate& layout, QWidget* owner, DialogEvents* events);
-
-  // False when a control's class is not one the dialogs know; the dialog
-  // must not be run then.
-  bool complete() const { return complete_; }
+  LayoutDialog(const DialogLayout& layout, QWidget* owner, DialogEvents* events);
 
   QWidget* widget() override { return this; }
 
@@ -40,7 +35,6 @@ class TemplateDialog : public QDialog, public Window {
   void FocusFirstControl();
 
   DialogEvents* events_;
-  bool complete_ = true;
   bool ended_ = false;
   int result_ = 0;
   int defaultId_ = 0;

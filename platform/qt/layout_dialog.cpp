@@ -1,4 +1,4 @@
-#include "platform/qt/template_dialog.h"
+#include "platform/qt/layout_dialog.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -6,14 +6,14 @@
 
 #include "platform/qt/dialog_controls.h"
 #include "platform/qt/dialog_units.h"
+#include "platform/qt/game_text.h"
 
 namespace platform {
 namespace {
 
-constexpr std::uint32_t SizingFrame = 0x00040000;
 constexpr int CancelCommand = 2;
 
-// Where the template's corner is measured from: the owner's client area, or
+// Where the layout's corner is measured from: the owner's client area, or
 // the desktop's corner when there is no owner.
 QPoint Origin(const QWidget* owner) {
   if (owner) return owner->mapToGlobal(QPoint(0, 0));
@@ -23,34 +23,26 @@ QPoint Origin(const QWidget* owner) {
 
 }  // namespace
 
-TemplateDialog::TemplateDialog(const DialogTemplate& layout, QWidget* owner, DialogEvents* events)
+LayoutDialog::LayoutDialog(const DialogLayout& layout, QWidget* owner, DialogEvents* events)
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       events_(events) {
-  setWindowTitle(QString::fromStdU16String(layout.title));
-  setFont(DialogFont(layout));
+  setWindowTitle(FromGameText(layout.caption));
+  setFont(ToQFont(layout.font));
   const DialogUnits units(font());
 
   DialogControlBuilder controls(*this, units);
-  for (const ControlTemplate& control : layout.controls) {
-    if (!controls.Add(control)) {
-      complete_ = false;
-      return;
-    }
-  }
+  for (const DialogControl& control : layout.controls) controls.Add(control);
   controls.Finish();
 
-  const QSize client(units.HorizontalPixels(layout.width), units.VerticalPixels(layout.height));
-  if ((layout.style & SizingFrame) && !(layout.style & style::ModalFrame)) {
-    resize(client);
-  } else {
-    setFixedSize(client);
-  }
-  move(Origin(owner) + QPoint(units.HorizontalPixels(layout.x), units.VerticalPixels(layout.y)));
+  // Every dialog has a modal frame: the player cannot resize it.
+  const QRect place = units.Pixels(layout.rect);
+  setFixedSize(place.size());
+  move(Origin(owner) + place.topLeft());
   setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
 }
 
-int TemplateDialog::Run() {
+int LayoutDialog::Run() {
   // Made now, so that the game may measure the frame while it prepares.
   create();
   const bool focusDefault = events_ ? events_->Initialise(this) : true;
@@ -59,23 +51,23 @@ int TemplateDialog::Run() {
   return exec();
 }
 
-void TemplateDialog::End(int result) {
+void LayoutDialog::End(int result) {
   ended_ = true;
   result_ = result;
   done(result);
 }
 
-void TemplateDialog::Notify(int id, int notification) {
+void LayoutDialog::Notify(int id, int notification) {
   if (events_) events_->Command(this, id, notification);
 }
 
-void TemplateDialog::SetDefaultButton(int id, QPushButton* button) {
+void LayoutDialog::SetDefaultButton(int id, QPushButton* button) {
   defaultId_ = id;
   defaultButton_ = button;
   button->setDefault(true);
 }
 
-void TemplateDialog::FocusFirstControl() {
+void LayoutDialog::FocusFirstControl() {
   if (defaultButton_ && defaultButton_->isEnabled()) {
     defaultButton_->setFocus(Qt::OtherFocusReason);
     return;
@@ -88,7 +80,7 @@ void TemplateDialog::FocusFirstControl() {
   }
 }
 
-void TemplateDialog::keyPressEvent(QKeyEvent* event) {
+void LayoutDialog::keyPressEvent(QKeyEvent* event) {
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   const bool plain = event->modifiers() == Qt::NoModifier ||
                      (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
@@ -102,6 +94,6 @@ void TemplateDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 // Escape and the close box both come here; the game decides what they do.
-void TemplateDialog::reject() { Notify(CancelCommand, NotifyClicked); }
+void LayoutDialog::reject() { Notify(CancelCommand, NotifyClicked); }
 
 }  // namespace platform
