@@ -2,56 +2,69 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "app/main_menu.h"
-#include "app/settings.h"
+#include "common/main_window_driver.h"
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
-#include "document/game_document.h"
-#include "engine/commands.h"
-#include "engine/globals.h"
+#include "engine/generation.h"
 #include "platform/keys.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/surface.h"
-#include "support/library.h"
 #include "support/message_box.h"
-#include "support/splash.h"
+#include "support/pictures.h"
+
+namespace {
+
+// Whether two sessions hold the same game, byte for byte.
+bool SameGame(const Session& a, const Session& b) {
+  return a.InProgress == b.InProgress && std::memcmp(&a.State, &b.State, sizeof a.State) == 0 &&
+         std::memcmp(&a.Grid, &b.Grid, sizeof a.Grid) == 0 && std::memcmp(&a.Log, &b.Log, sizeof a.Log) == 0;
+}
+
+}  // namespace
 
 // The main window on its own, with no game open: its menus, their help on
-// the status line, the toggles, and the About window.
+// the status line, the toggles, the game it holds, and the About window.
 class MainWindowTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir folder_;
-  platform::Window* window_ = nullptr;
+  std::unique_ptr<TestMainWindow> game_;
 
-  platform::AppWindow* Main() const { return platform::AppWindow::From(window_); }
+  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
   QAction* Item(const QString& text) const {
-    for (QAction* action : Main()->widget()->findChildren<QAction*>())
-      if (action->text() == text) return action;
-    qFatal("no menu item %s", qPrintable(text));
+    QAction* action = MenuItem(game_->window, text);
+    if (!action) qFatal("no menu item %s", qPrintable(text));
+    return action;
   }
-  QString StatusLine() const { return qobject_cast<QLabel*>(Main()->Item(1003))->text(); }
+  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
   QMenu* Popup(const QString& title) const {
     for (QAction* action : Main()->widget()->findChild<QMenuBar*>()->actions())
       if (action->text() == title) return action->menu();
     qFatal("no popup %s", qPrintable(title));
   }
+  platform::Window* About() const { return game_->splash.window(); }
 
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    window_ = OpenTestMainWindow(folder_);
-    QVERIFY(window_);
+    game_ = std::make_unique<TestMainWindow>(folder_);
+    QVERIFY(game_->window);
   }
+
+  void cleanupTestCase() { game_.reset(); }
 
   void onlyTheCommandsThatNeedNoGameAreEnabled() {
     const std::set<QString> enabled = {"&New\tCtrl+N", "&Open...\tCtrl+O", "Op&tions...",
@@ -71,55 +84,53 @@ class MainWindowTest : public QObject {
   // The texts are those of the first paint with no game open.
   void theControlsSitWhereTheLayoutPutsThem() {
     const struct {
-      int id;
+      Control id;
       QRect place;
       const char* text;
     } controls[] = {
-        {1003, {167, 321, 287, 18}, "Ready ..."},
-        {5030, {170, 5, 283, 13}, ""},
-        {5020, {10, 5, 60, 13}, " Weapons"},
-        {5021, {20, 69, 32, 13}, "0-0-0"},
-        {5022, {61, 30, 60, 13}, "Missiles"},
-        {5023, {131, 47, 20, 13}, "0"},
-        {5001, {75, 75, 32, 20}, "&Aim"},
-        {5002, {113, 75, 32, 20}, "&Fire"},
-        {5040, {10, 110, 60, 13}, " Engines"},
-        {5041, {20, 184, 32, 13}, "0-0-0"},
-        {5042, {61, 135, 60, 13}, "Fuel"},
-        {5043, {131, 152, 20, 13}, "0"},
-        {5003, {75, 180, 32, 20}, "<<<"},
-        {5004, {113, 180, 32, 20}, ">>>"},
-        {5060, {10, 215, 60, 13}, " Scanner"},
-        {5061, {20, 277, 32, 13}, "0-0-0"},
-        {5062, {67, 235, 85, 13}, "0 Roder Ships"},
-        {5063, {67, 250, 85, 13}, "0 Destroyed"},
-        {5064, {67, 265, 85, 13}, "0 Remaining"},
-        {5065, {67, 301, 85, 13}, "0 Ships Remain"},
-        {5066, {67, 316, 85, 13}, "0% Kill Ratio"},
+        {Control::StatusLine, {167, 321, 287, 18}, "Ready ..."},
+        {Control::ScanLabel, {170, 5, 283, 13}, ""},
+        {Control::WeaponsTitle, {10, 5, 60, 13}, " Weapons"},
+        {Control::WeaponsReadout, {20, 69, 32, 13}, "0-0-0"},
+        {Control::MissilesLabel, {61, 30, 60, 13}, "Missiles"},
+        {Control::MissileCount, {131, 47, 20, 13}, "0"},
+        {Control::AimButton, {75, 75, 32, 20}, "&Aim"},
+        {Control::FireButton, {113, 75, 32, 20}, "&Fire"},
+        {Control::EnginesTitle, {10, 110, 60, 13}, " Engines"},
+        {Control::EnginesReadout, {20, 184, 32, 13}, "0-0-0"},
+        {Control::FuelLabel, {61, 135, 60, 13}, "Fuel"},
+        {Control::FuelCount, {131, 152, 20, 13}, "0"},
+        {Control::ReverseButton, {75, 180, 32, 20}, "<<<"},
+        {Control::EngageButton, {113, 180, 32, 20}, ">>>"},
+        {Control::ScannerTitle, {10, 215, 60, 13}, " Scanner"},
+        {Control::ScannerReadout, {20, 277, 32, 13}, "0-0-0"},
+        {Control::SectorShipsFigure, {67, 235, 85, 13}, "0 Roder Ships"},
+        {Control::SectorDestroyedFigure, {67, 250, 85, 13}, "0 Destroyed"},
+        {Control::SectorRemainingFigure, {67, 265, 85, 13}, "0 Remaining"},
+        {Control::ShipsRemainingFigure, {67, 301, 85, 13}, "0 Ships Remain"},
+        {Control::KillRatioFigure, {67, 316, 85, 13}, "0% Kill Ratio"},
     };
     for (const auto& control : controls) {
-      QWidget* widget = Main()->Item(control.id);
-      QVERIFY2(widget, qPrintable(QString::number(control.id)));
+      QWidget* widget = Main()->Item(Id(control.id));
+      QVERIFY2(widget, qPrintable(QString::number(Id(control.id))));
       QCOMPARE(widget->geometry(), control.place);
       QCOMPARE(widget->parentWidget(), static_cast<QWidget*>(Main()->clientArea()));
       QCOMPARE(widget->property("text").toString(), QString(control.text));
     }
-    QCOMPARE(Game.Missiles.Frame.left, 61);
-    QCOMPARE(Game.Missiles.Frame.bottom, 60);
-    QCOMPARE(Game.Fuel.Frame.top, 151);
-    QCOMPARE(Game.Fuel.Frame.right, 125);
   }
 
+  // The scanner and status frames, the three panels and the two gauges.
   void theFirstPaintDrawsTheEtchedLineAndTheSunkenFrames() {
-    platform::Surface* surface = platform::WindowSurface(window_);
+    platform::Surface* surface = platform::WindowSurface(game_->window);
     const platform::Color shadow{128, 128, 128}, light{255, 255, 255}, grey{192, 192, 192};
     QCOMPARE(platform::PixelAt(surface, 0, 0), shadow);
     QCOMPARE(platform::PixelAt(surface, 469, 0), shadow);
     QCOMPARE(platform::PixelAt(surface, 0, 1), light);
     QCOMPARE(platform::PixelAt(surface, 0, 2), grey);
-    const Rect frames[] = {Game.ScannerFrame, Game.StatusFrame, Game.WeaponsPanel,
-                           Game.EnginesPanel, Game.ScannerPanel};
-    for (const Rect& frame : frames) {
+    const platform::Rect frames[] = {{165, 20, 458, 313}, {165, 320, 458, 340}, {10, 20, 155, 105},
+                                     {10, 125, 155, 210}, {10, 230, 155, 340},  {61, 46, 125, 60},
+                                     {61, 151, 125, 165}};
+    for (const platform::Rect& frame : frames) {
       QCOMPARE(platform::PixelAt(surface, frame.left, frame.top), shadow);
       QCOMPARE(platform::PixelAt(surface, frame.right, frame.top), shadow);
       QCOMPARE(platform::PixelAt(surface, frame.left, frame.bottom - 1), shadow);
@@ -171,42 +182,80 @@ class MainWindowTest : public QObject {
     QWidget* frame = Main()->widget()->window();
     const QRect before = frame->frameGeometry();
     Item("Always on &Top")->trigger();
-    QCOMPARE(Settings.TopMost, 1);
+    QVERIFY(game_->settings.TopMost);
     QVERIFY(Item("Always on &Top")->isChecked());
     QVERIFY(frame->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->frameGeometry(), before);
     Item("Always on &Top")->trigger();
-    QCOMPARE(Settings.TopMost, 0);
+    QVERIFY(!game_->settings.TopMost);
     QVERIFY(!Item("Always on &Top")->isChecked());
     QVERIFY(!(frame->windowFlags() & Qt::WindowStaysOnTopHint));
 
     Item("&Play Sounds")->trigger();
-    QCOMPARE(Settings.Sounds, 1);
+    QVERIFY(game_->settings.Sounds);
     QVERIFY(Item("&Play Sounds")->isChecked());
     Item("&Play Sounds")->trigger();
-    QCOMPARE(Settings.Sounds, 0);
+    QVERIFY(!game_->settings.Sounds);
     QVERIFY(!Item("&Play Sounds")->isChecked());
+  }
+
+  // The window's commands play on the game the window holds, and on no
+  // other: a second game in the same process keeps every byte.
+  void newPlaysOnTheWindowsOwnGame() {
+    Session other;
+    other.State.Difficulty = 1;
+    other.Random.Seed(4242);
+    GenerateGame(other);
+    other.InProgress = true;
+    other.State.Z = 7;
+    other.State.Y = 1;
+    other.State.X = 5;
+    const Session before = other;
+
+    Item("&New\tCtrl+N")->trigger();
+    const Session& shown = game_->session();
+    QVERIFY(shown.InProgress);
+    QCOMPARE(shown.State.EnemyShips, 60);
+    QVERIFY(SameGame(other, before));
+    // The next paint shows the window's game: its position and the full
+    // supply of the settings' difficulty.
+    const QString position = QString("%1-%2-%3").arg(shown.State.Z).arg(shown.State.Y).arg(shown.State.X);
+    QTRY_COMPARE(ControlText(game_->window, Control::MissileCount), QString("240"));
+    QCOMPARE(ControlText(game_->window, Control::WeaponsReadout), position);
+
+    AnswerSaveQuestion(QMessageBox::No);
+    Item("&Close")->trigger();
+    QVERIFY(!shown.InProgress);
+    QVERIFY(SameGame(other, before));
+  }
+
+  // A game left open by a failed case would stop the way out at the save
+  // question.
+  void cleanup() {
+    if (!game_->session().InProgress) return;
+    AnswerSaveQuestion(QMessageBox::No);
+    Item("&Close")->trigger();
   }
 
   void aboutShowsTheTitlePictureOnceCentredAndAKeyClosesIt() {
     Item("&About Kestravane...")->trigger();
-    QVERIFY(Splash.Window);
-    platform::Window* about = Splash.Window;
+    QVERIFY(About());
+    platform::Window* about = About();
     QWidget* shown = platform::AppWindow::From(about)->clientArea();
-    Rect picture;
-    QVERIFY(PicSize(1000, &picture));
-    QCOMPARE(shown->size(), QSize(picture.right, picture.bottom));
+    const std::optional<platform::Rect> picture = PicSize(Bitmap::Title);
+    QVERIFY(picture);
+    QCOMPARE(shown->size(), QSize(picture->right, picture->bottom));
     const platform::Rect desktop = platform::DesktopRect();
     const QRect place = shown->window()->frameGeometry();
     QCOMPARE(place.size(), shown->size());
-    QCOMPARE(place.left(), (desktop.right - desktop.left - picture.right) / 2);
-    QCOMPARE(place.top(), (desktop.bottom - desktop.top - picture.bottom) / 2);
+    QCOMPARE(place.left(), (desktop.right - desktop.left - picture->right) / 2);
+    QCOMPARE(place.top(), (desktop.bottom - desktop.top - picture->bottom) / 2);
     QVERIFY(shown->window()->windowFlags() & Qt::WindowStaysOnTopHint);
 
     // It shows the title picture, pixel for pixel.
     int error = 0;
-    const platform::Picture title = platform::LoadBitmapResource(1000, error);
+    const platform::Picture title = platform::LoadBitmapResource(Id(Bitmap::Title), error);
     platform::Surface* surface = platform::WindowSurface(about);
     for (const QPoint at : {QPoint(0, 0), QPoint(160, 100), QPoint(319, 199), QPoint(40, 150)}) {
       const std::uint32_t expected = title.Pixel(at.x(), at.y());
@@ -218,28 +267,27 @@ class MainWindowTest : public QObject {
     platform::ReleaseSurface(surface);
 
     Item("&About Kestravane...")->trigger();
-    QCOMPARE(Splash.Window, about);
+    QCOMPARE(About(), about);
 
     QTest::mouseClick(shown, Qt::RightButton, {}, QPoint(10, 10));
-    QCOMPARE(Splash.Window, about);
+    QCOMPARE(About(), about);
     QTest::keyClick(shown, Qt::Key_Space);
-    QVERIFY(!Splash.Window);
+    QVERIFY(!About());
   }
 
   void aLeftClickClosesAbout() {
     Item("&About Kestravane...")->trigger();
-    QVERIFY(Splash.Window);
-    QTest::mouseClick(platform::AppWindow::From(Splash.Window)->clientArea(), Qt::LeftButton, {},
-                      QPoint(100, 100));
-    QVERIFY(!Splash.Window);
+    QVERIFY(About());
+    QTest::mouseClick(platform::AppWindow::From(About())->clientArea(), Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(!About());
   }
 
   void anErrorBoxClosesAboutFirst() {
     Item("&About Kestravane...")->trigger();
-    QVERIFY(Splash.Window);
+    QVERIFY(About());
     bool aboutGoneWhenBoxShowed = false;
     AnswerNextModal([&](QWidget* box) {
-      aboutGoneWhenBoxShowed = Splash.Window == nullptr;
+      aboutGoneWhenBoxShowed = About() == nullptr;
       QTest::keyClick(box, Qt::Key_Return);
     });
     ErrorBoxText("Test(Call): a failure");
@@ -247,15 +295,16 @@ class MainWindowTest : public QObject {
   }
 
   void exitWritesTheDocumentAndPlacementIntoTheSettings() {
-    Document.Path = folder_.filePath("last.war").toStdString();
+    game_->game.document().Path = folder_.filePath("last.war").toStdString();
     const QRect frame = Main()->widget()->window()->frameGeometry();
     QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!platform::MainWindow());
-    QCOMPARE(QString(Settings.FileSpec.data()), folder_.filePath("last.war"));
-    QCOMPARE(Settings.MainPlacement.Left, frame.left());
-    QCOMPARE(Settings.MainPlacement.Top, frame.top());
-    QCOMPARE(Settings.MainPlacement.Width, frame.width());
-    QCOMPARE(Settings.MainPlacement.Height, frame.height());
+    const AppSettings& settings = game_->settings;
+    QCOMPARE(QString(settings.FileSpec.data()), folder_.filePath("last.war"));
+    QCOMPARE(settings.MainPlacement.Left, frame.left());
+    QCOMPARE(settings.MainPlacement.Top, frame.top());
+    QCOMPARE(settings.MainPlacement.Width, frame.width());
+    QCOMPARE(settings.MainPlacement.Height, frame.height());
   }
 };
 

@@ -1,6 +1,4 @@
-#include <QAction>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -9,13 +7,11 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/settings.h"
-#include "common/file_contents.h"
+#include "app/game_file.h"
+#include "app/main_window.h"
+#include "common/main_window_driver.h"
 #include "common/qt_waits.h"
-#include "document/game_document.h"
-#include "document/game_file.h"
 #include "engine/generation.h"
-#include "engine/globals.h"
 #include "engine/sector.h"
 #include "platform/application.h"
 #include "platform/profile.h"
@@ -24,7 +20,6 @@
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "support/library.h"
-#include "support/splash.h"
 
 // The whole program, from the first step of its start-up to the settings it
 // leaves behind, run in this process with its files in a temporary folder.
@@ -36,6 +31,8 @@ class StartupTest : public QObject {
   std::string ini_;
 
   static platform::AppWindow* Main() { return platform::AppWindow::From(platform::MainWindow()); }
+  // The running program's main window and the game it shows.
+  static MainWindow& RunningGame() { return dynamic_cast<MainWindow&>(*Main()->events()); }
   // The program's own event loop runs (not only the start-up's brief waits
   // for the window system) and no box or question is up.
   static bool MainWindowUp() {
@@ -43,18 +40,20 @@ class StartupTest : public QObject {
     return window && window->widget()->isVisible() && QThread::currentThread()->loopLevel() > 0 &&
            !QApplication::activeModalWidget();
   }
+  // Windows on screen besides the main window, such as a splash left behind.
+  static int OtherWindowsShown() {
+    int shown = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+      if (widget->isVisible() && widget != Main()->widget()->window()) ++shown;
+    return shown;
+  }
   static void PressCtrlQ() {
     QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
   }
-  static QAction* MenuItem(const QString& text) {
-    for (QAction* action : Main()->widget()->findChildren<QAction*>())
-      if (action->text() == text) return action;
-    return nullptr;
-  }
-  static QWidget* Control(int id) { return Main()->Item(id); }
-  static QString ControlText(int id) {
-    if (auto* label = qobject_cast<QLabel*>(Control(id))) return label->text();
-    return qobject_cast<QPushButton*>(Control(id))->text();
+  static QWidget* Item(Control id) { return Main()->Item(Id(id)); }
+  static QString ItemText(Control id) {
+    if (auto* label = qobject_cast<QLabel*>(Item(id))) return label->text();
+    return qobject_cast<QPushButton*>(Item(id))->text();
   }
 
   // Each run gets its own place for the single-copy check, so runs never
@@ -64,7 +63,6 @@ class StartupTest : public QObject {
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    Settings = AppSettings{};
     std::filesystem::remove(ini_);
   }
 
@@ -92,22 +90,24 @@ class StartupTest : public QObject {
     bool checked = false;
     WhenReady(MainWindowUp, [&] {
       shownAfter = platform::TickCount() - started;
-      QVERIFY(!Splash.Window);
+      QCOMPARE(OtherWindowsShown(), 0);
       QWidget* frame = Main()->widget()->window();
       QCOMPARE(frame->frameGeometry().left(), desktop.right - 35);
       QCOMPARE(frame->frameGeometry().top(), 40);
       QCOMPARE(Main()->clientArea()->size(), QSize(470, 350));
       QCOMPARE(frame->windowTitle(), QString("Kestravane"));
 
-      QCOMPARE(ControlText(1003), QString("Ready ..."));
-      QCOMPARE(ControlText(5030), QString());
-      for (int id : {5001, 5002, 5003, 5004}) QVERIFY2(!Control(id)->isEnabled(), qPrintable(QString::number(id)));
-      for (int id : {5020, 5040, 5060}) QVERIFY(!Control(id)->isEnabled());
-      QCOMPARE(Game.Missiles.Maximum, 360);
-      QCOMPARE(Game.Fuel.Maximum, 150);
-      QCOMPARE(Document.InProgress, 0);
-      QVERIFY(MenuItem("&New\tCtrl+N")->isEnabled());
-      QVERIFY(!MenuItem("&Close")->isEnabled());
+      QCOMPARE(ItemText(Control::StatusLine), QString("Ready ..."));
+      QCOMPARE(ItemText(Control::ScanLabel), QString());
+      for (Control id : {Control::AimButton, Control::FireButton, Control::ReverseButton, Control::EngageButton})
+        QVERIFY2(!Item(id)->isEnabled(), qPrintable(QString::number(Id(id))));
+      for (Control id : {Control::WeaponsTitle, Control::EnginesTitle, Control::ScannerTitle})
+        QVERIFY(!Item(id)->isEnabled());
+      QCOMPARE(RunningGame().session().State.Missiles.Maximum, 360);
+      QCOMPARE(RunningGame().session().State.Fuel.Maximum, 150);
+      QVERIFY(!RunningGame().session().InProgress);
+      QVERIFY(MenuItem(platform::MainWindow(), "&New\tCtrl+N")->isEnabled());
+      QVERIFY(!MenuItem(platform::MainWindow(), "&Close")->isEnabled());
       checked = true;
       PressCtrlQ();
     });
@@ -132,26 +132,25 @@ class StartupTest : public QObject {
     const std::string path = folder_.filePath("saved.war").toStdString();
     QString sectorLabel;
     {
-      GameDocument saved;
-      saved.Path = path;
-      GameState state;
-      state.Difficulty = 2;
-      QuadrantGrid grid{};
-      ScanLog log{};
-      GenerateGame(grid, state, log);
-      QVERIFY(WriteGameFile(nullptr, saved, grid, state, log));
+      Session saved;
+      saved.State.Difficulty = 2;
+      GenerateGame(saved);
+      GameDocument document;
+      document.Path = path;
+      QVERIFY(WriteGameFile(nullptr, document, saved));
       const char* labels[] = {" Z: %1 ", " Y: %1 ", " X: %1 "};
-      sectorLabel = QString::fromLatin1(labels[EffectiveAxis(state)]).arg(SectorCoordinate(state));
+      sectorLabel = QString::fromLatin1(labels[EffectiveAxis(saved.State)]).arg(SectorCoordinate(saved.State));
     }
 
     int questions = 0;
     WhenReady(MainWindowUp, [&] {
-      QCOMPARE(Document.InProgress, 1);
-      QCOMPARE(Document.Named, 1);
-      QVERIFY(MenuItem("&Close")->isEnabled());
-      QVERIFY(MenuItem("&Fire\tCtrl+F")->isEnabled());
+      QVERIFY(RunningGame().session().InProgress);
+      QVERIFY(RunningGame().document().Named);
+      QVERIFY(MenuItem(platform::MainWindow(), "&Close")->isEnabled());
+      QVERIFY(MenuItem(platform::MainWindow(), "&Fire\tCtrl+F")->isEnabled());
+      QVERIFY(Item(Control::FireButton)->isEnabled());
       // The first paint already shows the game's sector, not the title page.
-      QTRY_COMPARE(ControlText(5030), sectorLabel);
+      QTRY_COMPARE(ItemText(Control::ScanLabel), sectorLabel);
       // Cancel keeps the program running with the game open; No ends it.
       AnswerNextModal([&](QWidget* box) {
         ++questions;
@@ -160,7 +159,7 @@ class StartupTest : public QObject {
         QCOMPARE(question->text(), QString("Save the current game to disk?"));
         question->button(QMessageBox::Cancel)->click();
         WhenReady(MainWindowUp, [&] {
-          QCOMPARE(Document.InProgress, 1);
+          QVERIFY(RunningGame().session().InProgress);
           AnswerNextModal([&](QWidget* again) {
             ++questions;
             qobject_cast<QMessageBox*>(again)->button(QMessageBox::No)->click();
@@ -173,7 +172,6 @@ class StartupTest : public QObject {
 
     QCOMPARE(RunKestravane(path), 0);
     QCOMPARE(questions, 2);
-    QCOMPARE(Document.InProgress, 0);
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
   }
 };
