@@ -3,25 +3,22 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cstring>
+#include <memory>
 
 #include "common/file_dialog_driver.h"
+#include "common/main_window_driver.h"
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
-#include "document/game_document.h"
-#include "engine/commands.h"
-#include "engine/globals.h"
-#include "engine/ship_buttons.h"
+#include "display/main_layout.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
+#include "status_line_record.h"
 #include "write_protection.h"
 
 namespace {
-
-enum : int { NewCommand = 101, OpenCommand = 102, CloseCommand = 104, SaveCommand = 110 };
 
 // The next file dialog gets `name`, typed as the player would.
 void ChooseFile(const QString& name) {
@@ -30,14 +27,6 @@ void ChooseFile(const QString& name) {
 
 void CancelNextFileDialog() {
   WhenModal<QFileDialog>([](QFileDialog* dialog) { CancelFileDialog(dialog); });
-}
-
-// Answers the save question with `answer`, keeping its text for the test.
-void AnswerQuestion(QMessageBox::StandardButton answer, QString* text = nullptr) {
-  WhenModal<QMessageBox>([answer, text](QMessageBox* box) {
-    if (text) *text = box->text();
-    QTest::mouseClick(box->button(answer), Qt::LeftButton);
-  });
 }
 
 // Accepts the game's own error box when it comes, keeping every text it shows.
@@ -75,191 +64,226 @@ class DocumentCommandsTest : public QObject {
 
  private:
   QTemporaryDir folder_;
-  platform::Window* window_ = nullptr;
+  std::unique_ptr<TestMainWindow> game_;
 
-  platform::AppWindow* Main() const { return platform::AppWindow::From(window_); }
-  QString StatusLine() const { return ControlText(window_, 1003); }
+  platform::Window* window() const { return game_->window; }
+  platform::AppWindow* Main() const { return platform::AppWindow::From(window()); }
+  Session& session() const { return game_->session(); }
+  GameState& state() const { return game_->state(); }
+  GameDocument& document() const { return game_->game.document(); }
+  QString StatusLine() const { return ControlText(window(), Control::StatusLine); }
   QString Title() const { return Main()->widget()->windowTitle(); }
-  bool ShipButtonsEnabled() const { return Main()->Item(5001)->isEnabled(); }
+  bool ShipButtonsEnabled() const { return Main()->Item(Id(Control::AimButton))->isEnabled(); }
   QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-  void Run(int command) { DoCommand(window_, command, Document); }
+  void Run(Command command) const { game_->game.controller().DoCommand(window(), Id(command)); }
+  void Choose(const QString& menuItem) const {
+    QAction* action = MenuItem(window(), menuItem);
+    QVERIFY2(action && action->isEnabled(), qPrintable(menuItem));
+    action->trigger();
+  }
 
   // A fresh game saved under `name` and opened again, so it is named.
   void OpenSavedGame(const char* name) {
-    Run(NewCommand);
+    Run(Command::New);
     ChooseFile(Path(name));
-    Run(SaveCommand);
+    Run(Command::Save);
     QVERIFY(QFile::exists(Path(name)));
     ChooseFile(Path(name));
-    Run(OpenCommand);
-    QCOMPARE(Document.InProgress, 1);
-    QCOMPARE(Document.Named, 1);
+    Run(Command::Open);
+    QVERIFY(session().InProgress);
+    QVERIFY(document().Named);
+  }
+
+  static int SavedLines() {
+    return static_cast<int>(StatusTexts().filter(QRegularExpression(" saved$")).size());
   }
 
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
-    window_ = OpenTestMainWindow(folder_);
-    QVERIFY(window_);
+    game_ = std::make_unique<TestMainWindow>(folder_);
+    QVERIFY(window());
   }
 
   // Every case starts with no game open and nothing remembered of the last.
   void init() {
-    if (Document.InProgress) AnswerQuestion(QMessageBox::No);
-    Run(CloseCommand);
-    QCOMPARE(Document.InProgress, 0);
-    Document.Path.clear();
+    if (session().InProgress) AnswerSaveQuestion(QMessageBox::No);
+    Run(Command::Close);
+    QVERIFY(!session().InProgress);
+    document().Path.clear();
   }
 
   void newStartsAGameWithTracingOffAndTheGridShown() {
-    ScannerTracing = 1;
-    PictureIndex = 3;
-    Run(NewCommand);
-    QCOMPARE(Document.InProgress, 1);
-    QCOMPARE(Document.Named, 0);
-    QCOMPARE(Document.LastError, 0u);
-    QCOMPARE(ScannerTracing, 0);
-    QCOMPARE(PictureIndex, 0);
+    session().ScannerTracing = true;
+    session().Picture = MissionPicture;
+    Run(Command::New);
+    QVERIFY(session().InProgress);
+    QVERIFY(!document().Named);
+    QCOMPARE(document().LastError, 0u);
+    QVERIFY(!session().ScannerTracing);
+    QCOMPARE(session().Picture, int(NoPicture));
     QCOMPARE(Title(), QStringLiteral("Kestravane"));
     QVERIFY(ShipButtonsEnabled());
-    QVERIFY(Game.EnemyShips > 0);
+    QVERIFY(state().EnemyShips > 0);
   }
 
   void theGameMenusShortcutsReachTheCommands() {
     QTest::keyClick(Main()->clientArea(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(Document.InProgress, 1);
-    const QuadrantGrid created = Grid;
+    QVERIFY(session().InProgress);
+    const QuadrantGrid created = session().Grid;
     QString question;
-    AnswerQuestion(QMessageBox::Cancel, &question);
+    AnswerSaveQuestion(QMessageBox::Cancel, &question);
     QTest::keyClick(Main()->clientArea(), Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(question, QStringLiteral("Save the current game to disk?"));
-    QVERIFY(SameGrid(Grid, created));
+    QVERIFY(SameGrid(session().Grid, created));
     CancelNextFileDialog();
     QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(Document.InProgress, 1);
+    QVERIFY(session().InProgress);
   }
 
   void aCancelledCommandStillTakesAPictureOffTheBoard() {
-    Run(NewCommand);
-    PictureIndex = 1;  // the game rules, as Help shows them
-    EnableShipButtons(0);
-    platform::InvalidateRect(window_, nullptr);
-    platform::UpdateWindow(window_);
-    qobject_cast<QLabel*>(Main()->Item(5030))->clear();
-    AnswerQuestion(QMessageBox::Cancel);
-    Run(NewCommand);
-    QCOMPARE(PictureIndex, 0);
+    Run(Command::New);
+    session().Picture = RulesPicture;  // as Help shows them
+    EnableShipButtons(window(), false);
+    game_->Repaint();
+    qobject_cast<QLabel*>(Main()->Item(Id(Control::ScanLabel)))->clear();
+    AnswerSaveQuestion(QMessageBox::Cancel);
+    Run(Command::New);
+    QCOMPARE(session().Picture, int(NoPicture));
     QVERIFY(ShipButtonsEnabled());
-    platform::UpdateWindow(window_);
-    QVERIFY2(!ControlText(window_, 5030).isEmpty(),
-             "the grid was drawn again");
+    platform::UpdateWindow(window());
+    QVERIFY2(!ControlText(window(), Control::ScanLabel).isEmpty(), "the grid was drawn again");
   }
 
   void withNoGameOpenNothingAsksAndAFailedCommandStillShowsTheGrid() {
     // Were a question to come up here, nothing would answer it and the test
     // would run out of time.
-    Run(CloseCommand);
+    Run(Command::Close);
     QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
-    PictureIndex = 2;
-    ScannerTracing = 1;
+    session().Picture = KeysPicture;
+    session().ScannerTracing = true;
     CancelNextFileDialog();
-    Run(OpenCommand);
-    QCOMPARE(PictureIndex, 0);
-    QVERIFY2(ScannerTracing == 1, "a cancelled command leaves tracing alone");
-    QCOMPARE(Document.InProgress, 0);
+    Run(Command::Open);
+    QCOMPARE(session().Picture, int(NoPicture));
+    QVERIFY2(session().ScannerTracing, "a cancelled command leaves tracing alone");
+    QVERIFY(!session().InProgress);
   }
 
   void saveAsThenOpenBringsBackTheSameGame() {
-    Run(NewCommand);
-    const QuadrantGrid created = Grid;
-    const GameState before = Game;
+    Run(Command::New);
+    const QuadrantGrid created = session().Grid;
+    const GameState before = state();
     ChooseFile(Path("orion.war"));
-    Run(SaveCommand);
-    QCOMPARE(QString::fromStdString(Document.Path), Path("orion.war"));
+    Run(Command::Save);
+    QCOMPARE(QString::fromStdString(document().Path), Path("orion.war"));
     QCOMPARE(FileBytes(Path("orion.war")).size(), 9472);
     // Saving ends the game.
-    QCOMPARE(Document.InProgress, 0);
-    QCOMPARE(Document.Named, 0);
+    QVERIFY(!session().InProgress);
+    QVERIFY(!document().Named);
     QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
-    QCOMPARE(Game.EnemyShips, 0);
+    QCOMPARE(state().EnemyShips, 0);
     QVERIFY(!ShipButtonsEnabled());
 
     ChooseFile(Path("orion.war"));
-    Run(OpenCommand);
-    QCOMPARE(Document.InProgress, 1);
-    QCOMPARE(Document.Named, 1);
-    QVERIFY(SameGrid(Grid, created));
-    QCOMPARE(Game.Z, before.Z);
-    QCOMPARE(Game.Fuel.Value, before.Fuel.Value);
+    Run(Command::Open);
+    QVERIFY(session().InProgress);
+    QVERIFY(document().Named);
+    QVERIFY(SameGrid(session().Grid, created));
+    QCOMPARE(state().Z, before.Z);
+    QCOMPARE(state().Fuel.Value, before.Fuel.Value);
     QCOMPARE(StatusLine(), Path("orion.war") + QStringLiteral(" opened"));
     QVERIFY(ShipButtonsEnabled());
   }
 
+  // Through the Game menu, with the Save As dialog and then on the named
+  // game without it.
+  void eachSaveSaysSavedOnce() {
+    Choose(QStringLiteral("&New\tCtrl+N"));
+    StatusTexts().clear();
+    ChooseFile(Path("mira.war"));
+    Choose(QStringLiteral("&Save...\tCtrl+S"));
+    QVERIFY(QFile::exists(Path("mira.war")));
+    QCOMPARE(SavedLines(), 1);
+    QVERIFY2(StatusTexts().contains(Path("mira.war") + QStringLiteral(" saved")),
+             qPrintable(StatusTexts().join('|')));
+    QCOMPARE(StatusTexts().last(), QStringLiteral("Ready ..."));
+    QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
+
+    ChooseFile(Path("mira.war"));
+    Choose(QStringLiteral("&Open...\tCtrl+O"));
+    QVERIFY(document().Named);
+    StatusTexts().clear();
+    Choose(QStringLiteral("&Save...\tCtrl+S"));
+    QVERIFY(!session().InProgress);
+    QCOMPARE(SavedLines(), 1);
+    QCOMPARE(StatusTexts().last(), QStringLiteral("Ready ..."));
+  }
+
   void saveOnANamedGameWritesSilentlyAndEndsTheGame() {
     OpenSavedGame("vega.war");
-    Game.Z = (Game.Z + 1) % 9;
-    const int movedTo = Game.Z;
-    Run(SaveCommand);  // no dialog: WhenModal would fail the test if one came
-    QCOMPARE(Document.InProgress, 0);
+    state().Z = (state().Z + 1) % 9;
+    const int movedTo = state().Z;
+    Run(Command::Save);  // no dialog: WhenModal would fail the test if one came
+    QVERIFY(!session().InProgress);
     QCOMPARE(Title(), QStringLiteral("Kestravane"));
     QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
     ChooseFile(Path("vega.war"));
-    Run(OpenCommand);
-    QCOMPARE(Game.Z, movedTo);
+    Run(Command::Open);
+    QCOMPARE(state().Z, movedTo);
   }
 
   void closeAsksEvenRightAfterOpenAndCancelKeepsTheGame() {
     OpenSavedGame("rigel.war");
-    const QuadrantGrid opened = Grid;
+    const QuadrantGrid opened = session().Grid;
     QString question;
-    AnswerQuestion(QMessageBox::Cancel, &question);
-    Run(CloseCommand);
+    AnswerSaveQuestion(QMessageBox::Cancel, &question);
+    Run(Command::Close);
     QCOMPARE(question, QStringLiteral("Save the current game to disk?"));
-    QCOMPARE(Document.InProgress, 1);
-    QVERIFY(SameGrid(Grid, opened));
+    QVERIFY(session().InProgress);
+    QVERIFY(SameGrid(session().Grid, opened));
 
-    const int difficulty = Game.Difficulty;
-    const int fuelMaximum = Game.Fuel.Maximum;
-    AnswerQuestion(QMessageBox::No);
-    Run(CloseCommand);
-    QCOMPARE(Document.InProgress, 0);
-    QCOMPARE(Document.Named, 0);
-    QCOMPARE(QString::fromStdString(Document.Path), Path("rigel.war"));
-    QCOMPARE(Game.Difficulty, difficulty);
-    QCOMPARE(Game.Fuel.Maximum, fuelMaximum);
-    QCOMPARE(Game.Fuel.Value, 0);
-    QVERIFY(SameGrid(Grid, QuadrantGrid{}));
+    const int difficulty = state().Difficulty;
+    const int fuelMaximum = state().Fuel.Maximum;
+    AnswerSaveQuestion(QMessageBox::No);
+    Run(Command::Close);
+    QVERIFY(!session().InProgress);
+    QVERIFY(!document().Named);
+    QCOMPARE(QString::fromStdString(document().Path), Path("rigel.war"));
+    QCOMPARE(state().Difficulty, difficulty);
+    QCOMPARE(state().Fuel.Maximum, fuelMaximum);
+    QCOMPARE(state().Fuel.Value, 0);
+    QVERIFY(SameGrid(session().Grid, QuadrantGrid{}));
   }
 
   void yesOnANamedGameSavesItBeforeTheNewOne() {
     OpenSavedGame("deneb.war");
-    Game.X = (Game.X + 4) % 9;
-    const int movedTo = Game.X;
-    AnswerQuestion(QMessageBox::Yes);
-    Run(NewCommand);
-    QCOMPARE(Document.InProgress, 1);
-    QCOMPARE(Document.Named, 0);
-    QCOMPARE(QString::fromStdString(Document.Path), Path("deneb.war"));
-    AnswerQuestion(QMessageBox::No);
+    state().X = (state().X + 4) % 9;
+    const int movedTo = state().X;
+    AnswerSaveQuestion(QMessageBox::Yes);
+    Run(Command::New);
+    QVERIFY(session().InProgress);
+    QVERIFY(!document().Named);
+    QCOMPARE(QString::fromStdString(document().Path), Path("deneb.war"));
+    AnswerSaveQuestion(QMessageBox::No);
     ChooseFile(Path("deneb.war"));
-    Run(OpenCommand);
-    QCOMPARE(Game.X, movedTo);
+    Run(Command::Open);
+    QCOMPARE(state().X, movedTo);
   }
 
   void cancellingSaveAsFromTheQuestionKeepsTheOldGame() {
-    Run(NewCommand);
-    const QuadrantGrid old = Grid;
-    AnswerQuestion(QMessageBox::Yes);
+    Run(Command::New);
+    const QuadrantGrid old = session().Grid;
+    AnswerSaveQuestion(QMessageBox::Yes);
     CancelNextFileDialog();
-    Run(NewCommand);
-    QCOMPARE(Document.InProgress, 1);
-    QVERIFY(SameGrid(Grid, old));
+    Run(Command::New);
+    QVERIFY(session().InProgress);
+    QVERIFY(SameGrid(session().Grid, old));
   }
 
   void saveAsStartsFromTheLastPathUsed() {
     OpenSavedGame("altair.war");
-    AnswerQuestion(QMessageBox::No);
-    Run(NewCommand);
+    AnswerSaveQuestion(QMessageBox::No);
+    Run(Command::New);
     QString shownName;
     QString shownFolder;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -267,35 +291,35 @@ class DocumentCommandsTest : public QObject {
       shownFolder = dialog->directory().absolutePath();
       QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    Run(SaveCommand);
+    Run(Command::Save);
     QCOMPARE(shownName, QStringLiteral("altair.war"));
     QCOMPARE(shownFolder, QDir(folder_.path()).absolutePath());
-    QCOMPARE(Document.InProgress, 1);
+    QVERIFY(session().InProgress);
   }
 
   // The game in memory belongs to the file it came from; a file that could
   // not be read must never be overwritten by a later Save.
   void aFailedOpenLeavesTheGameWithItsOwnFile() {
     OpenSavedGame("sirius.war");
-    const QuadrantGrid opened = Grid;
+    const QuadrantGrid opened = session().Grid;
     const QByteArray garbage(9472, 'x');
     {
       QFile damaged(Path("damaged.war"));
       QVERIFY(damaged.open(QIODevice::WriteOnly));
       damaged.write(garbage);
     }
-    AnswerQuestion(QMessageBox::No);
+    AnswerSaveQuestion(QMessageBox::No);
     ChooseFile(Path("damaged.war"));
     QString error;
     AcceptErrorBox(&error);
-    Run(OpenCommand);
+    Run(Command::Open);
     QVERIFY2(error.contains(QStringLiteral("damaged.war")), qPrintable(error));
-    QCOMPARE(QString::fromStdString(Document.Path), Path("sirius.war"));
-    QCOMPARE(Document.Named, 1);
-    QCOMPARE(Document.InProgress, 1);
-    QVERIFY(SameGrid(Grid, opened));
+    QCOMPARE(QString::fromStdString(document().Path), Path("sirius.war"));
+    QVERIFY(document().Named);
+    QVERIFY(session().InProgress);
+    QVERIFY(SameGrid(session().Grid, opened));
 
-    Run(SaveCommand);
+    Run(Command::Save);
     QCOMPARE(FileBytes(Path("damaged.war")), garbage);
     QCOMPARE(FileBytes(Path("sirius.war")).size(), 9472);
   }
@@ -303,22 +327,23 @@ class DocumentCommandsTest : public QObject {
   void aFailedSaveKeepsTheGameAndTheEarlierFile() {
     OpenSavedGame("pollux.war");
     const QByteArray earlier = FileBytes(Path("pollux.war"));
-    Game.Y = (Game.Y + 2) % 9;
+    state().Y = (state().Y + 2) % 9;
     WriteProtection locked(folder_.path().toStdString());
     if (!locked.Holds()) QSKIP("this file system lets every write through");
     QString error;
     AcceptErrorBox(&error);
-    Run(SaveCommand);
+    Run(Command::Save);
     QVERIFY2(error.contains(QStringLiteral("pollux.war")), qPrintable(error));
-    QCOMPARE(Document.InProgress, 1);
-    QCOMPARE(Document.Named, 1);
+    QVERIFY(session().InProgress);
+    QVERIFY(document().Named);
     QVERIFY(ShipButtonsEnabled());
     QCOMPARE(FileBytes(Path("pollux.war")), earlier);
   }
 
   void cleanupTestCase() {
-    if (Document.InProgress) AnswerQuestion(QMessageBox::No);
-    Run(CloseCommand);
+    if (session().InProgress) AnswerSaveQuestion(QMessageBox::No);
+    Run(Command::Close);
+    game_.reset();
   }
 };
 
