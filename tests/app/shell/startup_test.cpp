@@ -1,6 +1,5 @@
-#include <QLabel>
+#include <QAbstractButton>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "app/main_window.h"
 #include "common/main_window_driver.h"
 #include "common/qt_waits.h"
+#include "common/test_main_window.h"
 #include "engine/generation.h"
 #include "engine/sector.h"
 #include "platform/application.h"
@@ -51,10 +51,6 @@ class StartupTest : public QObject {
     QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
   }
   static QWidget* Item(Control id) { return Main()->Item(Id(id)); }
-  static QString ItemText(Control id) {
-    if (auto* label = qobject_cast<QLabel*>(Item(id))) return label->text();
-    return qobject_cast<QPushButton*>(Item(id))->text();
-  }
 
   // Each run gets its own place for the single-copy check, so runs never
   // mistake one another for a copy already running.
@@ -97,8 +93,8 @@ class StartupTest : public QObject {
       QCOMPARE(Main()->clientArea()->size(), QSize(470, 350));
       QCOMPARE(frame->windowTitle(), QString("Kestravane"));
 
-      QCOMPARE(ItemText(Control::StatusLine), QString("Ready ..."));
-      QCOMPARE(ItemText(Control::ScanLabel), QString());
+      QCOMPARE(ControlText(platform::MainWindow(), Control::StatusLine), QString("Ready ..."));
+      QCOMPARE(ControlText(platform::MainWindow(), Control::ScanLabel), QString());
       for (Control id : {Control::AimButton, Control::FireButton, Control::ReverseButton, Control::EngageButton})
         QVERIFY2(!Item(id)->isEnabled(), qPrintable(QString::number(Id(id))));
       for (Control id : {Control::WeaponsTitle, Control::EnginesTitle, Control::ScannerTitle})
@@ -150,7 +146,7 @@ class StartupTest : public QObject {
       QVERIFY(MenuItem(platform::MainWindow(), "&Fire\tCtrl+F")->isEnabled());
       QVERIFY(Item(Control::FireButton)->isEnabled());
       // The first paint already shows the game's sector, not the title page.
-      QTRY_COMPARE(ItemText(Control::ScanLabel), sectorLabel);
+      QTRY_COMPARE(ControlText(platform::MainWindow(), Control::ScanLabel), sectorLabel);
       // Cancel keeps the program running with the game open; No ends it.
       AnswerNextModal([&](QWidget* box) {
         ++questions;
