@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake make pkg-config
+  build-essential cmake make pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
