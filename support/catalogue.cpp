@@ -18,8 +18,7 @@ constexpr std::size_t StringTableLimit = 255;
 }  // namespace
 
 int GetString(std::span<char, CatalogueTextSize> buffer, unsigned id) {
-  if (id >= FirstBuiltinText && id - FirstBuiltinText < BuiltinTextCount) {
-    const char* text = BuiltinTexts[id - FirstBuiltinText];
+  if (const char* text = FindBuiltinText(id)) {
     const std::size_t length = std::min(std::strlen(text), buffer.size() - 1);
     std::memcpy(buffer.data(), text, length);
     buffer[length] = '\0';

@@ -3,8 +3,9 @@
 #include <cstdarg>
 #include <span>
 
-// Every text the player sees has a numeric catalogue ID. IDs 60000 to 60100
-// are the support library's own texts; all others come from the string table.
+// Every text the player sees has a numeric catalogue ID. The support library
+// keeps some texts of its own at IDs 60000 to 60100; all others come from the
+// string table.
 
 inline constexpr int CatalogueTextSize = 256;  // a loaded text, terminator included
 inline constexpr int BoxTextSize = 512;        // a formatted box text

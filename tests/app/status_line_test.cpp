@@ -38,8 +38,8 @@ TEST_F(StatusLineTest, ShowsTheFormattedCatalogueText) {
 
 TEST_F(StatusLineTest, ShowsBuiltinTexts) {
   ShowStatus(60000);
-  ShowStatus(60072, "Davuvodo.war");
-  EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Davuvodo.war saved"}));
+  ShowStatus(60066);
+  EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Options saved"}));
 }
 
 TEST_F(StatusLineTest, DoublePercentInTheCatalogueTextShowsOnePercent) {
