@@ -7,6 +7,24 @@ FUZZ_BUILD := build-fuzz
 JOBS       := $(shell nproc)
 FUZZ_SECONDS ?= 60
 
+# Our own builds treat warnings as errors; a packager's plain cmake does not.
+BUILD_OPTIONS    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVANE_WERROR=ON
+SANITIZE_OPTIONS := -DCMAKE_BUILD_TYPE=Debug -DKESTRAVANE_SANITIZE=ON -DKESTRAVANE_BENCH=OFF \
+                    -DKESTRAVANE_WERROR=ON
+
+# $(call configure,DIR,CC,CXX,OPTIONS) configures DIR for the compiler CXX.
+# CMake keeps the compiler a directory was first configured with and ignores
+# CC and CXX afterwards, so a directory configured for another compiler is
+# removed first: its objects would not match either.
+define configure
+	@cached=$$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' $(1)/CMakeCache.txt 2>/dev/null); \
+	if [ -n "$$cached" ] && [ "$$(readlink -f "$$cached")" != "$$(readlink -f "$$(command -v $(3))")" ]; then \
+	  echo "$(1) was configured for $$cached: removing it to build with $(3)"; \
+	  rm -rf $(1); \
+	fi
+	@CC=$(2) CXX=$(3) cmake -S . -B $(1) $(4) >/dev/null
+endef
+
 .PHONY: run test deps build build-sanitize bench fuzz art clean
 
 run: build
@@ -20,11 +38,13 @@ deps:
 	@scripts/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Clang's sanitizers: they find more than GCC's, and the warnings of a second
+# compiler come with them.
 build-sanitize: deps
-	@cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DKESTRAVANE_SANITIZE=ON -DKESTRAVANE_BENCH=OFF >/dev/null
+	$(call configure,$(SANITIZE),clang,clang++,$(SANITIZE_OPTIONS))
 	cmake --build $(SANITIZE) -j $(JOBS)
 
 bench: build
@@ -34,14 +54,14 @@ bench: build
 	bench/startup.sh $(BUILD)
 
 fuzz: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DKESTRAVANE_FUZZ=ON -DKESTRAVANE_BENCH=OFF -DKESTRAVANE_TESTS=OFF >/dev/null
+	$(call configure,$(FUZZ_BUILD),clang,clang++,-DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DKESTRAVANE_FUZZ=ON -DKESTRAVANE_BENCH=OFF -DKESTRAVANE_TESTS=OFF)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-settings kestravane-tool
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # Redraws every icon, picture and sound into resources/ and the contact sheet.
 art: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS) --target kestravane-art
 	$(BUILD)/tools/art/kestravane-art resources
 

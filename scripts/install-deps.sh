@@ -5,11 +5,13 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake make pkg-config
+  build-essential cmake make pkg-config python3
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  clang libclang-rt-14-dev
+  # make test's sanitizer build: clang and the ASan/UBSan runtimes of that
+  # same clang version (libclang-rt-dev follows the distribution's clang).
+  clang libclang-rt-dev
   fonts-dejavu-core
   "$@"
 )

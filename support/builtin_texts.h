@@ -1,8 +1,7 @@
 #pragma once
 
-#include <array>
+// The support library's own texts, catalogue IDs from 60000 to 60100. Only
+// the texts the game shows are kept, each under its original ID.
 
-inline constexpr unsigned FirstBuiltinText = 60000;
-inline constexpr unsigned BuiltinTextCount = 101;
-
-extern const std::array<const char*, BuiltinTextCount> BuiltinTexts;
+// The built-in text `id`, or null when there is none.
+const char* FindBuiltinText(unsigned id);

@@ -12,10 +12,7 @@
 
 std::optional<std::string> CatalogueText(Text id) {
   const unsigned number = Id(id);
-  if (number >= FirstBuiltinText && number - FirstBuiltinText < BuiltinTextCount) {
-    const std::string text = BuiltinTexts[number - FirstBuiltinText];
-    return text.substr(0, CatalogueTextLimit);
-  }
+  if (const char* builtin = FindBuiltinText(number)) return std::string(builtin).substr(0, CatalogueTextLimit);
 
   // The string table is read into a buffer of the limit, terminator included.
   std::array<char, CatalogueTextLimit> buffer{};

@@ -37,9 +37,9 @@ TEST_F(StatusLineTest, ShowsTheFormattedCatalogueText) {
 }
 
 TEST_F(StatusLineTest, ShowsBuiltinTexts) {
-  ShowStatus(Text{60000});
-  ShowStatus(Text{60072}, "Davuvodo.war");
-  EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Davuvodo.war saved"}));
+  ShowStatus(Text::Ready);
+  ShowStatus(Text{60066});
+  EXPECT_EQ(headless::StatusLines(), (Lines{"Ready ...", "Options saved"}));
 }
 
 TEST_F(StatusLineTest, AWordFromTheCatalogueIsLookedUpWhenShown) {

@@ -93,17 +93,19 @@ TEST_F(MessageBoxTest, ErrorBoxForAMissingTextShowsOnlyTheLoadersBox) {
 }
 
 TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
-  // "File: %s\r\rFile not found.": 6 characters before the name.
-  EXPECT_EQ(ErrorBox(60021, std::string(505, 'f').c_str()), 0);
+  // "File: %s\r\rError detected opening this disk file\r\rCode %d": 6 characters
+  // before the name, 47 after it with a one-digit code.
+  const std::string after = "\r\rError detected opening this disk file\r\rCode 2";
+  EXPECT_EQ(ErrorBox(60027, std::string(505, 'f').c_str(), 2), 0);
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'f'));
 
   headless::ForgetShown();
-  EXPECT_EQ(ErrorBox(60021, std::string(488, 'f').c_str()), 0);  // 6 + 488 + 17 = 511
-  EXPECT_EQ(OnlyBox().text, "File: " + std::string(488, 'f') + "\r\rFile not found.");
+  EXPECT_EQ(ErrorBox(60027, std::string(458, 'f').c_str(), 2), 0);  // 6 + 458 + 47 = 511
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(458, 'f') + after);
 
   headless::ForgetShown();
-  EXPECT_EQ(ErrorBox(60021, std::string(489, 'f').c_str()), 0);
-  EXPECT_EQ(OnlyBox().text, "File: " + std::string(489, 'f') + "\r\rFile not found");
+  EXPECT_EQ(ErrorBox(60027, std::string(459, 'f').c_str(), 2), 0);
+  EXPECT_EQ(OnlyBox().text, "File: " + std::string(459, 'f') + after.substr(0, 46));
 }
 
 // ErrorBoxText
@@ -175,10 +177,10 @@ TEST_F(MessageBoxTest, LineBreakSequenceEndingExactlyAtTheBound) {
 
 TEST_F(MessageBoxTest, ErrorBoxesHaveNoOwnerUntilOneIsRegistered) {
   ErrorBoxText("before");
-  ErrorBox(60020);
+  ErrorBox(60066);
   SetErrorBoxOwner(main_);
   ErrorBoxText("after");
-  ErrorBox(60020);
+  ErrorBox(60066);
   ErrorBox(59999);  // the loader's own box
   SetErrorBoxOwner(nullptr);
   ErrorBoxText("again without");
@@ -205,9 +207,9 @@ TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
 }
 
 TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
-  EXPECT_EQ(WarningBox(nullptr, 60020, 3003), 0);
+  EXPECT_EQ(WarningBox(nullptr, 60066, 3003), 0);
   const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.caption, "File I/O Error");
+  EXPECT_EQ(box.caption, "Options saved");
   EXPECT_EQ(box.text,
             "\r\rThe difficulty level you have selected\rwill be used for the next new game.");
   EXPECT_EQ(box.owner, nullptr);
@@ -226,12 +228,12 @@ TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
 }
 
 TEST_F(MessageBoxTest, WarningBoxShowsAPercentFromAnArgumentLiterally) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 60021, "%s%d%%.war"), 0);
-  EXPECT_EQ(OnlyBox().text, "File: %s%d%%.war\r\rFile not found.");
+  EXPECT_EQ(WarningBox(dialog_, 1000, 60027, "%s%d%%.war", 2), 0);
+  EXPECT_EQ(OnlyBox().text, "File: %s%d%%.war\r\rError detected opening this disk file\r\rCode 2");
 }
 
 TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 60021, std::string(600, 'w').c_str()), 0);
+  EXPECT_EQ(WarningBox(dialog_, 1000, 60027, std::string(600, 'w').c_str(), 2), 0);
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'w'));
 }
 
@@ -251,10 +253,10 @@ TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
 }
 
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
-  WarningBox(dialog_, 60020, 60096);
+  WarningBox(dialog_, 60066, 60096);
   WarningBox(dialog_, 1000, 60097);
   ASSERT_EQ(headless::Boxes().size(), 2u);
-  EXPECT_EQ(headless::Boxes()[0].caption, "File I/O Error");
+  EXPECT_EQ(headless::Boxes()[0].caption, "Options saved");
   EXPECT_EQ(headless::Boxes()[0].text, "OFF");
   EXPECT_EQ(headless::Boxes()[1].caption, "Kestravane");
   EXPECT_EQ(headless::Boxes()[1].text, "ON");
