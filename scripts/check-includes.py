@@ -22,7 +22,7 @@ import sys
 ANYTHING = "anything"
 ALLOWED = {
     "engine": [],
-    "document": ["engine"],
+    "document": ["engine", "platform"],
     "support": ["engine", "platform"],
     "display": ["engine", "support", "platform"],
     "dialogs": ["engine", "support", "display", "platform"],

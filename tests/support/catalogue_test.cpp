@@ -154,16 +154,13 @@ class CatalogueTest : public ::testing::Test {
   void SetUp() override {
     headless::MuteBoxes(true);
     headless::ForgetShown();
-    SetErrorBoxOwner(nullptr);
   }
   void TearDown() override { headless::ForgetShown(); }
 
-  // GetString into a buffer filled with a marker, so that stale bytes show.
-  std::pair<int, std::string> Load(unsigned id) {
-    buffer_.fill('#');
-    const int length = GetString(buffer_, id);
-    EXPECT_NE(std::memchr(buffer_.data(), '\0', buffer_.size()), nullptr) << "unterminated";
-    return {length, buffer_.data()};
+  // The text's length and the text, or 0 and nothing.
+  static std::pair<int, std::string> Load(unsigned id) {
+    const std::optional<std::string> text = CatalogueText(Text{id});
+    return {text ? static_cast<int>(text->size()) : 0, text.value_or("")};
   }
 
   void ExpectOnlyLoaderBox(unsigned id) {
@@ -173,8 +170,6 @@ class CatalogueTest : public ::testing::Test {
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.text, LoaderBoxText(id));
   }
-
-  std::array<char, CatalogueTextSize> buffer_{};
 };
 
 TEST_F(CatalogueTest, BuiltinTableHoldsTheTextsTheGameShows) {
@@ -214,7 +209,7 @@ TEST_F(CatalogueTest, StringTableHasNoOtherEntries) {
   for (const auto& [id, text] : ExpectedStringTable) expected.insert(id);
 
   std::set<unsigned> found;
-  std::array<char, CatalogueTextSize> text{};
+  std::array<char, 256> text{};
   for (unsigned id = 0; id <= 0x1FFFF; ++id) {
     int error = 0;
     if (platform::LoadStringResource(id, text, error) > 0) found.insert(id);
@@ -251,13 +246,10 @@ TEST_F(CatalogueTest, LoaderBoxShowsTheIdUnsignedAndTheErrorCode) {
                 std::to_string(ENOENT));
 }
 
-TEST_F(CatalogueTest, LoaderBoxIsAnErrorBoxWithTheErrorBoxOwnerAndLayout) {
-  int place = 0;
-  platform::Window* main = FakeWindow(place);
-  SetErrorBoxOwner(main);
+TEST_F(CatalogueTest, LoaderBoxIsAnErrorBoxOfTheMainWindowWithTheBoxLayout) {
   EXPECT_EQ(Load(2).first, 0);
   ASSERT_EQ(headless::Boxes().size(), 1u);
-  EXPECT_EQ(headless::Boxes()[0].owner, main);
+  EXPECT_EQ(headless::Boxes()[0].owner, platform::MainWindow()) << "none without a screen";
   EXPECT_EQ(headless::Boxes()[0].layout, &OkBoxLayout);
 }
 
@@ -281,18 +273,18 @@ class ItemTextTest : public CatalogueTest {
 };
 
 TEST_F(ItemTextTest, SetItemStringFormatsTheCatalogueText) {
-  SetItemString(dialog_, 1010, 5004, 1, 2, 3);
+  SetItemString(dialog_, 1010, MakeMessage(Text{5004}, 1, 2, 3));
   EXPECT_EQ(headless::ItemText(dialog_, 1010), "Targeting coordinates: 1-2-3 ...");
-  SetItemString(dialog_, 1011, 60097);
+  SetItemString(dialog_, 1011, MakeMessage(Text{60097}));
   EXPECT_EQ(headless::ItemText(dialog_, 1011), "ON");
   EXPECT_TRUE(headless::Boxes().empty());
 }
 
 TEST_F(ItemTextTest, SetItemStringLeavesTheItemAloneWhenTheTextIsMissing) {
-  SetItemString(dialog_, 1010, 60096);
-  SetItemString(dialog_, 1010, 60101);
+  SetItemString(dialog_, 1010, MakeMessage(Text{60096}));
+  SetItemString(dialog_, 1010, MakeMessage(Text{60101}));
   EXPECT_EQ(headless::ItemText(dialog_, 1010), "OFF");
-  SetItemString(dialog_, 1012, 4);
+  SetItemString(dialog_, 1012, MakeMessage(Text{4}));
   EXPECT_EQ(headless::ItemText(dialog_, 1012), std::nullopt);
   ASSERT_EQ(headless::Boxes().size(), 2u);
   EXPECT_EQ(headless::Boxes()[0].text, LoaderBoxText(60101));
@@ -300,21 +292,21 @@ TEST_F(ItemTextTest, SetItemStringLeavesTheItemAloneWhenTheTextIsMissing) {
 }
 
 TEST_F(ItemTextTest, SetItemStringShowsAPercentFromAnArgumentLiterally) {
-  SetItemString(dialog_, 7, 5010, "100%d%s.war");
+  SetItemString(dialog_, 7, MakeMessage(Text{5010}, "100%d%s.war"));
   EXPECT_EQ(headless::ItemText(dialog_, 7), "100%d%s.war opened");
 }
 
 TEST_F(ItemTextTest, SetItemStringCutsAt255Characters) {
   const std::string name248(248, 'n');  // "%s opened": 248 + 7 = 255
-  SetItemString(dialog_, 1, 5010, name248.c_str());
+  SetItemString(dialog_, 1, MakeMessage(Text{5010}, name248.c_str()));
   EXPECT_EQ(headless::ItemText(dialog_, 1), name248 + " opened");
 
   const std::string name249(249, 'n');
-  SetItemString(dialog_, 2, 5010, name249.c_str());
+  SetItemString(dialog_, 2, MakeMessage(Text{5010}, name249.c_str()));
   EXPECT_EQ(headless::ItemText(dialog_, 2), name249 + " opene");
 
   const std::string name400(400, 'n');
-  SetItemString(dialog_, 3, 5010, name400.c_str());
+  SetItemString(dialog_, 3, MakeMessage(Text{5010}, name400.c_str()));
   EXPECT_EQ(headless::ItemText(dialog_, 3), std::string(255, 'n'));
 }
 

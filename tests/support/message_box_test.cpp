@@ -24,12 +24,8 @@ class MessageBoxTest : public ::testing::Test {
   void SetUp() override {
     headless::MuteBoxes(true);
     headless::ForgetShown();
-    SetErrorBoxOwner(nullptr);
   }
-  void TearDown() override {
-    SetErrorBoxOwner(nullptr);
-    headless::ForgetShown();
-  }
+  void TearDown() override { headless::ForgetShown(); }
 
   const headless::ShownBox& OnlyBox() {
     EXPECT_EQ(headless::Boxes().size(), 1u);
@@ -40,8 +36,6 @@ class MessageBoxTest : public ::testing::Test {
     return headless::Boxes().front();
   }
 
-  int mainPlace_ = 0;
-  platform::Window* main_ = FakeWindow(mainPlace_);
   int dialogPlace_ = 0;
   platform::Window* dialog_ = FakeWindow(dialogPlace_);
 };
@@ -49,7 +43,7 @@ class MessageBoxTest : public ::testing::Test {
 // ErrorBox
 
 TEST_F(MessageBoxTest, ErrorBoxShowsTheFormattedCatalogueTextInAnErrorBox) {
-  EXPECT_EQ(ErrorBox(60027, "Davuvodo.war", 13), 0);
+  EXPECT_FALSE(ErrorBox(Text{60027}, "Davuvodo.war", 13));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
@@ -58,14 +52,14 @@ TEST_F(MessageBoxTest, ErrorBoxShowsTheFormattedCatalogueTextInAnErrorBox) {
 }
 
 TEST_F(MessageBoxTest, ErrorBoxBreaksTheLineAfterTheFailedCall) {
-  EXPECT_EQ(ErrorBox(60010, "DrawPicture", 5003u, 1814), 0);
+  EXPECT_FALSE(ErrorBox(Text{60010}, "DrawPicture", 5003u, 1814));
   EXPECT_EQ(OnlyBox().text,
             "DrawPicture(LoadBitmap)\r\rError detected loading specified picture (ID:5003)\r\r"
             "Code 1814");
 }
 
 TEST_F(MessageBoxTest, ErrorBoxFromTheStringTable) {
-  EXPECT_EQ(ErrorBox(3007, "old.war", 1, 5), 0);
+  EXPECT_FALSE(ErrorBox(Text{3007}, "old.war", 1, 5));
   EXPECT_EQ(OnlyBox().text,
             "File: old.war\r\rThis game document was created with Kestravane v1.5\rIt can not be "
             "used with Kestravane for Windows 95/NT\r\rPlease use Kestravane v1.5 or older to load "
@@ -73,19 +67,19 @@ TEST_F(MessageBoxTest, ErrorBoxFromTheStringTable) {
 }
 
 TEST_F(MessageBoxTest, ErrorBoxShowsAPercentInAFileNameLiterally) {
-  EXPECT_EQ(ErrorBox(60027, "C:\\games\\100%d%s%%%n.war", 2), 0);
+  EXPECT_FALSE(ErrorBox(Text{60027}, "C:\\games\\100%d%s%%%n.war", 2));
   EXPECT_EQ(OnlyBox().text,
             "File: C:\\games\\100%d%s%%%n.war\r\rError detected opening this disk file\r\rCode 2");
 }
 
 TEST_F(MessageBoxTest, ErrorBoxDoesNotBreakAtAnArgumentsParenthesisWithoutColon) {
-  EXPECT_EQ(ErrorBox(60003, "KVaneAppClass (main)", 1410), 0);
+  EXPECT_FALSE(ErrorBox(Text{60003}, "KVaneAppClass (main)", 1410));
   EXPECT_EQ(OnlyBox().text,
             "\rError detected creating KVaneAppClass (main) window class\r\rCode 1410");
 }
 
 TEST_F(MessageBoxTest, ErrorBoxForAMissingTextShowsOnlyTheLoadersBox) {
-  EXPECT_EQ(ErrorBox(60101, "ignored", 1), 0);
+  EXPECT_FALSE(ErrorBox(Text{60101}, "ignored", 1));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
@@ -96,22 +90,22 @@ TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
   // "File: %s\r\rError detected opening this disk file\r\rCode %d": 6 characters
   // before the name, 47 after it with a one-digit code.
   const std::string after = "\r\rError detected opening this disk file\r\rCode 2";
-  EXPECT_EQ(ErrorBox(60027, std::string(505, 'f').c_str(), 2), 0);
+  EXPECT_FALSE(ErrorBox(Text{60027}, std::string(505, 'f').c_str(), 2));
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'f'));
 
   headless::ForgetShown();
-  EXPECT_EQ(ErrorBox(60027, std::string(458, 'f').c_str(), 2), 0);  // 6 + 458 + 47 = 511
+  EXPECT_FALSE(ErrorBox(Text{60027}, std::string(458, 'f').c_str(), 2));  // 6 + 458 + 47 = 511
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(458, 'f') + after);
 
   headless::ForgetShown();
-  EXPECT_EQ(ErrorBox(60027, std::string(459, 'f').c_str(), 2), 0);
+  EXPECT_FALSE(ErrorBox(Text{60027}, std::string(459, 'f').c_str(), 2));
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(459, 'f') + after.substr(0, 46));
 }
 
 // ErrorBoxText
 
 TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
-  EXPECT_EQ(ErrorBoxText("%s failed: %d of %u", "Load", -3, 7u), 0);
+  EXPECT_FALSE(ErrorBoxText("%s failed: %d of %u", "Load", -3, 7u));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
@@ -120,7 +114,7 @@ TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
 }
 
 TEST_F(MessageBoxTest, LineBreakOnlyAtTheFirstParenthesisColonSpace) {
-  EXPECT_EQ(ErrorBoxText("InitVEZU(GetDC): first PlayWave(FindResource): second): third"), 0);
+  EXPECT_FALSE(ErrorBoxText("InitVEZU(GetDC): first PlayWave(FindResource): second): third"));
   EXPECT_EQ(OnlyBox().text, "InitVEZU(GetDC)\r\rfirst PlayWave(FindResource): second): third");
 }
 
@@ -131,73 +125,52 @@ TEST_F(MessageBoxTest, TextsWithoutParenthesisColonSpaceAreShownUnchanged) {
   };
   for (const char* text : texts) {
     headless::ForgetShown();
-    EXPECT_EQ(ErrorBoxText("%s", text), 0);
+    EXPECT_FALSE(ErrorBoxText("%s", text));
     EXPECT_EQ(OnlyBox().text, text);
   }
 }
 
 TEST_F(MessageBoxTest, LineBreakAtTheVeryStartAndEnd) {
-  EXPECT_EQ(ErrorBoxText("): x"), 0);
-  EXPECT_EQ(ErrorBoxText("x): "), 0);
+  EXPECT_FALSE(ErrorBoxText("): x"));
+  EXPECT_FALSE(ErrorBoxText("x): "));
   ASSERT_EQ(headless::Boxes().size(), 2u);
   EXPECT_EQ(headless::Boxes()[0].text, ")\r\rx");
   EXPECT_EQ(headless::Boxes()[1].text, "x)\r\r");
 }
 
 TEST_F(MessageBoxTest, LineBreakRuleAppliesToTheFormattedText) {
-  EXPECT_EQ(ErrorBoxText("%s(%s)%c %s", "Draw_Icon", "DrawIcon", ':', "failed"), 0);
+  EXPECT_FALSE(ErrorBoxText("%s(%s)%c %s", "Draw_Icon", "DrawIcon", ':', "failed"));
   EXPECT_EQ(OnlyBox().text, "Draw_Icon(DrawIcon)\r\rfailed");
 }
 
 TEST_F(MessageBoxTest, ErrorBoxTextShowsAPercentFromAnArgumentLiterally) {
-  EXPECT_EQ(ErrorBoxText("File: %s\r\rCode %d", "50%s%d.war", 3), 0);
+  EXPECT_FALSE(ErrorBoxText("File: %s\r\rCode %d", "50%s%d.war", 3));
   EXPECT_EQ(OnlyBox().text, "File: 50%s%d.war\r\rCode 3");
 }
 
 TEST_F(MessageBoxTest, ErrorBoxTextCutsAt511Characters) {
   for (const std::size_t length : {510u, 511u, 512u, 2000u}) {
     headless::ForgetShown();
-    EXPECT_EQ(ErrorBoxText("%s", std::string(length, 'x').c_str()), 0);
+    EXPECT_FALSE(ErrorBoxText("%s", std::string(length, 'x').c_str()));
     EXPECT_EQ(OnlyBox().text, std::string(std::min<std::size_t>(length, 511), 'x')) << length;
   }
 }
 
 TEST_F(MessageBoxTest, LineBreakSequenceCutByTheBoundIsNotBroken) {
   // ")" and ":" are characters 510 and 511; the space falls beyond the bound.
-  EXPECT_EQ(ErrorBoxText("%s): tail", std::string(509, 'a').c_str()), 0);
+  EXPECT_FALSE(ErrorBoxText("%s): tail", std::string(509, 'a').c_str()));
   EXPECT_EQ(OnlyBox().text, std::string(509, 'a') + "):");
 }
 
 TEST_F(MessageBoxTest, LineBreakSequenceEndingExactlyAtTheBound) {
-  EXPECT_EQ(ErrorBoxText("%s): tail", std::string(508, 'a').c_str()), 0);
+  EXPECT_FALSE(ErrorBoxText("%s): tail", std::string(508, 'a').c_str()));
   EXPECT_EQ(OnlyBox().text, std::string(508, 'a') + ")\r\r");
-}
-
-// The owner of error boxes
-
-TEST_F(MessageBoxTest, ErrorBoxesHaveNoOwnerUntilOneIsRegistered) {
-  ErrorBoxText("before");
-  ErrorBox(60066);
-  SetErrorBoxOwner(main_);
-  ErrorBoxText("after");
-  ErrorBox(60066);
-  ErrorBox(59999);  // the loader's own box
-  SetErrorBoxOwner(nullptr);
-  ErrorBoxText("again without");
-  ASSERT_EQ(headless::Boxes().size(), 6u);
-  EXPECT_EQ(headless::Boxes()[0].owner, nullptr);
-  EXPECT_EQ(headless::Boxes()[1].owner, nullptr);
-  EXPECT_EQ(headless::Boxes()[2].owner, main_);
-  EXPECT_EQ(headless::Boxes()[3].owner, main_);
-  EXPECT_EQ(headless::Boxes()[4].owner, main_);
-  EXPECT_EQ(headless::Boxes()[4].text, LoaderBoxText(59999));
-  EXPECT_EQ(headless::Boxes()[5].owner, nullptr);
 }
 
 // WarningBox
 
 TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 3001, "Z"), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3001}, "Z"));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Warning);
   EXPECT_EQ(box.caption, "Kestravane");
@@ -207,7 +180,7 @@ TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
 }
 
 TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
-  EXPECT_EQ(WarningBox(nullptr, 60066, 3003), 0);
+  EXPECT_FALSE(WarningBox(nullptr, Text{60066}, Text{3003}));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.caption, "Options saved");
   EXPECT_EQ(box.text,
@@ -215,30 +188,29 @@ TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
   EXPECT_EQ(box.owner, nullptr);
 }
 
-TEST_F(MessageBoxTest, WarningBoxOwnerIsTheGivenWindowNotTheErrorBoxOwner) {
-  SetErrorBoxOwner(main_);
-  EXPECT_EQ(WarningBox(dialog_, 1000, 3002, "Y"), 0);
+TEST_F(MessageBoxTest, WarningBoxOwnerIsTheGivenWindow) {
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3002}, "Y"));
   EXPECT_EQ(OnlyBox().owner, dialog_);
 }
 
 TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 60014, "Draw_Icon", 5300u, 6), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60014}, "Draw_Icon", 5300u, 6));
   EXPECT_EQ(OnlyBox().text,
             "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\r\rCode 6");
 }
 
 TEST_F(MessageBoxTest, WarningBoxShowsAPercentFromAnArgumentLiterally) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 60027, "%s%d%%.war", 2), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60027}, "%s%d%%.war", 2));
   EXPECT_EQ(OnlyBox().text, "File: %s%d%%.war\r\rError detected opening this disk file\r\rCode 2");
 }
 
 TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 60027, std::string(600, 'w').c_str(), 2), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60027}, std::string(600, 'w').c_str(), 2));
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'w'));
 }
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
-  EXPECT_EQ(WarningBox(dialog_, 59999, 3001, "Z"), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{59999}, Text{3001}, "Z"));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
@@ -247,14 +219,14 @@ TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
 }
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
-  EXPECT_EQ(WarningBox(dialog_, 1000, 3008, "Z"), 0);
+  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3008}, "Z"));
   EXPECT_EQ(OnlyBox().text, LoaderBoxText(3008));
   EXPECT_EQ(OnlyBox().icon, platform::BoxIcon::Error);
 }
 
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
-  WarningBox(dialog_, 60066, 60096);
-  WarningBox(dialog_, 1000, 60097);
+  WarningBox(dialog_, Text{60066}, Text{60096});
+  WarningBox(dialog_, Text{1000}, Text{60097});
   ASSERT_EQ(headless::Boxes().size(), 2u);
   EXPECT_EQ(headless::Boxes()[0].caption, "Options saved");
   EXPECT_EQ(headless::Boxes()[0].text, "OFF");
