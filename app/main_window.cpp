@@ -52,12 +52,12 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
   shape.iconId = Id(Icon::Program);
   shape.background = library_.BackgroundColor;
 
-  int error = 0;
-  platform::Window* window = platform::CreateAppWindow(shape, this, error);
-  if (!window) {
-    ErrorBox(Text::WindowFailed, "Kestravane", error);
+  const platform::Result<platform::Window*> made = platform::CreateAppWindow(shape, this);
+  if (!made) {
+    ErrorBox(Text::WindowFailed, "Kestravane", made.error());
     return nullptr;
   }
+  platform::Window* window = *made;
   SetTitleString(window, Text::ProgramName);
   platform::ShowWindow(window, show);
   platform::UpdateWindow(window);

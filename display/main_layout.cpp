@@ -80,9 +80,9 @@ bool CreateChildWindows(platform::Window* window) {
   };
 
   for (const ControlPlan& control : plan) {
-    int error = 0;
-    if (!platform::CreateControl(window, control.kind, Id(control.id), control.text, control.place, error))
-      return WarningBox(window, Text::ProgramName, Text::ControlFailed, Id(control.id), error);
+    const platform::Status made = platform::CreateControl(window, control.kind, Id(control.id), control.text,
+                                                          control.place);
+    if (!made) return WarningBox(window, Text::ProgramName, Text::ControlFailed, Id(control.id), made.error());
     if (control.disabled) platform::EnableControl(window, Id(control.id), false);
   }
   return true;

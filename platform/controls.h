@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/rect.h"
+#include "platform/result.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -13,10 +14,9 @@ enum class ControlKind {
 };
 
 // Creates a visible child control of `window` at `place` (client pixels) in
-// the controls' font. Returns false with the system's error number in
-// `error` when it cannot be made.
-bool CreateControl(Window* window, ControlKind kind, int id, const char* text, const Rect& place,
-                   int& error);
+// the controls' font. Fails with the system's error number when it cannot be
+// made.
+Status CreateControl(Window* window, ControlKind kind, int id, const char* text, const Rect& place);
 
 // A disabled control ignores the player and shows its text grayed.
 void EnableControl(Window* window, int id, bool enabled);

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace platform {
 
 // The game's icons, bitmaps and sounds are built into the executable, each
@@ -37,15 +39,15 @@ class Picture {
 enum class ResourceKind { Icon, Bitmap, Wave };
 
 // The resource's complete file image (an icon file, a bitmap file or a wave
-// file). Empty when there is no such resource; `error` then holds ENOENT.
-std::vector<std::uint8_t> ResourceBytes(ResourceKind kind, unsigned id, int& error);
+// file). ENOENT when there is no such resource.
+Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id);
 
-// Icon or bitmap `id`, decoded. A null picture when it is missing (ENOENT)
-// or cannot be decoded (EILSEQ); the caller reports the failure in its own box.
-Picture LoadIconResource(unsigned id, int& error);
-Picture LoadBitmapResource(unsigned id, int& error);
+// Icon or bitmap `id`, decoded. ENOENT when it is missing, EILSEQ when it
+// cannot be decoded; the caller reports the failure in its own box.
+Result<Picture> LoadIconResource(unsigned id);
+Result<Picture> LoadBitmapResource(unsigned id);
 
-// The wave file image to hand to the sound player, or empty with ENOENT.
-std::vector<std::uint8_t> LoadWaveResource(unsigned id, int& error);
+// The wave file image to hand to the sound player, or ENOENT.
+Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id);
 
 }  // namespace platform

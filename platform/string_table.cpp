@@ -1,8 +1,6 @@
 #include "platform/string_table.h"
 
 #include <cerrno>
-#include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -15,19 +13,14 @@ const std::pair<unsigned, const char*> StringTable[] = {
 
 namespace platform {
 
-int LoadStringResource(unsigned id, std::span<char> buffer, int& error) {
-  if (buffer.empty()) return 0;
-  buffer[0] = '\0';
+Result<std::string> LoadStringResource(unsigned id, std::size_t limit) {
   for (const auto& [entryId, text] : StringTable) {
     if (entryId != id) continue;
-    const std::size_t length = std::min(std::strlen(text), buffer.size() - 1);
-    std::memcpy(buffer.data(), text, length);
-    buffer[length] = '\0';
-    if (length == 0) break;
-    return static_cast<int>(length);
+    std::string entry = std::string(text).substr(0, limit);
+    if (entry.empty()) break;
+    return entry;
   }
-  error = ENOENT;
-  return 0;
+  return Result<std::string>::Failure(ENOENT);
 }
 
 }  // namespace platform

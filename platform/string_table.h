@@ -1,12 +1,14 @@
 #pragma once
 
-#include <span>
+#include <cstddef>
+#include <string>
+
+#include "platform/result.h"
 
 namespace platform {
 
-// Copies string-table entry `id` into `buffer`, at most buffer.size() - 1
-// characters, always terminated. Returns the length copied; 0 when the entry
-// is missing or empty, with the system error number in `error`.
-int LoadStringResource(unsigned id, std::span<char> buffer, int& error);
+// String-table entry `id`, at most `limit` characters. ENOENT when the entry
+// is missing or empty.
+Result<std::string> LoadStringResource(unsigned id, std::size_t limit);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include "platform/color.h"
 #include "platform/rect.h"
+#include "platform/result.h"
 
 namespace platform {
 
@@ -64,11 +65,11 @@ struct WindowSpec {
 };
 
 // Creates the window, hidden, and calls events->Created(). Its whole client
-// area starts invalid, so the first paint after showing it draws everything. Returns null when
-// the window could not be made or Created() refused it; `error` then holds
-// the system's error number (0 when Created() refused). `events` must outlive
-// the window. The first Main window is the program's main window.
-Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& error);
+// area starts invalid, so the first paint after showing it draws everything.
+// Fails when the window could not be made (with the system's error number)
+// or Created() refused it (with 0). `events` must outlive the window. The
+// first Main window is the program's main window.
+Result<Window*> CreateAppWindow(const WindowSpec& shape, WindowEvents* events);
 
 // Asks the window to close as its close box does: events->CloseRequested()
 // decides.

@@ -14,12 +14,10 @@ std::optional<std::string> CatalogueText(Text id) {
   const unsigned number = Id(id);
   if (const char* builtin = FindBuiltinText(number)) return std::string(builtin).substr(0, CatalogueTextLimit);
 
-  // The string table is read into a buffer of the limit, terminator included.
-  std::array<char, CatalogueTextLimit> buffer{};
-  int error = 0;
-  const int length = platform::LoadStringResource(number, buffer, error);
-  if (length > 0) return std::string(buffer.data(), static_cast<std::size_t>(length));
-  ErrorBoxText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", number, error);
+  // The string table has always been read one character short of the limit.
+  const platform::Result<std::string> entry = platform::LoadStringResource(number, CatalogueTextLimit - 1);
+  if (entry) return *entry;
+  ErrorBoxText("GetString(LoadString): Cannot load string resource (ID:%u)\r\rCode %d", number, entry.error());
   return std::nullopt;
 }
 

@@ -3,28 +3,32 @@
 #include "platform/resources.h"
 #include "support/message_box.h"
 
-bool Draw_Icon(platform::Surface* surface, Icon id, const platform::Rect& rect) {
-  int error = 0;
-  const platform::Picture icon = platform::LoadIconResource(Id(id), error);
-  if (icon.IsNull()) return ErrorBox(Text::IconFailed, "Draw_Icon", Id(id), error);
-  platform::DrawPicture(surface, icon, rect.left, rect.top);
+namespace {
+
+// Draws a loaded picture, or names the routine and the resource in a box.
+bool DrawLoaded(platform::Surface* surface, const platform::Result<platform::Picture>& picture,
+                const platform::Rect& rect, Text failure, const char* routine, unsigned id) {
+  if (!picture) return ErrorBox(failure, routine, id, picture.error());
+  platform::DrawPicture(surface, *picture, rect.left, rect.top);
   return true;
+}
+
+}  // namespace
+
+bool Draw_Icon(platform::Surface* surface, Icon id, const platform::Rect& rect) {
+  return DrawLoaded(surface, platform::LoadIconResource(Id(id)), rect, Text::IconFailed, "Draw_Icon", Id(id));
 }
 
 bool DrawPicture(platform::Surface* surface, Bitmap id, const platform::Rect& rect) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadBitmapResource(Id(id), error);
-  if (picture.IsNull()) return ErrorBox(Text::BitmapFailed, "DrawPicture", Id(id), error);
-  platform::DrawPicture(surface, picture, rect.left, rect.top);
-  return true;
+  return DrawLoaded(surface, platform::LoadBitmapResource(Id(id)), rect, Text::BitmapFailed, "DrawPicture",
+                    Id(id));
 }
 
 std::optional<platform::Rect> PicSize(Bitmap id) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadBitmapResource(Id(id), error);
-  if (picture.IsNull()) {
-    ErrorBox(Text::BitmapFailed, "PicSize", Id(id), error);
+  const platform::Result<platform::Picture> picture = platform::LoadBitmapResource(Id(id));
+  if (!picture) {
+    ErrorBox(Text::BitmapFailed, "PicSize", Id(id), picture.error());
     return std::nullopt;
   }
-  return platform::Rect{0, 0, picture.Width(), picture.Height()};
+  return platform::Rect{0, 0, picture->Width(), picture->Height()};
 }

@@ -35,9 +35,9 @@ bool Splash::Show() {
   shape.background = library_.BackgroundColor;
   shape.closesBeforeBoxes = true;
 
-  int error = 0;
-  window_ = platform::CreateAppWindow(shape, this, error);
-  if (!window_) return ErrorBox(Text::WindowFailed, "Splash", error);
+  const platform::Result<platform::Window*> made = platform::CreateAppWindow(shape, this);
+  if (!made) return ErrorBox(Text::WindowFailed, "Splash", made.error());
+  window_ = *made;
   platform::ShowWindow(window_, platform::ShowMode::Normal);
   platform::BringToFront(window_);
   platform::UpdateWindow(window_);

@@ -55,9 +55,8 @@ AppWindow::AppWindow(const WindowSpec& shape, WindowEvents* events)
 
   frame_->setWindowTitle(QString::fromUtf8(shape.title));
   if (shape.iconId != 0) {
-    int error = 0;
-    const Picture icon = LoadIconResource(shape.iconId, error);
-    if (!icon.IsNull()) frame_->setWindowIcon(QIcon(QPixmap::fromImage(icon.data()->image)));
+    if (const Result<Picture> icon = LoadIconResource(shape.iconId))
+      frame_->setWindowIcon(QIcon(QPixmap::fromImage(icon->data()->image)));
   }
   frame_->move(shape.x, shape.y);
   clientArea_->setFocus();

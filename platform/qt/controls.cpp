@@ -69,13 +69,9 @@ QPushButton* MakeButton(AppWindow* window, int id, const QString& text) {
 
 }  // namespace
 
-bool CreateControl(Window* window, ControlKind kind, int id, const char* text, const Rect& place,
-                   int& error) {
+Status CreateControl(Window* window, ControlKind kind, int id, const char* text, const Rect& place) {
   AppWindow* appWindow = AppWindow::From(window);
-  if (!appWindow) {
-    error = EINVAL;
-    return false;
-  }
+  if (!appWindow) return Status::Failure(EINVAL);
   const QString caption = QString::fromUtf8(text);
   QWidget* control = nullptr;
   if (kind == ControlKind::PushButton) {
@@ -89,8 +85,7 @@ bool CreateControl(Window* window, ControlKind kind, int id, const char* text, c
   control->setGeometry(place.left, place.top, place.right - place.left, place.bottom - place.top);
   control->show();
   window->AddItem(id, control);
-  error = 0;
-  return true;
+  return Done{};
 }
 
 void EnableControl(Window* window, int id, bool enabled) {

@@ -41,8 +41,7 @@ void DialogControlBuilder::Add(const DialogControl& control) {
   QWidget* widget = Make(control);
   widget->setGeometry(units_.Pixels(control.rect));
   if (control.kind == Kind::Icon && control.icon != 0) {
-    int error = 0;
-    ShowIcon(static_cast<QLabel*>(widget), LoadIconResource(control.icon, error));
+    if (const Result<Picture> icon = LoadIconResource(control.icon)) ShowIcon(static_cast<QLabel*>(widget), *icon);
   }
   widget->setEnabled(!Has(control.flags, ControlFlags::Disabled));
   widget->setHidden(Has(control.flags, ControlFlags::Hidden));

@@ -32,9 +32,8 @@ class BoxEvents : public DialogEvents {
       : icon_(icon), caption_(caption), text_(text) {}
 
   bool Initialise(Window* box) override {
-    int error = 0;
-    SetItemIcon(box, BoxIconItem,
-                LoadIconResource(icon_ == BoxIcon::Error ? ErrorIconId : WarningIconId, error));
+    if (const Result<Picture> icon = LoadIconResource(icon_ == BoxIcon::Error ? ErrorIconId : WarningIconId))
+      SetItemIcon(box, BoxIconItem, *icon);
     QWidget* window = box->widget();
     // Flags first: changing them may make the window anew.
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);

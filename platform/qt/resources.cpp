@@ -30,25 +30,22 @@ QString ResourcePath(ResourceKind kind, unsigned id) {
 // Every paint draws up to 84 icons and a picture. The resources never change
 // while the program runs, so each is decoded once and then shared: a Picture
 // holds an implicitly shared copy of the decoded image.
-QImage DecodedImage(ResourceKind kind, unsigned id, const char* format, int& error) {
+Result<QImage> DecodedImage(ResourceKind kind, unsigned id, const char* format) {
   static QHash<quint64, QImage> decoded;
   const quint64 key = (quint64(kind) << 32) | id;
   if (const auto found = decoded.constFind(key); found != decoded.constEnd()) return *found;
-  const std::vector<std::uint8_t> bytes = ResourceBytes(kind, id, error);
-  if (bytes.empty()) return QImage();
-  const QImage image = QImage::fromData(bytes.data(), static_cast<int>(bytes.size()), format);
-  if (image.isNull()) {
-    error = EILSEQ;
-    return QImage();
-  }
+  const Result<std::vector<std::uint8_t>> bytes = ResourceBytes(kind, id);
+  if (!bytes) return Result<QImage>::Failure(bytes.error());
+  const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), format);
+  if (image.isNull()) return Result<QImage>::Failure(EILSEQ);
   return decoded.insert(key, image.convertToFormat(QImage::Format_ARGB32)).value();
 }
 
-Picture Decode(ResourceKind kind, unsigned id, const char* format, int& error) {
-  QImage image = DecodedImage(kind, id, format, error);
-  if (image.isNull()) return Picture();
+Result<Picture> Decode(ResourceKind kind, unsigned id, const char* format) {
+  Result<QImage> image = DecodedImage(kind, id, format);
+  if (!image) return Result<Picture>::Failure(image.error());
   auto data = std::make_unique<Picture::Data>();
-  data->image = std::move(image);
+  data->image = std::move(*image);
   return Picture(std::move(data));
 }
 
@@ -69,27 +66,18 @@ std::uint32_t Picture::Pixel(int x, int y) const {
   return data_->image.pixel(x, y);
 }
 
-std::vector<std::uint8_t> ResourceBytes(ResourceKind kind, unsigned id, int& error) {
+Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id) {
   RegisterEmbeddedResources();
   QFile file(ResourcePath(kind, id));
-  if (!file.open(QIODevice::ReadOnly)) {
-    error = ENOENT;
-    return {};
-  }
+  if (!file.open(QIODevice::ReadOnly)) return Result<std::vector<std::uint8_t>>::Failure(ENOENT);
   const QByteArray bytes = file.readAll();
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
-Picture LoadIconResource(unsigned id, int& error) {
-  return Decode(ResourceKind::Icon, id, "ICO", error);
-}
+Result<Picture> LoadIconResource(unsigned id) { return Decode(ResourceKind::Icon, id, "ICO"); }
 
-Picture LoadBitmapResource(unsigned id, int& error) {
-  return Decode(ResourceKind::Bitmap, id, "BMP", error);
-}
+Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bitmap, id, "BMP"); }
 
-std::vector<std::uint8_t> LoadWaveResource(unsigned id, int& error) {
-  return ResourceBytes(ResourceKind::Wave, id, error);
-}
+Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id) { return ResourceBytes(ResourceKind::Wave, id); }
 
 }  // namespace platform

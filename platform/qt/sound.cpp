@@ -22,13 +22,12 @@ SoundPlayerFunction LoadPlayer() {
 
 }  // namespace
 
-bool PlayWaveImage(std::span<const std::uint8_t> image, int& error) {
+Status PlayWaveImage(std::span<const std::uint8_t> image) {
   const SoundPlayerFunction player = LoadPlayer();
-  if (!player) {
-    error = ELIBACC;
-    return false;
-  }
-  return player(image.data(), image.size(), &error);
+  if (!player) return Status::Failure(ELIBACC);
+  int error = 0;
+  if (!player(image.data(), image.size(), &error)) return Status::Failure(error);
+  return Done{};
 }
 
 void SystemBeep() { QApplication::beep(); }

@@ -28,8 +28,7 @@ void ForwardSessionEnd(AppWindow* window) {
 
 }  // namespace
 
-Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& error) {
-  error = 0;
+Result<Window*> CreateAppWindow(const WindowSpec& shape, WindowEvents* events) {
   auto* window = new AppWindow(shape, events);
   if (shape.frame == WindowFrame::Main && !mainWindow) {
     mainWindow = window;
@@ -38,9 +37,9 @@ Window* CreateAppWindow(const WindowSpec& shape, WindowEvents* events, int& erro
   if (shape.closesBeforeBoxes) closedBeforeBoxes.emplace_back(window);
   if (!events->Created(window)) {
     DestroyWindow(window);
-    return nullptr;
+    return Result<Window*>::Failure(0);
   }
-  return window;
+  return static_cast<Window*>(window);
 }
 
 void RequestClose(Window* window) {

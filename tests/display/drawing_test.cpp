@@ -6,6 +6,7 @@
 #include "common/modal_driver.h"
 #include "common/picture_color.h"
 #include "common/qt_waits.h"
+#include "common/resource_pictures.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
@@ -52,8 +53,7 @@ class DrawingTest : public QObject {
 
   void aPictureIsCopiedAtItsOwnSizeWhateverTheRectangle() {
     QVERIFY(DrawPicture(surface_, Bitmap{5003}, platform::Rect{40, 50, 60, 60}));
-    int error = 0;
-    const platform::Picture page = platform::LoadBitmapResource(5003, error);
+    const platform::Picture page = BitmapPicture(5003);
     for (const QPoint p : {QPoint(0, 0), QPoint(287, 287), QPoint(150, 20), QPoint(10, 270)}) {
       QCOMPARE(platform::PixelAt(surface_, 40 + p.x(), 50 + p.y()), PictureColor(page, p.x(), p.y()));
     }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/picture_color.h"
+#include "common/resource_pictures.h"
 #include "common/test_main_window.h"
 #include "display/gauge_bar.h"
 #include "display/main_layout.h"
@@ -52,8 +53,7 @@ class PanelsTest : public QObject {
   // what was there before where it lets the background through, black on the
   // map cells listed in `dots`.
   void CheckIcon(unsigned id, const Rect& place, const std::set<Pixel>& dots = {}) const {
-    int error = 0;
-    const platform::Picture icon = platform::LoadIconResource(id, error);
+    const platform::Picture icon = IconPicture(id);
     QVERIFY(!icon.IsNull());
     for (int y = 0; y < icon.Height(); ++y) {
       for (int x = 0; x < icon.Width(); ++x) {
@@ -224,8 +224,7 @@ class PanelsTest : public QObject {
 
   void theShipsOwnCellIsTheSquareAt32And41() {
     game_->PlaceShip(1, 2, 3, ScanZ);
-    int error = 0;
-    const platform::Picture map = platform::LoadIconResource(Id(Icon::Map), error);
+    const platform::Picture map = IconPicture(Id(Icon::Map));
     QCOMPARE(PictureColor(map, 12, 9), Background);  // a light cell before marking
     DrawWeaponsPanel(window(), state());
     for (const Pixel& p : {Pixel{32, 41}, Pixel{33, 41}, Pixel{32, 42}, Pixel{33, 42}})

@@ -6,6 +6,7 @@
 #include "common/modal_driver.h"
 #include "common/picture_color.h"
 #include "common/qt_waits.h"
+#include "common/resource_pictures.h"
 #include "common/test_main_window.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
@@ -18,11 +19,6 @@ constexpr platform::Color Blue{0, 0, 255};
 constexpr platform::Color Grey{128, 128, 128};
 constexpr unsigned DestroyedShip = Id(Icon::DestroyedShip);
 constexpr unsigned LiveShip = Id(Icon::LiveShip);
-
-platform::Picture IconPicture(unsigned id) {
-  int error = 0;
-  return platform::LoadIconResource(id, error);
-}
 
 // The picture the scanner shows in place of the grid for `picture`.
 unsigned ScannerBitmap(ScannerPicture picture) { return Id(Bitmap::FirstScannerPicture) + picture; }
@@ -62,8 +58,7 @@ class ScannerViewTest : public QObject {
   }
 
   bool AreaShowsPicture(unsigned id) const {
-    int error = 0;
-    const platform::Picture picture = platform::LoadBitmapResource(id, error);
+    const platform::Picture picture = BitmapPicture(id);
     for (int y = 0; y < 288; ++y)
       for (int x = 0; x < 288; ++x)
         if (At(AreaLeft + x, AreaTop + y) != PictureColor(picture, x, y)) return false;

@@ -23,10 +23,9 @@ const BitmapExpectation Bitmaps[] = {
 
 TEST(BitmapResources, EveryBitmapIsAnUncompressedSixteenColourBitmapFile) {
   for (const BitmapExpectation& bitmap : Bitmaps) {
-    int error = 0;
-    const std::vector<std::uint8_t> bytes =
-        platform::ResourceBytes(platform::ResourceKind::Bitmap, bitmap.id, error);
-    ASSERT_FALSE(bytes.empty()) << "bitmap " << bitmap.id << " error " << error;
+    const platform::Result<std::vector<std::uint8_t>> loaded = platform::ResourceBytes(platform::ResourceKind::Bitmap, bitmap.id);
+    ASSERT_TRUE(loaded) << "bitmap " << bitmap.id << " error " << loaded.error();
+    const std::vector<std::uint8_t>& bytes = *loaded;
     EXPECT_EQ(FieldU8(bytes, 0), unsigned{'B'}) << bitmap.id;
     EXPECT_EQ(FieldU8(bytes, 1), unsigned{'M'}) << bitmap.id;
     EXPECT_EQ(FieldU32(bytes, 2), bytes.size()) << bitmap.id << ": file size field";
@@ -48,9 +47,9 @@ TEST(BitmapResources, EveryBitmapIsAnUncompressedSixteenColourBitmapFile) {
 
 TEST(BitmapResources, PicturesAreWhiteOnBlackInPaletteColours) {
   for (const BitmapExpectation& bitmap : Bitmaps) {
-    int error = 0;
-    const platform::Picture picture = platform::LoadBitmapResource(bitmap.id, error);
-    ASSERT_FALSE(picture.IsNull()) << "bitmap " << bitmap.id << " error " << error;
+    const platform::Result<platform::Picture> loaded = platform::LoadBitmapResource(bitmap.id);
+    ASSERT_TRUE(loaded) << "bitmap " << bitmap.id << " error " << loaded.error();
+    const platform::Picture& picture = *loaded;
     if (bitmap.width != 0) {
       EXPECT_EQ(picture.Width(), bitmap.width) << bitmap.id;
     }

@@ -32,10 +32,9 @@ std::vector<IconExpectation> AllIcons() {
 
 // The icon file holds one 32 x 32 image of 16 colours with its mask.
 void ExpectSixteenColourIconFile(unsigned id) {
-  int error = 0;
-  const std::vector<std::uint8_t> bytes =
-      platform::ResourceBytes(platform::ResourceKind::Icon, id, error);
-  ASSERT_FALSE(bytes.empty()) << "icon " << id << " error " << error;
+  const platform::Result<std::vector<std::uint8_t>> loaded = platform::ResourceBytes(platform::ResourceKind::Icon, id);
+  ASSERT_TRUE(loaded) << "icon " << id << " error " << loaded.error();
+  const std::vector<std::uint8_t>& bytes = *loaded;
   EXPECT_EQ(FieldU16(bytes, 0), 0u) << id;
   EXPECT_EQ(FieldU16(bytes, 2), 1u) << id << ": not an icon file";
   EXPECT_EQ(FieldU16(bytes, 4), 1u) << id << ": image count";
@@ -60,9 +59,9 @@ TEST(IconResources, EveryIconIsA32By32SixteenColourIconFile) {
 
 TEST(IconResources, EveryIconDecodesInPaletteColoursWithTheStatedOpacity) {
   for (const IconExpectation& icon : AllIcons()) {
-    int error = 0;
-    const platform::Picture picture = platform::LoadIconResource(icon.id, error);
-    ASSERT_FALSE(picture.IsNull()) << "icon " << icon.id << " error " << error;
+    const platform::Result<platform::Picture> loaded = platform::LoadIconResource(icon.id);
+    ASSERT_TRUE(loaded) << "icon " << icon.id << " error " << loaded.error();
+    const platform::Picture& picture = *loaded;
     ASSERT_EQ(picture.Width(), 32) << icon.id;
     ASSERT_EQ(picture.Height(), 32) << icon.id;
     int clear = 0;
@@ -92,9 +91,9 @@ TEST(IconResources, EveryIconDecodesInPaletteColoursWithTheStatedOpacity) {
 }
 
 TEST(IconResources, MapIconMatchesTheGeometryTheMapDotsRelyOn) {
-  int error = 0;
-  const platform::Picture map = platform::LoadIconResource(5000, error);
-  ASSERT_FALSE(map.IsNull()) << error;
+  const platform::Result<platform::Picture> loaded = platform::LoadIconResource(5000);
+  ASSERT_TRUE(loaded) << loaded.error();
+  const platform::Picture& map = *loaded;
   const auto onBorder = [](int x, int y) {
     const bool borderColumn = (x == 1 || x == 30) && y >= 1 && y <= 30;
     const bool borderRow = (y == 1 || y == 30) && x >= 1 && x <= 30;
@@ -129,9 +128,9 @@ TEST(IconResources, StarFieldsAreStarsOnBlackAndNoTwoAlike) {
                                                Opaque(0xFFFFFF), Opaque(0xFFFF00), Opaque(0x00FFFF)};
   std::vector<std::vector<std::uint32_t>> fields;
   for (unsigned id = 10001; id <= 10200; ++id) {
-    int error = 0;
-    const platform::Picture field = platform::LoadIconResource(id, error);
-    ASSERT_FALSE(field.IsNull()) << id << " error " << error;
+    const platform::Result<platform::Picture> loaded = platform::LoadIconResource(id);
+    ASSERT_TRUE(loaded) << id << " error " << loaded.error();
+    const platform::Picture& field = *loaded;
     std::vector<std::uint32_t> pixels;
     int black = 0;
     int white = 0;

@@ -48,9 +48,9 @@ bool ParseWave(const std::vector<std::uint8_t>& bytes, WaveFormat& wave) {
 TEST(WaveResources, EverySoundIsShortAudiblePcm) {
   std::vector<std::vector<std::uint8_t>> sounds;
   for (unsigned id = 2000; id <= 2003; ++id) {
-    int error = 0;
-    const std::vector<std::uint8_t> bytes = platform::LoadWaveResource(id, error);
-    ASSERT_FALSE(bytes.empty()) << "wave " << id << " error " << error;
+    const platform::Result<std::vector<std::uint8_t>> loaded = platform::LoadWaveResource(id);
+    ASSERT_TRUE(loaded) << "wave " << id << " error " << loaded.error();
+    const std::vector<std::uint8_t>& bytes = *loaded;
     WaveFormat wave;
     ASSERT_TRUE(ParseWave(bytes, wave)) << "wave " << id << " is not a RIFF wave image";
     EXPECT_EQ(wave.format, 1u) << id << ": not PCM";

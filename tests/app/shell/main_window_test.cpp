@@ -13,6 +13,7 @@
 #include "app/main_menu.h"
 #include "common/main_window_driver.h"
 #include "common/qt_waits.h"
+#include "common/resource_pictures.h"
 #include "common/test_main_window.h"
 #include "engine/generation.h"
 #include "platform/keys.h"
@@ -254,8 +255,7 @@ class MainWindowTest : public QObject {
     QVERIFY(shown->window()->windowFlags() & Qt::WindowStaysOnTopHint);
 
     // It shows the title picture, pixel for pixel.
-    int error = 0;
-    const platform::Picture title = platform::LoadBitmapResource(Id(Bitmap::Title), error);
+    const platform::Picture title = BitmapPicture(Id(Bitmap::Title));
     platform::Surface* surface = platform::WindowSurface(about);
     for (const QPoint at : {QPoint(0, 0), QPoint(160, 100), QPoint(319, 199), QPoint(40, 150)}) {
       const std::uint32_t expected = title.Pixel(at.x(), at.y());

@@ -9,6 +9,7 @@
 #include "platform/qt/picture_data.h"
 #include "platform/qt/window_impl.h"
 #include "platform/resources.h"
+#include "common/resource_pictures.h"
 
 // Reaching into a running dialog or box of the game the way the player does.
 
@@ -33,8 +34,7 @@ inline void Press(QDialog* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers 
 
 // The icon resource `id` as the platform decodes it; null when there is none.
 inline QImage IconImage(unsigned id) {
-  int error = 0;
-  const platform::Picture picture = platform::LoadIconResource(id, error);
+  const platform::Picture picture = IconPicture(id);
   return picture.IsNull() ? QImage() : picture.data()->image;
 }
 

@@ -84,8 +84,7 @@ class SoundDeviceTest : public QObject {
     // The caller's image is gone, and its memory scribbled over, before a
     // single sample has been played.
     auto image = std::make_unique<Bytes>(Tone(1, 8000, 8, 1000));
-    int error = 0;
-    QVERIFY(platform::PlayWaveImage(*image, error));
+    QVERIFY(platform::PlayWaveImage(*image));
     std::fill(image->begin(), image->end(), 0xaa);
     image.reset();
     QTRY_COMPARE_WITH_TIMEOUT(Streams(), QStringList{QStringLiteral("u8 1ch 8000Hz")}, PlayMs);
@@ -93,18 +92,17 @@ class SoundDeviceTest : public QObject {
   }
 
   void aNewSoundCutsOffTheOneStillPlaying() {
-    int error = 0;
-    QVERIFY(platform::PlayWaveImage(Tone(1, 8000, 8, 30000), error));
+    QVERIFY(platform::PlayWaveImage(Tone(1, 8000, 8, 30000)));
     QTRY_COMPARE_WITH_TIMEOUT(Streams(), QStringList{QStringLiteral("u8 1ch 8000Hz")}, PlayMs);
-    QVERIFY(platform::PlayWaveImage(Tone(2, 11025, 16, 500), error));
+    QVERIFY(platform::PlayWaveImage(Tone(2, 11025, 16, 500)));
     QTRY_COMPARE_WITH_TIMEOUT(Streams(), QStringList{QStringLiteral("s16le 2ch 11025Hz")}, PlayMs);
     QTRY_COMPARE_WITH_TIMEOUT(Streams(), QStringList(), PlayMs);
   }
 
   void aLayoutTheDeviceRefusesIsNotPlayed() {
-    int error = 0;
-    QVERIFY(!platform::PlayWaveImage(Tone(64, 8000, 16, 100), error));
-    QCOMPARE(error, EINVAL);
+    const platform::Status played = platform::PlayWaveImage(Tone(64, 8000, 16, 100));
+    QVERIFY(!played);
+    QCOMPARE(played.error(), EINVAL);
     QCOMPARE(Streams(), QStringList());
   }
 };

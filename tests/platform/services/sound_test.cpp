@@ -16,8 +16,8 @@
 namespace {
 
 Bytes Resource(unsigned id) {
-  int error = 0;
-  return platform::LoadWaveResource(id, error);
+  const platform::Result<Bytes> wave = platform::LoadWaveResource(id);
+  return wave ? *wave : Bytes();
 }
 
 QByteArray Samples(const Bytes& bytes) {
@@ -114,9 +114,9 @@ class SoundTest : public QObject {
   void refusesImagesItCannotPlay() {
     QFETCH(Bytes, image);
     QVERIFY(!platform::ParseWaveImage(image));
-    int error = 0;
-    QVERIFY(!platform::PlayWaveImage(image, error));
-    QCOMPARE(error, EINVAL);
+    const platform::Status played = platform::PlayWaveImage(image);
+    QVERIFY(!played);
+    QCOMPARE(played.error(), EINVAL);
   }
 
   void refusesEveryCutShortImage() {
@@ -125,9 +125,9 @@ class SoundTest : public QObject {
     const Bytes image = Resource(2003);
     for (std::size_t size = 0; size < image.size(); ++size) {
       const Bytes prefix(image.begin(), image.begin() + static_cast<std::ptrdiff_t>(size));
-      int error = 0;
-      QVERIFY2(!platform::PlayWaveImage(prefix, error), qPrintable(QString::number(size)));
-      QCOMPARE(error, EINVAL);
+      const platform::Status played = platform::PlayWaveImage(prefix);
+      QVERIFY2(!played, qPrintable(QString::number(size)));
+      QCOMPARE(played.error(), EINVAL);
     }
   }
 
@@ -141,9 +141,9 @@ class SoundTest : public QObject {
         std::copy_n("RIFF", 4, garbage.begin());
         std::copy_n("WAVE", 4, garbage.begin() + 8);
       }
-      int error = 0;
-      QVERIFY(!platform::PlayWaveImage(garbage, error));
-      QCOMPARE(error, EINVAL);
+      const platform::Status played = platform::PlayWaveImage(garbage);
+      QVERIFY(!played);
+      QCOMPARE(played.error(), EINVAL);
     }
   }
 
@@ -151,9 +151,9 @@ class SoundTest : public QObject {
     QVERIFY(QMediaDevices::audioOutputs().isEmpty());
     QVERIFY(QMediaDevices::defaultAudioOutput().isNull());
     for (unsigned id = 2000; id <= 2003; ++id) {
-      int error = 0;
-      QVERIFY(!platform::PlayWaveImage(Resource(id), error));
-      QCOMPARE(error, ENODEV);
+      const platform::Status played = platform::PlayWaveImage(Resource(id));
+      QVERIFY(!played);
+      QCOMPARE(played.error(), ENODEV);
     }
   }
 };

@@ -38,10 +38,8 @@ const Control PanelControls[] = {
 };
 
 bool MakeControl(platform::Window* window, const Control& control) {
-  int error = -1;
-  const bool made =
-      platform::CreateControl(window, control.kind, control.id, control.text, control.place, error);
-  return made && error == 0;
+  const platform::Status made = platform::CreateControl(window, control.kind, control.id, control.text, control.place);
+  return made && made.error() == 0;
 }
 
 // The space the button's style leaves for its text.
@@ -180,9 +178,7 @@ class ControlsTest : public QObject {
   void statusLineCountsAsVisibleOnlyWhenShown() {
     QVERIFY(!platform::StatusLineVisible());
     TestWindow window;
-    int error = -1;
-    QVERIFY(platform::CreateControl(window, platform::ControlKind::StatusLine, 500, "Ready",
-                                    {0, 334, 470, 350}, error));
+    QVERIFY(platform::CreateControl(window, platform::ControlKind::StatusLine, 500, "Ready", {0, 334, 470, 350}));
     auto* line = qobject_cast<QLabel*>(window->Item(500));
     QVERIFY(line);
     QCOMPARE(line->frameShape(), QFrame::NoFrame);

@@ -29,9 +29,8 @@ inline platform::WindowSpec MainWindowShape() {
 class TestWindow {
  public:
   explicit TestWindow(const platform::WindowSpec& shape = MainWindowShape()) {
-    int error = -1;
-    window_ = platform::CreateAppWindow(shape, &events, error);
-    if (window_ && error != 0) qWarning("CreateAppWindow succeeded with error %d", error);
+    const platform::Result<platform::Window*> made = platform::CreateAppWindow(shape, &events);
+    window_ = made ? *made : nullptr;
   }
   ~TestWindow() { Destroy(); }
   TestWindow(const TestWindow&) = delete;

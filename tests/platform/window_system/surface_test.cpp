@@ -1,6 +1,7 @@
 #include <QTest>
 #include <memory>
 
+#include "common/resource_pictures.h"
 #include "game_window.h"
 #include "platform/surface.h"
 
@@ -152,8 +153,7 @@ class SurfaceTest : public QObject {
   }
 
   void iconLetsTheSurfaceShowThroughItsMask() {
-    int error = 0;
-    const platform::Picture engines = platform::LoadIconResource(5003, error);
+    const platform::Picture engines = IconPicture(5003);
     QVERIFY(!engines.IsNull());
     auto surface = BlankSurface(40, 40);
     platform::DrawPicture(surface.get(), engines, 4, 5);
@@ -171,8 +171,7 @@ class SurfaceTest : public QObject {
   }
 
   void bitmapAndOpaqueIconAreCopiedOneToOne() {
-    int error = 0;
-    const platform::Picture title = platform::LoadBitmapResource(5000, error);
+    const platform::Picture title = BitmapPicture(5000);
     QCOMPARE(title.Width(), 288);
     QCOMPARE(title.Height(), 288);
     auto surface = BlankSurface(300, 300);
@@ -187,7 +186,7 @@ class SurfaceTest : public QObject {
     QCOMPARE(platform::PixelAt(surface.get(), 5, 7), Ground);
     QCOMPARE(platform::PixelAt(surface.get(), 294, 295), Ground);
 
-    const platform::Picture map = platform::LoadIconResource(5000, error);
+    const platform::Picture map = IconPicture(5000);
     QVERIFY(!map.IsNull());
     // Half off the top-left corner: only its bottom-right quarter lands.
     platform::DrawPicture(surface.get(), map, -16, -16);

@@ -110,9 +110,9 @@ class WindowTest : public QObject {
   void refusedCreationLeavesNoWindow() {
     RecordingEvents events;
     events.acceptCreation = false;
-    int error = -1;
-    QCOMPARE(platform::CreateAppWindow(MainWindowShape(), &events, error), nullptr);
-    QCOMPARE(error, 0);
+    const platform::Result<platform::Window*> refused = platform::CreateAppWindow(MainWindowShape(), &events);
+    QVERIFY(!refused);
+    QCOMPARE(refused.error(), 0);
     QCOMPARE(events.calls, QStringList({"Created", "Destroyed"}));
     QCOMPARE(platform::MainWindow(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
