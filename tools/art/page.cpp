@@ -58,8 +58,11 @@ void DrawStarChart(QImage& page) {
   }
   Random random(0xC4A27ull);
   for (int i = 0; i < 22; ++i) {
-    Plot(page, ChartLeft + 3 + random.Below(ChartWidth - 6), ChartTop + 3 + random.Below(ChartHeight - 6),
-         i % 4 == 0 ? Silver : Grey);
+    // Row before column, named so that every compiler draws them in the
+    // order the committed pictures were made with.
+    const int y = ChartTop + 3 + random.Below(ChartHeight - 6);
+    const int x = ChartLeft + 3 + random.Below(ChartWidth - 6);
+    Plot(page, x, y, i % 4 == 0 ? Silver : Grey);
   }
   const QPoint stars[] = {{ChartLeft + 9, ChartTop + 46}, {ChartLeft + 22, ChartTop + 35},
                           {ChartLeft + 30, ChartTop + 41}, {ChartLeft + 41, ChartTop + 24},

@@ -75,7 +75,11 @@ IndexedImage TitlePicture() {
   Random random(0x717Eull);
   for (int i = 0; i < 170; ++i) {
     const int roll = random.Below(10);
-    Plot(picture, random.Below(Width), random.Below(Height), roll < 6 ? Grey : roll < 9 ? Silver : White);
+    // Row before column, named so that every compiler draws them in the
+    // order the committed picture was made with.
+    const int y = random.Below(Height);
+    const int x = random.Below(Width);
+    Plot(picture, x, y, roll < 6 ? Grey : roll < 9 ? Silver : White);
   }
   DrawPlanet(picture);
   DrawShipAtDoubleSize(picture, LiveEnemyShip(), 236, 112);
