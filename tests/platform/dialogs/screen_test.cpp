@@ -24,8 +24,6 @@ class ScreenTest : public QObject {
     QCOMPARE(desktop.bottom, 640);
   }
 
-  void resolutionIsTheScreensLogicalOne() { QCOMPARE(platform::VerticalPixelsPerInch(), 120); }
-
   void boxFontFollowsTheResolutionAndTheBoxStaysCentred() {
     int pixelSize = 0;
     QRect frame;

@@ -112,11 +112,11 @@ class SurfaceTest : public QObject {
     platform::FillRect(surface.get(), {0, 0, 8, 16}, {10, 200, 30});
     const Color pen{255, 128, 1};
     platform::DrawLine(surface.get(), 0, 7, 16, 7, pen, 3, platform::PenMode::Xor);
-    QCOMPARE(platform::PixelAt(surface.get(), 3, 6), Color(10 ^ 255, 200 ^ 128, 30 ^ 1));
-    QCOMPARE(platform::PixelAt(surface.get(), 12, 8), Color(192 ^ 255, 192 ^ 128, 192 ^ 1));
+    QCOMPARE(platform::PixelAt(surface.get(), 3, 6), (Color{10 ^ 255, 200 ^ 128, 30 ^ 1}));
+    QCOMPARE(platform::PixelAt(surface.get(), 12, 8), (Color{192 ^ 255, 192 ^ 128, 192 ^ 1}));
     QCOMPARE(platform::PixelAt(surface.get(), 12, 9), Ground);
     platform::DrawLine(surface.get(), 0, 7, 16, 7, pen, 3, platform::PenMode::Xor);
-    QCOMPARE(platform::PixelAt(surface.get(), 3, 6), Color(10, 200, 30));
+    QCOMPARE(platform::PixelAt(surface.get(), 3, 6), (Color{10, 200, 30}));
     QCOMPARE(Drawn(surface.get(), 16, 16).size(), 8 * 16);
   }
 
@@ -204,14 +204,14 @@ class SurfaceTest : public QObject {
     auto target = BlankSurface(5, 4);
     platform::CopySurface(source.get(), target.get(), 2, 1);
     QCOMPARE(Drawn(target.get(), 5, 4), Points({{2, 1}, {4, 2}}));
-    QCOMPARE(platform::PixelAt(target.get(), 4, 2), Color(4, 5, 6));
+    QCOMPARE(platform::PixelAt(target.get(), 4, 2), (Color{4, 5, 6}));
 
     target = BlankSurface(5, 4);
     platform::CopySurface(source.get(), target.get(), -2, 3);
     QCOMPARE(Drawn(target.get(), 5, 4).size(), 0);
     platform::CopySurface(source.get(), target.get(), -2, -1);
     QCOMPARE(Drawn(target.get(), 5, 4), Points({{0, 0}}));
-    QCOMPARE(platform::PixelAt(target.get(), 0, 0), Color(4, 5, 6));
+    QCOMPARE(platform::PixelAt(target.get(), 0, 0), (Color{4, 5, 6}));
   }
 
   void windowSurfaceIsTheClientAreaImage() {
