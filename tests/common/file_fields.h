@@ -6,7 +6,7 @@
 #include <vector>
 
 // Reads the little-endian fields of the files and memory layouts the game
-// writes (icons, bitmaps, waves, box layouts), so the tests check them field
+// writes (icons, bitmaps, waves), so the tests check them field
 // by field and not only what a decoder makes of them. Reads past the end
 // give 0, which every check then rejects.
 inline unsigned FieldU8(const std::vector<std::uint8_t>& bytes, std::size_t at) {
