@@ -89,19 +89,6 @@ class FileDialogTest : public QObject {
     QCOMPARE(options_.filterIndex, 2);
   }
 
-  void saveStartsFromTheGivenName() {
-    LookThenEnd<QFileDialog>(
-        [this](QFileDialog* dialog) {
-          QCOMPARE(NameEdit(dialog)->text(), QStringLiteral("capella.war"));
-          QCOMPARE(dialog->directory().absolutePath(), folder_.path());
-        },
-        [](QFileDialog* dialog) { QTest::keyClick(NameEdit(dialog), Qt::Key_Return); });
-    std::string path = folder_.filePath(QStringLiteral("capella.war")).toStdString();
-    const std::string given = path;
-    QVERIFY(platform::SaveFileDialog(nullptr, options_, path));
-    QCOMPARE(path, given);
-  }
-
   void saveAsksBeforeReplacingAFile() {
     QString firstQuestion, secondQuestion;
     bool openAfterNo = false;
