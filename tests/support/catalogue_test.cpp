@@ -9,7 +9,7 @@
 
 #include "platform/headless/headless.h"
 #include "platform/string_table.h"
-#include "support/box_template.h"
+#include "support/box_layouts.h"
 #include "support/catalogue.h"
 #include "support/item_text.h"
 #include "support/message_box.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/headless/headless.h"
-#include "support/box_template.h"
+#include "support/box_layouts.h"
 #include "support/message_box.h"
 
 namespace {
