@@ -4,9 +4,9 @@
 #include <QtTest>
 
 #include "common/modal_driver.h"
-#include "common/picture_color.h"
 #include "common/qt_waits.h"
 #include "common/resource_pictures.h"
+#include "common/surface_pixels.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 
@@ -24,13 +24,6 @@ QString NextBoxText(const std::function<bool()>& call, bool* result) {
   });
   *result = call();
   return text;
-}
-
-bool Untouched(const platform::Surface* surface, int width, int height) {
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if (platform::PixelAt(surface, x, y) != Marker) return false;
-  return true;
 }
 
 }  // namespace
@@ -54,12 +47,12 @@ class DrawingTest : public QObject {
   void aPictureIsCopiedAtItsOwnSizeWhateverTheRectangle() {
     QVERIFY(DrawPicture(surface_, Bitmap{5003}, platform::Rect{40, 50, 60, 60}));
     const platform::Picture page = BitmapPicture(5003);
-    for (const QPoint p : {QPoint(0, 0), QPoint(287, 287), QPoint(150, 20), QPoint(10, 270)}) {
-      QCOMPARE(platform::PixelAt(surface_, 40 + p.x(), 50 + p.y()), PictureColor(page, p.x(), p.y()));
-    }
-    QCOMPARE(platform::PixelAt(surface_, 40 + 288, 50), Marker);
-    QCOMPARE(platform::PixelAt(surface_, 40, 50 + 288), Marker);
-    QCOMPARE(platform::PixelAt(surface_, 39, 50), Marker);
+    QCOMPARE(WrongPixel(surface_, {0, 0, 400, 400},
+                        [&](int x, int y) {
+                          const bool onPage = x >= 40 && x < 40 + 288 && y >= 50 && y < 50 + 288;
+                          return onPage ? PictureColor(page, x - 40, y - 50) : Marker;
+                        }),
+             QString());
   }
 
   void aMissingPictureIsReportedAndDrawsNothing() {
@@ -69,7 +62,7 @@ class DrawingTest : public QObject {
     QVERIFY(!result);
     QVERIFY2(text.contains(QStringLiteral("DrawPicture(LoadBitmap)")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("(ID:4999)")), qPrintable(text));
-    QVERIFY(Untouched(surface_, 400, 400));
+    QCOMPARE(WrongPixel(surface_, {0, 0, 400, 400}, Marker), QString());
   }
 
   void aMissingIconIsReportedAndDrawsNothing() {
@@ -79,7 +72,7 @@ class DrawingTest : public QObject {
     QVERIFY(!result);
     QVERIFY2(text.contains(QStringLiteral("Draw_Icon(LoadIcon)")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("(ID:10201)")), qPrintable(text));
-    QVERIFY(Untouched(surface_, 400, 400));
+    QCOMPARE(WrongPixel(surface_, {0, 0, 400, 400}, Marker), QString());
   }
 };
 
