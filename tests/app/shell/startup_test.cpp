@@ -81,43 +81,38 @@ class StartupTest : public QObject {
     platform::WriteProfileString("Options", "Difficulty", "3", ini_);
     const std::string document = folder_.filePath("my games/not there.war").toStdString();
 
+    // The texts and the menus of the empty board are the main window test's.
     const std::uint32_t started = platform::TickCount();
     std::uint32_t shownAfter = 0;
-    bool checked = false;
+    QRect frame;
     WhenReady(MainWindowUp, [&] {
       shownAfter = platform::TickCount() - started;
       QCOMPARE(OtherWindowsShown(), 0);
-      QWidget* frame = Main()->widget()->window();
-      QCOMPARE(frame->frameGeometry().left(), desktop.right - 35);
-      QCOMPARE(frame->frameGeometry().top(), 40);
+      frame = Main()->widget()->window()->frameGeometry();
+      QCOMPARE(frame.left(), desktop.right - 35);
+      QCOMPARE(frame.top(), 40);
       QCOMPARE(Main()->clientArea()->size(), QSize(470, 350));
-      QCOMPARE(frame->windowTitle(), QString("Kestravane"));
-
-      QCOMPARE(ControlText(platform::MainWindow(), Control::StatusLine), QString("Ready ..."));
-      QCOMPARE(ControlText(platform::MainWindow(), Control::ScanLabel), QString());
-      for (Control id : {Control::AimButton, Control::FireButton, Control::ReverseButton, Control::EngageButton})
+      QCOMPARE(Main()->widget()->window()->windowTitle(), QString("Kestravane"));
+      for (Control id : {Control::AimButton, Control::FireButton, Control::ReverseButton, Control::EngageButton,
+                         Control::WeaponsTitle, Control::EnginesTitle, Control::ScannerTitle})
         QVERIFY2(!Item(id)->isEnabled(), qPrintable(QString::number(Id(id))));
-      for (Control id : {Control::WeaponsTitle, Control::EnginesTitle, Control::ScannerTitle})
-        QVERIFY(!Item(id)->isEnabled());
       QCOMPARE(RunningGame().session().State.Missiles.Maximum, 360);
       QCOMPARE(RunningGame().session().State.Fuel.Maximum, 150);
       QVERIFY(!RunningGame().session().InProgress);
-      QVERIFY(MenuItem(platform::MainWindow(), "&New\tCtrl+N")->isEnabled());
-      QVERIFY(!MenuItem(platform::MainWindow(), "&Close")->isEnabled());
-      checked = true;
       PressCtrlQ();
     });
 
     QCOMPARE(RunKestravane("\"" + document + "\""), 0);
-    QVERIFY(checked);
+    QVERIFY(frame.isValid());
     QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
 
     QCOMPARE(Setting("Kestravane", "FileSpec"), document);
     QCOMPARE(Setting("Kestravane", "Left"), std::to_string(desktop.right - 35));
     QCOMPARE(Setting("Kestravane", "Top"), std::string("40"));
+    QCOMPARE(Setting("Kestravane", "Width"), std::to_string(frame.width()));
+    QCOMPARE(Setting("Kestravane", "Height"), std::to_string(frame.height()));
     QCOMPARE(Setting("Options", "Difficulty"), std::string("3"));
-    for (const char* key : {"Height", "Width", "Show", "TopMost"})
-      QVERIFY2(Setting("Kestravane", key) != "<missing>", key);
+    for (const char* key : {"Show", "TopMost"}) QVERIFY2(Setting("Kestravane", key) != "<missing>", key);
     QCOMPARE(Setting("Options", "Sounds"), std::string("0"));
     for (const char* section : {"Aim", "Helm", "Scanner"})
       QVERIFY2(Setting(section, "Left") != "<missing>", section);
