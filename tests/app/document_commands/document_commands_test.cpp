@@ -72,7 +72,6 @@ class DocumentCommandsTest : public QObject {
   GameState& state() const { return game_->state(); }
   GameDocument& document() const { return game_->game.document(); }
   QString StatusLine() const { return ControlText(window(), Control::StatusLine); }
-  QString Title() const { return Main()->widget()->windowTitle(); }
   bool ShipButtonsEnabled() const { return Main()->Item(Id(Control::AimButton))->isEnabled(); }
   QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
   void Run(Command command) const { game_->game.controller().DoCommand(window(), Id(command)); }
@@ -119,10 +118,8 @@ class DocumentCommandsTest : public QObject {
     Run(Command::New);
     QVERIFY(session().InProgress);
     QVERIFY(!document().Named);
-    QCOMPARE(document().LastError, 0u);
     QVERIFY(!session().ScannerTracing);
     QCOMPARE(session().Picture, int(NoPicture));
-    QCOMPARE(Title(), QStringLiteral("Kestravane"));
     QVERIFY(ShipButtonsEnabled());
     QVERIFY(state().EnemyShips > 0);
   }
@@ -131,42 +128,30 @@ class DocumentCommandsTest : public QObject {
     QTest::keyClick(Main()->clientArea(), Qt::Key_N, Qt::ControlModifier);
     QVERIFY(session().InProgress);
     const QuadrantGrid created = session().Grid;
-    QString question;
-    AnswerSaveQuestion(QMessageBox::Cancel, &question);
+    AnswerSaveQuestion(QMessageBox::Cancel);
     QTest::keyClick(Main()->clientArea(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(question, QStringLiteral("Save the current game to disk?"));
     QVERIFY(SameGrid(session().Grid, created));
     CancelNextFileDialog();
     QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(session().InProgress);
   }
 
+  // With no game open nothing asks: init() closes and the cases open with
+  // no answer ready for a question, which would run the test out of time.
   void aCancelledCommandStillTakesAPictureOffTheBoard() {
     Run(Command::New);
     session().Picture = RulesPicture;  // as Help shows them
+    session().ScannerTracing = true;
     EnableShipButtons(window(), false);
     game_->Repaint();
     qobject_cast<QLabel*>(Main()->Item(Id(Control::ScanLabel)))->clear();
     AnswerSaveQuestion(QMessageBox::Cancel);
     Run(Command::New);
     QCOMPARE(session().Picture, int(NoPicture));
+    QVERIFY2(session().ScannerTracing, "a cancelled command leaves tracing alone");
     QVERIFY(ShipButtonsEnabled());
     platform::UpdateWindow(window());
     QVERIFY2(!ControlText(window(), Control::ScanLabel).isEmpty(), "the grid was drawn again");
-  }
-
-  void withNoGameOpenNothingAsksAndAFailedCommandStillShowsTheGrid() {
-    // Were a question to come up here, nothing would answer it and the test
-    // would run out of time.
-    Run(Command::Close);
-    QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
-    session().Picture = KeysPicture;
-    session().ScannerTracing = true;
-    CancelNextFileDialog();
-    Run(Command::Open);
-    QCOMPARE(session().Picture, int(NoPicture));
-    QVERIFY2(session().ScannerTracing, "a cancelled command leaves tracing alone");
-    QVERIFY(!session().InProgress);
   }
 
   void saveAsThenOpenBringsBackTheSameGame() {
@@ -196,38 +181,28 @@ class DocumentCommandsTest : public QObject {
   }
 
   // Through the Game menu, with the Save As dialog and then on the named
-  // game without it.
-  void eachSaveSaysSavedOnce() {
+  // game without it: a dialog there would wait for good, unanswered.
+  void eachSaveSaysSavedOnceAndEndsTheGame() {
     Choose(QStringLiteral("&New\tCtrl+N"));
     StatusTexts().clear();
     ChooseFile(Path("mira.war"));
     Choose(QStringLiteral("&Save...\tCtrl+S"));
-    QVERIFY(QFile::exists(Path("mira.war")));
     QCOMPARE(SavedLines(), 1);
     QVERIFY2(StatusTexts().contains(Path("mira.war") + QStringLiteral(" saved")),
              qPrintable(StatusTexts().join('|')));
     QCOMPARE(StatusTexts().last(), QStringLiteral("Ready ..."));
-    QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
 
     ChooseFile(Path("mira.war"));
     Choose(QStringLiteral("&Open...\tCtrl+O"));
     QVERIFY(document().Named);
+    state().Z = (state().Z + 1) % 9;
+    const int movedTo = state().Z;
     StatusTexts().clear();
     Choose(QStringLiteral("&Save...\tCtrl+S"));
     QVERIFY(!session().InProgress);
     QCOMPARE(SavedLines(), 1);
     QCOMPARE(StatusTexts().last(), QStringLiteral("Ready ..."));
-  }
-
-  void saveOnANamedGameWritesSilentlyAndEndsTheGame() {
-    OpenSavedGame("vega.war");
-    state().Z = (state().Z + 1) % 9;
-    const int movedTo = state().Z;
-    Run(Command::Save);  // no dialog: WhenModal would fail the test if one came
-    QVERIFY(!session().InProgress);
-    QCOMPARE(Title(), QStringLiteral("Kestravane"));
-    QCOMPARE(StatusLine(), QStringLiteral("Ready ..."));
-    ChooseFile(Path("vega.war"));
+    ChooseFile(Path("mira.war"));
     Run(Command::Open);
     QCOMPARE(state().Z, movedTo);
   }
@@ -242,16 +217,12 @@ class DocumentCommandsTest : public QObject {
     QVERIFY(session().InProgress);
     QVERIFY(SameGrid(session().Grid, opened));
 
-    const int difficulty = state().Difficulty;
-    const int fuelMaximum = state().Fuel.Maximum;
+    // What a cleared board keeps is the engine's test.
     AnswerSaveQuestion(QMessageBox::No);
     Run(Command::Close);
     QVERIFY(!session().InProgress);
     QVERIFY(!document().Named);
     QCOMPARE(QString::fromStdString(document().Path), Path("rigel.war"));
-    QCOMPARE(state().Difficulty, difficulty);
-    QCOMPARE(state().Fuel.Maximum, fuelMaximum);
-    QCOMPARE(state().Fuel.Value, 0);
     QVERIFY(SameGrid(session().Grid, QuadrantGrid{}));
   }
 
