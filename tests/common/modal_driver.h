@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
-#include <QTest>
-#include <QTimer>
 #include <functional>
-#include <memory>
+
+#include "common/qt_waits.h"
 
 // A modal dialog blocks the test in its own event loop. This waits inside
 // that loop for a modal widget of type T to be up and to have the keyboard
@@ -15,22 +13,12 @@
 // fails, or the test would wait in the dialog for good.
 template <class T>
 void WhenModal(std::function<void(T*)> step) {
-  auto* poll = new QTimer;
-  auto waited = std::make_shared<QElapsedTimer>();
-  waited->start();
-  QObject::connect(poll, &QTimer::timeout, [poll, waited, step] {
-    if (T* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-        modal && modal->isActiveWindow()) {
-      poll->deleteLater();
-      poll->stop();
-      step(modal);
-    } else if (waited->elapsed() > 10000) {
-      poll->deleteLater();
-      poll->stop();
-      QTest::qFail("The modal dialog never came up", __FILE__, __LINE__);
-    }
-  });
-  poll->start(5);
+  const auto modal = [] {
+    T* widget = qobject_cast<T*>(QApplication::activeModalWidget());
+    return widget && widget->isActiveWindow() ? widget : nullptr;
+  };
+  WhenReady([modal] { return modal() != nullptr; }, [modal, step] { step(modal()); }, 10000,
+            "The modal dialog never came up");
 }
 
 // The widget that has the keyboard, where a real key press would go.

@@ -2,26 +2,31 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 // Runs `step` from the event loop as soon as `ready` holds: checked every few
 // milliseconds, so it also fires inside modal loops and the game's own loop.
-// Gives up (and fails the step by never running it) after `timeoutMs`.
-inline void WhenReady(std::function<bool()> ready, std::function<void()> step,
-                      int timeoutMs = 10000) {
+// After `timeoutMs` it gives up without running the step, failing the test
+// with `failure` when one is given.
+inline void WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
+                      const char* failure = nullptr) {
   auto* poll = new QTimer;
-  auto* clock = new QElapsedTimer;
+  auto clock = std::make_shared<QElapsedTimer>();
   clock->start();
   poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, clock, ready, step, timeoutMs] {
+  QObject::connect(poll, &QTimer::timeout, [poll, clock, ready, step, timeoutMs, failure] {
     if (!ready() && clock->elapsed() < timeoutMs) return;
     const bool isReady = ready();
     poll->stop();
     poll->deleteLater();
-    delete clock;
-    if (isReady) step();
+    if (isReady)
+      step();
+    else if (failure)
+      QTest::qFail(failure, __FILE__, __LINE__);
   });
   poll->start();
 }
