@@ -73,24 +73,25 @@ TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
 // and cut to its bound.
 TEST_F(MessageBoxTest, TheLineBreaksAtTheFirstParenthesisColonSpaceOnly) {
   const struct {
-    std::string text;
+    const char* format;
+    std::string argument;
     std::string shown;
   } cases[] = {
-      {"InitVEZU(GetDC): first PlayWave(FindResource): second): third",
+      {"%s", "InitVEZU(GetDC): first PlayWave(FindResource): second): third",
        "InitVEZU(GetDC)\r\rfirst PlayWave(FindResource): second): third"},
-      {"): x", ")\r\rx"},
-      {"x): ", "x)\r\r"},
-      {"Call():x", "Call():x"},
-      {"Call() : x", "Call() : x"},
-      {"Ends with ):", "Ends with ):"},
+      {"%s", "): x", ")\r\rx"},
+      {"%s", "x): ", "x)\r\r"},
+      {"%s", "Call():x", "Call():x"},
+      {"%s", "Call() : x", "Call() : x"},
+      {"%s", "Ends with ):", "Ends with ):"},
       // ")" and ":" are characters 510 and 511; the space falls beyond the bound.
-      {std::string(509, 'a') + "): tail", std::string(509, 'a') + "):"},
-      {std::string(508, 'a') + "): tail", std::string(508, 'a') + ")\r\r"},
+      {"%s): tail", std::string(509, 'a'), std::string(509, 'a') + "):"},
+      {"%s): tail", std::string(508, 'a'), std::string(508, 'a') + ")\r\r"},
   };
-  for (const auto& [text, shown] : cases) {
+  for (const auto& [format, argument, shown] : cases) {
     headless::ForgetShown();
-    EXPECT_FALSE(ErrorBoxText("%s", text.c_str()));
-    EXPECT_EQ(OnlyBox().text, shown) << text;
+    EXPECT_FALSE(ErrorBoxText(format, argument.c_str()));
+    EXPECT_EQ(OnlyBox().text, shown) << argument;
   }
 }
 
