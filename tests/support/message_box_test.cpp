@@ -131,10 +131,10 @@ TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
 }
 
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
-  WarningBox(dialog_, Text{60066}, Text{60096});
+  WarningBox(dialog_, Text{5009}, Text{60096});
   WarningBox(dialog_, Text{1000}, Text{60097});
   ASSERT_EQ(headless::Boxes().size(), 2u);
-  EXPECT_EQ(headless::Boxes()[0].caption, "Options saved");
+  EXPECT_EQ(headless::Boxes()[0].caption, "Commander ...");
   EXPECT_EQ(headless::Boxes()[0].text, "OFF");
   EXPECT_EQ(headless::Boxes()[1].caption, "Kestravane");
   EXPECT_EQ(headless::Boxes()[1].text, "ON");
