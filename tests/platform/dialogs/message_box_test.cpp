@@ -8,12 +8,12 @@
 #include <utility>
 
 #include "dialog_driver.h"
-#include "support/box_template.h"
+#include "support/box_layouts.h"
 #include "support/message_box.h"
 
 namespace {
 
-constexpr int OkButton = 1, YesButton = 6, NoButton = 7, CancelButton = 2;
+constexpr int OkButton = 1, CancelButton = 2;
 
 // A button as the player sees it: its text and where it is, in pixels.
 using ShownButton = std::pair<QString, QRect>;
@@ -81,35 +81,6 @@ class MessageBoxTest : public QObject {
     QCOMPARE(platform::RunBox(nullptr, OkBoxLayout, platform::BoxIcon::Error, "Error",
                               "Reactor offline"),
              CancelButton);
-
-    WhenModal<QDialog>([](QDialog* box) { Click(box, NoButton); });
-    QCOMPARE(platform::RunBox(nullptr, YesNoCancelBoxLayout, platform::BoxIcon::Warning,
-                              "Kestravane", "Sure?"),
-             NoButton);
-  }
-
-  void questionLayoutsShowTheirButtonsOnOneLine() {
-    const QString yes = QStringLiteral("&Yes"), no = QStringLiteral("&No"),
-                  cancel = QStringLiteral("&Cancel");
-    const std::pair<int, QList<std::pair<QString, int>>> cases[] = {
-        {2, {{yes, 69}, {no, 115}}},
-        {3, {{yes, 46}, {no, 92}, {cancel, 138}}},
-    };
-    for (const auto& [buttonSet, buttons] : cases) {
-      LookThenEnd(
-          [&buttons](QDialog* box) {
-            const FontUnits units(box->font());
-            QList<ShownButton> expected;
-            for (const auto& [text, x] : buttons)
-              expected << ShownButton{text, units.Pixels(x, 65, 36, 14)};
-            QCOMPARE(Buttons(box), expected);
-            QCOMPARE(QApplication::focusWidget(), Control(box, YesButton));
-          },
-          Pressing(Qt::Key_Return));
-      QCOMPARE(platform::RunBox(nullptr, BoxLayout(buttonSet), platform::BoxIcon::Warning,
-                                "Kestravane", "Abandon ship?"),
-               YesButton);
-    }
   }
 };
 
