@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/message_box.h"
-#include "support/box_template.h"
+#include "support/box_layouts.h"
 #include "support/catalogue.h"
 #include "support/text_format.h"
 

@@ -11,8 +11,8 @@
 // A modal dialog blocks the test in its own event loop. This waits inside
 // that loop for a modal widget of type T to be up and to have the keyboard
 // (which it gets a little after it shows), then runs `step` on it
-// once. Steps record what they see and always end the dialog; the test
-// checks the record after the dialog has returned.
+// once. A step must always end the dialog, even when one of its checks
+// fails, or the test would wait in the dialog for good.
 template <class T>
 void WhenModal(std::function<void(T*)> step) {
   auto* poll = new QTimer;

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "common/file_fields.h"
 #include "palette.h"
 #include "platform/resources.h"
 
@@ -20,30 +19,6 @@ const BitmapExpectation Bitmaps[] = {
     {1000, 0, 0},     {5000, 288, 288}, {5001, 288, 288}, {5002, 288, 288},
     {5003, 288, 288}, {5004, 288, 288}, {5005, 288, 288},
 };
-
-TEST(BitmapResources, EveryBitmapIsAnUncompressedSixteenColourBitmapFile) {
-  for (const BitmapExpectation& bitmap : Bitmaps) {
-    const platform::Result<std::vector<std::uint8_t>> loaded = platform::ResourceBytes(platform::ResourceKind::Bitmap, bitmap.id);
-    ASSERT_TRUE(loaded) << "bitmap " << bitmap.id << " error " << loaded.error();
-    const std::vector<std::uint8_t>& bytes = *loaded;
-    EXPECT_EQ(FieldU8(bytes, 0), unsigned{'B'}) << bitmap.id;
-    EXPECT_EQ(FieldU8(bytes, 1), unsigned{'M'}) << bitmap.id;
-    EXPECT_EQ(FieldU32(bytes, 2), bytes.size()) << bitmap.id << ": file size field";
-    EXPECT_EQ(FieldU32(bytes, 14), 40u) << bitmap.id << ": info header";
-    EXPECT_EQ(FieldU16(bytes, 28), 4u) << bitmap.id << ": bits per pixel";
-    EXPECT_EQ(FieldU32(bytes, 30), 0u) << bitmap.id << ": compression";
-    const std::uint32_t width = FieldU32(bytes, 18);
-    const std::uint32_t height = FieldU32(bytes, 22);
-    if (bitmap.width != 0) {
-      EXPECT_EQ(width, static_cast<std::uint32_t>(bitmap.width)) << bitmap.id;
-    }
-    if (bitmap.height != 0) {
-      EXPECT_EQ(height, static_cast<std::uint32_t>(bitmap.height)) << bitmap.id;
-    }
-    const std::uint32_t rowBytes = (width * 4 + 31) / 32 * 4;
-    EXPECT_EQ(FieldU32(bytes, 10) + rowBytes * height, bytes.size()) << bitmap.id << ": pixel data";
-  }
-}
 
 TEST(BitmapResources, PicturesAreWhiteOnBlackInPaletteColours) {
   for (const BitmapExpectation& bitmap : Bitmaps) {

@@ -4,12 +4,14 @@
 #include <QFontMetrics>
 #include <QRect>
 #include <QTest>
+#include <functional>
+#include <type_traits>
 
 #include "common/modal_driver.h"
+#include "common/resource_pictures.h"
 #include "platform/qt/picture_data.h"
 #include "platform/qt/window_impl.h"
 #include "platform/resources.h"
-#include "common/resource_pictures.h"
 
 // Reaching into a running dialog or box of the game the way the player does.
 
@@ -30,6 +32,28 @@ inline void Click(QDialog* dialog, int id) {
 
 inline void Press(QDialog* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(KeyboardTarget(dialog), key, modifiers);
+}
+
+using DialogStep = std::function<void(QDialog*)>;
+
+// Checks the next modal dialog of type T once it is up, then ends it with
+// `end`. A failed check only leaves `look`, so the dialog still ends and the
+// test goes on to report it instead of hanging in the dialog's loop.
+template <class T = QDialog>
+void LookThenEnd(const std::type_identity_t<std::function<void(T*)>>& look,
+                 const std::type_identity_t<std::function<void(T*)>>& end) {
+  WhenModal<T>([look, end](T* dialog) {
+    look(dialog);
+    end(dialog);
+  });
+}
+
+inline DialogStep Clicking(int id) {
+  return [id](QDialog* dialog) { Click(dialog, id); };
+}
+
+inline DialogStep Pressing(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  return [key, modifiers](QDialog* dialog) { Press(dialog, key, modifiers); };
 }
 
 // The icon resource `id` as the platform decodes it; null when there is none.

@@ -25,12 +25,6 @@ constexpr platform::DialogControl Button(Kind kind, int x, int id, const char* t
 }
 
 inline constexpr std::array OkControls{Icon, Message, Button(Kind::DefaultPushButton, 91, 1, "OK")};
-inline constexpr std::array YesNoControls{Icon, Message,
-                                          Button(Kind::DefaultPushButton, 69, 6, "&Yes"),
-                                          Button(Kind::PushButton, 115, 7, "&No")};
-inline constexpr std::array YesNoCancelControls{
-    Icon, Message, Button(Kind::DefaultPushButton, 46, 6, "&Yes"),
-    Button(Kind::PushButton, 92, 7, "&No"), Button(Kind::PushButton, 138, 2, "&Cancel")};
 
 constexpr platform::DialogLayout Box(std::span<const platform::DialogControl> controls) {
   return {.caption = "DialogTmp",
@@ -43,14 +37,3 @@ constexpr platform::DialogLayout Box(std::span<const platform::DialogControl> co
 
 // One OK button: the error box and the warning box.
 inline constexpr platform::DialogLayout OkBoxLayout = box_layout::Box(box_layout::OkControls);
-inline constexpr platform::DialogLayout YesNoBoxLayout = box_layout::Box(box_layout::YesNoControls);
-inline constexpr platform::DialogLayout YesNoCancelBoxLayout =
-    box_layout::Box(box_layout::YesNoCancelControls);
-
-// The layout of a button set: 0 for the error box and 1 for the warning box
-// (both OK), 2 for Yes and No, 3 and above for Yes, No and Cancel.
-constexpr const platform::DialogLayout& BoxLayout(int buttonSet) {
-  if (buttonSet <= 1) return OkBoxLayout;
-  if (buttonSet == 2) return YesNoBoxLayout;
-  return YesNoCancelBoxLayout;
-}
