@@ -1,41 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <string>
 
-#include "platform/headless/headless.h"
-#include "support/box_template.h"
+#include "common/headless_test.h"
+#include "support/box_layouts.h"
 #include "support/message_box.h"
 
 namespace {
 
 namespace headless = platform::headless;
 
-std::string LoaderBoxText(unsigned id) {
-  return "GetString(LoadString)\r\rCannot load string resource (ID:" + std::to_string(id) +
-         ")\r\rCode " + std::to_string(ENOENT);
-}
-
-platform::Window* FakeWindow(int& place) { return reinterpret_cast<platform::Window*>(&place); }
-
-class MessageBoxTest : public ::testing::Test {
+class MessageBoxTest : public HeadlessTest {
  protected:
-  void SetUp() override {
-    headless::MuteBoxes(true);
-    headless::ForgetShown();
-  }
-  void TearDown() override { headless::ForgetShown(); }
-
-  const headless::ShownBox& OnlyBox() {
-    EXPECT_EQ(headless::Boxes().size(), 1u);
-    if (headless::Boxes().empty()) {
-      static const headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>"};
-      return none;
-    }
-    return headless::Boxes().front();
-  }
-
   int dialogPlace_ = 0;
   platform::Window* dialog_ = FakeWindow(dialogPlace_);
 };
@@ -58,42 +34,21 @@ TEST_F(MessageBoxTest, ErrorBoxBreaksTheLineAfterTheFailedCall) {
             "Code 1814");
 }
 
-TEST_F(MessageBoxTest, ErrorBoxFromTheStringTable) {
-  EXPECT_FALSE(ErrorBox(Text{3007}, "old.war", 1, 5));
-  EXPECT_EQ(OnlyBox().text,
-            "File: old.war\r\rThis game document was created with Kestravane v1.5\rIt can not be "
-            "used with Kestravane for Windows 95/NT\r\rPlease use Kestravane v1.5 or older to load "
-            "this file.");
-}
-
 TEST_F(MessageBoxTest, ErrorBoxShowsAPercentInAFileNameLiterally) {
   EXPECT_FALSE(ErrorBox(Text{60027}, "C:\\games\\100%d%s%%%n.war", 2));
   EXPECT_EQ(OnlyBox().text,
             "File: C:\\games\\100%d%s%%%n.war\r\rError detected opening this disk file\r\rCode 2");
 }
 
-TEST_F(MessageBoxTest, ErrorBoxDoesNotBreakAtAnArgumentsParenthesisWithoutColon) {
-  EXPECT_FALSE(ErrorBox(Text{60003}, "KVaneAppClass (main)", 1410));
-  EXPECT_EQ(OnlyBox().text,
-            "\rError detected creating KVaneAppClass (main) window class\r\rCode 1410");
-}
-
 TEST_F(MessageBoxTest, ErrorBoxForAMissingTextShowsOnlyTheLoadersBox) {
   EXPECT_FALSE(ErrorBox(Text{60101}, "ignored", 1));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.caption, "Error");
-  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
-  EXPECT_EQ(box.text, LoaderBoxText(60101));
+  EXPECT_EQ(OnlyBox().text, LoaderBoxText(60101));
 }
 
 TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
   // "File: %s\r\rError detected opening this disk file\r\rCode %d": 6 characters
   // before the name, 47 after it with a one-digit code.
   const std::string after = "\r\rError detected opening this disk file\r\rCode 2";
-  EXPECT_FALSE(ErrorBox(Text{60027}, std::string(505, 'f').c_str(), 2));
-  EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'f'));
-
-  headless::ForgetShown();
   EXPECT_FALSE(ErrorBox(Text{60027}, std::string(458, 'f').c_str(), 2));  // 6 + 458 + 47 = 511
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(458, 'f') + after);
 
@@ -119,11 +74,7 @@ TEST_F(MessageBoxTest, LineBreakOnlyAtTheFirstParenthesisColonSpace) {
 }
 
 TEST_F(MessageBoxTest, TextsWithoutParenthesisColonSpaceAreShownUnchanged) {
-  const char* const texts[] = {
-      "File: a.war\r\rCode 5", "Call():x", "Call() : x", "(ID:5)\r\rCode 1", ": ) :", "",
-      "Ends with ):",          "):",
-  };
-  for (const char* text : texts) {
+  for (const char* text : {"Call():x", "Call() : x", "Ends with ):"}) {
     headless::ForgetShown();
     EXPECT_FALSE(ErrorBoxText("%s", text));
     EXPECT_EQ(OnlyBox().text, text);
@@ -149,11 +100,11 @@ TEST_F(MessageBoxTest, ErrorBoxTextShowsAPercentFromAnArgumentLiterally) {
 }
 
 TEST_F(MessageBoxTest, ErrorBoxTextCutsAt511Characters) {
-  for (const std::size_t length : {510u, 511u, 512u, 2000u}) {
-    headless::ForgetShown();
-    EXPECT_FALSE(ErrorBoxText("%s", std::string(length, 'x').c_str()));
-    EXPECT_EQ(OnlyBox().text, std::string(std::min<std::size_t>(length, 511), 'x')) << length;
-  }
+  EXPECT_FALSE(ErrorBoxText("%s", std::string(511, 'x').c_str()));
+  EXPECT_FALSE(ErrorBoxText("%s", std::string(512, 'y').c_str()));
+  ASSERT_EQ(headless::Boxes().size(), 2u);
+  EXPECT_EQ(headless::Boxes()[0].text, std::string(511, 'x'));
+  EXPECT_EQ(headless::Boxes()[1].text, std::string(511, 'y'));
 }
 
 TEST_F(MessageBoxTest, LineBreakSequenceCutByTheBoundIsNotBroken) {
@@ -179,29 +130,10 @@ TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
   EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
-TEST_F(MessageBoxTest, WarningBoxCaptionFromAnyCatalogueText) {
-  EXPECT_FALSE(WarningBox(nullptr, Text{60066}, Text{3003}));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.caption, "Options saved");
-  EXPECT_EQ(box.text,
-            "\r\rThe difficulty level you have selected\rwill be used for the next new game.");
-  EXPECT_EQ(box.owner, nullptr);
-}
-
-TEST_F(MessageBoxTest, WarningBoxOwnerIsTheGivenWindow) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3002}, "Y"));
-  EXPECT_EQ(OnlyBox().owner, dialog_);
-}
-
 TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
   EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60014}, "Draw_Icon", 5300u, 6));
   EXPECT_EQ(OnlyBox().text,
             "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\r\rCode 6");
-}
-
-TEST_F(MessageBoxTest, WarningBoxShowsAPercentFromAnArgumentLiterally) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60027}, "%s%d%%.war", 2));
-  EXPECT_EQ(OnlyBox().text, "File: %s%d%%.war\r\rError detected opening this disk file\r\rCode 2");
 }
 
 TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
@@ -213,15 +145,12 @@ TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
   EXPECT_FALSE(WarningBox(dialog_, Text{59999}, Text{3001}, "Z"));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
-  EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.text, LoaderBoxText(59999));
-  EXPECT_EQ(box.owner, nullptr);
 }
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
   EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3008}, "Z"));
   EXPECT_EQ(OnlyBox().text, LoaderBoxText(3008));
-  EXPECT_EQ(OnlyBox().icon, platform::BoxIcon::Error);
 }
 
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
