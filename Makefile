@@ -6,6 +6,9 @@ SANITIZE   := build-sanitize
 FUZZ_BUILD := build-fuzz
 JOBS       := $(shell nproc)
 FUZZ_SECONDS ?= 60
+# `make install` puts the game under PREFIX, inside DESTDIR when one is given.
+PREFIX     ?= /usr/local
+DESTDIR    ?=
 
 # Our own builds treat warnings as errors; a packager's plain cmake does not.
 BUILD_OPTIONS    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVANE_WERROR=ON
@@ -25,7 +28,7 @@ define configure
 	@CC=$(2) CXX=$(3) cmake -S . -B $(1) $(4) >/dev/null
 endef
 
-.PHONY: run test deps build build-sanitize bench fuzz art clean
+.PHONY: run test deps build build-sanitize install package bench fuzz art clean
 
 run: build
 	$(BUILD)/app/kestravane
@@ -46,6 +49,15 @@ build: deps
 build-sanitize: deps
 	$(call configure,$(SANITIZE),clang,clang++,$(SANITIZE_OPTIONS))
 	cmake --build $(SANITIZE) -j $(JOBS)
+
+# The game, its sound player, its desktop entry, icons, file type, metadata
+# and manual pages: `sudo make install` after `make test` or `make run`.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package of the same build: $(BUILD)/kestravane_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@scripts/install-deps.sh xvfb bc

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/path_dir.h"
 #include "app/settings.h"
 #include "app/trace.h"
 #include "platform/application.h"
@@ -30,6 +31,7 @@ int RunKestravane(const std::string& commandLine) {
     return 0;
   }
   const LibraryState library = StartLibrary();
+  platform::KeepWindowSystemStateIn(PathDir(library.IniPath));
   const std::uint32_t gameSeed = RandomSeedFor(platform::CalendarSeconds());
   Splash splash(library);
   if (!splash.ShowAtStartup()) return 0;

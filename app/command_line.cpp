@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/file.h"
 #include "support/message_box.h"
 
 void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
@@ -13,6 +14,16 @@ void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
   // A shortened path would name some other file; refuse it whole instead.
   if (path.size() >= FileSpecSize) {
     ErrorBox(Text::OpenFailed, path, ENAMETOOLONG);
+    return;
+  }
+  // A game not saved yet is named before it exists, so a missing file is
+  // still the name to propose. Something that is there but is no file the
+  // player can read (a folder, a file of someone else's) would only be
+  // refused again at every start: it is refused once, here, and the last
+  // game stays the one proposed.
+  platform::File file;
+  if (!file.OpenForReading(path) && file.error() != ENOENT) {
+    ErrorBox(Text::OpenFailed, path, file.error());
     return;
   }
 

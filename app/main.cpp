@@ -1,18 +1,29 @@
-#include <string>
+#include <cstdio>
 
 #include "app/application.h"
+#include "app/program_arguments.h"
 #include "platform/application.h"
 
-// The whole command line after the program's name is one document path,
-// spaces and all, as the player typed it.
+// The command line is read before the window system starts: the help and
+// the version answer without a screen, and the window system never sees an
+// option of its own that could stop the game before it begins.
 int main(int argc, char** argv) {
-  platform::StartPlatform(argc, argv);
-  std::string commandLine;
-  for (int i = 1; i < argc; ++i) {
-    if (i > 1) commandLine += ' ';
-    commandLine += argv[i];
+  const ProgramRequest request = ParseProgramArguments(argc, argv);
+  switch (request.action) {
+    case ProgramRequest::Action::ShowHelp:
+      std::fputs(ProgramUsage, stdout);
+      return 0;
+    case ProgramRequest::Action::ShowVersion:
+      std::fputs(ProgramVersion, stdout);
+      return 0;
+    case ProgramRequest::Action::Mistake:
+      std::fprintf(stderr, "kestravane: %s\nTry 'kestravane --help'.\n", request.mistake.c_str());
+      return 2;
+    case ProgramRequest::Action::Play:
+      break;
   }
-  const int code = RunKestravane(commandLine);
+  platform::StartPlatform(argv[0]);
+  const int code = RunKestravane(request.document);
   platform::StopPlatform();
   return code;
 }

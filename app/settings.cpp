@@ -77,12 +77,13 @@ void WriteFlag(const std::string& section, const std::string& key, bool flag, co
   platform::WriteProfileString(section, key, flag ? "1" : "0", iniPath);
 }
 
-// Records the program and its publisher in the settings file and the
-// program's line in the user's system profile.
+// Records the program and its publisher in the settings file. The program's
+// line that would go into a profile shared by every program goes into the
+// publisher's section of this same file: the game writes nothing outside
+// its own folder.
 void WriteProgramInfo(const std::string& title, const std::string& version, const std::string& ini) {
-  const std::string systemProfile = platform::SystemProfilePath();
-  platform::WriteProfileString(PublisherName, title, version, systemProfile);
-  platform::FlushProfile(systemProfile);
+  platform::WriteProfileString(PublisherName, title, version, ini);
+  platform::FlushProfile(ini);
   platform::WriteProfileString(ApplicationSection, "Program", title, ini);
   platform::WriteProfileString(ApplicationSection, "Version", version, ini);
   for (const auto& [key, text] : PublisherContacts) {

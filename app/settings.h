@@ -35,6 +35,7 @@ struct AppSettings {
 AppSettings LoadSettings(const std::string& iniPath);
 
 // Writes the settings to the file at `iniPath`, with the program's
-// identification block and its line in the system profile. A file that
-// cannot be written is not reported: the game goes on with what it has.
+// identification: the publisher's line naming the program and its version,
+// and the [Application] block. A file that cannot be written is not
+// reported: the game goes on with what it has.
 void SaveSettings(const AppSettings& settings, const std::string& iniPath);

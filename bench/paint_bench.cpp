@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
 
-  platform::StartPlatform(argc, argv);
+  platform::StartPlatform(argv[0]);
   LibraryState library = StartLibrary();
   library.IniPath = (folder / "kestravane.ini").string();
   AppSettings settings = LoadSettings(library.IniPath);

@@ -38,8 +38,4 @@ bool WriteProfileString(const std::string& section, const std::string& key,
 // about a failure.
 void FlushProfile(const std::string& path);
 
-// The user's own system-wide profile, where programs record their presence:
-// win.ini in the user's configuration directory.
-std::string SystemProfilePath();
-
 }  // namespace platform

@@ -151,6 +151,4 @@ void FlushProfile(const std::string& path) {
   SyncToDisk(directory.empty() ? "." : directory.string(), O_RDONLY | O_DIRECTORY);
 }
 
-std::string SystemProfilePath() { return UserConfigDirectory() + "/win.ini"; }
-
 }  // namespace platform

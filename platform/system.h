@@ -20,6 +20,9 @@ bool DirectoryWritable(const std::string& directory);
 // True when `path` names an existing file.
 bool FileExists(const std::string& path);
 
+// True when `path` names an existing directory.
+bool DirectoryExists(const std::string& path);
+
 // Milliseconds from a fixed point, for measuring waits.
 std::uint32_t TickCount();
 

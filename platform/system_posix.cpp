@@ -34,6 +34,11 @@ bool FileExists(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
+bool DirectoryExists(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::uint32_t TickCount() {
   const auto since = std::chrono::steady_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(

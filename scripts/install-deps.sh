@@ -13,6 +13,10 @@ packages=(
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev
   fonts-dejavu-core
+  # make test's check of the installed tree: the desktop entry's and the
+  # metadata's validators, the MIME database and a program that asks it,
+  # readelf; and the Debian package's dependencies (dpkg-shlibdeps).
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin binutils dpkg-dev
   "$@"
 )
 

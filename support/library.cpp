@@ -28,12 +28,17 @@ std::string PathBase(std::string_view path) {
   return std::string(path.substr(0, nameStart + dot));
 }
 
+const char* const InstalledLibraryFolder = KESTRAVANE_LIBRARY_FROM_PROGRAM;
+
 std::string IniPathFor(std::string_view modulePath) {
   const std::string besideModule = PathBase(modulePath) + ".ini";
   const std::string_view name = FileNameOf(besideModule);
   const std::string directory(besideModule, 0, besideModule.size() - name.size());
-  if (platform::DirectoryWritable(directory)) return besideModule;
-  return platform::UserConfigDirectory() + "/" + std::string(name);
+  // An installed program's folder is shared by every user of the machine,
+  // even when the one running the game may write to it (root in /usr/bin).
+  const bool installed = platform::DirectoryExists(directory + InstalledLibraryFolder);
+  if (!installed && platform::DirectoryWritable(directory)) return besideModule;
+  return platform::UserConfigDirectory() + "/kestravane/" + std::string(name);
 }
 
 std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {

@@ -29,10 +29,16 @@ LibraryState StartLibrary();
 // extension gives the whole path.
 std::string PathBase(std::string_view path);
 
+// Where an installed game keeps its private libraries, relative to the
+// folder of its program ("../lib/kestravane" for /usr/bin/kestravane).
+extern const char* const InstalledLibraryFolder;
+
 // The settings file for the executable at `modulePath`: beside it, with the
-// extension ".ini", when the executable's directory takes new files; else a
-// file of the same name in the user's configuration directory, so that a
-// game installed read-only still remembers its settings.
+// extension ".ini", when the executable's directory takes new files and the
+// game is not installed there (it has no InstalledLibraryFolder); else a
+// file of the same name in the game's own folder in the user's
+// configuration directory, kestravane/, so that a game installed read-only,
+// or for everyone, still remembers each player's settings.
 std::string IniPathFor(std::string_view modulePath);
 
 // The random seed for a start at `calendarSeconds`: its low 16 bits, the

@@ -1,8 +1,8 @@
 #include "platform/sound.h"
 
+#include <dlfcn.h>
+
 #include <QApplication>
-#include <QDir>
-#include <QLibrary>
 #include <cerrno>
 
 #include "platform/qt/sound_player.h"
@@ -10,12 +10,16 @@
 namespace platform {
 namespace {
 
-// Beside the program when installed; in the build tree for the tests.
+// The player is looked for by its name alone, along the library path the
+// program was linked with: the build tree's app/ folder for every program
+// built there, the game's private library folder beside an installed game
+// (see services.cmake). The loader searches the path of the code that calls
+// it, so the call is made here, in the program, and not through Qt's loader.
 SoundPlayerFunction LoadPlayer() {
-  static const SoundPlayerFunction player = [] {
-    QLibrary library(QDir(QCoreApplication::applicationDirPath()).filePath(SOUND_PLAYER_NAME));
-    if (!library.load()) library.setFileName(SOUND_PLAYER_BUILT);
-    return reinterpret_cast<SoundPlayerFunction>(library.resolve(SoundPlayerEntry));
+  static const SoundPlayerFunction player = []() -> SoundPlayerFunction {
+    void* library = dlopen(SOUND_PLAYER_NAME, RTLD_NOW | RTLD_LOCAL);
+    if (!library) return nullptr;
+    return reinterpret_cast<SoundPlayerFunction>(dlsym(library, SoundPlayerEntry));
   }();
   return player;
 }

@@ -2,9 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+
+#include "common/temporary_directory.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -62,6 +70,54 @@ TEST_F(CommandLine, QuotesAroundALongestPathDoNotCount) {
   const std::string longest(FileSpecSize - 1, 'c');
   DocumentFromCommandLine("\"" + longest + "\"", settings_);
   EXPECT_EQ(FileSpec(), longest);
+}
+
+// Something that is there but cannot be read as a game is refused at once
+// with the box of a file that cannot be opened, and is not remembered.
+TEST_F(CommandLine, AFolderOrAFileThatCannotBeReadIsRefusedAndForgotten) {
+  TemporaryDirectory directory;
+  const std::string folder = directory.path().string();
+  const std::string socketPath = directory.File("socket.war");
+  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+  ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+
+  for (const auto& [path, error] : {std::pair{folder, EISDIR}, std::pair{socketPath, ENXIO}}) {
+    platform::headless::ForgetShown();
+    DocumentFromCommandLine("\"" + path + "\"", settings_);
+    EXPECT_EQ(FileSpec(), "Davuvodo.war") << path;
+    EXPECT_FALSE(settings_.OpenAtStart) << path;
+    ASSERT_EQ(platform::headless::Boxes().size(), 1u) << path;
+    const std::string& text = platform::headless::Boxes()[0].text;
+    EXPECT_EQ(text.rfind("File: " + path, 0), 0u) << text;
+    EXPECT_NE(text.find("opening this disk file"), std::string::npos) << text;
+    EXPECT_NE(text.find("Code " + std::to_string(error)), std::string::npos) << text;
+  }
+  close(listener);
+}
+
+TEST_F(CommandLine, AFileThePlayerMayNotReadIsRefused) {
+  // Root reads every file; the refusal is only seen by other users.
+  if (geteuid() == 0) GTEST_SKIP() << "root may read a file without read permission";
+  TemporaryDirectory directory;
+  const std::string path = directory.File("private.war");
+  std::ofstream(path) << "a game";
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  DocumentFromCommandLine(path, settings_);
+  EXPECT_EQ(FileSpec(), "Davuvodo.war");
+  ASSERT_EQ(platform::headless::Boxes().size(), 1u);
+  EXPECT_NE(platform::headless::Boxes()[0].text.find("Code " + std::to_string(EACCES)), std::string::npos);
+}
+
+TEST_F(CommandLine, AGameThatDoesNotExistYetIsStillTheNameToPropose) {
+  TemporaryDirectory directory;
+  const std::string path = directory.File("next campaign.war");
+  DocumentFromCommandLine(path, settings_);
+  EXPECT_EQ(FileSpec(), path);
+  EXPECT_TRUE(settings_.OpenAtStart);
+  EXPECT_TRUE(platform::headless::Boxes().empty());
 }
 
 TEST(StripChar, DropsOrReplacesEveryOccurrence) {

@@ -25,8 +25,8 @@ void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
-// Every test gets its own settings file and its own system profile in a
-// fresh temporary folder, never the player's real ones.
+// Every test gets its own settings file in a fresh temporary folder, and a
+// configuration folder of its own, never the player's real ones.
 class TemporaryProfiles : public ::testing::Test {
  protected:
   TemporaryDirectory directory_;
@@ -74,11 +74,14 @@ TEST_F(SettingsFile, WithoutAFileEverySettingTakesItsDefault) {
   EXPECT_FALSE(fs::exists(ini_));
 }
 
-TEST_F(SettingsFile, FirstSaveWritesEveryKeyAndTheSystemProfileLine) {
+TEST_F(SettingsFile, FirstSaveWritesEveryKeyAndTheProgramsLineOnlyIntoTheSettingsFile) {
   AppSettings settings = Loaded();
   Save(settings);
 
   const std::string expected =
+      "[Kestravane Works]\n"
+      "Kestravane for Windows 95/NT=v2.2\n"
+      "\n\n"
       "[Application]\n"
       "Program=Kestravane for Windows 95/NT\n"
       "Version=v2.2\n"
@@ -100,8 +103,9 @@ TEST_F(SettingsFile, FirstSaveWritesEveryKeyAndTheSystemProfileLine) {
       "\n\n" +
       PlacementLines("Aim") + "\n\n" + PlacementLines("Helm") + "\n\n" + PlacementLines("Scanner");
   EXPECT_EQ(ReadText(ini_), expected);
-  EXPECT_EQ(ReadText(configHome_ / "win.ini"),
-            "[Kestravane Works]\nKestravane for Windows 95/NT=v2.2\n");
+  // Nothing goes into a profile shared with other programs.
+  EXPECT_FALSE(fs::exists(configHome_));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root_), fs::directory_iterator()), 1);
 }
 
 TEST_F(SettingsFile, OutOfRangeDifficultyIsRepairedToNormal) {
@@ -173,10 +177,8 @@ TEST_F(SettingsFile, SavingTwiceWritesTheSameBytes) {
   settings.AimPlacement.Left = -30;
   Save(settings);
   const std::string first = ReadText(ini_);
-  const std::string firstSystem = ReadText(configHome_ / "win.ini");
   Save(settings);
   EXPECT_EQ(ReadText(ini_), first);
-  EXPECT_EQ(ReadText(configHome_ / "win.ini"), firstSystem);
 }
 
 TEST_F(SettingsFile, ASaveKeepsWhateverElseTheFileHolds) {
@@ -211,6 +213,9 @@ TEST_F(SettingsFile, ASaveKeepsWhateverElseTheFileHolds) {
       "Extra=yes\n"
       "FileSpec=Davuvodo.war\n"
       "Left=35\nWidth=350\nHeight=200\nShow=1\nTopMost=0\n"
+      "\n\n"
+      "[Kestravane Works]\n"
+      "Kestravane for Windows 95/NT=v2.2\n"
       "\n\n"
       "[Application]\n"
       "Program=Kestravane for Windows 95/NT\n";
@@ -297,10 +302,6 @@ TEST_F(ProfileFile, AWriteThroughALinkUpdatesTheLinkedFile) {
   ASSERT_TRUE(platform::WriteProfileString("S", "K", "new", ini_.string()));
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(ReadText(real), "[S]\nK=new\n");
-}
-
-TEST_F(ProfileFile, TheSystemProfileIsInTheUsersConfigurationFolder) {
-  EXPECT_EQ(platform::SystemProfilePath(), (configHome_ / "win.ini").string());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ endif()
 
 file(GLOB_RECURSE generated RELATIVE "${OUTPUT}" "${OUTPUT}/*")
 file(GLOB_RECURSE committed RELATIVE "${COMMITTED}"
-  "${COMMITTED}/icons/*" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*"
+  "${COMMITTED}/icons/*" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*" "${COMMITTED}/desktop-icons/*"
   "${COMMITTED}/resources.qrc" "${COMMITTED}/contact-sheet.png")
 list(SORT generated)
 list(SORT committed)

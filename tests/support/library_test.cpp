@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -48,11 +49,36 @@ TEST_F(IniPath, LivesBesideAnExecutableInAWritableFolder) {
   EXPECT_EQ(IniPathFor(folder + "/kestravane"), folder + "/kestravane.ini");
 }
 
-TEST_F(IniPath, MovesToTheConfigurationFolderWhenTheExecutablesFolderIsNotWritable) {
+TEST_F(IniPath, MovesToTheGamesConfigurationFolderWhenTheExecutablesFolderIsNotWritable) {
   // A folder that does not exist takes no files, whoever runs the test.
-  const std::string locked = (root_ / "missing" / "bin").string();
-  ASSERT_FALSE(platform::DirectoryWritable(locked));
-  EXPECT_EQ(IniPathFor(locked + "/Fleet.bin"), (root_ / "config" / "Fleet.ini").string());
+  const std::string missing = (root_ / "missing" / "bin").string();
+  ASSERT_FALSE(platform::DirectoryWritable(missing));
+  EXPECT_EQ(IniPathFor(missing + "/Fleet.bin"), (root_ / "config" / "kestravane" / "Fleet.ini").string());
+}
+
+TEST_F(IniPath, MovesToTheGamesConfigurationFolderWhenTheExecutablesFolderIsReadOnly) {
+  // Root may write anywhere: for root this case is the read-only program
+  // folder test's, which runs the game as a user without that privilege.
+  if (geteuid() == 0) GTEST_SKIP() << "root writes to a read-only folder";
+  const fs::path locked = root_ / "locked";
+  fs::create_directory(locked);
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  ASSERT_FALSE(platform::DirectoryWritable(locked.string()));
+  EXPECT_EQ(IniPathFor((locked / "kestravane").string()),
+            (root_ / "config" / "kestravane" / "kestravane.ini").string());
+}
+
+TEST_F(IniPath, AnInstalledGameKeepsItsSettingsInTheConfigurationFolderEvenWhenItCouldWriteBesideItself) {
+  // The layout of an installed game: the program in bin/, its private
+  // libraries where it looks for them, both folders writable by this user.
+  const fs::path bin = root_ / "usr" / "bin";
+  fs::create_directories(bin);
+  ASSERT_TRUE(platform::DirectoryWritable(bin.string()));
+  const std::string program = (bin / "kestravane").string();
+  EXPECT_EQ(IniPathFor(program), bin.string() + "/kestravane.ini") << "not installed yet";
+
+  fs::create_directories(bin / InstalledLibraryFolder);
+  EXPECT_EQ(IniPathFor(program), (root_ / "config" / "kestravane" / "kestravane.ini").string());
 }
 
 TEST_F(StartUp, RecordsTheExecutableAndItsSettingsFile) {

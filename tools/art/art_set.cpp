@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "box_icons.h"
+#include "desktop_icon.h"
 #include "dialog_icons.h"
 #include "pages.h"
 #include "panel_icons.h"
@@ -47,6 +48,7 @@ ArtSet BuildArtSet() {
       {2002, ShipDestroyedSound()},
       {2003, WastedShotSound()},
   };
+  for (const int size : DesktopIconSizes) set.desktopIcons.push_back({size, DesktopIcon(size)});
   return set;
 }
 

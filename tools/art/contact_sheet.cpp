@@ -30,16 +30,35 @@ void DrawChecker(QPainter& painter, QRect area) {
   }
 }
 
+void DrawLabel(QPainter& painter, const QRect& area, int labelWidth, const QString& label) {
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(area.center().x() - labelWidth / 2, area.bottom() + 2, labelWidth, LabelHeight),
+                   Qt::AlignHCenter | Qt::AlignTop, label);
+}
+
 void DrawItem(QPainter& painter, const Picture& picture, int left, int top, int labelWidth) {
   const QImage image = ToQImage(picture.image);
   const QRect area(left, top, image.width() * Scale, image.height() * Scale);
   if (picture.image.HasMask()) DrawChecker(painter, area);
   painter.drawImage(area, image);
-  painter.setPen(Qt::white);
   QString label = QString::number(picture.id);
   if (!picture.label.empty()) label += QStringLiteral(" ") + QString::fromStdString(picture.label);
-  painter.drawText(QRect(area.center().x() - labelWidth / 2, area.bottom() + 2, labelWidth, LabelHeight),
-                   Qt::AlignHCenter | Qt::AlignTop, label);
+  DrawLabel(painter, area, labelWidth, label);
+}
+
+// The desktop's icons at their own size, where blur or a lost detail would
+// show; the only pictures of the sheet not doubled.
+void DrawDesktopIcons(QPainter& painter, const std::vector<DesktopPicture>& icons, int top) {
+  int left = Gap;
+  for (const DesktopPicture& icon : icons) {
+    const int cell = std::max(icon.size, 64);
+    const QRect area(left + (cell - icon.size) / 2, top, icon.size, icon.size);
+    DrawChecker(painter, area);
+    painter.drawImage(area, icon.image);
+    const QString side = QString::number(icon.size);
+    DrawLabel(painter, area, cell, side + QStringLiteral(" x ") + side);
+    left += cell + Gap;
+  }
 }
 
 }  // namespace
@@ -60,8 +79,11 @@ QImage ContactSheet(const ArtSet& set) {
   }
   const int pictureRows = (static_cast<int>(set.bitmaps.size()) + pictureColumns - 1) / pictureColumns;
   const int width = std::max(SheetWidth, pictureColumns * (widest * Scale + Gap) + Gap);
-  const int height = Gap + iconRows * (cell + LabelHeight) + 2 * Gap +
-                     pictureRows * (tallest * Scale + LabelHeight + Gap) + Gap;
+  int largestDesktopIcon = 0;
+  for (const DesktopPicture& icon : set.desktopIcons) largestDesktopIcon = std::max(largestDesktopIcon, icon.size);
+  const int picturesTop = Gap + iconRows * (cell + LabelHeight) + 2 * Gap;
+  const int desktopTop = picturesTop + pictureRows * (tallest * Scale + LabelHeight + Gap) + Gap;
+  const int height = desktopTop + largestDesktopIcon + LabelHeight + Gap;
 
   QImage sheet(width, height, QImage::Format_RGB32);
   sheet.fill(SheetColour);
@@ -84,7 +106,7 @@ QImage ContactSheet(const ArtSet& set) {
     }
   }
 
-  int top = Gap + iconRows * (cell + LabelHeight) + 2 * Gap;
+  int top = picturesTop;
   int left = Gap;
   int inRow = 0;
   for (const Picture& bitmap : set.bitmaps) {
@@ -96,6 +118,7 @@ QImage ContactSheet(const ArtSet& set) {
       top += tallest * Scale + LabelHeight + Gap;
     }
   }
+  DrawDesktopIcons(painter, set.desktopIcons, desktopTop);
   painter.end();
   return sheet;
 }

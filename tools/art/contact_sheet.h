@@ -7,7 +7,8 @@
 namespace art {
 
 // Every icon and picture of the set at twice its size on one sheet, with its
-// resource ID, so a reviewer takes the whole set in at a glance.
+// resource ID, and the desktop's icons at their own sizes, so a reviewer
+// takes the whole set in at a glance.
 QImage ContactSheet(const ArtSet& set);
 
 }  // namespace art

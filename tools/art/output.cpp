@@ -24,11 +24,21 @@ bool WriteText(const std::filesystem::path& path, const std::string& text) {
   return WriteFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
+bool WritePng(const std::filesystem::path& path, const QImage& image) {
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
+  return image.save(QString::fromStdString(path.string()), "PNG");
+}
+
 }  // namespace
 
 std::string IconPath(unsigned id) { return "icons/" + std::to_string(id) + ".ico"; }
 std::string BitmapPath(unsigned id) { return "bitmaps/" + std::to_string(id) + ".bmp"; }
 std::string SoundPath(unsigned id) { return "sounds/" + std::to_string(id) + ".wav"; }
+std::string DesktopIconPath(int size) {
+  const std::string side = std::to_string(size);
+  return "desktop-icons/" + side + "x" + side + ".png";
+}
 
 std::string ResourceCollection(const ArtSet& set) {
   std::string text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
@@ -51,9 +61,12 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
   for (const Sound& sound : set.sounds) {
     written &= WriteFile(directory / SoundPath(sound.id), EncodeWave(sound.samples));
   }
+  // The desktop's icons are installed beside the program, not embedded in it.
+  for (const DesktopPicture& icon : set.desktopIcons) {
+    written &= WritePng(directory / DesktopIconPath(icon.size), icon.image);
+  }
   written &= WriteText(directory / "resources.qrc", ResourceCollection(set));
-  const QString sheetPath = QString::fromStdString((directory / "contact-sheet.png").string());
-  written &= ContactSheet(set).save(sheetPath, "PNG");
+  written &= WritePng(directory / "contact-sheet.png", ContactSheet(set));
   return written;
 }
 

@@ -14,6 +14,8 @@ namespace art {
 std::string IconPath(unsigned id);
 std::string BitmapPath(unsigned id);
 std::string SoundPath(unsigned id);
+// The program's icon for the desktop, by its size: desktop-icons/48x48.png.
+std::string DesktopIconPath(int size);
 
 // The resource collection file that embeds every file of the set in the
 // executable.

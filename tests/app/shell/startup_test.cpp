@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "app/game_file.h"
 #include "app/main_window.h"
 #include "common/main_window_driver.h"
+#include "common/modal_driver.h"
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
 #include "engine/generation.h"
@@ -164,6 +166,36 @@ class StartupTest : public QObject {
     QCOMPARE(RunKestravane(path), 0);
     QCOMPARE(questions, 2);
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
+  }
+
+  // A folder is no game: its box comes before the main window, the game
+  // starts all the same, and the last game stays the one proposed.
+  void aFolderOnTheCommandLineIsRefusedWithItsBoxAndNotRemembered() {
+    FreshRun();
+    const std::string lastGame = folder_.filePath("last campaign.war").toStdString();
+    platform::WriteProfileString("Kestravane", "FileSpec", lastGame, ini_);
+    const std::string folder = folder_.filePath("my games").toStdString();
+    QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
+
+    QString boxText;
+    AnswerNextModal([&](QWidget* box) {
+      boxText = BoxText(box);
+      QVERIFY(!Main());
+      QTest::keyClick(box, Qt::Key_Return);
+    });
+    bool started = false;
+    WhenReady(MainWindowUp, [&] {
+      started = true;
+      QVERIFY(!RunningGame().session().InProgress);
+      PressCtrlQ();
+    });
+
+    QCOMPARE(RunKestravane(folder), 0);
+    QVERIFY2(boxText.startsWith(QString::fromStdString("File: " + folder)), qPrintable(boxText));
+    QVERIFY2(boxText.contains("opening this disk file"), qPrintable(boxText));
+    QVERIFY2(boxText.contains(QString("Code %1").arg(EISDIR)), qPrintable(boxText));
+    QVERIFY(started);
+    QCOMPARE(Setting("Kestravane", "FileSpec"), lastGame);
   }
 };
 

@@ -291,7 +291,7 @@ class WindowTest : public QObject {
 };
 
 int main(int argc, char** argv) {
-  platform::StartPlatform(argc, argv);
+  platform::StartPlatform(argv[0]);
   // The game leaves its application to the end of the process; the test
   // ends it, so that the leak checker sees Qt clean up after itself.
   const std::unique_ptr<QCoreApplication> application(QCoreApplication::instance());

@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""Installs the built game into a temporary DESTDIR and checks the tree the
+way a desktop sees it: the programs run from where they were put, the
+desktop entry and the metadata pass their validators, every icon has its
+size, and the MIME database built from the tree knows a saved game by its
+name and, renamed, by its signature.
+
+Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID VERSION [unittest options]
+"""
+
+import gzip
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+
+BUILD_DIR = ""
+DESKTOP_ID = ""
+VERSION = ""
+GAME_TYPE = "application/x-kestravane-game"
+PREFIX = "/usr"
+
+
+def run(command, **options):
+    return subprocess.run(command, capture_output=True, text=True, **options)
+
+
+class InstalledTree(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.scratch = tempfile.mkdtemp(prefix="kestravane-install-")
+        cls.destdir = os.path.join(cls.scratch, "root")
+        environment = dict(os.environ, DESTDIR=cls.destdir)
+        installed = run(["cmake", "--install", BUILD_DIR, "--prefix", PREFIX], env=environment)
+        if installed.returncode != 0:
+            raise AssertionError("cmake --install failed:\n" + installed.stdout + installed.stderr)
+        cls.usr = cls.destdir + PREFIX
+        cls.share = os.path.join(cls.usr, "share")
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.scratch, ignore_errors=True)
+
+    def path(self, *parts):
+        return os.path.join(self.usr, *parts)
+
+    def assertRuns(self, command, **options):
+        result = run(command, **options)
+        self.assertEqual(result.returncode, 0, f"{command}:\n{result.stdout}{result.stderr}")
+        return result
+
+    def test_the_programs_run_from_where_they_were_installed(self):
+        game = self.path("bin", "kestravane")
+        self.assertEqual(self.assertRuns([game, "--version"]).stdout, f"Kestravane {VERSION}\n")
+        self.assertIn("Usage: kestravane-tool", self.assertRuns([self.path("bin", "kestravane-tool"), "--help"]).stdout)
+
+    def test_the_game_finds_its_sound_player_relative_to_itself_and_nothing_in_the_build_tree(self):
+        player = self.path("lib", "kestravane", "libkestravane_sound.so")
+        self.assertTrue(os.path.isfile(player), player)
+        for program in ("kestravane", "kestravane-tool"):
+            dynamic = self.assertRuns(["readelf", "-d", self.path("bin", program)]).stdout
+            self.assertNotIn(os.path.realpath(BUILD_DIR), dynamic, program)
+        dynamic = self.assertRuns(["readelf", "-d", self.path("bin", "kestravane")]).stdout
+        runpaths = [line.split("[", 1)[1].rstrip("]") for line in dynamic.splitlines() if "(RUNPATH)" in line]
+        self.assertEqual(len(runpaths), 1, dynamic)
+        folders = [entry.replace("$ORIGIN", self.path("bin")) for entry in runpaths[0].split(":")]
+        self.assertIn(os.path.dirname(player), [os.path.normpath(folder) for folder in folders])
+
+    def test_the_desktop_entry_validates_and_opens_saved_games(self):
+        entry = os.path.join(self.share, "applications", DESKTOP_ID + ".desktop")
+        self.assertRuns(["desktop-file-validate", entry])
+        with open(entry, encoding="utf-8") as text:
+            keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
+        self.assertIn("%f", keys["Exec"].split())
+        self.assertIn(GAME_TYPE, keys["MimeType"].split(";"))
+        self.assertEqual(keys["Icon"], DESKTOP_ID)
+        self.assertTrue({"Game", "StrategyGame"} <= set(keys["Categories"].split(";")))
+
+    def test_the_metainfo_validates(self):
+        metainfo = os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")
+        self.assertRuns(["appstreamcli", "validate", "--no-net", metainfo])
+
+    def test_every_icon_size_is_there_at_its_size(self):
+        for size in (16, 32, 48, 64, 128, 256):
+            icon = os.path.join(self.share, "icons", "hicolor", f"{size}x{size}", "apps", DESKTOP_ID + ".png")
+            with open(icon, "rb") as png:
+                head = png.read(26)
+            self.assertEqual(head[:8], b"\x89PNG\r\n\x1a\n", icon)
+            width, height, depth, colour_type = struct.unpack(">IIBB", head[16:26])
+            self.assertEqual((width, height), (size, size), icon)
+            self.assertEqual((depth, colour_type), (8, 6), f"{icon}: 8-bit RGBA expected")
+
+    def test_the_manual_pages_are_there(self):
+        for section, page in (("6", "kestravane"), ("1", "kestravane-tool")):
+            name = self.path("share", "man", "man" + section, f"{page}.{section}.gz")
+            with gzip.open(name, "rt", encoding="utf-8") as text:
+                self.assertTrue(text.read().startswith(f".TH {page.upper()} {section} "), name)
+
+    def test_the_mime_database_knows_a_saved_game_by_name_and_by_signature(self):
+        mime = os.path.join(self.share, "mime")
+        self.assertRuns(["update-mime-database", mime])
+        files = os.path.join(self.scratch, "files")
+        os.makedirs(files)
+        saved = os.path.join(files, "campaign.war")
+        self.assertRuns([self.path("bin", "kestravane-tool"), "new", "--number", "7", saved])
+        renamed = os.path.join(files, "campaign")
+        shutil.copyfile(saved, renamed)
+        other = os.path.join(files, "notes")
+        with open(other, "wb") as data:
+            data.write(b"\x00\x01 not a game" * 100)
+
+        # Only the installed tree's database counts, not the machine's nor the user's.
+        empty = os.path.join(self.scratch, "data-home")
+        os.makedirs(empty)
+        environment = dict(os.environ, XDG_DATA_DIRS=self.share, XDG_DATA_HOME=empty, GIO_USE_VFS="local")
+
+        def content_type(name):
+            info = self.assertRuns(["gio", "info", "-a", "standard::content-type", name], env=environment).stdout
+            return info.split("standard::content-type:", 1)[1].strip()
+
+        self.assertEqual(content_type(saved), GAME_TYPE)
+        self.assertEqual(content_type(renamed), GAME_TYPE)
+        self.assertNotEqual(content_type(other), GAME_TYPE)
+
+
+if __name__ == "__main__":
+    BUILD_DIR, DESKTOP_ID, VERSION = sys.argv[1:4]
+    unittest.main(argv=[sys.argv[0]] + sys.argv[4:], verbosity=2)
