@@ -25,18 +25,18 @@ std::string AsText(const TextArgument* argument) {
 }
 
 // One placeholder: flags, width and precision as written, then the value.
-std::string FormatOne(std::string spec, char conversion, const TextArgument* argument) {
+std::string FormatOne(std::string placeholder, char conversion, const TextArgument* argument) {
   char buffer[512];
   int length = 0;
   if (conversion == 's') {
     const std::string text = AsText(argument);
-    length = std::snprintf(buffer, sizeof buffer, (spec + 's').c_str(), text.c_str());
+    length = std::snprintf(buffer, sizeof buffer, (placeholder + 's').c_str(), text.c_str());
   } else if (conversion == 'd' || conversion == 'i' || conversion == 'c') {
     const int value = static_cast<int>(AsNumber(argument));
-    length = std::snprintf(buffer, sizeof buffer, (spec + conversion).c_str(), value);
+    length = std::snprintf(buffer, sizeof buffer, (placeholder + conversion).c_str(), value);
   } else {
     const unsigned value = static_cast<unsigned>(AsNumber(argument));
-    length = std::snprintf(buffer, sizeof buffer, (spec + conversion).c_str(), value);
+    length = std::snprintf(buffer, sizeof buffer, (placeholder + conversion).c_str(), value);
   }
   if (length < 0) return {};
   return std::string(buffer, std::strlen(buffer));
