@@ -35,6 +35,9 @@ struct AppSettings {
 AppSettings LoadSettings(const std::string& iniPath);
 
 // Writes the settings to the file at `iniPath`, with the program's
-// identification block and its line in the system profile. A file that
-// cannot be written is not reported: the game goes on with what it has.
+// identification block and its line in the system profile, each file once
+// and whole. A file that cannot be written is not reported: the game goes on
+// with what it has. One the player made read-only, or that is no settings
+// file at all (a folder, a pipe, a device, more than a mebibyte), is left as
+// it is.
 void SaveSettings(const AppSettings& settings, const std::string& iniPath);

@@ -63,7 +63,7 @@ class StartupTest : public QObject {
   }
 
   std::string Setting(const char* section, const char* key) const {
-    return platform::ReadProfileString(section, key, "<missing>", ini_);
+    return platform::Profile(ini_).String(section, key, "<missing>");
   }
 
  private slots:
@@ -76,9 +76,11 @@ class StartupTest : public QObject {
   void startsWithTheSplashThenAnEmptyBoardAndWritesTheSettingsOnCtrlQ() {
     FreshRun();
     const platform::Rect desktop = platform::DesktopRect();
-    platform::WriteProfileString("Kestravane", "Left", "5000", ini_);
-    platform::WriteProfileString("Kestravane", "Top", "40", ini_);
-    platform::WriteProfileString("Options", "Difficulty", "3", ini_);
+    platform::Profile profile(ini_);
+    profile.Set("Kestravane", "Left", "5000");
+    profile.Set("Kestravane", "Top", "40");
+    profile.Set("Options", "Difficulty", "3");
+    profile.Save();
     const std::string document = folder_.filePath("my games/not there.war").toStdString();
 
     const std::uint32_t started = platform::TickCount();
