@@ -51,6 +51,7 @@ bench: build
 	@scripts/install-deps.sh xvfb bc
 	$(BUILD)/bench/kestravane-bench
 	$(BUILD)/bench/kestravane-paint-bench
+	$(BUILD)/bench/kestravane-settings-bench
 	bench/startup.sh $(BUILD)
 
 fuzz: deps
