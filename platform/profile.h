@@ -48,8 +48,8 @@ class Profile {
   // its folder when needed, in one rename: the old file stays whole until
   // the new one is complete and on the disk. A link is followed to the file
   // it names. A file that could not be read as a profile, or that nobody may
-  // write (mode 444, say), is left as it is. False when the file was not
-  // written.
+  // write (mode 444, say), is left as it is, and so is one that would grow
+  // past LargestFile. False when the file was not written.
   bool Save() const;
 
  private:

@@ -98,7 +98,8 @@ void Profile::Set(const std::string& section, const std::string& key, const std:
 bool Profile::Save() const {
   if (!replaceable_) return false;
   std::string text;
-  if (content_->ini.Save(text) != SI_OK) return false;
+  // A file too large to be read back would lose every setting it holds.
+  if (content_->ini.Save(text) != SI_OK || text.size() > LargestFile) return false;
   std::error_code ignored;
   std::filesystem::create_directories(FolderOf(LinkTarget(path_)), ignored);
   return WriteWhole(path_, text);

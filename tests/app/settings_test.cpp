@@ -319,7 +319,7 @@ TEST_F(SettingsFile, AFileOfMoreThanOneMebibyteIsGarbledAndKept) {
   const AppSettings settings = Loaded();
   EXPECT_EQ(settings.Difficulty, 2);
   Save(Changed(settings));
-  EXPECT_EQ(ReadText(ini_), text);
+  EXPECT_TRUE(ReadText(ini_) == text) << "the file is left as it was";
 }
 
 TEST_F(SettingsFile, AFileOfUpToOneMebibyteIsRead) {
@@ -434,6 +434,17 @@ TEST_F(ProfileFile, AWriteThroughALinkUpdatesTheLinkedFile) {
   ASSERT_TRUE(profile.Save());
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(ReadText(real), "[S]\nK=new\n");
+}
+
+TEST_F(ProfileFile, AFileThatWouldGrowPastTheLimitIsLeftReadable) {
+  const std::string tail = "\n[S]\nK=old\n";
+  const std::string text = "; " + std::string(platform::Profile::LargestFile - tail.size() - 2, 'x') + tail;
+  WriteText(ini_, text);
+  platform::Profile profile(ini_.string());
+  ASSERT_EQ(profile.String("S", "K", ""), "old");
+  profile.Set("S", "Longer", "a value the file has no room for");
+  EXPECT_FALSE(profile.Save());
+  EXPECT_TRUE(ReadText(ini_) == text) << "the file is left as it was";
 }
 
 TEST_F(ProfileFile, TheSystemProfileIsInTheUsersConfigurationFolder) {
