@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the game as its settings file, and puts other
 // things in its place too: a folder, a pipe, a link to a device or to the
-// real file, a read-only file and files around the size limit. Whatever it
+// real file, a read-only file and a file past the size limit. Whatever it
 // finds, loading must give settings the game can use without waiting, and
 // saving must keep them or leave alone what is no settings file.
 //
@@ -28,7 +28,7 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-enum class Stand { File, ReadOnly, Folder, Pipe, Device, Link, Oversized, AtTheLimit };
+enum class Stand { File, ReadOnly, Folder, Pipe, Device, Link, Oversized };
 
 // A control character first, which no settings file starts with, puts
 // something else in the file's place; any other input is the file itself.
@@ -40,7 +40,6 @@ Stand StandFor(std::uint8_t first) {
     case 4: return Stand::Device;
     case 5: return Stand::Link;
     case 6: return Stand::Oversized;
-    case 7: return Stand::AtTheLimit;
     default: return Stand::File;
   }
 }
@@ -94,16 +93,6 @@ void Write(const fs::path& file, const std::string& content) {
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
-// The content repeated up to `size` bytes exactly.
-std::string Padded(const std::string& content, std::size_t size) {
-  std::string padded;
-  padded.reserve(size);
-  const std::string unit = content.empty() ? std::string(";\n") : content;
-  while (padded.size() < size) padded += unit;
-  padded.resize(size);
-  return padded;
-}
-
 bool Same(const Placement& a, const Placement& b) {
   return a.Top == b.Top && a.Left == b.Left && a.Height == b.Height && a.Width == b.Width && a.Show == b.Show;
 }
@@ -136,8 +125,11 @@ bool Stage(Stand stand, const std::string& content, const InputFolder& folder, c
       Write(folder.File("elsewhere.ini"), content);
       fs::create_symlink("elsewhere.ini", ini);
       return true;
-    case Stand::Oversized: Write(ini, Padded(content, platform::Profile::LargestFile + 1 + content.size())); return false;
-    case Stand::AtTheLimit: Write(ini, Padded(content, platform::Profile::LargestFile)); return true;
+    case Stand::Oversized:
+      // The content, then nothing but a hole in the file up to past the limit.
+      Write(ini, content);
+      fs::resize_file(ini, platform::Profile::LargestFile + 1 + content.size());
+      return false;
   }
   return false;
 }
@@ -167,9 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   changed.MainPlacement.Left = ~loaded.MainPlacement.Left;
   SaveSettings(changed, path);
   if (replaceable) {
-    // A file at the limit stays as it was when the settings would not fit.
-    const AppSettings again = LoadSettings(path);
-    Check(Same(again, changed) || (stand == Stand::AtTheLimit && Same(again, loaded)));
+    Check(Same(LoadSettings(path), changed));
     Check(fs::symlink_status(ini).type() == before.type());
   } else {
     const fs::file_status after = fs::symlink_status(ini);
