@@ -25,9 +25,10 @@ class Profile {
   Profile(const Profile&) = delete;
   Profile& operator=(const Profile&) = delete;
 
-  // The value trimmed of surrounding blanks; a missing section or key gives
-  // `fallback`. A key found twice in a file edited by hand counts once, the
-  // first time; the others stay in the file until that key is set.
+  // The value trimmed of surrounding blanks, then of one pair of matching
+  // quotes around it (" or '); a missing section or key gives `fallback`. A
+  // key found twice in a file edited by hand counts once, the first time; the
+  // others stay in the file until that key is set.
   std::string String(const std::string& section, const std::string& key, const std::string& fallback) const;
 
   // The leading decimal digits of the value, taken as an unsigned 32-bit
@@ -41,7 +42,9 @@ class Profile {
   // Sets `key` = `value`. Every other section, key and comment stays where
   // it was; a new key goes to the end of its section, a new section to the
   // end of the profile. A line break in `value` ends it there, so that a
-  // value can never add lines of its own to the file.
+  // value can never add lines of its own to the file. A value with a blank or
+  // a quote at either end is written in double quotes, so that it reads back
+  // whole.
   void Set(const std::string& section, const std::string& key, const std::string& value);
 
   // Writes the profile as "key=value" lines in place of the file, creating

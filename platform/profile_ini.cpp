@@ -60,6 +60,19 @@ std::optional<std::string> ProfileText(const std::string& path) {
   return text;
 }
 
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+// Blanks around a value are not part of it when it is read, unless quotes
+// keep them: a path ending in a blank would otherwise come back as another.
+// A value that begins or ends with a quote of its own is quoted too, so that
+// reading it takes off only the quotes the writing put on.
+bool NeedsQuotes(const std::string& value) {
+  if (value.empty()) return false;
+  for (const char edge : {value.front(), value.back()})
+    if (edge == ' ' || edge == '\t' || IsQuote(edge)) return true;
+  return false;
+}
+
 bool WriteWhole(const std::string& path, const std::string& text) {
   File file;
   return file.CreateReplacement(path) && file.Write(text.data(), text.size()) && file.Flush() && file.Close() &&
@@ -77,8 +90,12 @@ Profile::Profile(std::string path) : path_(std::move(path)), content_(std::make_
 Profile::~Profile() = default;
 
 std::string Profile::String(const std::string& section, const std::string& key, const std::string& fallback) const {
-  const char* value = content_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
-  return value ? std::string(value) : fallback;
+  const char* found = content_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (!found) return fallback;
+  const std::string value(found);
+  if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front())
+    return value.substr(1, value.size() - 2);
+  return value;
 }
 
 std::int32_t Profile::Int(const std::string& section, const std::string& key, std::int32_t fallback) const {
@@ -92,7 +109,8 @@ std::int32_t Profile::Int(const std::string& section, const std::string& key, st
 
 void Profile::Set(const std::string& section, const std::string& key, const std::string& value) {
   const std::string oneLine = value.substr(0, value.find_first_of("\r\n"));
-  content_->ini.SetValue(section.c_str(), key.c_str(), oneLine.c_str(), nullptr, true);
+  const std::string written = NeedsQuotes(oneLine) ? '"' + oneLine + '"' : oneLine;
+  content_->ini.SetValue(section.c_str(), key.c_str(), written.c_str(), nullptr, true);
 }
 
 bool Profile::Save() const {

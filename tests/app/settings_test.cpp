@@ -29,6 +29,11 @@ void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
+void StoreText(std::array<char, FileSpecSize>& field, const std::string& text) {
+  field.fill('\0');
+  text.copy(field.data(), field.size() - 1);
+}
+
 // Every test gets its own settings file and its own system profile in a
 // fresh temporary folder, never the player's real ones.
 class TemporaryProfiles : public ::testing::Test {
@@ -219,6 +224,15 @@ TEST_F(SettingsFile, ASaveKeepsWhateverElseTheFileHolds) {
       "[Application]\n"
       "Program=Kestravane for Windows 95/NT\n";
   EXPECT_EQ(text.substr(0, head.size()), head);
+}
+
+TEST_F(SettingsFile, ADocumentPathEndingInBlanksComesBackWhole) {
+  for (const std::string& path : {std::string("/games/next.war "), "/games/" + std::string(247, 'q') + "\t\tmore"}) {
+    AppSettings settings = Loaded();
+    StoreText(settings.FileSpec, path);
+    Save(settings);
+    EXPECT_STREQ(Loaded().FileSpec.data(), settings.FileSpec.data());
+  }
 }
 
 TEST_F(SettingsFile, ALongDocumentPathIsCutTo255Characters) {
@@ -434,6 +448,23 @@ TEST_F(ProfileFile, AWriteThroughALinkUpdatesTheLinkedFile) {
   ASSERT_TRUE(profile.Save());
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(ReadText(real), "[S]\nK=new\n");
+}
+
+TEST_F(ProfileFile, AValueWithBlanksOrQuotesAtItsEdgesComesBackWhole) {
+  const std::string values[] = {" far away.war", "game.war\t", "\"quoted\"", "'", "\"", "a \"b\" c"};
+  {
+    platform::Profile profile(ini_.string());
+    for (std::size_t i = 0; i < std::size(values); ++i) profile.Set("S", "K" + std::to_string(i), values[i]);
+    ASSERT_TRUE(profile.Save());
+  }
+  const platform::Profile reloaded(ini_.string());
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    EXPECT_EQ(reloaded.String("S", "K" + std::to_string(i), "<missing>"), values[i]);
+  WriteText(ini_, "[S]\nA=\"  spaced  \"\nB='single'\nC=\"unmatched'\n");
+  const platform::Profile quoted(ini_.string());
+  EXPECT_EQ(quoted.String("S", "A", ""), "  spaced  ") << "quotes keep the blanks inside them";
+  EXPECT_EQ(quoted.String("S", "B", ""), "single");
+  EXPECT_EQ(quoted.String("S", "C", ""), "\"unmatched'");
 }
 
 TEST_F(ProfileFile, AFileThatWouldGrowPastTheLimitIsLeftReadable) {
