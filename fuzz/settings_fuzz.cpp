@@ -6,16 +6,19 @@
 //
 // The files of an input are removed before the next.
 
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "app/settings.h"
 #include "platform/profile.h"
@@ -44,14 +47,31 @@ Stand StandFor(std::uint8_t first) {
   }
 }
 
+constexpr std::string_view ScratchPrefix = "kestravane-fuzz-settings-";
+
+// A fuzzer stopped by a signal ends at once, leaving its scratch folder
+// behind; the next one removes the folders of runs that have ended.
+void RemoveEndedRuns(const fs::path& temporary) {
+  std::error_code ignored;
+  for (const fs::directory_entry& entry : fs::directory_iterator(temporary, ignored)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(ScratchPrefix, 0) != 0) continue;
+    const pid_t run = static_cast<pid_t>(std::atol(name.c_str() + ScratchPrefix.size()));
+    if (run > 0 && kill(run, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ignored);
+  }
+}
+
 // The fuzzer's own folder, with the system profile in it, emptied after
 // every input and removed when the fuzzer ends.
 class Scratch {
  public:
   Scratch() {
-    std::string pattern = (fs::temp_directory_path() / "kestravane-fuzz-settings-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
+    const fs::path temporary = fs::temp_directory_path();
+    RemoveEndedRuns(temporary);
+    path_ = temporary / (std::string(ScratchPrefix) + std::to_string(getpid()));
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+    if (!fs::create_directory(path_, ignored)) std::abort();
     // Once for the whole run: every change of the environment costs memory
     // that is never given back.
     setenv("XDG_CONFIG_HOME", (path_ / "config").c_str(), 1);
