@@ -9,6 +9,8 @@ FUZZ_SECONDS ?= 60
 # `make install` puts the game under PREFIX, inside DESTDIR when one is given.
 PREFIX     ?= /usr/local
 DESTDIR    ?=
+# A number of inputs for each fuzzer instead of a time: make fuzz FUZZ_RUNS=1000000
+FUZZ_RUNS ?=
 
 # Our own builds treat warnings as errors; a packager's plain cmake does not.
 BUILD_OPTIONS    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVANE_WERROR=ON
@@ -63,13 +65,14 @@ bench: build
 	@scripts/install-deps.sh xvfb bc
 	$(BUILD)/bench/kestravane-bench
 	$(BUILD)/bench/kestravane-paint-bench
+	$(BUILD)/bench/kestravane-settings-bench
 	bench/startup.sh $(BUILD)
 
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),clang,clang++,-DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKESTRAVANE_FUZZ=ON -DKESTRAVANE_BENCH=OFF -DKESTRAVANE_TESTS=OFF)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-settings kestravane-tool
-	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-game-play fuzz-settings kestravane-tool
+	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 # Redraws every icon, picture and sound into resources/ and the contact sheet.
 art: deps

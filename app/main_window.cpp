@@ -6,18 +6,31 @@
 #include "app/game_file.h"
 #include "app/main_menu.h"
 #include "app/show_outcome.h"
+#include "app/window_placement.h"
 #include "app/window_text.h"
 #include "display/main_layout.h"
 #include "display/main_paint.h"
 #include "engine/game_flow.h"
 #include "engine/generation.h"
 #include "platform/application.h"
+#include "platform/screen.h"
 #include "platform/system.h"
 #include "support/message_box.h"
 
 namespace {
 
-constexpr int KeepOnScreen = 35;  // pixels of a window saved off the desktop that come back
+// The window manager's caption, the menu bar and the borders are measured
+// only once the window is on screen; this is room enough for them.
+constexpr int FrameWidth = ClientWidth + 16;
+constexpr int FrameHeight = ClientHeight + 80;
+
+// A place the player can see and reach, for the window as it is placed.
+void PlaceOnScreen(Placement& placement, int width, int height) {
+  const WindowOrigin origin =
+      KeepOnScreen(placement.Left, placement.Top, width, height, platform::ScreenWorkAreas());
+  placement.Left = origin.x;
+  placement.Top = origin.y;
+}
 
 }  // namespace
 
@@ -44,8 +57,10 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
   platform::WindowSpec shape;
   shape.frame = platform::WindowFrame::Main;
   shape.title = "Kestravane";
-  shape.x = std::min(settings_.MainPlacement.Left, library_.DesktopRect.right - KeepOnScreen);
-  shape.y = std::min(settings_.MainPlacement.Top, library_.DesktopRect.bottom - KeepOnScreen);
+  Placement place = settings_.MainPlacement;
+  PlaceOnScreen(place, FrameWidth, FrameHeight);
+  shape.x = place.Left;
+  shape.y = place.Top;
   shape.clientWidth = ClientWidth;
   shape.clientHeight = ClientHeight;
   shape.topMost = settings_.TopMost;
@@ -92,6 +107,9 @@ bool MainWindow::CloseApplication(platform::Window* window) {
     std::memcpy(settings_.FileSpec.data(), document_.Path.data(), document_.Path.size());
   }
   StorePlacement(window, settings_.MainPlacement);
+  // A window dragged off the screens, or left on one unplugged since, is not
+  // remembered there.
+  PlaceOnScreen(settings_.MainPlacement, settings_.MainPlacement.Width, settings_.MainPlacement.Height);
   splash_.Close();
   platform::QuitEventLoop(0);
   return true;

@@ -44,84 +44,81 @@ std::string StoredFileSpec(const AppSettings& settings) {
 // opens near the top left corner of the desktop.
 constexpr Placement DefaultPlacement = {35, 35, 200, 350, 1};
 
-void WriteNumber(const std::string& section, const std::string& key, std::uint32_t value,
-                 const std::string& iniPath) {
-  platform::WriteProfileString(section, key, std::to_string(value), iniPath);
+void WriteNumber(platform::Profile& profile, const std::string& section, const std::string& key,
+                 std::uint32_t value) {
+  profile.Set(section, key, std::to_string(value));
 }
 
-void ReadPlacement(const std::string& section, Placement& placement, const std::string& iniPath) {
-  placement.Top = platform::ReadProfileInt(section, "Top", DefaultPlacement.Top, iniPath);
-  placement.Left = platform::ReadProfileInt(section, "Left", DefaultPlacement.Left, iniPath);
-  placement.Width = platform::ReadProfileInt(section, "Width", DefaultPlacement.Width, iniPath);
-  placement.Height = platform::ReadProfileInt(section, "Height", DefaultPlacement.Height, iniPath);
-  placement.Show = platform::ReadProfileInt(section, "Show", DefaultPlacement.Show, iniPath);
+void ReadPlacement(const platform::Profile& profile, const std::string& section, Placement& placement) {
+  placement.Top = profile.Int(section, "Top", DefaultPlacement.Top);
+  placement.Left = profile.Int(section, "Left", DefaultPlacement.Left);
+  placement.Width = profile.Int(section, "Width", DefaultPlacement.Width);
+  placement.Height = profile.Int(section, "Height", DefaultPlacement.Height);
+  placement.Show = profile.Int(section, "Show", DefaultPlacement.Show);
 }
 
 // Negative coordinates (a window pushed past the left or top edge of the
 // screen) are written as their unsigned 32-bit value and read back as the
 // same bits, so they survive the round trip.
-void WritePlacement(const std::string& section, const Placement& placement, const std::string& iniPath) {
-  WriteNumber(section, "Top", static_cast<std::uint32_t>(placement.Top), iniPath);
-  WriteNumber(section, "Left", static_cast<std::uint32_t>(placement.Left), iniPath);
-  WriteNumber(section, "Width", static_cast<std::uint32_t>(placement.Width), iniPath);
-  WriteNumber(section, "Height", static_cast<std::uint32_t>(placement.Height), iniPath);
-  WriteNumber(section, "Show", static_cast<std::uint32_t>(placement.Show), iniPath);
+void WritePlacement(platform::Profile& profile, const std::string& section, const Placement& placement) {
+  WriteNumber(profile, section, "Top", static_cast<std::uint32_t>(placement.Top));
+  WriteNumber(profile, section, "Left", static_cast<std::uint32_t>(placement.Left));
+  WriteNumber(profile, section, "Width", static_cast<std::uint32_t>(placement.Width));
+  WriteNumber(profile, section, "Height", static_cast<std::uint32_t>(placement.Height));
+  WriteNumber(profile, section, "Show", static_cast<std::uint32_t>(placement.Show));
 }
 
 // A flag is set when its value is nonzero; it is written as 0 or 1.
-bool ReadFlag(const std::string& section, const std::string& key, const std::string& iniPath) {
-  return platform::ReadProfileInt(section, key, 0, iniPath) != 0;
+bool ReadFlag(const platform::Profile& profile, const std::string& section, const std::string& key) {
+  return profile.Int(section, key, 0) != 0;
 }
 
-void WriteFlag(const std::string& section, const std::string& key, bool flag, const std::string& iniPath) {
-  platform::WriteProfileString(section, key, flag ? "1" : "0", iniPath);
+void WriteFlag(platform::Profile& profile, const std::string& section, const std::string& key, bool flag) {
+  profile.Set(section, key, flag ? "1" : "0");
 }
 
-// Records the program and its publisher in the settings file. The program's
-// line that would go into a profile shared by every program goes into the
-// publisher's section of this same file: the game writes nothing outside
-// its own folder.
-void WriteProgramInfo(const std::string& title, const std::string& version, const std::string& ini) {
-  platform::WriteProfileString(PublisherName, title, version, ini);
-  platform::FlushProfile(ini);
-  platform::WriteProfileString(ApplicationSection, "Program", title, ini);
-  platform::WriteProfileString(ApplicationSection, "Version", version, ini);
-  for (const auto& [key, text] : PublisherContacts) {
-    platform::WriteProfileString(ApplicationSection, key, text, ini);
-  }
-  platform::FlushProfile(ini);
+// Records the program and its publisher in the settings. The program's line
+// that would go into a profile shared by every program goes into the
+// publisher's section of this same file: the game writes nothing outside its
+// own folder.
+void WriteProgramInfo(platform::Profile& profile, const std::string& title, const std::string& version) {
+  profile.Set(PublisherName, title, version);
+  profile.Set(ApplicationSection, "Program", title);
+  profile.Set(ApplicationSection, "Version", version);
+  for (const auto& [key, text] : PublisherContacts) profile.Set(ApplicationSection, key, text);
 }
 
 }  // namespace
 
 AppSettings LoadSettings(const std::string& ini) {
+  const platform::Profile profile(ini);
   AppSettings settings;
-  platform::FlushProfile(ini);
-  StoreFileSpec(settings, platform::ReadProfileString(ProductSection, "FileSpec", DefaultFileSpec, ini));
-  ReadPlacement(ProductSection, settings.MainPlacement, ini);
-  settings.TopMost = ReadFlag(ProductSection, "TopMost", ini);
-  settings.Difficulty = platform::ReadProfileInt(OptionsSection, "Difficulty", DefaultDifficulty, ini);
-  settings.Sounds = ReadFlag(OptionsSection, "Sounds", ini);
+  StoreFileSpec(settings, profile.String(ProductSection, "FileSpec", DefaultFileSpec));
+  ReadPlacement(profile, ProductSection, settings.MainPlacement);
+  settings.TopMost = ReadFlag(profile, ProductSection, "TopMost");
+  settings.Difficulty = profile.Int(OptionsSection, "Difficulty", DefaultDifficulty);
+  settings.Sounds = ReadFlag(profile, OptionsSection, "Sounds");
   // Compared unsigned so that a negative level is repaired too.
   const auto level = static_cast<std::uint32_t>(settings.Difficulty);
   if (level == 0 || level > 3) settings.Difficulty = DefaultDifficulty;
-  platform::FlushProfile(ini);
-  ReadPlacement("Aim", settings.AimPlacement, ini);
-  ReadPlacement("Helm", settings.HelmPlacement, ini);
-  ReadPlacement("Scanner", settings.ScannerPlacement, ini);
+  ReadPlacement(profile, "Aim", settings.AimPlacement);
+  ReadPlacement(profile, "Helm", settings.HelmPlacement);
+  ReadPlacement(profile, "Scanner", settings.ScannerPlacement);
   return settings;
 }
 
+// The file is read again rather than remembered from the start, so that
+// whatever else it holds now is kept, and written once, whole.
 void SaveSettings(const AppSettings& settings, const std::string& ini) {
-  WriteProgramInfo(ProgramTitle, ProgramVersion, ini);
-  platform::FlushProfile(ini);
-  platform::WriteProfileString(ProductSection, "FileSpec", StoredFileSpec(settings), ini);
-  WritePlacement(ProductSection, settings.MainPlacement, ini);
-  WriteFlag(ProductSection, "TopMost", settings.TopMost, ini);
-  WriteNumber(OptionsSection, "Difficulty", static_cast<std::uint32_t>(settings.Difficulty), ini);
-  WriteFlag(OptionsSection, "Sounds", settings.Sounds, ini);
-  platform::FlushProfile(ini);
-  WritePlacement("Aim", settings.AimPlacement, ini);
-  WritePlacement("Helm", settings.HelmPlacement, ini);
-  WritePlacement("Scanner", settings.ScannerPlacement, ini);
+  platform::Profile profile(ini);
+  WriteProgramInfo(profile, ProgramTitle, ProgramVersion);
+  profile.Set(ProductSection, "FileSpec", StoredFileSpec(settings));
+  WritePlacement(profile, ProductSection, settings.MainPlacement);
+  WriteFlag(profile, ProductSection, "TopMost", settings.TopMost);
+  WriteNumber(profile, OptionsSection, "Difficulty", static_cast<std::uint32_t>(settings.Difficulty));
+  WriteFlag(profile, OptionsSection, "Sounds", settings.Sounds);
+  WritePlacement(profile, "Aim", settings.AimPlacement);
+  WritePlacement(profile, "Helm", settings.HelmPlacement);
+  WritePlacement(profile, "Scanner", settings.ScannerPlacement);
+  profile.Save();
 }

@@ -36,6 +36,8 @@ AppSettings LoadSettings(const std::string& iniPath);
 
 // Writes the settings to the file at `iniPath`, with the program's
 // identification: the publisher's line naming the program and its version,
-// and the [Application] block. A file that cannot be written is not
-// reported: the game goes on with what it has.
+// and the [Application] block, once and whole. A file that cannot be written
+// is not reported: the game goes on with what it has. One the player made
+// read-only, or that is no settings file at all (a folder, a pipe, a device,
+// more than a mebibyte), is left as it is.
 void SaveSettings(const AppSettings& settings, const std::string& iniPath);

@@ -132,9 +132,11 @@ std::variant<LoadedGame, DocumentFault> DecodeGameFile(std::span<const std::uint
   if (!RecordPlayable(game.Record)) return Damaged(DocumentBlock::Game);
   if (!complete(DocumentBlock::Quadrant)) return Damaged(DocumentBlock::Quadrant);
   DecodeGrid(&bytes[BlockOffset(DocumentBlock::Quadrant)], game.Grid);
-  if (!StarFieldsPlayable(game.Grid)) return Damaged(DocumentBlock::Quadrant);
+  if (!StarFieldsPlayable(game.Grid) || !MarksPlayable(game.Grid)) return Damaged(DocumentBlock::Quadrant);
+  if (!CountsMatchGrid(game.Record, game.Grid)) return Damaged(DocumentBlock::Game);
   if (!complete(DocumentBlock::Scanner)) return Damaged(DocumentBlock::Scanner);
   DecodeLog(&bytes[BlockOffset(DocumentBlock::Scanner)], game.Log);
+  if (!ScanLogMatchesGrid(game.Log, game.Grid)) return Damaged(DocumentBlock::Scanner);
   return game;
 }
 

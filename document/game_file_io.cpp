@@ -25,8 +25,10 @@ std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const 
   }
   if (!file.Flush()) return SystemFailure(Text::FlushFailed, path, file);
   if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
+  // The new content has gone with the failure: the player is shown the
+  // document, and the file it stands for when it is a link.
   if (!file.Commit()) {
-    return DocumentFailure{MakeMessage(Text::RenameFailed, file.temporaryPath(), path, file.error()), file.error()};
+    return DocumentFailure{MakeMessage(Text::RenameFailed, path, file.target(), file.error()), file.error()};
   }
   return std::nullopt;
 }

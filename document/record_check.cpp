@@ -2,10 +2,34 @@
 
 #include "engine/generation.h"
 #include "engine/identifiers.h"
+#include "engine/sector.h"
 
 namespace {
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
+
+bool IsMark(std::int32_t value) { return value == 0 || value == 1; }
+
+int CountWhere(const QuadrantGrid& grid, bool (*test)(const QuadrantGrid&, int)) {
+  int count = 0;
+  for (int cell = 0; cell < QuadrantCount; ++cell)
+    if (test(grid, cell)) ++count;
+  return count;
+}
+
+bool HoldsShip(const QuadrantGrid& grid, int cell) { return grid.Enemy[cell] != 0; }
+bool HoldsWreck(const QuadrantGrid& grid, int cell) { return grid.Enemy[cell] != 0 && grid.Struck[cell] != 0; }
+
+bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, int axis, int coordinate) {
+  if (scan.Scanned == 0) return scan.Ships == 0 && scan.Destroyed == 0 && scan.Remaining == 0;
+  GameState sector;
+  sector.ScanAxis = axis;
+  sector.Z = sector.Y = sector.X = coordinate;
+  const int ships = CountSectorShips(grid, sector);
+  const int destroyed = CountSectorDestroyed(grid, sector);
+  return scan.Scanned == 1 && scan.Ships == ships && scan.Destroyed == destroyed &&
+         scan.Remaining == ships - destroyed;
+}
 
 }  // namespace
 
@@ -20,5 +44,22 @@ bool RecordPlayable(const GameRecord& record) {
 bool StarFieldsPlayable(const QuadrantGrid& grid) {
   for (const std::int32_t icon : grid.StarIcon)
     if (!Within(icon, Id(Icon::FirstStarField), Id(Icon::LastStarField))) return false;
+  return true;
+}
+
+bool MarksPlayable(const QuadrantGrid& grid) {
+  for (int cell = 0; cell < QuadrantCount; ++cell)
+    if (!IsMark(grid.Struck[cell]) || !IsMark(grid.Enemy[cell])) return false;
+  return CountWhere(grid, HoldsShip) == ShipsPerGame;
+}
+
+bool CountsMatchGrid(const GameRecord& record, const QuadrantGrid& grid) {
+  return record.EnemyShips == CountWhere(grid, HoldsShip) && record.ShipsDestroyed == CountWhere(grid, HoldsWreck);
+}
+
+bool ScanLogMatchesGrid(const ScanLog& log, const QuadrantGrid& grid) {
+  for (const int axis : {ScanZ, ScanY, ScanX})
+    for (int coordinate = 0; coordinate < AxisLength; ++coordinate)
+      if (!ScanMatches(log.Sector[axis * AxisLength + coordinate], grid, axis, coordinate)) return false;
   return true;
 }

@@ -5,6 +5,7 @@
 
 inline constexpr int BattleGroups = 20;
 inline constexpr int ShipsPerGroup = 3;
+inline constexpr int ShipsPerGame = BattleGroups * ShipsPerGroup;
 
 // Supplies for a game of the given difficulty (3 Easy, 2 Normal, 1 Hard).
 inline constexpr int MissilesFor(int difficulty) { return difficulty * 120; }

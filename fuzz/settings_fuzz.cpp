@@ -1,40 +1,190 @@
-// Feeds arbitrary bytes to the game as its settings file. Whatever the bytes,
-// loading must give settings the game can use.
+// Feeds arbitrary bytes to the game as its settings file, and puts other
+// things in its place too: a folder, a pipe, a link to a device or to the
+// real file, a read-only file and a file past the size limit. Whatever it
+// finds, loading must give settings the game can use without waiting, and
+// saving must keep them or leave alone what is no settings file.
+//
+// The files of an input are removed before the next.
 
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 #include "app/settings.h"
+#include "platform/profile.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 void Check(bool condition) {
   if (!condition) std::abort();
 }
 
+enum class Stand { File, ReadOnly, Folder, Pipe, Device, Link, Oversized };
+
+// A control character first, which no settings file starts with, puts
+// something else in the file's place; any other input is the file itself.
+Stand StandFor(std::uint8_t first) {
+  switch (first) {
+    case 1: return Stand::ReadOnly;
+    case 2: return Stand::Folder;
+    case 3: return Stand::Pipe;
+    case 4: return Stand::Device;
+    case 5: return Stand::Link;
+    case 6: return Stand::Oversized;
+    default: return Stand::File;
+  }
+}
+
+constexpr std::string_view ScratchPrefix = "kestravane-fuzz-settings-";
+
+// A fuzzer stopped by a signal ends at once, leaving its scratch folder
+// behind; the next one removes the folders of runs that have ended.
+void RemoveEndedRuns(const fs::path& temporary) {
+  std::error_code ignored;
+  for (const fs::directory_entry& entry : fs::directory_iterator(temporary, ignored)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(ScratchPrefix, 0) != 0) continue;
+    const pid_t run = static_cast<pid_t>(std::atol(name.c_str() + ScratchPrefix.size()));
+    if (run > 0 && kill(run, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ignored);
+  }
+}
+
+// The fuzzer's own folder, with the system profile in it, emptied after
+// every input and removed when the fuzzer ends.
+class Scratch {
+ public:
+  Scratch() {
+    const fs::path temporary = fs::temp_directory_path();
+    RemoveEndedRuns(temporary);
+    path_ = temporary / (std::string(ScratchPrefix) + std::to_string(getpid()));
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+    if (!fs::create_directory(path_, ignored)) std::abort();
+    // Once for the whole run: every change of the environment costs memory
+    // that is never given back.
+    setenv("XDG_CONFIG_HOME", (path_ / "config").c_str(), 1);
+  }
+  ~Scratch() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  fs::path File(const char* name) const { return path_ / name; }
+
+  void Empty() const {
+    std::error_code ignored;
+    for (const fs::directory_entry& entry : fs::directory_iterator(path_)) fs::remove_all(entry.path(), ignored);
+  }
+
+ private:
+  fs::path path_;
+};
+
+// Whatever an input leaves in the scratch folder goes with it.
+class InputFolder {
+ public:
+  explicit InputFolder(const Scratch& scratch) : scratch_(scratch) {}
+  ~InputFolder() { scratch_.Empty(); }
+  InputFolder(const InputFolder&) = delete;
+  InputFolder& operator=(const InputFolder&) = delete;
+
+  fs::path File(const char* name) const { return scratch_.File(name); }
+
+ private:
+  const Scratch& scratch_;
+};
+
+void Write(const fs::path& file, const std::string& content) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+}
+
+bool Same(const Placement& a, const Placement& b) {
+  return a.Top == b.Top && a.Left == b.Left && a.Height == b.Height && a.Width == b.Width && a.Show == b.Show;
+}
+
+bool Same(const AppSettings& a, const AppSettings& b) {
+  return std::strcmp(a.FileSpec.data(), b.FileSpec.data()) == 0 && Same(a.MainPlacement, b.MainPlacement) &&
+         a.TopMost == b.TopMost && a.Difficulty == b.Difficulty && a.Sounds == b.Sounds &&
+         Same(a.AimPlacement, b.AimPlacement) && Same(a.HelmPlacement, b.HelmPlacement) &&
+         Same(a.ScannerPlacement, b.ScannerPlacement);
+}
+
+void CheckUsable(const AppSettings& settings) {
+  Check(settings.Difficulty >= 1 && settings.Difficulty <= 3);
+  Check(std::memchr(settings.FileSpec.data(), '\0', settings.FileSpec.size()) != nullptr);
+}
+
+// Puts what the selector chose in the settings file's place; true when it is
+// a settings file the game may read and replace.
+bool Stage(Stand stand, const std::string& content, const InputFolder& folder, const fs::path& ini) {
+  switch (stand) {
+    case Stand::File: Write(ini, content); return true;
+    case Stand::ReadOnly:
+      Write(ini, content);
+      chmod(ini.c_str(), 0444);
+      return false;
+    case Stand::Folder: fs::create_directory(ini); return false;
+    case Stand::Pipe: Check(mkfifo(ini.c_str(), 0644) == 0); return false;
+    case Stand::Device: fs::create_symlink("/dev/zero", ini); return false;
+    case Stand::Link:
+      Write(folder.File("elsewhere.ini"), content);
+      fs::create_symlink("elsewhere.ini", ini);
+      return true;
+    case Stand::Oversized:
+      // The content, then nothing but a hole in the file up to past the limit.
+      Write(ini, content);
+      fs::resize_file(ini, platform::Profile::LargestFile + 1 + content.size());
+      return false;
+  }
+  return false;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::string directory = [] {
-    std::string pattern = "/tmp/kestravane-fuzz-settings-XXXXXX";
-    if (!mkdtemp(pattern.data())) std::abort();
-    setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
-    return pattern;
-  }();
-  const std::string ini = directory + "/kestravane.ini";
-  {
-    std::ofstream out(ini, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  if (size == 0) return 0;
+  const Stand stand = StandFor(data[0]);
+  const std::size_t skip = stand == Stand::File ? 0 : 1;
+  const std::string content(reinterpret_cast<const char*>(data + skip), size - skip);
+  static const Scratch scratch;
+  const InputFolder folder(scratch);
+  const fs::path ini = folder.File("kestravane.ini");
+  const std::string path = ini.string();
+  const bool replaceable = Stage(stand, content, folder, ini);
+  const fs::file_status before = fs::symlink_status(ini);
+  const std::uintmax_t sizeBefore = fs::is_regular_file(before) ? fs::file_size(ini) : 0;
+
+  const AppSettings loaded = LoadSettings(path);
+  CheckUsable(loaded);
+  // Only a read-only file is read without being replaced.
+  if (!replaceable && stand != Stand::ReadOnly) Check(Same(loaded, LoadSettings(folder.File("none.ini").string())));
+
+  AppSettings changed = loaded;
+  changed.Difficulty = loaded.Difficulty % 3 + 1;
+  changed.MainPlacement.Left = ~loaded.MainPlacement.Left;
+  SaveSettings(changed, path);
+  if (replaceable) {
+    Check(Same(LoadSettings(path), changed));
+    Check(fs::symlink_status(ini).type() == before.type());
+  } else {
+    const fs::file_status after = fs::symlink_status(ini);
+    Check(after.type() == before.type() && after.permissions() == before.permissions());
+    if (fs::is_regular_file(after)) Check(fs::file_size(ini) == sizeBefore);
   }
-
-  const AppSettings loaded = LoadSettings(ini);
-  Check(loaded.Difficulty >= 1 && loaded.Difficulty <= 3);
-  Check(std::memchr(loaded.FileSpec.data(), '\0', loaded.FileSpec.size()) != nullptr);
-
   return 0;
 }

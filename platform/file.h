@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/replacement_file.h"
+
 namespace platform {
 
 // One game document file on disk. Every call returns true on success; after
@@ -10,9 +12,12 @@ namespace platform {
 // came up short without the system reporting an error).
 //
 // Reading locks the file against writers. Writing never touches the target
-// until the new content is complete: it goes to a temporary file beside the
-// target, which Commit() renames over it; Abandon() (or the destructor)
-// removes the temporary file and leaves the old document as it was.
+// until the new content is complete: it goes to a new file in the target's
+// folder, which Commit() renames over it; Abandon() (or the destructor)
+// removes the new file and leaves the old document as it was. A target
+// reached through symbolic links is the file they lead to, and the links
+// stay. A target that is not a regular file, or that nobody may write (mode
+// 444, say, even for root), is never replaced.
 class File {
  public:
   File() = default;
@@ -32,17 +37,19 @@ class File {
   void Abandon();
 
   int error() const { return error_; }
-  // The file a replacement is written to until Commit() renames it.
-  const std::string& temporaryPath() const { return temporary_; }
+  // The file a replacement goes in place of, links followed.
+  const std::string& target() const { return target_; }
 
  private:
   bool Fail();
+  bool FailAfter(int error);
+  bool LockTarget(mode_t mode);
   void Unlock();
 
   int fd_ = -1;
   int targetLock_ = -1;
   std::string target_;
-  std::string temporary_;
+  ReplacementFile replacement_;
   int error_ = 0;
 };
 

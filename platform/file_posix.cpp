@@ -6,16 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+
+#include "platform/link_target.h"
 
 namespace platform {
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Makes a completed rename survive a power cut.
 void SyncDirectory(const std::string& directory) {
@@ -54,42 +49,39 @@ bool File::OpenForReading(const std::string& path) {
 }
 
 bool File::CreateReplacement(const std::string& path) {
+  target_ = LinkTarget(path);
   struct stat target;
-  const bool targetExists = stat(path.c_str(), &target) == 0;
-  if (targetExists) {
-    if (!S_ISREG(target.st_mode)) {
-      errno = S_ISDIR(target.st_mode) ? EISDIR : EINVAL;
-      return Fail();
-    }
-    // A document the player may not write stays as it is.
-    if (access(path.c_str(), W_OK) != 0) return Fail();
-    targetLock_ = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (targetLock_ < 0) return Fail();
-    if (flock(targetLock_, LOCK_EX | LOCK_NB) != 0) {
-      const int lockError = errno;
-      Unlock();
-      errno = lockError;
-      return Fail();
-    }
-  }
-
+  const bool targetExists = stat(target_.c_str(), &target) == 0;
+  if (targetExists && !LockTarget(target.st_mode)) return false;
   const mode_t mode = targetExists ? (target.st_mode & 07777) : 0666;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary_ = path + ".saving-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-    fd_ = open(temporary_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd_ >= 0 || errno != EEXIST) break;
-  }
-  if (fd_ < 0) {
-    const int createError = errno;
-    temporary_.clear();
-    Unlock();
-    errno = createError;
+  if (!replacement_.Open(FolderOf(target_), mode)) return FailAfter(errno);
+  fd_ = replacement_.descriptor();
+  // The new file keeps the old one's permissions, whatever the umask.
+  if (targetExists) fchmod(fd_, mode);
+  return true;
+}
+
+bool File::LockTarget(mode_t mode) {
+  if (!S_ISREG(mode)) {
+    errno = S_ISDIR(mode) ? EISDIR : EINVAL;
     return Fail();
   }
-  if (targetExists) fchmod(fd_, mode);
-  flock(fd_, LOCK_EX | LOCK_NB);
-  target_ = path;
+  // A document the player may not write, or has made read-only, stays as it is.
+  if ((mode & 0222) == 0) {
+    errno = EACCES;
+    return Fail();
+  }
+  if (access(target_.c_str(), W_OK) != 0) return Fail();
+  targetLock_ = open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (targetLock_ < 0) return Fail();
+  if (flock(targetLock_, LOCK_EX | LOCK_NB) != 0) return FailAfter(errno);
   return true;
+}
+
+bool File::FailAfter(int error) {
+  Unlock();
+  errno = error;
+  return Fail();
 }
 
 bool File::Rewind() {
@@ -133,23 +125,22 @@ bool File::Flush() {
 bool File::Close() {
   const int fd = fd_;
   fd_ = -1;
+  if (fd == replacement_.descriptor()) return replacement_.Close() || Fail();
   if (close(fd) != 0) return Fail();
   return true;
 }
 
 bool File::Commit() {
-  if (rename(temporary_.c_str(), target_.c_str()) != 0) return Fail();
-  temporary_.clear();
-  SyncDirectory(DirectoryOf(target_));
+  if (!replacement_.RenameOver(target_)) return Fail();
+  SyncDirectory(FolderOf(target_));
   Unlock();
   return true;
 }
 
 void File::Abandon() {
-  if (fd_ >= 0) close(fd_);
+  if (fd_ >= 0 && fd_ != replacement_.descriptor()) close(fd_);
   fd_ = -1;
-  if (!temporary_.empty()) unlink(temporary_.c_str());
-  temporary_.clear();
+  replacement_.Discard();
   Unlock();
 }
 

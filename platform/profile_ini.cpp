@@ -5,13 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <set>
 
+#include "platform/file.h"
+#include "platform/link_target.h"
 #include "platform/system.h"
 
 // The files are plain bytes in and out; no character set conversion.
@@ -19,136 +17,110 @@
 #include <SimpleIni.h>
 
 namespace platform {
+
+class Profile::Content {
+ public:
+  Content() {
+    ini.SetMultiKey(true);
+    ini.SetSpaces(false);
+  }
+  CSimpleIniA ini;
+};
+
 namespace {
 
-// Files written since their last flush. Flushing a file nobody wrote is free,
-// which matters because the settings are flushed on every load too.
-std::set<std::string> unflushedProfiles;
-
-// A key may appear twice in a file edited by hand: the first one counts, as
-// it always has for these files, and the others are kept as they are until
-// that key is written.
-void PrepareProfile(CSimpleIniA& profile) {
-  profile.SetMultiKey(true);
-  profile.SetSpaces(false);
-}
-
-// Loading the settings reads some thirty keys from one file; its text is
-// parsed again only when it differs from the text parsed last time.
-const CSimpleIniA* ParsedContent(const std::string& path) {
-  static std::string parsedPath;
-  static std::string parsedText;
-  static CSimpleIniA parsed;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return nullptr;
-  std::string text{std::istreambuf_iterator<char>(file), {}};
-  if (file.bad()) return nullptr;
-  if (path == parsedPath && text == parsedText) return &parsed;
-  parsedPath.clear();
-  parsed.Reset();
-  PrepareProfile(parsed);
-  if (parsed.LoadData(text) != SI_OK) return nullptr;
-  parsedPath = path;
-  parsedText = std::move(text);
-  return &parsed;
-}
-
-std::optional<std::string> FindValue(const std::string& section, const std::string& key,
-                                     const std::string& path) {
-  const CSimpleIniA* profile = ParsedContent(path);
-  if (!profile) return std::nullopt;
-  const char* value = profile->GetValue(section.c_str(), key.c_str(), nullptr);
-  if (!value) return std::nullopt;
-  return std::string(value);
-}
-
-// A link to a profile kept elsewhere (a shared dotfiles folder, say) should
-// still point there after a write, so the write goes to the file it names.
-std::string ResolveLinks(const std::string& path) {
-  std::error_code error;
-  const std::filesystem::path target = std::filesystem::canonical(path, error);
-  return error ? path : target.string();
-}
-
-bool WriteAll(int descriptor, const std::string& content) {
-  std::size_t written = 0;
-  while (written < content.size()) {
-    const ssize_t step = write(descriptor, content.data() + written, content.size() - written);
+// The text of the profile at `path`: empty for a missing file, none for one
+// that is no profile.
+std::optional<std::string> ProfileText(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) != 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+  // The type is known before the file is opened: opening some devices is
+  // already an action.
+  if (!S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > Profile::LargestFile) return std::nullopt;
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  bool failed = fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+                static_cast<std::size_t>(info.st_size) > Profile::LargestFile;
+  // One byte more than the file holds tells whether it grew meanwhile.
+  std::string text(failed ? 0 : static_cast<std::size_t>(info.st_size) + 1, '\0');
+  std::size_t got = 0;
+  while (!failed && got < text.size()) {
+    const ssize_t step = read(fd, text.data() + got, text.size() - got);
     if (step < 0 && errno == EINTR) continue;
-    if (step < 0) return false;
-    written += static_cast<std::size_t>(step);
+    if (step <= 0) {
+      failed = step < 0;
+      break;
+    }
+    got += static_cast<std::size_t>(step);
   }
-  return true;
+  close(fd);
+  // A file that is being written meanwhile is no profile to go by either.
+  if (failed || got == text.size()) return std::nullopt;
+  text.resize(got);
+  return text;
 }
 
-// The old file stays in place until the new one is complete, so a full disk
-// or a crash halfway leaves the previous settings rather than half of them.
-bool ReplaceFile(const std::string& target, const std::string& content) {
-  std::string temporary = target + ".XXXXXX";
-  const int descriptor = mkstemp(temporary.data());
-  if (descriptor < 0) return false;
-  struct stat existing;
-  const mode_t mode = stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-  const bool written = fchmod(descriptor, mode) == 0 && WriteAll(descriptor, content);
-  const bool closed = close(descriptor) == 0;
-  if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return true;
-  unlink(temporary.c_str());
+bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+// Blanks around a value are not part of it when it is read, unless quotes
+// keep them: a path ending in a blank would otherwise come back as another.
+// A value that begins or ends with a quote of its own is quoted too, so that
+// reading it takes off only the quotes the writing put on.
+bool NeedsQuotes(const std::string& value) {
+  if (value.empty()) return false;
+  for (const char edge : {value.front(), value.back()})
+    if (edge == ' ' || edge == '\t' || IsQuote(edge)) return true;
   return false;
 }
 
-void SyncToDisk(const std::string& path, int flags) {
-  const int descriptor = open(path.c_str(), flags);
-  if (descriptor < 0) return;
-  fsync(descriptor);
-  close(descriptor);
+bool WriteWhole(const std::string& path, const std::string& text) {
+  File file;
+  return file.CreateReplacement(path) && file.Write(text.data(), text.size()) && file.Flush() && file.Close() &&
+         file.Commit();
 }
 
 }  // namespace
 
-std::string ReadProfileString(const std::string& section, const std::string& key,
-                              const std::string& fallback, const std::string& path) {
-  return FindValue(section, key, path).value_or(fallback);
+Profile::Profile(std::string path) : path_(std::move(path)), content_(std::make_unique<Content>()) {
+  const std::optional<std::string> text = ProfileText(path_);
+  replaceable_ = text && content_->ini.LoadData(*text) == SI_OK;
+  if (!replaceable_) content_->ini.Reset();
 }
 
-std::int32_t ReadProfileInt(const std::string& section, const std::string& key,
-                            std::int32_t fallback, const std::string& path) {
-  const std::optional<std::string> value = FindValue(section, key, path);
-  if (!value || value->empty()) return fallback;
+Profile::~Profile() = default;
+
+std::string Profile::String(const std::string& section, const std::string& key, const std::string& fallback) const {
+  const char* found = content_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (!found) return fallback;
+  const std::string value(found);
+  if (value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front())
+    return value.substr(1, value.size() - 2);
+  return value;
+}
+
+std::int32_t Profile::Int(const std::string& section, const std::string& key, std::int32_t fallback) const {
+  const char* value = content_->ini.GetValue(section.c_str(), key.c_str(), nullptr);
+  if (!value || !*value) return fallback;
   std::uint32_t number = 0;
-  for (const char digit : *value) {
-    if (digit < '0' || digit > '9') break;
-    number = number * 10u + static_cast<std::uint32_t>(digit - '0');
-  }
+  for (const char* digit = value; *digit >= '0' && *digit <= '9'; ++digit)
+    number = number * 10u + static_cast<std::uint32_t>(*digit - '0');
   return static_cast<std::int32_t>(number);
 }
 
-bool WriteProfileString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& path) {
-  const std::string target = ResolveLinks(path);
-  const std::filesystem::path directory = std::filesystem::path(target).parent_path();
-  std::error_code error;
-  if (!directory.empty()) std::filesystem::create_directories(directory, error);
-
-  CSimpleIniA profile;
-  PrepareProfile(profile);
-  if (FileExists(target) && profile.LoadFile(target.c_str()) != SI_OK) return false;
+void Profile::Set(const std::string& section, const std::string& key, const std::string& value) {
   const std::string oneLine = value.substr(0, value.find_first_of("\r\n"));
-  if (profile.SetValue(section.c_str(), key.c_str(), oneLine.c_str(), nullptr, true) < 0) {
-    return false;
-  }
-  std::string content;
-  if (profile.Save(content) != SI_OK) return false;
-  if (!ReplaceFile(target, content)) return false;
-  unflushedProfiles.insert(target);
-  return true;
+  const std::string written = NeedsQuotes(oneLine) ? '"' + oneLine + '"' : oneLine;
+  content_->ini.SetValue(section.c_str(), key.c_str(), written.c_str(), nullptr, true);
 }
 
-void FlushProfile(const std::string& path) {
-  const std::string target = ResolveLinks(path);
-  if (unflushedProfiles.erase(target) == 0) return;
-  SyncToDisk(target, O_RDONLY);
-  const std::filesystem::path directory = std::filesystem::path(target).parent_path();
-  SyncToDisk(directory.empty() ? "." : directory.string(), O_RDONLY | O_DIRECTORY);
+bool Profile::Save() const {
+  if (!replaceable_) return false;
+  std::string text;
+  // A file too large to be read back would lose every setting it holds.
+  if (content_->ini.Save(text) != SI_OK || text.size() > LargestFile) return false;
+  std::error_code ignored;
+  std::filesystem::create_directories(FolderOf(LinkTarget(path_)), ignored);
+  return WriteWhole(path_, text);
 }
 
 }  // namespace platform

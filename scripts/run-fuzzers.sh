@@ -1,22 +1,36 @@
 #!/usr/bin/env bash
-# Runs each libFuzzer target for a bounded time and reports how many inputs it tried.
-# The corpora start from a real game document and a real settings file, so that the
-# fuzzers get past the signature and the section names at once.
-# Usage: run-fuzzers.sh BUILD_DIR SECONDS
+# Runs each libFuzzer target for a bounded time, or for a number of inputs,
+# and reports how many inputs it tried. The corpora start from a real game
+# document and a real settings file, so that the fuzzers get past the
+# signature and the section names at once.
+# Usage: run-fuzzers.sh BUILD_DIR SECONDS [RUNS]
+#   with RUNS, each fuzzer tries that many inputs instead of running for SECONDS.
+# Whatever the fuzzers write besides their corpora goes to a folder of this
+# run's own (in memory where /dev/shm allows: the settings fuzzer saves a
+# file per input) that is removed at the end, whatever the outcome.
 set -euo pipefail
 build=$1
 seconds=$2
+runs=${3:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 
-mkdir -p fuzz-corpus/game-file fuzz-corpus/settings
+scratch_root=/dev/shm
+[[ -d $scratch_root && -w $scratch_root ]] || scratch_root=${TMPDIR:-/tmp}
+scratch=$(mktemp -d "$scratch_root/kestravane-fuzz-XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
+export TMPDIR=$scratch
+
+if [[ -n $runs ]]; then limit=(-runs="$runs"); else limit=(-max_total_time="$seconds"); fi
+
+mkdir -p fuzz-corpus/game-file fuzz-corpus/game-play fuzz-corpus/settings
 "$build/tools/kestravane-tool" new --number 1 fuzz-corpus/game-file/seed-normal.war >/dev/null
 "$build/tools/kestravane-tool" new --number 65535 --difficulty 3 fuzz-corpus/game-file/seed-easy.war >/dev/null
 cp "$here/fuzz/seeds/settings.ini" fuzz-corpus/settings/seed.ini
 
-for target in game-file settings; do
-  echo "== fuzz-$target for ${seconds}s"
+for target in game-file game-play settings; do
+  echo "== fuzz-$target: ${limit[*]}"
   set +e
-  "$build/fuzz/fuzz-$target" -max_total_time="$seconds" -print_final_stats=1 "fuzz-corpus/$target" \
+  "$build/fuzz/fuzz-$target" "${limit[@]}" -timeout=10 -print_final_stats=1 "fuzz-corpus/$target" \
     >"fuzz-corpus/$target.log" 2>&1
   status=$?
   set -e

@@ -1,5 +1,6 @@
 #include "platform/single_instance.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -8,25 +9,40 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <memory>
+#include <optional>
 
 namespace platform {
 namespace {
 
 const QByteArray ComeForwardRequest = "come forward\n";
 constexpr int DeliveryTimeoutMs = 2000;
+// Two copies started together take turns; a lock held longer than this is
+// not worth waiting for.
+constexpr int LockWaitMs = 3000;
 
-// One socket per user and program name, kept in the user's runtime directory
-// when there is one, so that another user's copy neither finds nor blocks it.
-QString ServerName(const char* name) {
-  const QString socketName = QStringLiteral("%1-%2").arg(QString::fromUtf8(name)).arg(getuid());
-  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (runtime.isEmpty()) return socketName;
-  return QDir(runtime).filePath(socketName);
+QString UserSuffix(const char* name) { return QStringLiteral("%1-%2").arg(QString::fromUtf8(name)).arg(getuid()); }
+
+// Only a folder of this user's and no one else's keeps other users from
+// answering for the game or blocking its start.
+bool UsersAlone(const QString& folder) {
+  struct stat info;
+  return lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+         info.st_uid == getuid() && (info.st_mode & 077) == 0;
 }
 
-QString LockPath(const QString& serverName) {
-  if (QDir::isAbsolutePath(serverName)) return serverName + QStringLiteral(".lock");
-  return QDir(QDir::tempPath()).filePath(serverName + QStringLiteral(".lock"));
+// Where this user's copies meet: in the runtime directory when it is the
+// user's own, else in a folder for the user alone in the temporary
+// directory, made when missing. None when neither can be trusted. A socket's
+// path is short (108 bytes), so its name in that folder is too.
+std::optional<QString> MeetingPlace(const char* name) {
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && UsersAlone(runtime)) return QDir(runtime).filePath(UserSuffix(name));
+  const QString own = QDir(QDir::tempPath()).filePath(UserSuffix(name));
+  const QByteArray path = QFile::encodeName(own);
+  // Made for the user alone whatever the umask.
+  if (mkdir(path.constData(), 0700) == 0) chmod(path.constData(), 0700);
+  if (UsersAlone(own)) return QDir(own).filePath(QStringLiteral("instance"));
+  return std::nullopt;
 }
 
 bool AskRunningCopy(const QString& serverName) {
@@ -81,13 +97,18 @@ void Listen(const QString& serverName, void (*comeForward)()) {
 }  // namespace
 
 InstanceClaim ClaimSingleInstance(const char* name, void (*comeForward)()) {
-  const QString serverName = ServerName(name);
+  // In doubt this copy runs: a game that opens twice is better than one
+  // that does not open at all.
+  const std::optional<QString> place = MeetingPlace(name);
+  if (!place) return InstanceClaim::First;
+  const QString& serverName = *place;
   // Two copies started together must not both find no one and both listen.
-  QLockFile lock(LockPath(serverName));
-  lock.lock();
+  QLockFile lock(serverName + QStringLiteral(".lock"));
+  const bool locked = lock.tryLock(LockWaitMs);
   if (AskRunningCopy(serverName)) return InstanceClaim::AnotherRunning;
-  // Without a socket this copy still runs; it only cannot be found by later ones.
-  Listen(serverName, comeForward);
+  // Without a socket this copy still runs; it only cannot be found by later
+  // ones. Without the lock, the copy holding it may be about to listen.
+  if (locked) Listen(serverName, comeForward);
   return InstanceClaim::First;
 }
 

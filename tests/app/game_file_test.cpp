@@ -95,3 +95,19 @@ TEST_F(GameFileTest, AFailedSaveWarnsAndLeavesTheDocumentUnnamed) {
   EXPECT_FALSE(document.Named);
   EXPECT_EQ(headless::StatusLines(), std::vector<std::string>{"Saving " + document.Path + " ..."});
 }
+
+TEST_F(GameFileTest, AnInconsistentDocumentIsRefusedWholeAsDamaged) {
+  saved.State.ShipsDestroyed = 60;  // while every ship is still alive
+  ASSERT_TRUE(WriteGameFile(nullptr, document, saved));
+  headless::ForgetShown();
+  GameDocument reader;
+  reader.Path = document.Path;
+  const Session before = loaded;
+  EXPECT_FALSE(ReadGameFile(nullptr, reader, loaded));
+  EXPECT_EQ(OnlyWarning(), "File: " + reader.Path + "\r\rError detected reading game data from disk\rCode 0");
+  EXPECT_FALSE(reader.Named);
+  EXPECT_EQ(loaded.State.Z, before.State.Z);
+  EXPECT_EQ(loaded.State.ShipsDestroyed, before.State.ShipsDestroyed);
+  EXPECT_EQ(std::memcmp(&loaded.Grid, &before.Grid, sizeof before.Grid), 0);
+  EXPECT_EQ(std::memcmp(&loaded.Log, &before.Log, sizeof before.Log), 0);
+}

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +15,7 @@
 
 #include "common/config_home.h"
 #include "common/file_contents.h"
+#include "common/killed_midway.h"
 #include "common/temporary_directory.h"
 #include "platform/profile.h"
 
@@ -23,6 +27,11 @@ std::string ReadText(const fs::path& path) { return FileContents(path.string());
 
 void WriteText(const fs::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
+}
+
+void StoreText(std::array<char, FileSpecSize>& field, const std::string& text) {
+  field.fill('\0');
+  text.copy(field.data(), field.size() - 1);
 }
 
 // Every test gets its own settings file in a fresh temporary folder, and a
@@ -222,6 +231,15 @@ TEST_F(SettingsFile, ASaveKeepsWhateverElseTheFileHolds) {
   EXPECT_EQ(text.substr(0, head.size()), head);
 }
 
+TEST_F(SettingsFile, ADocumentPathEndingInBlanksComesBackWhole) {
+  for (const std::string& path : {std::string("/games/next.war "), "/games/" + std::string(247, 'q') + "\t\tmore"}) {
+    AppSettings settings = Loaded();
+    StoreText(settings.FileSpec, path);
+    Save(settings);
+    EXPECT_STREQ(Loaded().FileSpec.data(), settings.FileSpec.data());
+  }
+}
+
 TEST_F(SettingsFile, ALongDocumentPathIsCutTo255Characters) {
   const std::string longPath = "/games/" + std::string(300, 'q') + ".war";
   WriteText(ini_, "[Kestravane]\nFileSpec=" + longPath + "\n");
@@ -234,63 +252,190 @@ TEST_F(SettingsFile, ALongDocumentPathIsCutTo255Characters) {
             std::string::npos);
 }
 
+// A hang fails the test instead of stopping the whole run.
+class HangGuard {
+ public:
+  HangGuard() { alarm(20); }
+  ~HangGuard() { alarm(0); }
+  HangGuard(const HangGuard&) = delete;
+  HangGuard& operator=(const HangGuard&) = delete;
+};
+
+// Counts what happens to the files of a folder while it lives.
+class FolderWatch {
+ public:
+  explicit FolderWatch(const fs::path& folder) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE);
+  }
+  ~FolderWatch() { close(fd_); }
+  FolderWatch(const FolderWatch&) = delete;
+  FolderWatch& operator=(const FolderWatch&) = delete;
+
+  // How often `name` was renamed into place and how often written in place.
+  std::pair<int, int> RenamesAndWritesOf(const std::string& name) {
+    alignas(inotify_event) char buffer[64 * 1024];
+    std::pair<int, int> counts;
+    ssize_t length;
+    while ((length = read(fd_, buffer, sizeof buffer)) > 0) {
+      for (char* at = buffer; at < buffer + length;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(at);
+        if (event->len > 0 && name == event->name) {
+          if (event->mask & IN_MOVED_TO) ++counts.first;
+          if (event->mask & IN_CLOSE_WRITE) ++counts.second;
+        }
+        at += sizeof(inotify_event) + event->len;
+      }
+    }
+    return counts;
+  }
+
+ private:
+  int fd_;
+};
+
+int EntriesIn(const fs::path& folder) {
+  return static_cast<int>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+AppSettings Changed(AppSettings settings) {
+  settings.Difficulty = 1;
+  settings.MainPlacement.Left = 444;
+  return settings;
+}
+
+TEST_F(SettingsFile, AFolderOrAPipeInPlaceOfTheFileGivesTheDefaultsAndStaysAsItIs) {
+  HangGuard guard;
+  fs::create_directories(ini_);
+  ASSERT_EQ(mkfifo((root_ / "pipe.ini").c_str(), 0644), 0);
+  for (const fs::path& file : {ini_, root_ / "pipe.ini"}) {
+    const AppSettings settings = LoadSettings(file.string());
+    EXPECT_EQ(settings.Difficulty, 2) << file;
+    EXPECT_STREQ(settings.FileSpec.data(), "Davuvodo.war") << file;
+    SaveSettings(Changed(settings), file.string());
+  }
+  EXPECT_TRUE(fs::is_directory(ini_));
+  EXPECT_TRUE(fs::is_empty(ini_));
+  EXPECT_TRUE(fs::is_fifo(root_ / "pipe.ini"));
+}
+
+TEST_F(SettingsFile, ALinkToADeviceGivesTheDefaultsAndStaysALinkToIt) {
+  HangGuard guard;
+  fs::create_symlink("/dev/zero", ini_);
+  const AppSettings settings = Loaded();
+  EXPECT_EQ(settings.Difficulty, 2);
+  Save(Changed(settings));
+  EXPECT_TRUE(fs::is_symlink(ini_));
+  EXPECT_EQ(fs::read_symlink(ini_), "/dev/zero");
+  EXPECT_TRUE(fs::is_character_file("/dev/zero"));
+}
+
+TEST_F(SettingsFile, AFileOfMoreThanOneMebibyteIsGarbledAndKept) {
+  const std::string text = "[Options]\nDifficulty=3\n; " + std::string(1024 * 1024, 'x') + "\n";
+  WriteText(ini_, text);
+  const AppSettings settings = Loaded();
+  EXPECT_EQ(settings.Difficulty, 2);
+  Save(Changed(settings));
+  EXPECT_TRUE(ReadText(ini_) == text) << "the file is left as it was";
+}
+
+TEST_F(SettingsFile, AFileOfUpToOneMebibyteIsRead) {
+  const std::string head = "[Options]\nDifficulty=3\n; ";
+  WriteText(ini_, head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\n");
+  ASSERT_EQ(fs::file_size(ini_), 1024u * 1024u);
+  EXPECT_EQ(Loaded().Difficulty, 3);
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsReadAndNotReplaced) {
+  const std::string text = "; the player's own settings, kept as they are\n[Options]\nDifficulty=3\n";
+  WriteText(ini_, text);
+  fs::permissions(ini_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const AppSettings settings = Loaded();
+  EXPECT_EQ(settings.Difficulty, 3);
+  Save(Changed(settings));
+  EXPECT_EQ(ReadText(ini_), text);
+  EXPECT_EQ(EntriesIn(root_), 1) << "nothing but the file";
+}
+
+TEST_F(SettingsFile, ASaveWritesTheWholeFileWithOneRename) {
+  WriteText(ini_, "; kept\n[Kestravane]\nTop=100\n");
+  FolderWatch watch(root_);
+  Save(Changed(Loaded()));
+  EXPECT_EQ(watch.RenamesAndWritesOf("kestravane.ini"), std::make_pair(1, 0));
+  EXPECT_EQ(Loaded().MainPlacement.Left, 444);
+  EXPECT_EQ(Loaded().MainPlacement.Top, 100);
+}
+
+TEST_F(SettingsFile, ASaveKilledMidwayLeavesTheOldFileWholeAndNoOtherFile) {
+  const std::string text = "; kept\n[Kestravane]\nTop=100\n[Options]\nDifficulty=3\n";
+  WriteText(ini_, text);
+  const AppSettings settings = Changed(Loaded());
+  ASSERT_TRUE(KilledMidway(300, [&] { Save(settings); }));
+  EXPECT_EQ(ReadText(ini_), text);
+  EXPECT_EQ(EntriesIn(root_), 1) << "nothing but the file";
+}
+
 TEST_F(ProfileFile, ValuesAreTrimmedAndMissingOnesTakeTheFallback) {
   WriteText(ini_, "[Paths]\nGame =   far away.war   \nEmpty=\n");
-  const std::string path = ini_.string();
-  EXPECT_EQ(platform::ReadProfileString("Paths", "Game", "x", path), "far away.war");
-  EXPECT_EQ(platform::ReadProfileString("paths", "GAME", "x", path), "far away.war");
-  EXPECT_EQ(platform::ReadProfileString("Paths", "Empty", "x", path), "");
-  EXPECT_EQ(platform::ReadProfileString("Paths", "Other", "x", path), "x");
-  EXPECT_EQ(platform::ReadProfileString("Elsewhere", "Game", "x", path), "x");
-  EXPECT_EQ(platform::ReadProfileString("Paths", "Game", "x", (root_ / "none.ini").string()), "x");
+  const platform::Profile profile(ini_.string());
+  EXPECT_EQ(profile.String("Paths", "Game", "x"), "far away.war");
+  EXPECT_EQ(profile.String("paths", "GAME", "x"), "far away.war");
+  EXPECT_EQ(profile.String("Paths", "Empty", "x"), "");
+  EXPECT_EQ(profile.String("Paths", "Other", "x"), "x");
+  EXPECT_EQ(profile.String("Elsewhere", "Game", "x"), "x");
+  EXPECT_EQ(platform::Profile((root_ / "none.ini").string()).String("Paths", "Game", "x"), "x");
 }
 
 TEST_F(ProfileFile, NumbersAreTheLeadingDigitsWrappedTo32Bits) {
   WriteText(ini_,
             "[N]\nPlain=42\nTail=17 pixels\nSpaced=  9  \nWord=abc\nMinus=-8\nEmpty=\n"
             "Max=4294967295\nWrap=4294967298\nBig=4294967288\n");
-  const std::string path = ini_.string();
+  const platform::Profile profile(ini_.string());
   const std::pair<const char*, std::int32_t> cases[] = {
       {"Plain", 42}, {"Tail", 17},        {"Spaced", 9}, {"Word", 0},  {"Minus", 0},
       {"Empty", 77}, {"Missing", 77},     {"Max", -1},   {"Wrap", 2},  {"Big", -8},
   };
-  for (const auto& [key, expected] : cases) {
-    EXPECT_EQ(platform::ReadProfileInt("N", key, 77, path), expected) << key;
-  }
+  for (const auto& [key, expected] : cases) EXPECT_EQ(profile.Int("N", key, 77), expected) << key;
 }
 
 TEST_F(ProfileFile, TheFirstOfTwoEqualKeysCountsAndBothSurviveElsewhere) {
   WriteText(ini_, "[A]\nKey=first\nKey=second\n[B]\nKey=1\n");
-  const std::string path = ini_.string();
-  EXPECT_EQ(platform::ReadProfileString("A", "Key", "", path), "first");
-  ASSERT_TRUE(platform::WriteProfileString("B", "Key", "2", path));
+  platform::Profile profile(ini_.string());
+  EXPECT_EQ(profile.String("A", "Key", ""), "first");
+  profile.Set("B", "Key", "2");
+  ASSERT_TRUE(profile.Save());
   EXPECT_EQ(ReadText(ini_), "[A]\nKey=first\nKey=second\n\n\n[B]\nKey=2\n");
 }
 
 TEST_F(ProfileFile, AValueCannotAddLinesToTheFile) {
-  const std::string path = ini_.string();
-  ASSERT_TRUE(platform::WriteProfileString("S", "Key", "one\n[Evil]\nTwo=2", path));
+  platform::Profile profile(ini_.string());
+  profile.Set("S", "Key", "one\n[Evil]\nTwo=2");
+  ASSERT_TRUE(profile.Save());
   EXPECT_EQ(ReadText(ini_), "[S]\nKey=one\n");
 }
 
 TEST_F(ProfileFile, WritingCreatesMissingFoldersAndLeavesNoTemporaryFiles) {
   const fs::path nested = root_ / "a" / "b" / "c.ini";
-  ASSERT_TRUE(platform::WriteProfileString("S", "K", "v", nested.string()));
+  platform::Profile profile(nested.string());
+  profile.Set("S", "K", "v");
+  ASSERT_TRUE(profile.Save());
   EXPECT_EQ(ReadText(nested), "[S]\nK=v\n");
-  EXPECT_EQ(std::distance(fs::directory_iterator(nested.parent_path()), fs::directory_iterator()),
-            1);
+  EXPECT_EQ(EntriesIn(nested.parent_path()), 1);
 }
 
 TEST_F(ProfileFile, AWriteThatCannotBeDoneIsReported) {
   WriteText(root_ / "plain", "not a folder");
-  EXPECT_FALSE(platform::WriteProfileString("S", "K", "v", (root_ / "plain" / "x.ini").string()));
+  platform::Profile profile((root_ / "plain" / "x.ini").string());
+  profile.Set("S", "K", "v");
+  EXPECT_FALSE(profile.Save());
   EXPECT_EQ(ReadText(root_ / "plain"), "not a folder");
 }
 
 TEST_F(ProfileFile, AReplacedFileKeepsItsPermissions) {
   WriteText(ini_, "[S]\nK=old\n");
   fs::permissions(ini_, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(platform::WriteProfileString("S", "K", "new", ini_.string()));
+  platform::Profile profile(ini_.string());
+  profile.Set("S", "K", "new");
+  ASSERT_TRUE(profile.Save());
   EXPECT_EQ(fs::status(ini_).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(ReadText(ini_), "[S]\nK=new\n");
 }
@@ -299,9 +444,39 @@ TEST_F(ProfileFile, AWriteThroughALinkUpdatesTheLinkedFile) {
   const fs::path real = root_ / "shared.ini";
   WriteText(real, "[S]\nK=old\n");
   fs::create_symlink(real, ini_);
-  ASSERT_TRUE(platform::WriteProfileString("S", "K", "new", ini_.string()));
+  platform::Profile profile(ini_.string());
+  profile.Set("S", "K", "new");
+  ASSERT_TRUE(profile.Save());
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(ReadText(real), "[S]\nK=new\n");
+}
+
+TEST_F(ProfileFile, AValueWithBlanksOrQuotesAtItsEdgesComesBackWhole) {
+  const std::string values[] = {" far away.war", "game.war\t", "\"quoted\"", "'", "\"", "a \"b\" c"};
+  {
+    platform::Profile profile(ini_.string());
+    for (std::size_t i = 0; i < std::size(values); ++i) profile.Set("S", "K" + std::to_string(i), values[i]);
+    ASSERT_TRUE(profile.Save());
+  }
+  const platform::Profile reloaded(ini_.string());
+  for (std::size_t i = 0; i < std::size(values); ++i)
+    EXPECT_EQ(reloaded.String("S", "K" + std::to_string(i), "<missing>"), values[i]);
+  WriteText(ini_, "[S]\nA=\"  spaced  \"\nB='single'\nC=\"unmatched'\n");
+  const platform::Profile quoted(ini_.string());
+  EXPECT_EQ(quoted.String("S", "A", ""), "  spaced  ") << "quotes keep the blanks inside them";
+  EXPECT_EQ(quoted.String("S", "B", ""), "single");
+  EXPECT_EQ(quoted.String("S", "C", ""), "\"unmatched'");
+}
+
+TEST_F(ProfileFile, AFileThatWouldGrowPastTheLimitIsLeftReadable) {
+  const std::string tail = "\n[S]\nK=old\n";
+  const std::string text = "; " + std::string(platform::Profile::LargestFile - tail.size() - 2, 'x') + tail;
+  WriteText(ini_, text);
+  platform::Profile profile(ini_.string());
+  ASSERT_EQ(profile.String("S", "K", ""), "old");
+  profile.Set("S", "Longer", "a value the file has no room for");
+  EXPECT_FALSE(profile.Save());
+  EXPECT_TRUE(ReadText(ini_) == text) << "the file is left as it was";
 }
 
 }  // namespace

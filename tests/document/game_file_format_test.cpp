@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "document/byte_order.h"
+#include "engine/sector.h"
 #include "game_fixture.h"
 
 namespace {
@@ -71,11 +72,14 @@ TEST_F(GameFileFormatTest, LaysOutHeaderRecordGridAndLogLittleEndian) {
   EXPECT_EQ(GetI32(&saved[256 + 28]), 149);    // fuel before missiles
   EXPECT_EQ(GetI32(&saved[256 + 32]), 351);
   EXPECT_EQ(GetI32(&saved[292 + 4 * 100]), session.Grid.StarIcon[100]);
-  EXPECT_EQ(GetI32(&saved[292 + 2916 + 400]), 1);  // struck quadrant 100
+  const Quadrant miss = QuadrantsWhere(session.Grid, false).front();
+  EXPECT_EQ(GetI32(&saved[292 + 2916 + 4 * QuadrantIndex(miss.Z, miss.Y, miss.X)]), 1);
   EXPECT_EQ(GetI32(&saved[292 + 5832 + 4 * 728]), session.Grid.Enemy[728]);
+  const SectorScan& scanned = session.Log.Sector[25];  // the X sector at X = 7
   EXPECT_EQ(GetI32(&saved[9040 + 25 * 16]), 1);
-  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 4]), 4);
-  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 12]), 2);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 4]), scanned.Ships);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 8]), 2);
+  EXPECT_EQ(GetI32(&saved[9040 + 25 * 16 + 12]), scanned.Ships - 2);
 }
 
 TEST_F(GameFileFormatTest, NegativeValuesAreStoredAsTheirTwosComplement) {
@@ -160,6 +164,87 @@ TEST_F(GameFileFormatTest, LimitsFollowTheStoredDifficulty) {
 TEST_F(GameFileFormatTest, AStarFieldOutsideTheSetIsADamagedQuadrantBlock) {
   for (const std::int32_t icon : {10000, 10201, 0})
     EXPECT_TRUE(DamagedIn(With({{292 + 4 * 728, icon}}), DocumentBlock::Quadrant)) << icon;
+}
+
+TEST_F(GameFileFormatTest, EveryGameThePlayerCanSaveDecodes) {
+  for (const unsigned seed : {1u, 77u, 65535u}) {
+    Session game;
+    game.Random.Seed(seed);
+    game.State.Difficulty = 2;
+    GenerateGame(game);
+    // The scanner looks at every sector once, then every quadrant is struck
+    // in turn until the game is won; any save on the way must open again.
+    for (const int axis : {ScanZ, ScanY, ScanX}) {
+      for (int coordinate = 0; coordinate < AxisLength; ++coordinate) {
+        game.State.ScanAxis = axis;
+        game.State.Z = game.State.Y = game.State.X = coordinate;
+        RecordSectorScan(game.Grid, game.State, game.Log);
+      }
+    }
+    for (int cell = 0; cell < QuadrantCount; ++cell) {
+      Strike(game, {cell / 81, cell / 9 % 9, cell % 9});
+      if (cell % 40 == 0) RecordSectorScan(game.Grid, game.State, game.Log);
+      const GameFileBytes bytes = EncodeGameFile(game);
+      ASSERT_TRUE(std::holds_alternative<LoadedGame>(DecodeGameFile(bytes))) << "seed " << seed << ", " << cell;
+    }
+    EXPECT_EQ(game.State.ShipsDestroyed, 60);
+  }
+}
+
+TEST_F(GameFileFormatTest, CountsThatDisagreeWithTheGridAreADamagedGameBlock) {
+  const struct {
+    int field;
+    std::int32_t value;
+  } bad[] = {{EnemyShips, 729}, {EnemyShips, 59}, {EnemyShips, 0}, {ShipsDestroyed, 60},
+             {ShipsDestroyed, 0}, {ShipsDestroyed, 3}};
+  for (const auto& [field, value] : bad)
+    EXPECT_TRUE(DamagedIn(WithRecordField(field, value), DocumentBlock::Game)) << field << " = " << value;
+}
+
+TEST_F(GameFileFormatTest, AGridNoGameCanHoldIsADamagedQuadrantBlock) {
+  constexpr std::size_t Struck = 292 + 2916;
+  constexpr std::size_t Enemy = 292 + 5832;
+  const Quadrant ship = QuadrantsWhere(session.Grid, true).back();
+  const Quadrant space = QuadrantsWhere(session.Grid, false).back();
+  const std::size_t shipCell = 4 * QuadrantIndex(ship.Z, ship.Y, ship.X);
+  const std::size_t spaceCell = 4 * QuadrantIndex(space.Z, space.Y, space.X);
+  const struct {
+    const char* what;
+    std::size_t offset;
+    std::int32_t value;
+  } bad[] = {{"a ship too many", Enemy + spaceCell, 1}, {"a ship too few", Enemy + shipCell, 0},
+             {"an enemy marked 2", Enemy + shipCell, 2}, {"a struck mark of 2", Struck + spaceCell, 2},
+             {"a struck mark of -1", Struck + spaceCell, -1}};
+  for (const auto& [what, offset, value] : bad) {
+    auto bytes = Saved();
+    PutI32(&bytes[offset], value);
+    EXPECT_TRUE(DamagedIn(bytes, DocumentBlock::Quadrant)) << what;
+  }
+
+  auto empty = Saved();
+  std::fill(empty.begin() + Enemy, empty.begin() + Enemy + 2916, 0);
+  EXPECT_TRUE(DamagedIn(empty, DocumentBlock::Quadrant)) << "no enemy at all";
+}
+
+TEST_F(GameFileFormatTest, AScanLogThatDisagreesWithTheGridIsADamagedScannerBlock) {
+  enum { Scanned, Ships, Destroyed, Remaining };
+  const struct {
+    const char* what;
+    int entry;
+    int field;
+    std::int32_t value;
+  } bad[] = {{"a ship more than the sector holds", 25, Ships, session.Log.Sector[25].Ships + 1},
+             {"a kill forgotten", 25, Destroyed, 1},
+             {"remaining ships miscounted", 25, Remaining, 0},
+             {"a scanned mark of 2", 25, Scanned, 2},
+             {"a report of a sector never scanned", 25, Scanned, 0},
+             {"ships in a sector never scanned", 3, Ships, 1}};
+  ASSERT_EQ(session.Log.Sector[3].Scanned, 0);
+  for (const auto& [what, entry, field, value] : bad) {
+    auto bytes = Saved();
+    PutI32(&bytes[9040 + 16 * entry + 4 * field], value);
+    EXPECT_TRUE(DamagedIn(bytes, DocumentBlock::Scanner)) << what;
+  }
 }
 
 TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {

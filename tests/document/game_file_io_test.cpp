@@ -10,7 +10,11 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 
+#include "common/killed_midway.h"
 #include "game_fixture.h"
 
 namespace {
@@ -48,6 +52,33 @@ class LockedFile {
 
  private:
   int fd_;
+};
+
+// Lets a folder take new files but give up none, so that renaming over a file
+// in it fails; only root can set the flag, and not on every file system, so
+// Holds() says whether it took.
+class AppendOnlyFolder {
+ public:
+  explicit AppendOnlyFolder(const std::string& folder) : folder_(folder) { held_ = SetFlag(true); }
+  ~AppendOnlyFolder() {
+    if (held_) SetFlag(false);
+  }
+  bool Holds() const { return held_; }
+
+ private:
+  bool SetFlag(bool on) const {
+    const int fd = open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool done = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_APPEND_FL) : (flags & ~FS_APPEND_FL);
+    done = done && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    close(fd);
+    return done;
+  }
+
+  std::string folder_;
+  bool held_ = false;
 };
 
 class GameFileIoTest : public GameFileTest {
@@ -176,4 +207,102 @@ TEST_F(GameFileIoTest, ARefusedDocumentIsNoFailureOfTheFileSystem) {
 
   Store(path, {bytes.begin(), bytes.begin() + 100});
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::HeaderReadFailed, path, 0));
+}
+
+TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheLinkedDocumentBesideIt) {
+  namespace fs = std::filesystem;
+  const fs::path games = directory.path() / "games";
+  const fs::path shortcuts = directory.path() / "shortcuts";
+  fs::create_directories(games);
+  fs::create_directories(shortcuts);
+  const fs::path real = games / "campaign.war";
+  Store(real.string(), std::vector<unsigned char>(9472, 0x5A));
+  const fs::path absolute = shortcuts / "absolute.war";
+  const fs::path relative = shortcuts / "relative.war";
+  const fs::path chained = shortcuts / "chained.war";
+  fs::create_symlink(real, absolute);
+  fs::create_symlink("../games/campaign.war", relative);
+  fs::create_symlink("relative.war", chained);
+
+  for (const fs::path& link : {absolute, relative, chained}) {
+    state.Fuel.Value = 100 + EntriesIn(games);
+    ASSERT_FALSE(Write(link.string())) << link;
+    EXPECT_TRUE(fs::is_symlink(link)) << link;
+    const auto read = ReadGameDocument(real.string());
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(read)) << link;
+    EXPECT_EQ(std::get<LoadedGame>(read).Record.Fuel, state.Fuel.Value) << link;
+    EXPECT_EQ(EntriesIn(games), 1) << link;
+    EXPECT_EQ(EntriesIn(shortcuts), 3) << link;
+  }
+
+  // A link to a document not saved yet makes the document where it points.
+  const fs::path ahead = shortcuts / "ahead.war";
+  fs::create_symlink("../games/next.war", ahead);
+  ASSERT_FALSE(Write(ahead.string()));
+  EXPECT_TRUE(fs::is_symlink(ahead));
+  EXPECT_EQ(Bytes((games / "next.war").string()).size(), 9472u);
+}
+
+TEST_F(GameFileIoTest, ANameOfUpTo255BytesCanBeSaved) {
+  for (const std::size_t length : {241u, 250u, 255u}) {
+    const std::string name = std::string(length - 4, 'n') + ".war";
+    const std::string file = directory.File(name);
+    ASSERT_FALSE(Write(file)) << length;
+    ASSERT_FALSE(Write(file)) << length << ", saved over";
+    EXPECT_TRUE(std::holds_alternative<LoadedGame>(ReadGameDocument(file))) << length;
+    std::filesystem::remove(file);
+    EXPECT_EQ(EntriesIn(directory.path()), 0) << length;
+  }
+}
+
+TEST_F(GameFileIoTest, ASaveKilledMidwayLeavesTheOldDocumentAndNoOtherFile) {
+  const std::vector<unsigned char> old(9472, 0x5A);
+  Store(path, old);
+  const GameFileBytes bytes = EncodeGameFile(session);
+  ASSERT_TRUE(KilledMidway(4000, [&] { WriteGameDocument(path, bytes); }));
+  EXPECT_EQ(Bytes(path), old);
+  EXPECT_EQ(EntriesIn(directory.path()), 1);
+}
+
+TEST_F(GameFileIoTest, TheNextSaveRemovesCopiesLeftByAKilledSaveOnly) {
+  // Where the file system cannot keep a copy nameless until it is complete,
+  // it is named ".kestravane-saving-PID-N" beside the document.
+  const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
+  const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
+  const std::string other = directory.File(".kestravane-saving-notes");
+  for (const std::string& file : {killed, running, other}) Store(file, {1, 2, 3});
+
+  ASSERT_FALSE(Write(path));
+  EXPECT_FALSE(std::filesystem::exists(killed));
+  EXPECT_TRUE(std::filesystem::exists(running)) << "another copy of the game may be saving";
+  EXPECT_TRUE(std::filesystem::exists(other));
+}
+
+TEST_F(GameFileIoTest, AFailedRenameNamesTheDocumentAndTheFileItLinksTo) {
+  const std::filesystem::path games = directory.path() / "games";
+  std::filesystem::create_directories(games);
+  const std::string real = (games / "campaign.war").string();
+  Store(real, std::vector<unsigned char>(9472, 0x5A));
+  std::filesystem::create_symlink(real, path);
+  std::optional<DocumentFailure> failure;
+  {
+    AppendOnlyFolder folder(games.string());
+    if (!folder.Holds()) GTEST_SKIP() << "an append-only folder needs root and a file system that offers it";
+    failure = Write(path);
+  }
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->Warning, MakeMessage(Text::RenameFailed, path, real, EPERM));
+  EXPECT_EQ(failure->SystemError, EPERM);
+  EXPECT_EQ(Bytes(real), std::vector<unsigned char>(9472, 0x5A));
+}
+
+TEST_F(GameFileIoTest, ADocumentMadeReadOnlyIsNotReplacedEvenByRoot) {
+  const std::vector<unsigned char> old(9472, 0x5A);
+  Store(path, old);
+  chmod(path.c_str(), 0444);
+  const auto failure = Write(path);
+  ASSERT_TRUE(failure);
+  EXPECT_EQ(failure->Warning, MakeMessage(Text::CreateFailed, path, EACCES));
+  EXPECT_EQ(Bytes(path), old);
+  EXPECT_EQ(EntriesIn(directory.path()), 1);
 }

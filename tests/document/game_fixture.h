@@ -10,8 +10,32 @@
 #include "common/temporary_directory.h"
 #include "document/game_file_format.h"
 #include "engine/generation.h"
+#include "engine/sector.h"
 
-// A generated game with some play in it, and a place to save it.
+// A missile striking `quadrant`, with the bookkeeping a shot leaves behind:
+// the struck mark, the kill count and the scanned sectors through a new kill.
+inline void Strike(Session& session, Quadrant quadrant) {
+  const int cell = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
+  if (session.Grid.Struck[cell]) return;
+  session.Grid.Struck[cell] = 1;
+  if (!session.Grid.Enemy[cell]) return;
+  ++session.State.ShipsDestroyed;
+  RecordKill(session.Log, quadrant);
+}
+
+// The quadrants of the universe that hold an enemy ship, or none.
+inline std::vector<Quadrant> QuadrantsWhere(const QuadrantGrid& grid, bool enemy) {
+  std::vector<Quadrant> found;
+  for (int z = 0; z < AxisLength; ++z)
+    for (int y = 0; y < AxisLength; ++y)
+      for (int x = 0; x < AxisLength; ++x)
+        if ((grid.Enemy[QuadrantIndex(z, y, x)] != 0) == enemy) found.push_back({z, y, x});
+  return found;
+}
+
+// A generated game with some play in it, and a place to save it: the
+// scanner has looked along X at X = 7, two ships were destroyed there and
+// one missile went into empty space.
 class GameFileTest : public ::testing::Test {
  protected:
   TemporaryDirectory directory;
@@ -27,11 +51,16 @@ class GameFileTest : public ::testing::Test {
     state.Y = 1;
     state.X = 7;
     state.ScanAxis = ScanX;
-    state.ShipsDestroyed = 2;
+    RecordSectorScan(session.Grid, state, session.Log);
+    int kills = 0;
+    for (const Quadrant& ship : QuadrantsWhere(session.Grid, true)) {
+      if (ship.X != 7 || kills == 2) continue;
+      Strike(session, ship);
+      ++kills;
+    }
+    Strike(session, QuadrantsWhere(session.Grid, false).front());
     state.Fuel.Value = 149;
     state.Missiles.Value = 351;
-    session.Grid.Struck[100] = 1;
-    session.Log.Sector[25] = {1, 4, 2, 2};
   }
 
   static std::vector<unsigned char> Bytes(const std::string& file) {

@@ -76,10 +76,10 @@ class GameInReadOnlyFolder : public QObject {
         });
     QCOMPARE(RunKestravane(""), 0);
     QVERIFY(played);
-    QCOMPARE(platform::ReadProfileString("Kestravane", "TopMost", "<missing>", settings), std::string("1"));
-    QCOMPARE(platform::ReadProfileString("Options", "Difficulty", "<missing>", settings), std::string("2"));
-    QCOMPARE(platform::ReadProfileString("Kestravane Works", "Kestravane for Windows 95/NT", "<missing>", settings),
-             std::string("v2.2"));
+    const platform::Profile saved(settings);
+    QCOMPARE(saved.String("Kestravane", "TopMost", "<missing>"), std::string("1"));
+    QCOMPARE(saved.String("Options", "Difficulty", "<missing>"), std::string("2"));
+    QCOMPARE(saved.String("Kestravane Works", "Kestravane for Windows 95/NT", "<missing>"), std::string("v2.2"));
   }
 };
 

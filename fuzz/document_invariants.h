@@ -1,0 +1,59 @@
+#pragma once
+
+// What every document the reader accepts must hold, counted here afresh
+// from the rules of the game rather than taken from the reader's checks.
+
+#include <cstdlib>
+
+#include "document/game_file_format.h"
+
+inline void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+inline bool Within(int value, int low, int high) { return value >= low && value <= high; }
+
+inline void CheckPlayable(const LoadedGame& game) {
+  Session session;
+  ApplyLoadedGame(game, session);
+  const GameState& state = session.State;
+  Check(Within(state.Z, 0, 8) && Within(state.Y, 0, 8) && Within(state.X, 0, 8));
+  Check(Within(state.ScanAxis, 0, 2) && Within(state.Difficulty, 1, 3));
+  Check(Within(state.Missiles.Value, 0, state.Missiles.Maximum));
+  Check(Within(state.Fuel.Value, 0, state.Fuel.Maximum));
+  for (const std::int32_t icon : game.Grid.StarIcon) Check(Within(icon, 10001, 10200));
+}
+
+// Sixty ships, marks of 0 or 1, one kill counted for each struck ship, and a
+// scan log that reports, for each sector scanned, what the grid holds there.
+inline void CheckConsistent(const LoadedGame& game) {
+  const QuadrantGrid& grid = game.Grid;
+  int ships = 0;
+  int wrecks = 0;
+  int sectorShips[3][9] = {};
+  int sectorWrecks[3][9] = {};
+  for (int cell = 0; cell < QuadrantCount; ++cell) {
+    Check(grid.Enemy[cell] == 0 || grid.Enemy[cell] == 1);
+    Check(grid.Struck[cell] == 0 || grid.Struck[cell] == 1);
+    const int coordinates[3] = {cell / 81, cell / 9 % 9, cell % 9};
+    for (int axis = 0; axis < 3; ++axis) {
+      sectorShips[axis][coordinates[axis]] += grid.Enemy[cell];
+      sectorWrecks[axis][coordinates[axis]] += grid.Enemy[cell] * grid.Struck[cell];
+    }
+    ships += grid.Enemy[cell];
+    wrecks += grid.Enemy[cell] * grid.Struck[cell];
+  }
+  Check(ships == 60 && game.Record.EnemyShips == 60);
+  Check(game.Record.ShipsDestroyed == wrecks);
+  for (int axis = 0; axis < 3; ++axis) {
+    for (int coordinate = 0; coordinate < 9; ++coordinate) {
+      const SectorScan& scan = game.Log.Sector[axis * 9 + coordinate];
+      if (scan.Scanned == 0) {
+        Check(scan.Ships == 0 && scan.Destroyed == 0 && scan.Remaining == 0);
+        continue;
+      }
+      Check(scan.Scanned == 1 && scan.Ships == sectorShips[axis][coordinate] &&
+            scan.Destroyed == sectorWrecks[axis][coordinate] && scan.Remaining == scan.Ships - scan.Destroyed);
+    }
+  }
+}

@@ -1,0 +1,95 @@
+// Plays a game as the input says, the way a player could (scans, shots,
+// helm moves, gauges set in diagnostics), and saves it: the game must open
+// every document it saves, exactly as saved. Then damages the saved bytes as
+// the rest of the input says: whatever still opens must hold together.
+
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <variant>
+
+#include "document/byte_order.h"
+#include "document_invariants.h"
+#include "engine/generation.h"
+#include "engine/sector.h"
+
+namespace {
+
+class Input {
+ public:
+  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  bool More() const { return at_ < size_; }
+  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
+  std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
+
+ private:
+  const std::uint8_t* data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+// A shot's bookkeeping: the struck mark, and for a ship struck for the first
+// time the kill and the scanned sectors through it.
+void Strike(Session& session, int cell) {
+  if (session.Grid.Struck[cell]) return;
+  session.Grid.Struck[cell] = 1;
+  if (!session.Grid.Enemy[cell]) return;
+  ++session.State.ShipsDestroyed;
+  RecordKill(session.Log, {cell / 81, cell / 9 % 9, cell % 9});
+}
+
+void Play(Session& session, Input& input) {
+  GameState& state = session.State;
+  for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
+    switch (input.Byte() % 4) {
+      case 0:  // the scanner shows a sector
+        state.ScanAxis = input.Byte() % 3;
+        state.Z = input.Byte() % 9;
+        state.Y = input.Byte() % 9;
+        state.X = input.Byte() % 9;
+        RecordSectorScan(session.Grid, state, session.Log);
+        break;
+      case 1: Strike(session, input.Word() % QuadrantCount); break;
+      case 2:  // the helm
+        state.Z = input.Byte() % 9;
+        state.Y = input.Byte() % 9;
+        state.X = input.Byte() % 9;
+        break;
+      default:  // diagnostics, or the end of a game refilling the gauges
+        state.Fuel.Value = input.Word() % (state.Fuel.Maximum + 1);
+        state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Input input(data, size);
+  Session session;
+  session.Random.Seed(input.Word());
+  session.State.Difficulty = 1 + input.Byte() % 3;
+  GenerateGame(session);
+  Play(session, input);
+
+  GameFileBytes bytes = EncodeGameFile(session);
+  const auto saved = DecodeGameFile(bytes);
+  Check(std::holds_alternative<LoadedGame>(saved));
+  Session reopened;
+  ApplyLoadedGame(std::get<LoadedGame>(saved), reopened);
+  Check(EncodeGameFile(reopened) == bytes);
+
+  while (input.More()) {
+    const std::size_t offset = HeaderSize + input.Word() % (GameFileSize - HeaderSize - 3);
+    std::int32_t value = input.Byte() % 4 - 1;  // mostly the values the checks look at
+    if (input.Byte() & 1) value = static_cast<std::int32_t>(input.Word() | input.Word() << 16);
+    PutI32(&bytes[offset], value);
+  }
+  const auto damaged = DecodeGameFile(bytes);
+  if (const LoadedGame* game = std::get_if<LoadedGame>(&damaged)) {
+    CheckPlayable(*game);
+    CheckConsistent(*game);
+  }
+  return 0;
+}
