@@ -215,11 +215,8 @@ TEST_F(GameFileFormatTest, AGridNoGameCanHoldIsADamagedQuadrantBlock) {
   } bad[] = {{"a ship too many", Enemy + spaceCell, 1}, {"a ship too few", Enemy + shipCell, 0},
              {"an enemy marked 2", Enemy + shipCell, 2}, {"a struck mark of 2", Struck + spaceCell, 2},
              {"a struck mark of -1", Struck + spaceCell, -1}};
-  for (const auto& [what, offset, value] : bad) {
-    auto bytes = Saved();
-    PutI32(&bytes[offset], value);
-    EXPECT_TRUE(DamagedIn(bytes, DocumentBlock::Quadrant)) << what;
-  }
+  for (const auto& [what, offset, value] : bad)
+    EXPECT_TRUE(DamagedIn(With({{offset, value}}), DocumentBlock::Quadrant)) << what;
 
   auto empty = Saved();
   std::fill(empty.begin() + Enemy, empty.begin() + Enemy + 2916, 0);
@@ -240,11 +237,8 @@ TEST_F(GameFileFormatTest, AScanLogThatDisagreesWithTheGridIsADamagedScannerBloc
              {"a report of a sector never scanned", 25, Scanned, 0},
              {"ships in a sector never scanned", 3, Ships, 1}};
   ASSERT_EQ(session.Log.Sector[3].Scanned, 0);
-  for (const auto& [what, entry, field, value] : bad) {
-    auto bytes = Saved();
-    PutI32(&bytes[9040 + 16 * entry + 4 * field], value);
-    EXPECT_TRUE(DamagedIn(bytes, DocumentBlock::Scanner)) << what;
-  }
+  for (const auto& [what, entry, field, value] : bad)
+    EXPECT_TRUE(DamagedIn(With({{9040 + 16 * entry + 4 * field, value}}), DocumentBlock::Scanner)) << what;
 }
 
 TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {
