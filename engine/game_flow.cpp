@@ -1,6 +1,7 @@
 #include "engine/game_flow.h"
 
 #include "engine/generation.h"
+#include "engine/modes.h"
 
 Outcome StartNewGame(Session& session) {
   Outcome outcome = GenerateGame(session);
@@ -37,13 +38,11 @@ Outcome ClearGame(Session& session) {
   return outcome;
 }
 
-Outcome EndDocumentCommand(Session& session, bool done) {
-  Outcome outcome;
+Outcome BeginDocumentCommand(Session& session) {
+  if (session.Picture == NoPicture) return {};
+  return ResumeGame(session);
+}
+
+void EndDocumentCommand(Session& session, bool done) {
   if (done) session.ScannerTracing = false;
-  if (session.Picture != NoPicture) {
-    outcome.Invalidate(Area::ScannerView);
-    outcome.ShipButtons = session.InProgress;
-  }
-  session.Picture = NoPicture;
-  return outcome;
 }

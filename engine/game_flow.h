@@ -15,8 +15,10 @@ Outcome GameOpened(Session& session);
 // stay, for the panels and the next game.
 Outcome ClearGame(Session& session);
 
-// After New, Open, Close or Save, whether it went through (`done`) or was
-// cancelled: the scanner shows the grid again, and a command that went
-// through leaves tracing off. A cancelled command has redrawn nothing, so a
-// picture it took off the board is repainted here.
-Outcome EndDocumentCommand(Session& session, bool done);
+// Before New, Open, Close or Save: a picture on the scanner goes, whether
+// the command then goes through or is cancelled.
+Outcome BeginDocumentCommand(Session& session);
+
+// After one of them went through (`done`) or was cancelled: one that went
+// through leaves tracing off.
+void EndDocumentCommand(Session& session, bool done);

@@ -30,7 +30,7 @@ Outcome ResumeGame(Session& session) {
   Outcome outcome;
   outcome.Invalidate(Area::ScannerView);
   outcome.Post(Text::Resuming);
-  outcome.ShipButtons = true;
+  outcome.ShipButtons = session.InProgress;
   return outcome;
 }
 

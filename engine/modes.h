@@ -13,6 +13,8 @@ Outcome SelectScanAxis(Session& session, int axis);
 // Picture `picture` (a help page) replaces the sector until any key or a
 // left click.
 Outcome ShowPicture(Session& session, int picture);
+
+// The one way out of any picture, help page or end of game.
 Outcome ResumeGame(Session& session);
 
 // Diagnostics on or off. Either way no system stays selected and scanner

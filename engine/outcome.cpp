@@ -2,9 +2,22 @@
 
 #include <iterator>
 
+namespace {
+
+template <typename Item>
+void AppendAll(std::vector<Item>& to, std::vector<Item>& from) {
+  std::move(from.begin(), from.end(), std::back_inserter(to));
+}
+
+}  // namespace
+
 void Outcome::Append(Outcome later) {
-  std::move(later.Messages.begin(), later.Messages.end(), std::back_inserter(Messages));
-  Sounds.insert(Sounds.end(), later.Sounds.begin(), later.Sounds.end());
-  Invalidated.insert(Invalidated.end(), later.Invalidated.begin(), later.Invalidated.end());
+  AppendAll(Messages, later.Messages);
+  AppendAll(Sounds, later.Sounds);
+  AlertWhenSilent = AlertWhenSilent || later.AlertWhenSilent;
+  AppendAll(Invalidated, later.Invalidated);
+  AppendAll(Cells, later.Cells);
+  AppendAll(Stepped, later.Stepped);
   if (later.ShipButtons) ShipButtons = later.ShipButtons;
+  if (later.Ended) Ended = later.Ended;
 }

@@ -37,6 +37,18 @@ int ShipColumn(const GameState& state) {
   return OnGrid(EffectiveAxis(state) == ScanX ? state.Z : state.X);
 }
 
+Cell ShipCell(const GameState& state) { return {ShipRow(state), ShipColumn(state)}; }
+
+Quadrant ShipQuadrant(const GameState& state) { return {OnGrid(state.Z), OnGrid(state.Y), OnGrid(state.X)}; }
+
+Cell CellOf(const GameState& state, Quadrant quadrant) {
+  switch (EffectiveAxis(state)) {
+    case ScanY: return {quadrant.Z, quadrant.X};
+    case ScanX: return {quadrant.Y, quadrant.Z};
+    default: return {quadrant.Y, quadrant.X};
+  }
+}
+
 namespace {
 
 template <typename Test>

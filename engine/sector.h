@@ -15,6 +15,16 @@ struct Quadrant {
   int Z;
   int Y;
   int X;
+
+  bool operator==(const Quadrant&) const = default;
+};
+
+// A place in the scanner's 9 x 9 grid.
+struct Cell {
+  int Row;
+  int Column;
+
+  bool operator==(const Cell&) const = default;
 };
 
 // The scan axis as one of ScanZ, ScanY, ScanX.
@@ -29,6 +39,14 @@ Quadrant SectorQuadrant(const GameState& state, int row, int column);
 // The row and column at which the ship (and the missile target) stands.
 int ShipRow(const GameState& state);
 int ShipColumn(const GameState& state);
+Cell ShipCell(const GameState& state);
+
+// The quadrant the ship is in, which is also the missile target.
+Quadrant ShipQuadrant(const GameState& state);
+
+// Where `quadrant` appears on the scanner while it looks along the state's
+// axis (the quadrant need not lie in the current sector).
+Cell CellOf(const GameState& state, Quadrant quadrant);
 
 // Quadrants of the current sector with an enemy ship, dead or alive.
 int CountSectorShips(const QuadrantGrid& grid, const GameState& state);

@@ -54,29 +54,33 @@ TEST(GameFlow, ClearingKeepsTheDifficultyAndTheMaximaAndSaysReady) {
   EXPECT_EQ(outcome.ShipButtons, false);
 }
 
-TEST(GameFlow, ADocumentCommandTakesThePictureOffAndOnlyOneThatWentThroughStopsTracing) {
+TEST(GameFlow, ADocumentCommandResumesFromAPictureAndOnlyOneThatWentThroughStopsTracing) {
   Session session = NewSession(1, 2);
   StartNewGame(session);
   session.ScannerTracing = true;
   session.Picture = KeysPicture;
 
-  Outcome cancelled = EndDocumentCommand(session, false);
+  const Outcome begun = BeginDocumentCommand(session);
   EXPECT_EQ(session.Picture, NoPicture);
-  EXPECT_TRUE(session.ScannerTracing);
-  // Nothing else repaints after a cancelled command: the grid is owed a paint.
-  EXPECT_EQ(cancelled.Invalidated, std::vector<Area>{Area::ScannerView});
-  EXPECT_EQ(cancelled.ShipButtons, true);
+  EXPECT_EQ(begun.Messages, std::vector<Message>{MakeMessage(Text::Resuming)});
+  EXPECT_EQ(begun.Invalidated, std::vector<Area>{Area::ScannerView});
+  EXPECT_EQ(begun.ShipButtons, true);
 
-  const Outcome done = EndDocumentCommand(session, true);
+  EndDocumentCommand(session, false);
+  EXPECT_TRUE(session.ScannerTracing) << "a cancelled command changes nothing";
+  EndDocumentCommand(session, true);
   EXPECT_FALSE(session.ScannerTracing);
-  EXPECT_TRUE(done.Invalidated.empty()) << "no picture was up";
-  EXPECT_FALSE(done.ShipButtons);
+
+  const Outcome noPicture = BeginDocumentCommand(session);
+  EXPECT_TRUE(noPicture.Messages.empty());
+  EXPECT_TRUE(noPicture.Invalidated.empty());
+  EXPECT_FALSE(noPicture.ShipButtons);
 }
 
 TEST(GameFlow, APictureOverAClosedGameLeavesTheButtonsOff) {
   Session session;
   session.Picture = RulesPicture;
-  EXPECT_EQ(EndDocumentCommand(session, true).ShipButtons, false);
+  EXPECT_EQ(BeginDocumentCommand(session).ShipButtons, false);
 }
 
 TEST(GameFlow, TwoSessionsSideBySideShareNothing) {

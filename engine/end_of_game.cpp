@@ -1,0 +1,33 @@
+#include "engine/end_of_game.h"
+
+namespace {
+
+void ShowEnd(Session& session, Outcome& outcome, ScannerPicture picture, GameEnd end) {
+  outcome.Invalidate(Area::Window);
+  session.Picture = picture;
+  outcome.ShipButtons = false;
+  outcome.Ended = end;
+}
+
+}  // namespace
+
+Outcome EndGameLost(Session& session) {
+  GameState& state = session.State;
+  Outcome outcome;
+  outcome.Post(state.Missiles.Value < 1 ? Text::MissilesGone : Text::FuelGone);
+  state.Fuel.Value = state.Fuel.Maximum;
+  state.Missiles.Value = 0;
+  session.ScannerTracing = true;
+  ShowEnd(session, outcome, DefeatPicture, GameEnd::Lost);
+  return outcome;
+}
+
+Outcome EndGameWon(Session& session) {
+  GameState& state = session.State;
+  Outcome outcome;
+  outcome.Post(Text::Victory);
+  state.Fuel.Value = state.Fuel.Maximum;
+  state.Missiles.Value = state.Missiles.Maximum;
+  ShowEnd(session, outcome, VictoryPicture, GameEnd::Won);
+  return outcome;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/outcome.h"
+#include "engine/session.h"
+
+// How a game ends. Either way a picture covers the sector and the ship
+// buttons go off until the player resumes; play may then go on from the
+// state the end left behind.
+
+// A missile or a fuel unit was needed and none was left. The tank is full
+// again, the missiles gone, and tracing shows every surviving enemy ship, so
+// that the player can tour the universe to see what was missed.
+Outcome EndGameLost(Session& session);
+
+// The last enemy ship is gone: both supplies are full again.
+Outcome EndGameWon(Session& session);

@@ -1,0 +1,56 @@
+#include "engine/navigation.h"
+
+#include "engine/end_of_game.h"
+
+namespace {
+
+std::int32_t& AxisCoordinate(GameState& state) {
+  switch (EffectiveAxis(state)) {
+    case ScanY: return state.Y;
+    case ScanX: return state.X;
+    default: return state.Z;
+  }
+}
+
+void ReportSector(const Session& session, Outcome& outcome) {
+  const int ships = CountSectorShips(session.Grid, session.State);
+  if (ships == 0) {
+    outcome.Post(Text::SectorHasNoShips);
+    return;
+  }
+  const int alive = ships - CountSectorDestroyed(session.Grid, session.State);
+  if (alive == 0)
+    outcome.Post(Text::SectorCleared);
+  else
+    outcome.Post(Text::ShipsInSector, alive, std::string(alive == 1 ? "" : "s"));
+}
+
+}  // namespace
+
+Outcome EngageEngines(Session& session) {
+  std::int32_t& coordinate = AxisCoordinate(session.State);
+  coordinate = coordinate >= AxisLength - 1 ? 0 : coordinate + 1;
+  return MoveShip(session);
+}
+
+Outcome ReverseEngines(Session& session) {
+  std::int32_t& coordinate = AxisCoordinate(session.State);
+  coordinate = coordinate <= 0 ? AxisLength - 1 : coordinate - 1;
+  return MoveShip(session);
+}
+
+Outcome MoveShip(Session& session) {
+  Outcome outcome;
+  if (!GaugeDown(session.State.Fuel)) {
+    outcome.Post(Text::FuelGone);
+    outcome.Append(EndGameLost(session));
+    return outcome;
+  }
+  outcome.Stepped.push_back(Supply::Fuel);
+  outcome.Post(Text::EnginesEngaged);
+  outcome.Sounds.push_back(Sound::EnginesEngaged);
+  for (const Area area : {Area::ScannerView, Area::WeaponsPanel, Area::EnginesPanel, Area::ScannerPanel})
+    outcome.Invalidate(area);
+  ReportSector(session, outcome);
+  return outcome;
+}

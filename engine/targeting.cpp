@@ -1,0 +1,29 @@
+#include "engine/targeting.h"
+
+#include <algorithm>
+
+Outcome Retarget(Session& session, Cell cell) {
+  GameState& state = session.State;
+  Outcome outcome;
+  outcome.InvalidateCell(ShipCell(state));
+  const int row = std::clamp(cell.Row, 0, AxisLength - 1);
+  const int column = std::clamp(cell.Column, 0, AxisLength - 1);
+  switch (EffectiveAxis(state)) {
+    case ScanY:
+      state.X = column;
+      state.Z = row;
+      break;
+    case ScanX:
+      state.Z = column;
+      state.Y = row;
+      break;
+    default:
+      state.X = column;
+      state.Y = row;
+      break;
+  }
+  outcome.InvalidateCell(ShipCell(state));
+  outcome.Post(Text::TargetingCoordinates, state.Z, state.Y, state.X);
+  for (const Area area : {Area::WeaponsPanel, Area::EnginesPanel, Area::QuadrantIcon}) outcome.Invalidate(area);
+  return outcome;
+}

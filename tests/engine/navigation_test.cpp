@@ -1,0 +1,101 @@
+#include "engine/navigation.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/game_flow.h"
+
+namespace {
+
+// A game with a hand-made universe: no ships until a test places them.
+class NavigationTest : public ::testing::Test {
+ protected:
+  Session session;
+  GameState& state = session.State;
+
+  void SetUp() override {
+    session.InProgress = true;
+    state.Difficulty = 2;
+    state.Missiles = {0, 240, 240};
+    state.Fuel = {0, 100, 100};
+  }
+
+  void PlaceShip(int z, int y, int x, bool destroyed = false) {
+    const int i = QuadrantIndex(z, y, x);
+    session.Grid.Enemy[i] = 1;
+    session.Grid.Struck[i] = destroyed ? 1 : 0;
+    ++state.EnemyShips;
+    if (destroyed) ++state.ShipsDestroyed;
+  }
+};
+
+}  // namespace
+
+TEST_F(NavigationTest, EngageAndReverseStepOnlyTheScanAxisCoordinateAndWrapRound) {
+  state.Z = 8;
+  state.Y = 4;
+  state.X = 0;
+  state.ScanAxis = ScanZ;
+  EngageEngines(session);
+  EXPECT_EQ(state.Z, 0);
+  state.ScanAxis = ScanX;
+  ReverseEngines(session);
+  EXPECT_EQ(state.X, 8);
+  state.ScanAxis = ScanY;
+  EngageEngines(session);
+  EngageEngines(session);
+  ReverseEngines(session);
+  EXPECT_EQ(state.Y, 5);
+  EXPECT_EQ(state.Z, 0);
+  EXPECT_EQ(state.X, 8);
+  EXPECT_EQ(state.Fuel.Value, 95) << "one unit a move";
+  EXPECT_EQ(state.Missiles.Value, 240);
+}
+
+TEST_F(NavigationTest, AMoveSpendsFuelAtOnceMakesItsSoundAndRedrawsTheSectorAndPanels) {
+  const Outcome outcome = EngageEngines(session);
+  EXPECT_EQ(outcome.Stepped, std::vector<Supply>{Supply::Fuel});
+  EXPECT_EQ(outcome.Sounds, std::vector<Sound>{Sound::EnginesEngaged});
+  EXPECT_EQ(outcome.Invalidated, (std::vector<Area>{Area::ScannerView, Area::WeaponsPanel, Area::EnginesPanel,
+                                                    Area::ScannerPanel}));
+  EXPECT_EQ(outcome.Messages,
+            (std::vector<Message>{MakeMessage(Text::EnginesEngaged), MakeMessage(Text::SectorHasNoShips)}));
+  EXPECT_FALSE(outcome.Ended);
+}
+
+TEST_F(NavigationTest, TheSectorReportCountsOnlyLiveShipsWithTheRightPlural) {
+  state.ScanAxis = ScanZ;
+  // Sector Z 1: three ships, two destroyed. Sector Z 2: three live ones.
+  // Sector Z 3: all destroyed.
+  PlaceShip(1, 0, 0, true);
+  PlaceShip(1, 0, 1, true);
+  PlaceShip(1, 0, 2);
+  for (int x = 3; x < 6; ++x) PlaceShip(2, 5, x);
+  for (int y = 6; y < 9; ++y) PlaceShip(3, y, 7, true);
+
+  auto report = [&] { return EngageEngines(session).Messages.back(); };
+  EXPECT_EQ(report(), MakeMessage(Text::ShipsInSector, 1, std::string()));
+  EXPECT_EQ(report(), MakeMessage(Text::ShipsInSector, 3, std::string("s")));
+  EXPECT_EQ(report(), MakeMessage(Text::SectorCleared));
+  EXPECT_EQ(report(), MakeMessage(Text::SectorHasNoShips));
+}
+
+TEST_F(NavigationTest, AnEmptyTankLosesTheGameAfterTheShipHasMoved) {
+  state.Fuel.Value = 1;
+  state.Z = 3;
+  const Outcome last = EngageEngines(session);
+  EXPECT_EQ(state.Fuel.Value, 0);
+  EXPECT_FALSE(last.Ended);
+
+  const Outcome dry = EngageEngines(session);
+  EXPECT_EQ(state.Z, 5) << "the step comes before the fuel check";
+  EXPECT_EQ(dry.Messages, (std::vector<Message>{MakeMessage(Text::FuelGone), MakeMessage(Text::FuelGone)}))
+      << "missiles were left, so the end says fuel again";
+  EXPECT_EQ(dry.Ended, GameEnd::Lost);
+  EXPECT_TRUE(dry.Sounds.empty());
+  EXPECT_TRUE(dry.Stepped.empty());
+  EXPECT_EQ(dry.ShipButtons, false);
+  EXPECT_EQ(session.Picture, DefeatPicture);
+  EXPECT_EQ(state.Fuel.Value, 100) << "the tank is full for the tour";
+  EXPECT_EQ(state.Missiles.Value, 0);
+  EXPECT_TRUE(session.ScannerTracing);
+}
