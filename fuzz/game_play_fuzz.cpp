@@ -1,5 +1,5 @@
-// Plays a game as the input says, the way a player could (scans, shots,
-// helm moves, gauges set in diagnostics), and saves it: the game must open
+// Plays a game as the input says, through the game's own rules (scans, shots,
+// moves, helm moves, gauges set in diagnostics), and saves it: the game must open
 // every document it saves, exactly as saved. Then damages the saved bytes as
 // the rest of the input says: whatever still opens must hold together.
 
@@ -11,7 +11,11 @@
 #include "document/byte_order.h"
 #include "document_invariants.h"
 #include "engine/generation.h"
+#include "engine/modes.h"
+#include "engine/navigation.h"
 #include "engine/sector.h"
+#include "engine/targeting.h"
+#include "engine/weapons.h"
 
 namespace {
 
@@ -28,38 +32,34 @@ class Input {
   std::size_t at_ = 0;
 };
 
-// A shot's bookkeeping: the struck mark, and for a ship struck for the first
-// time the kill and the scanned sectors through it.
-void Strike(Session& session, int cell) {
-  if (session.Grid.Struck[cell]) return;
-  session.Grid.Struck[cell] = 1;
-  if (!session.Grid.Enemy[cell]) return;
-  ++session.State.ShipsDestroyed;
-  RecordKill(session.Log, {cell / 81, cell / 9 % 9, cell % 9});
-}
+// What the screen does after every action: its next paint records the
+// sector on the scanner.
+void Paint(Session& session) { RecordSectorScan(session.Grid, session.State, session.Log); }
 
 void Play(Session& session, Input& input) {
   GameState& state = session.State;
   for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
-    switch (input.Byte() % 4) {
-      case 0:  // the scanner shows a sector
-        state.ScanAxis = input.Byte() % 3;
-        state.Z = input.Byte() % 9;
-        state.Y = input.Byte() % 9;
-        state.X = input.Byte() % 9;
-        RecordSectorScan(session.Grid, state, session.Log);
+    switch (input.Byte() % 5) {
+      case 0: SelectScanAxis(session, input.Byte() % 3); break;
+      case 1:  // aim within the sector, fire
+        Retarget(session, {input.Byte() % 9, input.Byte() % 9});
+        FireMissile(session);
         break;
-      case 1: Strike(session, input.Word() % QuadrantCount); break;
       case 2:  // the helm
         state.Z = input.Byte() % 9;
         state.Y = input.Byte() % 9;
         state.X = input.Byte() % 9;
+        MoveShip(session);
         break;
-      default:  // diagnostics, or the end of a game refilling the gauges
+      case 3: input.Byte() & 1 ? EngageEngines(session) : ReverseEngines(session); break;
+      default:  // the gauges set by hand in diagnostics
         state.Fuel.Value = input.Word() % (state.Fuel.Maximum + 1);
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
         break;
     }
+    // Any key or click takes a picture off the scanner.
+    ResumeGame(session);
+    Paint(session);
   }
 }
 

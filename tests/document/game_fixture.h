@@ -11,16 +11,12 @@
 #include "document/game_file_format.h"
 #include "engine/generation.h"
 #include "engine/sector.h"
+#include "engine/weapons.h"
 
-// A missile striking `quadrant`, with the bookkeeping a shot leaves behind:
-// the struck mark, the kill count and the scanned sectors through a new kill.
+// A missile landing on `quadrant` as the game's own shot lands, with all the
+// bookkeeping it leaves behind, without moving the ship there.
 inline void Strike(Session& session, Quadrant quadrant) {
-  const int cell = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
-  if (session.Grid.Struck[cell]) return;
-  session.Grid.Struck[cell] = 1;
-  if (!session.Grid.Enemy[cell]) return;
-  ++session.State.ShipsDestroyed;
-  RecordKill(session.Log, quadrant);
+  StrikeTarget(session, {quadrant, CellOf(session.State, quadrant)});
 }
 
 // The quadrants of the universe that hold an enemy ship, or none.
