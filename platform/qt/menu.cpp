@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "platform/qt/app_window.h"
+#include "platform/qt/menu_bar_style.h"
 
 namespace platform {
 namespace {
@@ -39,6 +40,9 @@ void InstallMenu(Window* window, std::span<const MenuPopup> popups) {
   auto* menuBar = new QMenuBar(appWindow->widget());
   // The client area's size counts from below a menu bar inside the window.
   menuBar->setNativeMenuBar(false);
+  auto* style = new MenuBarStyle;
+  style->setParent(menuBar);
+  menuBar->setStyle(style);
   int index = 0;
   for (const MenuPopup& popup : popups) {
     QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));

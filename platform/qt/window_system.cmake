@@ -7,6 +7,7 @@ target_sources(kestravane_platform_qt PRIVATE
   cursor.cpp
   frame_widget.cpp
   menu.cpp
+  menu_bar_style.cpp
   shortcuts.cpp
   surface.cpp
   virtual_keys.cpp

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
 #include <array>
@@ -24,6 +26,10 @@ QWindow* Desktop(const TestWindow& window) { return window->widget()->windowHand
 QPoint InFrame(const TestWindow& window, int x, int y) {
   return ClientAreaOf(window)->mapTo(window->widget(), QPoint(x, y));
 }
+
+const platform::MenuItem ShipItems[] = {{500, "&Fire\tCtrl+F"}};
+const platform::MenuItem HelpItems[] = {{600, "&About"}};
+const platform::MenuPopup ShipAndHelp[] = {{"&Ship", ShipItems}, {"&Help", HelpItems}};
 
 }  // namespace
 
@@ -99,6 +105,45 @@ class InputTest : public QObject {
     QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 17", "Command 500"}));
   }
 
+  // Qt's menu bar would keep the keyboard after a tap of Alt or a menu left
+  // with Esc, showing nothing: the player's next keys would seem lost.
+  void aTapOfAltLeavesTheKeysWithTheGame() {
+    InstallShipAndHelp();
+    // As the keyboard sends it: the press carries the modifier.
+    QTest::keyPress(Desktop(*window_), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(Desktop(*window_), Qt::Key_Alt);
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
+  // Alt and a popup's letter still open it, and Right still moves on.
+  void aMenuOpenedByItsLetterAndLeftWithEscLeavesTheKeysWithTheGame() {
+    QMenuBar* menuBar = InstallShipAndHelp();
+    QMenu* ship = menuBar->actions().at(0)->menu();
+    QMenu* help = menuBar->actions().at(1)->menu();
+    QTest::keyClick(Desktop(*window_), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(ship->isVisible());
+    QTest::keyClick(ship, Qt::Key_Right);
+    QTRY_VERIFY(help->isVisible());
+    QVERIFY(!ship->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
+  void aMenuOpenedByAClickAndLeftWithEscLeavesTheKeysWithTheGame() {
+    QMenuBar* menuBar = InstallShipAndHelp();
+    QMenu* ship = menuBar->actions().at(0)->menu();
+    const QPoint title = menuBar->actionGeometry(ship->menuAction()).center();
+    QTest::mouseClick(Desktop(*window_), Qt::LeftButton, {}, menuBar->mapTo((*window_)->widget(), title));
+    QTRY_VERIFY(ship->isVisible());
+    QTest::keyClick(ship, Qt::Key_Escape);
+    QTRY_VERIFY(!ship->isVisible());
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
   void tabStaysWithTheGameBesideAControlThatTakesFocus() {
     auto* field = new QLineEdit(ClientAreaOf(*window_));
     field->show();
@@ -133,6 +178,25 @@ class InputTest : public QObject {
 
  private:
   std::unique_ptr<TestWindow> window_;
+
+  // The Ship and Help menus, their items enabled, shown on the window.
+  QMenuBar* InstallShipAndHelp() {
+    platform::InstallMenu(*window_, ShipAndHelp);
+    platform::EnableMenuItem(*window_, 500, true);
+    platform::EnableMenuItem(*window_, 600, true);
+    auto* menuBar = (*window_)->widget()->findChild<QMenuBar*>();
+    // A menu bar added to a window on the screen shows once Qt has its turn.
+    if (!QTest::qWaitFor([menuBar] { return menuBar->isVisible(); })) return nullptr;
+    return menuBar;
+  }
+
+  // What the game hears of Space and then Ctrl+F, a shortcut.
+  QStringList KeysTheGameHears() {
+    window_->events.calls.clear();
+    QTest::keyClick(Desktop(*window_), Qt::Key_Space);
+    QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
+    return window_->events.calls;
+  }
 };
 
 QTEST_MAIN(InputTest)
