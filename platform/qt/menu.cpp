@@ -6,6 +6,7 @@
 
 #include "platform/qt/app_window.h"
 #include "platform/qt/menu_bar_style.h"
+#include "platform/qt/popup_menu.h"
 
 namespace platform {
 namespace {
@@ -21,6 +22,8 @@ void AddItems(AppWindow* window, QMenu* menu, std::span<const MenuItem> items) {
     QAction* action = menu->addAction(QString::fromUtf8(item.text));
     action->setEnabled(false);
     const int id = item.id;
+    // The popup names a grayed item by it.
+    action->setData(id);
     QObject::connect(action, &QAction::hovered, window,
                      [window, id] { window->events()->MenuSelect(window, id, 0); });
     QObject::connect(action, &QAction::triggered, window, [window, action, id](bool checked) {
@@ -45,7 +48,8 @@ void InstallMenu(Window* window, std::span<const MenuPopup> popups) {
   menuBar->setStyle(style);
   int index = 0;
   for (const MenuPopup& popup : popups) {
-    QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));
+    auto* menu = new PopupMenu(QString::fromUtf8(popup.title), appWindow, menuBar);
+    menuBar->addMenu(menu);
     // Qt hides a menu before it triggers the chosen action, so the game hears
     // of the close before the command, as it expects.
     QObject::connect(menu, &QMenu::aboutToShow, appWindow, [appWindow, index] {
