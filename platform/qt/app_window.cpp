@@ -147,9 +147,11 @@ bool AppWindow::SendShortcut(int virtualKey, bool control) {
   for (const Shortcut& shortcut : shortcuts_) {
     if (shortcut.virtualKey == virtualKey && shortcut.control == control) {
       // A shortcut is its menu item's other way in: while the item is grayed
-      // the key does nothing at all.
+      // the key is an ordinary one, which the game may still want (any key
+      // ends a picture).
       const QAction* item = MenuAction(shortcut.command);
-      if (!item || item->isEnabled()) events_->Command(this, shortcut.command);
+      if (item && !item->isEnabled()) return false;
+      events_->Command(this, shortcut.command);
       return true;
     }
   }

@@ -92,17 +92,22 @@ class InputTest : public QObject {
              QStringList({"KeyDown 70", "Command 501", "Command 501", "Command 502"}));
   }
 
-  void aShortcutOfAGrayedMenuItemDoesNothing() {
-    const platform::MenuItem items[] = {{500, "&Fire\tCtrl+F"}};
+  // The game still sees the key: any key ends a picture, for one.
+  void aShortcutOfAGrayedMenuItemIsAnOrdinaryKey() {
+    const platform::MenuItem items[] = {{500, "&Fire\tCtrl+F"}, {501, "&Engage\tCtrl+M"}};
     const platform::MenuPopup popups[] = {{"&Ship", items}};
     platform::InstallMenu(*window_, popups);
     RecordingEvents& events = window_->events;
     events.calls.clear();
     QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(events.calls, QStringList({"KeyDown 17"}));
+    QTest::keyClick(Desktop(*window_), Qt::Key_Return);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 70", "KeyDown 13"}));
+    events.calls.clear();
     platform::EnableMenuItem(*window_, 500, true);
+    platform::EnableMenuItem(*window_, 501, true);
     QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 17", "Command 500"}));
+    QTest::keyClick(Desktop(*window_), Qt::Key_Return);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "Command 500", "Command 501"}));
   }
 
   // Qt's menu bar would keep the keyboard after a tap of Alt or a menu left
