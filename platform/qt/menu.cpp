@@ -72,7 +72,9 @@ void CheckMenuItem(Window* window, int id, bool checked) {
   AppWindow* appWindow = AppWindow::From(window);
   QAction* action = appWindow ? appWindow->MenuAction(id) : nullptr;
   if (!action) return;
-  action->setCheckable(true);
+  // A checkable item draws an empty box while unchecked; the game's menus
+  // show a mark where one is set and nothing elsewhere.
+  action->setCheckable(checked);
   action->setChecked(checked);
 }
 
