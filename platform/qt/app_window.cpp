@@ -25,8 +25,11 @@ Qt::WindowFlags FlagsFor(const WindowSpec& shape) {
   if (shape.frame == WindowFrame::Popup) {
     flags |= Qt::FramelessWindowHint;
   } else {
+    // The game is drawn for one size: the buttons named leave maximize out,
+    // the layout gives the frame equal least and greatest sizes, and the
+    // last hint asks for a frame without a sizing border.
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
   }
   if (shape.topMost) flags |= Qt::WindowStaysOnTopHint;
   return flags;
