@@ -43,8 +43,10 @@ void InstallMenu(Window* window, std::span<const MenuPopup> popups) {
   auto* menuBar = new QMenuBar(appWindow->widget());
   // The client area's size counts from below a menu bar inside the window.
   menuBar->setNativeMenuBar(false);
+  // A widget does not own its style, which must outlive it: the window,
+  // which outlives its menu bar, keeps it.
   auto* style = new MenuBarStyle;
-  style->setParent(menuBar);
+  style->setParent(appWindow);
   menuBar->setStyle(style);
   int index = 0;
   for (const MenuPopup& popup : popups) {
