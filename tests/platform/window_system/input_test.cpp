@@ -113,7 +113,8 @@ class InputTest : public QObject {
   // Qt's menu bar would keep the keyboard after a tap of Alt or a menu left
   // with Esc, showing nothing: the player's next keys would seem lost.
   void aTapOfAltLeavesTheKeysWithTheGame() {
-    InstallShipAndHelp();
+    QMenuBar* menuBar = InstallShipAndHelp();
+    QTRY_VERIFY(menuBar->isVisible());
     // As the keyboard sends it: the press carries the modifier.
     QTest::keyPress(Desktop(*window_), Qt::Key_Alt, Qt::AltModifier);
     QTest::keyRelease(Desktop(*window_), Qt::Key_Alt);
@@ -122,8 +123,9 @@ class InputTest : public QObject {
   }
 
   // Alt and a popup's letter still open it, and Right still moves on.
-  void aMenuOpenedByItsLetterAndLeftWithEscLeavesTheKeysWithTheGame() {
+  void aMenuLeftWithEscLeavesTheKeysWithTheGame() {
     QMenuBar* menuBar = InstallShipAndHelp();
+    QTRY_VERIFY(menuBar->isVisible());
     QMenu* ship = menuBar->actions().at(0)->menu();
     QMenu* help = menuBar->actions().at(1)->menu();
     QTest::keyClick(Desktop(*window_), Qt::Key_S, Qt::AltModifier);
@@ -135,11 +137,7 @@ class InputTest : public QObject {
     QTRY_VERIFY(!help->isVisible());
     QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
     QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
-  }
 
-  void aMenuOpenedByAClickAndLeftWithEscLeavesTheKeysWithTheGame() {
-    QMenuBar* menuBar = InstallShipAndHelp();
-    QMenu* ship = menuBar->actions().at(0)->menu();
     const QPoint title = menuBar->actionGeometry(ship->menuAction()).center();
     QTest::mouseClick(Desktop(*window_), Qt::LeftButton, {}, menuBar->mapTo((*window_)->widget(), title));
     QTRY_VERIFY(ship->isVisible());
@@ -184,15 +182,13 @@ class InputTest : public QObject {
  private:
   std::unique_ptr<TestWindow> window_;
 
-  // The Ship and Help menus, their items enabled, shown on the window.
+  // The Ship and Help menus, their items enabled. A menu bar added to a
+  // window on the screen shows once Qt has had its turn.
   QMenuBar* InstallShipAndHelp() {
     platform::InstallMenu(*window_, ShipAndHelp);
     platform::EnableMenuItem(*window_, 500, true);
     platform::EnableMenuItem(*window_, 600, true);
-    auto* menuBar = (*window_)->widget()->findChild<QMenuBar*>();
-    // A menu bar added to a window on the screen shows once Qt has its turn.
-    if (!QTest::qWaitFor([menuBar] { return menuBar->isVisible(); })) return nullptr;
-    return menuBar;
+    return (*window_)->widget()->findChild<QMenuBar*>();
   }
 
   // What the game hears of Space and then Ctrl+F, a shortcut.
