@@ -22,7 +22,8 @@ void AddItems(AppWindow* window, QMenu* menu, std::span<const MenuItem> items) {
     QAction* action = menu->addAction(QString::fromUtf8(item.text));
     action->setEnabled(false);
     const int id = item.id;
-    // The popup names a grayed item by it.
+    // For the popup to name a grayed item under the pointer, which Qt does
+    // not announce.
     action->setData(id);
     QObject::connect(action, &QAction::hovered, window,
                      [window, id] { window->events()->MenuSelect(window, id, 0); });
