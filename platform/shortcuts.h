@@ -15,8 +15,8 @@ struct Shortcut {
 
 // Installs the window's shortcuts. They are looked up before any key of the
 // window reaches WindowEvents::KeyDown, and only while no modal dialog runs.
-// A shortcut whose command is a grayed menu item takes its key and does
-// nothing, as the grayed item would.
+// A shortcut whose command is a grayed menu item sends nothing, as the grayed
+// item would, and leaves its key to KeyDown as an ordinary key.
 void InstallShortcuts(Window* window, std::span<const Shortcut> shortcuts);
 
 }  // namespace platform

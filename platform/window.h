@@ -33,8 +33,9 @@ class WindowEvents {
   virtual void KeyDown(Window*, int /*virtualKey*/) {}
   // A menu item, shortcut or push button with this command ID was chosen.
   virtual void Command(Window*, int /*id*/) {}
-  // The highlight in the menus moved: `id` is the item's command ID, the
-  // popup's index for a popup title, 0 when the menu closed. `flags` holds
+  // The highlight in the menus moved: `id` is the item's command ID (a
+  // grayed item's too), the popup's index for a popup title, 0 for a
+  // separator or no item and when the menu closed. `flags` holds
   // MenuPopupFlag or MenuSystemFlag (platform/menu.h).
   virtual void MenuSelect(Window*, int /*id*/, unsigned /*flags*/) {}
   virtual void LeftButtonDown(Window*, int /*x*/, int /*y*/) {}

@@ -25,8 +25,11 @@ Qt::WindowFlags FlagsFor(const WindowSpec& shape) {
   if (shape.frame == WindowFrame::Popup) {
     flags |= Qt::FramelessWindowHint;
   } else {
+    // The game is drawn for one size: the buttons named leave maximize out,
+    // the layout gives the frame equal least and greatest sizes, and the
+    // last hint asks for a frame without a sizing border.
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
   }
   if (shape.topMost) flags |= Qt::WindowStaysOnTopHint;
   return flags;
@@ -147,9 +150,11 @@ bool AppWindow::SendShortcut(int virtualKey, bool control) {
   for (const Shortcut& shortcut : shortcuts_) {
     if (shortcut.virtualKey == virtualKey && shortcut.control == control) {
       // A shortcut is its menu item's other way in: while the item is grayed
-      // the key does nothing at all.
+      // the key is an ordinary one, which the game may still want (any key
+      // ends a picture).
       const QAction* item = MenuAction(shortcut.command);
-      if (!item || item->isEnabled()) events_->Command(this, shortcut.command);
+      if (item && !item->isEnabled()) return false;
+      events_->Command(this, shortcut.command);
       return true;
     }
   }

@@ -57,7 +57,8 @@ class AppWindow : public QObject, public Window {
   void AddMenuAction(int id, QAction* action);
   QAction* MenuAction(int id) const;
   void SetShortcuts(std::span<const Shortcut> shortcuts);
-  // Sends the command of the matching shortcut; false when none matches.
+  // Sends the command of the matching shortcut; false when none matches or
+  // its menu item is grayed, and the key is then the game's.
   bool SendShortcut(int virtualKey, bool control);
 
  private:

@@ -5,6 +5,8 @@
 #include <QMenuBar>
 
 #include "platform/qt/app_window.h"
+#include "platform/qt/menu_bar_style.h"
+#include "platform/qt/popup_menu.h"
 
 namespace platform {
 namespace {
@@ -20,6 +22,9 @@ void AddItems(AppWindow* window, QMenu* menu, std::span<const MenuItem> items) {
     QAction* action = menu->addAction(QString::fromUtf8(item.text));
     action->setEnabled(false);
     const int id = item.id;
+    // For the popup to name a grayed item under the pointer, which Qt does
+    // not announce.
+    action->setData(id);
     QObject::connect(action, &QAction::hovered, window,
                      [window, id] { window->events()->MenuSelect(window, id, 0); });
     QObject::connect(action, &QAction::triggered, window, [window, action, id](bool checked) {
@@ -39,9 +44,15 @@ void InstallMenu(Window* window, std::span<const MenuPopup> popups) {
   auto* menuBar = new QMenuBar(appWindow->widget());
   // The client area's size counts from below a menu bar inside the window.
   menuBar->setNativeMenuBar(false);
+  // A widget does not own its style, which must outlive it: the window,
+  // which outlives its menu bar, keeps it.
+  auto* style = new MenuBarStyle;
+  style->setParent(appWindow);
+  menuBar->setStyle(style);
   int index = 0;
   for (const MenuPopup& popup : popups) {
-    QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));
+    auto* menu = new PopupMenu(QString::fromUtf8(popup.title), appWindow, menuBar);
+    menuBar->addMenu(menu);
     // Qt hides a menu before it triggers the chosen action, so the game hears
     // of the close before the command, as it expects.
     QObject::connect(menu, &QMenu::aboutToShow, appWindow, [appWindow, index] {
@@ -64,7 +75,9 @@ void CheckMenuItem(Window* window, int id, bool checked) {
   AppWindow* appWindow = AppWindow::From(window);
   QAction* action = appWindow ? appWindow->MenuAction(id) : nullptr;
   if (!action) return;
-  action->setCheckable(true);
+  // A checkable item draws an empty box while unchecked; the game's menus
+  // show a mark where one is set and nothing elsewhere.
+  action->setCheckable(checked);
   action->setChecked(checked);
 }
 

@@ -7,6 +7,8 @@ target_sources(kestravane_platform_qt PRIVATE
   cursor.cpp
   frame_widget.cpp
   menu.cpp
+  menu_bar_style.cpp
+  popup_menu.cpp
   shortcuts.cpp
   surface.cpp
   virtual_keys.cpp

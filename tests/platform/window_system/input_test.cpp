@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QWindow>
 #include <array>
@@ -24,6 +26,10 @@ QWindow* Desktop(const TestWindow& window) { return window->widget()->windowHand
 QPoint InFrame(const TestWindow& window, int x, int y) {
   return ClientAreaOf(window)->mapTo(window->widget(), QPoint(x, y));
 }
+
+const platform::MenuItem ShipItems[] = {{500, "&Fire\tCtrl+F"}};
+const platform::MenuItem HelpItems[] = {{600, "&About"}};
+const platform::MenuPopup ShipAndHelp[] = {{"&Ship", ShipItems}, {"&Help", HelpItems}};
 
 }  // namespace
 
@@ -86,17 +92,59 @@ class InputTest : public QObject {
              QStringList({"KeyDown 70", "Command 501", "Command 501", "Command 502"}));
   }
 
-  void aShortcutOfAGrayedMenuItemDoesNothing() {
-    const platform::MenuItem items[] = {{500, "&Fire\tCtrl+F"}};
+  // The game still sees the key: any key ends a picture, for one.
+  void aShortcutOfAGrayedMenuItemIsAnOrdinaryKey() {
+    const platform::MenuItem items[] = {{500, "&Fire\tCtrl+F"}, {501, "&Engage\tCtrl+M"}};
     const platform::MenuPopup popups[] = {{"&Ship", items}};
     platform::InstallMenu(*window_, popups);
     RecordingEvents& events = window_->events;
     events.calls.clear();
     QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(events.calls, QStringList({"KeyDown 17"}));
+    QTest::keyClick(Desktop(*window_), Qt::Key_Return);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 70", "KeyDown 13"}));
+    events.calls.clear();
     platform::EnableMenuItem(*window_, 500, true);
+    platform::EnableMenuItem(*window_, 501, true);
     QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(events.calls, QStringList({"KeyDown 17", "KeyDown 17", "Command 500"}));
+    QTest::keyClick(Desktop(*window_), Qt::Key_Return);
+    QCOMPARE(events.calls, QStringList({"KeyDown 17", "Command 500", "Command 501"}));
+  }
+
+  // Qt's menu bar would keep the keyboard after a tap of Alt or a menu left
+  // with Esc, showing nothing: the player's next keys would seem lost.
+  void aTapOfAltLeavesTheKeysWithTheGame() {
+    QMenuBar* menuBar = InstallShipAndHelp();
+    QTRY_VERIFY(menuBar->isVisible());
+    // As the keyboard sends it: the press carries the modifier.
+    QTest::keyPress(Desktop(*window_), Qt::Key_Alt, Qt::AltModifier);
+    QTest::keyRelease(Desktop(*window_), Qt::Key_Alt);
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+  }
+
+  // Alt and a popup's letter still open it, and Right still moves on.
+  void aMenuLeftWithEscLeavesTheKeysWithTheGame() {
+    QMenuBar* menuBar = InstallShipAndHelp();
+    QTRY_VERIFY(menuBar->isVisible());
+    QMenu* ship = menuBar->actions().at(0)->menu();
+    QMenu* help = menuBar->actions().at(1)->menu();
+    QTest::keyClick(Desktop(*window_), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(ship->isVisible());
+    QTest::keyClick(ship, Qt::Key_Right);
+    QTRY_VERIFY(help->isVisible());
+    QVERIFY(!ship->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
+
+    const QPoint title = menuBar->actionGeometry(ship->menuAction()).center();
+    QTest::mouseClick(Desktop(*window_), Qt::LeftButton, {}, menuBar->mapTo((*window_)->widget(), title));
+    QTRY_VERIFY(ship->isVisible());
+    QTest::keyClick(ship, Qt::Key_Escape);
+    QTRY_VERIFY(!ship->isVisible());
+    QCOMPARE(KeysTheGameHears(), QStringList({"KeyDown 32", "KeyDown 17", "Command 500"}));
+    QCOMPARE(QApplication::focusWidget(), ClientAreaOf(*window_));
   }
 
   void tabStaysWithTheGameBesideAControlThatTakesFocus() {
@@ -133,6 +181,23 @@ class InputTest : public QObject {
 
  private:
   std::unique_ptr<TestWindow> window_;
+
+  // The Ship and Help menus, their items enabled. A menu bar added to a
+  // window on the screen shows once Qt has had its turn.
+  QMenuBar* InstallShipAndHelp() {
+    platform::InstallMenu(*window_, ShipAndHelp);
+    platform::EnableMenuItem(*window_, 500, true);
+    platform::EnableMenuItem(*window_, 600, true);
+    return (*window_)->widget()->findChild<QMenuBar*>();
+  }
+
+  // What the game hears of Space and then Ctrl+F, a shortcut.
+  QStringList KeysTheGameHears() {
+    window_->events.calls.clear();
+    QTest::keyClick(Desktop(*window_), Qt::Key_Space);
+    QTest::keyClick(Desktop(*window_), Qt::Key_F, Qt::ControlModifier);
+    return window_->events.calls;
+  }
 };
 
 QTEST_MAIN(InputTest)

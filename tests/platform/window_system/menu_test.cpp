@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <array>
 
@@ -69,6 +70,38 @@ class MenuTest : public QObject {
     QVERIFY(!sound->isChecked());
     platform::EnableMenuItem(window, 201, false);
     QVERIFY(!sound->isEnabled());
+  }
+
+  // Three items alike but for their marks: one never checked, one checked
+  // and cleared again, one checked. Only the last may look different.
+  void onlyACheckedItemShowsAMark() {
+    const platform::MenuItem items[] = {{301, "&Scan"}, {302, "&Scan"}, {303, "&Scan"}};
+    const platform::MenuPopup view[] = {{"&View", items}};
+    TestWindow window;
+    platform::InstallMenu(window, view);
+    for (const int id : {301, 302, 303}) platform::EnableMenuItem(window, id, true);
+    platform::CheckMenuItem(window, 302, true);
+    platform::CheckMenuItem(window, 302, false);
+    platform::CheckMenuItem(window, 303, true);
+    QVERIFY(ShowAndActivate(window));
+    QMenuBar* menuBar = MenuBarOf(window);
+    QTRY_VERIFY(menuBar->isVisible());
+
+    QMenu* popup = PopupOf(window, 0);
+    const QPoint title = menuBar->actionGeometry(popup->menuAction()).center();
+    QTest::mouseClick(window->widget()->windowHandle(), Qt::LeftButton, {},
+                      menuBar->mapTo(window->widget(), title));
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    const QImage shown = popup->screen()->grabWindow(popup->winId()).toImage();
+    const qreal ratio = shown.devicePixelRatio();
+    // Inside the popup's frame, which borders the first item.
+    const auto itemImage = [&](int index) {
+      const QRect place = popup->actionGeometry(popup->actions().at(index)).adjusted(2, 2, -2, -2);
+      return shown.copy(QRect(place.topLeft() * ratio, place.size() * ratio));
+    };
+    QCOMPARE(itemImage(1), itemImage(0));
+    QVERIFY(itemImage(2) != itemImage(0));
+    QTest::keyClick(popup, Qt::Key_Escape);
   }
 
   void choosingAnItemTellsOfTheCloseBeforeTheCommand() {
