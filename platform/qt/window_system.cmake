@@ -1,4 +1,5 @@
-# Windows, controls, menus, shortcuts, keys, drawing and the event loop.
+# Windows, controls, menus, shortcuts, keys, drawing, the event loop and the
+# pause that holds input back.
 target_sources(kestravane_platform_qt PRIVATE
   app_window.cpp
   application.cpp
@@ -7,6 +8,7 @@ target_sources(kestravane_platform_qt PRIVATE
   cursor.cpp
   frame_widget.cpp
   menu.cpp
+  pause.cpp
   shortcuts.cpp
   surface.cpp
   virtual_keys.cpp
