@@ -65,6 +65,7 @@ bench: build
 	@scripts/install-deps.sh xvfb bc
 	$(BUILD)/bench/kestravane-bench
 	$(BUILD)/bench/kestravane-paint-bench
+	$(BUILD)/bench/kestravane-flight-bench
 	$(BUILD)/bench/kestravane-settings-bench
 	bench/startup.sh $(BUILD)
 

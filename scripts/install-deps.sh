@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # Tests only: Qt's window-system interface, to send input as the window
+  # system would, queued behind whatever the game is doing.
+  qt6-base-private-dev
   # make test's sanitizer build: clang and the ASan/UBSan runtimes of that
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev

@@ -7,6 +7,7 @@
 
 #include "platform/cursor.h"
 #include "platform/dialog_items.h"
+#include "platform/pause.h"
 #include "platform/status_line.h"
 #include "platform/window.h"
 
@@ -74,5 +75,9 @@ void CloseWindowsBeforeBox() {}
 
 void BeginWaitCursor() {}
 void EndWaitCursor() {}
+
+// A pause only paces what the player watches; with nothing on a screen the
+// game goes straight on.
+void PauseUntil(std::chrono::steady_clock::time_point) {}
 
 }  // namespace platform

@@ -96,9 +96,10 @@ void AppWindow::PaintInvalid() {
   if (alive) painting_ = false;
 }
 
-void AppWindow::ShowImage() {
+void AppWindow::ShowImage(const QRect& area) {
+  if (area.isEmpty()) return;
   clientArea_->setBlitOnly(true);
-  clientArea_->repaint();
+  clientArea_->repaint(area);
   clientArea_->setBlitOnly(false);
   // That paint used up Qt's pending update, but the game still owes one.
   if (!invalid_.isEmpty()) clientArea_->update(invalid_.boundingRect());

@@ -48,8 +48,9 @@ class AppWindow : public QObject, public Window {
   // Runs the game's Paint if any part is invalid; the invalid region is
   // cleared first so that the game may invalidate again while it paints.
   void PaintInvalid();
-  // Puts the image on the screen now, without asking the game to paint.
-  void ShowImage();
+  // Puts `area` of the image on the screen now, without asking the game to
+  // paint.
+  void ShowImage(const QRect& area);
   void Update();
 
   void SetTopMost(bool topMost);

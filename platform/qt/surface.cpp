@@ -17,11 +17,12 @@ QRgb PixelOf(Color color) { return qRgb(color.red, color.green, color.blue); }
 // image; the drawing rules are the game's, not a painter's.
 class PixelWriter {
  public:
-  PixelWriter(QImage& image, Color color, PenMode mode)
-      : bits_(image.bits()),
-        stride_(image.bytesPerLine()),
-        width_(image.width()),
-        height_(image.height()),
+  PixelWriter(Surface* surface, Color color, PenMode mode)
+      : surface_(surface),
+        bits_(surface->image().bits()),
+        stride_(surface->image().bytesPerLine()),
+        width_(surface->image().width()),
+        height_(surface->image().height()),
         value_(PixelOf(color)),
         xor_(mode == PenMode::Xor) {}
 
@@ -31,6 +32,7 @@ class PixelWriter {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, width_);
     if (x0 >= x1) return;
+    surface_->Changed(QRect(x0, y, x1 - x0, 1));
     QRgb* pixel = Line(y) + x0;
     for (int x = x0; x < x1; ++x, ++pixel) Put(pixel);
   }
@@ -40,6 +42,8 @@ class PixelWriter {
     if (x < 0 || x >= width_) return;
     y0 = std::max(y0, 0);
     y1 = std::min(y1, height_);
+    if (y0 >= y1) return;
+    surface_->Changed(QRect(x, y0, 1, y1 - y0));
     for (int y = y0; y < y1; ++y) Put(Line(y) + x);
   }
 
@@ -48,6 +52,7 @@ class PixelWriter {
   // Exclusive-or leaves the unused top byte alone, so the image stays opaque.
   void Put(QRgb* pixel) const { *pixel = xor_ ? *pixel ^ (value_ & 0x00FFFFFF) : value_; }
 
+  Surface* surface_;
   uchar* bits_;
   qsizetype stride_;
   int width_;
@@ -71,8 +76,10 @@ Surface* WindowSurface(Window* window) {
 
 void ReleaseSurface(Surface* surface) {
   AppWindow* window = surface ? surface->window() : nullptr;
+  if (!window) return;
+  const QRect changed = surface->TakeChanged();
   // Inside Paint the paint itself shows the drawing.
-  if (window && !window->painting()) window->ShowImage();
+  if (!window->painting()) window->ShowImage(changed);
 }
 
 Surface* CreateOffscreenSurface(int width, int height) { return new Surface(width, height); }
@@ -86,6 +93,7 @@ void CopySurface(const Surface* source, Surface* target, int x, int y) {
   QImage& to = target->image();
   const QRect part = VisiblePart(to, x, y, from.width(), from.height());
   if (part.isEmpty()) return;
+  target->Changed(part.translated(x, y));
   const std::size_t rowBytes = std::size_t(part.width()) * sizeof(QRgb);
   for (int row = part.top(); row <= part.bottom(); ++row) {
     const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row)) + part.left();
@@ -96,7 +104,7 @@ void CopySurface(const Surface* source, Surface* target, int x, int y) {
 
 void DrawLine(Surface* surface, int x0, int y0, int x1, int y1, Color color, int width,
               PenMode mode) {
-  const PixelWriter writer(surface->image(), color, mode);
+  const PixelWriter writer(surface, color, mode);
   const int dx = std::abs(x1 - x0);
   const int dy = std::abs(y1 - y0);
   const int stepX = x0 < x1 ? 1 : -1;
@@ -129,15 +137,14 @@ void DrawLine(Surface* surface, int x0, int y0, int x1, int y1, Color color, int
 }
 
 void FillRect(Surface* surface, const Rect& area, Color color) {
-  QImage& image = surface->image();
-  const PixelWriter writer(image, color, PenMode::Copy);
-  const int bottom = std::min(area.bottom, image.height());
+  const PixelWriter writer(surface, color, PenMode::Copy);
+  const int bottom = std::min(area.bottom, surface->image().height());
   for (int y = std::max(area.top, 0); y < bottom; ++y) writer.Row(y, area.left, area.right);
 }
 
 void FrameRect(Surface* surface, const Rect& area, Color color) {
   if (area.right <= area.left || area.bottom <= area.top) return;
-  const PixelWriter writer(surface->image(), color, PenMode::Copy);
+  const PixelWriter writer(surface, color, PenMode::Copy);
   writer.Row(area.top, area.left, area.right);
   writer.Row(area.bottom - 1, area.left, area.right);
   writer.Column(area.left, area.top, area.bottom);
@@ -149,6 +156,7 @@ void DrawPicture(Surface* surface, const Picture& picture, int x, int y) {
   const QImage& from = picture.data()->image;
   QImage& to = surface->image();
   const QRect part = VisiblePart(to, x, y, from.width(), from.height());
+  surface->Changed(part.translated(x, y));
   for (int row = part.top(); row <= part.bottom(); ++row) {
     const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row));
     auto* out = reinterpret_cast<QRgb*>(to.scanLine(y + row)) + x;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <utility>
 
 #include "platform/surface.h"
 
@@ -23,8 +25,14 @@ class Surface {
   // The window whose client area this is, or null for an off-screen picture.
   AppWindow* window() const { return window_; }
 
+  // Pixels drawn since the last TakeChanged(): a drawing shown on the window
+  // at once puts only these on the screen, so a small mark costs a small copy.
+  void Changed(const QRect& area) { changed_ |= area; }
+  QRect TakeChanged() { return std::exchange(changed_, QRect()); }
+
  private:
   QImage own_;
+  QRect changed_;
   QImage* image_;
   AppWindow* window_;
 };

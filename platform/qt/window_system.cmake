@@ -1,4 +1,5 @@
-# Windows, controls, menus, shortcuts, keys, drawing and the event loop.
+# Windows, controls, menus, shortcuts, keys, drawing, the event loop and the
+# pause that holds input back.
 target_sources(kestravane_platform_qt PRIVATE
   app_window.cpp
   application.cpp
@@ -8,6 +9,7 @@ target_sources(kestravane_platform_qt PRIVATE
   frame_widget.cpp
   menu.cpp
   menu_bar_style.cpp
+  pause.cpp
   popup_menu.cpp
   shortcuts.cpp
   surface.cpp

@@ -1,0 +1,122 @@
+// How long a missile's longest flight (68 steps, straight up) takes on the
+// real main window, against the 68 step times it is paced to, with the
+// machine idle and with threads spinning on every core meanwhile. The
+// flight should stay within 5 % of its pace either way.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/missile_flight.h"
+#include "app/settings.h"
+#include "display/missile_path.h"
+#include "engine/game_flow.h"
+#include "platform/application.h"
+#include "platform/window.h"
+#include "support/library.h"
+#include "support/splash.h"
+
+namespace {
+
+constexpr int Column = 4;
+constexpr int Row = 0;
+
+// Threads that keep the processors busy for as long as they live.
+class Spinners {
+ public:
+  explicit Spinners(int count) {
+    for (int i = 0; i < count; ++i)
+      threads_.emplace_back([this] {
+        while (!stop_.load(std::memory_order_relaxed)) {
+        }
+      });
+  }
+  ~Spinners() {
+    stop_ = true;
+    for (std::thread& thread : threads_) thread.join();
+  }
+  Spinners(const Spinners&) = delete;
+  Spinners& operator=(const Spinners&) = delete;
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::vector<std::thread> threads_;
+};
+
+void LongestFlight(benchmark::State& run, platform::Window* window) {
+  using Milliseconds = std::chrono::duration<double, std::milli>;
+  const Milliseconds paced = MissileStepTime * MissilePath(Column, Row).size();
+  const Spinners busy(static_cast<int>(run.range(0)));
+  Milliseconds worst{0};
+  Milliseconds total{0};
+  for (auto _ : run) {
+    const auto start = std::chrono::steady_clock::now();
+    FlyMissile(window, Column, Row);
+    const Milliseconds took = std::chrono::steady_clock::now() - start;
+    worst = std::max(worst, took);
+    total += took;
+  }
+  const double mean = total.count() / static_cast<double>(run.iterations());
+  run.counters["paced_ms"] = paced.count();
+  run.counters["mean_ms"] = mean;
+  run.counters["worst_ms"] = worst.count();
+  run.counters["mean_over_%"] = 100.0 * (mean - paced.count()) / paced.count();
+  run.counters["worst_over_%"] = 100.0 * (worst - paced) / paced;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Measured at 1:1 on an offscreen screen, away from the player's settings.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  setenv("QT_SCALE_FACTOR", "1", 1);
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("kestravane-flight-bench-" + std::to_string(getpid()));
+  std::filesystem::create_directories(folder);
+  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+
+  platform::StartPlatform(argv[0]);
+  LibraryState library = StartLibrary();
+  library.IniPath = (folder / "kestravane.ini").string();
+  AppSettings settings = LoadSettings(library.IniPath);
+  Splash splash(library);
+  MainWindow game(library, settings, splash);
+  platform::Window* window = game.Create(platform::ShowMode::Normal);
+  if (!window) return 1;
+  game.session().Random.Seed(7);
+  StartNewGame(game.session());
+  // The crosshair on the target cell, as when the player fires.
+  game.session().State.Z = 0;
+  game.session().State.Y = Row;
+  game.session().State.X = Column;
+  game.session().State.ScanAxis = ScanZ;
+  platform::InvalidateRect(window, nullptr);
+  platform::UpdateWindow(window);
+
+  const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  benchmark::RegisterBenchmark("LongestFlight", LongestFlight, window)
+      ->ArgName("spinning_threads")
+      ->Arg(0)
+      ->Arg(cores)
+      ->Arg(2 * cores)
+      ->Iterations(30)
+      ->UseRealTime()
+      ->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+
+  game.session().InProgress = false;  // nothing to offer for saving on the way out
+  platform::DestroyWindow(window);
+  platform::StopPlatform();
+  std::filesystem::remove_all(folder);
+  return 0;
+}
