@@ -20,7 +20,9 @@ platform::Answer AskToSave(platform::Window* window) {
 }
 
 // Document commands make no sound.
-void Show(DocumentContext& context, const Outcome& outcome) { ShowOutcome(context.window, outcome, false); }
+void Show(DocumentContext& context, const Outcome& outcome) {
+  ShowOutcome(context.window, outcome, context.session.State, false);
+}
 
 }  // namespace
 

@@ -1,7 +1,11 @@
 #include "app/game_controller.h"
 
+#include "app/missile_flight.h"
 #include "app/show_outcome.h"
 #include "engine/game_flow.h"
+#include "engine/modes.h"
+#include "engine/navigation.h"
+#include "engine/weapons.h"
 #include "platform/menu.h"
 
 namespace {
@@ -17,13 +21,51 @@ constexpr Command NeedGameInPlay[] = {
 
 }  // namespace
 
+void GameController::Handle(std::function<void()> action) {
+  if (inFlight_) {
+    held_.push_back(std::move(action));
+    return;
+  }
+  action();
+  while (!held_.empty() && !inFlight_) {
+    const std::function<void()> next = std::move(held_.front());
+    held_.pop_front();
+    next();
+  }
+}
+
+void GameController::Show(platform::Window* window, const Outcome& outcome) {
+  ShowOutcome(window, outcome, session_.State, settings_.Sounds);
+}
+
+void GameController::Resume(platform::Window* window) {
+  Show(window, ResumeGame(session_));
+  UpdateMenus(window);
+}
+
 void GameController::RunDocumentCommand(platform::Window* window, DocumentCommand command) {
+  Show(window, BeginDocumentCommand(session_));
   DocumentContext context = Documents(window);
-  const bool done = command(context);
-  ShowOutcome(window, EndDocumentCommand(session_, done), settings_.Sounds);
+  EndDocumentCommand(session_, command(context));
+}
+
+void GameController::FireAtTarget(platform::Window* window) {
+  Launch launch = LaunchMissile(session_);
+  Show(window, launch.Report);
+  if (!launch.Flight) return;
+  inFlight_ = true;
+  FlyMissile(window, launch.Flight->TargetCell.Column, launch.Flight->TargetCell.Row);
+  inFlight_ = false;
+  Show(window, StrikeTarget(session_, *launch.Flight));
 }
 
 void GameController::DoCommand(platform::Window* window, int command) {
+  const auto ship = [&](auto&& run) {
+    if (InPlay()) run();
+    // The button or menu that sent it keeps no focus: the game's keys must
+    // work at once.
+    platform::FocusWindow(window);
+  };
   switch (static_cast<Command>(command)) {
     case Command::New:
       RunDocumentCommand(window, NewGame);
@@ -40,9 +82,31 @@ void GameController::DoCommand(platform::Window* window, int command) {
     case Command::Exit:
       platform::RequestClose(window);
       break;
+    case Command::ScanZ:
+    case Command::ScanY:
+    case Command::ScanX:
+      if (InPlay()) Show(window, SelectScanAxis(session_, command - Id(Command::ScanZ)));
+      break;
     case Command::TopMost:
       settings_.TopMost = !settings_.TopMost;
       platform::SetTopMost(window, settings_.TopMost);
+      break;
+    case Command::GameRules:
+    case Command::KeyboardShortcuts:
+    case Command::MissionOrders:
+      if (InPlay()) Show(window, ShowPicture(session_, RulesPicture + command - Id(Command::GameRules)));
+      break;
+    case Command::Fire:
+    case Command::FireButton:
+      ship([&] { FireAtTarget(window); });
+      break;
+    case Command::Engage:
+    case Command::EngageButton:
+      ship([&] { Show(window, EngageEngines(session_)); });
+      break;
+    case Command::Reverse:
+    case Command::ReverseButton:
+      ship([&] { Show(window, ReverseEngines(session_)); });
       break;
     case Command::Sounds:
       settings_.Sounds = !settings_.Sounds;
@@ -58,10 +122,9 @@ void GameController::DoCommand(platform::Window* window, int command) {
 
 void GameController::UpdateMenus(platform::Window* window) const {
   const bool gameOpen = session_.InProgress;
-  const bool inPlay = gameOpen && session_.Picture == NoPicture;
   const int axis = session_.State.ScanAxis;
   for (const Command id : AlwaysEnabled) platform::EnableMenuItem(window, Id(id), true);
-  for (const Command id : NeedGameInPlay) platform::EnableMenuItem(window, Id(id), inPlay);
+  for (const Command id : NeedGameInPlay) platform::EnableMenuItem(window, Id(id), InPlay());
   platform::CheckMenuItem(window, Id(Command::ScanZ), gameOpen && axis == ScanZ);
   platform::CheckMenuItem(window, Id(Command::ScanY), gameOpen && axis == ScanY);
   platform::CheckMenuItem(window, Id(Command::ScanX), gameOpen && axis == ScanX);

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <deque>
+#include <functional>
+
 #include "app/document_commands.h"
 #include "app/game_document.h"
 #include "app/settings.h"
 #include "engine/identifiers.h"
+#include "engine/outcome.h"
 #include "engine/session.h"
 #include "platform/window.h"
 #include "support/splash.h"
 
-// Turns the player's commands into the game's operations and keeps the
-// menus in step with the game: which commands can be chosen now, and which
-// are checked.
+// Turns the player's commands, keys and clicks into the game's operations
+// and keeps the menus in step with the game: which commands can be chosen
+// now, and which are checked.
 class GameController {
  public:
   GameController(Session& session, GameDocument& document, AppSettings& settings, Splash& splash)
@@ -20,10 +24,26 @@ class GameController {
   // the menus up to date. Numbers that are no command of the game do nothing.
   void DoCommand(platform::Window* window, int command);
 
+  // A key the shortcuts did not take (platform/keys.h). Ignored with no game
+  // open; while a picture is shown any key resumes the game.
+  void DoKeyDown(platform::Window* window, int virtualKey);
+
+  // Mouse presses at client pixel (x, y). A left click in the scanner view
+  // moves the target there; a right click there fires at the target, never
+  // at the cell under the pointer. A left click anywhere ends a picture.
+  void DoLeftClick(platform::Window* window, int x, int y);
+  void DoRightClick(platform::Window* window, int x, int y);
+
   // Grays the commands that need a game in play (a game open and no picture
   // shown) and sets the check marks of the scan axis, Always on Top and Play
   // Sounds.
   void UpdateMenus(platform::Window* window) const;
+
+  // Runs `action` now or, while a missile is in flight, once it has landed:
+  // nothing the player does may interleave with a shot, and nothing he does
+  // meanwhile is lost. Actions held back run in the order they came.
+  void Handle(std::function<void()> action);
+  bool MissileInFlight() const { return inFlight_; }
 
   // The document commands on this window's game.
   DocumentContext Documents(platform::Window* window) { return {window, session_, document_, splash_}; }
@@ -31,9 +51,16 @@ class GameController {
  private:
   using DocumentCommand = bool (*)(DocumentContext&);
   void RunDocumentCommand(platform::Window* window, DocumentCommand command);
+  bool InPlay() const { return session_.InProgress && session_.Picture == NoPicture; }
+  void Show(platform::Window* window, const Outcome& outcome);
+  void Resume(platform::Window* window);
+  // A shot from launch to landing, with its flight on screen.
+  void FireAtTarget(platform::Window* window);
 
   Session& session_;
   GameDocument& document_;
   AppSettings& settings_;
   Splash& splash_;
+  bool inFlight_ = false;
+  std::deque<std::function<void()>> held_;
 };

@@ -81,7 +81,7 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
     document_.Path = settings_.FileSpec.data();
     if (ReadGameFile(window, document_, session_)) {
       session_.Picture = NoPicture;
-      ShowOutcome(window, GameOpened(session_), settings_.Sounds);
+      ShowOutcome(window, GameOpened(session_), session_.State, settings_.Sounds);
     }
   }
   controller_.UpdateMenus(window);
@@ -91,8 +91,19 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
 void MainWindow::Paint(platform::Window* window) { PaintMainWindow(window, session_); }
 
 bool MainWindow::CloseRequested(platform::Window* window) {
+  // The question to save waits until the missile has landed.
+  if (controller_.MissileInFlight()) {
+    controller_.Handle([window] { platform::RequestClose(window); });
+    return false;
+  }
   DocumentContext context = controller_.Documents(window);
   return CloseGame(context);
+}
+
+bool MainWindow::SessionEnding(platform::Window* window) {
+  // The desktop asks again; by then the missile has landed.
+  if (controller_.MissileInFlight()) return false;
+  return CloseApplication(window);
 }
 
 void MainWindow::MenuSelect(platform::Window*, int id, unsigned flags) { MenuSelectHelp(id, flags); }

@@ -34,10 +34,24 @@ class MainWindow final : public platform::WindowEvents {
   bool Created(platform::Window* window) override;
   void Paint(platform::Window* window) override;
   bool CloseRequested(platform::Window* window) override;
-  bool SessionEnding(platform::Window* window) override { return CloseApplication(window); }
+  bool SessionEnding(platform::Window* window) override;
   void Destroyed(platform::Window* window) override { CloseApplication(window); }
-  void Command(platform::Window* window, int id) override { controller_.DoCommand(window, id); }
   void MenuSelect(platform::Window* window, int id, unsigned flags) override;
+
+  // The player's input goes through the controller, which holds it back
+  // while a missile flies.
+  void Command(platform::Window* window, int id) override {
+    controller_.Handle([this, window, id] { controller_.DoCommand(window, id); });
+  }
+  void KeyDown(platform::Window* window, int key) override {
+    controller_.Handle([this, window, key] { controller_.DoKeyDown(window, key); });
+  }
+  void LeftButtonDown(platform::Window* window, int x, int y) override {
+    controller_.Handle([this, window, x, y] { controller_.DoLeftClick(window, x, y); });
+  }
+  void RightButtonDown(platform::Window* window, int x, int y) override {
+    controller_.Handle([this, window, x, y] { controller_.DoRightClick(window, x, y); });
+  }
 
  private:
   const LibraryState& library_;

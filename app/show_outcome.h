@@ -1,9 +1,11 @@
 #pragma once
 
+#include "engine/game_state.h"
 #include "engine/outcome.h"
 #include "platform/window.h"
 
-// Puts what a rule did on the main window: its status lines in order, its
-// sounds (only when the player wants sounds), the areas to repaint and the
-// ship buttons.
-void ShowOutcome(platform::Window* window, const Outcome& outcome, bool sounds);
+// Puts what a rule did on the main window: the gauges that stepped at once,
+// its status lines in order, its sounds (only when the player wants sounds),
+// the areas and cells to repaint and the ship buttons. `state` is the game
+// the outcome left behind.
+void ShowOutcome(platform::Window* window, const Outcome& outcome, const GameState& state, bool sounds);

@@ -29,8 +29,13 @@ Rect AreaRect(Area area) {
     case Area::WeaponsPanel: return WeaponsPanel;
     case Area::EnginesPanel: return EnginesPanel;
     case Area::ScannerPanel: return ScannerPanel;
+    case Area::QuadrantIcon: return QuadrantIcon;
   }
   return {0, 0, ClientWidth, ClientHeight};
+}
+
+Rect CellRect(Cell cell) {
+  return At(ScannerArea.left + 32 * cell.Column, ScannerArea.top + 32 * cell.Row, 32, 32);
 }
 
 bool CreateChildWindows(platform::Window* window) {

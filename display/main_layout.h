@@ -36,6 +36,9 @@ inline constexpr platform::Color GaugeColor{128, 128, 128};
 // The client pixels an area of the game covers.
 platform::Rect AreaRect(Area area);
 
+// The 32 x 32 square of a cell of the sector grid.
+platform::Rect CellRect(Cell cell);
+
 // Creates the main window's 21 controls. False after a warning box naming
 // the control that could not be made.
 bool CreateChildWindows(platform::Window* window);

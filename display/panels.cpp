@@ -46,6 +46,15 @@ void DrawMapDot(platform::Window* window, const platform::Rect& icon, int column
   platform::ReleaseSurface(surface);
 }
 
+void DrawSupplyNow(platform::Window* window, const GameState& state, Supply supply) {
+  const bool missiles = supply == Supply::Missiles;
+  const Gauge& gauge = missiles ? state.Missiles : state.Fuel;
+  platform::Surface* surface = platform::WindowSurface(window);
+  DrawGaugeBar(surface, missiles ? layout::MissileGauge : layout::FuelGauge, gauge);
+  platform::ReleaseSurface(surface);
+  SetItemFormat(window, Id(missiles ? Control::MissileCount : Control::FuelCount), "%d", gauge.Value);
+}
+
 void DrawWeaponsPanel(platform::Window* window, const GameState& state) {
   platform::Surface* surface = platform::WindowSurface(window);
   Draw3DFrame(surface, layout::WeaponsPanel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/outcome.h"
 #include "engine/session.h"
 #include "platform/rect.h"
 #include "platform/window.h"
@@ -20,6 +21,10 @@ void DrawEnginesPanel(platform::Window* window, const GameState& state);
 // sector in the scan log on every call, game or no game. Returns the
 // sector's remaining ships.
 int DrawScannerPanel(platform::Window* window, Session& session);
+
+// A supply has just stepped: its bar and count show the new value at once,
+// before the rest of the window is repainted.
+void DrawSupplyNow(platform::Window* window, const GameState& state, Supply supply);
 
 // Marks cell (column, row) of a map icon drawn at `icon`: its light 2 x 2
 // square turns black.
