@@ -10,6 +10,9 @@
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
 #include "common/test_main_window.h"
+#include "display/gauge_bar.h"
+#include "display/main_layout.h"
+#include "engine/gauge_fill.h"
 #include "platform/qt/app_window.h"
 #include "platform/qt/client_area.h"
 #include "platform/surface.h"
@@ -181,6 +184,42 @@ class PlayTest : public QObject {
     QCOMPARE(StatusLine(), QString("Diagnostics turned OFF ..."));
     QVERIFY(!Game().ScannerTracing);
     QCOMPARE(Game().SelectedSystem, 0);
+  }
+
+  // A move or a shot shows its cost on the gauge before anything else is
+  // painted: the bar is drawn straight away, the rest waits for the paint.
+  void theGaugesShowTheirStepAtOnce() {
+    const struct {
+      Qt::Key key;
+      platform::Rect frame;
+      Gauge* gauge;
+    } gauges[] = {{Qt::Key_E, layout::FuelGauge, &State().Fuel},
+                  {Qt::Key_Space, layout::MissileGauge, &State().Missiles}};
+    for (const auto& [key, frame, gauge] : gauges) {
+      const platform::Rect bar = GaugeBarArea(frame);
+      const int width = bar.right - bar.left;
+      const auto fill = [&](int value) {
+        Gauge shown = *gauge;
+        shown.Value = value;
+        return GaugeFill(shown, width);
+      };
+      // A value whose last unit shows on the bar, so that the step is seen.
+      int value = gauge->Maximum;
+      while (value > 1 && fill(value) == fill(value - 1)) --value;
+      QVERIFY(fill(value) != fill(value - 1));
+      const auto barShows = [&](int shown) {
+        const int filledRight = bar.left + fill(shown);
+        return WrongPixel(platform::WindowSurface(game_->window), bar, [&](int x, int) {
+          return x < filledRight ? layout::GaugeColor : platform::Color{192, 192, 192};
+        });
+      };
+      gauge->Value = value;
+      game_->Repaint();
+      QCOMPARE(barShows(value), QString());
+      Press(key);
+      QCOMPARE(gauge->Value, value - 1);
+      QCOMPARE(barShows(value - 1), QString());
+    }
   }
 
   void aLeftClickRetargetsWithinTheSectorOnEachAxis() {
