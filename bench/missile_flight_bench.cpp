@@ -8,21 +8,13 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 #include <thread>
 #include <vector>
 
-#include "app/main_window.h"
 #include "app/missile_flight.h"
-#include "app/settings.h"
+#include "bench_window.h"
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
-#include "platform/application.h"
-#include "platform/window.h"
-#include "support/library.h"
-#include "support/splash.h"
 
 namespace {
 
@@ -75,29 +67,17 @@ void LongestFlight(benchmark::State& run, platform::Window* window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Measured at 1:1 on an offscreen screen, away from the player's settings.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("QT_SCALE_FACTOR", "1", 1);
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("kestravane-flight-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-
-  platform::StartPlatform(argv[0]);
-  LibraryState library = StartLibrary();
-  library.IniPath = (folder / "kestravane.ini").string();
-  AppSettings settings = LoadSettings(library.IniPath);
-  Splash splash(library);
-  MainWindow game(library, settings, splash);
-  platform::Window* window = game.Create(platform::ShowMode::Normal);
+  BenchWindow bench(argv[0], "kestravane-flight-bench");
+  platform::Window* window = bench.window();
   if (!window) return 1;
-  game.session().Random.Seed(7);
-  StartNewGame(game.session());
+  Session& game = bench.session();
+  game.Random.Seed(7);
+  StartNewGame(game);
   // The crosshair on the target cell, as when the player fires.
-  game.session().State.Z = 0;
-  game.session().State.Y = Row;
-  game.session().State.X = Column;
-  game.session().State.ScanAxis = ScanZ;
+  game.State.Z = 0;
+  game.State.Y = Row;
+  game.State.X = Column;
+  game.State.ScanAxis = ScanZ;
   platform::InvalidateRect(window, nullptr);
   platform::UpdateWindow(window);
 
@@ -113,10 +93,5 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-
-  game.session().InProgress = false;  // nothing to offer for saving on the way out
-  platform::DestroyWindow(window);
-  platform::StopPlatform();
-  std::filesystem::remove_all(folder);
   return 0;
 }

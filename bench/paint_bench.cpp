@@ -4,17 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
-#include "app/main_window.h"
-#include "app/settings.h"
+#include "bench_window.h"
 #include "engine/game_flow.h"
-#include "platform/application.h"
-#include "platform/window.h"
-#include "support/library.h"
-#include "support/splash.h"
 
 namespace {
 
@@ -34,32 +25,13 @@ void FullPaint(benchmark::State& run, platform::Window* window) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Measured at 1:1 on an offscreen screen, away from the player's settings.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  setenv("QT_SCALE_FACTOR", "1", 1);
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("kestravane-paint-bench-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  BenchWindow bench(argv[0], "kestravane-paint-bench");
+  if (!bench.window()) return 1;
+  StartGameInProgress(bench.session());
 
-  platform::StartPlatform(argv[0]);
-  LibraryState library = StartLibrary();
-  library.IniPath = (folder / "kestravane.ini").string();
-  AppSettings settings = LoadSettings(library.IniPath);
-  Splash splash(library);
-  MainWindow game(library, settings, splash);
-  platform::Window* window = game.Create(platform::ShowMode::Normal);
-  if (!window) return 1;
-  StartGameInProgress(game.session());
-
-  benchmark::RegisterBenchmark("FullPaint", FullPaint, window)->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark("FullPaint", FullPaint, bench.window())->Unit(benchmark::kMicrosecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-
-  game.session().InProgress = false;  // nothing to offer for saving on the way out
-  platform::DestroyWindow(window);
-  platform::StopPlatform();
-  std::filesystem::remove_all(folder);
   return 0;
 }

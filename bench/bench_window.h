@@ -1,0 +1,63 @@
+#pragma once
+
+// The game's real main window for a benchmark, made as the start-up makes
+// it, measured at 1:1 on an offscreen screen and away from the player's
+// settings; everything goes again when it does.
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "platform/application.h"
+#include "platform/window.h"
+#include "support/library.h"
+#include "support/splash.h"
+
+class BenchWindow {
+ public:
+  BenchWindow(char* program, const std::string& name)
+      : folder_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QT_SCALE_FACTOR", "1", 1);
+    std::filesystem::create_directories(folder_);
+    setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    platform::StartPlatform(program);
+    library_ = StartLibrary();
+    library_.IniPath = (folder_ / "kestravane.ini").string();
+    settings_ = LoadSettings(library_.IniPath);
+    splash_ = std::make_unique<Splash>(library_);
+    game_ = std::make_unique<MainWindow>(library_, settings_, *splash_);
+    window_ = game_->Create(platform::ShowMode::Normal);
+  }
+
+  ~BenchWindow() {
+    if (window_) {
+      game_->session().InProgress = false;  // nothing to offer for saving on the way out
+      platform::DestroyWindow(window_);
+    }
+    game_.reset();
+    splash_.reset();
+    platform::StopPlatform();
+    std::filesystem::remove_all(folder_);
+  }
+
+  BenchWindow(const BenchWindow&) = delete;
+  BenchWindow& operator=(const BenchWindow&) = delete;
+
+  // Null when the window could not be made.
+  platform::Window* window() const { return window_; }
+  Session& session() { return game_->session(); }
+
+ private:
+  std::filesystem::path folder_;
+  LibraryState library_;
+  AppSettings settings_;
+  std::unique_ptr<Splash> splash_;
+  std::unique_ptr<MainWindow> game_;
+  platform::Window* window_ = nullptr;
+};
