@@ -195,8 +195,9 @@ class PlayTest : public QObject {
       Gauge* gauge;
     } gauges[] = {{Qt::Key_E, layout::FuelGauge, &State().Fuel},
                   {Qt::Key_Space, layout::MissileGauge, &State().Missiles}};
-    for (const auto& [key, frame, gauge] : gauges) {
-      const platform::Rect bar = GaugeBarArea(frame);
+    for (const auto& step : gauges) {
+      Gauge* const gauge = step.gauge;
+      const platform::Rect bar = GaugeBarArea(step.frame);
       const int width = bar.right - bar.left;
       const auto fill = [&](int value) {
         Gauge shown = *gauge;
@@ -216,7 +217,7 @@ class PlayTest : public QObject {
       gauge->Value = value;
       game_->Repaint();
       QCOMPARE(barShows(value), QString());
-      Press(key);
+      Press(step.key);
       QCOMPARE(gauge->Value, value - 1);
       QCOMPARE(barShows(value - 1), QString());
     }
