@@ -346,6 +346,28 @@ class PlayTest : public QObject {
     }
   }
 
+  // New and Open take a picture off the scanner whether they go through or
+  // not, by resuming the game first.
+  void newLeavesThePictureEvenWhenCancelled() {
+    Item("&Mission Orders")->trigger();
+    QVERIFY(!Button(Control::EngageButton)->isEnabled());
+    AnswerSaveQuestion(QMessageBox::Cancel);
+    Press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(Game().Picture, NoPicture);
+    QCOMPARE(StatusLine(), QString("Resuming ..."));
+    QVERIFY(Button(Control::EngageButton)->isEnabled());
+    QVERIFY(Item("&Fire\tCtrl+F")->isEnabled());
+
+    Item("&Game Rules")->trigger();
+    Game().ScannerTracing = true;
+    AnswerSaveQuestion(QMessageBox::No);
+    Press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(Game().Picture, NoPicture);
+    QVERIFY(!Game().ScannerTracing);
+    QCOMPARE(StatusLine(), QString("60 Roder ships detected in 20 battle groups ..."));
+    QVERIFY(Button(Control::EngageButton)->isEnabled());
+  }
+
   void theShipButtonsGiveTheKeyboardBack() {
     State().ScanAxis = ScanZ;
     const int z = State().Z;
