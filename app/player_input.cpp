@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int MissileSystem = 1;
-constexpr int FuelSystem = 2;
-
 bool InScannerView(int x, int y) {
   const platform::Rect& area = layout::ScannerArea;
   return x >= area.left && x < area.right && y >= area.top && y < area.bottom;

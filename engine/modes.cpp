@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr int MissileSystem = 1;
-constexpr int FuelSystem = 2;
-
 Text OnOff(bool on) { return on ? Text::On : Text::Off; }
 
 }  // namespace
@@ -36,7 +33,7 @@ Outcome ResumeGame(Session& session) {
 
 Outcome ToggleDiagnostics(Session& session) {
   session.Diagnostics = !session.Diagnostics;
-  session.SelectedSystem = 0;
+  session.SelectedSystem = NoSystem;
   Outcome outcome;
   outcome.Post(Text::DiagnosticsTurned, OnOff(session.Diagnostics));
   if (session.ScannerTracing) {

@@ -24,7 +24,8 @@ Outcome ToggleDiagnostics(Session& session);
 // In diagnostics: every live enemy ship shows, or not.
 Outcome ToggleTracing(Session& session);
 
-// In diagnostics: the gauge the arrow keys adjust, 1 missiles or 2 fuel.
+// In diagnostics: the gauge the arrow keys adjust, MissileSystem or
+// FuelSystem.
 Outcome SelectSystem(Session& session, int system);
 
 // In diagnostics: the selected gauge one real unit up (`up`) or down. With

@@ -15,6 +15,13 @@ enum ScannerPicture : int {
   DefeatPicture = 5,
 };
 
+// The gauge the arrow keys adjust in diagnostics.
+enum DiagnosticsSystem : int {
+  NoSystem = 0,
+  MissileSystem = 1,
+  FuelSystem = 2,
+};
+
 // One game of Kestravane and everything the rules look at while it is
 // played. The program holds one; tests may hold as many as they like.
 struct Session {
@@ -24,7 +31,7 @@ struct Session {
   bool InProgress = false;  // a game is open
   int Picture = NoPicture;
   bool Diagnostics = false;  // the gauges can be adjusted by hand
-  int SelectedSystem = 0;    // in diagnostics: 0 none, 1 missiles, 2 fuel
+  int SelectedSystem = NoSystem;
   bool ScannerTracing = false;  // every live enemy ship shows; never saved
   RandomSource Random;
 };
