@@ -22,6 +22,13 @@ Outcome EndGameLost(Session& session) {
   return outcome;
 }
 
+Outcome RanOut(Session& session, Text gone) {
+  Outcome outcome;
+  outcome.Post(gone);
+  outcome.Append(EndGameLost(session));
+  return outcome;
+}
+
 Outcome EndGameWon(Session& session) {
   GameState& state = session.State;
   Outcome outcome;

@@ -12,5 +12,9 @@
 // that the player can tour the universe to see what was missed.
 Outcome EndGameLost(Session& session);
 
+// A supply was needed and is gone: the player hears which (`gone`), then
+// the game is lost.
+Outcome RanOut(Session& session, Text gone);
+
 // The last enemy ship is gone: both supplies are full again.
 Outcome EndGameWon(Session& session);

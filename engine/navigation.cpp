@@ -40,12 +40,8 @@ Outcome ReverseEngines(Session& session) {
 }
 
 Outcome MoveShip(Session& session) {
+  if (!GaugeDown(session.State.Fuel)) return RanOut(session, Text::FuelGone);
   Outcome outcome;
-  if (!GaugeDown(session.State.Fuel)) {
-    outcome.Post(Text::FuelGone);
-    outcome.Append(EndGameLost(session));
-    return outcome;
-  }
   outcome.Stepped.push_back(Supply::Fuel);
   outcome.Post(Text::EnginesEngaged);
   outcome.Sounds.push_back(Sound::EnginesEngaged);

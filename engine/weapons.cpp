@@ -5,12 +5,11 @@
 Launch LaunchMissile(Session& session) {
   GameState& state = session.State;
   Launch launch;
-  Outcome& report = launch.Report;
   if (!GaugeDown(state.Missiles)) {
-    report.Post(Text::MissilesGone);
-    report.Append(EndGameLost(session));
+    launch.Report = RanOut(session, Text::MissilesGone);
     return launch;
   }
+  Outcome& report = launch.Report;
   report.Stepped.push_back(Supply::Missiles);
   report.Post(Text::MissileLaunched);
   report.Sounds.push_back(Sound::MissileLaunched);

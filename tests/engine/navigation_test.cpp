@@ -2,30 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/game_flow.h"
+#include "engine/hand_made_game.h"
 
 namespace {
 
-// A game with a hand-made universe: no ships until a test places them.
-class NavigationTest : public ::testing::Test {
+class NavigationTest : public HandMadeGame {
  protected:
-  Session session;
-  GameState& state = session.State;
-
-  void SetUp() override {
-    session.InProgress = true;
-    state.Difficulty = 2;
-    state.Missiles = {0, 240, 240};
-    state.Fuel = {0, 100, 100};
-  }
-
-  void PlaceShip(int z, int y, int x, bool destroyed = false) {
-    const int i = QuadrantIndex(z, y, x);
-    session.Grid.Enemy[i] = 1;
-    session.Grid.Struck[i] = destroyed ? 1 : 0;
-    ++state.EnemyShips;
-    if (destroyed) ++state.ShipsDestroyed;
-  }
+  void SetUp() override { Open(2); }
 };
 
 }  // namespace

@@ -2,33 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/hand_made_game.h"
 #include "engine/modes.h"
 #include "engine/targeting.h"
 
 namespace {
 
-class WeaponsTest : public ::testing::Test {
+class WeaponsTest : public HandMadeGame {
  protected:
-  Session session;
-  GameState& state = session.State;
-
-  void SetUp() override {
-    session.InProgress = true;
-    state.Difficulty = 1;
-    state.Missiles = {0, 120, 120};
-    state.Fuel = {0, 50, 50};
-  }
-
-  void PlaceShip(int z, int y, int x) {
-    session.Grid.Enemy[QuadrantIndex(z, y, x)] = 1;
-    ++state.EnemyShips;
-  }
-
-  void Aim(int z, int y, int x) {
-    state.Z = z;
-    state.Y = y;
-    state.X = x;
-  }
+  void SetUp() override { Open(1); }
 
   void MarkScanned(int entry, int ships) { session.Log.Sector[entry] = {1, ships, 0, ships}; }
 };
