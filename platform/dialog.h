@@ -45,6 +45,8 @@ void CheckButton(Window* dialog, int item, bool checked);
 bool ButtonChecked(Window* dialog, int item);
 // Checks `item` and clears every other radio button from `first` to `last`.
 void CheckRadioButton(Window* dialog, int first, int last, int item);
+// Gives `item` the keyboard; an edit field's text is selected, ready to be
+// typed over.
 void FocusItem(Window* dialog, int item);
 
 void ClearList(Window* dialog, int item);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 
+#include "platform/qt/dialog_label.h"
 #include "platform/qt/game_text.h"
 #include "platform/qt/icon_label.h"
 #include "platform/qt/layout_dialog.h"
@@ -138,7 +139,7 @@ QWidget* DialogControlBuilder::MakeGroupBox(const DialogControl& control) {
 }
 
 QWidget* DialogControlBuilder::MakeLabel(const DialogControl& control, Qt::Alignment alignment) {
-  auto* label = new QLabel(&dialog_);
+  auto* label = new DialogLabel(&dialog_);
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
   label->setWordWrap(true);

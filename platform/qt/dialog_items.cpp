@@ -117,7 +117,9 @@ void CheckRadioButton(Window* dialog, int first, int last, int item) {
 
 void FocusItem(Window* dialog, int item) {
   QWidget* control = dialog ? dialog->Item(item) : nullptr;
-  if (control) control->setFocus(Qt::OtherFocusReason);
+  if (!control) return;
+  control->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
 }
 
 // The game fills and selects its lists itself; only the player's changes are

@@ -2,6 +2,7 @@
 target_sources(kestravane_platform_qt PRIVATE
   dialog_units.cpp
   icon_label.cpp
+  dialog_label.cpp
   dialog_controls.cpp
   tab_stop_delegate.cpp
   layout_dialog.cpp
