@@ -61,6 +61,3 @@ class MainWindow final : public platform::WindowEvents {
   GameDocument document_;
   GameController controller_{session_, document_, settings_, splash_};
 };
-
-// Stores the window's restored place on the desktop; Show stays as it was.
-void StorePlacement(platform::Window* window, Placement& placement);

@@ -4,16 +4,7 @@
 #include <cstdint>
 #include <string>
 
-// A window's remembered position. Only Top and Left place a window (the main
-// window and the dialogs keep their own size); Height and Width are kept up
-// to date for whoever edits the file, and Show rides along unchanged.
-struct Placement {
-  std::int32_t Top = 0;
-  std::int32_t Left = 0;
-  std::int32_t Height = 0;
-  std::int32_t Width = 0;
-  std::int32_t Show = 0;
-};
+#include "support/placement.h"
 
 inline constexpr std::size_t FileSpecSize = 256;  // 255 characters and the terminator
 
