@@ -43,12 +43,21 @@ enum class Text : unsigned {
   OpenTitle = 1005,
   SaveAsTitle = 1007,
   SaveQuestion = 3000,
+  HelmCoordinateRange = 3001,
+  AimCoordinateRange = 3002,
+  LevelForNextGame = 3003,
+  LevelSupplies = 3004,
   MissileName = 3005,
   FuelName = 3006,
   OldVersion = 3007,
   Generating = 5000,
   ShipsDetected = 5001,
+  TargetCoordinates = 5002,
+  TargetingCanceled = 5003,
   TargetingCoordinates = 5004,
+  HelmCoordinates = 5005,
+  HelmCanceled = 5006,
+  SettingHelm = 5007,
   Commander = 5009,
   Opened = 5010,
   Saving = 5011,
@@ -83,6 +92,13 @@ enum class Text : unsigned {
   MissilesGone = 5040,
   FuelGone = 5041,
   Victory = 5042,
+  LogOpened = 5050,
+  LogSector = 5051,
+  LogShips = 5052,
+  LogDestroyed = 5053,
+  LogRemaining = 5054,
+  LogUnexplored = 5055,
+  LogClosed = 5056,
   // The support library's own texts.
   Ready = 60000,
   WindowFailed = 60004,
@@ -98,6 +114,7 @@ enum class Text : unsigned {
   FlushFailed = 60040,
   CloseFailed = 60042,
   ForeignDocument = 60043,
+  OptionsSaved = 60066,
   BlockReadFailed = 60093,
   BlockWriteFailed = 60094,
   Off = 60096,
@@ -107,6 +124,11 @@ enum class Text : unsigned {
 
 enum class Icon : unsigned {
   Program = 1000,
+  Helm = 2200,
+  Aim = 2300,
+  ScannerLog = 2400,
+  Sound = 2525,
+  Hint = 2550,
   Map = 5000,
   DestroyedShip = 5001,
   LiveShip = 5002,
@@ -151,6 +173,47 @@ enum class Control : int {
   SectorRemainingFigure = 5064,
   ShipsRemainingFigure = 5065,
   KillRatioFigure = 5066,
+};
+
+// The controls of the game's dialogs that the game addresses. In every
+// dialog 1 confirms and 2 cancels, as Enter and Escape do.
+enum class DialogButton : int { Confirm = 1, Cancel = 2 };
+
+enum class OptionsItem : int {
+  Easy = 101,
+  Normal = 102,
+  Hard = 103,
+  EasySupplies = 110,
+  NormalSupplies = 111,
+  HardSupplies = 112,
+  Sounds = 113,
+};
+
+enum class HelmItem : int {
+  ZField = 101,
+  YField = 102,
+  XField = 103,
+  ZAxis = 104,
+  YAxis = 105,
+  XAxis = 106,
+  FirstHint = 107,
+};
+
+// The Aim dialog shows the two coordinates of the sector that vary, so its
+// labels and fields are named by place, not by coordinate.
+enum class AimItem : int {
+  FirstLabel = 101,
+  FirstField = 102,
+  SecondLabel = 103,
+  SecondField = 104,
+  FirstHint = 105,
+};
+
+enum class ScannerLogItem : int {
+  ZAxis = 101,
+  YAxis = 102,
+  XAxis = 103,
+  Sectors = 104,
 };
 
 // The number an identifier stands for, where the window system wants one.

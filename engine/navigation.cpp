@@ -39,6 +39,19 @@ Outcome ReverseEngines(Session& session) {
   return MoveShip(session);
 }
 
+Outcome SteerTo(Session& session, Quadrant destination, int scanAxis) {
+  GameState& state = session.State;
+  state.Z = destination.Z;
+  state.Y = destination.Y;
+  state.X = destination.X;
+  state.ScanAxis = scanAxis;
+  Outcome outcome;
+  outcome.Invalidate(Area::Window);
+  outcome.Post(Text::SettingHelm, state.Z, state.Y, state.X);
+  outcome.Append(MoveShip(session));
+  return outcome;
+}
+
 Outcome MoveShip(Session& session) {
   if (!GaugeDown(session.State.Fuel)) return RanOut(session, Text::FuelGone);
   Outcome outcome;

@@ -12,6 +12,10 @@ Outcome EngageEngines(Session& session);
 // One sector back along the scan axis, from 0 round to 8.
 Outcome ReverseEngines(Session& session);
 
+// The helm's orders: the ship goes straight to `destination`, however far,
+// and the scanner turns to `scanAxis`, all for the one fuel unit of a move.
+Outcome SteerTo(Session& session, Quadrant destination, int scanAxis);
+
 // The ship has been put where it is going: spends the fuel unit and reports
 // the new sector, or loses the game when the tank was already empty. The
 // ship stays where it was put either way.

@@ -27,3 +27,14 @@ Outcome Retarget(Session& session, Cell cell) {
   for (const Area area : {Area::WeaponsPanel, Area::EnginesPanel, Area::QuadrantIcon}) outcome.Invalidate(area);
   return outcome;
 }
+
+Outcome AimAt(Session& session, Quadrant target) {
+  GameState& state = session.State;
+  state.Z = target.Z;
+  state.Y = target.Y;
+  state.X = target.X;
+  Outcome outcome;
+  outcome.Invalidate(Area::Window);
+  outcome.Post(Text::TargetingCoordinates, state.Z, state.Y, state.X);
+  return outcome;
+}

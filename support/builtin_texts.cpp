@@ -27,6 +27,7 @@ constexpr BuiltinText Texts[] = {
     {60040, "File: %s\r\rError detected flushing buffers for this disk file\r\rCode %d"},
     {60042, "File: %s\r\rError detected closing this disk file\r\rCode %d"},
     {60043, "File: %s\r\rInvalid file header signature detected. This\rdocument was not created by %s"},
+    {60066, "Options saved"},
     {60093, "File: %s\r\rError detected reading %s data from disk\rCode %d"},
     {60094, "File: %s\r\rError detected writing %s data to disk\rCode %d"},
     {60096, "OFF"},

@@ -82,3 +82,27 @@ TEST_F(NavigationTest, AnEmptyTankLosesTheGameAfterTheShipHasMoved) {
   EXPECT_EQ(state.Missiles.Value, 0);
   EXPECT_TRUE(session.ScannerTracing);
 }
+
+TEST_F(NavigationTest, TheHelmGoesStraightToItsDestinationForOneFuelUnit) {
+  state.Z = 0;
+  state.Y = 4;
+  state.X = 4;
+  state.ScanAxis = ScanZ;
+  PlaceShip(7, 2, 8);
+  const Outcome outcome = SteerTo(session, {7, 1, 8}, ScanX);
+  EXPECT_EQ(ShipQuadrant(state), (Quadrant{7, 1, 8}));
+  EXPECT_EQ(state.ScanAxis, int(ScanX));
+  EXPECT_EQ(state.Fuel.Value, 99) << "one unit, however far";
+  ASSERT_EQ(outcome.Messages.size(), 3u);
+  EXPECT_EQ(outcome.Messages[0], MakeMessage(Text::SettingHelm, 7, 1, 8));
+  EXPECT_EQ(outcome.Messages[1], MakeMessage(Text::EnginesEngaged));
+  EXPECT_EQ(outcome.Messages[2], MakeMessage(Text::ShipsInSector, 1, std::string())) << "the ship at Y 2 on X 8";
+  EXPECT_EQ(outcome.Invalidated.front(), Area::Window);
+  EXPECT_EQ(outcome.Stepped, std::vector<Supply>{Supply::Fuel});
+
+  state.Fuel.Value = 0;
+  const Outcome dry = SteerTo(session, {3, 3, 3}, ScanY);
+  EXPECT_EQ(ShipQuadrant(state), (Quadrant{3, 3, 3})) << "the ship is put there either way";
+  EXPECT_EQ(dry.Messages.front(), MakeMessage(Text::SettingHelm, 3, 3, 3));
+  EXPECT_EQ(dry.Ended, GameEnd::Lost);
+}

@@ -141,3 +141,13 @@ TEST_F(WeaponsTest, RetargetingMovesWithinTheSectorForFree) {
   EXPECT_EQ(state.Y, 8);
   EXPECT_EQ(state.X, 7);
 }
+
+TEST_F(WeaponsTest, TargetingOrdersMoveTheTargetForFreeAndRedrawTheWindow) {
+  Aim(6, 4, 1);
+  const Outcome outcome = AimAt(session, {6, 0, 8});
+  EXPECT_EQ(ShipQuadrant(state), (Quadrant{6, 0, 8}));
+  EXPECT_EQ(outcome.Messages, std::vector<Message>{MakeMessage(Text::TargetingCoordinates, 6, 0, 8)});
+  EXPECT_EQ(outcome.Invalidated, std::vector<Area>{Area::Window});
+  EXPECT_EQ(state.Missiles.Value, 120);
+  EXPECT_EQ(state.Fuel.Value, 50);
+}
