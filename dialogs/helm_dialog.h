@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "engine/game_state.h"
+#include "engine/sector.h"
+#include "platform/window.h"
+#include "support/placement.h"
+
+// Where the helm sends the ship, and which way the scanner then looks.
+struct HelmOrders {
+  Quadrant Destination;
+  int ScanAxis;
+
+  bool operator==(const HelmOrders&) const = default;
+};
+
+// Runs the Helm dialog over `owner` for the ship of `state`: the orders when
+// the player engages, nothing when he cancels. The dialog opens where
+// `placement` says and leaves its place there when it closes, either way.
+std::optional<HelmOrders> RunHelmDialog(platform::Window* owner, const GameState& state, Placement& placement);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/window.h"
+
+// What the Options dialog sets.
+struct GameOptions {
+  int Difficulty = 2;  // 3 Easy, 2 Normal, 1 Hard
+  bool Sounds = false;
+
+  bool operator==(const GameOptions&) const = default;
+};
+
+// Runs the Options dialog over `owner`, starting from `current`: the options
+// the player confirmed, or nothing when he cancelled.
+std::optional<GameOptions> RunOptionsDialog(platform::Window* owner, const GameOptions& current);

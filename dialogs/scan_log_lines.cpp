@@ -1,0 +1,21 @@
+#include "dialogs/scan_log_lines.h"
+
+#include <string>
+
+#include "engine/quadrant_grid.h"
+
+std::vector<Message> ScanLogLines(const ScanLog& log, int axis) {
+  std::vector<Message> lines;
+  for (int sector = 0; sector < AxisLength; ++sector) {
+    lines.push_back(MakeMessage(Text::LogSector, sector));
+    const SectorScan& scan = log.Sector[axis * AxisLength + sector];
+    if (scan.Scanned == 0) {
+      lines.push_back(MakeMessage(Text::LogUnexplored));
+      continue;
+    }
+    lines.push_back(MakeMessage(Text::LogShips, scan.Ships, std::string(scan.Ships == 1 ? "" : "s")));
+    lines.push_back(MakeMessage(Text::LogDestroyed, scan.Destroyed));
+    lines.push_back(MakeMessage(Text::LogRemaining, scan.Remaining));
+  }
+  return lines;
+}

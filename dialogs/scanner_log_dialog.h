@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/scan_log.h"
+#include "platform/window.h"
+#include "support/placement.h"
+
+// Runs the Scanner Log dialog over `owner`: the log's record of the sectors
+// along `scanAxis`, and along the other axes at the player's choice, which
+// leaves the scanner's own axis alone. The dialog opens where `placement`
+// says and leaves its place there when it closes.
+void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, int scanAxis, Placement& placement);
