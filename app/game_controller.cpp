@@ -79,6 +79,9 @@ void GameController::DoCommand(platform::Window* window, int command) {
     case Command::Save:
       RunDocumentCommand(window, SaveGame);
       break;
+    case Command::Options:
+      ChangeOptions(window);
+      break;
     case Command::Exit:
       platform::RequestClose(window);
       break;
@@ -86,6 +89,9 @@ void GameController::DoCommand(platform::Window* window, int command) {
     case Command::ScanY:
     case Command::ScanX:
       if (InPlay()) Show(window, SelectScanAxis(session_, command - Id(Command::ScanZ)));
+      break;
+    case Command::ScannerLog:
+      if (InPlay()) ViewScannerLog(window);
       break;
     case Command::TopMost:
       settings_.TopMost = !settings_.TopMost;
@@ -96,9 +102,16 @@ void GameController::DoCommand(platform::Window* window, int command) {
     case Command::MissionOrders:
       if (InPlay()) Show(window, ShowPicture(session_, RulesPicture + command - Id(Command::GameRules)));
       break;
+    case Command::Aim:
+    case Command::AimButton:
+      ship([&] { AimAndFire(window); });
+      break;
     case Command::Fire:
     case Command::FireButton:
       ship([&] { FireAtTarget(window); });
+      break;
+    case Command::Helm:
+      ship([&] { SteerByHelm(window); });
       break;
     case Command::Engage:
     case Command::EngageButton:

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 
 #include "app/document_commands.h"
 #include "app/game_document.h"
@@ -17,8 +18,10 @@
 // now, and which are checked.
 class GameController {
  public:
-  GameController(Session& session, GameDocument& document, AppSettings& settings, Splash& splash)
-      : session_(session), document_(document), settings_(settings), splash_(splash) {}
+  // The options the player confirms are written to `settingsPath` at once.
+  GameController(Session& session, GameDocument& document, AppSettings& settings, const std::string& settingsPath,
+                 Splash& splash)
+      : session_(session), document_(document), settings_(settings), settingsPath_(settingsPath), splash_(splash) {}
 
   // Carries out menu command, shortcut or ship button `command`, then brings
   // the menus up to date. Numbers that are no command of the game do nothing.
@@ -57,9 +60,16 @@ class GameController {
   // A shot from launch to landing, with its flight on screen.
   void FireAtTarget(platform::Window* window);
 
+  // The dialogs, each with the status lines around it and what follows it.
+  void ChangeOptions(platform::Window* window);
+  void AimAndFire(platform::Window* window);
+  void SteerByHelm(platform::Window* window);
+  void ViewScannerLog(platform::Window* window);
+
   Session& session_;
   GameDocument& document_;
   AppSettings& settings_;
+  const std::string& settingsPath_;
   Splash& splash_;
   bool inFlight_ = false;
   std::deque<std::function<void()>> held_;

@@ -59,5 +59,5 @@ class MainWindow final : public platform::WindowEvents {
   Splash& splash_;
   Session session_;
   GameDocument document_;
-  GameController controller_{session_, document_, settings_, splash_};
+  GameController controller_{session_, document_, settings_, library_.IniPath, splash_};
 };

@@ -68,9 +68,13 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
       Show(window, diagnostics ? AdjustGauge(session_, false) : Commander());
       break;
     case 'A':
+      AimAndFire(window);
+      break;
     case 'H':
+      SteerByHelm(window);
+      break;
     case 'L':
-      // TODO(#13): the Aim, Helm and Scanner Log dialogs.
+      ViewScannerLog(window);
       break;
     default:
       Show(window, Commander());

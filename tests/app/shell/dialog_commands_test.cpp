@@ -1,0 +1,334 @@
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "common/file_dialog_driver.h"
+#include "common/main_window_driver.h"
+#include "common/test_main_window.h"
+#include "engine/gauge_fill.h"
+#include "engine/sector.h"
+#include "platform/dialog.h"
+#include "platform/qt/client_area.h"
+#include "platform/dialogs/dialog_driver.h"
+
+// The dialogs reached from the main window as the player reaches them, and
+// what the game does with their answers.
+namespace {
+
+constexpr int Confirm = Id(DialogButton::Confirm);
+
+// The dialog that is up, once it is: its caption and the status line then.
+struct Opened {
+  QString caption;
+  QString status;
+};
+
+}  // namespace
+
+class DialogCommandsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<TestMainWindow> game_;
+
+  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
+  QWidget* Client() const { return Main()->clientArea(); }
+  GameState& State() const { return game_->state(); }
+  Session& Game() const { return game_->session(); }
+  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
+  QString IniPath() const { return QString::fromStdString(game_->library.IniPath); }
+  QAction* Item(const QString& text) const {
+    QAction* action = MenuItem(game_->window, text);
+    if (!action) qFatal("no menu item %s", qPrintable(text));
+    return action;
+  }
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Client(), key, modifiers);
+  }
+
+  // Looks at the next dialog, then ends it with `end`.
+  void Expect(Opened* opened, const DialogStep& end) {
+    LookThenEnd(
+        [this, opened](QDialog* dialog) {
+          opened->caption = dialog->windowTitle();
+          opened->status = StatusLine();
+        },
+        end);
+  }
+
+  void NewGame() {
+    if (Game().InProgress) AnswerSaveQuestion(QMessageBox::No);
+    Game().Random.Seed(1207);
+    Press(Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(Game().InProgress);
+  }
+
+  // Options > `level` > OK, and OK in the box that says when it applies.
+  void ChooseLevel(OptionsItem level) {
+    LookThenEnd([level](QDialog* dialog) { Click(dialog, Id(level)); }, Clicking(Confirm));
+    AnswerNextModal([](QWidget* box) { QTest::keyClick(KeyboardTarget(box), Qt::Key_Return); });
+    Item("Op&tions...")->trigger();
+  }
+
+  bool KeyboardOnMainWindow() const { return QApplication::focusWidget() == Client(); }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(folder_.isValid());
+    game_ = std::make_unique<TestMainWindow>(folder_);
+    QVERIFY(game_->window);
+  }
+
+  void init() {
+    Main()->widget()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main()->widget()));
+    NewGame();
+  }
+
+  void cleanupTestCase() { game_.reset(); }
+
+  // The ways to each dialog, each cancelled: nothing spent, nothing moved,
+  // the status lines of opening and cancelling, and the keys back with the
+  // game.
+  void eachDialogOpensFromItsMenuItemShortcutKeyAndButton() {
+    struct Way {
+      const char* name;
+      std::function<void()> open;
+      const char* caption;
+      const char* whileOpen;
+      const char* afterwards;
+    };
+    QPushButton* aimButton = qobject_cast<QPushButton*>(Main()->Item(Id(Control::AimButton)));
+    const std::vector<Way> ways = {
+        {"Helm item", [this] { Item("&Helm...\tCtrl+H")->trigger(); }, "Helm", "Helm coordinates ...",
+         "Helm orders canceled ..."},
+        {"Backspace", [this] { Press(Qt::Key_Backspace); }, "Helm", "Helm coordinates ...",
+         "Helm orders canceled ..."},
+        {"key H", [this] { Press(Qt::Key_H); }, "Helm", "Helm coordinates ...", "Helm orders canceled ..."},
+        {"Aim item", [this] { Item("&Aim...\tCtrl+A")->trigger(); }, "Aim", "Target coordinates ...",
+         "Targeting orders canceled ..."},
+        {"Ctrl+A", [this] { Press(Qt::Key_A, Qt::ControlModifier); }, "Aim", "Target coordinates ...",
+         "Targeting orders canceled ..."},
+        {"key A", [this] { Press(Qt::Key_A); }, "Aim", "Target coordinates ...", "Targeting orders canceled ..."},
+        {"Aim button", [aimButton] { QTest::mouseClick(aimButton, Qt::LeftButton); }, "Aim",
+         "Target coordinates ...", "Targeting orders canceled ..."},
+        {"Scanner Log item", [this] { Item("Scanner &Log\tCtrl+L")->trigger(); }, "Scanner Log",
+         "Scanner log opened ...", "Scanner log closed ..."},
+        {"Ctrl+L", [this] { Press(Qt::Key_L, Qt::ControlModifier); }, "Scanner Log", "Scanner log opened ...",
+         "Scanner log closed ..."},
+        {"key L", [this] { Press(Qt::Key_L); }, "Scanner Log", "Scanner log opened ...", "Scanner log closed ..."},
+    };
+    const GameState before = State();
+    for (const Way& way : ways) {
+      Opened opened;
+      Expect(&opened, Pressing(Qt::Key_Escape));
+      way.open();
+      QCOMPARE(opened.caption, QString(way.caption));
+      QVERIFY2(opened.status == way.whileOpen, way.name);
+      QVERIFY2(StatusLine() == way.afterwards, way.name);
+      QTRY_VERIFY2(KeyboardOnMainWindow(), way.name);
+    }
+    QCOMPARE(State().Fuel.Value, before.Fuel.Value);
+    QCOMPARE(State().Missiles.Value, before.Missiles.Value);
+    QCOMPARE(ShipQuadrant(State()), ShipQuadrant(before));
+    QCOMPARE(State().ScanAxis, before.ScanAxis);
+
+    Opened options;
+    Expect(&options, Clicking(Id(DialogButton::Cancel)));
+    Item("Op&tions...")->trigger();
+    QCOMPARE(options.caption, QString("Kestravane Options"));
+  }
+
+  void theDialogsWaitForAGameInPlay() {
+    for (const Qt::Key key : {Qt::Key_H, Qt::Key_A, Qt::Key_L, Qt::Key_Backspace}) {
+      Item("&Game Rules")->trigger();
+      for (const char* item : {"&Helm...\tCtrl+H", "&Aim...\tCtrl+A", "Scanner &Log\tCtrl+L"})
+        QVERIFY2(!Item(item)->isEnabled(), item);
+      Press(key);  // resumes the game, nothing more
+      QCOMPARE(StatusLine(), QString("Resuming ..."));
+    }
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+  }
+
+  void helmEngagedGoesStraightThereForOneFuelUnit() {
+    const int fuel = State().Fuel.Value;
+    LookThenEnd(
+        [](QDialog* dialog) {
+          QTest::keyClicks(KeyboardTarget(dialog), "3");
+          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
+          QTest::keyClicks(KeyboardTarget(dialog), "4");
+          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
+          QTest::keyClicks(KeyboardTarget(dialog), "5");
+          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_X, Qt::AltModifier);
+          QTRY_VERIFY(platform::ButtonChecked(AsWindow(dialog), Id(HelmItem::XAxis)));
+        },
+        Pressing(Qt::Key_Return));
+    Press(Qt::Key_H);
+    QCOMPARE(ShipQuadrant(State()), (Quadrant{3, 4, 5}));
+    QCOMPARE(State().ScanAxis, int(ScanX));
+    QCOMPARE(State().Fuel.Value, fuel - 1);
+    QTRY_VERIFY(KeyboardOnMainWindow());
+    QVERIFY(Item("&X Axis Scan\tCtrl+X")->isChecked());
+    // The new sector's report comes last, after the helm's line.
+    const QString report = StatusLine();
+    QVERIFY2(report.startsWith("Scanners detect") || report == "Sector has no enemy ships ..." ||
+                 report == "Sector cleared ...",
+             qPrintable(report));
+  }
+
+  void aimFiredLaunchesAtTheTypedTarget() {
+    game_->PlaceShip(2, 0, 0, ScanY);
+    const int missiles = State().Missiles.Value;
+    const int target = 6 * 81 + 0 * 9 + 1;  // Z 6, Y 0, X 1
+    QCOMPARE(Game().Grid.Struck[target], 0);
+    LookThenEnd(
+        [](QDialog* dialog) {
+          QTest::keyClicks(KeyboardTarget(dialog), "6");
+          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
+          QTest::keyClicks(KeyboardTarget(dialog), "1");
+        },
+        Clicking(Confirm));
+    Item("&Aim...\tCtrl+A")->trigger();
+    QCOMPARE(ShipQuadrant(State()), (Quadrant{6, 0, 1}));
+    QCOMPARE(State().Missiles.Value, missiles - 1);
+    QCOMPARE(Game().Grid.Struck[target], 1);
+    QTRY_VERIFY(KeyboardOnMainWindow());
+  }
+
+  void scannerLogShowsTheGamesLogAndLeavesTheScanAxisAlone() {
+    QStringList lines;
+    LookThenEnd(
+        [&](QDialog* dialog) {
+          QTest::mouseClick(Control(dialog, Id(ScannerLogItem::XAxis)), Qt::LeftButton);
+          auto* list = Control<QListWidget>(dialog, Id(ScannerLogItem::Sectors));
+          for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        },
+        Pressing(Qt::Key_Return));
+    Press(Qt::Key_L);
+    QCOMPARE(State().ScanAxis, int(ScanZ));
+    QVERIFY(Item("&Z Axis Scan\tCtrl+Z")->isChecked());
+    // Only Z 0 has been on the scanner: along X everything is unexplored.
+    QCOMPARE(lines.size(), 18);
+  }
+
+  void optionsCancelWritesNothingAndOkWritesAtOnce() {
+    QFile::remove(IniPath());
+    const QString before = StatusLine();
+    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Easy)); }, Clicking(Id(DialogButton::Cancel)));
+    Item("Op&tions...")->trigger();
+    QVERIFY(!QFile::exists(IniPath()));
+    QCOMPARE(StatusLine(), before);
+    QCOMPARE(game_->settings.Difficulty, 2);
+
+    // The same level again: no box, but the file is written.
+    game_->settings.Sounds = false;
+    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Sounds)); }, Pressing(Qt::Key_Return));
+    Item("Op&tions...")->trigger();
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(QFile::exists(IniPath()));
+    QCOMPARE(StatusLine(), QString("Options saved"));
+    QVERIFY(game_->settings.Sounds);
+    QVERIFY(Item("&Play Sounds")->isChecked());
+    const QSettings written(IniPath(), QSettings::IniFormat);
+    QCOMPARE(written.value("Options/Sounds").toInt(), 1);
+    QCOMPARE(written.value("Options/Difficulty").toInt(), 2);
+
+    // And the menu's flag is the dialog's.
+    Item("&Play Sounds")->trigger();
+    bool shown = true;
+    LookThenEnd([&](QDialog* dialog) { shown = platform::ButtonChecked(AsWindow(dialog), Id(OptionsItem::Sounds)); },
+                Pressing(Qt::Key_Escape));
+    Item("Op&tions...")->trigger();
+    QVERIFY(!shown);
+  }
+
+  void aNewLevelWaitsForTheNextGame() {
+    const Gauge missiles = State().Missiles;
+    const Gauge fuel = State().Fuel;
+    QString box;
+    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Easy)); }, Clicking(Confirm));
+    WhenReady(
+        [] {
+          QWidget* modal = QApplication::activeModalWidget();
+          return modal && modal->isActiveWindow() && modal->windowTitle() == "Kestravane";
+        },
+        [&box] {
+          box = BoxText(QApplication::activeModalWidget());
+          QTest::keyClick(KeyboardTarget(QApplication::activeModalWidget()), Qt::Key_Return);
+        });
+    Item("Op&tions...")->trigger();
+    QVERIFY2(box.contains("will be used for the next new game."), qPrintable(box));
+    QCOMPARE(State().Difficulty, 3);
+    QCOMPARE(State().Missiles.Value, missiles.Value);
+    QCOMPARE(State().Missiles.Maximum, missiles.Maximum);
+    QCOMPARE(State().Fuel.Maximum, fuel.Maximum);
+    NewGame();
+    QCOMPARE(State().Missiles.Value, 360);
+    QCOMPARE(State().Fuel.Value, 150);
+    ChooseLevel(OptionsItem::Normal);
+  }
+
+  // Where each dialog was left reaches the settings file with the next
+  // settings save.
+  void theDialogsPlacesReachTheSettingsFile() {
+    const std::vector<std::pair<Qt::Key, QString>> dialogs = {
+        {Qt::Key_H, "Helm"}, {Qt::Key_A, "Aim"}, {Qt::Key_L, "Scanner"}};
+    int x = 100;
+    for (const auto& [key, section] : dialogs) {
+      LookThenEnd([x](QDialog* dialog) { dialog->move(x, 150); }, Pressing(Qt::Key_Escape));
+      Press(key);
+      x += 50;
+    }
+    LookThenEnd([](QDialog*) {}, Clicking(Confirm));
+    Item("Op&tions...")->trigger();
+    const QSettings written(IniPath(), QSettings::IniFormat);
+    x = 100;
+    for (const auto& [key, section] : dialogs) {
+      QCOMPARE(written.value(section + "/Left").toInt(), x);
+      QCOMPARE(written.value(section + "/Top").toInt(), 150);
+      x += 50;
+    }
+  }
+
+  // A game saved after the level was lowered opens again with everything it
+  // had, its gauges inside their frames.
+  void aGameSavedAfterTheLevelWasLoweredOpensAgain() {
+    ChooseLevel(OptionsItem::Easy);
+    NewGame();
+    Press(Qt::Key_Space);
+    Press(Qt::Key_E);
+    const GameState played = State();
+    QCOMPARE(played.Missiles.Value, 359);
+    QCOMPARE(played.Fuel.Value, 149);
+
+    ChooseLevel(OptionsItem::Hard);
+    QCOMPARE(State().Difficulty, 1);
+    const QString path = folder_.filePath("lowered.kvn");
+    WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
+    Press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!Game().InProgress);
+
+    WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
+    Press(Qt::Key_O, Qt::ControlModifier);
+    QVERIFY2(Game().InProgress, qPrintable(StatusLine()));
+    QCOMPARE(State().Difficulty, 1);
+    QCOMPARE(State().Missiles.Value, played.Missiles.Value);
+    QCOMPARE(State().Fuel.Value, played.Fuel.Value);
+    QCOMPARE(ShipQuadrant(State()), ShipQuadrant(played));
+    for (const Gauge& gauge : {State().Missiles, State().Fuel}) {
+      QVERIFY(gauge.Value <= gauge.Maximum);
+      QVERIFY(GaugeFill(gauge, 61) <= 61);
+    }
+    ChooseLevel(OptionsItem::Normal);
+  }
+};
+
+QTEST_MAIN(DialogCommandsTest)
+#include "dialog_commands_test.moc"
