@@ -36,7 +36,7 @@ bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, int axis, int
 bool RecordPlayable(const GameRecord& record) {
   return Within(record.Z, 0, AxisLength - 1) && Within(record.Y, 0, AxisLength - 1) &&
          Within(record.X, 0, AxisLength - 1) && Within(record.ScanAxis, ScanZ, ScanX) &&
-         Within(record.Difficulty, 1, 3) && Within(record.Fuel, 0, FuelFor(record.Difficulty)) &&
+         Within(record.Difficulty, 1, EasiestDifficulty) && Within(record.Fuel, 0, FuelFor(record.Difficulty)) &&
          Within(record.Missiles, 0, MissilesFor(record.Difficulty)) &&
          Within(record.EnemyShips, 0, QuadrantCount) && Within(record.ShipsDestroyed, 0, record.EnemyShips);
 }
