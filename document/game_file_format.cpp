@@ -1,5 +1,6 @@
 #include "document/game_file_format.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "document/byte_order.h"
@@ -166,8 +167,11 @@ void ApplyLoadedGame(const LoadedGame& game, Session& session) {
   state.Difficulty = record.Difficulty;
   state.Fuel.Value = record.Fuel;
   state.Missiles.Value = record.Missiles;
-  state.Missiles.Maximum = MissilesFor(record.Difficulty);
-  state.Fuel.Maximum = FuelFor(record.Difficulty);
+  // A game whose level was lowered in play holds more than its level gives:
+  // its gauge then reaches to what it holds, so the bar stays inside its
+  // frame and the missiles fired never count below zero.
+  state.Missiles.Maximum = std::max(MissilesFor(record.Difficulty), record.Missiles);
+  state.Fuel.Maximum = std::max(FuelFor(record.Difficulty), record.Fuel);
   session.Grid = game.Grid;
   session.Log = game.Log;
 }

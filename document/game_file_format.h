@@ -81,8 +81,8 @@ std::variant<LoadedGame, DocumentFault> DecodeGameFile(std::span<const std::uint
 // simply ended.
 Message FaultMessage(const DocumentFault& fault, const std::string& path, int readError);
 
-// Puts a loaded game into the session: the gauges' maxima follow from its
-// difficulty.
+// Puts a loaded game into the session. Each gauge's maximum is the supply of
+// the game's difficulty, or what the game holds when that is more.
 void ApplyLoadedGame(const LoadedGame& game, Session& session);
 
 GameRecord RecordOf(const GameState& state);

@@ -33,11 +33,14 @@ bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, int axis, int
 
 }  // namespace
 
+// The supplies are bounded by the easiest level's whatever the game's own
+// level: the player may lower the level in the middle of a game, which keeps
+// the supplies it has.
 bool RecordPlayable(const GameRecord& record) {
   return Within(record.Z, 0, AxisLength - 1) && Within(record.Y, 0, AxisLength - 1) &&
          Within(record.X, 0, AxisLength - 1) && Within(record.ScanAxis, ScanZ, ScanX) &&
-         Within(record.Difficulty, 1, 3) && Within(record.Fuel, 0, FuelFor(record.Difficulty)) &&
-         Within(record.Missiles, 0, MissilesFor(record.Difficulty)) &&
+         Within(record.Difficulty, 1, EasiestDifficulty) && Within(record.Fuel, 0, FuelFor(EasiestDifficulty)) &&
+         Within(record.Missiles, 0, MissilesFor(EasiestDifficulty)) &&
          Within(record.EnemyShips, 0, QuadrantCount) && Within(record.ShipsDestroyed, 0, record.EnemyShips);
 }
 

@@ -15,11 +15,13 @@ int KillRatioPercent(int shipsDestroyed, int missilesFired) {
   return static_cast<int>(perShot * 100.0);
 }
 
+int MissilesFired(const GameState& state) { return state.Missiles.Maximum - state.Missiles.Value; }
+
 ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state) {
   const int ships = CountSectorShips(grid, state);
   const int destroyed = CountSectorDestroyed(grid, state);
   const int universeLeft = state.EnemyShips - state.ShipsDestroyed;
-  const int fired = state.Missiles.Maximum - state.Missiles.Value;
+  const int fired = MissilesFired(state);
   return {
       MakeMessage(Text::SectorShips, ships, PluralS(ships)),
       MakeMessage(Text::SectorDestroyed, destroyed),

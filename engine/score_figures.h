@@ -20,5 +20,9 @@ struct ScoreFigures {
 // shots is 28 %: 0.29 in double precision falls just short.
 int KillRatioPercent(int shipsDestroyed, int missilesFired);
 
+// The missiles the kill ratio counts as fired: how far the missile gauge
+// stands below its maximum.
+int MissilesFired(const GameState& state);
+
 // The figures for the sector through the ship along its scan axis.
 ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state);

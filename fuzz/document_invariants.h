@@ -3,6 +3,7 @@
 // What every document the reader accepts must hold, counted here afresh
 // from the rules of the game rather than taken from the reader's checks.
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "document/game_file_format.h"
@@ -19,6 +20,13 @@ inline void CheckPlayable(const LoadedGame& game) {
   const GameState& state = session.State;
   Check(Within(state.Z, 0, 8) && Within(state.Y, 0, 8) && Within(state.X, 0, 8));
   Check(Within(state.ScanAxis, 0, 2) && Within(state.Difficulty, 1, 3));
+  // A level lowered in play keeps the supplies the game has, so any level
+  // may hold up to Easy's 360 missiles and 150 fuel units, and no more.
+  Check(Within(state.Missiles.Value, 0, 360) && Within(state.Fuel.Value, 0, 150));
+  // Each gauge reaches to its level's supply (120 missiles and 50 fuel units
+  // a level), or to what the game holds when that is more.
+  Check(state.Missiles.Maximum == std::max(120 * state.Difficulty, state.Missiles.Value));
+  Check(state.Fuel.Maximum == std::max(50 * state.Difficulty, state.Fuel.Value));
   Check(Within(state.Missiles.Value, 0, state.Missiles.Maximum));
   Check(Within(state.Fuel.Value, 0, state.Fuel.Maximum));
   for (const std::int32_t icon : game.Grid.StarIcon) Check(Within(icon, 10001, 10200));

@@ -1,7 +1,8 @@
 // Plays a game as the input says, through the game's own rules (scans, shots,
-// moves, helm moves, gauges set in diagnostics), and saves it: the game must open
-// every document it saves, exactly as saved. Then damages the saved bytes as
-// the rest of the input says: whatever still opens must hold together.
+// moves, helm moves, gauges set in diagnostics, the level changed in Options),
+// and saves it: the game must open every document it saves, exactly as saved.
+// Then damages the saved bytes as the rest of the input says: whatever still
+// opens must hold together.
 
 #include <cstdint>
 #include <cstring>
@@ -39,7 +40,7 @@ void Paint(Session& session) { RecordSectorScan(session.Grid, session.State, ses
 void Play(Session& session, Input& input) {
   GameState& state = session.State;
   for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
-    switch (input.Byte() % 5) {
+    switch (input.Byte() % 6) {
       case 0: SelectScanAxis(session, input.Byte() % 3); break;
       case 1:  // aim within the sector, fire
         Retarget(session, {input.Byte() % 9, input.Byte() % 9});
@@ -52,9 +53,12 @@ void Play(Session& session, Input& input) {
         MoveShip(session);
         break;
       case 3: input.Byte() & 1 ? EngageEngines(session) : ReverseEngines(session); break;
-      default:  // the gauges set by hand in diagnostics
+      case 4:  // the gauges set by hand in diagnostics
         state.Fuel.Value = input.Word() % (state.Fuel.Maximum + 1);
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
+        break;
+      default:  // Options takes the new level at once; the gauges stay as they are
+        state.Difficulty = 1 + input.Byte() % 3;
         break;
     }
     // Any key or click takes a picture off the scanner.

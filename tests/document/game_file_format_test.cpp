@@ -39,6 +39,10 @@ class GameFileFormatTest : public GameFileTest {
     return With({{256 + 4 * field, value}});
   }
 
+  std::vector<std::uint8_t> WithSupplies(std::int32_t difficulty, std::int32_t fuel, std::int32_t missiles) const {
+    return With({{256 + 4 * Difficulty, difficulty}, {256 + 4 * Fuel, fuel}, {256 + 4 * Missiles, missiles}});
+  }
+
   static DocumentFault FaultOf(const std::vector<std::uint8_t>& bytes) {
     const auto decoded = DecodeGameFile(bytes);
     EXPECT_TRUE(std::holds_alternative<DocumentFault>(decoded));
@@ -144,21 +148,52 @@ TEST_F(GameFileFormatTest, ARecordTheEngineCannotPlayIsADamagedGameBlock) {
   const struct {
     int field;
     std::int32_t value;
-  } bad[] = {{FieldZ, 9},      {FieldY, -1},    {FieldX, 100},     {Axis, 3},           {Axis, -1},
-             {Difficulty, 0},  {Difficulty, 4}, {Fuel, -1},        {Fuel, 151},         {Missiles, 361},
-             {EnemyShips, -1}, {ShipsDestroyed, -1}, {ShipsDestroyed, 61}, {EnemyShips, 730}};
+  } bad[] = {{FieldZ, 9},      {FieldY, -1},        {FieldX, 100},       {Axis, 3},        {Axis, -1},
+             {Difficulty, 0},  {Difficulty, 4},     {EnemyShips, -1},    {EnemyShips, 730},
+             {ShipsDestroyed, -1}, {ShipsDestroyed, 61}};
   for (const auto& [field, value] : bad)
     EXPECT_TRUE(DamagedIn(WithRecordField(field, value), DocumentBlock::Game)) << field << " = " << value;
 }
 
-TEST_F(GameFileFormatTest, LimitsFollowTheStoredDifficulty) {
-  EXPECT_TRUE(DamagedIn(WithRecordField(Difficulty, 1), DocumentBlock::Game)) << "149 fuel is beyond Hard's 50";
-  const auto decoded = DecodeGameFile(With({{256 + 4 * Difficulty, 1}, {256 + 4 * Fuel, 50}, {256 + 4 * Missiles, 120}}));
-  ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded));
-  Session loaded;
-  ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
-  EXPECT_EQ(loaded.State.Fuel.Maximum, 50);
-  EXPECT_EQ(loaded.State.Missiles.Maximum, 120);
+// The player may change the level in the middle of a game, which keeps the
+// supplies it has: a game lowered from Easy to Hard holds more than Hard gives.
+TEST_F(GameFileFormatTest, EachGaugeReachesToItsLevelsSupplyOrToWhatTheGameHolds) {
+  const struct {
+    const char* what;
+    std::int32_t difficulty, fuel, missiles, fuelMaximum, missilesMaximum;
+  } games[] = {
+      {"Easy lowered to Hard", 1, 140, 350, 140, 350},
+      {"only the missiles beyond Hard's", 1, 20, 350, 50, 350},
+      {"only the fuel beyond Hard's", 1, 140, 100, 140, 120},
+      {"within Hard's", 1, 20, 100, 50, 120},
+      {"Hard's full supplies", 1, 50, 120, 50, 120},
+      {"Easy's full supplies on Normal", 2, 150, 360, 150, 360},
+      {"nothing left on Normal", 2, 0, 0, 100, 240},
+  };
+  for (const auto& game : games) {
+    const auto bytes = WithSupplies(game.difficulty, game.fuel, game.missiles);
+    const auto decoded = DecodeGameFile(bytes);
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << game.what;
+    Session loaded;
+    ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
+    EXPECT_EQ(loaded.State.Difficulty, game.difficulty) << game.what;
+    EXPECT_EQ(loaded.State.Fuel.Value, game.fuel) << game.what;
+    EXPECT_EQ(loaded.State.Missiles.Value, game.missiles) << game.what;
+    EXPECT_EQ(loaded.State.Fuel.Maximum, game.fuelMaximum) << game.what;
+    EXPECT_EQ(loaded.State.Missiles.Maximum, game.missilesMaximum) << game.what;
+    const GameFileBytes again = EncodeGameFile(loaded);
+    EXPECT_TRUE(std::equal(again.begin(), again.end(), bytes.begin(), bytes.end())) << game.what;
+  }
+}
+
+TEST_F(GameFileFormatTest, SuppliesBeyondEasysOrBelowZeroAreADamagedGameBlockAtEveryLevel) {
+  for (const std::int32_t difficulty : {1, 2, 3}) {
+    EXPECT_TRUE(std::holds_alternative<LoadedGame>(DecodeGameFile(WithSupplies(difficulty, 150, 360))))
+        << "Easy's full supplies at level " << difficulty;
+    for (const auto& [fuel, missiles] : {std::pair{151, 360}, {150, 361}, {-1, 0}, {0, -1}})
+      EXPECT_TRUE(DamagedIn(WithSupplies(difficulty, fuel, missiles), DocumentBlock::Game))
+          << fuel << " fuel and " << missiles << " missiles at level " << difficulty;
+  }
 }
 
 TEST_F(GameFileFormatTest, AStarFieldOutsideTheSetIsADamagedQuadrantBlock) {
