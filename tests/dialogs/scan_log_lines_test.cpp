@@ -51,5 +51,5 @@ TEST(ScanLogLinesTest, OnlyOneShipGoesWithoutThePluralEnding) {
   EXPECT_EQ(lines[1], MakeMessage(Text::LogShips, 0, std::string("s")));
   EXPECT_EQ(lines[5], MakeMessage(Text::LogShips, 1, std::string()));
   EXPECT_EQ(lines[9], MakeMessage(Text::LogShips, 2, std::string("s")));
-  EXPECT_EQ(lines[13], MakeMessage(Text::LogSector, 3));
+  EXPECT_EQ(lines[12], MakeMessage(Text::LogSector, 3));
 }

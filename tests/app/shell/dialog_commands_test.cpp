@@ -23,6 +23,21 @@ namespace {
 
 constexpr int Confirm = Id(DialogButton::Confirm);
 
+// Answers the game's box with this caption when it comes up, keeping its
+// text; gives up quietly after `timeoutMs` when none does.
+void AnswerBox(const QString& caption, QString* text, int timeoutMs = 10000) {
+  const auto box = [caption] {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal && modal->isActiveWindow() && modal->windowTitle() == caption ? modal : nullptr;
+  };
+  WhenReady([box] { return box() != nullptr; },
+            [box, text] {
+              if (text) *text = BoxText(box());
+              QTest::keyClick(KeyboardTarget(box()), Qt::Key_Return);
+            },
+            timeoutMs);
+}
+
 // The dialog that is up, once it is: its caption and the status line then.
 struct Opened {
   QString caption;
@@ -73,7 +88,7 @@ class DialogCommandsTest : public QObject {
   // Options > `level` > OK, and OK in the box that says when it applies.
   void ChooseLevel(OptionsItem level) {
     LookThenEnd([level](QDialog* dialog) { Click(dialog, Id(level)); }, Clicking(Confirm));
-    AnswerNextModal([](QWidget* box) { QTest::keyClick(KeyboardTarget(box), Qt::Key_Return); });
+    AnswerBox("Kestravane", nullptr);
     Item("Op&tions...")->trigger();
   }
 
@@ -254,15 +269,7 @@ class DialogCommandsTest : public QObject {
     const Gauge fuel = State().Fuel;
     QString box;
     LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Easy)); }, Clicking(Confirm));
-    WhenReady(
-        [] {
-          QWidget* modal = QApplication::activeModalWidget();
-          return modal && modal->isActiveWindow() && modal->windowTitle() == "Kestravane";
-        },
-        [&box] {
-          box = BoxText(QApplication::activeModalWidget());
-          QTest::keyClick(KeyboardTarget(QApplication::activeModalWidget()), Qt::Key_Return);
-        });
+    AnswerBox("Kestravane", &box);
     Item("Op&tions...")->trigger();
     QVERIFY2(box.contains("will be used for the next new game."), qPrintable(box));
     QCOMPARE(State().Difficulty, 3);
@@ -315,9 +322,14 @@ class DialogCommandsTest : public QObject {
     Press(Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!Game().InProgress);
 
-    WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
+    // A refusal would come as a warning: it is answered, and said.
+    QString refusal;
+    WhenModal<QFileDialog>([path, &refusal](QFileDialog* dialog) {
+      AnswerBox("Kestravane", &refusal, 3000);
+      TypeAndEnter(dialog, path);
+    });
     Press(Qt::Key_O, Qt::ControlModifier);
-    QVERIFY2(Game().InProgress, qPrintable(StatusLine()));
+    QVERIFY2(Game().InProgress, qPrintable(refusal));
     QCOMPARE(State().Difficulty, 1);
     QCOMPARE(State().Missiles.Value, played.Missiles.Value);
     QCOMPARE(State().Fuel.Value, played.Fuel.Value);
