@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "engine/generation.h"
 #include "platform/profile.h"
 
 namespace {
@@ -100,7 +101,7 @@ AppSettings LoadSettings(const std::string& ini) {
   settings.Sounds = ReadFlag(profile, OptionsSection, "Sounds");
   // Compared unsigned so that a negative level is repaired too.
   const auto level = static_cast<std::uint32_t>(settings.Difficulty);
-  if (level == 0 || level > 3) settings.Difficulty = DefaultDifficulty;
+  if (level == 0 || level > EasiestDifficulty) settings.Difficulty = DefaultDifficulty;
   ReadPlacement(profile, "Aim", settings.AimPlacement);
   ReadPlacement(profile, "Helm", settings.HelmPlacement);
   ReadPlacement(profile, "Scanner", settings.ScannerPlacement);
