@@ -6,6 +6,7 @@ target_sources(kestravane_platform_qt PRIVATE
   dialog_controls.cpp
   tab_stop_delegate.cpp
   layout_dialog.cpp
+  keyboard_return.cpp
   dialog_runner.cpp
   dialog_items.cpp
   message_box.cpp

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
+#include "platform/qt/keyboard_return.h"
 #include "platform/qt/window_impl.h"
 
 namespace platform {
@@ -71,7 +72,9 @@ class GameFileDialog : public QFileDialog {
 };
 
 bool RunFileDialog(GameFileDialog& dialog, FileDialogOptions& options, std::string& path) {
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+  ReturnKeyboardTo(dialog.parentWidget());
+  if (!chosen) return false;
   path = dialog.selectedFiles().front().toStdString();
   if (!options.filters.empty()) options.filterIndex = dialog.ChosenFilter();
   return true;

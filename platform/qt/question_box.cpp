@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "platform/qt/game_text.h"
+#include "platform/qt/keyboard_return.h"
 #include "platform/qt/window_impl.h"
 
 namespace platform {
@@ -13,7 +14,9 @@ Answer AskYesNoCancel(Window* owner, const char* caption, const char* text) {
                   owner ? owner->widget() : nullptr);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
-  switch (box.exec()) {
+  const int answer = box.exec();
+  ReturnKeyboardTo(box.parentWidget());
+  switch (answer) {
     case QMessageBox::Yes:
       return Answer::Yes;
     case QMessageBox::No:

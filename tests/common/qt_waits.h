@@ -11,8 +11,9 @@
 // Runs `step` from the event loop as soon as `ready` holds: checked every few
 // milliseconds, so it also fires inside modal loops and the game's own loop.
 // After `timeoutMs` it gives up without running the step, failing the test
-// with `failure` when one is given.
-inline void WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
+// with `failure` when one is given. Deleting the timer it returns calls the
+// wait off.
+inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
                       const char* failure = nullptr) {
   auto* poll = new QTimer;
   auto clock = std::make_shared<QElapsedTimer>();
@@ -29,6 +30,7 @@ inline void WhenReady(std::function<bool()> ready, std::function<void()> step, i
       QTest::qFail(failure, __FILE__, __LINE__);
   });
   poll->start();
+  return poll;
 }
 
 // Hands the next modal dialog or box to `answer` as soon as it is up.

@@ -25,17 +25,17 @@ constexpr int Confirm = Id(DialogButton::Confirm);
 
 // Answers the game's box with this caption when it comes up, keeping its
 // text; gives up quietly after `timeoutMs` when none does.
-void AnswerBox(const QString& caption, QString* text, int timeoutMs = 10000) {
+QTimer* AnswerBox(const QString& caption, QString* text, int timeoutMs = 10000) {
   const auto box = [caption] {
     QWidget* modal = QApplication::activeModalWidget();
     return modal && modal->isActiveWindow() && modal->windowTitle() == caption ? modal : nullptr;
   };
-  WhenReady([box] { return box() != nullptr; },
-            [box, text] {
-              if (text) *text = BoxText(box());
-              QTest::keyClick(KeyboardTarget(box()), Qt::Key_Return);
-            },
-            timeoutMs);
+  return WhenReady([box] { return box() != nullptr; },
+                   [box, text] {
+                     if (text) *text = BoxText(box());
+                     QTest::keyClick(KeyboardTarget(box()), Qt::Key_Return);
+                   },
+                   timeoutMs);
 }
 
 // The dialog that is up, once it is: its caption and the status line then.
@@ -321,14 +321,18 @@ class DialogCommandsTest : public QObject {
     WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
     Press(Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!Game().InProgress);
+    // The keyboard is back for Ctrl+O, window manager or not.
+    QVERIFY(QTest::qWaitFor([this] { return Main()->widget()->isActiveWindow(); }, 2000));
 
     // A refusal would come as a warning: it is answered, and said.
     QString refusal;
-    WhenModal<QFileDialog>([path, &refusal](QFileDialog* dialog) {
-      AnswerBox("Kestravane", &refusal, 3000);
+    QPointer<QTimer> watch;
+    WhenModal<QFileDialog>([path, &refusal, &watch](QFileDialog* dialog) {
+      watch = AnswerBox("Kestravane", &refusal);
       TypeAndEnter(dialog, path);
     });
     Press(Qt::Key_O, Qt::ControlModifier);
+    delete watch.data();
     QVERIFY2(Game().InProgress, qPrintable(refusal));
     QCOMPARE(State().Difficulty, 1);
     QCOMPARE(State().Missiles.Value, played.Missiles.Value);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+namespace platform {
+
+// After a modal dialog, box or file dialog has closed: a window manager hands
+// the keyboard back to the window that owned it, but without one it would go
+// nowhere and the player could not type on. Does nothing while another
+// window of the game that is still up has the keyboard.
+void ReturnKeyboardTo(QWidget* owner);
+
+}  // namespace platform
