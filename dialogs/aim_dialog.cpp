@@ -56,9 +56,9 @@ class AimEvents final : public platform::DialogEvents {
 
   void Command(platform::Window* dialog, int id, int) override {
     if (id == Id(DialogButton::Confirm)) {
-      if (Validate(dialog)) Close(dialog, 1);
+      if (Validate(dialog)) EndPlacedDialog(dialog, placement_, 1);
     } else if (id == Id(DialogButton::Cancel)) {
-      Close(dialog, 0);
+      EndPlacedDialog(dialog, placement_, 0);
     }
   }
 
@@ -75,11 +75,6 @@ class AimEvents final : public platform::DialogEvents {
       target_.*field.coordinate = *value;
     }
     return true;
-  }
-
-  void Close(platform::Window* dialog, int result) {
-    StorePlacement(dialog, placement_);
-    platform::EndDialog(dialog, result);
   }
 
   platform::Window* owner_;

@@ -1,9 +1,15 @@
 #include "dialogs/dialog_placement.h"
 
 #include "dialogs/dialog_corner.h"
+#include "platform/dialog.h"
 #include "platform/screen.h"
 
 void PlaceDialog(platform::Window* dialog, platform::Window* owner, const Placement& placement) {
   const DialogCorner corner = DialogCornerOn(placement, platform::ScreenRect(owner));
   platform::MoveWindow(dialog, corner.x, corner.y);
+}
+
+void EndPlacedDialog(platform::Window* dialog, Placement& placement, int result) {
+  StorePlacement(dialog, placement);
+  platform::EndDialog(dialog, result);
 }

@@ -32,9 +32,9 @@ class HelmEvents final : public platform::DialogEvents {
     if (id >= FirstAxisButton && id <= LastAxisButton) {
       platform::CheckRadioButton(dialog, FirstAxisButton, LastAxisButton, id);
     } else if (id == Id(DialogButton::Confirm)) {
-      if (Validate(dialog)) Close(dialog, 1);
+      if (Validate(dialog)) EndPlacedDialog(dialog, placement_, 1);
     } else if (id == Id(DialogButton::Cancel)) {
-      Close(dialog, 0);
+      EndPlacedDialog(dialog, placement_, 0);
     }
   }
 
@@ -63,11 +63,6 @@ class HelmEvents final : public platform::DialogEvents {
     for (int button = FirstAxisButton; button <= LastAxisButton; ++button)
       if (platform::ButtonChecked(dialog, button)) orders_.ScanAxis = button - FirstAxisButton;
     return true;
-  }
-
-  void Close(platform::Window* dialog, int result) {
-    StorePlacement(dialog, placement_);
-    platform::EndDialog(dialog, result);
   }
 
   platform::Window* owner_;

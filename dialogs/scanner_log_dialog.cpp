@@ -36,8 +36,7 @@ class ScannerLogEvents final : public platform::DialogEvents {
       platform::CheckRadioButton(dialog, FirstAxisButton, LastAxisButton, id);
       Fill(dialog, id - FirstAxisButton);
     } else if (id == Id(DialogButton::Confirm) || id == Id(DialogButton::Cancel)) {
-      StorePlacement(dialog, placement_);
-      platform::EndDialog(dialog, 1);
+      EndPlacedDialog(dialog, placement_, 1);
     }
   }
 
