@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "common/file_dialog_driver.h"
-#include "common/main_window_driver.h"
+#include "common/main_window_player.h"
 #include "common/test_main_window.h"
 #include "engine/gauge_fill.h"
 #include "engine/sector.h"
@@ -46,27 +46,11 @@ struct Opened {
 
 }  // namespace
 
-class DialogCommandsTest : public QObject {
+class DialogCommandsTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
-  std::unique_ptr<TestMainWindow> game_;
-
-  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
-  QWidget* Client() const { return Main()->clientArea(); }
-  GameState& State() const { return game_->state(); }
-  Session& Game() const { return game_->session(); }
-  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
   QString IniPath() const { return QString::fromStdString(game_->library.IniPath); }
-  QAction* Item(const QString& text) const {
-    QAction* action = MenuItem(game_->window, text);
-    if (!action) qFatal("no menu item %s", qPrintable(text));
-    return action;
-  }
-  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(Client(), key, modifiers);
-  }
 
   // Looks at the next dialog, then ends it with `end`.
   void Expect(Opened* opened, const DialogStep& end) {

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "app/main_menu.h"
-#include "common/main_window_driver.h"
+#include "common/main_window_player.h"
 #include "common/qt_waits.h"
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
@@ -38,20 +38,10 @@ bool SameGame(const Session& a, const Session& b) {
 
 // The main window on its own, with no game open: its menus, their help on
 // the status line, the toggles, the game it holds, and the About window.
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
-  std::unique_ptr<TestMainWindow> game_;
-
-  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
-  QAction* Item(const QString& text) const {
-    QAction* action = MenuItem(game_->window, text);
-    if (!action) qFatal("no menu item %s", qPrintable(text));
-    return action;
-  }
-  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
   QMenu* Popup(const QString& title) const {
     for (QAction* action : Main()->widget()->findChild<QMenuBar*>()->actions())
       if (action->text() == title) return action->menu();

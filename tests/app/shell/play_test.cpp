@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "common/main_window_driver.h"
+#include "common/main_window_player.h"
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
 #include "common/test_main_window.h"
@@ -19,28 +19,12 @@
 
 // Playing on the real main window with the keyboard, the mouse, the menus
 // and the ship buttons.
-class PlayTest : public QObject {
+class PlayTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
-  std::unique_ptr<TestMainWindow> game_;
-
-  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
-  QWidget* Client() const { return Main()->clientArea(); }
-  GameState& State() const { return game_->state(); }
-  Session& Game() const { return game_->session(); }
-  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
-  QAction* Item(const QString& text) const {
-    QAction* action = MenuItem(game_->window, text);
-    if (!action) qFatal("no menu item %s", qPrintable(text));
-    return action;
-  }
   QPushButton* Button(Control id) const { return qobject_cast<QPushButton*>(Main()->Item(Id(id))); }
 
-  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(Client(), key, modifiers);
-  }
   // The middle of cell (column, row) of the scanner view.
   static QPoint CellCentre(int column, int row) { return QPoint(168 + 32 * column + 16, 23 + 32 * row + 16); }
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "common/main_window_driver.h"
+#include "common/test_main_window.h"
+#include "platform/qt/app_window.h"
+#include "platform/qt/client_area.h"
+
+// The player's hands on the game's real main window in a Qt Test: its menu
+// commands, its keys and what its status line says. A test derives from it
+// beside QObject and makes the window in `game_`, with its files in `folder_`.
+class MainWindowPlayer {
+ protected:
+  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
+  QWidget* Client() const { return Main()->clientArea(); }
+  GameState& State() const { return game_->state(); }
+  Session& Game() const { return game_->session(); }
+  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
+
+  // The menu command shown as `text`; the test stops when there is none.
+  QAction* Item(const QString& text) const {
+    QAction* action = MenuItem(game_->window, text);
+    if (!action) qFatal("no menu item %s", qPrintable(text));
+    return action;
+  }
+
+  // A key pressed on the main window, where the game's keys go.
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(Client(), key, modifiers);
+  }
+
+  QTemporaryDir folder_;
+  std::unique_ptr<TestMainWindow> game_;
+};
