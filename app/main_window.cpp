@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "app/game_file.h"
