@@ -22,16 +22,24 @@ constexpr Command NeedGameInPlay[] = {
 }  // namespace
 
 void GameController::Handle(std::function<void()> action) {
-  if (inFlight_) {
+  if (flight_.Flying()) {
     held_.push_back(std::move(action));
     return;
   }
   action();
-  while (!held_.empty() && !inFlight_) {
+}
+
+// What came during a flight runs after its landing, up to the next shot.
+void GameController::RunHeldInput() {
+  while (!held_.empty() && !flight_.Flying()) {
     const std::function<void()> next = std::move(held_.front());
     held_.pop_front();
     next();
   }
+}
+
+void GameController::LandMissiles() {
+  while (flight_.Flying()) flight_.Land();
 }
 
 void GameController::Show(platform::Window* window, const Outcome& outcome) {
@@ -53,10 +61,12 @@ void GameController::FireAtTarget(platform::Window* window) {
   Launch launch = LaunchMissile(session_);
   Show(window, launch.Report);
   if (!launch.Flight) return;
-  inFlight_ = true;
-  FlyMissile(window, launch.Flight->TargetCell.Column, launch.Flight->TargetCell.Row);
-  inFlight_ = false;
-  Show(window, StrikeTarget(session_, *launch.Flight));
+  const Cell cell = launch.Flight->TargetCell;
+  flight_.Fly(window, cell.Column, cell.Row, [this, window, target = *launch.Flight] {
+    Show(window, StrikeTarget(session_, target));
+    UpdateMenus(window);
+    RunHeldInput();
+  });
 }
 
 void GameController::DoCommand(platform::Window* window, int command) {

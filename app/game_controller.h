@@ -6,6 +6,7 @@
 
 #include "app/document_commands.h"
 #include "app/game_document.h"
+#include "app/missile_flight.h"
 #include "app/settings.h"
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
@@ -30,6 +31,7 @@ class GameController {
   // A key the shortcuts did not take (platform/keys.h). Ignored with no game
   // open; while a picture is shown any key resumes the game.
   void DoKeyDown(platform::Window* window, int virtualKey);
+  static bool KeyFires(int virtualKey);
 
   // Mouse presses at client pixel (x, y). A left click in the scanner view
   // moves the target there; a right click there fires at the target, never
@@ -46,7 +48,16 @@ class GameController {
   // nothing the player does may interleave with a shot, and nothing he does
   // meanwhile is lost. Actions held back run in the order they came.
   void Handle(std::function<void()> action);
-  bool MissileInFlight() const { return inFlight_; }
+  bool MissileInFlight() const { return flight_.Flying(); }
+
+  // Whether a key the player holds down is dropped when it repeats: while a
+  // missile flies, and always for a key that fires, so that a held fire key
+  // fires one missile per press instead of one per repeat.
+  bool DropsRepeat(bool fires) const { return fires || flight_.Flying(); }
+
+  // Lands the missile in flight now, and every one that the input held back
+  // meanwhile fires, so that the game can be left in a settled state.
+  void LandMissiles();
 
   // The document commands on this window's game.
   DocumentContext Documents(platform::Window* window) { return {window, session_, document_, splash_}; }
@@ -57,8 +68,10 @@ class GameController {
   bool InPlay() const { return session_.InProgress && session_.Picture == NoPicture; }
   void Show(platform::Window* window, const Outcome& outcome);
   void Resume(platform::Window* window);
-  // A shot from launch to landing, with its flight on screen.
+  // A shot from launch to landing, with its flight on screen. The landing
+  // comes later, from the event loop.
   void FireAtTarget(platform::Window* window);
+  void RunHeldInput();
 
   // The dialogs, each with the status lines around it and what follows it.
   void ChangeOptions(platform::Window* window);
@@ -71,6 +84,6 @@ class GameController {
   AppSettings& settings_;
   const std::string& settingsPath_;
   Splash& splash_;
-  bool inFlight_ = false;
+  FlightAnimation flight_;
   std::deque<std::function<void()>> held_;
 };

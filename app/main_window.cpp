@@ -90,24 +90,19 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
 void MainWindow::Paint(platform::Window* window) { PaintMainWindow(window, session_); }
 
 bool MainWindow::CloseRequested(platform::Window* window) {
-  // The question to save waits until the missile has landed.
-  if (controller_.MissileInFlight()) {
-    controller_.Handle([window] { platform::RequestClose(window); });
-    return false;
-  }
+  // The question to save is about the game the missile leaves behind, and
+  // the player's input held back meanwhile comes first.
+  controller_.LandMissiles();
   DocumentContext context = controller_.Documents(window);
   return CloseGame(context);
 }
 
-bool MainWindow::SessionEnding(platform::Window* window) {
-  // The desktop asks again; by then the missile has landed.
-  if (controller_.MissileInFlight()) return false;
-  return CloseApplication(window);
-}
+bool MainWindow::SessionEnding(platform::Window* window) { return CloseApplication(window); }
 
 void MainWindow::MenuSelect(platform::Window*, int id, unsigned flags) { MenuSelectHelp(id, flags); }
 
 bool MainWindow::CloseApplication(platform::Window* window) {
+  controller_.LandMissiles();
   DocumentContext context = controller_.Documents(window);
   if (!CloseGame(context)) return false;
   // A path too long for the settings would come back as the name of some

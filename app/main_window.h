@@ -40,10 +40,12 @@ class MainWindow final : public platform::WindowEvents {
 
   // The player's input goes through the controller, which holds it back
   // while a missile flies.
-  void Command(platform::Window* window, int id) override {
+  void Command(platform::Window* window, int id, bool repeated) override {
+    if (repeated && controller_.DropsRepeat(id == Id(Command::Fire))) return;
     controller_.Handle([this, window, id] { controller_.DoCommand(window, id); });
   }
-  void KeyDown(platform::Window* window, int key) override {
+  void KeyDown(platform::Window* window, int key, bool repeated) override {
+    if (repeated && controller_.DropsRepeat(GameController::KeyFires(key))) return;
     controller_.Handle([this, window, key] { controller_.DoKeyDown(window, key); });
   }
   void LeftButtonDown(platform::Window* window, int x, int y) override {

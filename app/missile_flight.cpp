@@ -1,34 +1,72 @@
 #include "app/missile_flight.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "display/missile_mark.h"
-#include "display/missile_path.h"
-#include "platform/pause.h"
 #include "platform/surface.h"
 
-namespace {
-
-// Draws the mark, or erases it when drawn at the same place again, and puts
-// it on the screen at once.
-void ToggleMark(platform::Window* window, MissilePoint at) {
-  platform::Surface* surface = platform::WindowSurface(window);
-  DrawMissileMark(surface, at);
-  platform::ReleaseSurface(surface);
+FlightAnimation::FlightAnimation() {
+  timer_.setSingleShot(true);
+  timer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer_, &QTimer::timeout, [this] { Step(); });
 }
 
-}  // namespace
-
-void FlyMissile(platform::Window* window, int column, int row) {
+void FlightAnimation::Fly(platform::Window* window, int column, int row, std::function<void()> landed) {
   // A game paint during the flight would redraw the scanner under a mark
   // that the next stroke then inverts back in as a stray one; painting what
   // is owed first leaves only exposures, which show the image as it is.
   platform::UpdateWindow(window);
-  const std::vector<MissilePoint> path = MissilePath(column, row);
-  // Every step's end is counted from the start, so the time spent drawing
-  // does not add up over the flight.
-  const auto start = std::chrono::steady_clock::now();
-  for (std::size_t step = 0; step < path.size(); ++step) {
-    ToggleMark(window, path[step]);
-    platform::PauseUntil(start + static_cast<int>(step + 1) * MissileStepTime);
-    ToggleMark(window, path[step]);
+  window_ = window;
+  path_ = MissilePath(column, row);
+  step_ = 0;
+  landed_ = std::move(landed);
+  start_ = std::chrono::steady_clock::now();
+  ToggleMark();
+  WaitForDeadline();
+}
+
+// Each step ends at a deadline counted from the start, so the time spent
+// drawing does not add up over the flight. A step already late still waits
+// for one pass of the event loop, so that the window always gets its paints.
+void FlightAnimation::WaitForDeadline() {
+  const auto deadline = start_ + static_cast<int>(step_ + 1) * MissileStepTime;
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+  timer_.start(std::max(left, std::chrono::milliseconds{0}));
+}
+
+void FlightAnimation::Step() {
+  // A coarse clock may wake the timer a little early.
+  if (std::chrono::steady_clock::now() < start_ + static_cast<int>(step_ + 1) * MissileStepTime) {
+    WaitForDeadline();
+    return;
   }
+  ToggleMark();
+  if (++step_ == path_.size()) {
+    Finish();
+    return;
+  }
+  ToggleMark();
+  WaitForDeadline();
+}
+
+void FlightAnimation::Land() {
+  if (!Flying()) return;
+  timer_.stop();
+  ToggleMark();
+  Finish();
+}
+
+void FlightAnimation::Finish() {
+  window_ = nullptr;
+  const std::function<void()> landed = std::exchange(landed_, nullptr);
+  landed();
+}
+
+// Draws the mark, or erases it when drawn at the same place again, and puts
+// it on the screen at once.
+void FlightAnimation::ToggleMark() {
+  platform::Surface* surface = platform::WindowSurface(window_);
+  DrawMissileMark(surface, path_[step_]);
+  platform::ReleaseSurface(surface);
 }

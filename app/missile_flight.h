@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QTimer>
 #include <chrono>
+#include <cstddef>
+#include <functional>
+#include <vector>
 
+#include "display/missile_path.h"
 #include "platform/window.h"
 
 // How long the mark holds each place of its flight. The flight is paced by
@@ -11,8 +16,33 @@
 // each step's deadline on the tick of the event loop's timers.
 inline constexpr std::chrono::milliseconds MissileStepTime{4};
 
-// Flies the missile's mark from the bottom centre of the scanner view to the
-// cell at (column, row) of the sector grid and returns once it has landed,
-// with nothing of it left on the window. The player's input meanwhile waits,
-// to be handled afterwards in its order; an uncovered window is repainted.
-void FlyMissile(platform::Window* window, int column, int row);
+// A missile's mark flying from the bottom centre of the scanner view to a
+// cell of the sector grid, one step a timer tick, while the event loop goes
+// on: the window keeps painting and the player's input reaches the game,
+// which holds it until the landing.
+class FlightAnimation {
+ public:
+  FlightAnimation();
+
+  // Starts a flight to the cell at (column, row); `landed` runs once the
+  // mark is gone from the window.
+  void Fly(platform::Window* window, int column, int row, std::function<void()> landed);
+  bool Flying() const { return window_ != nullptr; }
+
+  // Ends the flight now, as if its last step had come: the mark is erased and
+  // `landed` runs.
+  void Land();
+
+ private:
+  void WaitForDeadline();
+  void Step();
+  void Finish();
+  void ToggleMark();
+
+  QTimer timer_;
+  platform::Window* window_ = nullptr;
+  std::vector<MissilePoint> path_;
+  std::size_t step_ = 0;
+  std::chrono::steady_clock::time_point start_;
+  std::function<void()> landed_;
+};

@@ -22,6 +22,8 @@ Outcome Commander() {
 
 }  // namespace
 
+bool GameController::KeyFires(int key) { return key == platform::KeySpace || key == 'F'; }
+
 // Letter keys arrive as their upper-case codes.
 void GameController::DoKeyDown(platform::Window* window, int key) {
   if (!session_.InProgress) return;

@@ -29,10 +29,12 @@ class WindowEvents {
   virtual bool SessionEnding(Window*) { return true; }
   // The window is being destroyed; it is still valid during the call.
   virtual void Destroyed(Window*) {}
-  // A key went down; `virtualKey` is one of the codes of platform/keys.h.
-  virtual void KeyDown(Window*, int /*virtualKey*/) {}
-  // A menu item, shortcut or push button with this command ID was chosen.
-  virtual void Command(Window*, int /*id*/) {}
+  // A key went down, or `repeated` while held; `virtualKey` is one of the
+  // codes of platform/keys.h.
+  virtual void KeyDown(Window*, int /*virtualKey*/, bool /*repeated*/) {}
+  // A menu item, shortcut or push button with this command ID was chosen;
+  // `repeated` when a held shortcut key repeats.
+  virtual void Command(Window*, int /*id*/, bool /*repeated*/) {}
   // The highlight in the menus moved: `id` is the item's command ID (a
   // grayed item's too), the popup's index for a popup title, 0 for a
   // separator or no item and when the menu closed. `flags` holds

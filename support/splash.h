@@ -28,7 +28,7 @@ class Splash final : public platform::WindowEvents {
 
   bool Created(platform::Window*) override { return true; }
   void Paint(platform::Window* window) override;
-  void KeyDown(platform::Window*, int) override { CloseUnlessStarting(); }
+  void KeyDown(platform::Window*, int, bool) override { CloseUnlessStarting(); }
   void LeftButtonDown(platform::Window*, int, int) override { CloseUnlessStarting(); }
   bool CloseRequested(platform::Window*) override;
   void Destroyed(platform::Window* window) override;

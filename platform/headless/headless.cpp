@@ -7,7 +7,6 @@
 
 #include "platform/cursor.h"
 #include "platform/dialog_items.h"
-#include "platform/pause.h"
 #include "platform/status_line.h"
 #include "platform/window.h"
 
@@ -78,6 +77,5 @@ void EndWaitCursor() {}
 
 // A pause only paces what the player watches; with nothing on a screen the
 // game goes straight on.
-void PauseUntil(std::chrono::steady_clock::time_point) {}
 
 }  // namespace platform

@@ -147,7 +147,7 @@ void AppWindow::SetShortcuts(std::span<const Shortcut> shortcuts) {
   shortcuts_.assign(shortcuts.begin(), shortcuts.end());
 }
 
-bool AppWindow::SendShortcut(int virtualKey, bool control) {
+bool AppWindow::SendShortcut(int virtualKey, bool control, bool repeated) {
   for (const Shortcut& shortcut : shortcuts_) {
     if (shortcut.virtualKey == virtualKey && shortcut.control == control) {
       // A shortcut is its menu item's other way in: while the item is grayed
@@ -155,7 +155,7 @@ bool AppWindow::SendShortcut(int virtualKey, bool control) {
       // ends a picture).
       const QAction* item = MenuAction(shortcut.command);
       if (item && !item->isEnabled()) return false;
-      events_->Command(this, shortcut.command);
+      events_->Command(this, shortcut.command, repeated);
       return true;
     }
   }

@@ -60,7 +60,7 @@ class AppWindow : public QObject, public Window {
   void SetShortcuts(std::span<const Shortcut> shortcuts);
   // Sends the command of the matching shortcut; false when none matches or
   // its menu item is grayed, and the key is then the game's.
-  bool SendShortcut(int virtualKey, bool control);
+  bool SendShortcut(int virtualKey, bool control, bool repeated);
 
  private:
   WindowEvents* events_;

@@ -45,8 +45,9 @@ void ClientArea::keyPressEvent(QKeyEvent* event) {
   if (!owner_) return;
   const int virtualKey = VirtualKeyFor(event->key());
   const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-  if (owner_->SendShortcut(virtualKey, control)) return;
-  owner_->events()->KeyDown(owner_, virtualKey);
+  const bool repeated = event->isAutoRepeat();
+  if (owner_->SendShortcut(virtualKey, control, repeated)) return;
+  owner_->events()->KeyDown(owner_, virtualKey, repeated);
 }
 
 // The game counts presses, not double clicks; QWidget hands the second press

@@ -63,7 +63,7 @@ QPushButton* MakeButton(AppWindow* window, int id, const QString& text) {
   // The game's keys go to the client area, never to a button.
   button->setFocusPolicy(Qt::NoFocus);
   QObject::connect(button, &QPushButton::clicked, window,
-                   [window, id] { window->events()->Command(window, id); });
+                   [window, id] { window->events()->Command(window, id, false); });
   return button;
 }
 

@@ -30,7 +30,7 @@ void AddItems(AppWindow* window, QMenu* menu, std::span<const MenuItem> items) {
     QObject::connect(action, &QAction::triggered, window, [window, action, id](bool checked) {
       // The check mark is the game's to set, not the click's to toggle.
       if (action->isCheckable()) action->setChecked(!checked);
-      window->events()->Command(window, id);
+      window->events()->Command(window, id, false);
     });
     window->AddMenuAction(id, action);
   }

@@ -1,5 +1,4 @@
-# Windows, controls, menus, shortcuts, keys, drawing, the event loop and the
-# pause that holds input back.
+# Windows, controls, menus, shortcuts, keys, drawing and the event loop.
 target_sources(kestravane_platform_qt PRIVATE
   app_window.cpp
   application.cpp
@@ -9,7 +8,6 @@ target_sources(kestravane_platform_qt PRIVATE
   frame_widget.cpp
   menu.cpp
   menu_bar_style.cpp
-  pause.cpp
   popup_menu.cpp
   shortcuts.cpp
   surface.cpp

@@ -28,9 +28,16 @@ class MainWindowPlayer {
     return action;
   }
 
-  // A key pressed on the main window, where the game's keys go.
+  // A key pressed on the main window, where the game's keys go, and the
+  // missile it may have fired landed.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(Client(), key, modifiers);
+    WaitForLanding();
+  }
+
+  void WaitForLanding() {
+    if (!QTest::qWaitFor([this] { return !game_->game.controller().MissileInFlight(); }))
+      qFatal("the missile never landed");
   }
 
   QTemporaryDir folder_;

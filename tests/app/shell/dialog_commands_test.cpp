@@ -195,6 +195,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
         },
         Clicking(Confirm));
     Item("&Aim...\tCtrl+A")->trigger();
+    WaitForLanding();
     QCOMPARE(ShipQuadrant(State()), (Quadrant{6, 0, 1}));
     QCOMPARE(State().Missiles.Value, missiles - 1);
     QCOMPARE(Game().Grid.Struck[target], 1);

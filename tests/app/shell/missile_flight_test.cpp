@@ -13,7 +13,8 @@
 
 #include "app/missile_flight.h"
 #include "common/desktop_input.h"
-#include "common/test_main_window.h"
+#include "common/main_window_driver.h"
+#include "common/main_window_player.h"
 #include "display/main_layout.h"
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
@@ -60,24 +61,25 @@ class EveryPass {
   QTimer timer_;
 };
 
-// Writes down what reaches the client area: its paints and the player's
-// keys and clicks, in order.
-class ClientAreaLog : public QObject {
+// Writes down the paints of the client area.
+class PaintLog : public QObject {
  public:
-  explicit ClientAreaLog(QWidget* clientArea) { clientArea->installEventFilter(this); }
+  explicit PaintLog(QWidget* clientArea) { clientArea->installEventFilter(this); }
 
   QList<QRect> paints;
-  QStringList input;
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Paint) paints.push_back(static_cast<QPaintEvent*>(event)->rect());
-    if (event->type() == QEvent::KeyPress)
-      input << QString("key %1").arg(static_cast<QKeyEvent*>(event)->key());
-    if (event->type() == QEvent::MouseButtonPress) input << "press";
     return false;
   }
 };
+
+// A key the player holds down, as the keyboard repeats it.
+void Repeat(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), true);
+  QApplication::sendEvent(target, &press);
+}
 
 // Counts what the window system reports of a window being uncovered: a
 // request to paint, or an exposure when the paint is left to the window.
@@ -102,15 +104,12 @@ constexpr QRect ScannerArea(QPoint(layout::ScannerArea.left, layout::ScannerArea
 
 // Missiles flown on the real main window over a game in progress, its
 // crosshair on the target cell as the player aims.
-class MissileFlightTest : public QObject {
+class MissileFlightTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
-  std::unique_ptr<TestMainWindow> game_;
-
-  platform::AppWindow* Window() const { return platform::AppWindow::From(game_->window); }
-  QWidget* ClientArea() const { return Window()->clientArea(); }
+  platform::AppWindow* Window() const { return Main(); }
+  QWidget* ClientArea() const { return Client(); }
   QWindow* Desktop() const { return Window()->widget()->windowHandle(); }
   const QImage& Shown() const { return Window()->image(); }
 
@@ -130,6 +129,15 @@ class MissileFlightTest : public QObject {
     game_->Repaint();
   }
 
+  // Flies a mark to (column, row) and waits for it to land.
+  void Fly(int column, int row) {
+    FlightAnimation flight;
+    bool landed = false;
+    flight.Fly(game_->window, column, row, [&] { landed = true; });
+    QVERIFY(QTest::qWaitFor([&] { return landed; }));
+    QVERIFY(!flight.Flying());
+  }
+
   // Runs `whileFlying` each time round the event loop, from the first pass
   // at which a mark shows, during a flight to (column, row).
   void FlyWhile(int column, int row, const std::function<void()>& whileFlying) {
@@ -137,7 +145,23 @@ class MissileFlightTest : public QObject {
     const EveryPass watch([&] {
       if (Shown() != before) whileFlying();
     });
-    FlyMissile(game_->window, column, row);
+    Fly(column, row);
+  }
+
+  // Fires at the target with the player's key; `whileFlying` runs once the
+  // mark shows, then the missile lands.
+  void FireWhile(const std::function<void()>& whileFlying) {
+    const QImage before = Shown().copy();
+    bool done = false;
+    const EveryPass watch([&] {
+      if (!done && Shown() != before && game_->game.controller().MissileInFlight()) {
+        done = true;
+        whileFlying();
+      }
+    });
+    QTest::keyClick(Client(), Qt::Key_Space);
+    WaitForLanding();
+    QVERIFY(done);
   }
 
  private slots:
@@ -196,7 +220,7 @@ class MissileFlightTest : public QObject {
         if (wrong.isEmpty() && ScannerOnScreen() != expected.copy(ScannerArea))
           wrong = QString("step %1 is not on the screen").arg(*step);
       });
-      FlyMissile(game_->window, column, row);
+      Fly(column, row);
     }
     QCOMPARE(wrong, QString());
     QCOMPARE(seen.size(), path.size());
@@ -209,10 +233,10 @@ class MissileFlightTest : public QObject {
   void eachStepReachesTheScreenInAPaintOfItsOwn() {
     AimAt(4, 0);
     const std::vector<MissilePoint> path = MissilePath(4, 0);
-    ClientAreaLog log(ClientArea());
+    PaintLog log(ClientArea());
     QElapsedTimer clock;
     clock.start();
-    FlyMissile(game_->window, 4, 0);
+    Fly(4, 0);
     const auto took = std::chrono::milliseconds(clock.elapsed());
 
     QList<QRect> expected;
@@ -226,25 +250,54 @@ class MissileFlightTest : public QObject {
     QVERIFY2(took >= MissileStepTime * path.size(), qPrintable(QString("%1 ms").arg(took.count())));
   }
 
-  // Keys and clicks sent by the window system during the flight wait for
-  // it, then come in their order the first time the event loop runs.
-  void inputDuringTheFlightWaitsUntilItHasLanded() {
+  // What the player does during the flight waits for the landing, then
+  // runs in its order; a key that repeats meanwhile is dropped, and a fire
+  // key never repeats, so a held fire key fires one missile per press.
+  void inputDuringTheFlightWaitsAndItsRepeatsAreDropped() {
     AimAt(4, 0);
-    ClientAreaLog log(ClientArea());
-    bool sent = false;
-    FlyWhile(4, 0, [&] {
-      if (std::exchange(sent, true)) return;
-      // Two keys the game only answers on the status line, around a click
-      // outside the scanner.
-      SendKeyFromDesktop(Window()->widget(), Qt::Key_K);
-      SendClickFromDesktop(Window()->widget(), ClientArea(), QPoint(5, 5));
-      SendKeyFromDesktop(Window()->widget(), Qt::Key_J);
+    const int missiles = State().Missiles.Value;
+    FireWhile([&] {
+      QTest::keyClick(Client(), Qt::Key_X);
+      Repeat(Client(), Qt::Key_Y);
+      Repeat(Client(), Qt::Key_Space);
+      Repeat(Client(), Qt::Key_F, Qt::ControlModifier);
+      QCOMPARE(State().ScanAxis, ScanZ);
+      QCOMPARE(State().Missiles.Value, missiles - 1);
+      QTest::keyClick(Client(), Qt::Key_K);
     });
-    QVERIFY(sent);
-    QCOMPARE(log.input, QStringList());
-    const QStringList expected{QString("key %1").arg(Qt::Key_K), "press", QString("key %1").arg(Qt::Key_J)};
-    QCoreApplication::processEvents();
-    QCOMPARE(log.input, expected);
+    QCOMPARE(State().ScanAxis, ScanX);
+    QCOMPARE(StatusLine(), QString("Commander ..."));
+    Repeat(Client(), Qt::Key_Space);
+    Repeat(Client(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(!game_->game.controller().MissileInFlight());
+    QCOMPARE(State().Missiles.Value, missiles - 1);
+    // A second press during a flight is a second shot, after the first.
+    FireWhile([&] { QTest::keyClick(Client(), Qt::Key_F); });
+    WaitForLanding();
+    QCOMPARE(State().Missiles.Value, missiles - 3);
+  }
+
+  // Closing the window in mid-flight lands the missile first: the question
+  // to save is about the game it leaves, with no mark left on the window.
+  void closingDuringTheFlightLandsTheMissileFirst() {
+    AimAt(3, 6);
+    QCOMPARE(Game().Grid.Struck[QuadrantIndex(0, 6, 3)], 0);
+    const QImage before = Shown().copy();
+    const std::vector<MissilePoint> path = MissilePath(3, 6);
+    QString question;
+    bool settledAtQuestion = false;
+    FireWhile([&] {
+      WhenModal<QMessageBox>([&](QMessageBox* box) {
+        question = box->text();
+        settledAtQuestion = !game_->game.controller().MissileInFlight() &&
+                            Game().Grid.Struck[QuadrantIndex(0, 6, 3)] == 1 && !StepShowing(Shown(), before, path);
+        QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
+      });
+      platform::RequestClose(game_->window);
+    });
+    QVERIFY(!question.isEmpty());
+    QVERIFY(settledAtQuestion);
+    QVERIFY(Window()->widget()->isVisible());
   }
 
   // A paint the game owed when the flight began comes first: done during

@@ -243,6 +243,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     game_->PlaceShip(3, 3, 3, ScanZ);
     const int missiles = State().Missiles.Value;
     QTest::mouseClick(Client(), Qt::RightButton, {}, CellCentre(8, 8));
+    WaitForLanding();
     QCOMPARE(State().Missiles.Value, missiles - 1);
     QCOMPARE(Game().Grid.Struck[QuadrantIndex(3, 3, 3)], 1);
     QCOMPARE(Game().Grid.Struck[QuadrantIndex(3, 8, 8)], 0);
@@ -362,6 +363,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(State().Z, (z + 1) % 9);
     QVERIFY(Client()->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    WaitForLanding();
     QCOMPARE(State().Missiles.Value, missiles - 1);
 
     Main()->widget()->findChild<QMenuBar*>()->setFocus();

@@ -39,8 +39,8 @@ class RecordingEvents : public platform::WindowEvents {
     return allowClose;
   }
   void Destroyed(platform::Window*) override { calls << "Destroyed"; }
-  void KeyDown(platform::Window*, int key) override { calls << QString("KeyDown %1").arg(key); }
-  void Command(platform::Window*, int id) override { calls << QString("Command %1").arg(id); }
+  void KeyDown(platform::Window*, int key, bool) override { calls << QString("KeyDown %1").arg(key); }
+  void Command(platform::Window*, int id, bool) override { calls << QString("Command %1").arg(id); }
   void MenuSelect(platform::Window*, int id, unsigned flags) override {
     calls << QString("MenuSelect %1 %2").arg(id).arg(flags);
   }
