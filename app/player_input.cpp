@@ -25,7 +25,7 @@ Outcome Commander() {
 // Letter keys arrive as their upper-case codes.
 void GameController::DoKeyDown(platform::Window* window, int key) {
   if (!session_.InProgress) return;
-  if (session_.Picture != NoPicture) {
+  if (session_.Picture != ScannerPicture::None) {
     Resume(window);
     return;
   }
@@ -39,7 +39,7 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
       Show(window, ToggleDiagnostics(session_));
       break;
     case 'E':
-      Show(window, diagnostics ? SelectSystem(session_, FuelSystem) : EngageEngines(session_));
+      Show(window, diagnostics ? SelectSystem(session_, DiagnosticsSystem::Fuel) : EngageEngines(session_));
       break;
     case 'R':
       Show(window, ReverseEngines(session_));
@@ -48,16 +48,16 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
       Show(window, diagnostics ? ToggleTracing(session_) : Commander());
       break;
     case 'W':
-      Show(window, diagnostics ? SelectSystem(session_, MissileSystem) : Commander());
+      Show(window, diagnostics ? SelectSystem(session_, DiagnosticsSystem::Missiles) : Commander());
       break;
     case 'X':
-      Show(window, SelectScanAxis(session_, ScanX));
+      Show(window, SelectScanAxis(session_, ScanAxis::X));
       break;
     case 'Y':
-      Show(window, SelectScanAxis(session_, ScanY));
+      Show(window, SelectScanAxis(session_, ScanAxis::Y));
       break;
     case 'Z':
-      Show(window, SelectScanAxis(session_, ScanZ));
+      Show(window, SelectScanAxis(session_, ScanAxis::Z));
       break;
     case platform::KeyUp:
     case platform::KeyRight:
@@ -85,7 +85,7 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
 
 void GameController::DoLeftClick(platform::Window* window, int x, int y) {
   if (!session_.InProgress) return;
-  if (session_.Picture != NoPicture) {
+  if (session_.Picture != ScannerPicture::None) {
     Resume(window);
     return;
   }
