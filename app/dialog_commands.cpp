@@ -48,12 +48,12 @@ void GameController::SteerByHelm(platform::Window* window) {
     platform::InvalidateRect(window, nullptr);
     return;
   }
-  Show(window, SteerTo(session_, orders->Destination, orders->ScanAxis));
+  Show(window, SteerTo(session_, orders->Destination, orders->Axis));
 }
 
 void GameController::ViewScannerLog(platform::Window* window) {
   ShowStatus(Text::LogOpened);
-  RunScannerLogDialog(window, session_.Log, session_.State.ScanAxis, settings_.ScannerPlacement);
+  RunScannerLogDialog(window, session_.Log, session_.State.Axis, settings_.ScannerPlacement);
   platform::FocusWindow(window);
   platform::InvalidateRect(window, nullptr);
   ShowStatus(Text::LogClosed);

@@ -96,9 +96,13 @@ void GameController::DoCommand(platform::Window* window, int command) {
       platform::RequestClose(window);
       break;
     case Command::ScanZ:
+      if (InPlay()) Show(window, SelectScanAxis(session_, ScanAxis::Z));
+      break;
     case Command::ScanY:
+      if (InPlay()) Show(window, SelectScanAxis(session_, ScanAxis::Y));
+      break;
     case Command::ScanX:
-      if (InPlay()) Show(window, SelectScanAxis(session_, command - Id(Command::ScanZ)));
+      if (InPlay()) Show(window, SelectScanAxis(session_, ScanAxis::X));
       break;
     case Command::ScannerLog:
       if (InPlay()) ViewScannerLog(window);
@@ -108,9 +112,13 @@ void GameController::DoCommand(platform::Window* window, int command) {
       platform::SetTopMost(window, settings_.TopMost);
       break;
     case Command::GameRules:
+      if (InPlay()) Show(window, ShowPicture(session_, ScannerPicture::Rules));
+      break;
     case Command::KeyboardShortcuts:
+      if (InPlay()) Show(window, ShowPicture(session_, ScannerPicture::Keys));
+      break;
     case Command::MissionOrders:
-      if (InPlay()) Show(window, ShowPicture(session_, RulesPicture + command - Id(Command::GameRules)));
+      if (InPlay()) Show(window, ShowPicture(session_, ScannerPicture::Mission));
       break;
     case Command::Aim:
     case Command::AimButton:
@@ -145,12 +153,12 @@ void GameController::DoCommand(platform::Window* window, int command) {
 
 void GameController::UpdateMenus(platform::Window* window) const {
   const bool gameOpen = session_.InProgress;
-  const int axis = session_.State.ScanAxis;
+  const ScanAxis axis = session_.State.Axis;
   for (const Command id : AlwaysEnabled) platform::EnableMenuItem(window, Id(id), true);
   for (const Command id : NeedGameInPlay) platform::EnableMenuItem(window, Id(id), InPlay());
-  platform::CheckMenuItem(window, Id(Command::ScanZ), gameOpen && axis == ScanZ);
-  platform::CheckMenuItem(window, Id(Command::ScanY), gameOpen && axis == ScanY);
-  platform::CheckMenuItem(window, Id(Command::ScanX), gameOpen && axis == ScanX);
+  platform::CheckMenuItem(window, Id(Command::ScanZ), gameOpen && axis == ScanAxis::Z);
+  platform::CheckMenuItem(window, Id(Command::ScanY), gameOpen && axis == ScanAxis::Y);
+  platform::CheckMenuItem(window, Id(Command::ScanX), gameOpen && axis == ScanAxis::X);
   platform::CheckMenuItem(window, Id(Command::TopMost), settings_.TopMost);
   platform::CheckMenuItem(window, Id(Command::Sounds), settings_.Sounds);
 }

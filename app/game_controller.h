@@ -65,7 +65,7 @@ class GameController {
  private:
   using DocumentCommand = bool (*)(DocumentContext&);
   void RunDocumentCommand(platform::Window* window, DocumentCommand command);
-  bool InPlay() const { return session_.InProgress && session_.Picture == NoPicture; }
+  bool InPlay() const { return session_.InProgress && session_.Picture == ScannerPicture::None; }
   void Show(platform::Window* window, const Outcome& outcome);
   void Resume(platform::Window* window);
   // A shot from launch to landing, with its flight on screen. The landing

@@ -79,7 +79,7 @@ platform::Window* MainWindow::Create(platform::ShowMode show) {
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec.data())) {
     document_.Path = settings_.FileSpec.data();
     if (ReadGameFile(window, document_, session_)) {
-      session_.Picture = NoPicture;
+      session_.Picture = ScannerPicture::None;
       ShowOutcome(window, GameOpened(session_), session_.State, settings_.Sounds);
     }
   }

@@ -27,7 +27,7 @@ bool GameController::KeyFires(int key) { return key == platform::KeySpace || key
 // Letter keys arrive as their upper-case codes.
 void GameController::DoKeyDown(platform::Window* window, int key) {
   if (!session_.InProgress) return;
-  if (session_.Picture != NoPicture) {
+  if (session_.Picture != ScannerPicture::None) {
     Resume(window);
     return;
   }
@@ -41,7 +41,7 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
       Show(window, ToggleDiagnostics(session_));
       break;
     case 'E':
-      Show(window, diagnostics ? SelectSystem(session_, FuelSystem) : EngageEngines(session_));
+      Show(window, diagnostics ? SelectSystem(session_, DiagnosticsSystem::Fuel) : EngageEngines(session_));
       break;
     case 'R':
       Show(window, ReverseEngines(session_));
@@ -50,16 +50,16 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
       Show(window, diagnostics ? ToggleTracing(session_) : Commander());
       break;
     case 'W':
-      Show(window, diagnostics ? SelectSystem(session_, MissileSystem) : Commander());
+      Show(window, diagnostics ? SelectSystem(session_, DiagnosticsSystem::Missiles) : Commander());
       break;
     case 'X':
-      Show(window, SelectScanAxis(session_, ScanX));
+      Show(window, SelectScanAxis(session_, ScanAxis::X));
       break;
     case 'Y':
-      Show(window, SelectScanAxis(session_, ScanY));
+      Show(window, SelectScanAxis(session_, ScanAxis::Y));
       break;
     case 'Z':
-      Show(window, SelectScanAxis(session_, ScanZ));
+      Show(window, SelectScanAxis(session_, ScanAxis::Z));
       break;
     case platform::KeyUp:
     case platform::KeyRight:
@@ -87,7 +87,7 @@ void GameController::DoKeyDown(platform::Window* window, int key) {
 
 void GameController::DoLeftClick(platform::Window* window, int x, int y) {
   if (!session_.InProgress) return;
-  if (session_.Picture != NoPicture) {
+  if (session_.Picture != ScannerPicture::None) {
     Resume(window);
     return;
   }

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 
-#include "engine/generation.h"
+#include "engine/game_state.h"
 #include "platform/profile.h"
 
 namespace {
@@ -16,7 +17,7 @@ const std::string ApplicationSection = "Application";
 const std::string ProgramTitle = "Kestravane for Windows 95/NT";
 const std::string ProgramVersion = "v2.2";
 const std::string DefaultFileSpec = "Davuvodo.war";
-constexpr std::int32_t DefaultDifficulty = 2;
+constexpr Difficulty DefaultDifficulty = Difficulty::Normal;
 
 // The publisher's identification, written into every settings file so that
 // a file found on its own says which program it belongs to.
@@ -69,6 +70,21 @@ void WritePlacement(platform::Profile& profile, const std::string& section, cons
   WriteNumber(profile, section, "Show", static_cast<std::uint32_t>(placement.Show));
 }
 
+// The level is kept as the game numbers it. Any other number, negative or
+// past Easy, is repaired to the default.
+Difficulty ReadDifficulty(const platform::Profile& profile) {
+  const std::int32_t number =
+      profile.Int(OptionsSection, "Difficulty", static_cast<std::int32_t>(DefaultDifficulty));
+  for (const Difficulty level : {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy})
+    if (number == static_cast<std::int32_t>(level)) return level;
+  return DefaultDifficulty;
+}
+
+// Written as a number like every other, whatever the game holds.
+void WriteDifficulty(platform::Profile& profile, Difficulty level) {
+  WriteNumber(profile, OptionsSection, "Difficulty", static_cast<std::uint32_t>(static_cast<std::int32_t>(level)));
+}
+
 // A flag is set when its value is nonzero; it is written as 0 or 1.
 bool ReadFlag(const platform::Profile& profile, const std::string& section, const std::string& key) {
   return profile.Int(section, key, 0) != 0;
@@ -97,11 +113,8 @@ AppSettings LoadSettings(const std::string& ini) {
   StoreFileSpec(settings, profile.String(ProductSection, "FileSpec", DefaultFileSpec));
   ReadPlacement(profile, ProductSection, settings.MainPlacement);
   settings.TopMost = ReadFlag(profile, ProductSection, "TopMost");
-  settings.Difficulty = profile.Int(OptionsSection, "Difficulty", DefaultDifficulty);
+  settings.Difficulty = ReadDifficulty(profile);
   settings.Sounds = ReadFlag(profile, OptionsSection, "Sounds");
-  // Compared unsigned so that a negative level is repaired too.
-  const auto level = static_cast<std::uint32_t>(settings.Difficulty);
-  if (level == 0 || level > EasiestDifficulty) settings.Difficulty = DefaultDifficulty;
   ReadPlacement(profile, "Aim", settings.AimPlacement);
   ReadPlacement(profile, "Helm", settings.HelmPlacement);
   ReadPlacement(profile, "Scanner", settings.ScannerPlacement);
@@ -116,7 +129,7 @@ void SaveSettings(const AppSettings& settings, const std::string& ini) {
   profile.Set(ProductSection, "FileSpec", StoredFileSpec(settings));
   WritePlacement(profile, ProductSection, settings.MainPlacement);
   WriteFlag(profile, ProductSection, "TopMost", settings.TopMost);
-  WriteNumber(profile, OptionsSection, "Difficulty", static_cast<std::uint32_t>(settings.Difficulty));
+  WriteDifficulty(profile, settings.Difficulty);
   WriteFlag(profile, OptionsSection, "Sounds", settings.Sounds);
   WritePlacement(profile, "Aim", settings.AimPlacement);
   WritePlacement(profile, "Helm", settings.HelmPlacement);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/game_state.h"
 #include "support/placement.h"
 
 inline constexpr std::size_t FileSpecSize = 256;  // 255 characters and the terminator
@@ -14,7 +15,7 @@ struct AppSettings {
   std::array<char, FileSpecSize> FileSpec{};  // zero-terminated
   Placement MainPlacement;
   bool TopMost = false;
-  std::int32_t Difficulty = 2;  // 3 Easy, 2 Normal, 1 Hard
+  ::Difficulty Difficulty = ::Difficulty::Normal;
   bool Sounds = false;
   bool OpenAtStart = false;  // this run only: a document came on the command line
   Placement AimPlacement;

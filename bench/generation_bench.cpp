@@ -9,14 +9,14 @@ namespace {
 
 Session GeneratedSession() {
   Session session;
-  session.State.Difficulty = 2;
+  session.State.Difficulty = Difficulty::Normal;
   GenerateGame(session);
   return session;
 }
 
 void GenerateUniverse(benchmark::State& run) {
   Session session;
-  session.State.Difficulty = 2;
+  session.State.Difficulty = Difficulty::Normal;
   for (auto _ : run) {
     GenerateGame(session);
     benchmark::DoNotOptimize(session.Grid);
@@ -28,7 +28,7 @@ void CountSector(benchmark::State& run) {
   Session session = GeneratedSession();
   const QuadrantGrid& grid = session.Grid;
   GameState& state = session.State;
-  state.ScanAxis = static_cast<int>(run.range(0));
+  state.Axis = static_cast<ScanAxis>(run.range(0));
   int coordinate = 0;
   for (auto _ : run) {
     state.Z = state.Y = state.X = coordinate;
@@ -37,7 +37,10 @@ void CountSector(benchmark::State& run) {
     benchmark::DoNotOptimize(CountSectorDestroyed(grid, state));
   }
 }
-BENCHMARK(CountSector)->Arg(ScanZ)->Arg(ScanY)->Arg(ScanX);
+BENCHMARK(CountSector)
+    ->Arg(static_cast<int>(ScanAxis::Z))
+    ->Arg(static_cast<int>(ScanAxis::Y))
+    ->Arg(static_cast<int>(ScanAxis::X));
 
 void RecordScan(benchmark::State& run) {
   Session session = GeneratedSession();

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   game.State.Z = 0;
   game.State.Y = Row;
   game.State.X = Column;
-  game.State.ScanAxis = ScanZ;
+  game.State.Axis = ScanAxis::Z;
   platform::InvalidateRect(window, nullptr);
   platform::UpdateWindow(window);
 

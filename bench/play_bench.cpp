@@ -18,7 +18,7 @@ namespace {
 void OneShot(benchmark::State& run) {
   Session session;
   session.Random.Seed(1207);
-  session.State.Difficulty = 3;
+  session.State.Difficulty = Difficulty::Easy;
   StartNewGame(session);
   GameState& state = session.State;
   int cell = 0;
@@ -39,7 +39,7 @@ void WholeGameToVictory(benchmark::State& run) {
   for (auto _ : run) {
     Session session;
     session.Random.Seed(gameNumber++);
-    session.State.Difficulty = 1;
+    session.State.Difficulty = Difficulty::Hard;
     StartNewGame(session);
     GameState& state = session.State;
     std::vector<Quadrant> ships;

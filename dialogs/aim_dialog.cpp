@@ -20,7 +20,7 @@ struct AimField {
 
 // The two coordinates of the sector on the scanner, in the order the fields
 // show them: the row's, then the column's, except along X.
-std::array<AimField, 2> FieldsFor(int scanAxis) {
+std::array<AimField, 2> FieldsFor(ScanAxis scanAxis) {
   constexpr auto first = [](const char* text, const char* letter, int Quadrant::*coordinate) {
     return AimField{AimItem::FirstLabel, text, {Id(AimItem::FirstField), letter}, coordinate};
   };
@@ -28,9 +28,9 @@ std::array<AimField, 2> FieldsFor(int scanAxis) {
     return AimField{AimItem::SecondLabel, text, {Id(AimItem::SecondField), letter}, coordinate};
   };
   switch (scanAxis) {
-    case ScanY:
+    case ScanAxis::Y:
       return {first("&Z", "Z", &Quadrant::Z), second("&X", "X", &Quadrant::X)};
-    case ScanX:
+    case ScanAxis::X:
       return {first("&Y", "Y", &Quadrant::Y), second("&Z", "Z", &Quadrant::Z)};
     default:
       return {first("&Y", "Y", &Quadrant::Y), second("&X", "X", &Quadrant::X)};
@@ -40,7 +40,7 @@ std::array<AimField, 2> FieldsFor(int scanAxis) {
 class AimEvents final : public platform::DialogEvents {
  public:
   AimEvents(platform::Window* owner, const GameState& state, Placement& placement)
-      : owner_(owner), placement_(placement), target_{state.Z, state.Y, state.X}, fields_(FieldsFor(state.ScanAxis)) {}
+      : owner_(owner), placement_(placement), target_{state.Z, state.Y, state.X}, fields_(FieldsFor(state.Axis)) {}
 
   const Quadrant& target() const { return target_; }
 

@@ -12,17 +12,24 @@ namespace {
 constexpr int FirstAxisButton = Id(HelmItem::ZAxis);
 constexpr int LastAxisButton = Id(HelmItem::XAxis);
 
+struct AxisButton {
+  HelmItem button;
+  ScanAxis axis;
+};
+
+constexpr AxisButton AxisButtons[] = {
+    {HelmItem::ZAxis, ScanAxis::Z}, {HelmItem::YAxis, ScanAxis::Y}, {HelmItem::XAxis, ScanAxis::X}};
+
 class HelmEvents final : public platform::DialogEvents {
  public:
   HelmEvents(platform::Window* owner, const GameState& state, Placement& placement)
-      : owner_(owner), placement_(placement), orders_{{state.Z, state.Y, state.X}, state.ScanAxis} {}
+      : owner_(owner), placement_(placement), orders_{{state.Z, state.Y, state.X}, state.Axis} {}
 
   const HelmOrders& orders() const { return orders_; }
 
   bool Initialise(platform::Window* dialog) override {
     for (const auto& [field, coordinate] : Fields()) platform::SetItemInt(dialog, field.item, *coordinate, true);
-    for (int button = FirstAxisButton; button <= LastAxisButton; ++button)
-      platform::CheckButton(dialog, button, orders_.ScanAxis == button - FirstAxisButton);
+    for (const AxisButton& axis : AxisButtons) platform::CheckButton(dialog, Id(axis.button), orders_.Axis == axis.axis);
     PlaceDialog(dialog, owner_, placement_);
     platform::FocusItem(dialog, Id(HelmItem::ZField));
     return false;
@@ -60,8 +67,8 @@ class HelmEvents final : public platform::DialogEvents {
       }
       *coordinate = value;
     }
-    for (int button = FirstAxisButton; button <= LastAxisButton; ++button)
-      if (platform::ButtonChecked(dialog, button)) orders_.ScanAxis = button - FirstAxisButton;
+    for (const AxisButton& axis : AxisButtons)
+      if (platform::ButtonChecked(dialog, Id(axis.button))) orders_.Axis = axis.axis;
     return true;
   }
 

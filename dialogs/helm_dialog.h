@@ -10,7 +10,7 @@
 // Where the helm sends the ship, and which way the scanner then looks.
 struct HelmOrders {
   Quadrant Destination;
-  int ScanAxis;
+  ScanAxis Axis;
 
   bool operator==(const HelmOrders&) const = default;
 };

@@ -10,12 +10,12 @@ namespace {
 struct Level {
   OptionsItem button;
   OptionsItem supplies;
-  int difficulty;
+  Difficulty difficulty;
 };
 
-constexpr Level Levels[] = {{OptionsItem::Easy, OptionsItem::EasySupplies, 3},
-                            {OptionsItem::Normal, OptionsItem::NormalSupplies, 2},
-                            {OptionsItem::Hard, OptionsItem::HardSupplies, 1}};
+constexpr Level Levels[] = {{OptionsItem::Easy, OptionsItem::EasySupplies, Difficulty::Easy},
+                            {OptionsItem::Normal, OptionsItem::NormalSupplies, Difficulty::Normal},
+                            {OptionsItem::Hard, OptionsItem::HardSupplies, Difficulty::Hard}};
 
 class OptionsEvents final : public platform::DialogEvents {
  public:

@@ -2,11 +2,12 @@
 
 #include <optional>
 
+#include "engine/game_state.h"
 #include "platform/window.h"
 
 // What the Options dialog sets.
 struct GameOptions {
-  int Difficulty = 2;  // 3 Easy, 2 Normal, 1 Hard
+  ::Difficulty Difficulty = ::Difficulty::Normal;
   bool Sounds = false;
 
   bool operator==(const GameOptions&) const = default;

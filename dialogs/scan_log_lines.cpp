@@ -4,11 +4,11 @@
 
 #include "engine/quadrant_grid.h"
 
-std::vector<Message> ScanLogLines(const ScanLog& log, int axis) {
+std::vector<Message> ScanLogLines(const ScanLog& log, ScanAxis axis) {
   std::vector<Message> lines;
   for (int sector = 0; sector < AxisLength; ++sector) {
     lines.push_back(MakeMessage(Text::LogSector, sector));
-    const SectorScan& scan = log.Sector[axis * AxisLength + sector];
+    const SectorScan& scan = LoggedScan(log, axis, sector);
     if (scan.Scanned == 0) {
       lines.push_back(MakeMessage(Text::LogUnexplored));
       continue;

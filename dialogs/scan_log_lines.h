@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "engine/game_state.h"
 #include "engine/message.h"
 #include "engine/scan_log.h"
 
-// The scanner log's list for the nine sectors along `axis` (ScanZ, ScanY or
-// ScanX): a heading for each sector, then what was found there, or that it
-// is unexplored.
-std::vector<Message> ScanLogLines(const ScanLog& log, int axis);
+// The scanner log's list for the nine sectors along `axis`: a heading for
+// each sector, then what was found there, or that it is unexplored.
+std::vector<Message> ScanLogLines(const ScanLog& log, ScanAxis axis);

@@ -16,15 +16,24 @@ constexpr int FirstAxisButton = Id(ScannerLogItem::ZAxis);
 constexpr int LastAxisButton = Id(ScannerLogItem::XAxis);
 constexpr int List = Id(ScannerLogItem::Sectors);
 
+struct AxisButton {
+  ScannerLogItem button;
+  ScanAxis axis;
+};
+
+constexpr AxisButton AxisButtons[] = {{ScannerLogItem::ZAxis, ScanAxis::Z},
+                                      {ScannerLogItem::YAxis, ScanAxis::Y},
+                                      {ScannerLogItem::XAxis, ScanAxis::X}};
+
 class ScannerLogEvents final : public platform::DialogEvents {
  public:
-  ScannerLogEvents(platform::Window* owner, const ScanLog& log, int scanAxis, Placement& placement)
+  ScannerLogEvents(platform::Window* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement)
       : owner_(owner), log_(log), scanAxis_(scanAxis), placement_(placement) {}
 
   bool Initialise(platform::Window* dialog) override {
     // An axis out of range checks no button and lists the Z axis.
-    platform::CheckRadioButton(dialog, FirstAxisButton, LastAxisButton, FirstAxisButton + scanAxis_);
-    Fill(dialog, scanAxis_ == ScanY || scanAxis_ == ScanX ? scanAxis_ : ScanZ);
+    for (const AxisButton& axis : AxisButtons) platform::CheckButton(dialog, Id(axis.button), axis.axis == scanAxis_);
+    Fill(dialog, scanAxis_ == ScanAxis::Y || scanAxis_ == ScanAxis::X ? scanAxis_ : ScanAxis::Z);
     PlaceDialog(dialog, owner_, placement_);
     // The arrow keys scroll the log at once; Enter still closes it.
     platform::FocusItem(dialog, List);
@@ -34,7 +43,8 @@ class ScannerLogEvents final : public platform::DialogEvents {
   void Command(platform::Window* dialog, int id, int) override {
     if (id >= FirstAxisButton && id <= LastAxisButton) {
       platform::CheckRadioButton(dialog, FirstAxisButton, LastAxisButton, id);
-      Fill(dialog, id - FirstAxisButton);
+      for (const AxisButton& axis : AxisButtons)
+        if (Id(axis.button) == id) Fill(dialog, axis.axis);
     } else if (id == Id(DialogButton::Confirm) || id == Id(DialogButton::Cancel)) {
       EndPlacedDialog(dialog, placement_, 1);
     }
@@ -43,7 +53,7 @@ class ScannerLogEvents final : public platform::DialogEvents {
  private:
   // A line whose text cannot be loaded stays blank; the catalogue has
   // already said why.
-  void Fill(platform::Window* dialog, int axis) {
+  void Fill(platform::Window* dialog, ScanAxis axis) {
     platform::ClearList(dialog, List);
     for (const Message& line : ScanLogLines(log_, axis))
       platform::AddListLine(dialog, List, CatalogueLine(line).value_or(std::string()).c_str());
@@ -52,13 +62,13 @@ class ScannerLogEvents final : public platform::DialogEvents {
 
   platform::Window* owner_;
   const ScanLog& log_;
-  int scanAxis_;
+  ScanAxis scanAxis_;
   Placement& placement_;
 };
 
 }  // namespace
 
-void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, int scanAxis, Placement& placement) {
+void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement) {
   ScannerLogEvents events(owner, log, scanAxis, placement);
   platform::RunDialog(owner, scanner_log_layout::Layout, &events);
 }

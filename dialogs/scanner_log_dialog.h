@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/game_state.h"
 #include "engine/scan_log.h"
 #include "platform/window.h"
 #include "support/placement.h"
@@ -8,4 +9,4 @@
 // along `scanAxis`, and along the other axes at the player's choice, which
 // leaves the scanner's own axis alone. The dialog opens where `placement`
 // says and leaves its place there when it closes.
-void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, int scanAxis, Placement& placement);
+void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement);

@@ -7,17 +7,33 @@
 #include "platform/surface.h"
 #include "support/pictures.h"
 
+namespace {
+
+// The page for `picture`. No picture means no game is open: the title page.
+Bitmap PictureBitmap(ScannerPicture picture) {
+  switch (picture) {
+    case ScannerPicture::Rules: return Bitmap::GameRules;
+    case ScannerPicture::Keys: return Bitmap::KeyboardShortcuts;
+    case ScannerPicture::Mission: return Bitmap::MissionOrders;
+    case ScannerPicture::Victory: return Bitmap::Victory;
+    case ScannerPicture::Defeat: return Bitmap::Defeat;
+    case ScannerPicture::None: break;
+  }
+  return Bitmap::TitlePage;
+}
+
+}  // namespace
+
 // Every paint draws everything, whatever was invalidated.
 void PaintMainWindow(platform::Window* window, Session& session) {
   platform::Surface* surface = platform::WindowSurface(window);
   DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
   Draw3DFrame(surface, layout::ScannerFrame);
-  if (session.InProgress && session.Picture == NoPicture) {
+  if (session.InProgress && session.Picture == ScannerPicture::None) {
     DrawScanner(window, surface, session);
     DrawShipMarker(window, session.State);
   } else {
-    const Bitmap picture{Id(Bitmap::FirstScannerPicture) + static_cast<unsigned>(session.Picture)};
-    DrawPicture(surface, picture, layout::ScannerArea);
+    DrawPicture(surface, PictureBitmap(session.Picture), layout::ScannerArea);
   }
   Draw3DFrame(surface, layout::StatusFrame);
   DrawWeaponsPanel(window, session.State);

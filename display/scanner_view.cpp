@@ -16,8 +16,8 @@ constexpr platform::Color SearchedColor{128, 128, 128};
 
 const char* LabelFormat(const GameState& state) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return " Y: %d ";
-    case ScanX: return " X: %d ";
+    case ScanAxis::Y: return " Y: %d ";
+    case ScanAxis::X: return " X: %d ";
     default: return " Z: %d ";
   }
 }

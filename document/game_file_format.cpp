@@ -163,20 +163,22 @@ void ApplyLoadedGame(const LoadedGame& game, Session& session) {
   state.Z = record.Z;
   state.Y = record.Y;
   state.X = record.X;
-  state.ScanAxis = record.ScanAxis;
-  state.Difficulty = record.Difficulty;
+  // Taken as they stand: the record was checked when it was read.
+  state.Axis = static_cast<ScanAxis>(record.ScanAxis);
+  state.Difficulty = static_cast<Difficulty>(record.Difficulty);
   state.Fuel.Value = record.Fuel;
   state.Missiles.Value = record.Missiles;
   // A game whose level was lowered in play holds more than its level gives:
   // its gauge then reaches to what it holds, so the bar stays inside its
   // frame and the missiles fired never count below zero.
-  state.Missiles.Maximum = std::max(MissilesFor(record.Difficulty), record.Missiles);
-  state.Fuel.Maximum = std::max(FuelFor(record.Difficulty), record.Fuel);
+  state.Missiles.Maximum = std::max(MissilesFor(state.Difficulty), record.Missiles);
+  state.Fuel.Maximum = std::max(FuelFor(state.Difficulty), record.Fuel);
   session.Grid = game.Grid;
   session.Log = game.Log;
 }
 
 GameRecord RecordOf(const GameState& state) {
-  return {state.EnemyShips, state.ShipsDestroyed, state.Z,          state.Y,          state.X,
-          state.ScanAxis,   state.Difficulty,     state.Fuel.Value, state.Missiles.Value};
+  // The scan axis and the level go into the file as the game numbers them.
+  return {state.EnemyShips, state.ShipsDestroyed, state.Z, state.Y, state.X, static_cast<std::int32_t>(state.Axis),
+          static_cast<std::int32_t>(state.Difficulty), state.Fuel.Value, state.Missiles.Value};
 }

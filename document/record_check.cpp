@@ -1,5 +1,7 @@
 #include "document/record_check.h"
 
+#include <initializer_list>
+
 #include "engine/generation.h"
 #include "engine/identifiers.h"
 #include "engine/sector.h"
@@ -9,6 +11,19 @@ namespace {
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
 bool IsMark(std::int32_t value) { return value == 0 || value == 1; }
+
+// The record holds the scan axis and the level as the game numbers them.
+bool NamesAxis(std::int32_t value) {
+  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
+    if (value == static_cast<std::int32_t>(axis)) return true;
+  return false;
+}
+
+bool NamesDifficulty(std::int32_t value) {
+  for (const Difficulty level : {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy})
+    if (value == static_cast<std::int32_t>(level)) return true;
+  return false;
+}
 
 int CountWhere(const QuadrantGrid& grid, bool (*test)(const QuadrantGrid&, int)) {
   int count = 0;
@@ -20,10 +35,10 @@ int CountWhere(const QuadrantGrid& grid, bool (*test)(const QuadrantGrid&, int))
 bool HoldsShip(const QuadrantGrid& grid, int cell) { return grid.Enemy[cell] != 0; }
 bool HoldsWreck(const QuadrantGrid& grid, int cell) { return grid.Enemy[cell] != 0 && grid.Struck[cell] != 0; }
 
-bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, int axis, int coordinate) {
+bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, ScanAxis axis, int coordinate) {
   if (scan.Scanned == 0) return scan.Ships == 0 && scan.Destroyed == 0 && scan.Remaining == 0;
   GameState sector;
-  sector.ScanAxis = axis;
+  sector.Axis = axis;
   sector.Z = sector.Y = sector.X = coordinate;
   const int ships = CountSectorShips(grid, sector);
   const int destroyed = CountSectorDestroyed(grid, sector);
@@ -38,9 +53,9 @@ bool ScanMatches(const SectorScan& scan, const QuadrantGrid& grid, int axis, int
 // the supplies it has.
 bool RecordPlayable(const GameRecord& record) {
   return Within(record.Z, 0, AxisLength - 1) && Within(record.Y, 0, AxisLength - 1) &&
-         Within(record.X, 0, AxisLength - 1) && Within(record.ScanAxis, ScanZ, ScanX) &&
-         Within(record.Difficulty, 1, EasiestDifficulty) && Within(record.Fuel, 0, FuelFor(EasiestDifficulty)) &&
-         Within(record.Missiles, 0, MissilesFor(EasiestDifficulty)) &&
+         Within(record.X, 0, AxisLength - 1) && NamesAxis(record.ScanAxis) &&
+         NamesDifficulty(record.Difficulty) && Within(record.Fuel, 0, FuelFor(Difficulty::Easy)) &&
+         Within(record.Missiles, 0, MissilesFor(Difficulty::Easy)) &&
          Within(record.EnemyShips, 0, QuadrantCount) && Within(record.ShipsDestroyed, 0, record.EnemyShips);
 }
 
@@ -61,8 +76,8 @@ bool CountsMatchGrid(const GameRecord& record, const QuadrantGrid& grid) {
 }
 
 bool ScanLogMatchesGrid(const ScanLog& log, const QuadrantGrid& grid) {
-  for (const int axis : {ScanZ, ScanY, ScanX})
+  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
     for (int coordinate = 0; coordinate < AxisLength; ++coordinate)
-      if (!ScanMatches(log.Sector[axis * AxisLength + coordinate], grid, axis, coordinate)) return false;
+      if (!ScanMatches(LoggedScan(log, axis, coordinate), grid, axis, coordinate)) return false;
   return true;
 }

@@ -18,7 +18,7 @@ Outcome EndGameLost(Session& session) {
   state.Fuel.Value = state.Fuel.Maximum;
   state.Missiles.Value = 0;
   session.ScannerTracing = true;
-  ShowEnd(session, outcome, DefeatPicture, GameEnd::Lost);
+  ShowEnd(session, outcome, ScannerPicture::Defeat, GameEnd::Lost);
   return outcome;
 }
 
@@ -35,6 +35,6 @@ Outcome EndGameWon(Session& session) {
   outcome.Post(Text::Victory);
   state.Fuel.Value = state.Fuel.Maximum;
   state.Missiles.Value = state.Missiles.Maximum;
-  ShowEnd(session, outcome, VictoryPicture, GameEnd::Won);
+  ShowEnd(session, outcome, ScannerPicture::Victory, GameEnd::Won);
   return outcome;
 }

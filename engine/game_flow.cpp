@@ -27,7 +27,7 @@ Outcome ClearGame(Session& session) {
   state.X = 0;
   state.Y = 0;
   state.Z = 0;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   state.Fuel.Value = 0;
   state.Missiles.Value = 0;
 
@@ -39,7 +39,7 @@ Outcome ClearGame(Session& session) {
 }
 
 Outcome BeginDocumentCommand(Session& session) {
-  if (session.Picture == NoPicture) return {};
+  if (session.Picture == ScannerPicture::None) return {};
   return ResumeGame(session);
 }
 

@@ -70,7 +70,7 @@ Outcome GenerateGame(Session& session) {
   GameState& state = session.State;
   session.Log = ScanLog{};
   grid = QuadrantGrid{};
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
 
   PaintStarFields(grid, session.Random);
   for (int group = 0; group < BattleGroups; ++group)
@@ -83,7 +83,7 @@ Outcome GenerateGame(Session& session) {
   state.X = 4;
   state.Y = 4;
   state.Z = 0;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   state.EnemyShips = total;
   state.ShipsDestroyed = 0;
   state.Fuel.Maximum = state.Fuel.Value = FuelFor(state.Difficulty);

@@ -7,12 +7,25 @@ inline constexpr int BattleGroups = 20;
 inline constexpr int ShipsPerGroup = 3;
 inline constexpr int ShipsPerGame = BattleGroups * ShipsPerGroup;
 
-// Supplies for a game of the given difficulty (3 Easy, 2 Normal, 1 Hard).
-inline constexpr int MissilesFor(int difficulty) { return difficulty * 120; }
-inline constexpr int FuelFor(int difficulty) { return difficulty * 50; }
+// Supplies for a game of the given difficulty: Normal gives twice Hard's,
+// Easy three times. No level chosen gives none.
+inline constexpr int MissilesFor(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Hard: return 120;
+    case Difficulty::Normal: return 240;
+    case Difficulty::Easy: return 360;
+  }
+  return 0;
+}
 
-// Easy, the level that gives the most supplies.
-inline constexpr int EasiestDifficulty = 3;
+inline constexpr int FuelFor(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Hard: return 50;
+    case Difficulty::Normal: return 100;
+    case Difficulty::Easy: return 150;
+  }
+  return 0;
+}
 
 // Builds a fresh universe for the state's Difficulty from the session's
 // random source: a star field for every quadrant, twenty battle groups, the

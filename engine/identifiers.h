@@ -137,11 +137,16 @@ enum class Icon : unsigned {
   LastStarField = 10200,
 };
 
-// The scanner's full-size pictures: the title page, then one per picture
-// the scanner can show instead of the sector.
+// The full-size pictures: the title picture, and the scanner's pages in
+// place of the sector when no game is open or one is paused.
 enum class Bitmap : unsigned {
   Title = 1000,
-  FirstScannerPicture = 5000,
+  TitlePage = 5000,
+  GameRules = 5001,
+  KeyboardShortcuts = 5002,
+  MissionOrders = 5003,
+  Victory = 5004,
+  Defeat = 5005,
 };
 
 enum class Sound : unsigned {

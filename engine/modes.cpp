@@ -6,14 +6,14 @@ Text OnOff(bool on) { return on ? Text::On : Text::Off; }
 
 }  // namespace
 
-Outcome SelectScanAxis(Session& session, int axis) {
-  session.State.ScanAxis = axis;
+Outcome SelectScanAxis(Session& session, ScanAxis axis) {
+  session.State.Axis = axis;
   Outcome outcome;
   outcome.Invalidate(Area::Window);
   return outcome;
 }
 
-Outcome ShowPicture(Session& session, int picture) {
+Outcome ShowPicture(Session& session, ScannerPicture picture) {
   session.Picture = picture;
   Outcome outcome;
   outcome.Invalidate(Area::ScannerView);
@@ -23,7 +23,7 @@ Outcome ShowPicture(Session& session, int picture) {
 }
 
 Outcome ResumeGame(Session& session) {
-  session.Picture = NoPicture;
+  session.Picture = ScannerPicture::None;
   Outcome outcome;
   outcome.Invalidate(Area::ScannerView);
   outcome.Post(Text::Resuming);
@@ -33,7 +33,7 @@ Outcome ResumeGame(Session& session) {
 
 Outcome ToggleDiagnostics(Session& session) {
   session.Diagnostics = !session.Diagnostics;
-  session.SelectedSystem = NoSystem;
+  session.SelectedSystem = DiagnosticsSystem::None;
   Outcome outcome;
   outcome.Post(Text::DiagnosticsTurned, OnOff(session.Diagnostics));
   if (session.ScannerTracing) {
@@ -51,25 +51,25 @@ Outcome ToggleTracing(Session& session) {
   return outcome;
 }
 
-Outcome SelectSystem(Session& session, int system) {
+Outcome SelectSystem(Session& session, DiagnosticsSystem system) {
   session.SelectedSystem = system;
   Outcome outcome;
-  outcome.Post(system == MissileSystem ? Text::WeaponsSelected : Text::EnginesSelected);
+  outcome.Post(system == DiagnosticsSystem::Missiles ? Text::WeaponsSelected : Text::EnginesSelected);
   return outcome;
 }
 
 Outcome AdjustGauge(Session& session, bool up) {
   Outcome outcome;
-  const int system = session.SelectedSystem;
-  if (system != MissileSystem && system != FuelSystem) {
+  const DiagnosticsSystem system = session.SelectedSystem;
+  if (system != DiagnosticsSystem::Missiles && system != DiagnosticsSystem::Fuel) {
     outcome.Post(Text::Commander);
     return outcome;
   }
-  Gauge& gauge = system == MissileSystem ? session.State.Missiles : session.State.Fuel;
-  const Text name = system == MissileSystem ? Text::MissileName : Text::FuelName;
+  Gauge& gauge = system == DiagnosticsSystem::Missiles ? session.State.Missiles : session.State.Fuel;
+  const Text name = system == DiagnosticsSystem::Missiles ? Text::MissileName : Text::FuelName;
   if (up ? GaugeUp(gauge) : GaugeDown(gauge)) {
     outcome.Post(up ? Text::Increasing : Text::Decreasing, name);
-    outcome.Invalidate(system == MissileSystem ? Area::WeaponsPanel : Area::EnginesPanel);
+    outcome.Invalidate(system == DiagnosticsSystem::Missiles ? Area::WeaponsPanel : Area::EnginesPanel);
   } else {
     outcome.Post(up ? Text::AtMaximum : Text::AtMinimum, name);
   }

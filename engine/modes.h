@@ -7,12 +7,12 @@
 // pictures shown in place of the sector, and the diagnostics mode with
 // scanner tracing and the gauges adjusted by hand.
 
-// The scanner looks along `axis` (ScanZ, ScanY or ScanX).
-Outcome SelectScanAxis(Session& session, int axis);
+// The scanner looks along `axis`.
+Outcome SelectScanAxis(Session& session, ScanAxis axis);
 
 // Picture `picture` (a help page) replaces the sector until any key or a
 // left click.
-Outcome ShowPicture(Session& session, int picture);
+Outcome ShowPicture(Session& session, ScannerPicture picture);
 
 // The one way out of any picture, help page or end of game.
 Outcome ResumeGame(Session& session);
@@ -24,9 +24,9 @@ Outcome ToggleDiagnostics(Session& session);
 // In diagnostics: every live enemy ship shows, or not.
 Outcome ToggleTracing(Session& session);
 
-// In diagnostics: the gauge the arrow keys adjust, MissileSystem or
-// FuelSystem.
-Outcome SelectSystem(Session& session, int system);
+// In diagnostics: the gauge the arrow keys adjust, the missiles' or the
+// fuel's.
+Outcome SelectSystem(Session& session, DiagnosticsSystem system);
 
 // In diagnostics: the selected gauge one real unit up (`up`) or down. With
 // no system selected the player is only answered "Commander ...".

@@ -6,8 +6,8 @@ namespace {
 
 std::int32_t& AxisCoordinate(GameState& state) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return state.Y;
-    case ScanX: return state.X;
+    case ScanAxis::Y: return state.Y;
+    case ScanAxis::X: return state.X;
     default: return state.Z;
   }
 }
@@ -39,12 +39,12 @@ Outcome ReverseEngines(Session& session) {
   return MoveShip(session);
 }
 
-Outcome SteerTo(Session& session, Quadrant destination, int scanAxis) {
+Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis) {
   GameState& state = session.State;
   state.Z = destination.Z;
   state.Y = destination.Y;
   state.X = destination.X;
-  state.ScanAxis = scanAxis;
+  state.Axis = scanAxis;
   Outcome outcome;
   outcome.Invalidate(Area::Window);
   outcome.Post(Text::SettingHelm, state.Z, state.Y, state.X);

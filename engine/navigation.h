@@ -14,7 +14,7 @@ Outcome ReverseEngines(Session& session);
 
 // The helm's orders: the ship goes straight to `destination`, however far,
 // and the scanner turns to `scanAxis`, all for the one fuel unit of a move.
-Outcome SteerTo(Session& session, Quadrant destination, int scanAxis);
+Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis);
 
 // The ship has been put where it is going: spends the fuel unit and reports
 // the new sector, or loses the game when the tank was already empty. The

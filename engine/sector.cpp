@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -9,32 +10,32 @@ int OnGrid(int coordinate) { return std::clamp(coordinate, 0, AxisLength - 1); }
 
 }  // namespace
 
-int EffectiveAxis(const GameState& state) {
-  return state.ScanAxis == ScanY || state.ScanAxis == ScanX ? state.ScanAxis : ScanZ;
+ScanAxis EffectiveAxis(const GameState& state) {
+  return state.Axis == ScanAxis::Y || state.Axis == ScanAxis::X ? state.Axis : ScanAxis::Z;
 }
 
 int SectorCoordinate(const GameState& state) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return OnGrid(state.Y);
-    case ScanX: return OnGrid(state.X);
+    case ScanAxis::Y: return OnGrid(state.Y);
+    case ScanAxis::X: return OnGrid(state.X);
     default: return OnGrid(state.Z);
   }
 }
 
 Quadrant SectorQuadrant(const GameState& state, int row, int column) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return {row, OnGrid(state.Y), column};
-    case ScanX: return {column, row, OnGrid(state.X)};
+    case ScanAxis::Y: return {row, OnGrid(state.Y), column};
+    case ScanAxis::X: return {column, row, OnGrid(state.X)};
     default: return {OnGrid(state.Z), row, column};
   }
 }
 
 int ShipRow(const GameState& state) {
-  return OnGrid(EffectiveAxis(state) == ScanY ? state.Z : state.Y);
+  return OnGrid(EffectiveAxis(state) == ScanAxis::Y ? state.Z : state.Y);
 }
 
 int ShipColumn(const GameState& state) {
-  return OnGrid(EffectiveAxis(state) == ScanX ? state.Z : state.X);
+  return OnGrid(EffectiveAxis(state) == ScanAxis::X ? state.Z : state.X);
 }
 
 Cell ShipCell(const GameState& state) { return {ShipRow(state), ShipColumn(state)}; }
@@ -43,8 +44,8 @@ Quadrant ShipQuadrant(const GameState& state) { return {OnGrid(state.Z), OnGrid(
 
 Cell CellOf(const GameState& state, Quadrant quadrant) {
   switch (EffectiveAxis(state)) {
-    case ScanY: return {quadrant.Z, quadrant.X};
-    case ScanX: return {quadrant.Y, quadrant.Z};
+    case ScanAxis::Y: return {quadrant.Z, quadrant.X};
+    case ScanAxis::X: return {quadrant.Y, quadrant.Z};
     default: return {quadrant.Y, quadrant.X};
   }
 }
@@ -74,7 +75,7 @@ int CountSectorDestroyed(const QuadrantGrid& grid, const GameState& state) {
 }
 
 int RecordSectorScan(const QuadrantGrid& grid, const GameState& state, ScanLog& log) {
-  SectorScan& entry = log.Sector[EffectiveAxis(state) * AxisLength + SectorCoordinate(state)];
+  SectorScan& entry = LoggedScan(log, EffectiveAxis(state), SectorCoordinate(state));
   entry.Scanned = 1;
   entry.Ships = CountSectorShips(grid, state);
   entry.Destroyed = CountSectorDestroyed(grid, state);
@@ -83,9 +84,9 @@ int RecordSectorScan(const QuadrantGrid& grid, const GameState& state, ScanLog& 
 }
 
 void RecordKill(ScanLog& log, Quadrant quadrant) {
-  for (const int entry : {ScanZ * AxisLength + quadrant.Z, ScanY * AxisLength + quadrant.Y,
-                          ScanX * AxisLength + quadrant.X}) {
-    SectorScan& scan = log.Sector[entry];
+  for (const auto& [axis, coordinate] :
+       {std::pair{ScanAxis::Z, quadrant.Z}, std::pair{ScanAxis::Y, quadrant.Y}, std::pair{ScanAxis::X, quadrant.X}}) {
+    SectorScan& scan = LoggedScan(log, axis, coordinate);
     if (!scan.Scanned) continue;
     ++scan.Destroyed;
     --scan.Remaining;

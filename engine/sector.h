@@ -27,8 +27,8 @@ struct Cell {
   bool operator==(const Cell&) const = default;
 };
 
-// The scan axis as one of ScanZ, ScanY, ScanX.
-int EffectiveAxis(const GameState& state);
+// The scan axis, an axis other than Y or X counting as Z.
+ScanAxis EffectiveAxis(const GameState& state);
 
 // The ship's coordinate on the scan axis: the sector's fixed coordinate.
 int SectorCoordinate(const GameState& state);

@@ -6,21 +6,17 @@
 #include "engine/scan_log.h"
 
 // What the scanner area shows in place of the sector grid.
-enum ScannerPicture : int {
-  NoPicture = 0,  // the sector grid
-  RulesPicture = 1,
-  KeysPicture = 2,
-  MissionPicture = 3,
-  VictoryPicture = 4,
-  DefeatPicture = 5,
+enum class ScannerPicture {
+  None = 0,  // the sector grid
+  Rules,
+  Keys,
+  Mission,
+  Victory,
+  Defeat,
 };
 
 // The gauge the arrow keys adjust in diagnostics.
-enum DiagnosticsSystem : int {
-  NoSystem = 0,
-  MissileSystem = 1,
-  FuelSystem = 2,
-};
+enum class DiagnosticsSystem { None = 0, Missiles, Fuel };
 
 // One game of Kestravane and everything the rules look at while it is
 // played. The program holds one; tests may hold as many as they like.
@@ -29,9 +25,9 @@ struct Session {
   QuadrantGrid Grid{};
   ScanLog Log{};
   bool InProgress = false;  // a game is open
-  int Picture = NoPicture;
+  ScannerPicture Picture = ScannerPicture::None;
   bool Diagnostics = false;  // the gauges can be adjusted by hand
-  int SelectedSystem = NoSystem;
+  DiagnosticsSystem SelectedSystem = DiagnosticsSystem::None;
   bool ScannerTracing = false;  // every live enemy ship shows; never saved
   RandomSource Random;
 };

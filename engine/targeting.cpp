@@ -9,11 +9,11 @@ Outcome Retarget(Session& session, Cell cell) {
   const int row = std::clamp(cell.Row, 0, AxisLength - 1);
   const int column = std::clamp(cell.Column, 0, AxisLength - 1);
   switch (EffectiveAxis(state)) {
-    case ScanY:
+    case ScanAxis::Y:
       state.X = column;
       state.Z = row;
       break;
-    case ScanX:
+    case ScanAxis::X:
       state.Z = column;
       state.Y = row;
       break;

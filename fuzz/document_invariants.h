@@ -19,14 +19,16 @@ inline void CheckPlayable(const LoadedGame& game) {
   ApplyLoadedGame(game, session);
   const GameState& state = session.State;
   Check(Within(state.Z, 0, 8) && Within(state.Y, 0, 8) && Within(state.X, 0, 8));
-  Check(Within(state.ScanAxis, 0, 2) && Within(state.Difficulty, 1, 3));
+  // The file's own numbers: axes 0 to 2, levels 1 (Hard) to 3 (Easy).
+  const int level = static_cast<int>(state.Difficulty);
+  Check(Within(static_cast<int>(state.Axis), 0, 2) && Within(level, 1, 3));
   // A level lowered in play keeps the supplies the game has, so any level
   // may hold up to Easy's 360 missiles and 150 fuel units, and no more.
   Check(Within(state.Missiles.Value, 0, 360) && Within(state.Fuel.Value, 0, 150));
   // Each gauge reaches to its level's supply (120 missiles and 50 fuel units
   // a level), or to what the game holds when that is more.
-  Check(state.Missiles.Maximum == std::max(120 * state.Difficulty, state.Missiles.Value));
-  Check(state.Fuel.Maximum == std::max(50 * state.Difficulty, state.Fuel.Value));
+  Check(state.Missiles.Maximum == std::max(120 * level, state.Missiles.Value));
+  Check(state.Fuel.Maximum == std::max(50 * level, state.Fuel.Value));
   Check(Within(state.Missiles.Value, 0, state.Missiles.Maximum));
   Check(Within(state.Fuel.Value, 0, state.Fuel.Maximum));
   for (const std::int32_t icon : game.Grid.StarIcon) Check(Within(icon, 10001, 10200));

@@ -37,11 +37,14 @@ class Input {
 // sector on the scanner.
 void Paint(Session& session) { RecordSectorScan(session.Grid, session.State, session.Log); }
 
+constexpr ScanAxis Axes[] = {ScanAxis::Z, ScanAxis::Y, ScanAxis::X};
+constexpr Difficulty Levels[] = {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy};
+
 void Play(Session& session, Input& input) {
   GameState& state = session.State;
   for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
     switch (input.Byte() % 6) {
-      case 0: SelectScanAxis(session, input.Byte() % 3); break;
+      case 0: SelectScanAxis(session, Axes[input.Byte() % 3]); break;
       case 1:  // aim within the sector, fire
         Retarget(session, {input.Byte() % 9, input.Byte() % 9});
         FireMissile(session);
@@ -58,7 +61,7 @@ void Play(Session& session, Input& input) {
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
         break;
       default:  // Options takes the new level at once; the gauges stay as they are
-        state.Difficulty = 1 + input.Byte() % 3;
+        state.Difficulty = Levels[input.Byte() % 3];
         break;
     }
     // Any key or click takes a picture off the scanner.
@@ -73,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input input(data, size);
   Session session;
   session.Random.Seed(input.Word());
-  session.State.Difficulty = 1 + input.Byte() % 3;
+  session.State.Difficulty = Levels[input.Byte() % 3];
   GenerateGame(session);
   Play(session, input);
 

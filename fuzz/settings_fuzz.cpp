@@ -125,7 +125,8 @@ bool Same(const AppSettings& a, const AppSettings& b) {
 }
 
 void CheckUsable(const AppSettings& settings) {
-  Check(settings.Difficulty >= 1 && settings.Difficulty <= 3);
+  const int level = static_cast<int>(settings.Difficulty);
+  Check(level >= 1 && level <= 3);
   Check(std::memchr(settings.FileSpec.data(), '\0', settings.FileSpec.size()) != nullptr);
 }
 
@@ -175,7 +176,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!replaceable && stand != Stand::ReadOnly) Check(Same(loaded, LoadSettings(folder.File("none.ini").string())));
 
   AppSettings changed = loaded;
-  changed.Difficulty = loaded.Difficulty % 3 + 1;
+  changed.Difficulty = static_cast<Difficulty>(static_cast<int>(loaded.Difficulty) % 3 + 1);
   changed.MainPlacement.Left = ~loaded.MainPlacement.Left;
   SaveSettings(changed, path);
   if (replaceable) {

@@ -17,8 +17,9 @@ nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& sta
   game["z"] = state.Z;
   game["y"] = state.Y;
   game["x"] = state.X;
-  game["scan_axis"] = state.ScanAxis;
-  game["difficulty"] = state.Difficulty;
+  // As the game numbers them, like the document does.
+  game["scan_axis"] = static_cast<std::int32_t>(state.Axis);
+  game["difficulty"] = static_cast<std::int32_t>(state.Difficulty);
   game["fuel"] = state.Fuel.Value;
   game["missiles"] = state.Missiles.Value;
   game["fuel_maximum"] = state.Fuel.Maximum;

@@ -36,6 +36,14 @@ std::optional<std::uint32_t> ParseNumber(std::string_view text) {
   return static_cast<std::uint32_t>(value);
 }
 
+// The level as the game numbers it, and nothing else: no name, no sign.
+std::optional<Difficulty> DifficultyNamed(std::string_view text) {
+  if (text == "1") return Difficulty::Hard;
+  if (text == "2") return Difficulty::Normal;
+  if (text == "3") return Difficulty::Easy;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv, std::string& error) {
@@ -72,11 +80,12 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
       }
     } else if (request.command == ToolRequest::Command::New && argument == "--difficulty") {
       const auto text = value();
-      if (!text || text->size() != 1 || (*text)[0] < '1' || (*text)[0] > '3') {
+      const auto level = text ? DifficultyNamed(*text) : std::nullopt;
+      if (!level) {
         error = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
         return std::nullopt;
       }
-      request.difficulty = (*text)[0] - '0';
+      request.difficulty = *level;
     } else if (argument.starts_with("-") && argument != "-") {
       error = "unknown option '" + std::string(argument) + "'";
       return std::nullopt;

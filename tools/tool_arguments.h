@@ -4,11 +4,13 @@
 #include <optional>
 #include <string>
 
+#include "engine/game_state.h"
+
 // What the player asked kestravane-tool to do.
 struct ToolRequest {
   enum class Command { Help, New, Show } command = Command::Help;
   std::optional<std::uint32_t> number;  // game number; the clock's when absent
-  int difficulty = 2;
+  Difficulty difficulty = Difficulty::Normal;
   bool showStatus = false;
   std::string file;
 };

@@ -26,7 +26,7 @@ class GameFileTest : public HeadlessTest {
   void SetUp() override {
     HeadlessTest::SetUp();
     saved.Random.Seed(9);
-    saved.State.Difficulty = 1;
+    saved.State.Difficulty = Difficulty::Hard;
     GenerateGame(saved);
     saved.State.Y = 6;
     document.Path = directory.File("Davuvodo.war");

@@ -73,7 +73,7 @@ TEST_F(SettingsFile, WithoutAFileEverySettingTakesItsDefault) {
   EXPECT_STREQ(settings.FileSpec.data(), "Davuvodo.war");
   ExpectPlacement(settings.MainPlacement, 35, 35, 200, 350, 1);
   EXPECT_FALSE(settings.TopMost);
-  EXPECT_EQ(settings.Difficulty, 2);
+  EXPECT_EQ(settings.Difficulty, Difficulty::Normal);
   EXPECT_FALSE(settings.Sounds);
   ExpectPlacement(settings.AimPlacement, 35, 35, 200, 350, 1);
   ExpectPlacement(settings.HelmPlacement, 35, 35, 200, 350, 1);
@@ -123,7 +123,7 @@ TEST_F(SettingsFile, OutOfRangeDifficultyIsRepairedToNormal) {
   };
   for (const auto& [written, loaded] : cases) {
     WriteText(ini_, std::string("[Options]\nDifficulty=") + written + "\n");
-    EXPECT_EQ(Loaded().Difficulty, loaded) << "Difficulty=" << written;
+    EXPECT_EQ(static_cast<int>(Loaded().Difficulty), loaded) << "Difficulty=" << written;
   }
 }
 
@@ -162,7 +162,7 @@ TEST_F(SettingsFile, EveryStoredFieldComesBackAsSaved) {
   std::memcpy(settings.FileSpec.data(), path.c_str(), path.size() + 1);
   settings.MainPlacement = {10, 20, 30, 40, 3};
   settings.TopMost = true;
-  settings.Difficulty = 3;
+  settings.Difficulty = Difficulty::Easy;
   settings.Sounds = true;
   settings.AimPlacement = {1, 2, 3, 4, 5};
   settings.HelmPlacement = {6, 7, 8, 9, 0};
@@ -173,7 +173,7 @@ TEST_F(SettingsFile, EveryStoredFieldComesBackAsSaved) {
   EXPECT_STREQ(reloaded.FileSpec.data(), "/home/player/games/Long Campaign.war");
   ExpectPlacement(reloaded.MainPlacement, 10, 20, 30, 40, 3);
   EXPECT_TRUE(reloaded.TopMost);
-  EXPECT_EQ(reloaded.Difficulty, 3);
+  EXPECT_EQ(reloaded.Difficulty, Difficulty::Easy);
   EXPECT_TRUE(reloaded.Sounds);
   ExpectPlacement(reloaded.AimPlacement, 1, 2, 3, 4, 5);
   ExpectPlacement(reloaded.HelmPlacement, 6, 7, 8, 9, 0);
@@ -298,7 +298,7 @@ int EntriesIn(const fs::path& folder) {
 }
 
 AppSettings Changed(AppSettings settings) {
-  settings.Difficulty = 1;
+  settings.Difficulty = Difficulty::Hard;
   settings.MainPlacement.Left = 444;
   return settings;
 }
@@ -309,7 +309,7 @@ TEST_F(SettingsFile, AFolderOrAPipeInPlaceOfTheFileGivesTheDefaultsAndStaysAsItI
   ASSERT_EQ(mkfifo((root_ / "pipe.ini").c_str(), 0644), 0);
   for (const fs::path& file : {ini_, root_ / "pipe.ini"}) {
     const AppSettings settings = LoadSettings(file.string());
-    EXPECT_EQ(settings.Difficulty, 2) << file;
+    EXPECT_EQ(settings.Difficulty, Difficulty::Normal) << file;
     EXPECT_STREQ(settings.FileSpec.data(), "Davuvodo.war") << file;
     SaveSettings(Changed(settings), file.string());
   }
@@ -322,7 +322,7 @@ TEST_F(SettingsFile, ALinkToADeviceGivesTheDefaultsAndStaysALinkToIt) {
   HangGuard guard;
   fs::create_symlink("/dev/zero", ini_);
   const AppSettings settings = Loaded();
-  EXPECT_EQ(settings.Difficulty, 2);
+  EXPECT_EQ(settings.Difficulty, Difficulty::Normal);
   Save(Changed(settings));
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(fs::read_symlink(ini_), "/dev/zero");
@@ -333,7 +333,7 @@ TEST_F(SettingsFile, AFileOfMoreThanOneMebibyteIsGarbledAndKept) {
   const std::string text = "[Options]\nDifficulty=3\n; " + std::string(1024 * 1024, 'x') + "\n";
   WriteText(ini_, text);
   const AppSettings settings = Loaded();
-  EXPECT_EQ(settings.Difficulty, 2);
+  EXPECT_EQ(settings.Difficulty, Difficulty::Normal);
   Save(Changed(settings));
   EXPECT_TRUE(ReadText(ini_) == text) << "the file is left as it was";
 }
@@ -342,7 +342,7 @@ TEST_F(SettingsFile, AFileOfUpToOneMebibyteIsRead) {
   const std::string head = "[Options]\nDifficulty=3\n; ";
   WriteText(ini_, head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\n");
   ASSERT_EQ(fs::file_size(ini_), 1024u * 1024u);
-  EXPECT_EQ(Loaded().Difficulty, 3);
+  EXPECT_EQ(Loaded().Difficulty, Difficulty::Easy);
 }
 
 TEST_F(SettingsFile, AReadOnlyFileIsReadAndNotReplaced) {
@@ -350,7 +350,7 @@ TEST_F(SettingsFile, AReadOnlyFileIsReadAndNotReplaced) {
   WriteText(ini_, text);
   fs::permissions(ini_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   const AppSettings settings = Loaded();
-  EXPECT_EQ(settings.Difficulty, 3);
+  EXPECT_EQ(settings.Difficulty, Difficulty::Easy);
   Save(Changed(settings));
   EXPECT_EQ(ReadText(ini_), text);
   EXPECT_EQ(EntriesIn(root_), 1) << "nothing but the file";

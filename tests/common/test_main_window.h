@@ -35,11 +35,11 @@ struct TestMainWindow {
   GameState& state() { return game.session().State; }
 
   // Puts the ship at (z, y, x), looking along `axis`.
-  void PlaceShip(int z, int y, int x, int axis) {
+  void PlaceShip(int z, int y, int x, ScanAxis axis) {
     state().Z = z;
     state().Y = y;
     state().X = x;
-    state().ScanAxis = axis;
+    state().Axis = axis;
   }
 
   // Paints the whole window now, as the next paint would.

@@ -116,7 +116,7 @@ class DialogLayoutsTest : public QObject {
                               {{1000, 14, 22}, {2525, 14, 112}});
         },
         Pressing(Qt::Key_Escape));
-    RunOptionsDialog(Owner(), {2, false});
+    RunOptionsDialog(Owner(), {Difficulty::Normal, false});
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   }
 
@@ -203,7 +203,7 @@ class DialogLayoutsTest : public QObject {
           if (!heading && mismatch.isEmpty()) mismatch = "no \"&Sector Scans\" heading";
         },
         Pressing(Qt::Key_Escape));
-    RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place_);
+    RunScannerLogDialog(Owner(), ScanLog{}, ScanAxis::Z, place_);
     QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
   }
 };

@@ -60,12 +60,12 @@ QString Expected(const char* letter) {
   return QStringLiteral("Enter a %1 coordinate between 0 and 8.").arg(QLatin1String(letter));
 }
 
-GameState ShipAt(int z, int y, int x, int axis) {
+GameState ShipAt(int z, int y, int x, ScanAxis axis) {
   GameState state;
   state.Z = z;
   state.Y = y;
   state.X = x;
-  state.ScanAxis = axis;
+  state.Axis = axis;
   return state;
 }
 
@@ -116,11 +116,11 @@ class DialogsTest : public QObject {
           QTRY_VERIFY(!platform::ButtonChecked(AsWindow(dialog), 113));
         },
         Clicking(Confirm));
-    const std::optional<GameOptions> chosen = RunOptionsDialog(Owner(), {1, true});
+    const std::optional<GameOptions> chosen = RunOptionsDialog(Owner(), {Difficulty::Hard, true});
     QCOMPARE(levels, (std::vector<bool>{false, false, true}));
     QVERIFY(sounds);
     QVERIFY(chosen.has_value());
-    QCOMPARE(chosen->Difficulty, 3);
+    QCOMPARE(chosen->Difficulty, Difficulty::Easy);
     QVERIFY(!chosen->Sounds);
   }
 
@@ -129,7 +129,7 @@ class DialogsTest : public QObject {
                                           [](QDialog* dialog) { dialog->close(); }};
     for (const DialogStep& cancel : ways) {
       LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Hard)); }, cancel);
-      QVERIFY(!RunOptionsDialog(Owner(), {2, false}).has_value());
+      QVERIFY(!RunOptionsDialog(Owner(), {Difficulty::Normal, false}).has_value());
     }
   }
 
@@ -149,12 +149,12 @@ class DialogsTest : public QObject {
         },
         Pressing(Qt::Key_Return));
     Placement place;
-    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(1, 2, 7, ScanY), place);
+    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(1, 2, 7, ScanAxis::Y), place);
     QCOMPARE(selected, QStringLiteral("1"));
     QVERIFY(yAxis);
     QVERIFY(orders.has_value());
     QCOMPARE(orders->Destination, (Quadrant{3, 4, 5}));
-    QCOMPARE(orders->ScanAxis, int(ScanY));
+    QCOMPARE(orders->Axis, ScanAxis::Y);
   }
 
   void helmRefusesNineInYKeepsTheZTypedBeforeItAndStaysOpen() {
@@ -177,7 +177,7 @@ class DialogsTest : public QObject {
         },
         Pressing(Qt::Key_Return));
     Placement place;
-    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(1, 2, 3, ScanZ), place);
+    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(1, 2, 3, ScanAxis::Z), place);
     QVERIFY2(nineInY.contains(Expected("Y")), qPrintable(nineInY));
     QCOMPARE(yAfter, QStringLiteral("2"));
     QVERIFY(stayedOpen);
@@ -191,7 +191,7 @@ class DialogsTest : public QObject {
   void helmReadsAnEmptyFieldAsZero() {
     LookThenEnd([](QDialog* dialog) { Retype(dialog, XField, ""); }, Clicking(Confirm));
     Placement place;
-    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(4, 4, 8, ScanZ), place);
+    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(4, 4, 8, ScanAxis::Z), place);
     QVERIFY(orders.has_value());
     QCOMPARE(orders->Destination, (Quadrant{4, 4, 0}));
   }
@@ -205,11 +205,11 @@ class DialogsTest : public QObject {
         },
         Clicking(Confirm));
     Placement place;
-    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(2, 5, 8, ScanZ), place);
+    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(2, 5, 8, ScanAxis::Z), place);
     QCOMPARE(checked, (std::vector<bool>{false, false, true}));
     QVERIFY(orders.has_value());
     QCOMPARE(orders->Destination, (Quadrant{2, 5, 8}));
-    QCOMPARE(orders->ScanAxis, int(ScanX));
+    QCOMPARE(orders->Axis, ScanAxis::X);
   }
 
   void helmCancelledGivesNoOrdersButKeepsWhereTheDialogWas() {
@@ -224,7 +224,7 @@ class DialogsTest : public QObject {
           },
           cancel);
       Placement place{35, 35, 0, 0, 1};
-      QVERIFY(!RunHelmDialog(Owner(), ShipAt(0, 4, 4, ScanZ), place).has_value());
+      QVERIFY(!RunHelmDialog(Owner(), ShipAt(0, 4, 4, ScanAxis::Z), place).has_value());
       QCOMPARE(frame.topLeft(), QPoint(300, 210));
       Placement expected = ClosedAt(frame);
       expected.Show = 1;
@@ -238,13 +238,13 @@ class DialogsTest : public QObject {
 
   void aimLabelsAndFieldsFollowTheScanAxis() {
     struct Case {
-      int axis;
+      ScanAxis axis;
       QStringList shown;  // label, field, label, field
     };
-    const Case cases[] = {{ScanZ, {"&Y", "2", "&X", "3"}},
-                          {ScanY, {"&Z", "1", "&X", "3"}},
-                          {ScanX, {"&Y", "2", "&Z", "1"}},
-                          {7, {"&Y", "2", "&X", "3"}}};
+    const Case cases[] = {{ScanAxis::Z, {"&Y", "2", "&X", "3"}},
+                          {ScanAxis::Y, {"&Z", "1", "&X", "3"}},
+                          {ScanAxis::X, {"&Y", "2", "&Z", "1"}},
+                          {ScanAxis(7), {"&Y", "2", "&X", "3"}}};
     for (const Case& test : cases) {
       QStringList shown;
       LookThenEnd(
@@ -270,7 +270,7 @@ class DialogsTest : public QObject {
         },
         Pressing(Qt::Key_Return));
     Placement place;
-    const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(5, 6, 7, ScanY), place);
+    const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(5, 6, 7, ScanAxis::Y), place);
     QCOMPARE(selected, QStringLiteral("5"));
     QVERIFY(target.has_value());
     QCOMPARE(*target, (Quadrant{0, 6, 8}));
@@ -295,7 +295,7 @@ class DialogsTest : public QObject {
         },
         Clicking(Confirm));
     Placement place;
-    const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(1, 2, 3, ScanX), place);
+    const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(1, 2, 3, ScanAxis::X), place);
     QVERIFY2(nineInZ.contains(Expected("Z")), qPrintable(nineInZ));
     QCOMPARE(secondAfter, QStringLiteral("1"));
     QVERIFY2(emptyZ.contains(Expected("Z")), qPrintable(emptyZ));
@@ -323,7 +323,7 @@ class DialogsTest : public QObject {
         },
         Clicking(Confirm));
     Placement place;
-    RunScannerLogDialog(Owner(), log, ScanZ, place);
+    RunScannerLogDialog(Owner(), log, ScanAxis::Z, place);
 
     QCOMPARE(alongZ.size(), 36);
     QCOMPARE(alongZ.mid(0, 4), (QStringList{"Sector 0 ----------------", "\t0 Roder Ships", "\t0 Destroyed",
@@ -360,7 +360,7 @@ class DialogsTest : public QObject {
         },
         Clicking(Confirm));
     Placement place;
-    RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place);
+    RunScannerLogDialog(Owner(), ScanLog{}, ScanAxis::Z, place);
     QVERIFY(headingInk >= 0);
     // The glyphs' own side bearings differ by a pixel at most.
     QVERIFY2(std::abs(figureInk - headingInk - stop) <= 1,
@@ -379,7 +379,7 @@ class DialogsTest : public QObject {
           },
           close);
       Placement place{};
-      RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place);
+      RunScannerLogDialog(Owner(), ScanLog{}, ScanAxis::Z, place);
       QCOMPARE(QPoint(place.Left, place.Top), QPoint(120, 330));
       QCOMPARE(QSize(place.Width, place.Height), frame.size());
     }
@@ -406,7 +406,7 @@ class DialogsTest : public QObject {
     const std::vector<Runner> dialogs = {
         [this](Placement& place) { RunHelmDialog(Owner(), GameState{}, place); },
         [this](Placement& place) { RunAimDialog(Owner(), GameState{}, place); },
-        [this](Placement& place) { RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place); },
+        [this](Placement& place) { RunScannerLogDialog(Owner(), ScanLog{}, ScanAxis::Z, place); },
     };
     for (const Case& test : cases) {
       platform::MoveWindow(Owner(), test.mainWindow.x(), test.mainWindow.y());

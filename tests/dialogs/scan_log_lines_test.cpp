@@ -18,7 +18,7 @@ std::vector<Message> Sector(int number, const SectorScan& scan) {
 }  // namespace
 
 TEST(ScanLogLinesTest, NothingScannedListsNineUnexploredSectors) {
-  const std::vector<Message> lines = ScanLogLines(ScanLog{}, ScanY);
+  const std::vector<Message> lines = ScanLogLines(ScanLog{}, ScanAxis::Y);
   ASSERT_EQ(lines.size(), 18u);
   for (int sector = 0; sector < 9; ++sector) {
     EXPECT_EQ(lines[2 * sector], MakeMessage(Text::LogSector, sector));
@@ -32,7 +32,7 @@ TEST(ScanLogLinesTest, EachAxisListsItsOwnNineEntries) {
     for (int sector = 0; sector < 9; ++sector)
       log.Sector[axis * 9 + sector] = {1, axis + sector, sector % 2, axis + sector - sector % 2};
   for (int axis = 0; axis < 3; ++axis) {
-    const std::vector<Message> lines = ScanLogLines(log, axis);
+    const std::vector<Message> lines = ScanLogLines(log, ScanAxis(axis));
     ASSERT_EQ(lines.size(), 36u) << "axis " << axis;
     for (int sector = 0; sector < 9; ++sector) {
       const std::vector<Message> expected = Sector(sector, log.Sector[axis * 9 + sector]);
@@ -46,7 +46,7 @@ TEST(ScanLogLinesTest, OnlyOneShipGoesWithoutThePluralEnding) {
   log.Sector[18 + 0] = {1, 0, 0, 0};
   log.Sector[18 + 1] = {1, 1, 1, 0};
   log.Sector[18 + 2] = {1, 2, 0, 2};
-  const std::vector<Message> lines = ScanLogLines(log, ScanX);
+  const std::vector<Message> lines = ScanLogLines(log, ScanAxis::X);
   EXPECT_EQ(lines.size(), 18u + 3 * 2);
   EXPECT_EQ(lines[1], MakeMessage(Text::LogShips, 0, std::string("s")));
   EXPECT_EQ(lines[5], MakeMessage(Text::LogShips, 1, std::string()));

@@ -102,7 +102,7 @@ class PanelsTest : public QObject {
     for (int i = 0; i < QuadrantCount; ++i) grid().StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
     session().Log = ScanLog{};
     session().ScannerTracing = false;
-    game_->PlaceShip(4, 4, 4, ScanZ);
+    game_->PlaceShip(4, 4, 4, ScanAxis::Z);
     state().EnemyShips = 60;
     state().ShipsDestroyed = 0;
     state().Missiles = {0, 240, 240};
@@ -139,15 +139,15 @@ class PanelsTest : public QObject {
     QTest::addColumn<int>("axis");
     QTest::addColumn<int>("dotX");
     QTest::addColumn<int>("dotY");
-    QTest::newRow("Z axis: row Y, column X") << int(ScanZ) << 32 << 41;
-    QTest::newRow("Y axis: row Z, column X") << int(ScanY) << 32 << 38;
-    QTest::newRow("X axis: row Y, column Z") << int(ScanX) << 26 << 41;
+    QTest::newRow("Z axis: row Y, column X") << int(ScanAxis::Z) << 32 << 41;
+    QTest::newRow("Y axis: row Z, column X") << int(ScanAxis::Y) << 32 << 38;
+    QTest::newRow("X axis: row Y, column Z") << int(ScanAxis::X) << 26 << 41;
   }
   void theWeaponsPanelMarksTheShipOnItsMap() {
     QFETCH(int, axis);
     QFETCH(int, dotX);
     QFETCH(int, dotY);
-    game_->PlaceShip(1, 2, 3, axis);
+    game_->PlaceShip(1, 2, 3, ScanAxis(axis));
     state().Missiles.Value = 200;
     DrawWeaponsPanel(window(), state());
 
@@ -160,7 +160,7 @@ class PanelsTest : public QObject {
   }
 
   void theEnginesPanelShowsThePositionAndTheFuel() {
-    game_->PlaceShip(1, 2, 3, ScanZ);
+    game_->PlaceShip(1, 2, 3, ScanAxis::Z);
     state().Fuel.Value = 50;
     DrawEnginesPanel(window(), state());
     QCOMPARE(Text(Control::EnginesReadout), QString("1-2-3"));
@@ -174,7 +174,7 @@ class PanelsTest : public QObject {
   // Three ships in the ship's Z sector: one destroyed at row 0 column 0, one
   // alive at row 5 column 7, and one alive in the ship's own quadrant.
   void theScannerShowsDestroyedShipsAndTracesLiveOnes() {
-    game_->PlaceShip(1, 2, 3, ScanZ);
+    game_->PlaceShip(1, 2, 3, ScanAxis::Z);
     for (const auto& [y, x] : {std::pair{0, 0}, {5, 7}, {2, 3}}) grid().Enemy[QuadrantIndex(1, y, x)] = 1;
     grid().Struck[QuadrantIndex(1, 0, 0)] = 1;
     grid().Enemy[QuadrantIndex(2, 4, 4)] = 1;  // another sector: never on this map
@@ -194,8 +194,8 @@ class PanelsTest : public QObject {
     QCOMPARE(Text(Control::ShipsRemainingFigure), QString("58 Ships Remain"));
     QCOMPARE(Text(Control::KillRatioFigure), QString("20% Kill Ratio"));
     // Drawing the panel is what records the sector in the scanner log.
-    QCOMPARE(session().Log.Sector[ScanZ * 9 + 1].Scanned, 1);
-    QCOMPARE(session().Log.Sector[ScanZ * 9 + 1].Ships, 3);
+    QCOMPARE(session().Log.Sector[1].Scanned, 1);  // the Z = 1 sector
+    QCOMPARE(session().Log.Sector[1].Ships, 3);
 
     session().ScannerTracing = true;
     Blank({0, 0, 470, 350});
@@ -205,7 +205,7 @@ class PanelsTest : public QObject {
   }
 
   void theFiguresTakeTheSingularForOneShipAndWaitForTheFirstShot() {
-    game_->PlaceShip(6, 0, 0, ScanY);  // the Y = 0 sector
+    game_->PlaceShip(6, 0, 0, ScanAxis::Y);  // the Y = 0 sector
     grid().Enemy[QuadrantIndex(8, 0, 8)] = 1;
     state().ShipsDestroyed = 59;
     DrawScannerPanel(window(), session());
@@ -218,7 +218,7 @@ class PanelsTest : public QObject {
   void withNoGameTheProgramIconStandsInAndTheSectorIsStillRecorded() {
     session().InProgress = false;
     grid() = QuadrantGrid{};
-    game_->PlaceShip(0, 0, 0, ScanZ);
+    game_->PlaceShip(0, 0, 0, ScanAxis::Z);
     QCOMPARE(DrawScannerPanel(window(), session()), 0);
     QCOMPARE(WrongIcon(Icon::Program, layout::QuadrantIcon), QString());
     QCOMPARE(WrongIcon(Icon::Map, layout::ScannerIcon), QString());

@@ -22,7 +22,7 @@ constexpr unsigned DestroyedShip = Id(Icon::DestroyedShip);
 constexpr unsigned LiveShip = Id(Icon::LiveShip);
 
 // The picture the scanner shows in place of the grid for `picture`.
-unsigned ScannerBitmap(ScannerPicture picture) { return Id(Bitmap::FirstScannerPicture) + picture; }
+unsigned ScannerBitmap(ScannerPicture picture) { return 5000 + static_cast<unsigned>(picture); }
 
 }  // namespace
 
@@ -68,29 +68,29 @@ class ScannerViewTest : public QObject {
   void init() {
     grid() = QuadrantGrid{};
     for (int i = 0; i < QuadrantCount; ++i) grid().StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
-    session().Picture = NoPicture;
+    session().Picture = ScannerPicture::None;
     session().ScannerTracing = false;
-    game_->PlaceShip(0, 0, 0, ScanZ);
+    game_->PlaceShip(0, 0, 0, ScanAxis::Z);
   }
 
   // Runs first: the label is still as the start-up left it.
   void withNoGameTheTitlePageOrAHelpPageShowsAndTheLabelStaysEmpty() {
     session().InProgress = false;
     Paint();
-    QCOMPARE(WrongArea(ScannerBitmap(NoPicture)), QString());
+    QCOMPARE(WrongArea(ScannerBitmap(ScannerPicture::None)), QString());
     QCOMPARE(ScanLabel(), QString());
-    session().Picture = KeysPicture;
+    session().Picture = ScannerPicture::Keys;
     Paint();
-    QCOMPARE(WrongArea(ScannerBitmap(KeysPicture)), QString());
+    QCOMPARE(WrongArea(ScannerBitmap(ScannerPicture::Keys)), QString());
   }
 
   void eachAxisLaysOutItsOwnSlice() {
     session().InProgress = true;
     const struct {
-      int axis;
+      ScanAxis axis;
       const char* label;
       int fixed;
-    } slices[] = {{ScanZ, " Z: 6 ", 6}, {ScanY, " Y: 4 ", 4}, {ScanX, " X: 3 ", 3}};
+    } slices[] = {{ScanAxis::Z, " Z: 6 ", 6}, {ScanAxis::Y, " Y: 4 ", 4}, {ScanAxis::X, " X: 3 ", 3}};
     for (const auto& slice : slices) {
       game_->PlaceShip(6, 4, 3, slice.axis);
       Paint();
@@ -98,14 +98,14 @@ class ScannerViewTest : public QObject {
       for (int row = 0; row < 9; ++row) {
         for (int column = 0; column < 9; ++column) {
           int index = 0;
-          if (slice.axis == ScanZ) index = slice.fixed * 81 + row * 9 + column;
-          if (slice.axis == ScanY) index = row * 81 + slice.fixed * 9 + column;
-          if (slice.axis == ScanX) index = column * 81 + row * 9 + slice.fixed;
+          if (slice.axis == ScanAxis::Z) index = slice.fixed * 81 + row * 9 + column;
+          if (slice.axis == ScanAxis::Y) index = row * 81 + slice.fixed * 9 + column;
+          if (slice.axis == ScanAxis::X) index = column * 81 + row * 9 + slice.fixed;
           // The crosshair's cell is checked on its own below.
           QVERIFY2(WrongCell(row, column, grid().StarIcon[index]).isEmpty() ||
-                       (row == (slice.axis == ScanY ? 6 : 4) && column == (slice.axis == ScanX ? 6 : 3)),
+                       (row == (slice.axis == ScanAxis::Y ? 6 : 4) && column == (slice.axis == ScanAxis::X ? 6 : 3)),
                    qPrintable(QStringLiteral("axis %1 row %2 column %3")
-                                  .arg(slice.axis)
+                                  .arg(int(slice.axis))
                                   .arg(row)
                                   .arg(column)));
         }
@@ -115,7 +115,7 @@ class ScannerViewTest : public QObject {
 
   void theCrosshairCentresOnTheShipsCell() {
     session().InProgress = true;
-    game_->PlaceShip(2, 5, 7, ScanX);  // row Y = 5, column Z = 2
+    game_->PlaceShip(2, 5, 7, ScanAxis::X);  // row Y = 5, column Z = 2
     Paint();
     const int cx = 248;
     const int cy = 199;
@@ -134,7 +134,7 @@ class ScannerViewTest : public QObject {
 
   void cellsFollowTheShipsAndTheSearchedQuadrants() {
     session().InProgress = true;
-    game_->PlaceShip(0, 8, 8, ScanZ);  // the crosshair out of the way, bottom right
+    game_->PlaceShip(0, 8, 8, ScanAxis::Z);  // the crosshair out of the way, bottom right
     const int destroyed = QuadrantIndex(0, 1, 1);
     const int live = QuadrantIndex(0, 1, 2);
     const int searched = QuadrantIndex(0, 1, 3);
@@ -164,13 +164,13 @@ class ScannerViewTest : public QObject {
 
   void theDefeatPageCoversTheTracedGridUntilResumed() {
     session().InProgress = true;
-    game_->PlaceShip(0, 8, 8, ScanZ);
+    game_->PlaceShip(0, 8, 8, ScanAxis::Z);
     grid().Enemy[QuadrantIndex(0, 4, 4)] = 1;
     session().ScannerTracing = true;
-    session().Picture = DefeatPicture;
+    session().Picture = ScannerPicture::Defeat;
     Paint();
-    QCOMPARE(WrongArea(ScannerBitmap(DefeatPicture)), QString());
-    session().Picture = NoPicture;
+    QCOMPARE(WrongArea(ScannerBitmap(ScannerPicture::Defeat)), QString());
+    session().Picture = ScannerPicture::None;
     Paint();
     QCOMPARE(WrongCell(4, 4, LiveShip), QString());
   }
@@ -178,7 +178,7 @@ class ScannerViewTest : public QObject {
   // The label and the crosshair take the nearest sector and cell: row Z = 0.
   void shipCoordinatesOffTheGridAreDrawnAtItsEdge() {
     session().InProgress = true;
-    game_->PlaceShip(-1, 12, 4, ScanY);
+    game_->PlaceShip(-1, 12, 4, ScanAxis::Y);
     Paint();
     QCOMPARE(ScanLabel(), QStringLiteral(" Y: 8 "));
     QCOMPARE(At(AreaLeft + 4 * 32 + 16, AreaTop + 16), Blue);
@@ -188,7 +188,7 @@ class ScannerViewTest : public QObject {
   // every paint, and everything else is still drawn.
   void aMissingStarFieldIsReportedPerCellAndTheRestDrawn() {
     session().InProgress = true;
-    game_->PlaceShip(0, 8, 8, ScanZ);
+    game_->PlaceShip(0, 8, 8, ScanAxis::Z);
     grid().StarIcon[QuadrantIndex(0, 0, 0)] = 10999;
     grid().StarIcon[QuadrantIndex(0, 2, 5)] = 10999;
     QStringList boxes;

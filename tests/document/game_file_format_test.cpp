@@ -12,7 +12,7 @@
 
 namespace {
 
-enum RecordField { EnemyShips, ShipsDestroyed, FieldZ, FieldY, FieldX, Axis, Difficulty, Fuel, Missiles };
+enum RecordField { EnemyShips, ShipsDestroyed, FieldZ, FieldY, FieldX, FieldAxis, FieldLevel, Fuel, Missiles };
 
 // A saved game decoded again.
 class GameFileFormatTest : public GameFileTest {
@@ -40,7 +40,7 @@ class GameFileFormatTest : public GameFileTest {
   }
 
   std::vector<std::uint8_t> WithSupplies(std::int32_t difficulty, std::int32_t fuel, std::int32_t missiles) const {
-    return With({{256 + 4 * Difficulty, difficulty}, {256 + 4 * Fuel, fuel}, {256 + 4 * Missiles, missiles}});
+    return With({{256 + 4 * FieldLevel, difficulty}, {256 + 4 * Fuel, fuel}, {256 + 4 * Missiles, missiles}});
   }
 
   static DocumentFault FaultOf(const std::vector<std::uint8_t>& bytes) {
@@ -71,7 +71,7 @@ TEST_F(GameFileFormatTest, LaysOutHeaderRecordGridAndLogLittleEndian) {
   EXPECT_EQ(GetI32(&saved[256 + 4]), 2);       // destroyed
   EXPECT_EQ(GetI32(&saved[256 + 8]), 5);       // Z, Y, X
   EXPECT_EQ(GetI32(&saved[256 + 16]), 7);
-  EXPECT_EQ(GetI32(&saved[256 + 20]), ScanX);
+  EXPECT_EQ(GetI32(&saved[256 + 20]), 2);      // scan axis X
   EXPECT_EQ(GetI32(&saved[256 + 24]), 3);      // difficulty
   EXPECT_EQ(GetI32(&saved[256 + 28]), 149);    // fuel before missiles
   EXPECT_EQ(GetI32(&saved[256 + 32]), 351);
@@ -110,8 +110,8 @@ TEST_F(GameFileFormatTest, DecodingGivesBackTheGameExactly) {
   EXPECT_EQ(loaded.State.Z, 5);
   EXPECT_EQ(loaded.State.Y, 1);
   EXPECT_EQ(loaded.State.X, 7);
-  EXPECT_EQ(loaded.State.ScanAxis, ScanX);
-  EXPECT_EQ(loaded.State.Difficulty, 3);
+  EXPECT_EQ(loaded.State.Axis, ScanAxis::X);
+  EXPECT_EQ(loaded.State.Difficulty, Difficulty::Easy);
   EXPECT_EQ(loaded.State.Fuel.Value, 149);
   EXPECT_EQ(loaded.State.Missiles.Value, 351);
   EXPECT_EQ(loaded.State.Fuel.Maximum, 150);
@@ -148,8 +148,8 @@ TEST_F(GameFileFormatTest, ARecordTheEngineCannotPlayIsADamagedGameBlock) {
   const struct {
     int field;
     std::int32_t value;
-  } bad[] = {{FieldZ, 9},      {FieldY, -1},        {FieldX, 100},       {Axis, 3},        {Axis, -1},
-             {Difficulty, 0},  {Difficulty, 4},     {EnemyShips, -1},    {EnemyShips, 730},
+  } bad[] = {{FieldZ, 9},      {FieldY, -1},        {FieldX, 100},       {FieldAxis, 3},   {FieldAxis, -1},
+             {FieldLevel, 0},  {FieldLevel, 4},     {EnemyShips, -1},    {EnemyShips, 730},
              {ShipsDestroyed, -1}, {ShipsDestroyed, 61}};
   for (const auto& [field, value] : bad)
     EXPECT_TRUE(DamagedIn(WithRecordField(field, value), DocumentBlock::Game)) << field << " = " << value;
@@ -176,7 +176,7 @@ TEST_F(GameFileFormatTest, EachGaugeReachesToItsLevelsSupplyOrToWhatTheGameHolds
     ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << game.what;
     Session loaded;
     ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
-    EXPECT_EQ(loaded.State.Difficulty, game.difficulty) << game.what;
+    EXPECT_EQ(static_cast<std::int32_t>(loaded.State.Difficulty), game.difficulty) << game.what;
     EXPECT_EQ(loaded.State.Fuel.Value, game.fuel) << game.what;
     EXPECT_EQ(loaded.State.Missiles.Value, game.missiles) << game.what;
     EXPECT_EQ(loaded.State.Fuel.Maximum, game.fuelMaximum) << game.what;
@@ -205,13 +205,13 @@ TEST_F(GameFileFormatTest, EveryGameThePlayerCanSaveDecodes) {
   for (const unsigned seed : {1u, 77u, 65535u}) {
     Session game;
     game.Random.Seed(seed);
-    game.State.Difficulty = 2;
+    game.State.Difficulty = Difficulty::Normal;
     GenerateGame(game);
     // The scanner looks at every sector once, then every quadrant is struck
     // in turn until the game is won; any save on the way must open again.
-    for (const int axis : {ScanZ, ScanY, ScanX}) {
+    for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X}) {
       for (int coordinate = 0; coordinate < AxisLength; ++coordinate) {
-        game.State.ScanAxis = axis;
+        game.State.Axis = axis;
         game.State.Z = game.State.Y = game.State.X = coordinate;
         RecordSectorScan(game.Grid, game.State, game.Log);
       }

@@ -41,12 +41,12 @@ class GameFileTest : public ::testing::Test {
 
   void SetUp() override {
     session.Random.Seed(4242);
-    state.Difficulty = 3;
+    state.Difficulty = Difficulty::Easy;
     GenerateGame(session);
     state.Z = 5;
     state.Y = 1;
     state.X = 7;
-    state.ScanAxis = ScanX;
+    state.Axis = ScanAxis::X;
     RecordSectorScan(session.Grid, state, session.Log);
     int kills = 0;
     for (const Quadrant& ship : QuadrantsWhere(session.Grid, true)) {

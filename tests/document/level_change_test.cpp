@@ -18,7 +18,7 @@
 TEST(LevelChangedInPlay, AnEasyGameLoweredToHardIsSavedAndOpensWithItsSupplies) {
   Session session;
   session.Random.Seed(2718);
-  session.State.Difficulty = EasiestDifficulty;
+  session.State.Difficulty = Difficulty::Easy;
   StartNewGame(session);
   // Each paint records the sector on the scanner, as the screen does.
   RecordSectorScan(session.Grid, session.State, session.Log);
@@ -29,7 +29,7 @@ TEST(LevelChangedInPlay, AnEasyGameLoweredToHardIsSavedAndOpensWithItsSupplies) 
   }
   ASSERT_EQ(session.State.Missiles.Value, 356);
   ASSERT_EQ(session.State.Fuel.Value, 146);
-  session.State.Difficulty = 1;
+  session.State.Difficulty = Difficulty::Hard;
 
   TemporaryDirectory directory;
   const std::string path = directory.File("Davuvodo.war");
@@ -41,7 +41,7 @@ TEST(LevelChangedInPlay, AnEasyGameLoweredToHardIsSavedAndOpensWithItsSupplies) 
   ApplyLoadedGame(std::get<LoadedGame>(read), loaded);
 
   const GameState& state = loaded.State;
-  EXPECT_EQ(state.Difficulty, 1);
+  EXPECT_EQ(state.Difficulty, Difficulty::Hard);
   EXPECT_EQ(state.Missiles.Value, 356);
   EXPECT_EQ(state.Fuel.Value, 146);
   EXPECT_LE(state.Missiles.Value, state.Missiles.Maximum);

@@ -9,7 +9,7 @@ namespace {
 bool SameGrid(const QuadrantGrid& a, const QuadrantGrid& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 bool SameLog(const ScanLog& a, const ScanLog& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-Session NewSession(std::uint32_t seed, int difficulty) {
+Session NewSession(std::uint32_t seed, Difficulty difficulty) {
   Session session;
   session.Random.Seed(seed);
   session.State.Difficulty = difficulty;
@@ -19,7 +19,7 @@ Session NewSession(std::uint32_t seed, int difficulty) {
 }  // namespace
 
 TEST(GameFlow, ANewGameIsOpenAndAsksForTheWholeWindowAndTheShipButtons) {
-  Session session = NewSession(3, 2);
+  Session session = NewSession(3, Difficulty::Normal);
   const Outcome outcome = StartNewGame(session);
   EXPECT_TRUE(session.InProgress);
   EXPECT_EQ(session.State.EnemyShips, 60);
@@ -30,22 +30,22 @@ TEST(GameFlow, ANewGameIsOpenAndAsksForTheWholeWindowAndTheShipButtons) {
 }
 
 TEST(GameFlow, ClearingKeepsTheDifficultyAndTheMaximaAndSaysReady) {
-  Session session = NewSession(3, 3);
+  Session session = NewSession(3, Difficulty::Easy);
   StartNewGame(session);
   session.State.Z = 5;
-  session.State.ScanAxis = ScanX;
+  session.State.Axis = ScanAxis::X;
   session.State.ShipsDestroyed = 4;
   session.Log.Sector[2].Scanned = 1;
 
   const Outcome outcome = ClearGame(session);
   EXPECT_FALSE(session.InProgress);
-  EXPECT_EQ(session.State.Difficulty, 3);
+  EXPECT_EQ(session.State.Difficulty, Difficulty::Easy);
   EXPECT_EQ(session.State.Missiles.Maximum, 360);
   EXPECT_EQ(session.State.Fuel.Maximum, 150);
   EXPECT_EQ(session.State.Missiles.Value, 0);
   EXPECT_EQ(session.State.Fuel.Value, 0);
   EXPECT_EQ(session.State.Z, 0);
-  EXPECT_EQ(session.State.ScanAxis, ScanZ);
+  EXPECT_EQ(session.State.Axis, ScanAxis::Z);
   EXPECT_EQ(session.State.EnemyShips, 0);
   EXPECT_EQ(session.State.ShipsDestroyed, 0);
   EXPECT_TRUE(SameGrid(session.Grid, QuadrantGrid{}));
@@ -55,13 +55,13 @@ TEST(GameFlow, ClearingKeepsTheDifficultyAndTheMaximaAndSaysReady) {
 }
 
 TEST(GameFlow, ADocumentCommandResumesFromAPictureAndOnlyOneThatWentThroughStopsTracing) {
-  Session session = NewSession(1, 2);
+  Session session = NewSession(1, Difficulty::Normal);
   StartNewGame(session);
   session.ScannerTracing = true;
-  session.Picture = KeysPicture;
+  session.Picture = ScannerPicture::Keys;
 
   const Outcome begun = BeginDocumentCommand(session);
-  EXPECT_EQ(session.Picture, NoPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::None);
   EXPECT_EQ(begun.Messages, std::vector<Message>{MakeMessage(Text::Resuming)});
   EXPECT_EQ(begun.Invalidated, std::vector<Area>{Area::ScannerView});
   EXPECT_EQ(begun.ShipButtons, true);
@@ -79,13 +79,13 @@ TEST(GameFlow, ADocumentCommandResumesFromAPictureAndOnlyOneThatWentThroughStops
 
 TEST(GameFlow, APictureOverAClosedGameLeavesTheButtonsOff) {
   Session session;
-  session.Picture = RulesPicture;
+  session.Picture = ScannerPicture::Rules;
   EXPECT_EQ(BeginDocumentCommand(session).ShipButtons, false);
 }
 
 TEST(GameFlow, TwoSessionsSideBySideShareNothing) {
-  Session first = NewSession(11, 1);
-  Session second = NewSession(11, 3);
+  Session first = NewSession(11, Difficulty::Hard);
+  Session second = NewSession(11, Difficulty::Easy);
   StartNewGame(first);
   const QuadrantGrid firstGrid = first.Grid;
 
@@ -96,7 +96,7 @@ TEST(GameFlow, TwoSessionsSideBySideShareNothing) {
   EXPECT_EQ(second.State.Missiles.Maximum, 360);
 
   second.ScannerTracing = true;
-  second.Picture = VictoryPicture;
+  second.Picture = ScannerPicture::Victory;
   second.Diagnostics = true;
   second.State.Z = 7;
   second.Grid.Struck[QuadrantIndex(7, 4, 4)] = 1;
@@ -107,7 +107,7 @@ TEST(GameFlow, TwoSessionsSideBySideShareNothing) {
   EXPECT_TRUE(first.InProgress);
   EXPECT_FALSE(first.ScannerTracing);
   EXPECT_FALSE(first.Diagnostics);
-  EXPECT_EQ(first.Picture, NoPicture);
+  EXPECT_EQ(first.Picture, ScannerPicture::None);
   EXPECT_EQ(first.State.Z, 0);
   EXPECT_TRUE(SameGrid(first.Grid, firstGrid));
   StartNewGame(first);

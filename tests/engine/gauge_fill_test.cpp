@@ -19,14 +19,14 @@ int Fill(int value, int maximum) {
 }  // namespace
 
 TEST(GaugeFill, AFullMissileBarStopsOneColumnShortAtEveryDifficulty) {
-  for (int difficulty = 1; difficulty <= 3; ++difficulty)
-    EXPECT_EQ(Fill(MissilesFor(difficulty), MissilesFor(difficulty)), 60) << difficulty;
+  for (const Difficulty level : {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy})
+    EXPECT_EQ(Fill(MissilesFor(level), MissilesFor(level)), 60) << static_cast<int>(level);
 }
 
 TEST(GaugeFill, AFullFuelBarFillsEverythingExceptOnEasy) {
-  EXPECT_EQ(Fill(FuelFor(1), FuelFor(1)), 61);
-  EXPECT_EQ(Fill(FuelFor(2), FuelFor(2)), 61);
-  EXPECT_EQ(Fill(FuelFor(3), FuelFor(3)), 60);
+  EXPECT_EQ(Fill(FuelFor(Difficulty::Hard), FuelFor(Difficulty::Hard)), 61);
+  EXPECT_EQ(Fill(FuelFor(Difficulty::Normal), FuelFor(Difficulty::Normal)), 61);
+  EXPECT_EQ(Fill(FuelFor(Difficulty::Easy), FuelFor(Difficulty::Easy)), 60);
 }
 
 TEST(GaugeFill, PartFilledBarsTruncate) {

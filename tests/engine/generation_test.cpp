@@ -16,7 +16,7 @@ class GenerationTest : public ::testing::Test {
   ScanLog& log = session.Log;
   Outcome outcome;
 
-  void SetUp() override { state.Difficulty = 2; }
+  void SetUp() override { state.Difficulty = Difficulty::Normal; }
 
   void Generate(std::uint32_t seed) {
     session.Random.Seed(seed);
@@ -86,14 +86,14 @@ TEST_F(GenerationTest, TwentyBattleGroupsOfThreeInStraightLines) {
 TEST_F(GenerationTest, StartsAtTheEdgeOfTheCubeWithFullSupplies) {
   state.Z = 8;
   state.ShipsDestroyed = 5;
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   grid.Struck[17] = 1;
   log.Sector[3].Scanned = 1;
   Generate(99);
   EXPECT_EQ(state.Z, 0);
   EXPECT_EQ(state.Y, 4);
   EXPECT_EQ(state.X, 4);
-  EXPECT_EQ(state.ScanAxis, ScanZ);
+  EXPECT_EQ(state.Axis, ScanAxis::Z);
   EXPECT_EQ(state.EnemyShips, 60);
   EXPECT_EQ(state.ShipsDestroyed, 0);
   EXPECT_EQ(state.Missiles.Value, 240);
@@ -106,9 +106,9 @@ TEST_F(GenerationTest, StartsAtTheEdgeOfTheCubeWithFullSupplies) {
 }
 
 TEST_F(GenerationTest, DifficultySetsTheSupplies) {
-  const int expected[][3] = {{3, 360, 150}, {2, 240, 100}, {1, 120, 50}};
+  const int expected[][3] = {{3, 360, 150}, {2, 240, 100}, {1, 120, 50}};  // the levels as the game numbers them
   for (const auto& [difficulty, missiles, fuel] : expected) {
-    state.Difficulty = difficulty;
+    state.Difficulty = static_cast<Difficulty>(difficulty);
     Generate(5);
     EXPECT_EQ(state.Missiles.Maximum, missiles);
     EXPECT_EQ(state.Missiles.Value, missiles);

@@ -12,7 +12,7 @@ class HandMadeGame : public ::testing::Test {
   Session session;
   GameState& state = session.State;
 
-  void Open(int difficulty) {
+  void Open(Difficulty difficulty) {
     session.InProgress = true;
     state.Difficulty = difficulty;
     state.Missiles = {0, MissilesFor(difficulty), MissilesFor(difficulty)};

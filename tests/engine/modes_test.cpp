@@ -11,7 +11,7 @@ class ModesTest : public ::testing::Test {
   Session session;
 
   void SetUp() override {
-    session.State.Difficulty = 2;
+    session.State.Difficulty = Difficulty::Normal;
     StartNewGame(session);
   }
 
@@ -21,23 +21,23 @@ class ModesTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ModesTest, EachAxisRedrawsTheWholeWindow) {
-  for (const int axis : {ScanX, ScanY, ScanZ}) {
+  for (const ScanAxis axis : {ScanAxis::X, ScanAxis::Y, ScanAxis::Z}) {
     const Outcome outcome = SelectScanAxis(session, axis);
-    EXPECT_EQ(session.State.ScanAxis, axis);
+    EXPECT_EQ(session.State.Axis, axis);
     EXPECT_EQ(outcome.Invalidated, std::vector<Area>{Area::Window});
     EXPECT_TRUE(outcome.Messages.empty());
   }
 }
 
 TEST_F(ModesTest, APictureTakesTheButtonsAwayUntilTheGameResumes) {
-  Outcome shown = ShowPicture(session, MissionPicture);
-  EXPECT_EQ(session.Picture, MissionPicture);
+  Outcome shown = ShowPicture(session, ScannerPicture::Mission);
+  EXPECT_EQ(session.Picture, ScannerPicture::Mission);
   EXPECT_EQ(shown.Messages, Says(MakeMessage(Text::PressAnyKey)));
   EXPECT_EQ(shown.Invalidated, std::vector<Area>{Area::ScannerView});
   EXPECT_EQ(shown.ShipButtons, false);
 
   Outcome resumed = ResumeGame(session);
-  EXPECT_EQ(session.Picture, NoPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::None);
   EXPECT_EQ(resumed.Messages, Says(MakeMessage(Text::Resuming)));
   EXPECT_EQ(resumed.Invalidated, std::vector<Area>{Area::ScannerView});
   EXPECT_EQ(resumed.ShipButtons, true);
@@ -50,11 +50,11 @@ TEST_F(ModesTest, DiagnosticsTwiceLeavesTracingOffAndNoSystemSelected) {
   EXPECT_TRUE(on.Invalidated.empty()) << "tracing was off: nothing to redraw";
 
   ToggleTracing(session);
-  SelectSystem(session, 2);
+  SelectSystem(session, DiagnosticsSystem::Fuel);
   Outcome off = ToggleDiagnostics(session);
   EXPECT_FALSE(session.Diagnostics);
   EXPECT_FALSE(session.ScannerTracing);
-  EXPECT_EQ(session.SelectedSystem, 0);
+  EXPECT_EQ(session.SelectedSystem, DiagnosticsSystem::None);
   EXPECT_EQ(off.Messages, Says(MakeMessage(Text::DiagnosticsTurned, Text::Off)));
   EXPECT_EQ(off.Invalidated, std::vector<Area>{Area::Window}) << "the traced ships must go";
 }
@@ -76,7 +76,7 @@ TEST_F(ModesTest, WithoutASystemTheArrowsOnlyAnswer) {
 }
 
 TEST_F(ModesTest, TheMissileGaugeStopsAtItsMaximumWithItsOwnMessage) {
-  EXPECT_EQ(SelectSystem(session, 1).Messages, Says(MakeMessage(Text::WeaponsSelected)));
+  EXPECT_EQ(SelectSystem(session, DiagnosticsSystem::Missiles).Messages, Says(MakeMessage(Text::WeaponsSelected)));
   session.State.Missiles.Value = 238;
   Outcome up = AdjustGauge(session, true);
   EXPECT_EQ(session.State.Missiles.Value, 239);
@@ -90,7 +90,7 @@ TEST_F(ModesTest, TheMissileGaugeStopsAtItsMaximumWithItsOwnMessage) {
 }
 
 TEST_F(ModesTest, TheFuelGaugeStopsAtZero) {
-  EXPECT_EQ(SelectSystem(session, 2).Messages, Says(MakeMessage(Text::EnginesSelected)));
+  EXPECT_EQ(SelectSystem(session, DiagnosticsSystem::Fuel).Messages, Says(MakeMessage(Text::EnginesSelected)));
   session.State.Fuel.Value = 1;
   Outcome down = AdjustGauge(session, false);
   EXPECT_EQ(session.State.Fuel.Value, 0);

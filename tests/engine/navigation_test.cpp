@@ -8,7 +8,7 @@ namespace {
 
 class NavigationTest : public HandMadeGame {
  protected:
-  void SetUp() override { Open(2); }
+  void SetUp() override { Open(Difficulty::Normal); }
 };
 
 }  // namespace
@@ -17,13 +17,13 @@ TEST_F(NavigationTest, EngageAndReverseStepOnlyTheScanAxisCoordinateAndWrapRound
   state.Z = 8;
   state.Y = 4;
   state.X = 0;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   EngageEngines(session);
   EXPECT_EQ(state.Z, 0);
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   ReverseEngines(session);
   EXPECT_EQ(state.X, 8);
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   EngageEngines(session);
   EngageEngines(session);
   ReverseEngines(session);
@@ -46,7 +46,7 @@ TEST_F(NavigationTest, AMoveSpendsFuelAtOnceMakesItsSoundAndRedrawsTheSectorAndP
 }
 
 TEST_F(NavigationTest, TheSectorReportCountsOnlyLiveShipsWithTheRightPlural) {
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   // Sector Z 1: three ships, two destroyed. Sector Z 2: three live ones.
   // Sector Z 3: all destroyed.
   PlaceShip(1, 0, 0, true);
@@ -77,7 +77,7 @@ TEST_F(NavigationTest, AnEmptyTankLosesTheGameAfterTheShipHasMoved) {
   EXPECT_TRUE(dry.Sounds.empty());
   EXPECT_TRUE(dry.Stepped.empty());
   EXPECT_EQ(dry.ShipButtons, false);
-  EXPECT_EQ(session.Picture, DefeatPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Defeat);
   EXPECT_EQ(state.Fuel.Value, 100) << "the tank is full for the tour";
   EXPECT_EQ(state.Missiles.Value, 0);
   EXPECT_TRUE(session.ScannerTracing);
@@ -87,11 +87,11 @@ TEST_F(NavigationTest, TheHelmGoesStraightToItsDestinationForOneFuelUnit) {
   state.Z = 0;
   state.Y = 4;
   state.X = 4;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   PlaceShip(7, 2, 8);
-  const Outcome outcome = SteerTo(session, {7, 1, 8}, ScanX);
+  const Outcome outcome = SteerTo(session, {7, 1, 8}, ScanAxis::X);
   EXPECT_EQ(ShipQuadrant(state), (Quadrant{7, 1, 8}));
-  EXPECT_EQ(state.ScanAxis, int(ScanX));
+  EXPECT_EQ(state.Axis, ScanAxis::X);
   EXPECT_EQ(state.Fuel.Value, 99) << "one unit, however far";
   ASSERT_EQ(outcome.Messages.size(), 3u);
   EXPECT_EQ(outcome.Messages[0], MakeMessage(Text::SettingHelm, 7, 1, 8));
@@ -101,7 +101,7 @@ TEST_F(NavigationTest, TheHelmGoesStraightToItsDestinationForOneFuelUnit) {
   EXPECT_EQ(outcome.Stepped, std::vector<Supply>{Supply::Fuel});
 
   state.Fuel.Value = 0;
-  const Outcome dry = SteerTo(session, {3, 3, 3}, ScanY);
+  const Outcome dry = SteerTo(session, {3, 3, 3}, ScanAxis::Y);
   EXPECT_EQ(ShipQuadrant(state), (Quadrant{3, 3, 3})) << "the ship is put there either way";
   EXPECT_EQ(dry.Messages.front(), MakeMessage(Text::SettingHelm, 3, 3, 3));
   EXPECT_EQ(dry.Ended, GameEnd::Lost);

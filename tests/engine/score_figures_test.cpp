@@ -19,7 +19,7 @@ class ScoreFiguresTest : public ::testing::Test {
     state.Z = 4;
     state.Y = 4;
     state.X = 4;
-    state.ScanAxis = ScanZ;
+    state.Axis = ScanAxis::Z;
     state.Missiles.Maximum = 240;
     state.Missiles.Value = 240;
   }
@@ -57,7 +57,7 @@ TEST_F(ScoreFiguresTest, SectorFiguresCountOnlyTheSectorOnTheScanner) {
   EXPECT_EQ(figures.SectorDestroyed, Says(Text::SectorDestroyed, 1));
   EXPECT_EQ(figures.SectorRemaining, Says(Text::SectorRemaining, 2));
 
-  state.ScanAxis = ScanX;  // the X = 4 sector holds only (5, 4, 4)
+  state.Axis = ScanAxis::X;  // the X = 4 sector holds only (5, 4, 4)
   const ScoreFigures across = MakeScoreFigures(grid, state);
   EXPECT_EQ(across.SectorShips, Says(Text::SectorShips, 1, ""));
   EXPECT_EQ(across.SectorDestroyed, Says(Text::SectorDestroyed, 0));

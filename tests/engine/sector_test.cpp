@@ -22,7 +22,7 @@ class SectorTest : public ::testing::Test {
 
 TEST_F(SectorTest, ZSectorCountsExactlyItsOwnLayer) {
   for (int i = 0; i < QuadrantCount; ++i) grid.Enemy[i] = (i % 7 == 0);
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   state.Z = 3;
   int expected = 0;
   for (int i = 243; i <= 323; ++i) expected += grid.Enemy[i];
@@ -34,14 +34,14 @@ TEST_F(SectorTest, EachAxisFixesItsOwnCoordinate) {
   state.Z = 2;
   state.Y = 5;
   state.X = 7;
-  for (const int axis : {ScanZ, ScanY, ScanX}) {
-    state.ScanAxis = axis;
-    EXPECT_EQ(CountSectorShips(grid, state), 1) << "axis " << axis;
+  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X}) {
+    state.Axis = axis;
+    EXPECT_EQ(CountSectorShips(grid, state), 1) << "axis " << static_cast<int>(axis);
   }
   state.Z = 3;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   EXPECT_EQ(CountSectorShips(grid, state), 0);
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   EXPECT_EQ(CountSectorShips(grid, state), 1) << "the Y sector ignores Z";
 }
 
@@ -49,19 +49,19 @@ TEST_F(SectorTest, LayoutPutsRowsAndColumnsWhereTheScannerShowsThem) {
   state.Z = 1;
   state.Y = 2;
   state.X = 3;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   Quadrant q = SectorQuadrant(state, 4, 6);
   EXPECT_EQ((std::set<int>{q.Z * 100 + q.Y * 10 + q.X}), std::set<int>{146});
   EXPECT_EQ(ShipRow(state), 2);
   EXPECT_EQ(ShipColumn(state), 3);
 
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   q = SectorQuadrant(state, 4, 6);
   EXPECT_EQ(q.Z * 100 + q.Y * 10 + q.X, 426);
   EXPECT_EQ(ShipRow(state), 1);
   EXPECT_EQ(ShipColumn(state), 3);
 
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   q = SectorQuadrant(state, 4, 6);
   EXPECT_EQ(q.Z * 100 + q.Y * 10 + q.X, 643);
   EXPECT_EQ(ShipRow(state), 2);
@@ -75,7 +75,7 @@ TEST_F(SectorTest, AnUnknownAxisBehavesLikeZ) {
   state.Z = 4;
   state.Y = 4;
   state.X = 4;
-  state.ScanAxis = 7;
+  state.Axis = ScanAxis(7);
   EXPECT_EQ(CountSectorShips(grid, state), 2);
   EXPECT_EQ(CountSectorDestroyed(grid, state), 1);
   EXPECT_EQ(RecordSectorScan(grid, state, log), 1);
@@ -88,7 +88,7 @@ TEST_F(SectorTest, DestroyedNeedsBothEnemyAndStruck) {
   Place(0, 0, 0, true);
   Place(0, 0, 1);
   grid.Struck[QuadrantIndex(0, 0, 2)] = 1;  // a searched, empty quadrant
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   EXPECT_EQ(CountSectorShips(grid, state), 2);
   EXPECT_EQ(CountSectorDestroyed(grid, state), 1);
 }
@@ -96,7 +96,7 @@ TEST_F(SectorTest, DestroyedNeedsBothEnemyAndStruck) {
 TEST_F(SectorTest, RecordOverwritesTheEntryOfTheSectorOnScreen) {
   Place(1, 6, 0, true);
   Place(5, 6, 8, true);
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   state.Y = 6;
   log.Sector[15] = {0, 99, 99, 99};
   EXPECT_EQ(RecordSectorScan(grid, state, log), 0) << "all ships destroyed leaves none remaining";
@@ -106,7 +106,7 @@ TEST_F(SectorTest, RecordOverwritesTheEntryOfTheSectorOnScreen) {
   EXPECT_EQ(entry.Destroyed, 2);
   EXPECT_EQ(entry.Remaining, 0);
 
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   state.X = 8;
   RecordSectorScan(grid, state, log);
   EXPECT_EQ(log.Sector[26].Ships, 1);
@@ -129,7 +129,7 @@ TEST_F(SectorTest, CoordinatesOffTheGridAreTakenAsTheNearestEdge) {
   state.Z = 40;
   state.Y = -3;
   state.X = 1000;
-  state.ScanAxis = ScanZ;
+  state.Axis = ScanAxis::Z;
   EXPECT_EQ(SectorCoordinate(state), 8);
   EXPECT_EQ(ShipRow(state), 0);
   EXPECT_EQ(ShipColumn(state), 8);
@@ -137,13 +137,13 @@ TEST_F(SectorTest, CoordinatesOffTheGridAreTakenAsTheNearestEdge) {
   const Quadrant corner = SectorQuadrant(state, 0, 8);
   EXPECT_EQ(corner.Z, 8);
 
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   EXPECT_EQ(SectorCoordinate(state), 8);
   EXPECT_EQ(ShipColumn(state), 8) << "the column along X is Z, clamped";
   EXPECT_EQ(RecordSectorScan(grid, state, log), 1);
-  EXPECT_EQ(log.Sector[ScanX * 9 + 8].Scanned, 1);
+  EXPECT_EQ(log.Sector[18 + 8].Scanned, 1);
 
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   EXPECT_EQ(SectorCoordinate(state), 0);
   EXPECT_EQ(ShipRow(state), 8);
 }

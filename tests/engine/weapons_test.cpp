@@ -10,7 +10,7 @@ namespace {
 
 class WeaponsTest : public HandMadeGame {
  protected:
-  void SetUp() override { Open(1); }
+  void SetUp() override { Open(Difficulty::Hard); }
 
   void MarkScanned(int entry, int ships) { session.Log.Sector[entry] = {1, ships, 0, ships}; }
 };
@@ -71,15 +71,15 @@ TEST_F(WeaponsTest, AStruckQuadrantOnlyCostsTheMissile) {
 TEST_F(WeaponsTest, TheFlightGoesToTheTargetsCellOnEachScanAxis) {
   Aim(1, 2, 3);
   const struct {
-    int axis;
+    ScanAxis axis;
     Cell cell;
-  } cases[] = {{ScanZ, {2, 3}}, {ScanY, {1, 3}}, {ScanX, {2, 1}}};
+  } cases[] = {{ScanAxis::Z, {2, 3}}, {ScanAxis::Y, {1, 3}}, {ScanAxis::X, {2, 1}}};
   for (const auto& c : cases) {
-    state.ScanAxis = c.axis;
+    state.Axis = c.axis;
     const Launch launch = LaunchMissile(session);
     ASSERT_TRUE(launch.Flight);
     EXPECT_EQ(launch.Flight->Target, (Quadrant{1, 2, 3}));
-    EXPECT_EQ(launch.Flight->TargetCell, c.cell) << "axis " << c.axis;
+    EXPECT_EQ(launch.Flight->TargetCell, c.cell) << "axis " << static_cast<int>(c.axis);
     EXPECT_EQ(launch.Report.Messages, std::vector<Message>{MakeMessage(Text::MissileLaunched)});
     EXPECT_TRUE(launch.Report.Cells.empty()) << "nothing on the grid changes before the missile lands";
   }
@@ -95,7 +95,7 @@ TEST_F(WeaponsTest, TheSixtiethShipWinsEvenWithTheLastMissile) {
   EXPECT_EQ(shot.Messages.back(), MakeMessage(Text::Victory));
   EXPECT_EQ(shot.Ended, GameEnd::Won);
   EXPECT_EQ(shot.ShipButtons, false);
-  EXPECT_EQ(session.Picture, VictoryPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Victory);
   EXPECT_EQ(state.Missiles.Value, 120);
   EXPECT_EQ(state.Fuel.Value, 50);
 
@@ -116,13 +116,13 @@ TEST_F(WeaponsTest, NoMissileLeftLosesWithTheMessageTwice) {
             (std::vector<Message>{MakeMessage(Text::MissilesGone), MakeMessage(Text::MissilesGone)}));
   EXPECT_EQ(launch.Report.Ended, GameEnd::Lost);
   EXPECT_TRUE(launch.Report.Sounds.empty());
-  EXPECT_EQ(session.Picture, DefeatPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Defeat);
   EXPECT_EQ(state.Fuel.Value, 50);
   EXPECT_EQ(state.Missiles.Value, 0);
 }
 
 TEST_F(WeaponsTest, RetargetingMovesWithinTheSectorForFree) {
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   Aim(6, 4, 1);
   const Outcome outcome = Retarget(session, {2, 7});
   EXPECT_EQ(state.X, 7);
@@ -135,7 +135,7 @@ TEST_F(WeaponsTest, RetargetingMovesWithinTheSectorForFree) {
   EXPECT_EQ(state.Missiles.Value, 120);
   EXPECT_EQ(state.Fuel.Value, 50);
 
-  state.ScanAxis = ScanX;
+  state.Axis = ScanAxis::X;
   Retarget(session, {8, 0});
   EXPECT_EQ(state.Z, 0);
   EXPECT_EQ(state.Y, 8);

@@ -20,7 +20,7 @@ class WholeGameTest : public ::testing::Test {
   Session session;
   GameState& state = session.State;
 
-  void Start(std::uint32_t gameNumber, int difficulty) {
+  void Start(std::uint32_t gameNumber, Difficulty difficulty) {
     session.Random.Seed(gameNumber);
     state.Difficulty = difficulty;
     StartNewGame(session);
@@ -45,13 +45,13 @@ class WholeGameTest : public ::testing::Test {
 
   // Every scanned sector's entry says what a fresh scan would.
   void ExpectLogMatchesTheGrid() const {
-    for (int axis = ScanZ; axis <= ScanX; ++axis) {
+    for (int axis = 0; axis < 3; ++axis) {
       for (int coordinate = 0; coordinate < AxisLength; ++coordinate) {
         const SectorScan& logged = session.Log.Sector[axis * AxisLength + coordinate];
         if (!logged.Scanned) continue;
         GameState there = state;
-        there.ScanAxis = axis;
-        (axis == ScanZ ? there.Z : axis == ScanY ? there.Y : there.X) = coordinate;
+        there.Axis = ScanAxis(axis);  // Z, Y, X, in the log's order
+        (axis == 0 ? there.Z : axis == 1 ? there.Y : there.X) = coordinate;
         EXPECT_EQ(logged.Ships, CountSectorShips(session.Grid, there)) << axis << "/" << coordinate;
         EXPECT_EQ(logged.Destroyed, CountSectorDestroyed(session.Grid, there)) << axis << "/" << coordinate;
         EXPECT_EQ(logged.Remaining, logged.Ships - logged.Destroyed);
@@ -63,8 +63,8 @@ class WholeGameTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(WholeGameTest, EveryEnemyQuadrantHitOnceWinsOnTheSixtiethShip) {
-  Start(20261207, 1);
-  ASSERT_EQ(state.ScanAxis, ScanZ);
+  Start(20261207, Difficulty::Hard);
+  ASSERT_EQ(state.Axis, ScanAxis::Z);
   std::vector<Quadrant> enemies = EnemyQuadrants();
   ASSERT_EQ(enemies.size(), 60u);
   // Forward through the Z sectors from where the game starts, round once.
@@ -100,20 +100,20 @@ TEST_F(WholeGameTest, EveryEnemyQuadrantHitOnceWinsOnTheSixtiethShip) {
   EXPECT_LE(moves, 8);
   EXPECT_EQ(last.Ended, GameEnd::Won);
   EXPECT_EQ(last.Messages.back(), MakeMessage(Text::Victory));
-  EXPECT_EQ(session.Picture, VictoryPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Victory);
   EXPECT_EQ(state.Missiles.Value, state.Missiles.Maximum);
   EXPECT_EQ(state.Fuel.Value, state.Fuel.Maximum);
   EXPECT_EQ(MakeScoreFigures(session.Grid, state).KillRatio, MakeMessage(Text::NoShotFired))
       << "the refilled gauge counts no shot";
   ExpectLogMatchesTheGrid();
   for (int sector = 0; sector < AxisLength; ++sector) {
-    const SectorScan& scan = session.Log.Sector[ScanZ * AxisLength + sector];
+    const SectorScan& scan = session.Log.Sector[sector];  // the Z sectors come first
     EXPECT_TRUE(!scan.Scanned || scan.Remaining == 0) << "Z sector " << sector;
   }
 }
 
 TEST_F(WholeGameTest, MissilesRunOutThenTheTourAfterDefeatRunsTheTankDry) {
-  Start(77, 1);
+  Start(77, Difficulty::Hard);
   const int missiles = state.Missiles.Maximum;
   int hits = 0;
   for (int shot = 0; shot < missiles; ++shot) {
@@ -127,7 +127,7 @@ TEST_F(WholeGameTest, MissilesRunOutThenTheTourAfterDefeatRunsTheTankDry) {
   const Outcome lost = Shown(FireMissile(session));
   EXPECT_EQ(lost.Messages, (std::vector<Message>{MakeMessage(Text::MissilesGone), MakeMessage(Text::MissilesGone)}));
   EXPECT_EQ(lost.Ended, GameEnd::Lost);
-  EXPECT_EQ(session.Picture, DefeatPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Defeat);
   EXPECT_TRUE(session.ScannerTracing);
   EXPECT_EQ(state.Fuel.Value, state.Fuel.Maximum);
 
@@ -139,7 +139,7 @@ TEST_F(WholeGameTest, MissilesRunOutThenTheTourAfterDefeatRunsTheTankDry) {
   ResumeGame(session);
 
   const int fuel = state.Fuel.Value;
-  state.ScanAxis = ScanY;
+  state.Axis = ScanAxis::Y;
   for (int move = 0; move < fuel; ++move) {
     ASSERT_FALSE(Shown(ReverseEngines(session)).Ended) << "move " << move;
   }
@@ -153,7 +153,7 @@ TEST_F(WholeGameTest, MissilesRunOutThenTheTourAfterDefeatRunsTheTankDry) {
 }
 
 TEST_F(WholeGameTest, AMoveOnAnEmptyTankLosesWithMissilesLeft) {
-  Start(5, 3);
+  Start(5, Difficulty::Easy);
   const int fuel = state.Fuel.Value;
   for (int move = 0; move < fuel; ++move) {
     ASSERT_FALSE(Shown(EngageEngines(session)).Ended);
@@ -164,6 +164,6 @@ TEST_F(WholeGameTest, AMoveOnAnEmptyTankLosesWithMissilesLeft) {
   EXPECT_EQ(dry.Messages, (std::vector<Message>{MakeMessage(Text::FuelGone), MakeMessage(Text::FuelGone)}));
   EXPECT_EQ(dry.Ended, GameEnd::Lost);
   EXPECT_EQ(state.Missiles.Value, 0);
-  EXPECT_EQ(session.Picture, DefeatPicture);
+  EXPECT_EQ(session.Picture, ScannerPicture::Defeat);
   ExpectLogMatchesTheGrid();
 }

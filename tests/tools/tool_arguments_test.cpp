@@ -21,13 +21,13 @@ TEST(ToolArguments, NewTakesNumberDifficultyAndFileInAnyOrder) {
   ASSERT_TRUE(request);
   EXPECT_EQ(request->command, ToolRequest::Command::New);
   EXPECT_EQ(request->number, 4294967295u);
-  EXPECT_EQ(request->difficulty, 3);
+  EXPECT_EQ(request->difficulty, Difficulty::Easy);
   EXPECT_EQ(request->file, "game.war");
 
   const auto plain = Parse({"new", "x.war"});
   ASSERT_TRUE(plain);
   EXPECT_FALSE(plain->number);
-  EXPECT_EQ(plain->difficulty, 2);
+  EXPECT_EQ(plain->difficulty, Difficulty::Normal);
 }
 
 TEST(ToolArguments, RefusesNumbersOutOfRangeOrNotNumbers) {

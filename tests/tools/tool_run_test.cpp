@@ -45,7 +45,7 @@ TEST_F(ToolRunTest, NewWritesTheUniverseTheGameWouldGenerate) {
     const auto game = nlohmann::json::parse(shown.out);
 
     Session session;
-    session.State.Difficulty = difficulty;
+    session.State.Difficulty = static_cast<Difficulty>(difficulty);  // as the tool reads it
     session.Random.Seed(number);
     GenerateGame(session);
     const QuadrantGrid& grid = session.Grid;

@@ -114,12 +114,12 @@ class DocumentCommandsTest : public QObject {
 
   void newStartsAGameWithTracingOffAndTheGridShown() {
     session().ScannerTracing = true;
-    session().Picture = MissionPicture;
+    session().Picture = ScannerPicture::Mission;
     Run(Command::New);
     QVERIFY(session().InProgress);
     QVERIFY(!document().Named);
     QVERIFY(!session().ScannerTracing);
-    QCOMPARE(session().Picture, int(NoPicture));
+    QCOMPARE(session().Picture, ScannerPicture::None);
     QVERIFY(ShipButtonsEnabled());
   }
 
@@ -139,14 +139,14 @@ class DocumentCommandsTest : public QObject {
   // no answer ready for a question, which would run the test out of time.
   void aCancelledCommandStillTakesAPictureOffTheBoard() {
     Run(Command::New);
-    session().Picture = RulesPicture;  // as Help shows them
+    session().Picture = ScannerPicture::Rules;  // as Help shows them
     session().ScannerTracing = true;
     EnableShipButtons(window(), false);
     game_->Repaint();
     qobject_cast<QLabel*>(Main()->Item(Id(Control::ScanLabel)))->clear();
     AnswerSaveQuestion(QMessageBox::Cancel);
     Run(Command::New);
-    QCOMPARE(session().Picture, int(NoPicture));
+    QCOMPARE(session().Picture, ScannerPicture::None);
     QVERIFY2(session().ScannerTracing, "a cancelled command leaves tracing alone");
     QVERIFY(ShipButtonsEnabled());
     platform::UpdateWindow(window());

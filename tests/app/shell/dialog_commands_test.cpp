@@ -137,7 +137,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     QCOMPARE(State().Fuel.Value, before.Fuel.Value);
     QCOMPARE(State().Missiles.Value, before.Missiles.Value);
     QCOMPARE(ShipQuadrant(State()), ShipQuadrant(before));
-    QCOMPARE(State().ScanAxis, before.ScanAxis);
+    QCOMPARE(State().Axis, before.Axis);
 
     Opened options;
     Expect(&options, Clicking(Id(DialogButton::Cancel)));
@@ -171,7 +171,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
         Pressing(Qt::Key_Return));
     Press(Qt::Key_H);
     QCOMPARE(ShipQuadrant(State()), (Quadrant{3, 4, 5}));
-    QCOMPARE(State().ScanAxis, int(ScanX));
+    QCOMPARE(State().Axis, ScanAxis::X);
     QCOMPARE(State().Fuel.Value, fuel - 1);
     QTRY_VERIFY(KeyboardOnMainWindow());
     QVERIFY(Item("&X Axis Scan\tCtrl+X")->isChecked());
@@ -183,7 +183,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   }
 
   void aimFiredLaunchesAtTheTypedTarget() {
-    game_->PlaceShip(2, 0, 0, ScanY);
+    game_->PlaceShip(2, 0, 0, ScanAxis::Y);
     const int missiles = State().Missiles.Value;
     const int target = 6 * 81 + 0 * 9 + 1;  // Z 6, Y 0, X 1
     QCOMPARE(Game().Grid.Struck[target], 0);
@@ -212,7 +212,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
         },
         Pressing(Qt::Key_Return));
     Press(Qt::Key_L);
-    QCOMPARE(State().ScanAxis, int(ScanZ));
+    QCOMPARE(State().Axis, ScanAxis::Z);
     QVERIFY(Item("&Z Axis Scan\tCtrl+Z")->isChecked());
     // Only Z 0 has been on the scanner: along X everything is unexplored.
     QCOMPARE(lines.size(), 18);
@@ -225,7 +225,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     Item("Op&tions...")->trigger();
     QVERIFY(!QFile::exists(IniPath()));
     QCOMPARE(StatusLine(), before);
-    QCOMPARE(game_->settings.Difficulty, 2);
+    QCOMPARE(game_->settings.Difficulty, Difficulty::Normal);
 
     // The same level again: no box, but the file is written.
     game_->settings.Sounds = false;
@@ -257,7 +257,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     AnswerBox("Kestravane", &box);
     Item("Op&tions...")->trigger();
     QVERIFY2(box.contains("will be used for the next new game."), qPrintable(box));
-    QCOMPARE(State().Difficulty, 3);
+    QCOMPARE(State().Difficulty, Difficulty::Easy);
     QCOMPARE(State().Missiles.Value, missiles.Value);
     QCOMPARE(State().Missiles.Maximum, missiles.Maximum);
     QCOMPARE(State().Fuel.Maximum, fuel.Maximum);
@@ -301,7 +301,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     QCOMPARE(played.Fuel.Value, 149);
 
     ChooseLevel(OptionsItem::Hard);
-    QCOMPARE(State().Difficulty, 1);
+    QCOMPARE(State().Difficulty, Difficulty::Hard);
     const QString path = folder_.filePath("lowered.kvn");
     WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
     Press(Qt::Key_S, Qt::ControlModifier);
@@ -319,7 +319,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     Press(Qt::Key_O, Qt::ControlModifier);
     delete watch.data();
     QVERIFY2(Game().InProgress, qPrintable(refusal));
-    QCOMPARE(State().Difficulty, 1);
+    QCOMPARE(State().Difficulty, Difficulty::Hard);
     QCOMPARE(State().Missiles.Value, played.Missiles.Value);
     QCOMPARE(State().Fuel.Value, played.Fuel.Value);
     QCOMPARE(ShipQuadrant(State()), ShipQuadrant(played));

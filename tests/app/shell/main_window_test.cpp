@@ -190,7 +190,7 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
   // other: a second game in the same process keeps every byte.
   void newPlaysOnTheWindowsOwnGame() {
     Session other;
-    other.State.Difficulty = 1;
+    other.State.Difficulty = Difficulty::Hard;
     other.Random.Seed(4242);
     GenerateGame(other);
     other.InProgress = true;

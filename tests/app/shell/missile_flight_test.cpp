@@ -125,7 +125,7 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   // Puts the ship, and so the crosshair and the target, in the cell at
   // (column, row) of the sector, and paints the window.
   void AimAt(int column, int row) {
-    game_->PlaceShip(0, row, column, ScanZ);
+    game_->PlaceShip(0, row, column, ScanAxis::Z);
     game_->Repaint();
   }
 

@@ -71,7 +71,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   // Leaves no game open for the next case's New to ask about.
   void cleanup() {
     Game().InProgress = false;
-    Game().Picture = NoPicture;
+    Game().Picture = ScannerPicture::None;
     Game().Diagnostics = false;
   }
 
@@ -102,7 +102,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(State().Missiles.Value, missiles);
     QCOMPARE(State().Fuel.Value, fuel);
 
-    State().ScanAxis = ScanY;
+    State().Axis = ScanAxis::Y;
     const int y = State().Y;
     Press(Qt::Key_E);
     QCOMPARE(State().Y, (y + 1) % 9);
@@ -120,14 +120,14 @@ class PlayTest : public QObject, public MainWindowPlayer {
 
     const struct {
       Qt::Key key;
-      int axis;
+      ScanAxis axis;
       const char* item;
-    } axes[] = {{Qt::Key_X, ScanX, "&X Axis Scan\tCtrl+X"},
-                {Qt::Key_Y, ScanY, "&Y Axis Scan\tCtrl+Y"},
-                {Qt::Key_Z, ScanZ, "&Z Axis Scan\tCtrl+Z"}};
+    } axes[] = {{Qt::Key_X, ScanAxis::X, "&X Axis Scan\tCtrl+X"},
+                {Qt::Key_Y, ScanAxis::Y, "&Y Axis Scan\tCtrl+Y"},
+                {Qt::Key_Z, ScanAxis::Z, "&Z Axis Scan\tCtrl+Z"}};
     for (const auto& axis : axes) {
       Press(axis.key);
-      QCOMPARE(State().ScanAxis, axis.axis);
+      QCOMPARE(State().Axis, axis.axis);
       QVERIFY2(Item(axis.item)->isChecked(), axis.item);
     }
   }
@@ -167,7 +167,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     Press(Qt::Key_D);
     QCOMPARE(StatusLine(), QString("Diagnostics turned OFF ..."));
     QVERIFY(!Game().ScannerTracing);
-    QCOMPARE(Game().SelectedSystem, 0);
+    QCOMPARE(Game().SelectedSystem, DiagnosticsSystem::None);
   }
 
   // A move or a shot shows its cost on the gauge before anything else is
@@ -208,7 +208,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   }
 
   void aLeftClickRetargetsWithinTheSectorOnEachAxis() {
-    game_->PlaceShip(4, 5, 6, ScanY);
+    game_->PlaceShip(4, 5, 6, ScanAxis::Y);
     QTest::mouseClick(Client(), Qt::LeftButton, {}, CellCentre(7, 2));
     QCOMPARE(State().X, 7);
     QCOMPARE(State().Z, 2);
@@ -216,13 +216,13 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(StatusLine(), QString("Targeting coordinates: 2-5-7 ..."));
     QTRY_COMPARE(ControlText(game_->window, Control::WeaponsReadout), QString("2-5-7"));
 
-    State().ScanAxis = ScanX;
+    State().Axis = ScanAxis::X;
     QTest::mouseClick(Client(), Qt::LeftButton, {}, CellCentre(1, 8));
     QCOMPARE(State().Z, 1);
     QCOMPARE(State().Y, 8);
     QCOMPARE(State().X, 7);
 
-    State().ScanAxis = ScanZ;
+    State().Axis = ScanAxis::Z;
     // The last pixel row and column of the view still belong to it.
     QTest::mouseClick(Client(), Qt::LeftButton, {}, QPoint(455, 310));
     QCOMPARE(State().Y, 8);
@@ -240,7 +240,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   }
 
   void aRightClickFiresAtTheTargetNotUnderThePointer() {
-    game_->PlaceShip(3, 3, 3, ScanZ);
+    game_->PlaceShip(3, 3, 3, ScanAxis::Z);
     const int missiles = State().Missiles.Value;
     QTest::mouseClick(Client(), Qt::RightButton, {}, CellCentre(8, 8));
     WaitForLanding();
@@ -257,7 +257,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     const int target = QuadrantIndex(2, 3, 4);
     Game().Grid.Enemy[target] = 1;
     Game().Grid.Struck[target] = 0;
-    game_->PlaceShip(2, 3, 4, ScanZ);
+    game_->PlaceShip(2, 3, 4, ScanAxis::Z);
     game_->Repaint();
     const unsigned stars = static_cast<unsigned>(Game().Grid.StarIcon[target]);
     QCOMPARE(WrongCellAroundCrosshair(3, 4, stars), QString());
@@ -271,7 +271,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     const int empty = QuadrantIndex(2, 6, 1);
     Game().Grid.Enemy[empty] = 0;
     Game().Grid.Struck[empty] = 0;
-    game_->PlaceShip(2, 6, 1, ScanZ);
+    game_->PlaceShip(2, 6, 1, ScanAxis::Z);
     game_->Repaint();
     const platform::Rect outline{168 + 32 + 1, 23 + 32 * 6 + 1, 168 + 64 - 1, 23 + 32 * 6 + 2};
     QVERIFY(!WrongPixel(platform::WindowSurface(game_->window), outline, platform::Color{128, 128, 128}).isEmpty());
@@ -284,7 +284,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   // Keys and clicks that reach the game while the missile flies wait for it
   // to land, then run in the order they came.
   void inputDuringAFlightIsHandledAfterTheLanding() {
-    game_->PlaceShip(6, 0, 4, ScanZ);  // straight up from the launch: the longest flight
+    game_->PlaceShip(6, 0, 4, ScanAxis::Z);  // straight up from the launch: the longest flight
     const int target = QuadrantIndex(6, 0, 4);
     Game().Grid.Struck[target] = 0;
     const int missiles = State().Missiles.Value;
@@ -307,10 +307,10 @@ class PlayTest : public QObject, public MainWindowPlayer {
   }
 
   void aPictureGraysTheGameAndAnyKeyOrLeftClickOnlyResumes() {
-    const QString pictures[] = {"&Game Rules", "&Keyboard Shortcuts", "&Mission Orders"};
+    const QString pictures[] = {"&Game Rules", "&Keyboard Shortcuts", "&Mission Orders"};  // pictures 1 to 3
     for (int n = 0; n < 3; ++n) {
       Item(pictures[n])->trigger();
-      QCOMPARE(Game().Picture, RulesPicture + n);
+      QCOMPARE(Game().Picture, ScannerPicture(1 + n));
       QCOMPARE(StatusLine(), QString("Press any key to resume game ..."));
       QVERIFY(!Item("&Fire\tCtrl+F")->isEnabled());
       QVERIFY(!Item("&Save...\tCtrl+S")->isEnabled());
@@ -319,11 +319,11 @@ class PlayTest : public QObject, public MainWindowPlayer {
 
       const int missiles = State().Missiles.Value;
       QTest::mouseClick(Client(), Qt::RightButton, {}, CellCentre(4, 4));
-      QVERIFY2(Game().Picture == RulesPicture + n, "the right button does nothing");
+      QVERIFY2(Game().Picture == ScannerPicture(1 + n), "the right button does nothing");
       if (n == 0) Press(Qt::Key_F);
       if (n == 1) QTest::mouseClick(Client(), Qt::LeftButton, {}, QPoint(20, 20));
       if (n == 2) Press(Qt::Key_Return);
-      QCOMPARE(Game().Picture, NoPicture);
+      QCOMPARE(Game().Picture, ScannerPicture::None);
       QCOMPARE(StatusLine(), QString("Resuming ..."));
       QCOMPARE(State().Missiles.Value, missiles);
       QVERIFY(Item("&Fire\tCtrl+F")->isEnabled());
@@ -338,7 +338,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QVERIFY(!Button(Control::EngageButton)->isEnabled());
     AnswerSaveQuestion(QMessageBox::Cancel);
     Press(Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(Game().Picture, NoPicture);
+    QCOMPARE(Game().Picture, ScannerPicture::None);
     QCOMPARE(StatusLine(), QString("Resuming ..."));
     QVERIFY(Button(Control::EngageButton)->isEnabled());
     QVERIFY(Item("&Fire\tCtrl+F")->isEnabled());
@@ -347,14 +347,14 @@ class PlayTest : public QObject, public MainWindowPlayer {
     Game().ScannerTracing = true;
     AnswerSaveQuestion(QMessageBox::No);
     Press(Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(Game().Picture, NoPicture);
+    QCOMPARE(Game().Picture, ScannerPicture::None);
     QVERIFY(!Game().ScannerTracing);
     QCOMPARE(StatusLine(), QString("60 Roder ships detected in 20 battle groups ..."));
     QVERIFY(Button(Control::EngageButton)->isEnabled());
   }
 
   void theShipButtonsGiveTheKeyboardBack() {
-    State().ScanAxis = ScanZ;
+    State().Axis = ScanAxis::Z;
     const int z = State().Z;
     const int missiles = State().Missiles.Value;
     // Something else has the keyboard, as after a menu or a dialog.
@@ -381,7 +381,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   void theEndOfTheGameGraysTheGameAndTheButtons() {
     State().Missiles.Value = 0;
     Press(Qt::Key_Space);
-    QCOMPARE(Game().Picture, DefeatPicture);
+    QCOMPARE(Game().Picture, ScannerPicture::Defeat);
     QCOMPARE(StatusLine(), QString("All missiles have been fired ..."));
     for (const char* item : {"&Fire\tCtrl+F", "&Engage\tCtrl+M", "&Z Axis Scan\tCtrl+Z", "&Close"})
       QVERIFY2(!Item(item)->isEnabled(), item);
@@ -392,17 +392,17 @@ class PlayTest : public QObject, public MainWindowPlayer {
 
     // The tour: back to the sector with every surviving ship traced.
     Press(Qt::Key_Escape);
-    QCOMPARE(Game().Picture, NoPicture);
+    QCOMPARE(Game().Picture, ScannerPicture::None);
     QVERIFY(Game().ScannerTracing);
     QVERIFY(Item("&Engage\tCtrl+M")->isEnabled());
     QTRY_COMPARE(ControlText(game_->window, Control::FuelCount), QString::number(State().Fuel.Maximum));
   }
 
   void theMenuCommandsOfPlay() {
-    for (const auto& [item, axis] : {std::pair{"&X Axis Scan\tCtrl+X", ScanX}, std::pair{"&Y Axis Scan\tCtrl+Y", ScanY},
-                                     std::pair{"&Z Axis Scan\tCtrl+Z", ScanZ}}) {
+    for (const auto& [item, axis] : {std::pair{"&X Axis Scan\tCtrl+X", ScanAxis::X}, std::pair{"&Y Axis Scan\tCtrl+Y", ScanAxis::Y},
+                                     std::pair{"&Z Axis Scan\tCtrl+Z", ScanAxis::Z}}) {
       Item(item)->trigger();
-      QCOMPARE(State().ScanAxis, axis);
+      QCOMPARE(State().Axis, axis);
     }
     const int fuel = State().Fuel.Value;
     const int missiles = State().Missiles.Value;
@@ -419,7 +419,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     Press(Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(State().Missiles.Value, missiles - 2);
     Press(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(State().ScanAxis, ScanY);
+    QCOMPARE(State().Axis, ScanAxis::Y);
 
     Item("&Play Sounds")->trigger();
     QVERIFY(game_->settings.Sounds);

@@ -131,13 +131,13 @@ class StartupTest : public QObject {
     QString sectorLabel;
     {
       Session saved;
-      saved.State.Difficulty = 2;
+      saved.State.Difficulty = Difficulty::Normal;
       GenerateGame(saved);
       GameDocument document;
       document.Path = path;
       QVERIFY(WriteGameFile(nullptr, document, saved));
       const char* labels[] = {" Z: %1 ", " Y: %1 ", " X: %1 "};
-      sectorLabel = QString::fromLatin1(labels[EffectiveAxis(saved.State)]).arg(SectorCoordinate(saved.State));
+      sectorLabel = QString::fromLatin1(labels[static_cast<int>(EffectiveAxis(saved.State))]).arg(SectorCoordinate(saved.State));
     }
 
     int questions = 0;
