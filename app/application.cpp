@@ -1,54 +1,86 @@
 #include "app/application.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QSettings>
+#include <QTimer>
+#include <memory>
+
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/path_dir.h"
 #include "app/settings.h"
 #include "app/trace.h"
-#include "platform/application.h"
 #include "platform/single_instance.h"
 #include "platform/system.h"
-#include "platform/window.h"
 #include "support/library.h"
 #include "support/sound.h"
 #include "support/splash.h"
-#include "support/timing.h"
 
 namespace {
 
 constexpr const char* InstanceName = "KVaneAppClass";
 
-void ComeForward() {
-  TraceEvent("come-forward");
-  if (platform::Window* window = platform::MainWindow()) platform::BringToFront(window);
+// How long the splash stands before the main window comes.
+constexpr int SplashMilliseconds = 1000;
+
+// Traces `event` when `widget` first reaches the screen.
+void TraceFirstPaint(QWidget* widget, const char* event) {
+  class FirstPaint final : public QObject {
+   public:
+    FirstPaint(QWidget* watched, const char* event) : QObject(watched), event_(event) { watched->installEventFilter(this); }
+
+   protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Paint) {
+        TraceEvent(event_);
+        deleteLater();
+      }
+      return false;
+    }
+
+   private:
+    const char* event_;
+  };
+  if (widget) new FirstPaint(widget, event);
 }
 
 }  // namespace
 
 int RunKestravane(const std::string& commandLine) {
-  if (platform::ClaimSingleInstance(InstanceName, ComeForward) == platform::InstanceClaim::AnotherRunning) {
+  MainWindow* shown = nullptr;
+  const auto comeForward = [&shown] {
+    TraceEvent("come-forward");
+    if (shown) shown->BringToFront();
+  };
+  if (platform::ClaimSingleInstance(InstanceName, comeForward) == platform::InstanceClaim::AnotherRunning) {
     AlertBeep();
     return 0;
   }
   const LibraryState library = StartLibrary();
-  platform::KeepWindowSystemStateIn(PathDir(library.IniPath));
+  // Qt's file dialog remembers its last folder and view in the folder of the
+  // game's settings, so that the game writes nowhere else in the home.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(PathDir(library.IniPath)));
   const std::uint32_t gameSeed = RandomSeedFor(platform::CalendarSeconds());
   Splash splash(library);
   if (!splash.ShowAtStartup()) return 0;
-  TraceEvent("splash-shown");
+  TraceFirstPaint(splash.window(), "splash-shown");
   AppSettings settings = LoadSettings(library.IniPath);
   DocumentFromCommandLine(commandLine, settings);
-  WaitSeconds(1);
-  splash.Close();
 
-  MainWindow mainWindow(library, settings, splash);
-  mainWindow.session().Random.Seed(gameSeed);
-  if (!mainWindow.Create(platform::ShowMode::Normal)) return 0;
-  TraceEvent("main-window-shown");
-  const int code = platform::RunEventLoop();
-  // The end of the desktop session leaves the window standing; it must not
-  // outlive the game it shows.
-  if (platform::Window* window = platform::MainWindow()) platform::DestroyWindow(window);
+  std::unique_ptr<MainWindow> mainWindow;
+  QTimer::singleShot(SplashMilliseconds, [&] {
+    splash.Close();
+    mainWindow = std::make_unique<MainWindow>(library, settings, splash);
+    mainWindow->session().Random.Seed(gameSeed);
+    TraceFirstPaint(&mainWindow->board(), "main-window-shown");
+    mainWindow->Start();
+    shown = mainWindow.get();
+  });
+  const int code = QApplication::exec();
+  // The end of the desktop session may leave the window standing; the game
+  // it shows is saved or given up by now.
+  shown = nullptr;
   SaveSettings(settings, library.IniPath);
   return code;
 }

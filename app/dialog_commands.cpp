@@ -1,8 +1,8 @@
 // The commands that open a dialog, and what the game does with its answer.
 
 #include "app/game_controller.h"
+#include "app/main_window.h"
 #include "app/show_outcome.h"
-#include "app/status_line.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/options_dialog.h"
@@ -11,50 +11,50 @@
 #include "engine/targeting.h"
 #include "support/message_box.h"
 
-void GameController::ChangeOptions(platform::Window* window) {
-  const std::optional<GameOptions> chosen = RunOptionsDialog(window, {settings_.Difficulty, settings_.Sounds});
-  platform::FocusWindow(window);
+void GameController::ChangeOptions() {
+  const std::optional<GameOptions> chosen = RunOptionsDialog(&window_, {settings_.Difficulty, settings_.Sounds});
+  window_.FocusBoard();
   if (!chosen) return;
-  if (chosen->Difficulty != settings_.Difficulty) WarningBox(window, Text::ProgramName, Text::LevelForNextGame);
+  if (chosen->Difficulty != settings_.Difficulty) WarningBox(&window_, Text::ProgramName, Text::LevelForNextGame);
   settings_.Difficulty = chosen->Difficulty;
   settings_.Sounds = chosen->Sounds;
-  platform::InvalidateRect(window, nullptr);
+  window_.board().Invalidate();
   // The game in progress keeps its supplies; the level goes into the game
   // saved next and sizes the next new one.
   session_.State.Difficulty = settings_.Difficulty;
   SaveSettings(settings_, settingsPath_);
-  ShowStatus(Text::OptionsSaved);
+  window_.ShowStatus(Text::OptionsSaved);
 }
 
-void GameController::AimAndFire(platform::Window* window) {
-  ShowStatus(Text::TargetCoordinates);
-  const std::optional<Quadrant> target = RunAimDialog(window, session_.State, settings_.AimPlacement);
-  platform::FocusWindow(window);
+void GameController::AimAndFire() {
+  window_.ShowStatus(Text::TargetCoordinates);
+  const std::optional<Quadrant> target = RunAimDialog(&window_, session_.State, settings_.AimPlacement);
+  window_.FocusBoard();
   if (!target) {
-    ShowStatus(Text::TargetingCanceled);
-    platform::InvalidateRect(window, nullptr);
+    window_.ShowStatus(Text::TargetingCanceled);
+    window_.board().Invalidate();
     return;
   }
-  Show(window, AimAt(session_, *target));
-  FireAtTarget(window);
+  Show(AimAt(session_, *target));
+  FireAtTarget();
 }
 
-void GameController::SteerByHelm(platform::Window* window) {
-  ShowStatus(Text::HelmCoordinates);
-  const std::optional<HelmOrders> orders = RunHelmDialog(window, session_.State, settings_.HelmPlacement);
-  platform::FocusWindow(window);
+void GameController::SteerByHelm() {
+  window_.ShowStatus(Text::HelmCoordinates);
+  const std::optional<HelmOrders> orders = RunHelmDialog(&window_, session_.State, settings_.HelmPlacement);
+  window_.FocusBoard();
   if (!orders) {
-    ShowStatus(Text::HelmCanceled);
-    platform::InvalidateRect(window, nullptr);
+    window_.ShowStatus(Text::HelmCanceled);
+    window_.board().Invalidate();
     return;
   }
-  Show(window, SteerTo(session_, orders->Destination, orders->Axis));
+  Show(SteerTo(session_, orders->Destination, orders->Axis));
 }
 
-void GameController::ViewScannerLog(platform::Window* window) {
-  ShowStatus(Text::LogOpened);
-  RunScannerLogDialog(window, session_.Log, session_.State.Axis, settings_.ScannerPlacement);
-  platform::FocusWindow(window);
-  platform::InvalidateRect(window, nullptr);
-  ShowStatus(Text::LogClosed);
+void GameController::ViewScannerLog() {
+  window_.ShowStatus(Text::LogOpened);
+  RunScannerLogDialog(&window_, session_.Log, session_.State.Axis, settings_.ScannerPlacement);
+  window_.FocusBoard();
+  window_.board().Invalidate();
+  window_.ShowStatus(Text::LogClosed);
 }

@@ -1,22 +1,30 @@
 #include "app/document_commands.h"
 
+#include <QMessageBox>
+
 #include "app/file_dialogs.h"
 #include "app/game_file.h"
+#include "app/main_window.h"
 #include "app/show_outcome.h"
-#include "app/status_line.h"
-#include "app/window_text.h"
 #include "engine/game_flow.h"
-#include "platform/question_box.h"
+#include "platform/qt/keyboard_return.h"
 #include "support/catalogue.h"
 
 namespace {
 
-platform::Answer AskToSave(platform::Window* window) {
+QMessageBox::StandardButton AskToSave(QWidget* window) {
   const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
-  if (!caption) return platform::Answer::Cancel;
+  if (!caption) return QMessageBox::Cancel;
   const std::optional<std::string> question = CatalogueText(Text::SaveQuestion);
-  if (!question) return platform::Answer::Cancel;
-  return platform::AskYesNoCancel(window, caption->c_str(), question->c_str());
+  if (!question) return QMessageBox::Cancel;
+  QMessageBox box(QMessageBox::Question, QString::fromStdString(*caption), QString::fromStdString(*question),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const int answer = box.exec();
+  platform::ReturnKeyboardTo(window);
+  return answer == QMessageBox::Yes || answer == QMessageBox::No ? QMessageBox::StandardButton(answer)
+                                                                  : QMessageBox::Cancel;
 }
 
 // Document commands make no sound.
@@ -29,18 +37,17 @@ void Show(DocumentContext& context, const Outcome& outcome) {
 bool QuerySaveGame(DocumentContext& context) {
   context.splash.Close();
   if (!context.session.InProgress) return true;
-  switch (AskToSave(context.window)) {
-    case platform::Answer::Cancel: return false;
-    case platform::Answer::Yes: return SaveGame(context);
-    case platform::Answer::No: return true;
+  switch (AskToSave(&context.window)) {
+    case QMessageBox::Yes: return SaveGame(context);
+    case QMessageBox::No: return true;
+    default: return false;
   }
-  return true;
 }
 
 bool NewGame(DocumentContext& context) {
   if (!QuerySaveGame(context)) return false;
   const Outcome outcome = StartNewGame(context.session);
-  SetTitleString(context.window, Text::ProgramName);
+  context.window.SetTitle(Text::ProgramName);
   context.document.LastError = 0;
   context.document.Named = false;
   Show(context, outcome);
@@ -51,7 +58,7 @@ bool OpenGame(DocumentContext& context) {
   if (!QuerySaveGame(context)) return false;
   GameDocument& document = context.document;
   const std::string previousPath = document.Path;
-  if (!OpenFileDialog(context.window, document)) return false;
+  if (!OpenFileDialog(&context.window, document)) return false;
   if (!ReadGameFile(context.window, document, context.session)) {
     // The game still in memory belongs to the previous file, if any: a later
     // Save must go there, never over the file that could not be read.
@@ -59,13 +66,13 @@ bool OpenGame(DocumentContext& context) {
     return false;
   }
   Show(context, GameOpened(context.session));
-  ShowStatus(Text::Opened, document.Path);
+  context.window.ShowStatus(Text::Opened, document.Path);
   return true;
 }
 
 bool SaveGame(DocumentContext& context) {
   GameDocument& document = context.document;
-  if (!document.Named && !SaveFileDialog(context.window, document)) return false;
+  if (!document.Named && !SaveFileDialog(&context.window, document)) return false;
   if (!WriteGameFile(context.window, document, context.session)) return false;
   // Saving ends the game; the file holds it now, so there is nothing to ask.
   context.session.InProgress = false;
@@ -74,7 +81,7 @@ bool SaveGame(DocumentContext& context) {
 
 bool CloseGame(DocumentContext& context) {
   if (!QuerySaveGame(context)) return false;
-  SetTitleString(context.window, Text::ProgramName);
+  context.window.SetTitle(Text::ProgramName);
   context.document.Named = false;
   Show(context, ClearGame(context.session));
   return true;

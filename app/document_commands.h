@@ -2,7 +2,6 @@
 
 #include "app/game_document.h"
 #include "engine/session.h"
-#include "platform/window.h"
 #include "support/splash.h"
 
 // The Game menu's document commands. Each returns true when done and false
@@ -10,9 +9,11 @@
 // separate "modified" state: a game in progress is always offered for saving
 // before it is replaced or closed, and saving a game ends it.
 
+class MainWindow;
+
 // What the document commands work on.
 struct DocumentContext {
-  platform::Window* window;
+  MainWindow& window;
   Session& session;
   GameDocument& document;
   Splash& splash;

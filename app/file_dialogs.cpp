@@ -1,58 +1,96 @@
 #include "app/file_dialogs.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <algorithm>
+
 #include "app/path_dir.h"
-#include "platform/file_dialog.h"
+#include "platform/qt/keyboard_return.h"
 #include "support/catalogue.h"
 
 namespace {
 
 // The filter text lists description and pattern pairs, each ended by the
-// text's last character.
-bool LoadFilters(platform::FileDialogOptions& options) {
+// text's last character. "*.*" means every file, which Qt writes "*";
+// several patterns are separated by semicolons in the game, by spaces in Qt.
+QStringList NameFilters() {
   const std::string text = CatalogueText(Text::DocumentFilter).value_or("");
-  if (text.empty()) return false;
-  const char separator = text.back();
-  std::string description;
-  std::size_t start = 0;
-  bool isPattern = false;
-  for (std::size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1) {
-    std::string part = text.substr(start, end - start);
-    if (isPattern) options.filters.emplace_back(description, part);
-    description = std::move(part);
-    isPattern = !isPattern;
+  QStringList filters;
+  if (text.empty()) return filters;
+  const QStringList parts = QString::fromStdString(text).split(QChar(text.back()));
+  for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
+    QStringList patterns = parts[index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == u"*.*") pattern = QStringLiteral("*");
+    }
+    filters << QStringLiteral("%1 (%2)").arg(parts[index], patterns.join(QLatin1Char(' ')));
   }
-  return true;
+  return filters;
 }
 
-bool PrepareDialog(platform::FileDialogOptions& options, const std::string& path, Text title) {
-  platform::CloseWindowsBeforeBox();
-  options.title = CatalogueText(title).value_or("");
-  if (!LoadFilters(options)) return false;
-  options.initialDirectory = InitialDirectory(path);
-  return true;
-}
+// Qt's own dialog: the same on every desktop, and one the tests can drive.
+// Saving into a folder that is not there is refused before the overwrite
+// question, which is Qt's.
+class GameFileDialog : public QFileDialog {
+ public:
+  GameFileDialog(QWidget* owner, const QStringList& filters, int filterIndex, const std::string& path, Text title,
+                 AcceptMode mode)
+      : QFileDialog(owner) {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setAcceptMode(mode);
+    setFileMode(mode == AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (const std::optional<std::string> caption = CatalogueText(title)) setWindowTitle(QString::fromStdString(*caption));
+    setNameFilters(filters);
+    selectNameFilter(filters[std::clamp(filterIndex, 1, static_cast<int>(filters.size())) - 1]);
+    const std::string folder = InitialDirectory(path);
+    if (!folder.empty()) setDirectory(QString::fromStdString(folder));
+  }
+
+  // The chosen file and filter (1-based), or nothing when cancelled.
+  bool Run(std::string& path, int& filterIndex) {
+    const bool chosen = exec() == QDialog::Accepted && !selectedFiles().isEmpty();
+    platform::ReturnKeyboardTo(parentWidget());
+    if (!chosen) return false;
+    path = selectedFiles().front().toStdString();
+    filterIndex = static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1;
+    return true;
+  }
+
+  void accept() override {
+    const QStringList chosen = selectedFiles();
+    if (acceptMode() == QFileDialog::AcceptSave && !chosen.isEmpty()) {
+      const QFileInfo file(chosen.front());
+      if (!file.isDir() && !file.absoluteDir().exists()) {
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        return;
+      }
+    }
+    QFileDialog::accept();
+  }
+};
 
 }  // namespace
 
-bool OpenFileDialog(platform::Window* owner, GameDocument& document) {
-  platform::FileDialogOptions options;
-  if (!PrepareDialog(options, document.Path, Text::OpenTitle)) return false;
-  options.filterIndex = document.OpenFilterIndex;
-  std::string chosen;
-  if (!platform::OpenFileDialog(owner, options, chosen)) return false;
-  document.Path = chosen;
-  document.OpenFilterIndex = options.filterIndex;
-  return true;
+bool OpenFileDialog(QWidget* owner, GameDocument& document) {
+  const QStringList filters = NameFilters();
+  if (filters.isEmpty()) return false;
+  GameFileDialog dialog(owner, filters, document.OpenFilterIndex, document.Path, Text::OpenTitle,
+                        QFileDialog::AcceptOpen);
+  return dialog.Run(document.Path, document.OpenFilterIndex);
 }
 
-bool SaveFileDialog(platform::Window* owner, GameDocument& document) {
-  platform::FileDialogOptions options;
-  if (!PrepareDialog(options, document.Path, Text::SaveAsTitle)) return false;
-  options.defaultExtension = CatalogueText(Text::DocumentExtension).value_or("");
-  options.filterIndex = document.SaveFilterIndex;
-  std::string chosen = document.Path;
-  if (!platform::SaveFileDialog(owner, options, chosen)) return false;
-  document.Path = chosen;
-  document.SaveFilterIndex = options.filterIndex;
-  return true;
+bool SaveFileDialog(QWidget* owner, GameDocument& document) {
+  const QStringList filters = NameFilters();
+  if (filters.isEmpty()) return false;
+  GameFileDialog dialog(owner, filters, document.SaveFilterIndex, document.Path, Text::SaveAsTitle,
+                        QFileDialog::AcceptSave);
+  if (const std::optional<std::string> extension = CatalogueText(Text::DocumentExtension))
+    dialog.setDefaultSuffix(QString::fromStdString(*extension));
+  if (!document.Path.empty()) dialog.selectFile(QString::fromStdString(document.Path));
+  return dialog.Run(document.Path, document.SaveFilterIndex);
 }

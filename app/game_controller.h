@@ -6,13 +6,15 @@
 
 #include "app/document_commands.h"
 #include "app/game_document.h"
+#include "app/main_menu.h"
 #include "app/missile_flight.h"
 #include "app/settings.h"
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
 #include "engine/session.h"
-#include "platform/window.h"
 #include "support/splash.h"
+
+class MainWindow;
 
 // Turns the player's commands, keys and clicks into the game's operations
 // and keeps the menus in step with the game: which commands can be chosen
@@ -20,29 +22,34 @@
 class GameController {
  public:
   // The options the player confirms are written to `settingsPath` at once.
-  GameController(Session& session, GameDocument& document, AppSettings& settings, const std::string& settingsPath,
-                 Splash& splash)
-      : session_(session), document_(document), settings_(settings), settingsPath_(settingsPath), splash_(splash) {}
+  GameController(MainWindow& window, Session& session, GameDocument& document, AppSettings& settings,
+                 const std::string& settingsPath, Splash& splash)
+      : window_(window),
+        session_(session),
+        document_(document),
+        settings_(settings),
+        settingsPath_(settingsPath),
+        splash_(splash) {}
 
-  // Carries out menu command, shortcut or ship button `command`, then brings
-  // the menus up to date. Numbers that are no command of the game do nothing.
-  void DoCommand(platform::Window* window, int command);
+  // Carries out a menu command, shortcut or ship button, then brings the
+  // menus up to date.
+  void DoCommand(Command command);
 
-  // A key the shortcuts did not take (platform/keys.h). Ignored with no game
-  // open; while a picture is shown any key resumes the game.
-  void DoKeyDown(platform::Window* window, int virtualKey);
-  static bool KeyFires(int virtualKey);
+  // A key that is no shortcut, or whose menu item is grayed. Ignored with no
+  // game open; while a picture is shown any key resumes the game.
+  void DoKey(GameKey key);
 
   // Mouse presses at client pixel (x, y). A left click in the scanner view
   // moves the target there; a right click there fires at the target, never
   // at the cell under the pointer. A left click anywhere ends a picture.
-  void DoLeftClick(platform::Window* window, int x, int y);
-  void DoRightClick(platform::Window* window, int x, int y);
+  void DoLeftClick(int x, int y);
+  void DoRightClick(int x, int y);
 
-  // Grays the commands that need a game in play (a game open and no picture
-  // shown) and sets the check marks of the scan axis, Always on Top and Play
-  // Sounds.
-  void UpdateMenus(platform::Window* window) const;
+  // Commands that need a game in play (a game open and no picture shown)
+  // are grayed without one; the scan axis, Always on Top and Play Sounds
+  // are checked as they stand.
+  bool Enabled(Command command) const;
+  bool Checked(Command command) const;
 
   // Runs `action` now or, while a missile is in flight, once it has landed:
   // nothing the player does may interleave with a shot, and nothing he does
@@ -60,25 +67,26 @@ class GameController {
   void LandMissiles();
 
   // The document commands on this window's game.
-  DocumentContext Documents(platform::Window* window) { return {window, session_, document_, splash_}; }
+  DocumentContext Documents() { return {window_, session_, document_, splash_}; }
 
  private:
   using DocumentCommand = bool (*)(DocumentContext&);
-  void RunDocumentCommand(platform::Window* window, DocumentCommand command);
+  void RunDocumentCommand(DocumentCommand command);
   bool InPlay() const { return session_.InProgress && session_.Picture == ScannerPicture::None; }
-  void Show(platform::Window* window, const Outcome& outcome);
-  void Resume(platform::Window* window);
+  void Show(const Outcome& outcome);
+  void Resume();
   // A shot from launch to landing, with its flight on screen. The landing
   // comes later, from the event loop.
-  void FireAtTarget(platform::Window* window);
+  void FireAtTarget();
   void RunHeldInput();
 
   // The dialogs, each with the status lines around it and what follows it.
-  void ChangeOptions(platform::Window* window);
-  void AimAndFire(platform::Window* window);
-  void SteerByHelm(platform::Window* window);
-  void ViewScannerLog(platform::Window* window);
+  void ChangeOptions();
+  void AimAndFire();
+  void SteerByHelm();
+  void ViewScannerLog();
 
+  MainWindow& window_;
   Session& session_;
   GameDocument& document_;
   AppSettings& settings_;

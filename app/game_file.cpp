@@ -1,10 +1,10 @@
 #include "app/game_file.h"
 
+#include <QApplication>
 #include <variant>
 
-#include "app/status_line.h"
+#include "app/main_window.h"
 #include "document/game_file_io.h"
-#include "platform/cursor.h"
 #include "support/message_box.h"
 
 namespace {
@@ -12,10 +12,10 @@ namespace {
 // The wait cursor stays up while the file is in use, and goes before any box.
 class WaitCursor {
  public:
-  WaitCursor() { platform::BeginWaitCursor(); }
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
   ~WaitCursor() { Restore(); }
   void Restore() {
-    if (shown_) platform::EndWaitCursor();
+    if (shown_) QApplication::restoreOverrideCursor();
     shown_ = false;
   }
 
@@ -23,34 +23,34 @@ class WaitCursor {
   bool shown_ = true;
 };
 
-bool Fail(platform::Window* window, GameDocument& document, WaitCursor& cursor, const DocumentFailure& failure) {
+bool Fail(MainWindow& window, GameDocument& document, WaitCursor& cursor, const DocumentFailure& failure) {
   if (failure.SystemError) document.LastError = static_cast<std::uint32_t>(*failure.SystemError);
   cursor.Restore();
-  return WarningBox(window, Text::ProgramName, failure.Warning);
+  return WarningBox(&window, Text::ProgramName, failure.Warning);
 }
 
 }  // namespace
 
-bool WriteGameFile(platform::Window* window, GameDocument& document, const Session& session) {
+bool WriteGameFile(MainWindow& window, GameDocument& document, const Session& session) {
   WaitCursor cursor;
-  ShowStatus(Text::Saving, document.Path);
+  window.ShowStatus(Text::Saving, document.Path);
   if (const auto failure = WriteGameDocument(document.Path, EncodeGameFile(session)))
     return Fail(window, document, cursor, *failure);
   document.Named = true;
   document.LastError = 0;
-  ShowStatus(Text::Saved, document.Path);
+  window.ShowStatus(Text::Saved, document.Path);
   return true;
 }
 
-bool ReadGameFile(platform::Window* window, GameDocument& document, Session& session) {
+bool ReadGameFile(MainWindow& window, GameDocument& document, Session& session) {
   WaitCursor cursor;
-  ShowStatus(Text::Loading, document.Path);
+  window.ShowStatus(Text::Loading, document.Path);
   const auto read = ReadGameDocument(document.Path);
   if (const DocumentFailure* failure = std::get_if<DocumentFailure>(&read))
     return Fail(window, document, cursor, *failure);
   ApplyLoadedGame(std::get<LoadedGame>(read), session);
   document.LastError = 0;
   document.Named = true;
-  ShowStatus(Text::Loaded, document.Path);
+  window.ShowStatus(Text::Loaded, document.Path);
   return true;
 }

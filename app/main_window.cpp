@@ -1,20 +1,26 @@
 #include "app/main_window.h"
 
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QSessionManager>
+#include <QWindow>
 #include <cstring>
 
 #include "app/game_file.h"
 #include "app/main_menu.h"
+#include "app/menu_bar.h"
 #include "app/show_outcome.h"
 #include "app/window_placement.h"
-#include "app/window_text.h"
 #include "display/main_layout.h"
-#include "display/main_paint.h"
 #include "engine/game_flow.h"
 #include "engine/generation.h"
-#include "platform/application.h"
+#include "platform/qt/picture_data.h"
+#include "platform/resources.h"
 #include "platform/screen.h"
 #include "platform/system.h"
-#include "support/message_box.h"
+#include "support/catalogue.h"
 
 namespace {
 
@@ -31,79 +37,185 @@ void PlaceOnScreen(Placement& placement, int width, int height) {
   placement.Top = origin.y;
 }
 
+// The game is drawn for one size: the buttons named leave maximize out, the
+// layout gives the window equal least and greatest sizes, and the last hint
+// asks for a frame without a sizing border.
+constexpr Qt::WindowFlags MainFrame = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+QColor ColorOf(platform::Color color) { return QColor(color.red, color.green, color.blue); }
+
 }  // namespace
 
-bool MainWindow::Created(platform::Window* window) {
-  platform::InstallMenu(window, MainMenu());
-  platform::InstallShortcuts(window, MainWindowShortcuts());
-  if (!CreateChildWindows(window)) {
-    CloseApplication(window);
-    return false;
-  }
-  document_ = GameDocument{};
+MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash)
+    : QMainWindow(nullptr, settings.TopMost ? MainFrame | Qt::WindowStaysOnTopHint : MainFrame),
+      settings_(settings),
+      splash_(splash),
+      board_(new BoardView(session_, ColorOf(library.BackgroundColor), this)),
+      controller_(*this, session_, document_, settings, library.IniPath, splash) {
+  setCentralWidget(board_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  if (const platform::Result<platform::Picture> icon = platform::LoadIconResource(Id(Icon::Program)))
+    setWindowIcon(QIcon(QPixmap::fromImage(icon->data()->image)));
+  BuildMenus();
+
+  connect(board_, &BoardView::keyPressed, this, &MainWindow::KeyPressed);
+  connect(board_, &BoardView::shipCommand, this,
+          [this](Command command) { controller_.Handle([this, command] { controller_.DoCommand(command); }); });
+  connect(board_, &BoardView::leftPressed, this,
+          [this](QPoint at) { controller_.Handle([this, at] { controller_.DoLeftClick(at.x(), at.y()); }); });
+  connect(board_, &BoardView::rightPressed, this,
+          [this](QPoint at) { controller_.Handle([this, at] { controller_.DoRightClick(at.x(), at.y()); }); });
+  // The end of the desktop session is one more way out, which the player may
+  // still cancel at the save question.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+    if (!CloseApplication()) manager.cancel();
+  });
+
   document_.Path = settings_.FileSpec.data();
   GameState& state = session_.State;
   state.Difficulty = settings_.Difficulty;
   state.Missiles = {0, MissilesFor(state.Difficulty), 0};
   state.Fuel = {0, FuelFor(state.Difficulty), 0};
-  DocumentContext context = controller_.Documents(window);
+  DocumentContext context = controller_.Documents();
   CloseGame(context);
-  controller_.UpdateMenus(window);
-  return true;
+  UpdateMenus();
+  board_->setFocus();
 }
 
-platform::Window* MainWindow::Create(platform::ShowMode show) {
-  platform::WindowSpec shape;
-  shape.frame = platform::WindowFrame::Main;
-  shape.title = "Kestravane";
+void MainWindow::BuildMenus() {
+  menuBar()->setNativeMenuBar(false);
+  // A widget does not own its style, which must outlive it: the window,
+  // which outlives its menu bar, keeps it.
+  auto* style = new MenuBarStyle;
+  style->setParent(this);
+  menuBar()->setStyle(style);
+  const MenuHighlight help = [this](const QAction* item) { ShowMenuHelp(item); };
+  for (const MenuPopup& popup : MainMenu()) {
+    auto* menu = new PopupMenu(QString::fromUtf8(popup.title), help, menuBar());
+    menuBar()->addMenu(menu);
+    // Qt hides a menu before it triggers the chosen action, so the help goes
+    // back to "Ready ..." before the command shows its own status line.
+    connect(menu, &QMenu::aboutToShow, this, [this] { ShowMenuHelp(nullptr); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuHelp(nullptr); });
+    for (const MenuEntry& item : popup.items) {
+      if (!item.text) {
+        menu->addSeparator();
+        continue;
+      }
+      // The text after a tab only names the key; the key table makes it work.
+      QAction* action = menu->addAction(QString::fromUtf8(item.text));
+      const Command command = item.command;
+      actions_[command] = action;
+      connect(action, &QAction::hovered, this, [this, action] { ShowMenuHelp(action); });
+      connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
+        // The check mark is the game's to set, not the click's to toggle.
+        if (action->isCheckable()) action->setChecked(!checked);
+        controller_.Handle([this, command] { controller_.DoCommand(command); });
+      });
+    }
+  }
+}
+
+// The status line follows the highlight in the menus: a command's help text
+// (the catalogue text of the command's own number) while the command is
+// highlighted, grayed or not, and "Ready ..." for anything else.
+void MainWindow::ShowMenuHelp(const QAction* item) {
+  for (const auto& [command, action] : actions_) {
+    if (action == item) {
+      ShowStatus(MakeMessage(static_cast<Text>(Id(command))));
+      return;
+    }
+  }
+  ShowStatus(Text::Ready);
+}
+
+void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated) {
+  const KeyMeaning meaning = MeaningOf(key, modifiers);
+  // A shortcut is its menu item's other way in: while the item is grayed the
+  // key is an ordinary one, which the game may still want (any key ends a
+  // picture).
+  const bool shortcut = meaning.shortcut && Action(*meaning.shortcut)->isEnabled();
+  const bool fires = shortcut ? *meaning.shortcut == Command::Fire : meaning.key == GameKey::Fire;
+  if (repeated && controller_.DropsRepeat(fires)) return;
+  if (shortcut) {
+    controller_.Handle([this, command = *meaning.shortcut] { controller_.DoCommand(command); });
+  } else {
+    controller_.Handle([this, gameKey = meaning.key] { controller_.DoKey(gameKey); });
+  }
+}
+
+void MainWindow::Start() {
+  SetTitle(Text::ProgramName);
   Placement place = settings_.MainPlacement;
   PlaceOnScreen(place, FrameWidth, FrameHeight);
-  shape.x = place.Left;
-  shape.y = place.Top;
-  shape.clientWidth = ClientWidth;
-  shape.clientHeight = ClientHeight;
-  shape.topMost = settings_.TopMost;
-  shape.iconId = Id(Icon::Program);
-  shape.background = library_.BackgroundColor;
-
-  const platform::Result<platform::Window*> made = platform::CreateAppWindow(shape, this);
-  if (!made) {
-    ErrorBox(Text::WindowFailed, "Kestravane", made.error());
-    return nullptr;
-  }
-  platform::Window* window = *made;
-  SetTitleString(window, Text::ProgramName);
-  platform::ShowWindow(window, show);
-  platform::UpdateWindow(window);
+  move(place.Left, place.Top);
+  show();
+  board_->PaintNow();
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec.data())) {
     document_.Path = settings_.FileSpec.data();
-    if (ReadGameFile(window, document_, session_)) {
+    if (ReadGameFile(*this, document_, session_)) {
       session_.Picture = ScannerPicture::None;
-      ShowOutcome(window, GameOpened(session_), session_.State, settings_.Sounds);
+      ShowOutcome(*this, GameOpened(session_), session_.State, settings_.Sounds);
     }
   }
-  controller_.UpdateMenus(window);
-  return window;
+  UpdateMenus();
 }
 
-void MainWindow::Paint(platform::Window* window) { PaintMainWindow(window, session_); }
-
-bool MainWindow::CloseRequested(platform::Window* window) {
-  // The question to save is about the game the missile leaves behind, and
-  // the player's input held back meanwhile comes first.
-  controller_.LandMissiles();
-  DocumentContext context = controller_.Documents(window);
-  return CloseGame(context);
+void MainWindow::ShowStatus(const Message& message) {
+  if (const std::optional<std::string> line = CatalogueLine(message)) board_->SetStatus(QString::fromStdString(*line));
 }
 
-bool MainWindow::SessionEnding(platform::Window* window) { return CloseApplication(window); }
+void MainWindow::SetTitle(Text id) {
+  if (const std::optional<std::string> title = CatalogueLine(id)) setWindowTitle(QString::fromStdString(*title));
+}
 
-void MainWindow::MenuSelect(platform::Window*, int id, unsigned flags) { MenuSelectHelp(id, flags); }
+void MainWindow::SetTopMost(bool topMost) {
+  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topMost) return;
+  // Qt makes a new native window for new flags, in the same place but hidden.
+  const bool visible = isVisible();
+  const Qt::WindowStates states = windowState();
+  setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+  if (visible) {
+    setWindowState(states);
+    show();
+  }
+}
 
-bool MainWindow::CloseApplication(platform::Window* window) {
+void MainWindow::FocusBoard() {
+  activateWindow();
+  board_->setFocus();
+}
+
+void MainWindow::BringToFront() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  FocusBoard();
+}
+
+void MainWindow::UpdateMenus() {
+  for (const auto& [command, action] : actions_) {
+    action->setEnabled(controller_.Enabled(command));
+    // A checkable item draws an empty box while unchecked; the game's menus
+    // show a mark where one is set and nothing elsewhere.
+    const bool checked = controller_.Checked(command);
+    action->setCheckable(checked);
+    action->setChecked(checked);
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!CloseApplication()) event->ignore();
+}
+
+bool MainWindow::CloseApplication() {
+  // The question to save is about the game a missile in flight leaves
+  // behind, and the player's input held back meanwhile comes first.
   controller_.LandMissiles();
-  DocumentContext context = controller_.Documents(window);
+  DocumentContext context = controller_.Documents();
   if (!CloseGame(context)) return false;
   // A path too long for the settings would come back as the name of some
   // other file; the last one that fitted is proposed instead.
@@ -111,11 +223,12 @@ bool MainWindow::CloseApplication(platform::Window* window) {
     settings_.FileSpec.fill('\0');
     std::memcpy(settings_.FileSpec.data(), document_.Path.data(), document_.Path.size());
   }
-  StorePlacement(window, settings_.MainPlacement);
+  StorePlacement(this, settings_.MainPlacement);
   // A window dragged off the screens, or left on one unplugged since, is not
   // remembered there.
   PlaceOnScreen(settings_.MainPlacement, settings_.MainPlacement.Width, settings_.MainPlacement.Height);
   splash_.Close();
-  platform::QuitEventLoop(0);
+  hide();
+  QCoreApplication::exit(0);
   return true;
 }

@@ -1,65 +1,76 @@
 #pragma once
 
+#include <QMainWindow>
+#include <map>
+
+#include "app/board_view.h"
 #include "app/game_controller.h"
 #include "app/game_document.h"
 #include "app/settings.h"
+#include "engine/message.h"
 #include "engine/session.h"
-#include "platform/window.h"
 #include "support/library.h"
 #include "support/splash.h"
 
-// The main window and the game it shows. Each message of the window goes to
-// the part of the game that owns it; commands go through the controller.
-class MainWindow final : public platform::WindowEvents {
- public:
-  MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash)
-      : library_(library), settings_(settings), splash_(splash) {}
-  MainWindow(const MainWindow&) = delete;
-  MainWindow& operator=(const MainWindow&) = delete;
+class QAction;
 
-  // Creates, shows and paints the window where the settings last left it,
-  // and opens the document named on the command line. Null after an error
-  // box.
-  platform::Window* Create(platform::ShowMode show);
+// The main window and the game it shows: the menu bar, the board and the
+// status line. The player's commands, keys and clicks go through the
+// controller.
+class MainWindow final : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash);
+
+  // Shows the window where the settings last left it, paints it, and opens
+  // the document named on the command line.
+  void Start();
 
   // The way out, whether by Exit, the close box or the end of the session:
-  // offers to save the game, remembers the document and the window's place,
-  // and ends the event loop. False when the player cancelled.
-  bool CloseApplication(platform::Window* window);
+  // lands a missile in flight, offers to save the game, remembers the
+  // document and the window's place, and ends the event loop. False when the
+  // player cancelled.
+  bool CloseApplication();
 
   Session& session() { return session_; }
   GameDocument& document() { return document_; }
   GameController& controller() { return controller_; }
+  BoardView& board() { return *board_; }
+  // The menu item of `command`.
+  QAction* Action(Command command) const { return actions_.at(command); }
 
-  bool Created(platform::Window* window) override;
-  void Paint(platform::Window* window) override;
-  bool CloseRequested(platform::Window* window) override;
-  bool SessionEnding(platform::Window* window) override;
-  void Destroyed(platform::Window* window) override { CloseApplication(window); }
-  void MenuSelect(platform::Window* window, int id, unsigned flags) override;
+  // Shows the message on the status line; a text the catalogue cannot give
+  // leaves the line as it is.
+  void ShowStatus(const Message& message);
+  template <typename... Values>
+  void ShowStatus(Text id, Values&&... values) {
+    ShowStatus(MakeMessage(id, std::forward<Values>(values)...));
+  }
+  // The window's title from catalogue text `id`.
+  void SetTitle(Text id);
+  // Moves the window into the always-on-top band or out of it.
+  void SetTopMost(bool topMost);
+  // Gives the keyboard back to the board, where the game's keys go.
+  void FocusBoard();
+  // Restores a minimized window, raises it and gives it the keyboard.
+  void BringToFront();
+  // Grays and checks the menu items as the controller says.
+  void UpdateMenus();
 
-  // The player's input goes through the controller, which holds it back
-  // while a missile flies.
-  void Command(platform::Window* window, int id, bool repeated) override {
-    if (repeated && controller_.DropsRepeat(id == Id(Command::Fire))) return;
-    controller_.Handle([this, window, id] { controller_.DoCommand(window, id); });
-  }
-  void KeyDown(platform::Window* window, int key, bool repeated) override {
-    if (repeated && controller_.DropsRepeat(GameController::KeyFires(key))) return;
-    controller_.Handle([this, window, key] { controller_.DoKeyDown(window, key); });
-  }
-  void LeftButtonDown(platform::Window* window, int x, int y) override {
-    controller_.Handle([this, window, x, y] { controller_.DoLeftClick(window, x, y); });
-  }
-  void RightButtonDown(platform::Window* window, int x, int y) override {
-    controller_.Handle([this, window, x, y] { controller_.DoRightClick(window, x, y); });
-  }
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  const LibraryState& library_;
+  void BuildMenus();
+  void ShowMenuHelp(const QAction* item);
+  void KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
+
   AppSettings& settings_;
   Splash& splash_;
   Session session_;
   GameDocument document_;
-  GameController controller_{session_, document_, settings_, library_.IniPath, splash_};
+  BoardView* board_;
+  GameController controller_;
+  std::map<Command, QAction*> actions_;
 };

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/board_view.h"
 #include "display/missile_mark.h"
-#include "platform/surface.h"
 
 FlightAnimation::FlightAnimation() {
   timer_.setSingleShot(true);
@@ -12,12 +12,12 @@ FlightAnimation::FlightAnimation() {
   QObject::connect(&timer_, &QTimer::timeout, [this] { Step(); });
 }
 
-void FlightAnimation::Fly(platform::Window* window, int column, int row, std::function<void()> landed) {
+void FlightAnimation::Fly(BoardView& board, int column, int row, std::function<void()> landed) {
   // A game paint during the flight would redraw the scanner under a mark
   // that the next stroke then inverts back in as a stray one; painting what
   // is owed first leaves only exposures, which show the image as it is.
-  platform::UpdateWindow(window);
-  window_ = window;
+  board.PaintNow();
+  board_ = &board;
   path_ = MissilePath(column, row);
   step_ = 0;
   landed_ = std::move(landed);
@@ -58,7 +58,7 @@ void FlightAnimation::Land() {
 }
 
 void FlightAnimation::Finish() {
-  window_ = nullptr;
+  board_ = nullptr;
   const std::function<void()> landed = std::exchange(landed_, nullptr);
   landed();
 }
@@ -66,7 +66,6 @@ void FlightAnimation::Finish() {
 // Draws the mark, or erases it when drawn at the same place again, and puts
 // it on the screen at once.
 void FlightAnimation::ToggleMark() {
-  platform::Surface* surface = platform::WindowSurface(window_);
-  DrawMissileMark(surface, path_[step_]);
-  platform::ReleaseSurface(surface);
+  DrawMissileMark(board_->Canvas(), path_[step_]);
+  board_->ShowDrawn();
 }

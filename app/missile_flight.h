@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "display/missile_path.h"
-#include "platform/window.h"
+
+class BoardView;
 
 // How long the mark holds each place of its flight. The flight is paced by
 // the clock, not by the processor: the longest one, 68 steps straight up,
@@ -26,8 +27,8 @@ class FlightAnimation {
 
   // Starts a flight to the cell at (column, row); `landed` runs once the
   // mark is gone from the window.
-  void Fly(platform::Window* window, int column, int row, std::function<void()> landed);
-  bool Flying() const { return window_ != nullptr; }
+  void Fly(BoardView& board, int column, int row, std::function<void()> landed);
+  bool Flying() const { return board_ != nullptr; }
 
   // Ends the flight now, as if its last step had come: the mark is erased and
   // `landed` runs.
@@ -40,7 +41,7 @@ class FlightAnimation {
   void ToggleMark();
 
   QTimer timer_;
-  platform::Window* window_ = nullptr;
+  BoardView* board_ = nullptr;
   std::vector<MissilePoint> path_;
   std::size_t step_ = 0;
   std::chrono::steady_clock::time_point start_;

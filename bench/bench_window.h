@@ -11,53 +11,52 @@
 #include <memory>
 #include <string>
 
+#include <QApplication>
+
 #include "app/main_window.h"
 #include "app/settings.h"
-#include "platform/application.h"
-#include "platform/window.h"
 #include "support/library.h"
 #include "support/splash.h"
 
 class BenchWindow {
  public:
   BenchWindow(char* program, const std::string& name)
-      : folder_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
+      : folder_(std::filesystem::temp_directory_path() / (name + "-" + std::to_string(getpid()))),
+        arguments_{program, nullptr} {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("QT_SCALE_FACTOR", "1", 1);
     std::filesystem::create_directories(folder_);
     setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-    platform::StartPlatform(program);
+    application_ = std::make_unique<QApplication>(argumentCount_, arguments_);
     library_ = StartLibrary();
     library_.IniPath = (folder_ / "kestravane.ini").string();
     settings_ = LoadSettings(library_.IniPath);
     splash_ = std::make_unique<Splash>(library_);
     game_ = std::make_unique<MainWindow>(library_, settings_, *splash_);
-    window_ = game_->Create(platform::ShowMode::Normal);
+    game_->Start();
   }
 
   ~BenchWindow() {
-    if (window_) {
-      game_->session().InProgress = false;  // nothing to offer for saving on the way out
-      platform::DestroyWindow(window_);
-    }
+    game_->session().InProgress = false;  // nothing to offer for saving on the way out
     game_.reset();
     splash_.reset();
-    platform::StopPlatform();
+    application_.reset();
     std::filesystem::remove_all(folder_);
   }
 
   BenchWindow(const BenchWindow&) = delete;
   BenchWindow& operator=(const BenchWindow&) = delete;
 
-  // Null when the window could not be made.
-  platform::Window* window() const { return window_; }
+  MainWindow& window() { return *game_; }
   Session& session() { return game_->session(); }
 
  private:
   std::filesystem::path folder_;
+  int argumentCount_ = 1;
+  char* arguments_[2];
+  std::unique_ptr<QApplication> application_;
   LibraryState library_;
   AppSettings settings_;
   std::unique_ptr<Splash> splash_;
   std::unique_ptr<MainWindow> game_;
-  platform::Window* window_ = nullptr;
 };

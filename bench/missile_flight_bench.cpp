@@ -44,7 +44,7 @@ class Spinners {
   std::vector<std::thread> threads_;
 };
 
-void LongestFlight(benchmark::State& run, platform::Window* window) {
+void LongestFlight(benchmark::State& run, BoardView* board) {
   using Milliseconds = std::chrono::duration<double, std::milli>;
   const Milliseconds paced = MissileStepTime * MissilePath(Column, Row).size();
   const Spinners busy(static_cast<int>(run.range(0)));
@@ -53,7 +53,7 @@ void LongestFlight(benchmark::State& run, platform::Window* window) {
   for (auto _ : run) {
     const auto start = std::chrono::steady_clock::now();
     FlightAnimation flight;
-    flight.Fly(window, Column, Row, [] {});
+    flight.Fly(*board, Column, Row, [] {});
     if (!QTest::qWaitFor([&] { return !flight.Flying(); }, 10000)) run.SkipWithError("the missile never landed");
     const Milliseconds took = std::chrono::steady_clock::now() - start;
     worst = std::max(worst, took);
@@ -71,8 +71,7 @@ void LongestFlight(benchmark::State& run, platform::Window* window) {
 
 int main(int argc, char** argv) {
   BenchWindow bench(argv[0], "kestravane-flight-bench");
-  platform::Window* window = bench.window();
-  if (!window) return 1;
+  BoardView* board = &bench.window().board();
   Session& game = bench.session();
   game.Random.Seed(7);
   StartNewGame(game);
@@ -81,11 +80,11 @@ int main(int argc, char** argv) {
   game.State.Y = Row;
   game.State.X = Column;
   game.State.Axis = ScanAxis::Z;
-  platform::InvalidateRect(window, nullptr);
-  platform::UpdateWindow(window);
+  board->Invalidate();
+  board->PaintNow();
 
   const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  benchmark::RegisterBenchmark("LongestFlight", LongestFlight, window)
+  benchmark::RegisterBenchmark("LongestFlight", LongestFlight, board)
       ->ArgName("spinning_threads")
       ->Arg(0)
       ->Arg(cores)

@@ -6,6 +6,7 @@
 #include "dialogs/coordinate_field.h"
 #include "dialogs/dialog_placement.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 #include "platform/dialog_items.h"
 
 namespace {
@@ -85,7 +86,8 @@ class AimEvents final : public platform::DialogEvents {
 
 }  // namespace
 
-std::optional<Quadrant> RunAimDialog(platform::Window* owner, const GameState& state, Placement& placement) {
+std::optional<Quadrant> RunAimDialog(QWidget* ownerWidget, const GameState& state, Placement& placement) {
+  platform::Window* owner = platform::OwnerWindow(ownerWidget);
   AimEvents events(owner, state, placement);
   if (platform::RunDialog(owner, aim_layout::Layout, &events) == 0) return std::nullopt;
   return events.target();

@@ -3,13 +3,16 @@
 #include "dialogs/dialog_corner.h"
 #include "platform/dialog.h"
 #include "platform/screen.h"
+#include "platform/window.h"
+
+#include <QWidget>
 
 void PlaceDialog(platform::Window* dialog, platform::Window* owner, const Placement& placement) {
   const DialogCorner corner = DialogCornerOn(placement, platform::ScreenRect(owner));
-  platform::MoveWindow(dialog, corner.x, corner.y);
+  platform::WindowWidget(dialog)->move(corner.x, corner.y);
 }
 
 void EndPlacedDialog(platform::Window* dialog, Placement& placement, int result) {
-  StorePlacement(dialog, placement);
+  StorePlacement(platform::WindowWidget(dialog), placement);
   platform::EndDialog(dialog, result);
 }

@@ -6,6 +6,7 @@
 #include "dialogs/dialog_placement.h"
 #include "dialogs/helm_layout.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -79,7 +80,8 @@ class HelmEvents final : public platform::DialogEvents {
 
 }  // namespace
 
-std::optional<HelmOrders> RunHelmDialog(platform::Window* owner, const GameState& state, Placement& placement) {
+std::optional<HelmOrders> RunHelmDialog(QWidget* ownerWidget, const GameState& state, Placement& placement) {
+  platform::Window* owner = platform::OwnerWindow(ownerWidget);
   HelmEvents events(owner, state, placement);
   if (platform::RunDialog(owner, helm_layout::Layout, &events) == 0) return std::nullopt;
   return events.orders();

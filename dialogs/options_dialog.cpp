@@ -3,6 +3,7 @@
 #include "dialogs/options_layout.h"
 #include "engine/generation.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 #include "support/item_text.h"
 
 namespace {
@@ -59,7 +60,8 @@ class OptionsEvents final : public platform::DialogEvents {
 
 }  // namespace
 
-std::optional<GameOptions> RunOptionsDialog(platform::Window* owner, const GameOptions& current) {
+std::optional<GameOptions> RunOptionsDialog(QWidget* ownerWidget, const GameOptions& current) {
+  platform::Window* owner = platform::OwnerWindow(ownerWidget);
   OptionsEvents events(current);
   if (platform::RunDialog(owner, options_layout::Layout, &events) == 0) return std::nullopt;
   return events.options();

@@ -3,7 +3,8 @@
 #include <optional>
 
 #include "engine/game_state.h"
-#include "platform/window.h"
+
+class QWidget;
 
 // What the Options dialog sets.
 struct GameOptions {
@@ -15,4 +16,4 @@ struct GameOptions {
 
 // Runs the Options dialog over `owner`, starting from `current`: the options
 // the player confirmed, or nothing when he cancelled.
-std::optional<GameOptions> RunOptionsDialog(platform::Window* owner, const GameOptions& current);
+std::optional<GameOptions> RunOptionsDialog(QWidget* owner, const GameOptions& current);

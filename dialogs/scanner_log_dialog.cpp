@@ -8,6 +8,7 @@
 #include "dialogs/scanner_log_layout.h"
 #include "engine/game_state.h"
 #include "platform/dialog.h"
+#include "platform/window.h"
 #include "support/catalogue.h"
 
 namespace {
@@ -68,7 +69,8 @@ class ScannerLogEvents final : public platform::DialogEvents {
 
 }  // namespace
 
-void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement) {
+void RunScannerLogDialog(QWidget* ownerWidget, const ScanLog& log, ScanAxis scanAxis, Placement& placement) {
+  platform::Window* owner = platform::OwnerWindow(ownerWidget);
   ScannerLogEvents events(owner, log, scanAxis, placement);
   platform::RunDialog(owner, scanner_log_layout::Layout, &events);
 }

@@ -2,11 +2,12 @@
 
 #include "engine/game_state.h"
 #include "engine/scan_log.h"
-#include "platform/window.h"
 #include "support/placement.h"
+
+class QWidget;
 
 // Runs the Scanner Log dialog over `owner`: the log's record of the sectors
 // along `scanAxis`, and along the other axes at the player's choice, which
 // leaves the scanner's own axis alone. The dialog opens where `placement`
 // says and leaves its place there when it closes.
-void RunScannerLogDialog(platform::Window* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement);
+void RunScannerLogDialog(QWidget* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement);

@@ -1,5 +1,19 @@
 #include "display/drawing.h"
 
+#include "support/message_box.h"
+
+namespace {
+
+// Draws a loaded picture, or names the routine and the resource in a box.
+bool DrawLoaded(Surface& surface, const platform::Result<platform::Picture>& picture, const platform::Rect& rect,
+                Text failure, const char* routine, unsigned id) {
+  if (!picture) return ErrorBox(failure, routine, id, picture.error());
+  DrawPicture(surface, *picture, rect.left, rect.top);
+  return true;
+}
+
+}  // namespace
+
 int RectWidth(const platform::Rect* rect) {
   if (!rect || rect->right <= rect->left) return 0;
   return rect->right - rect->left;
@@ -10,15 +24,23 @@ int RectHeight(const platform::Rect* rect) {
   return rect->bottom - rect->top;
 }
 
-void Draw3DFrame(platform::Surface* surface, const platform::Rect& r) {
-  platform::DrawLine(surface, r.right, r.top, r.left, r.top, ShadowColor);
-  platform::DrawLine(surface, r.left, r.top, r.left, r.bottom, ShadowColor);
-  platform::DrawLine(surface, r.left, r.bottom, r.right, r.bottom, LightColor);
-  platform::DrawLine(surface, r.right, r.bottom, r.right, r.top, LightColor);
+void Draw3DFrame(Surface& surface, const platform::Rect& r) {
+  DrawLine(surface, r.right, r.top, r.left, r.top, ShadowColor);
+  DrawLine(surface, r.left, r.top, r.left, r.bottom, ShadowColor);
+  DrawLine(surface, r.left, r.bottom, r.right, r.bottom, LightColor);
+  DrawLine(surface, r.right, r.bottom, r.right, r.top, LightColor);
 }
 
-void DrawEtchedLine(platform::Surface* surface, const platform::Rect& r) {
-  platform::DrawLine(surface, r.left, r.top, r.right, r.top, ShadowColor);
-  platform::DrawLine(surface, r.left, r.top + 1, r.right, r.top + 1, LightColor);
-  platform::DrawLine(surface, r.right, r.top + 1, r.right, r.top - 1, LightColor);
+void DrawEtchedLine(Surface& surface, const platform::Rect& r) {
+  DrawLine(surface, r.left, r.top, r.right, r.top, ShadowColor);
+  DrawLine(surface, r.left, r.top + 1, r.right, r.top + 1, LightColor);
+  DrawLine(surface, r.right, r.top + 1, r.right, r.top - 1, LightColor);
+}
+
+bool Draw_Icon(Surface& surface, Icon id, const platform::Rect& rect) {
+  return DrawLoaded(surface, platform::LoadIconResource(Id(id)), rect, Text::IconFailed, "Draw_Icon", Id(id));
+}
+
+bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect) {
+  return DrawLoaded(surface, platform::LoadBitmapResource(Id(id)), rect, Text::BitmapFailed, "DrawPicture", Id(id));
 }

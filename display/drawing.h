@@ -1,8 +1,9 @@
 #pragma once
 
+#include "engine/identifiers.h"
 #include "platform/color.h"
 #include "platform/rect.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 // The game's small drawing library, used by the panels and the scanner view.
 
@@ -16,7 +17,13 @@ int RectHeight(const platform::Rect* rect);
 
 // A sunken frame along the rectangle's edges: shadow at the top and left,
 // light at the bottom and right.
-void Draw3DFrame(platform::Surface* surface, const platform::Rect& rect);
+void Draw3DFrame(Surface& surface, const platform::Rect& rect);
 
 // The etched line along the top of `rect`, under the menu bar.
-void DrawEtchedLine(platform::Surface* surface, const platform::Rect& rect);
+void DrawEtchedLine(Surface& surface, const platform::Rect& rect);
+
+// Icons and bitmaps from the resources, drawn at their own size with their
+// top-left corner at the rectangle's. False after an error box naming the
+// routine when the resource cannot be loaded; nothing is drawn then.
+bool Draw_Icon(Surface& surface, Icon id, const platform::Rect& rect);
+bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect);

@@ -3,7 +3,6 @@
 #include "engine/outcome.h"
 #include "platform/color.h"
 #include "platform/rect.h"
-#include "platform/window.h"
 
 // The main window's client area never changes size: everything in it has a
 // fixed place, in client pixels.
@@ -31,6 +30,33 @@ inline constexpr Rect MissileGauge = GaugeFrameAt(WeaponsIcon.right + 9, Weapons
 inline constexpr Rect FuelGauge = GaugeFrameAt(EnginesIcon.right + 9, EnginesPanel.top + 10);
 inline constexpr platform::Color GaugeColor{128, 128, 128};
 
+inline constexpr Rect At(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
+// The labels and buttons over the drawing. The panel titles and the
+// status line say what is given here; the rest say what a paint sets.
+inline constexpr Rect StatusLine = At(StatusFrame.left + 2, StatusFrame.top + 1, StatusFrame.right - StatusFrame.left - 6, 18);
+inline constexpr Rect ScanLabel =
+    At(StatusFrame.left + 5, ScannerFrame.top - 15, StatusFrame.right - StatusFrame.left - 10, 13);
+inline constexpr Rect WeaponsTitle = At(WeaponsPanel.left, WeaponsPanel.top - 15, 60, 13);
+inline constexpr Rect WeaponsReadout = At(WeaponsIcon.left, WeaponsIcon.bottom + 5, 32, 13);
+inline constexpr Rect MissilesLabel = At(WeaponsIcon.right + 9, WeaponsPanel.top + 10, 60, 13);
+inline constexpr Rect MissileCount = At(MissileGauge.right + 6, MissileGauge.top + 1, 20, 13);
+inline constexpr Rect AimButton = At(WeaponsPanel.right - 80, MissileGauge.bottom + 15, 32, 20);
+inline constexpr Rect FireButton = At(WeaponsPanel.right - 80 + 38, MissileGauge.bottom + 15, 32, 20);
+inline constexpr Rect EnginesTitle = At(EnginesPanel.left, EnginesPanel.top - 15, 60, 13);
+inline constexpr Rect EnginesReadout = At(EnginesIcon.left, EnginesIcon.bottom + 15, 32, 13);
+inline constexpr Rect FuelLabel = At(EnginesIcon.right + 9, EnginesPanel.top + 10, 60, 13);
+inline constexpr Rect FuelCount = At(FuelGauge.right + 6, FuelGauge.top + 1, 20, 13);
+inline constexpr Rect ReverseButton = At(EnginesPanel.right - 80, FuelGauge.bottom + 15, 32, 20);
+inline constexpr Rect EngageButton = At(EnginesPanel.right - 80 + 38, FuelGauge.bottom + 15, 32, 20);
+inline constexpr Rect ScannerTitle = At(ScannerPanel.left, ScannerPanel.top - 15, 60, 13);
+inline constexpr Rect ScannerReadout = At(ScannerIcon.left, ScannerIcon.bottom + 5, 32, 13);
+inline constexpr Rect SectorShips = At(ScannerIcon.right + 15, ScannerIcon.top - 5, 85, 13);
+inline constexpr Rect SectorDestroyed = At(ScannerIcon.right + 15, ScannerIcon.top - 5 + 15, 85, 13);
+inline constexpr Rect SectorRemaining = At(ScannerIcon.right + 15, ScannerIcon.top - 5 + 30, 85, 13);
+inline constexpr Rect ShipsRemaining = At(QuadrantIcon.right + 15, QuadrantIcon.top + 3, 85, 13);
+inline constexpr Rect KillRatio = At(QuadrantIcon.right + 15, QuadrantIcon.top + 3 + 15, 85, 13);
+
 }  // namespace layout
 
 // The client pixels an area of the game covers.
@@ -38,11 +64,3 @@ platform::Rect AreaRect(Area area);
 
 // The 32 x 32 square of a cell of the sector grid.
 platform::Rect CellRect(Cell cell);
-
-// Creates the main window's 21 controls. False after a warning box naming
-// the control that could not be made.
-bool CreateChildWindows(platform::Window* window);
-
-// Enables or disables the four ship buttons (aim, fire, reverse, engage) and
-// repaints the window.
-void EnableShipButtons(platform::Window* window, bool enable);

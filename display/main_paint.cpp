@@ -4,8 +4,6 @@
 #include "display/main_layout.h"
 #include "display/panels.h"
 #include "display/scanner_view.h"
-#include "platform/surface.h"
-#include "support/pictures.h"
 
 namespace {
 
@@ -25,19 +23,17 @@ Bitmap PictureBitmap(ScannerPicture picture) {
 }  // namespace
 
 // Every paint draws everything, whatever was invalidated.
-void PaintMainWindow(platform::Window* window, Session& session) {
-  platform::Surface* surface = platform::WindowSurface(window);
+void PaintBoard(Surface& surface, BoardTexts& texts, Session& session) {
   DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
   Draw3DFrame(surface, layout::ScannerFrame);
   if (session.InProgress && session.Picture == ScannerPicture::None) {
-    DrawScanner(window, surface, session);
-    DrawShipMarker(window, session.State);
+    DrawScanner(surface, texts, session);
+    DrawShipMarker(surface, session.State);
   } else {
     DrawPicture(surface, PictureBitmap(session.Picture), layout::ScannerArea);
   }
   Draw3DFrame(surface, layout::StatusFrame);
-  DrawWeaponsPanel(window, session.State);
-  DrawEnginesPanel(window, session.State);
-  DrawScannerPanel(window, session);
-  platform::ReleaseSurface(surface);
+  DrawWeaponsPanel(surface, texts, session.State);
+  DrawEnginesPanel(surface, texts, session.State);
+  DrawScannerPanel(surface, texts, session);
 }

@@ -6,9 +6,9 @@ constexpr platform::Color MarkColor{255, 255, 255};
 
 }  // namespace
 
-void DrawMissileMark(platform::Surface* surface, MissilePoint at) {
-  const auto stroke = [surface](int x0, int y0, int x1, int y1) {
-    platform::DrawLine(surface, x0, y0, x1, y1, MarkColor, 1, platform::PenMode::Xor);
+void DrawMissileMark(Surface& surface, MissilePoint at) {
+  const auto stroke = [&surface](int x0, int y0, int x1, int y1) {
+    DrawLine(surface, x0, y0, x1, y1, MarkColor, 1, PenMode::Xor);
   };
   const int x = at.x;
   const int y = at.y;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "display/missile_path.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 // The missile's mark at `at`: a white plus sign of 3 x 3 pixels centred two
 // pixels above it, drawn in exclusive-or so that whatever lies under it stays
 // visible inverted, and a second drawing at the same place gives it back.
-void DrawMissileMark(platform::Surface* surface, MissilePoint at);
+void DrawMissileMark(Surface& surface, MissilePoint at);

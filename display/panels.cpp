@@ -6,23 +6,18 @@
 #include "engine/cell_picture.h"
 #include "engine/score_figures.h"
 #include "engine/sector.h"
-#include "platform/surface.h"
-#include "support/item_text.h"
-#include "support/pictures.h"
 
 namespace {
 
 constexpr platform::Color MapDotColor{0, 0, 0};
 
-void SetReadout(platform::Window* window, Control control, const GameState& state) {
-  SetItemFormat(window, Id(control), "%d-%d-%d", state.Z, state.Y, state.X);
-}
+std::string Readout(const GameState& state) { return LabelText("%d-%d-%d", state.Z, state.Y, state.X); }
 
-void MarkKnownShips(platform::Window* window, const Session& session) {
+void MarkKnownShips(Surface& surface, const Session& session) {
   for (int row = 0; row < AxisLength; ++row) {
     for (int column = 0; column < AxisLength; ++column) {
       if (ShipShown(session.Grid, SectorQuadrant(session.State, row, column), session.ScannerTracing))
-        DrawMapDot(window, layout::ScannerIcon, column, row);
+        DrawMapDot(surface, layout::ScannerIcon, column, row);
     }
   }
 }
@@ -37,61 +32,51 @@ Icon QuadrantPicture(const Session& session) {
 
 }  // namespace
 
-void DrawMapDot(platform::Window* window, const platform::Rect& icon, int column, int row) {
-  platform::Surface* surface = platform::WindowSurface(window);
+void DrawMapDot(Surface& surface, const platform::Rect& icon, int column, int row) {
   const int x = icon.left + 3 + 3 * column;
   const int y = icon.top + 3 + 3 * row;
-  platform::DrawLine(surface, x, y, x + 2, y, MapDotColor);
-  platform::DrawLine(surface, x, y + 1, x + 2, y + 1, MapDotColor);
-  platform::ReleaseSurface(surface);
+  DrawLine(surface, x, y, x + 2, y, MapDotColor);
+  DrawLine(surface, x, y + 1, x + 2, y + 1, MapDotColor);
 }
 
-void DrawSupplyNow(platform::Window* window, const GameState& state, Supply supply) {
+void DrawSupplyNow(Surface& surface, BoardTexts& texts, const GameState& state, Supply supply) {
   const bool missiles = supply == Supply::Missiles;
   const Gauge& gauge = missiles ? state.Missiles : state.Fuel;
-  platform::Surface* surface = platform::WindowSurface(window);
   DrawGaugeBar(surface, missiles ? layout::MissileGauge : layout::FuelGauge, gauge);
-  platform::ReleaseSurface(surface);
-  SetItemFormat(window, Id(missiles ? Control::MissileCount : Control::FuelCount), "%d", gauge.Value);
+  (missiles ? texts.MissileCount : texts.FuelCount) = LabelText("%d", gauge.Value);
 }
 
-void DrawWeaponsPanel(platform::Window* window, const GameState& state) {
-  platform::Surface* surface = platform::WindowSurface(window);
+void DrawWeaponsPanel(Surface& surface, BoardTexts& texts, const GameState& state) {
   Draw3DFrame(surface, layout::WeaponsPanel);
   Draw_Icon(surface, Icon::Map, layout::WeaponsIcon);
-  SetReadout(window, Control::WeaponsReadout, state);
-  DrawMapDot(window, layout::WeaponsIcon, ShipColumn(state), ShipRow(state));
+  texts.WeaponsReadout = Readout(state);
+  DrawMapDot(surface, layout::WeaponsIcon, ShipColumn(state), ShipRow(state));
   DrawGauge(surface, layout::MissileGauge, state.Missiles);
-  SetItemFormat(window, Id(Control::MissileCount), "%d", state.Missiles.Value);
-  platform::ReleaseSurface(surface);
+  texts.MissileCount = LabelText("%d", state.Missiles.Value);
 }
 
-void DrawEnginesPanel(platform::Window* window, const GameState& state) {
-  platform::Surface* surface = platform::WindowSurface(window);
+void DrawEnginesPanel(Surface& surface, BoardTexts& texts, const GameState& state) {
   Draw3DFrame(surface, layout::EnginesPanel);
   Draw_Icon(surface, Icon::Engines, layout::EnginesIcon);
-  SetReadout(window, Control::EnginesReadout, state);
+  texts.EnginesReadout = Readout(state);
   DrawGauge(surface, layout::FuelGauge, state.Fuel);
-  SetItemFormat(window, Id(Control::FuelCount), "%d", state.Fuel.Value);
-  platform::ReleaseSurface(surface);
+  texts.FuelCount = LabelText("%d", state.Fuel.Value);
 }
 
-int DrawScannerPanel(platform::Window* window, Session& session) {
+int DrawScannerPanel(Surface& surface, BoardTexts& texts, Session& session) {
   const GameState& state = session.State;
-  platform::Surface* surface = platform::WindowSurface(window);
   Draw3DFrame(surface, layout::ScannerPanel);
   Draw_Icon(surface, Icon::Map, layout::ScannerIcon);
-  SetReadout(window, Control::ScannerReadout, state);
-  MarkKnownShips(window, session);
+  texts.ScannerReadout = Readout(state);
+  MarkKnownShips(surface, session);
   const int remaining = RecordSectorScan(session.Grid, state, session.Log);
   Draw_Icon(surface, QuadrantPicture(session), layout::QuadrantIcon);
 
   const ScoreFigures figures = MakeScoreFigures(session.Grid, state);
-  SetItemString(window, Id(Control::SectorShipsFigure), figures.SectorShips);
-  SetItemString(window, Id(Control::SectorDestroyedFigure), figures.SectorDestroyed);
-  SetItemString(window, Id(Control::SectorRemainingFigure), figures.SectorRemaining);
-  SetItemString(window, Id(Control::ShipsRemainingFigure), figures.ShipsRemaining);
-  SetItemString(window, Id(Control::KillRatioFigure), figures.KillRatio);
-  platform::ReleaseSurface(surface);
+  texts.SectorShips = CatalogueLine(figures.SectorShips);
+  texts.SectorDestroyed = CatalogueLine(figures.SectorDestroyed);
+  texts.SectorRemaining = CatalogueLine(figures.SectorRemaining);
+  texts.ShipsRemaining = CatalogueLine(figures.ShipsRemaining);
+  texts.KillRatio = CatalogueLine(figures.KillRatio);
   return remaining;
 }

@@ -4,8 +4,6 @@
 #include "display/main_layout.h"
 #include "engine/cell_picture.h"
 #include "engine/sector.h"
-#include "support/item_text.h"
-#include "support/pictures.h"
 
 namespace {
 
@@ -24,17 +22,16 @@ const char* LabelFormat(const GameState& state) {
 
 }  // namespace
 
-void DrawScanner(platform::Window* window, platform::Surface* surface, const Session& session) {
+void DrawScanner(Surface& surface, BoardTexts& texts, const Session& session) {
   const platform::Rect& area = layout::ScannerArea;
-  platform::Surface* grid = platform::CreateOffscreenSurface(RectWidth(&area), RectHeight(&area));
-  DrawScanGrid(window, grid, session);
-  platform::CopySurface(grid, surface, area.left, area.top);
-  platform::DeleteOffscreenSurface(grid);
+  Surface grid(RectWidth(&area), RectHeight(&area));
+  DrawScanGrid(grid, texts, session);
+  CopySurface(grid, surface, area.left, area.top);
 }
 
-void DrawScanGrid(platform::Window* window, platform::Surface* surface, const Session& session) {
+void DrawScanGrid(Surface& surface, BoardTexts& texts, const Session& session) {
   const GameState& state = session.State;
-  SetItemFormat(window, Id(Control::ScanLabel), LabelFormat(state), SectorCoordinate(state));
+  texts.ScanLabel = LabelText(LabelFormat(state), SectorCoordinate(state));
   for (int row = 0; row < AxisLength; ++row) {
     for (int column = 0; column < AxisLength; ++column) {
       const platform::Rect cell{CellSize * column, CellSize * row, CellSize * (column + 1),
@@ -46,16 +43,14 @@ void DrawScanGrid(platform::Window* window, platform::Surface* surface, const Se
   }
 }
 
-void DrawShipMarker(platform::Window* window, const GameState& state) {
-  platform::Surface* surface = platform::WindowSurface(window);
+void DrawShipMarker(Surface& surface, const GameState& state) {
   const int cx = layout::ScannerArea.left + CellSize * ShipColumn(state) + CellSize / 2;
   const int cy = layout::ScannerArea.top + CellSize * ShipRow(state) + CellSize / 2;
-  platform::DrawLine(surface, cx - MarkerArm, cy, cx + MarkerArm, cy, MarkerColor, 2);
-  platform::DrawLine(surface, cx, cy - MarkerArm, cx, cy + MarkerArm, MarkerColor, 2);
-  platform::ReleaseSurface(surface);
+  DrawLine(surface, cx - MarkerArm, cy, cx + MarkerArm, cy, MarkerColor, 2);
+  DrawLine(surface, cx, cy - MarkerArm, cx, cy + MarkerArm, MarkerColor, 2);
 }
 
-void FrameSearchedCell(platform::Surface* surface, const platform::Rect& cell) {
+void FrameSearchedCell(Surface& surface, const platform::Rect& cell) {
   const platform::Rect inset{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
-  platform::FrameRect(surface, inset, SearchedColor);
+  FrameRect(surface, inset, SearchedColor);
 }

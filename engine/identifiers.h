@@ -3,9 +3,9 @@
 #include <type_traits>
 
 // Every number the game and its resources share, each named once: commands
-// (menu items, shortcuts and ship buttons), catalogue texts, icons, bitmaps,
-// sounds and the main window's controls. The numbers are resource keys and
-// stored in files and settings, so they never change.
+// (menu items, shortcuts and ship buttons), catalogue texts, icons, bitmaps
+// and sounds. The numbers are resource keys and stored in files and
+// settings, so they never change.
 
 enum class Command : int {
   New = 101,
@@ -29,11 +29,6 @@ enum class Command : int {
   Reverse = 414,
   Sounds = 415,
   About = 999,
-  // The ship buttons send their own control IDs.
-  AimButton = 5001,
-  FireButton = 5002,
-  ReverseButton = 5003,
-  EngageButton = 5004,
 };
 
 enum class Text : unsigned {
@@ -154,30 +149,6 @@ enum class Sound : unsigned {
   EnginesEngaged = 2001,
   EnemyDestroyed = 2002,
   MissileWasted = 2003,
-};
-
-enum class Control : int {
-  StatusLine = 1003,
-  AimButton = static_cast<int>(Command::AimButton),
-  FireButton = static_cast<int>(Command::FireButton),
-  ReverseButton = static_cast<int>(Command::ReverseButton),
-  EngageButton = static_cast<int>(Command::EngageButton),
-  WeaponsTitle = 5020,
-  WeaponsReadout = 5021,
-  MissilesLabel = 5022,
-  MissileCount = 5023,
-  ScanLabel = 5030,
-  EnginesTitle = 5040,
-  EnginesReadout = 5041,
-  FuelLabel = 5042,
-  FuelCount = 5043,
-  ScannerTitle = 5060,
-  ScannerReadout = 5061,
-  SectorShipsFigure = 5062,
-  SectorDestroyedFigure = 5063,
-  SectorRemainingFigure = 5064,
-  ShipsRemainingFigure = 5065,
-  KillRatioFigure = 5066,
 };
 
 // The controls of the game's dialogs that the game addresses. In every

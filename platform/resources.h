@@ -29,7 +29,7 @@ class Picture {
   // background through, and the whole value 0 outside the picture.
   std::uint32_t Pixel(int x, int y) const;
 
-  // For the drawing code of the platform itself.
+  // The decoded image, for the code that draws it (platform/qt/picture_data.h).
   const Data* data() const { return data_.get(); }
 
  private:

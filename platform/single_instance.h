@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace platform {
 
 enum class InstanceClaim {
@@ -10,6 +12,6 @@ enum class InstanceClaim {
 // Looks for a running copy of the program under `name` for this user. When
 // there is one, asks it to come forward. Otherwise starts answering later
 // copies: each such request runs `comeForward` from the event loop.
-InstanceClaim ClaimSingleInstance(const char* name, void (*comeForward)());
+InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward);
 
 }  // namespace platform

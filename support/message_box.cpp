@@ -1,8 +1,10 @@
 #include "support/message_box.h"
 
+#include <QApplication>
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/window.h"
 #include "support/box_layouts.h"
 #include "support/catalogue.h"
 #include "support/text_format.h"
@@ -24,8 +26,7 @@ bool RunBox(platform::Window* owner, platform::BoxIcon icon, const std::string& 
 
 bool ShowErrorText(std::string text) {
   BreakAfterFailedCall(text);
-  platform::CloseWindowsBeforeBox();
-  return RunBox(platform::MainWindow(), platform::BoxIcon::Error, "Error", text);
+  return RunBox(platform::OwnerWindow(QApplication::activeWindow()), platform::BoxIcon::Error, "Error", text);
 }
 
 }  // namespace
@@ -40,11 +41,10 @@ bool ErrorBoxText(std::string_view format, std::span<const TextArgument> argumen
   return ShowErrorText(FormatText(format, arguments, BoxTextLimit));
 }
 
-bool WarningBox(platform::Window* owner, Text caption, const Message& message) {
-  platform::CloseWindowsBeforeBox();
+bool WarningBox(QWidget* owner, Text caption, const Message& message) {
   const std::optional<std::string> captionText = CatalogueText(caption);
   if (!captionText) return false;
   const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
   if (!text) return false;
-  return RunBox(owner, platform::BoxIcon::Warning, *captionText, *text);
+  return RunBox(platform::OwnerWindow(owner), platform::BoxIcon::Warning, *captionText, *text);
 }

@@ -6,12 +6,13 @@
 
 #include "engine/identifiers.h"
 #include "engine/message.h"
-#include "platform/window.h"
+
+class QWidget;
 
 // The game's modal error and warning boxes. Each returns false, so that a
 // failing routine can report and fail in one statement:
 // `return ErrorBox(...);`. The values fill the text's placeholders.
-// Error boxes belong to the main window once it exists.
+// Error boxes belong to the window that is active, if any.
 
 // Error box (caption "Error", error icon) showing the message.
 bool ErrorBox(const Message& message);
@@ -20,7 +21,7 @@ bool ErrorBox(const Message& message);
 bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments);
 
 // Warning box owned by `owner`, with catalogue texts for caption and message.
-bool WarningBox(platform::Window* owner, Text caption, const Message& message);
+bool WarningBox(QWidget* owner, Text caption, const Message& message);
 
 template <typename... Values>
 bool ErrorBox(Text id, Values&&... values) {
@@ -34,6 +35,6 @@ bool ErrorBoxText(std::string_view format, Values&&... values) {
 }
 
 template <typename... Values>
-bool WarningBox(platform::Window* owner, Text caption, Text id, Values&&... values) {
+bool WarningBox(QWidget* owner, Text caption, Text id, Values&&... values) {
   return WarningBox(owner, caption, MakeMessage(id, std::forward<Values>(values)...));
 }

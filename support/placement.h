@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/window.h"
+
+class QWidget;
 
 // A window's remembered position. Only Top and Left place a window (the main
 // window and the dialogs keep their own size); Height and Width are kept up
@@ -16,4 +17,4 @@ struct Placement {
 };
 
 // Stores the window's restored place on the desktop; Show stays as it was.
-void StorePlacement(platform::Window* window, Placement& placement);
+void StorePlacement(const QWidget* window, Placement& placement);

@@ -1,8 +1,54 @@
 #include "support/splash.h"
 
-#include "platform/surface.h"
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "platform/qt/picture_data.h"
+#include "platform/resources.h"
 #include "support/message_box.h"
-#include "support/pictures.h"
+
+namespace {
+
+class SplashWindow final : public QWidget {
+ public:
+  SplashWindow(const QImage& picture, const bool& startup)
+      : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+        picture_(picture),
+        startup_(startup) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(picture.size());
+    setWindowTitle(QStringLiteral("Splash"));
+    setFocusPolicy(Qt::StrongFocus);
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, picture_); }
+  void keyPressEvent(QKeyEvent*) override { CloseUnlessStarting(); }
+  void mousePressEvent(QMouseEvent*) override { CloseUnlessStarting(); }
+
+  // Any modal window of the game, a box or a dialog, must not be hidden.
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
+      const auto* widget = static_cast<QWidget*>(watched);
+      if (widget->isWindow() && widget->isModal()) close();
+    }
+    return false;
+  }
+
+ private:
+  void CloseUnlessStarting() {
+    if (!startup_) close();
+  }
+
+  const QImage& picture_;
+  const bool& startup_;
+};
+
+}  // namespace
 
 bool Splash::ShowAtStartup() {
   Close();
@@ -12,63 +58,28 @@ bool Splash::ShowAtStartup() {
 
 bool Splash::Show() {
   if (window_) {
-    platform::ShowWindow(window_, platform::ShowMode::Normal);
-    platform::BringToFront(window_);
+    window_->showNormal();
+    window_->raise();
+    window_->activateWindow();
     return true;
   }
-  if (picture_.right == 0) {
-    const std::optional<platform::Rect> size = PicSize(Bitmap::Title);
-    if (!size) return false;
-    picture_ = *size;
+  if (picture_.isNull()) {
+    const platform::Result<platform::Picture> picture = platform::LoadBitmapResource(Id(Bitmap::Title));
+    if (!picture) return ErrorBox(Text::BitmapFailed, "PicSize", Id(Bitmap::Title), picture.error());
+    picture_ = picture->data()->image;
   }
-
   const platform::Rect& desktop = library_.DesktopRect;
-  platform::WindowSpec shape;
-  shape.frame = platform::WindowFrame::Popup;
-  shape.title = "Splash";
-  shape.x = (desktop.right - desktop.left - picture_.right) / 2;
-  shape.y = (desktop.bottom - desktop.top - picture_.bottom) / 2;
-  shape.clientWidth = picture_.right;
-  shape.clientHeight = picture_.bottom;
-  shape.topMost = true;
-  shape.iconId = Id(Icon::Program);
-  shape.background = library_.BackgroundColor;
-  shape.closesBeforeBoxes = true;
-
-  const platform::Result<platform::Window*> made = platform::CreateAppWindow(shape, this);
-  if (!made) return ErrorBox(Text::WindowFailed, "Splash", made.error());
-  window_ = *made;
-  platform::ShowWindow(window_, platform::ShowMode::Normal);
-  platform::BringToFront(window_);
-  platform::UpdateWindow(window_);
+  window_ = new SplashWindow(picture_, startup_);
+  window_->move((desktop.right - desktop.left - picture_.width()) / 2,
+                (desktop.bottom - desktop.top - picture_.height()) / 2);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  window_->repaint();
   return true;
 }
 
 void Splash::Close() {
-  platform::Window* window = window_;
-  window_ = nullptr;
   startup_ = false;
-  if (window) platform::DestroyWindow(window);
-}
-
-void Splash::Paint(platform::Window* window) {
-  platform::Surface* surface = platform::WindowSurface(window);
-  DrawPicture(surface, Bitmap::Title, picture_);
-  platform::ReleaseSurface(surface);
-}
-
-bool Splash::CloseRequested(platform::Window*) {
-  Close();
-  return false;
-}
-
-void Splash::Destroyed(platform::Window* window) {
-  if (window == window_) {
-    window_ = nullptr;
-    startup_ = false;
-  }
-}
-
-void Splash::CloseUnlessStarting() {
-  if (!startup_) Close();
+  if (window_) window_->close();
 }

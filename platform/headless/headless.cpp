@@ -5,18 +5,14 @@
 #include <map>
 #include <utility>
 
-#include "platform/cursor.h"
 #include "platform/dialog_items.h"
-#include "platform/status_line.h"
 #include "platform/window.h"
 
 namespace platform::headless {
 namespace {
 
-bool statusShown = false;
 bool boxesMuted = false;
 std::vector<ShownBox> boxes;
-std::vector<std::string> statusLines;
 std::map<std::pair<const Window*, int>, std::string> itemTexts;
 
 // The message alone, as the player would read it in the box.
@@ -27,10 +23,8 @@ void PrintBox(std::string text) {
 
 }  // namespace
 
-void ShowStatusLines(bool shown) { statusShown = shown; }
 void MuteBoxes(bool muted) { boxesMuted = muted; }
 const std::vector<ShownBox>& Boxes() { return boxes; }
-const std::vector<std::string>& StatusLines() { return statusLines; }
 
 std::optional<std::string> ItemText(const Window* dialog, int item) {
   const auto found = itemTexts.find({dialog, item});
@@ -40,7 +34,6 @@ std::optional<std::string> ItemText(const Window* dialog, int item) {
 
 void ForgetShown() {
   boxes.clear();
-  statusLines.clear();
   itemTexts.clear();
 }
 
@@ -57,25 +50,12 @@ int RunBox(Window* owner, const DialogLayout& layout, BoxIcon icon, const char* 
   return 1;
 }
 
-bool StatusLineVisible() { return statusShown; }
-
-void SetStatusText(const char* text) {
-  statusLines.emplace_back(text);
-  std::fprintf(stderr, "%s\n", text);
-}
-
 void SetItemText(Window* dialog, int item, const char* text) {
   itemTexts[{dialog, item}] = text;
 }
 
-// Without a screen there is no window to own a box or to close before one.
-Window* MainWindow() { return nullptr; }
-void CloseWindowsBeforeBox() {}
-
-void BeginWaitCursor() {}
-void EndWaitCursor() {}
-
-// A pause only paces what the player watches; with nothing on a screen the
-// game goes straight on.
+// Without a screen there is no window to own a box.
+Window* OwnerWindow(QWidget*) { return nullptr; }
+QWidget* WindowWidget(Window*) { return nullptr; }
 
 }  // namespace platform

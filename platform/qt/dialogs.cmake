@@ -1,4 +1,4 @@
-# Modal dialogs from layouts, the message boxes, question and file dialogs.
+# Modal dialogs from layouts, and the message boxes.
 target_sources(kestravane_platform_qt PRIVATE
   dialog_units.cpp
   icon_label.cpp
@@ -10,7 +10,5 @@ target_sources(kestravane_platform_qt PRIVATE
   dialog_runner.cpp
   dialog_items.cpp
   message_box.cpp
-  question_box.cpp
-  file_dialog.cpp
   screen.cpp
 )

@@ -61,9 +61,9 @@ bool AskRunningCopy(const QString& serverName) {
 
 // Each connection carries one request; it counts once all of it has arrived,
 // which may be after the sender has already gone.
-void Answer(QLocalSocket* socket, void (*comeForward)()) {
+void Answer(QLocalSocket* socket, std::function<void()> comeForward) {
   auto received = std::make_shared<QByteArray>();
-  auto take = [socket, received, comeForward] {
+  auto take = [socket, received, comeForward = std::move(comeForward)] {
     received->append(socket->readAll());
     if (received->size() < ComeForwardRequest.size()) return;
     const bool asked = received->startsWith(ComeForwardRequest);
@@ -80,7 +80,7 @@ void Answer(QLocalSocket* socket, void (*comeForward)()) {
   take();
 }
 
-void Listen(const QString& serverName, void (*comeForward)()) {
+void Listen(const QString& serverName, std::function<void()> comeForward) {
   // Nobody answered, so a socket file left here is from a copy that crashed.
   QLocalServer::removeServer(serverName);
   auto* server = new QLocalServer(QCoreApplication::instance());
@@ -89,14 +89,14 @@ void Listen(const QString& serverName, void (*comeForward)()) {
     delete server;
     return;
   }
-  QObject::connect(server, &QLocalServer::newConnection, server, [server, comeForward] {
+  QObject::connect(server, &QLocalServer::newConnection, server, [server, comeForward = std::move(comeForward)] {
     while (QLocalSocket* socket = server->nextPendingConnection()) Answer(socket, comeForward);
   });
 }
 
 }  // namespace
 
-InstanceClaim ClaimSingleInstance(const char* name, void (*comeForward)()) {
+InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward) {
   // In doubt this copy runs: a game that opens twice is better than one
   // that does not open at all.
   const std::optional<QString> place = MeetingPlace(name);
@@ -108,7 +108,7 @@ InstanceClaim ClaimSingleInstance(const char* name, void (*comeForward)()) {
   if (AskRunningCopy(serverName)) return InstanceClaim::AnotherRunning;
   // Without a socket this copy still runs; it only cannot be found by later
   // ones. Without the lock, the copy holding it may be about to listen.
-  if (locked) Listen(serverName, comeForward);
+  if (locked) Listen(serverName, std::move(comeForward));
   return InstanceClaim::First;
 }
 

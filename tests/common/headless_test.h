@@ -8,18 +8,14 @@
 #include "platform/headless/headless.h"
 
 // A case on the platform without a screen: boxes are recorded without being
-// shown, status lines are recorded, and each case starts with nothing shown.
+// shown, and each case starts with nothing shown.
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override {
     platform::headless::MuteBoxes(true);
-    platform::headless::ShowStatusLines(true);
     platform::headless::ForgetShown();
   }
-  void TearDown() override {
-    platform::headless::ShowStatusLines(false);
-    platform::headless::ForgetShown();
-  }
+  void TearDown() override { platform::headless::ForgetShown(); }
 
   // The one box shown so far; a placeholder after a failed check when there
   // was not exactly one.

@@ -7,23 +7,22 @@
 
 #include "common/main_window_driver.h"
 #include "common/test_main_window.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
 
 // The player's hands on the game's real main window in a Qt Test: its menu
 // commands, its keys and what its status line says. A test derives from it
 // beside QObject and makes the window in `game_`, with its files in `folder_`.
 class MainWindowPlayer {
  protected:
-  platform::AppWindow* Main() const { return platform::AppWindow::From(game_->window); }
-  QWidget* Client() const { return Main()->clientArea(); }
+  MainWindow* Main() const { return game_->window.get(); }
+  BoardView* Client() const { return &Main()->board(); }
   GameState& State() const { return game_->state(); }
   Session& Game() const { return game_->session(); }
-  QString StatusLine() const { return ControlText(game_->window, Control::StatusLine); }
+  QString StatusLine() const { return Client()->Status(); }
+  QString Label(const platform::Rect& place) const { return LabelAt(*Client(), place); }
 
   // The menu command shown as `text`; the test stops when there is none.
   QAction* Item(const QString& text) const {
-    QAction* action = MenuItem(game_->window, text);
+    QAction* action = MenuItem(*Main(), text);
     if (!action) qFatal("no menu item %s", qPrintable(text));
     return action;
   }
@@ -36,7 +35,7 @@ class MainWindowPlayer {
   }
 
   void WaitForLanding() {
-    if (!QTest::qWaitFor([this] { return !game_->game.controller().MissileInFlight(); }))
+    if (!QTest::qWaitFor([this] { return !Main()->controller().MissileInFlight(); }))
       qFatal("the missile never landed");
   }
 

@@ -5,7 +5,7 @@
 
 #include "common/picture_color.h"
 #include "platform/rect.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 // Compares what a surface shows with what the player should see, pixel for
 // pixel. Each returns where the first wrong pixel is, as "(x, y)", or an
@@ -15,20 +15,20 @@
 // The colour each pixel should have, by its place on the surface.
 using ExpectedColor = std::function<platform::Color(int x, int y)>;
 
-inline QString WrongPixel(const platform::Surface* surface, const platform::Rect& area, const ExpectedColor& expected) {
+inline QString WrongPixel(const Surface& surface, const platform::Rect& area, const ExpectedColor& expected) {
   for (int y = area.top; y < area.bottom; ++y)
     for (int x = area.left; x < area.right; ++x)
-      if (platform::PixelAt(surface, x, y) != expected(x, y)) return QString("(%1, %2)").arg(x).arg(y);
+      if (PixelAt(surface, x, y) != expected(x, y)) return QString("(%1, %2)").arg(x).arg(y);
   return {};
 }
 
-inline QString WrongPixel(const platform::Surface* surface, const platform::Rect& area, platform::Color color) {
+inline QString WrongPixel(const Surface& surface, const platform::Rect& area, platform::Color color) {
   return WrongPixel(surface, area, [color](int, int) { return color; });
 }
 
 // `picture` drawn whole with its corner at (left, top), but for `inset`
 // pixels along each edge.
-inline QString WrongPicture(const platform::Surface* surface, const platform::Picture& picture, int left, int top,
+inline QString WrongPicture(const Surface& surface, const platform::Picture& picture, int left, int top,
                             int inset = 0) {
   if (picture.IsNull()) return QStringLiteral("no picture to compare with");
   const platform::Rect area{left + inset, top + inset, left + picture.Width() - inset, top + picture.Height() - inset};
@@ -37,7 +37,7 @@ inline QString WrongPicture(const platform::Surface* surface, const platform::Pi
 
 // A sunken frame: shadow along the top and left, light along the bottom and
 // right, each line one pixel wide, and `inside` just within its corner.
-inline QString WrongSunkenFrame(const platform::Surface* surface, const platform::Rect& frame, platform::Color inside) {
+inline QString WrongSunkenFrame(const Surface& surface, const platform::Rect& frame, platform::Color inside) {
   const platform::Color shadow{128, 128, 128};
   const platform::Color light{255, 255, 255};
   const struct {

@@ -1,17 +1,17 @@
 #pragma once
 
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "app/main_window.h"
 #include "app/settings.h"
-#include "platform/qt/app_window.h"
 #include "support/library.h"
 #include "support/splash.h"
 
 // The game's real main window, made as the start-up makes it, with the
-// settings and the configuration kept in `folder`. `window` is null if it
-// could not be made.
+// settings and the configuration kept in `folder`.
 struct TestMainWindow {
   explicit TestMainWindow(const QTemporaryDir& folder, bool openAtStart = false,
                           const std::string& document = {}) {
@@ -23,16 +23,16 @@ struct TestMainWindow {
       document.copy(settings.FileSpec.data(), settings.FileSpec.size() - 1);
       settings.OpenAtStart = true;
     }
-    window = game.Create(platform::ShowMode::Normal);
+    window = std::make_unique<MainWindow>(library, settings, splash);
+    window->Start();
   }
   ~TestMainWindow() {
     // Nothing to offer for saving on the way out.
-    game.session().InProgress = false;
-    if (window && platform::MainWindow() == window) platform::DestroyWindow(window);
+    session().InProgress = false;
   }
 
-  Session& session() { return game.session(); }
-  GameState& state() { return game.session().State; }
+  Session& session() { return window->session(); }
+  GameState& state() { return session().State; }
 
   // Puts the ship at (z, y, x), looking along `axis`.
   void PlaceShip(int z, int y, int x, ScanAxis axis) {
@@ -44,18 +44,28 @@ struct TestMainWindow {
 
   // Paints the whole window now, as the next paint would.
   void Repaint() {
-    platform::InvalidateRect(window, nullptr);
-    platform::UpdateWindow(window);
+    window->board().Invalidate();
+    window->board().PaintNow();
   }
 
   LibraryState library = StartLibrary();
   AppSettings settings;
   Splash splash{library};
-  MainWindow game{library, settings, splash};
-  platform::Window* window = nullptr;
+  std::unique_ptr<MainWindow> window;
 };
 
-// What a control of the window shows.
-inline QString ControlText(platform::Window* window, Control id) {
-  return platform::AppWindow::From(window)->Item(Id(id))->property("text").toString();
+// What the label of the board at `place` shows.
+inline QString LabelAt(const BoardView& board, const platform::Rect& place) {
+  const QRect wanted(place.left, place.top, place.right - place.left, place.bottom - place.top);
+  for (const QLabel* label : board.findChildren<QLabel*>())
+    if (label->geometry() == wanted) return label->text();
+  return QStringLiteral("<no label there>");
+}
+
+// The button of the board at `place`.
+inline QPushButton* ButtonAt(const BoardView& board, const platform::Rect& place) {
+  const QRect wanted(place.left, place.top, place.right - place.left, place.bottom - place.top);
+  for (QPushButton* button : board.findChildren<QPushButton*>())
+    if (button->geometry() == wanted) return button;
+  qFatal("no button at %d, %d", place.left, place.top);
 }

@@ -1,14 +1,15 @@
-#include "support/pictures.h"
+#include "display/drawing.h"
 
 #include <QApplication>
 #include <QtTest>
+#include <memory>
 
 #include "common/modal_driver.h"
 #include "common/qt_waits.h"
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
 #include "platform/resources.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 namespace {
 
@@ -30,20 +31,20 @@ class DrawingTest : public QObject {
   Q_OBJECT
 
  private:
-  platform::Surface* surface_ = nullptr;
+  std::unique_ptr<Surface> surface_;
 
  private slots:
   void init() {
-    surface_ = platform::CreateOffscreenSurface(400, 400);
-    platform::FillRect(surface_, {0, 0, 400, 400}, Marker);
+    surface_ = std::make_unique<Surface>(400, 400);
+    FillRect(*surface_, {0, 0, 400, 400}, Marker);
   }
 
-  void cleanup() { platform::DeleteOffscreenSurface(surface_); }
+  void cleanup() { surface_.reset(); }
 
   void aPictureIsCopiedAtItsOwnSizeWhateverTheRectangle() {
-    QVERIFY(DrawPicture(surface_, Bitmap{5003}, platform::Rect{40, 50, 60, 60}));
+    QVERIFY(DrawPicture(*surface_, Bitmap{5003}, platform::Rect{40, 50, 60, 60}));
     const platform::Picture page = BitmapPicture(5003);
-    QCOMPARE(WrongPixel(surface_, {0, 0, 400, 400},
+    QCOMPARE(WrongPixel(*surface_, {0, 0, 400, 400},
                         [&](int x, int y) {
                           const bool onPage = x >= 40 && x < 40 + 288 && y >= 50 && y < 50 + 288;
                           return onPage ? PictureColor(page, x - 40, y - 50) : Marker;
@@ -54,12 +55,12 @@ class DrawingTest : public QObject {
   void aMissingPictureOrIconIsReportedAndDrawsNothing() {
     QString said;
     AcceptNextBox(said);
-    QVERIFY(!DrawPicture(surface_, Bitmap{4999}, platform::Rect{0, 0, 288, 288}));
+    QVERIFY(!DrawPicture(*surface_, Bitmap{4999}, platform::Rect{0, 0, 288, 288}));
     QVERIFY2(said.contains("DrawPicture(LoadBitmap)") && said.contains("(ID:4999)"), qPrintable(said));
     AcceptNextBox(said);
-    QVERIFY(!Draw_Icon(surface_, Icon{10201}, platform::Rect{8, 8, 40, 40}));
+    QVERIFY(!Draw_Icon(*surface_, Icon{10201}, platform::Rect{8, 8, 40, 40}));
     QVERIFY2(said.contains("Draw_Icon(LoadIcon)") && said.contains("(ID:10201)"), qPrintable(said));
-    QCOMPARE(WrongPixel(surface_, {0, 0, 400, 400}, Marker), QString());
+    QCOMPARE(WrongPixel(*surface_, {0, 0, 400, 400}, Marker), QString());
   }
 };
 

@@ -1,4 +1,3 @@
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <set>
@@ -6,12 +5,12 @@
 
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
-#include "common/test_main_window.h"
 #include "display/gauge_bar.h"
 #include "display/main_layout.h"
 #include "display/panels.h"
 #include "platform/resources.h"
-#include "platform/surface.h"
+#include "display/surface.h"
+#include "engine/session.h"
 
 namespace {
 
@@ -37,22 +36,27 @@ std::set<Pixel> MapDots(std::initializer_list<Pixel> corners) {
 
 }  // namespace
 
-// The weapons, engines and scanner panels and the gauge bars, drawn on a real
-// main window and read back pixel by pixel.
+// The weapons, engines and scanner panels and the gauge bars, drawn on an
+// image of the main window's size and read back pixel by pixel.
 class PanelsTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir folder_;
-  std::unique_ptr<TestMainWindow> game_;
-  platform::Surface* surface_ = nullptr;
+  std::unique_ptr<Session> game_ = std::make_unique<Session>();
+  Surface surface_{ClientWidth, ClientHeight};
+  BoardTexts texts_;
 
-  platform::Window* window() const { return game_->window; }
-  Session& session() const { return game_->session(); }
-  GameState& state() const { return game_->state(); }
+  Session& session() const { return *game_; }
+  GameState& state() const { return game_->State; }
   QuadrantGrid& grid() const { return session().Grid; }
-  QString Text(Control control) const { return ControlText(window(), control); }
-  void Blank(const Rect& area) const { platform::FillRect(surface_, area, Untouched); }
+  static QString Text(const std::optional<std::string>& text) { return QString::fromStdString(text.value_or("<unset>")); }
+  void Blank(const Rect& area) { FillRect(surface_, area, Untouched); }
+  void PlaceShip(int z, int y, int x, ScanAxis axis) {
+    state().Z = z;
+    state().Y = y;
+    state().X = x;
+    state().Axis = axis;
+  }
 
   // Icon `id` drawn at `place`: the artwork where it is opaque, what was
   // there before where it lets the background through, black on `dots`.
@@ -84,25 +88,14 @@ class PanelsTest : public QObject {
   QString WrongPanelFrame(const Rect& frame) const { return WrongSunkenFrame(surface_, frame, Untouched); }
 
  private slots:
-  void initTestCase() {
-    QVERIFY(folder_.isValid());
-    game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(window());
-    surface_ = platform::WindowSurface(window());
-  }
-
-  void cleanupTestCase() {
-    platform::ReleaseSurface(surface_);
-    game_.reset();
-  }
-
   void init() {
+    texts_ = BoardTexts{};
     session().InProgress = true;
     grid() = QuadrantGrid{};
     for (int i = 0; i < QuadrantCount; ++i) grid().StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
     session().Log = ScanLog{};
     session().ScannerTracing = false;
-    game_->PlaceShip(4, 4, 4, ScanAxis::Z);
+    PlaceShip(4, 4, 4, ScanAxis::Z);
     state().EnemyShips = 60;
     state().ShipsDestroyed = 0;
     state().Missiles = {0, 240, 240};
@@ -131,7 +124,7 @@ class PanelsTest : public QObject {
     DrawGaugeBar(surface_, frame, Gauge{0, maximum, value});
     // The bar alone: its frame is the panel's business.
     QCOMPARE(WrongBar(frame, fill), QString());
-    QCOMPARE(platform::PixelAt(surface_, frame.left, frame.top), Untouched);
+    QCOMPARE(PixelAt(surface_, frame.left, frame.top), Untouched);
   }
 
   // The ship at (1, 2, 3); its map dot's corner on the window.
@@ -147,12 +140,12 @@ class PanelsTest : public QObject {
     QFETCH(int, axis);
     QFETCH(int, dotX);
     QFETCH(int, dotY);
-    game_->PlaceShip(1, 2, 3, ScanAxis(axis));
+    PlaceShip(1, 2, 3, ScanAxis(axis));
     state().Missiles.Value = 200;
-    DrawWeaponsPanel(window(), state());
+    DrawWeaponsPanel(surface_, texts_, state());
 
-    QCOMPARE(Text(Control::WeaponsReadout), QString("1-2-3"));
-    QCOMPARE(Text(Control::MissileCount), QString("200"));
+    QCOMPARE(Text(texts_.WeaponsReadout), QString("1-2-3"));
+    QCOMPARE(Text(texts_.MissileCount), QString("200"));
     QCOMPARE(WrongPanelFrame(layout::WeaponsPanel), QString());
     QCOMPARE(WrongIcon(Icon::Map, layout::WeaponsIcon, MapDots({{dotX, dotY}})), QString());
     QCOMPARE(WrongPanelFrame(layout::MissileGauge), QString());
@@ -160,11 +153,11 @@ class PanelsTest : public QObject {
   }
 
   void theEnginesPanelShowsThePositionAndTheFuel() {
-    game_->PlaceShip(1, 2, 3, ScanAxis::Z);
+    PlaceShip(1, 2, 3, ScanAxis::Z);
     state().Fuel.Value = 50;
-    DrawEnginesPanel(window(), state());
-    QCOMPARE(Text(Control::EnginesReadout), QString("1-2-3"));
-    QCOMPARE(Text(Control::FuelCount), QString("50"));
+    DrawEnginesPanel(surface_, texts_, state());
+    QCOMPARE(Text(texts_.EnginesReadout), QString("1-2-3"));
+    QCOMPARE(Text(texts_.FuelCount), QString("50"));
     QCOMPARE(WrongPanelFrame(layout::EnginesPanel), QString());
     QCOMPARE(WrongIcon(Icon::Engines, layout::EnginesIcon), QString());
     QCOMPARE(WrongPanelFrame(layout::FuelGauge), QString());
@@ -174,7 +167,7 @@ class PanelsTest : public QObject {
   // Three ships in the ship's Z sector: one destroyed at row 0 column 0, one
   // alive at row 5 column 7, and one alive in the ship's own quadrant.
   void theScannerShowsDestroyedShipsAndTracesLiveOnes() {
-    game_->PlaceShip(1, 2, 3, ScanAxis::Z);
+    PlaceShip(1, 2, 3, ScanAxis::Z);
     for (const auto& [y, x] : {std::pair{0, 0}, {5, 7}, {2, 3}}) grid().Enemy[QuadrantIndex(1, y, x)] = 1;
     grid().Struck[QuadrantIndex(1, 0, 0)] = 1;
     grid().Enemy[QuadrantIndex(2, 4, 4)] = 1;  // another sector: never on this map
@@ -182,44 +175,44 @@ class PanelsTest : public QObject {
     state().ShipsDestroyed = 2;
     state().Missiles.Value = 230;
 
-    QCOMPARE(DrawScannerPanel(window(), session()), 2);
-    QCOMPARE(Text(Control::ScannerReadout), QString("1-2-3"));
+    QCOMPARE(DrawScannerPanel(surface_, texts_, session()), 2);
+    QCOMPARE(Text(texts_.ScannerReadout), QString("1-2-3"));
     QCOMPARE(WrongPanelFrame(layout::ScannerPanel), QString());
     QCOMPARE(WrongIcon(Icon::Map, layout::ScannerIcon, MapDots({{23, 243}})), QString());
     QCOMPARE(WrongIcon(static_cast<unsigned>(grid().StarIcon[QuadrantIndex(1, 2, 3)]), layout::QuadrantIcon),
              QString());
-    QCOMPARE(Text(Control::SectorShipsFigure), QString("3 Roder Ships"));
-    QCOMPARE(Text(Control::SectorDestroyedFigure), QString("1 Destroyed"));
-    QCOMPARE(Text(Control::SectorRemainingFigure), QString("2 Remaining"));
-    QCOMPARE(Text(Control::ShipsRemainingFigure), QString("58 Ships Remain"));
-    QCOMPARE(Text(Control::KillRatioFigure), QString("20% Kill Ratio"));
+    QCOMPARE(Text(texts_.SectorShips), QString("3 Roder Ships"));
+    QCOMPARE(Text(texts_.SectorDestroyed), QString("1 Destroyed"));
+    QCOMPARE(Text(texts_.SectorRemaining), QString("2 Remaining"));
+    QCOMPARE(Text(texts_.ShipsRemaining), QString("58 Ships Remain"));
+    QCOMPARE(Text(texts_.KillRatio), QString("20% Kill Ratio"));
     // Drawing the panel is what records the sector in the scanner log.
     QCOMPARE(session().Log.Sector[1].Scanned, 1);  // the Z = 1 sector
     QCOMPARE(session().Log.Sector[1].Ships, 3);
 
     session().ScannerTracing = true;
     Blank({0, 0, 470, 350});
-    QCOMPARE(DrawScannerPanel(window(), session()), 2);
+    QCOMPARE(DrawScannerPanel(surface_, texts_, session()), 2);
     QCOMPARE(WrongIcon(Icon::Map, layout::ScannerIcon, MapDots({{23, 243}, {44, 258}, {32, 249}})), QString());
     QCOMPARE(WrongIcon(Icon::LiveShip, layout::QuadrantIcon), QString());
   }
 
   void theFiguresTakeTheSingularForOneShipAndWaitForTheFirstShot() {
-    game_->PlaceShip(6, 0, 0, ScanAxis::Y);  // the Y = 0 sector
+    PlaceShip(6, 0, 0, ScanAxis::Y);  // the Y = 0 sector
     grid().Enemy[QuadrantIndex(8, 0, 8)] = 1;
     state().ShipsDestroyed = 59;
-    DrawScannerPanel(window(), session());
-    QCOMPARE(Text(Control::SectorShipsFigure), QString("1 Roder Ship"));
-    QCOMPARE(Text(Control::ShipsRemainingFigure), QString("1 Ship Remains"));
-    QCOMPARE(Text(Control::KillRatioFigure), QString(" "));
+    DrawScannerPanel(surface_, texts_, session());
+    QCOMPARE(Text(texts_.SectorShips), QString("1 Roder Ship"));
+    QCOMPARE(Text(texts_.ShipsRemaining), QString("1 Ship Remains"));
+    QCOMPARE(Text(texts_.KillRatio), QString(" "));
   }
 
   // The figures of an empty board are the main window's first paint.
   void withNoGameTheProgramIconStandsInAndTheSectorIsStillRecorded() {
     session().InProgress = false;
     grid() = QuadrantGrid{};
-    game_->PlaceShip(0, 0, 0, ScanAxis::Z);
-    QCOMPARE(DrawScannerPanel(window(), session()), 0);
+    PlaceShip(0, 0, 0, ScanAxis::Z);
+    QCOMPARE(DrawScannerPanel(surface_, texts_, session()), 0);
     QCOMPARE(WrongIcon(Icon::Program, layout::QuadrantIcon), QString());
     QCOMPARE(WrongIcon(Icon::Map, layout::ScannerIcon), QString());
     QCOMPARE(session().Log.Sector[0].Scanned, 1);

@@ -9,8 +9,9 @@
 #include "common/resource_pictures.h"
 #include "common/surface_pixels.h"
 #include "common/test_main_window.h"
+#include "display/main_layout.h"
 #include "platform/resources.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 namespace {
 
@@ -37,20 +38,20 @@ class ScannerViewTest : public QObject {
 
   Session& session() const { return game_->session(); }
   QuadrantGrid& grid() const { return session().Grid; }
-  QString ScanLabel() const { return ControlText(game_->window, Control::ScanLabel); }
+  QString ScanLabel() const { return LabelAt(game_->window->board(), layout::ScanLabel); }
   void Paint() const { game_->Repaint(); }
 
   // Reading pixels draws nothing, so the surface is not released after it.
-  platform::Surface* Surface() const { return platform::WindowSurface(game_->window); }
-  platform::Color At(int x, int y) const { return platform::PixelAt(Surface(), x, y); }
+  const Surface& Canvas() const { return game_->window->board().Canvas(); }
+  platform::Color At(int x, int y) const { return PixelAt(Canvas(), x, y); }
 
   // Where the cell at (row, column) does not show icon `id`.
   QString WrongCell(int row, int column, unsigned id) const {
-    return WrongPicture(Surface(), IconPicture(id), AreaLeft + 32 * column, AreaTop + 32 * row);
+    return WrongPicture(Canvas(), IconPicture(id), AreaLeft + 32 * column, AreaTop + 32 * row);
   }
 
   // Where the scanner area does not show the whole of bitmap `id`.
-  QString WrongArea(unsigned id) const { return WrongPicture(Surface(), BitmapPicture(id), AreaLeft, AreaTop); }
+  QString WrongArea(unsigned id) const { return WrongPicture(Canvas(), BitmapPicture(id), AreaLeft, AreaTop); }
 
   unsigned StarsAt(int z, int y, int x) const { return grid().StarIcon[QuadrantIndex(z, y, x)]; }
 
@@ -58,7 +59,6 @@ class ScannerViewTest : public QObject {
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(game_->window);
   }
 
   void cleanupTestCase() { game_.reset(); }
@@ -129,7 +129,7 @@ class ScannerViewTest : public QObject {
       const bool down = y >= cy - 7 && y < cy + 7 && (x == cx - 1 || x == cx);
       return across || down ? Blue : PictureColor(stars, x - cellLeft, y - cellTop);
     };
-    QCOMPARE(WrongPixel(Surface(), {cellLeft, cellTop, cellLeft + 32, cellTop + 32}, crosshairCell), QString());
+    QCOMPARE(WrongPixel(Canvas(), {cellLeft, cellTop, cellLeft + 32, cellTop + 32}, crosshairCell), QString());
   }
 
   void cellsFollowTheShipsAndTheSearchedQuadrants() {
@@ -158,7 +158,7 @@ class ScannerViewTest : public QObject {
       Paint();
       QCOMPARE(WrongCell(1, 1, DestroyedShip), QString());
       QCOMPARE(WrongCell(1, 2, tracing ? LiveShip : unsigned(grid().StarIcon[live])), QString());
-      QCOMPARE(WrongPixel(Surface(), {x, y, x + 32, y + 32}, searchedCell), QString());
+      QCOMPARE(WrongPixel(Canvas(), {x, y, x + 32, y + 32}, searchedCell), QString());
     }
   }
 

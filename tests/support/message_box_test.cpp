@@ -10,11 +10,7 @@ namespace {
 
 namespace headless = platform::headless;
 
-class MessageBoxTest : public HeadlessTest {
- protected:
-  int dialogPlace_ = 0;
-  platform::Window* dialog_ = FakeWindow(dialogPlace_);
-};
+class MessageBoxTest : public HeadlessTest {};
 
 // ErrorBox
 
@@ -98,41 +94,40 @@ TEST_F(MessageBoxTest, TheLineBreaksAtTheFirstParenthesisColonSpaceOnly) {
 // WarningBox
 
 TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3001}, "Z"));
+  EXPECT_FALSE(WarningBox(nullptr, Text{1000}, Text{3001}, "Z"));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Warning);
   EXPECT_EQ(box.caption, "Kestravane");
   EXPECT_EQ(box.text, "\r\rEnter a Z coordinate between 0 and 8.");
-  EXPECT_EQ(box.owner, dialog_);
   EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60014}, "Draw_Icon", 5300u, 6));
+  EXPECT_FALSE(WarningBox(nullptr, Text{1000}, Text{60014}, "Draw_Icon", 5300u, 6));
   EXPECT_EQ(OnlyBox().text,
             "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\r\rCode 6");
 }
 
 TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{60027}, std::string(600, 'w').c_str(), 2));
+  EXPECT_FALSE(WarningBox(nullptr, Text{1000}, Text{60027}, std::string(600, 'w').c_str(), 2));
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(505, 'w'));
 }
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{59999}, Text{3001}, "Z"));
+  EXPECT_FALSE(WarningBox(nullptr, Text{59999}, Text{3001}, "Z"));
   const headless::ShownBox& box = OnlyBox();
   EXPECT_EQ(box.icon, platform::BoxIcon::Error);
   EXPECT_EQ(box.text, LoaderBoxText(59999));
 }
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
-  EXPECT_FALSE(WarningBox(dialog_, Text{1000}, Text{3008}, "Z"));
+  EXPECT_FALSE(WarningBox(nullptr, Text{1000}, Text{3008}, "Z"));
   EXPECT_EQ(OnlyBox().text, LoaderBoxText(3008));
 }
 
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
-  WarningBox(dialog_, Text{5009}, Text{60096});
-  WarningBox(dialog_, Text{1000}, Text{60097});
+  WarningBox(nullptr, Text{5009}, Text{60096});
+  WarningBox(nullptr, Text{1000}, Text{60097});
   ASSERT_EQ(headless::Boxes().size(), 2u);
   EXPECT_EQ(headless::Boxes()[0].caption, "Commander ...");
   EXPECT_EQ(headless::Boxes()[0].text, "OFF");

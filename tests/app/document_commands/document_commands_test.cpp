@@ -13,9 +13,6 @@
 #include "common/qt_waits.h"
 #include "common/test_main_window.h"
 #include "display/main_layout.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
-#include "status_line_record.h"
 #include "write_protection.h"
 
 namespace {
@@ -66,17 +63,21 @@ class DocumentCommandsTest : public QObject {
   QTemporaryDir folder_;
   std::unique_ptr<TestMainWindow> game_;
 
-  platform::Window* window() const { return game_->window; }
-  platform::AppWindow* Main() const { return platform::AppWindow::From(window()); }
+  // Every text the game puts on its status line, in order: the line itself
+  // cannot tell a message posted twice in a row from one.
+  QStringList statusTexts_;
+
+  MainWindow* Main() const { return game_->window.get(); }
   Session& session() const { return game_->session(); }
   GameState& state() const { return game_->state(); }
-  GameDocument& document() const { return game_->game.document(); }
-  QString StatusLine() const { return ControlText(window(), Control::StatusLine); }
-  bool ShipButtonsEnabled() const { return Main()->Item(Id(Control::AimButton))->isEnabled(); }
+  GameDocument& document() const { return Main()->document(); }
+  QString StatusLine() const { return Main()->board().Status(); }
+  bool ShipButtonsEnabled() const { return ButtonAt(Main()->board(), layout::AimButton)->isEnabled(); }
   QString Path(const char* name) const { return folder_.filePath(QString::fromLatin1(name)); }
-  void Run(Command command) const { game_->game.controller().DoCommand(window(), Id(command)); }
+  void Run(Command command) const { Main()->controller().DoCommand(command); }
+  QStringList& StatusTexts() { return statusTexts_; }
   void Choose(const QString& menuItem) const {
-    QAction* action = MenuItem(window(), menuItem);
+    QAction* action = MenuItem(*Main(), menuItem);
     QVERIFY2(action && action->isEnabled(), qPrintable(menuItem));
     action->trigger();
   }
@@ -93,7 +94,7 @@ class DocumentCommandsTest : public QObject {
     QVERIFY(document().Named);
   }
 
-  static int SavedLines() {
+  int SavedLines() {
     return static_cast<int>(StatusTexts().filter(QRegularExpression(" saved$")).size());
   }
 
@@ -101,7 +102,7 @@ class DocumentCommandsTest : public QObject {
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(window());
+    connect(&Main()->board(), &BoardView::statusShown, this, [this](const QString& text) { statusTexts_ << text; });
   }
 
   // Every case starts with no game open and nothing remembered of the last.
@@ -124,14 +125,14 @@ class DocumentCommandsTest : public QObject {
   }
 
   void theGameMenusShortcutsReachTheCommands() {
-    QTest::keyClick(Main()->clientArea(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&Main()->board(), Qt::Key_N, Qt::ControlModifier);
     QVERIFY(session().InProgress);
     const QuadrantGrid created = session().Grid;
     AnswerSaveQuestion(QMessageBox::Cancel);
-    QTest::keyClick(Main()->clientArea(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(&Main()->board(), Qt::Key_O, Qt::ControlModifier);
     QVERIFY(SameGrid(session().Grid, created));
     CancelNextFileDialog();
-    QTest::keyClick(Main()->clientArea(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&Main()->board(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(session().InProgress);
   }
 
@@ -141,16 +142,16 @@ class DocumentCommandsTest : public QObject {
     Run(Command::New);
     session().Picture = ScannerPicture::Rules;  // as Help shows them
     session().ScannerTracing = true;
-    EnableShipButtons(window(), false);
+    Main()->board().EnableShipButtons(false);
     game_->Repaint();
-    qobject_cast<QLabel*>(Main()->Item(Id(Control::ScanLabel)))->clear();
+    for (QLabel* label : Main()->board().findChildren<QLabel*>()) label->clear();
     AnswerSaveQuestion(QMessageBox::Cancel);
     Run(Command::New);
     QCOMPARE(session().Picture, ScannerPicture::None);
     QVERIFY2(session().ScannerTracing, "a cancelled command leaves tracing alone");
     QVERIFY(ShipButtonsEnabled());
-    platform::UpdateWindow(window());
-    QVERIFY2(!ControlText(window(), Control::ScanLabel).isEmpty(), "the grid was drawn again");
+    Main()->board().PaintNow();
+    QVERIFY2(!LabelAt(Main()->board(), layout::ScanLabel).isEmpty(), "the grid was drawn again");
   }
 
   void saveAsThenOpenBringsBackTheSameGame() {

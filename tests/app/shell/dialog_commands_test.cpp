@@ -14,7 +14,7 @@
 #include "engine/gauge_fill.h"
 #include "engine/sector.h"
 #include "platform/dialog.h"
-#include "platform/qt/client_area.h"
+#include "display/main_layout.h"
 #include "platform/dialogs/dialog_driver.h"
 
 // The dialogs reached from the main window as the player reaches them, and
@@ -82,12 +82,11 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(game_->window);
   }
 
   void init() {
-    Main()->widget()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Main()->widget()));
+    Main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main()));
     NewGame();
   }
 
@@ -104,7 +103,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
       const char* whileOpen;
       const char* afterwards;
     };
-    QPushButton* aimButton = qobject_cast<QPushButton*>(Main()->Item(Id(Control::AimButton)));
+    QPushButton* aimButton = ButtonAt(*Client(), layout::AimButton);
     const std::vector<Way> ways = {
         {"Helm item", [this] { Item("&Helm...\tCtrl+H")->trigger(); }, "Helm", "Helm coordinates ...",
          "Helm orders canceled ..."},
@@ -307,7 +306,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     Press(Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!Game().InProgress);
     // The keyboard is back for Ctrl+O, window manager or not.
-    QVERIFY(QTest::qWaitFor([this] { return Main()->widget()->isActiveWindow(); }, 2000));
+    QVERIFY(QTest::qWaitFor([this] { return Main()->isActiveWindow(); }, 2000));
 
     // A refusal would come as a warning: it is answered, and said.
     QString refusal;

@@ -14,17 +14,14 @@
 #include "common/main_window_player.h"
 #include "common/qt_waits.h"
 #include "common/resource_pictures.h"
-#include "common/surface_pixels.h"
 #include "common/test_main_window.h"
+#include "common/golden_image.h"
+#include "display/main_layout.h"
 #include "engine/generation.h"
-#include "platform/keys.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
+#include "platform/qt/picture_data.h"
 #include "platform/resources.h"
 #include "platform/screen.h"
-#include "platform/surface.h"
 #include "support/message_box.h"
-#include "support/pictures.h"
 
 namespace {
 
@@ -43,17 +40,16 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
 
  private:
   QMenu* Popup(const QString& title) const {
-    for (QAction* action : Main()->widget()->findChild<QMenuBar*>()->actions())
+    for (QAction* action : Main()->menuBar()->actions())
       if (action->text() == title) return action->menu();
     qFatal("no popup %s", qPrintable(title));
   }
-  platform::Window* About() const { return game_->splash.window(); }
+  QWidget* About() const { return game_->splash.window(); }
 
  private slots:
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(game_->window);
   }
 
   void cleanupTestCase() { game_.reset(); }
@@ -63,7 +59,7 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
                                        "E&xit\tCtrl+Q", "Always on &Top", "&About Kestravane...",
                                        "&Play Sounds"};
     int items = 0;
-    for (QAction* action : Main()->widget()->findChildren<QAction*>()) {
+    for (QAction* action : Main()->findChildren<QAction*>()) {
       if (action->isSeparator() || action->menu() || action->text().isEmpty()) continue;
       ++items;
       QVERIFY2(action->isEnabled() == enabled.count(action->text()), qPrintable(action->text()));
@@ -73,88 +69,45 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
       QVERIFY(!Item(axis)->isChecked());
   }
 
-  // The texts are those of the first paint with no game open.
-  void theControlsSitWhereTheLayoutPutsThem() {
-    const struct {
-      Control id;
-      QRect place;
-      const char* text;
-    } controls[] = {
-        {Control::StatusLine, {167, 321, 287, 18}, "Ready ..."},
-        {Control::ScanLabel, {170, 5, 283, 13}, ""},
-        {Control::WeaponsTitle, {10, 5, 60, 13}, " Weapons"},
-        {Control::WeaponsReadout, {20, 69, 32, 13}, "0-0-0"},
-        {Control::MissilesLabel, {61, 30, 60, 13}, "Missiles"},
-        {Control::MissileCount, {131, 47, 20, 13}, "0"},
-        {Control::AimButton, {75, 75, 32, 20}, "&Aim"},
-        {Control::FireButton, {113, 75, 32, 20}, "&Fire"},
-        {Control::EnginesTitle, {10, 110, 60, 13}, " Engines"},
-        {Control::EnginesReadout, {20, 184, 32, 13}, "0-0-0"},
-        {Control::FuelLabel, {61, 135, 60, 13}, "Fuel"},
-        {Control::FuelCount, {131, 152, 20, 13}, "0"},
-        {Control::ReverseButton, {75, 180, 32, 20}, "<<<"},
-        {Control::EngageButton, {113, 180, 32, 20}, ">>>"},
-        {Control::ScannerTitle, {10, 215, 60, 13}, " Scanner"},
-        {Control::ScannerReadout, {20, 277, 32, 13}, "0-0-0"},
-        {Control::SectorShipsFigure, {67, 235, 85, 13}, "0 Roder Ships"},
-        {Control::SectorDestroyedFigure, {67, 250, 85, 13}, "0 Destroyed"},
-        {Control::SectorRemainingFigure, {67, 265, 85, 13}, "0 Remaining"},
-        {Control::ShipsRemainingFigure, {67, 301, 85, 13}, "0 Ships Remain"},
-        {Control::KillRatioFigure, {67, 316, 85, 13}, "0% Kill Ratio"},
-    };
-    for (const auto& control : controls) {
-      QWidget* widget = Main()->Item(Id(control.id));
-      QVERIFY2(widget, qPrintable(QString::number(Id(control.id))));
-      QCOMPARE(widget->geometry(), control.place);
-      QCOMPARE(widget->property("text").toString(), QString(control.text));
-    }
+  // The board, its labels and buttons as the first paint with no game open
+  // leaves them, pixel for pixel.
+  void theFirstPaintShowsTheTitleBoard() {
+    game_->Repaint();
+    QCOMPARE(GoldenDifference(Client()->grab().toImage(), "board_title"), QString());
   }
 
-  // The scanner and status frames, the three panels and the two gauges.
-  void theFirstPaintDrawsTheEtchedLineAndTheSunkenFrames() {
-    platform::Surface* surface = platform::WindowSurface(game_->window);
-    const platform::Color grey{192, 192, 192};
-    QCOMPARE(WrongPixel(surface, {0, 0, 470, 1}, platform::Color{128, 128, 128}), QString());
-    QCOMPARE(WrongPixel(surface, {0, 1, 470, 2}, platform::Color{255, 255, 255}), QString());
-    QCOMPARE(WrongPixel(surface, {0, 2, 470, 3}, grey), QString());
-    const platform::Rect frames[] = {{165, 20, 458, 313}, {165, 320, 458, 340}, {10, 20, 155, 105},
-                                     {10, 125, 155, 210}, {10, 230, 155, 340},  {61, 46, 125, 60},
-                                     {61, 151, 125, 165}};
-    for (const platform::Rect& frame : frames) QCOMPARE(WrongSunkenFrame(surface, frame, grey), QString());
-    platform::ReleaseSurface(surface);
-  }
-
-  // The menu names each shortcut; the table must send the command named.
-  void everyShortcutIsTheOneItsMenuItemNames() {
-    const std::map<int, QString> keyNames = {{platform::KeyBackspace, "H"}, {platform::KeyEnter, "M"}};
-    int checked = 0;
-    for (const platform::Shortcut& shortcut : MainWindowShortcuts()) {
-      const QString key = keyNames.count(shortcut.virtualKey) ? keyNames.at(shortcut.virtualKey)
-                                                             : QString(QChar(shortcut.virtualKey));
-      QCOMPARE(shortcut.control, !keyNames.count(shortcut.virtualKey));
-      bool named = false;
-      for (const platform::MenuPopup& popup : MainMenu())
-        for (const platform::MenuItem& item : popup.items)
-          if (item.id == shortcut.command)
-            named = QString(item.text).endsWith("\tCtrl+" + key);
-      QVERIFY2(named, qPrintable(QString::number(shortcut.command)));
-      ++checked;
+  // Each menu item names its key after a tab; the key table must send that
+  // item's command for it. Helm and Engage sit on Backspace and Enter, the
+  // keys whose control characters their items name.
+  void everyKeyAMenuItemNamesSendsItsCommand() {
+    int named = 0;
+    for (const MenuPopup& popup : MainMenu()) {
+      for (const MenuEntry& item : popup.items) {
+        const QString text = QString::fromUtf8(item.text ? item.text : "");
+        if (!text.contains("\tCtrl+")) continue;
+        const QChar letter = text.back();
+        const KeyMeaning meaning = letter == 'H'   ? MeaningOf(Qt::Key_Backspace, Qt::NoModifier)
+                                   : letter == 'M' ? MeaningOf(Qt::Key_Return, Qt::NoModifier)
+                                                   : MeaningOf(Qt::Key_A + (letter.unicode() - 'A'), Qt::ControlModifier);
+        QVERIFY2(meaning.shortcut == item.command, qPrintable(text));
+        ++named;
+      }
     }
-    QCOMPARE(checked, 13);
+    QCOMPARE(named, 13);
   }
 
   // With no game open, Close and Save are grayed; the pointer shows their
   // help all the same, and a separator shows none. The keyboard passes over
   // both.
   void theStatusLineFollowsTheMenuHighlight() {
-    QVERIFY(QTest::qWaitForWindowActive(Main()->widget()));
+    QVERIFY(QTest::qWaitForWindowActive(Main()));
     QMenu* game = Popup("&Game");
     QAction* separator = game->actions().at(4);
     QVERIFY(separator->isSeparator());
     const auto pointAt = [game](QAction* item) {
       QTest::mouseMove(game->windowHandle(), game->actionGeometry(item).center());
     };
-    QTest::keyClick(Main()->widget()->windowHandle(), Qt::Key_G, Qt::AltModifier);
+    QTest::keyClick(Main()->windowHandle(), Qt::Key_G, Qt::AltModifier);
     QTRY_VERIFY(game->isVisible());
     QCOMPARE(StatusLine(), QString("Start a new game"));
     pointAt(Item("&Close"));
@@ -174,7 +127,7 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
 
   // That the window keeps its place and stays shown is the platform's test.
   void alwaysOnTopAndPlaySoundsToggleAndCheck() {
-    const QWidget* frame = Main()->widget()->window();
+    const QWidget* frame = Main();
     for (const bool on : {true, false}) {
       Item("Always on &Top")->trigger();
       QCOMPARE(game_->settings.TopMost, on);
@@ -205,8 +158,8 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
     // The next paint shows the window's game: its position and the full
     // supply of the settings' difficulty.
     const QString position = QString("%1-%2-%3").arg(shown.State.Z).arg(shown.State.Y).arg(shown.State.X);
-    QTRY_COMPARE(ControlText(game_->window, Control::MissileCount), QString("240"));
-    QCOMPARE(ControlText(game_->window, Control::WeaponsReadout), position);
+    QTRY_COMPARE(Label(layout::MissileCount), QString("240"));
+    QCOMPARE(Label(layout::WeaponsReadout), position);
 
     AnswerSaveQuestion(QMessageBox::No);
     Item("&Close")->trigger();
@@ -224,35 +177,32 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
   void aboutShowsTheTitlePictureOnceCentredAndAKeyOrALeftClickClosesIt() {
     Item("&About Kestravane...")->trigger();
     QVERIFY(About());
-    platform::Window* about = About();
-    QWidget* shown = platform::AppWindow::From(about)->clientArea();
-    const std::optional<platform::Rect> picture = PicSize(Bitmap::Title);
-    QVERIFY(picture);
-    QCOMPARE(shown->size(), QSize(picture->right, picture->bottom));
+    QWidget* shown = About();
+    const QImage picture = BitmapPicture(Id(Bitmap::Title)).data()->image;
+    QCOMPARE(shown->size(), picture.size());
     const platform::Rect desktop = platform::DesktopRect();
-    const QRect place = shown->window()->frameGeometry();
+    const QRect place = shown->frameGeometry();
     QCOMPARE(place.size(), shown->size());
-    QCOMPARE(place.left(), (desktop.right - desktop.left - picture->right) / 2);
-    QCOMPARE(place.top(), (desktop.bottom - desktop.top - picture->bottom) / 2);
-    QVERIFY(shown->window()->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(place.left(), (desktop.right - desktop.left - picture.width()) / 2);
+    QCOMPARE(place.top(), (desktop.bottom - desktop.top - picture.height()) / 2);
+    QVERIFY(shown->windowFlags() & Qt::WindowStaysOnTopHint);
 
     // It shows the title picture, pixel for pixel.
-    platform::Surface* surface = platform::WindowSurface(about);
-    QCOMPARE(WrongPicture(surface, BitmapPicture(Id(Bitmap::Title)), 0, 0), QString());
-    platform::ReleaseSurface(surface);
+    QCOMPARE(shown->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             picture.convertToFormat(QImage::Format_RGB32));
 
     Item("&About Kestravane...")->trigger();
-    QCOMPARE(About(), about);
+    QCOMPARE(About(), shown);
 
     QTest::mouseClick(shown, Qt::RightButton, {}, QPoint(10, 10));
-    QCOMPARE(About(), about);
+    QCOMPARE(About(), shown);
     QTest::keyClick(shown, Qt::Key_Space);
-    QVERIFY(!About());
+    QTRY_VERIFY(!About());
 
     Item("&About Kestravane...")->trigger();
     QVERIFY(About());
-    QTest::mouseClick(platform::AppWindow::From(About())->clientArea(), Qt::LeftButton, {}, QPoint(100, 100));
-    QVERIFY(!About());
+    QTest::mouseClick(About(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTRY_VERIFY(!About());
   }
 
   void anErrorBoxClosesAboutFirst() {
@@ -269,9 +219,9 @@ class MainWindowTest : public QObject, public MainWindowPlayer {
 
   // Where the window was left is the start-up test's.
   void exitWritesTheDocumentIntoTheSettings() {
-    game_->game.document().Path = folder_.filePath("last.war").toStdString();
-    QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
-    QTRY_VERIFY(!platform::MainWindow());
+    Main()->document().Path = folder_.filePath("last.war").toStdString();
+    QTest::keyClick(Client(), Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!Main()->isVisible());
     QCOMPARE(QString(game_->settings.FileSpec.data()), folder_.filePath("last.war"));
   }
 };

@@ -18,7 +18,6 @@
 #include "display/main_layout.h"
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
-#include "platform/qt/client_area.h"
 
 namespace {
 
@@ -108,16 +107,14 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  platform::AppWindow* Window() const { return Main(); }
-  QWidget* ClientArea() const { return Client(); }
-  QWindow* Desktop() const { return Window()->widget()->windowHandle(); }
-  const QImage& Shown() const { return Window()->image(); }
+  QWindow* Desktop() const { return Main()->windowHandle(); }
+  const QImage& Shown() const { return Client()->image(); }
 
   // What the window system was last given of the scanner area; the controls
   // stand over other parts of the client area.
   QImage ScannerOnScreen() const {
-    QWidget* frame = Window()->widget();
-    const QRect scanner(ClientArea()->mapTo(frame, ScannerArea.topLeft()), ScannerArea.size());
+    QWidget* frame = Main();
+    const QRect scanner(Client()->mapTo(frame, ScannerArea.topLeft()), ScannerArea.size());
     const QImage screen = frame->screen()->grabWindow(frame->winId()).toImage();
     return screen.copy(scanner).convertToFormat(QImage::Format_RGB32);
   }
@@ -133,7 +130,7 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   void Fly(int column, int row) {
     FlightAnimation flight;
     bool landed = false;
-    flight.Fly(game_->window, column, row, [&] { landed = true; });
+    flight.Fly(*Client(), column, row, [&] { landed = true; });
     QVERIFY(QTest::qWaitFor([&] { return landed; }));
     QVERIFY(!flight.Flying());
   }
@@ -154,7 +151,7 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
     const QImage before = Shown().copy();
     bool done = false;
     const EveryPass watch([&] {
-      if (!done && Shown() != before && game_->game.controller().MissileInFlight()) {
+      if (!done && Shown() != before && Main()->controller().MissileInFlight()) {
         done = true;
         whileFlying();
       }
@@ -168,10 +165,9 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(game_->window);
     game_->session().Random.Seed(7);
     StartNewGame(game_->session());
-    QWidget* frame = Window()->widget();
+    QWidget* frame = Main();
     frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame));
   }
@@ -233,7 +229,7 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   void eachStepReachesTheScreenInAPaintOfItsOwn() {
     AimAt(4, 0);
     const std::vector<MissilePoint> path = MissilePath(4, 0);
-    PaintLog log(ClientArea());
+    PaintLog log(Client());
     QElapsedTimer clock;
     clock.start();
     Fly(4, 0);
@@ -261,15 +257,15 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
       Repeat(Client(), Qt::Key_Y);
       Repeat(Client(), Qt::Key_Space);
       Repeat(Client(), Qt::Key_F, Qt::ControlModifier);
-      QCOMPARE(State().ScanAxis, ScanZ);
+      QCOMPARE(State().Axis, ScanAxis::Z);
       QCOMPARE(State().Missiles.Value, missiles - 1);
       QTest::keyClick(Client(), Qt::Key_K);
     });
-    QCOMPARE(State().ScanAxis, ScanX);
+    QCOMPARE(State().Axis, ScanAxis::X);
     QCOMPARE(StatusLine(), QString("Commander ..."));
     Repeat(Client(), Qt::Key_Space);
     Repeat(Client(), Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(!game_->game.controller().MissileInFlight());
+    QVERIFY(!Main()->controller().MissileInFlight());
     QCOMPARE(State().Missiles.Value, missiles - 1);
     // A second press during a flight is a second shot, after the first.
     FireWhile([&] { QTest::keyClick(Client(), Qt::Key_F); });
@@ -289,15 +285,15 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
     FireWhile([&] {
       WhenModal<QMessageBox>([&](QMessageBox* box) {
         question = box->text();
-        settledAtQuestion = !game_->game.controller().MissileInFlight() &&
+        settledAtQuestion = !Main()->controller().MissileInFlight() &&
                             Game().Grid.Struck[QuadrantIndex(0, 6, 3)] == 1 && !StepShowing(Shown(), before, path);
         QTest::mouseClick(box->button(QMessageBox::Cancel), Qt::LeftButton);
       });
-      platform::RequestClose(game_->window);
+      Main()->close();
     });
     QVERIFY(!question.isEmpty());
     QVERIFY(settledAtQuestion);
-    QVERIFY(Window()->widget()->isVisible());
+    QVERIFY(Main()->isVisible());
   }
 
   // A paint the game owed when the flight began comes first: done during
@@ -307,12 +303,12 @@ class MissileFlightTest : public QObject, public MainWindowPlayer {
   void aPaintOwedIsDoneFirstAndAnUncoveredWindowShowsAtOnce() {
     AimAt(4, 0);
     const QImage before = Shown().copy();
-    platform::InvalidateRect(game_->window, nullptr);
+    Client()->Invalidate();
     ExposureCount exposures(Desktop());
     bool shownAfterExposure = false;
     FlyWhile(4, 0, [&] {
       if (exposures.count == 0) {
-        const QRect whole(QPoint(0, 0), Window()->widget()->size());
+        const QRect whole(QPoint(0, 0), Main()->size());
         QWindowSystemInterface::handleExposeEvent<QWindowSystemInterface::AsynchronousDelivery>(Desktop(), whole);
       } else if (!shownAfterExposure) {
         shownAfterExposure = ScannerOnScreen() == Shown().copy(ScannerArea);

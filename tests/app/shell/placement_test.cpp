@@ -6,9 +6,6 @@
 
 #include "common/test_main_window.h"
 #include "platform/profile.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
-#include "platform/window.h"
 
 // The main window placed from its settings on a desktop of two screens side
 // by side (this program runs with the two-screen layout of two_screens.json):
@@ -29,7 +26,7 @@ class PlacementTest : public QObject {
   }
 
   static QRect Frame(const TestMainWindow& game) {
-    return platform::AppWindow::From(game.window)->widget()->window()->frameGeometry();
+    return game.window->frameGeometry();
   }
 
   static bool WholeOnAScreen(const QRect& frame) {
@@ -46,7 +43,6 @@ class PlacementTest : public QObject {
 
   void aWindowOnTheSecondScreenStaysThere() {
     const auto game = WindowAt("1100", "150");
-    QVERIFY(game->window);
     QCOMPARE(Frame(*game).topLeft(), QPoint(1100, 150));
   }
 
@@ -57,17 +53,15 @@ class PlacementTest : public QObject {
         {"200", "100000"}};
     for (const auto& [left, top] : places) {
       const auto game = WindowAt(left, top);
-      QVERIFY(game->window);
-      QVERIFY2(WholeOnAScreen(Frame(*game)), left);
+        QVERIFY2(WholeOnAScreen(Frame(*game)), left);
     }
   }
 
   void anOffScreenPlaceIsNotSavedBack() {
     const auto game = WindowAt("100", "100");
-    QVERIFY(game->window);
-    platform::MoveWindow(game->window, 100000, 100000);
-    QTest::keyClick(platform::AppWindow::From(game->window)->clientArea(), Qt::Key_Q, Qt::ControlModifier);
-    QTRY_VERIFY(!platform::MainWindow());
+    game->window->move(100000, 100000);
+    QTest::keyClick(&game->window->board(), Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!game->window->isVisible());
     const Placement& saved = game->settings.MainPlacement;
     QVERIFY2(WholeOnAScreen(QRect(saved.Left, saved.Top, saved.Width, saved.Height)),
              qPrintable(QString("%1, %2").arg(saved.Left).arg(saved.Top)));

@@ -13,9 +13,7 @@
 #include "display/gauge_bar.h"
 #include "display/main_layout.h"
 #include "engine/gauge_fill.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
-#include "platform/surface.h"
+#include "display/surface.h"
 
 // Playing on the real main window with the keyboard, the mouse, the menus
 // and the ship buttons.
@@ -23,7 +21,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
   Q_OBJECT
 
  private:
-  QPushButton* Button(Control id) const { return qobject_cast<QPushButton*>(Main()->Item(Id(id))); }
+  QPushButton* Button(const platform::Rect& place) const { return ButtonAt(*Client(), place); }
 
   // The middle of cell (column, row) of the scanner view.
   static QPoint CellCentre(int column, int row) { return QPoint(168 + 32 * column + 16, 23 + 32 * row + 16); }
@@ -35,11 +33,11 @@ class PlayTest : public QObject, public MainWindowPlayer {
     if (icon.IsNull()) return "no icon";
     const int left = 168 + 32 * column;
     const int top = 23 + 32 * row;
-    const platform::Surface* surface = platform::WindowSurface(game_->window);
+    const Surface& surface = Client()->Canvas();
     for (int y = 0; y < 32; ++y) {
       for (int x = 0; x < 32; ++x) {
         if (std::abs(x - 16) <= 2 || std::abs(y - 16) <= 2) continue;
-        if (platform::PixelAt(surface, left + x, top + y) != PictureColor(icon, x, y))
+        if (PixelAt(surface, left + x, top + y) != PictureColor(icon, x, y))
           return QString("(%1, %2)").arg(left + x).arg(top + y);
       }
     }
@@ -56,14 +54,13 @@ class PlayTest : public QObject, public MainWindowPlayer {
   void initTestCase() {
     QVERIFY(folder_.isValid());
     game_ = std::make_unique<TestMainWindow>(folder_);
-    QVERIFY(game_->window);
-    Main()->widget()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Main()->widget()));
+    Main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main()));
   }
 
   void init() {
-    Main()->widget()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(Main()->widget()));
+    Main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Main()));
     game_->settings.Sounds = false;
     NewGame();
   }
@@ -107,14 +104,14 @@ class PlayTest : public QObject, public MainWindowPlayer {
     Press(Qt::Key_E);
     QCOMPARE(State().Y, (y + 1) % 9);
     QCOMPARE(State().Fuel.Value, fuel - 1);
-    QCOMPARE(ControlText(game_->window, Control::FuelCount), QString::number(fuel - 1));
+    QCOMPARE(Label(layout::FuelCount), QString::number(fuel - 1));
     Press(Qt::Key_R);
     QCOMPARE(State().Y, y);
     QCOMPARE(State().Fuel.Value, fuel - 2);
 
     Press(Qt::Key_Space);
     QCOMPARE(State().Missiles.Value, missiles - 1);
-    QCOMPARE(ControlText(game_->window, Control::MissileCount), QString::number(missiles - 1));
+    QCOMPARE(Label(layout::MissileCount), QString::number(missiles - 1));
     Press(Qt::Key_F);
     QCOMPARE(State().Missiles.Value, missiles - 2);
 
@@ -194,7 +191,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
       QVERIFY(fill(value) != fill(value - 1));
       const auto barShows = [&](int shown) {
         const int filledRight = bar.left + fill(shown);
-        return WrongPixel(platform::WindowSurface(game_->window), bar, [&](int x, int) {
+        return WrongPixel(Client()->Canvas(), bar, [&](int x, int) {
           return x < filledRight ? layout::GaugeColor : platform::Color{192, 192, 192};
         });
       };
@@ -214,7 +211,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(State().Z, 2);
     QCOMPARE(State().Y, 5);
     QCOMPARE(StatusLine(), QString("Targeting coordinates: 2-5-7 ..."));
-    QTRY_COMPARE(ControlText(game_->window, Control::WeaponsReadout), QString("2-5-7"));
+    QTRY_COMPARE(Label(layout::WeaponsReadout), QString("2-5-7"));
 
     State().Axis = ScanAxis::X;
     QTest::mouseClick(Client(), Qt::LeftButton, {}, CellCentre(1, 8));
@@ -274,10 +271,10 @@ class PlayTest : public QObject, public MainWindowPlayer {
     game_->PlaceShip(2, 6, 1, ScanAxis::Z);
     game_->Repaint();
     const platform::Rect outline{168 + 32 + 1, 23 + 32 * 6 + 1, 168 + 64 - 1, 23 + 32 * 6 + 2};
-    QVERIFY(!WrongPixel(platform::WindowSurface(game_->window), outline, platform::Color{128, 128, 128}).isEmpty());
+    QVERIFY(!WrongPixel(Client()->Canvas(), outline, platform::Color{128, 128, 128}).isEmpty());
     Press(Qt::Key_F);
     QCOMPARE(StatusLine(), QString("No enemy vessels found in quadrant: 2-6-1 ..."));
-    QTRY_COMPARE(WrongPixel(platform::WindowSurface(game_->window), outline, platform::Color{128, 128, 128}),
+    QTRY_COMPARE(WrongPixel(Client()->Canvas(), outline, platform::Color{128, 128, 128}),
                  QString());
   }
 
@@ -315,7 +312,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
       QVERIFY(!Item("&Fire\tCtrl+F")->isEnabled());
       QVERIFY(!Item("&Save...\tCtrl+S")->isEnabled());
       QVERIFY(Item("&New\tCtrl+N")->isEnabled());
-      QVERIFY(!Button(Control::FireButton)->isEnabled());
+      QVERIFY(!Button(layout::FireButton)->isEnabled());
 
       const int missiles = State().Missiles.Value;
       QTest::mouseClick(Client(), Qt::RightButton, {}, CellCentre(4, 4));
@@ -327,7 +324,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
       QCOMPARE(StatusLine(), QString("Resuming ..."));
       QCOMPARE(State().Missiles.Value, missiles);
       QVERIFY(Item("&Fire\tCtrl+F")->isEnabled());
-      QVERIFY(Button(Control::FireButton)->isEnabled());
+      QVERIFY(Button(layout::FireButton)->isEnabled());
     }
   }
 
@@ -335,12 +332,12 @@ class PlayTest : public QObject, public MainWindowPlayer {
   // not, by resuming the game first.
   void newLeavesThePictureEvenWhenCancelled() {
     Item("&Mission Orders")->trigger();
-    QVERIFY(!Button(Control::EngageButton)->isEnabled());
+    QVERIFY(!Button(layout::EngageButton)->isEnabled());
     AnswerSaveQuestion(QMessageBox::Cancel);
     Press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(Game().Picture, ScannerPicture::None);
     QCOMPARE(StatusLine(), QString("Resuming ..."));
-    QVERIFY(Button(Control::EngageButton)->isEnabled());
+    QVERIFY(Button(layout::EngageButton)->isEnabled());
     QVERIFY(Item("&Fire\tCtrl+F")->isEnabled());
 
     Item("&Game Rules")->trigger();
@@ -350,7 +347,7 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(Game().Picture, ScannerPicture::None);
     QVERIFY(!Game().ScannerTracing);
     QCOMPARE(StatusLine(), QString("60 Roder ships detected in 20 battle groups ..."));
-    QVERIFY(Button(Control::EngageButton)->isEnabled());
+    QVERIFY(Button(layout::EngageButton)->isEnabled());
   }
 
   void theShipButtonsGiveTheKeyboardBack() {
@@ -358,22 +355,22 @@ class PlayTest : public QObject, public MainWindowPlayer {
     const int z = State().Z;
     const int missiles = State().Missiles.Value;
     // Something else has the keyboard, as after a menu or a dialog.
-    Main()->widget()->findChild<QMenuBar*>()->setFocus();
-    QTest::mouseClick(Button(Control::EngageButton), Qt::LeftButton);
+    Main()->menuBar()->setFocus();
+    QTest::mouseClick(Button(layout::EngageButton), Qt::LeftButton);
     QCOMPARE(State().Z, (z + 1) % 9);
     QVERIFY(Client()->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     WaitForLanding();
     QCOMPARE(State().Missiles.Value, missiles - 1);
 
-    Main()->widget()->findChild<QMenuBar*>()->setFocus();
-    QTest::mouseClick(Button(Control::ReverseButton), Qt::LeftButton);
+    Main()->menuBar()->setFocus();
+    QTest::mouseClick(Button(layout::ReverseButton), Qt::LeftButton);
     QCOMPARE(State().Z, z);
     QVERIFY(Client()->hasFocus());
     // Pressed without a click that could move the keyboard (as by its
     // mnemonic or an accessibility tool), the button still gives it back.
-    Main()->widget()->findChild<QMenuBar*>()->setFocus();
-    Button(Control::FireButton)->click();
+    Main()->menuBar()->setFocus();
+    Button(layout::FireButton)->click();
     QCOMPARE(State().Missiles.Value, missiles - 2);
     QVERIFY(Client()->hasFocus());
   }
@@ -385,17 +382,17 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QCOMPARE(StatusLine(), QString("All missiles have been fired ..."));
     for (const char* item : {"&Fire\tCtrl+F", "&Engage\tCtrl+M", "&Z Axis Scan\tCtrl+Z", "&Close"})
       QVERIFY2(!Item(item)->isEnabled(), item);
-    for (const Control button : {Control::AimButton, Control::FireButton, Control::ReverseButton,
-                                 Control::EngageButton})
+    for (const platform::Rect& button : {layout::AimButton, layout::FireButton, layout::ReverseButton,
+                                 layout::EngageButton})
       QVERIFY(!Button(button)->isEnabled());
-    QTRY_COMPARE(ControlText(game_->window, Control::MissileCount), QString("0"));
+    QTRY_COMPARE(Label(layout::MissileCount), QString("0"));
 
     // The tour: back to the sector with every surviving ship traced.
     Press(Qt::Key_Escape);
     QCOMPARE(Game().Picture, ScannerPicture::None);
     QVERIFY(Game().ScannerTracing);
     QVERIFY(Item("&Engage\tCtrl+M")->isEnabled());
-    QTRY_COMPARE(ControlText(game_->window, Control::FuelCount), QString::number(State().Fuel.Maximum));
+    QTRY_COMPARE(Label(layout::FuelCount), QString::number(State().Fuel.Maximum));
   }
 
   void theMenuCommandsOfPlay() {

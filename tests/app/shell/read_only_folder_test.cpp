@@ -12,10 +12,7 @@
 #include "common/main_window_driver.h"
 #include "common/qt_waits.h"
 #include "platform/profile.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
 #include "platform/system.h"
-#include "platform/window.h"
 #include "support/library.h"
 
 // The game run from a program folder it may not write to, as an installed
@@ -61,18 +58,17 @@ class GameInReadOnlyFolder : public QObject {
     bool played = false;
     WhenReady(
         [] {
-          platform::Window* window = platform::MainWindow();
-          return window && platform::AppWindow::From(window)->widget()->isVisible() &&
-                 QThread::currentThread()->loopLevel() > 0 && !QApplication::activeModalWidget();
+          return RunningMainWindow() && QThread::currentThread()->loopLevel() > 0 &&
+                 !QApplication::activeModalWidget();
         },
         [&] {
           played = true;
-          MenuItem(platform::MainWindow(), "Always on &Top")->trigger();
+          MainWindow* window = RunningMainWindow();
+          MenuItem(*window, "Always on &Top")->trigger();
           // The file dialog remembers its folder on its own account.
           AnswerNextModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-          MenuItem(platform::MainWindow(), "&Open...\tCtrl+O")->trigger();
-          QTest::keyClick(platform::AppWindow::From(platform::MainWindow())->clientArea(), Qt::Key_Q,
-                          Qt::ControlModifier);
+          MenuItem(*window, "&Open...\tCtrl+O")->trigger();
+          QTest::keyClick(&window->board(), Qt::Key_Q, Qt::ControlModifier);
         });
     QCOMPARE(RunKestravane(""), 0);
     QVERIFY(played);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/game_file.h"
+#include "document/game_file_io.h"
 #include "app/main_window.h"
 #include "common/main_window_driver.h"
 #include "common/modal_driver.h"
@@ -15,10 +15,8 @@
 #include "common/test_main_window.h"
 #include "engine/generation.h"
 #include "engine/sector.h"
-#include "platform/application.h"
 #include "platform/profile.h"
-#include "platform/qt/app_window.h"
-#include "platform/qt/client_area.h"
+#include "display/main_layout.h"
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "support/library.h"
@@ -32,27 +30,23 @@ class StartupTest : public QObject {
   QTemporaryDir folder_;
   std::string ini_;
 
-  static platform::AppWindow* Main() { return platform::AppWindow::From(platform::MainWindow()); }
+  static MainWindow* Main() { return RunningMainWindow(); }
   // The running program's main window and the game it shows.
-  static MainWindow& RunningGame() { return dynamic_cast<MainWindow&>(*Main()->events()); }
-  // The program's own event loop runs (not only the start-up's brief waits
-  // for the window system) and no box or question is up.
+  static MainWindow& RunningGame() { return *Main(); }
+  // The program's event loop runs and no box or question is up.
   static bool MainWindowUp() {
-    platform::AppWindow* window = Main();
-    return window && window->widget()->isVisible() && QThread::currentThread()->loopLevel() > 0 &&
-           !QApplication::activeModalWidget();
+    return Main() && QThread::currentThread()->loopLevel() > 0 && !QApplication::activeModalWidget();
   }
   // Windows on screen besides the main window, such as a splash left behind.
   static int OtherWindowsShown() {
     int shown = 0;
     for (const QWidget* widget : QApplication::topLevelWidgets())
-      if (widget->isVisible() && widget != Main()->widget()->window()) ++shown;
+      if (widget->isVisible() && widget != Main()) ++shown;
     return shown;
   }
   static void PressCtrlQ() {
-    QTest::keyClick(Main()->clientArea(), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(&Main()->board(), Qt::Key_Q, Qt::ControlModifier);
   }
-  static QWidget* Item(Control id) { return Main()->Item(Id(id)); }
 
   // Each run gets its own place for the single-copy check, so runs never
   // mistake one another for a copy already running.
@@ -93,16 +87,18 @@ class StartupTest : public QObject {
       shownAfter = platform::TickCount() - started;
       QCOMPARE(OtherWindowsShown(), 0);
       // Saved beyond the right edge, it comes back whole at the same height.
-      frame = Main()->widget()->window()->frameGeometry();
+      frame = Main()->frameGeometry();
       QVERIFY(QRect(desktop.left, desktop.top, desktop.right - desktop.left, desktop.bottom - desktop.top)
                   .contains(frame));
       QVERIFY(frame.right() >= desktop.right - 100);
       QCOMPARE(frame.top(), 40);
-      QCOMPARE(Main()->clientArea()->size(), QSize(470, 350));
-      QCOMPARE(Main()->widget()->window()->windowTitle(), QString("Kestravane"));
-      for (Control id : {Control::AimButton, Control::FireButton, Control::ReverseButton, Control::EngageButton,
-                         Control::WeaponsTitle, Control::EnginesTitle, Control::ScannerTitle})
-        QVERIFY2(!Item(id)->isEnabled(), qPrintable(QString::number(Id(id))));
+      QCOMPARE(Main()->board().size(), QSize(470, 350));
+      QCOMPARE(Main()->windowTitle(), QString("Kestravane"));
+      for (const platform::Rect& place : {layout::AimButton, layout::FireButton, layout::ReverseButton,
+                                          layout::EngageButton})
+        QVERIFY(!ButtonAt(Main()->board(), place)->isEnabled());
+      for (const QLabel* label : Main()->board().findChildren<QLabel*>())
+        QVERIFY2(label->isEnabled() != label->text().startsWith(' '), qPrintable(label->text()));
       QCOMPARE(RunningGame().session().State.Missiles.Maximum, 360);
       QCOMPARE(RunningGame().session().State.Fuel.Maximum, 150);
       QVERIFY(!RunningGame().session().InProgress);
@@ -133,9 +129,7 @@ class StartupTest : public QObject {
       Session saved;
       saved.State.Difficulty = Difficulty::Normal;
       GenerateGame(saved);
-      GameDocument document;
-      document.Path = path;
-      QVERIFY(WriteGameFile(nullptr, document, saved));
+      QVERIFY(!WriteGameDocument(path, EncodeGameFile(saved)));
       const char* labels[] = {" Z: %1 ", " Y: %1 ", " X: %1 "};
       sectorLabel = QString::fromLatin1(labels[static_cast<int>(EffectiveAxis(saved.State))]).arg(SectorCoordinate(saved.State));
     }
@@ -144,11 +138,11 @@ class StartupTest : public QObject {
     WhenReady(MainWindowUp, [&] {
       QVERIFY(RunningGame().session().InProgress);
       QVERIFY(RunningGame().document().Named);
-      QVERIFY(MenuItem(platform::MainWindow(), "&Close")->isEnabled());
-      QVERIFY(MenuItem(platform::MainWindow(), "&Fire\tCtrl+F")->isEnabled());
-      QVERIFY(Item(Control::FireButton)->isEnabled());
+      QVERIFY(MenuItem(*Main(), "&Close")->isEnabled());
+      QVERIFY(MenuItem(*Main(), "&Fire\tCtrl+F")->isEnabled());
+      QVERIFY(ButtonAt(Main()->board(), layout::FireButton)->isEnabled());
       // The first paint already shows the game's sector, not the title page.
-      QTRY_COMPARE(ControlText(platform::MainWindow(), Control::ScanLabel), sectorLabel);
+      QTRY_COMPARE(LabelAt(Main()->board(), layout::ScanLabel), sectorLabel);
       // Cancel keeps the program running with the game open; No ends it.
       AnswerNextModal([&](QWidget* box) {
         ++questions;

@@ -1,14 +1,15 @@
-#include "platform/surface.h"
+#include "display/surface.h"
 
 #include <QRgb>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/qt/app_window.h"
 #include "platform/qt/picture_data.h"
 
-namespace platform {
+using platform::Color;
+using platform::Rect;
+
 namespace {
 
 QRgb PixelOf(Color color) { return qRgb(color.red, color.green, color.blue); }
@@ -17,12 +18,12 @@ QRgb PixelOf(Color color) { return qRgb(color.red, color.green, color.blue); }
 // image; the drawing rules are the game's, not a painter's.
 class PixelWriter {
  public:
-  PixelWriter(Surface* surface, Color color, PenMode mode)
+  PixelWriter(Surface& surface, Color color, PenMode mode)
       : surface_(surface),
-        bits_(surface->image().bits()),
-        stride_(surface->image().bytesPerLine()),
-        width_(surface->image().width()),
-        height_(surface->image().height()),
+        bits_(surface.image().bits()),
+        stride_(surface.image().bytesPerLine()),
+        width_(surface.image().width()),
+        height_(surface.image().height()),
         value_(PixelOf(color)),
         xor_(mode == PenMode::Xor) {}
 
@@ -32,7 +33,7 @@ class PixelWriter {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, width_);
     if (x0 >= x1) return;
-    surface_->Changed(QRect(x0, y, x1 - x0, 1));
+    surface_.Changed(QRect(x0, y, x1 - x0, 1));
     QRgb* pixel = Line(y) + x0;
     for (int x = x0; x < x1; ++x, ++pixel) Put(pixel);
   }
@@ -43,7 +44,7 @@ class PixelWriter {
     y0 = std::max(y0, 0);
     y1 = std::min(y1, height_);
     if (y0 >= y1) return;
-    surface_->Changed(QRect(x, y0, 1, y1 - y0));
+    surface_.Changed(QRect(x, y0, 1, y1 - y0));
     for (int y = y0; y < y1; ++y) Put(Line(y) + x);
   }
 
@@ -52,7 +53,7 @@ class PixelWriter {
   // Exclusive-or leaves the unused top byte alone, so the image stays opaque.
   void Put(QRgb* pixel) const { *pixel = xor_ ? *pixel ^ (value_ & 0x00FFFFFF) : value_; }
 
-  Surface* surface_;
+  Surface& surface_;
   uchar* bits_;
   qsizetype stride_;
   int width_;
@@ -69,31 +70,12 @@ QRect VisiblePart(const QImage& image, int x, int y, int width, int height) {
 
 }  // namespace
 
-Surface* WindowSurface(Window* window) {
-  AppWindow* appWindow = AppWindow::From(window);
-  return appWindow ? appWindow->surface() : nullptr;
-}
-
-void ReleaseSurface(Surface* surface) {
-  AppWindow* window = surface ? surface->window() : nullptr;
-  if (!window) return;
-  const QRect changed = surface->TakeChanged();
-  // Inside Paint the paint itself shows the drawing.
-  if (!window->painting()) window->ShowImage(changed);
-}
-
-Surface* CreateOffscreenSurface(int width, int height) { return new Surface(width, height); }
-
-void DeleteOffscreenSurface(Surface* surface) {
-  if (surface && !surface->window()) delete surface;
-}
-
-void CopySurface(const Surface* source, Surface* target, int x, int y) {
-  const QImage& from = source->image();
-  QImage& to = target->image();
+void CopySurface(const Surface& source, Surface& target, int x, int y) {
+  const QImage& from = source.image();
+  QImage& to = target.image();
   const QRect part = VisiblePart(to, x, y, from.width(), from.height());
   if (part.isEmpty()) return;
-  target->Changed(part.translated(x, y));
+  target.Changed(part.translated(x, y));
   const std::size_t rowBytes = std::size_t(part.width()) * sizeof(QRgb);
   for (int row = part.top(); row <= part.bottom(); ++row) {
     const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row)) + part.left();
@@ -102,7 +84,7 @@ void CopySurface(const Surface* source, Surface* target, int x, int y) {
   }
 }
 
-void DrawLine(Surface* surface, int x0, int y0, int x1, int y1, Color color, int width,
+void DrawLine(Surface& surface, int x0, int y0, int x1, int y1, Color color, int width,
               PenMode mode) {
   const PixelWriter writer(surface, color, mode);
   const int dx = std::abs(x1 - x0);
@@ -136,13 +118,13 @@ void DrawLine(Surface* surface, int x0, int y0, int x1, int y1, Color color, int
   }
 }
 
-void FillRect(Surface* surface, const Rect& area, Color color) {
+void FillRect(Surface& surface, const Rect& area, Color color) {
   const PixelWriter writer(surface, color, PenMode::Copy);
-  const int bottom = std::min(area.bottom, surface->image().height());
+  const int bottom = std::min(area.bottom, surface.image().height());
   for (int y = std::max(area.top, 0); y < bottom; ++y) writer.Row(y, area.left, area.right);
 }
 
-void FrameRect(Surface* surface, const Rect& area, Color color) {
+void FrameRect(Surface& surface, const Rect& area, Color color) {
   if (area.right <= area.left || area.bottom <= area.top) return;
   const PixelWriter writer(surface, color, PenMode::Copy);
   writer.Row(area.top, area.left, area.right);
@@ -151,12 +133,12 @@ void FrameRect(Surface* surface, const Rect& area, Color color) {
   writer.Column(area.right - 1, area.top, area.bottom);
 }
 
-void DrawPicture(Surface* surface, const Picture& picture, int x, int y) {
+void DrawPicture(Surface& surface, const platform::Picture& picture, int x, int y) {
   if (picture.IsNull()) return;
   const QImage& from = picture.data()->image;
-  QImage& to = surface->image();
+  QImage& to = surface.image();
   const QRect part = VisiblePart(to, x, y, from.width(), from.height());
-  surface->Changed(part.translated(x, y));
+  surface.Changed(part.translated(x, y));
   for (int row = part.top(); row <= part.bottom(); ++row) {
     const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row));
     auto* out = reinterpret_cast<QRgb*>(to.scanLine(y + row)) + x;
@@ -167,12 +149,10 @@ void DrawPicture(Surface* surface, const Picture& picture, int x, int y) {
   }
 }
 
-Color PixelAt(const Surface* surface, int x, int y) {
-  const QImage& image = surface->image();
+Color PixelAt(const Surface& surface, int x, int y) {
+  const QImage& image = surface.image();
   if (!image.valid(x, y)) return {};
   const QRgb pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
   return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
           static_cast<std::uint8_t>(qBlue(pixel))};
 }
-
-}  // namespace platform

@@ -1,0 +1,200 @@
+#include "app/board_view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "display/main_layout.h"
+#include "display/main_paint.h"
+#include "support/catalogue.h"
+
+namespace {
+
+// The panels' captions and readouts are laid out for a small 8-point face:
+// at 10 pixels DejaVu Sans fits "60 Ships Remain" into its 85-pixel readout.
+constexpr int LabelFontPixels = 10;
+
+QFont LabelFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(LabelFontPixels);
+  return font;
+}
+
+QRect PlaceOf(const platform::Rect& rect) {
+  return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// A panel title, drawn etched: grey letters over a white copy one pixel down
+// and to the right.
+class EtchedLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setFont(font());
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawText(rect().translated(1, 1), static_cast<int>(alignment()), text());
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawText(rect(), static_cast<int>(alignment()), text());
+  }
+};
+
+void SetText(QLabel* label, const std::optional<std::string>& text) {
+  if (text) label->setText(QString::fromStdString(*text));
+}
+
+}  // namespace
+
+BoardView::BoardView(Session& session, QColor background, QWidget* parent)
+    : QWidget(parent), session_(session), background_(background), image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
+  using namespace layout;
+  image_.fill(background_);
+  // A new board owes its first paint, all of it, as soon as it shows.
+  owed_ = image_.rect();
+  setFixedSize(ClientWidth, ClientHeight);
+  setFocusPolicy(Qt::StrongFocus);
+  // The image covers every pixel, so Qt need not clear anything first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+
+  const std::string ready = CatalogueText(Text::Ready).value_or("");
+  const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+  statusLine_ = AddLabel(StatusLine, ready.c_str(), left);
+  scanLabel_ = AddLabel(ScanLabel, "", Qt::AlignCenter);
+  AddLabel(WeaponsTitle, " Weapons", left, true);
+  weaponsReadout_ = AddLabel(WeaponsReadout, "", Qt::AlignCenter);
+  AddLabel(MissilesLabel, "Missiles", left);
+  missileCount_ = AddLabel(MissileCount, "", left);
+  aim_ = AddButton(AimButton, "&Aim", Command::Aim);
+  fire_ = AddButton(FireButton, "&Fire", Command::Fire);
+  AddLabel(EnginesTitle, " Engines", left, true);
+  enginesReadout_ = AddLabel(EnginesReadout, "", Qt::AlignCenter);
+  AddLabel(FuelLabel, "Fuel", left);
+  fuelCount_ = AddLabel(FuelCount, "", left);
+  reverse_ = AddButton(ReverseButton, "<<<", Command::Reverse);
+  engage_ = AddButton(EngageButton, ">>>", Command::Engage);
+  AddLabel(ScannerTitle, " Scanner", left, true);
+  scannerReadout_ = AddLabel(ScannerReadout, "", Qt::AlignCenter);
+  sectorShips_ = AddLabel(SectorShips, "", left);
+  sectorDestroyed_ = AddLabel(SectorDestroyed, "", left);
+  sectorRemaining_ = AddLabel(SectorRemaining, "", left);
+  shipsRemaining_ = AddLabel(ShipsRemaining, "", left);
+  killRatio_ = AddLabel(KillRatio, "", left);
+}
+
+QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched) {
+  const QString caption = QString::fromUtf8(text);
+  QLabel* label = etched ? new EtchedLabel(caption, this) : new QLabel(caption, this);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(alignment);
+  // Over the game's own drawing the text needs a solid ground.
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, background_);
+  label->setPalette(palette);
+  label->setAutoFillBackground(true);
+  label->setFont(LabelFont());
+  label->setGeometry(PlaceOf(place));
+  // A panel's title takes no part in play.
+  label->setEnabled(!etched);
+  return label;
+}
+
+QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text, Command command) {
+  auto* button = new QPushButton(QString::fromUtf8(text), this);
+  // The game's keys go to the board, never to a button.
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setFont(LabelFont());
+  button->setGeometry(PlaceOf(place));
+  connect(button, &QPushButton::clicked, this, [this, command] { emit shipCommand(command); });
+  return button;
+}
+
+void BoardView::Invalidate(const QRect& area) {
+  const QRect clipped = area & image_.rect();
+  if (clipped.isEmpty()) return;
+  owed_ += clipped;
+  update(clipped);
+}
+
+void BoardView::PaintNow() {
+  PaintOwed();
+  if (isVisible()) repaint();
+}
+
+void BoardView::ShowDrawn() {
+  const QRect area = canvas_.TakeChanged();
+  if (area.isEmpty()) return;
+  blitOnly_ = true;
+  repaint(area);
+  blitOnly_ = false;
+  // That paint used up Qt's pending update, but the board may still be owed one.
+  if (!owed_.isEmpty()) update(owed_.boundingRect());
+}
+
+void BoardView::ShowTexts(const BoardTexts& texts) {
+  SetText(scanLabel_, texts.ScanLabel);
+  SetText(weaponsReadout_, texts.WeaponsReadout);
+  SetText(missileCount_, texts.MissileCount);
+  SetText(enginesReadout_, texts.EnginesReadout);
+  SetText(fuelCount_, texts.FuelCount);
+  SetText(scannerReadout_, texts.ScannerReadout);
+  SetText(sectorShips_, texts.SectorShips);
+  SetText(sectorDestroyed_, texts.SectorDestroyed);
+  SetText(sectorRemaining_, texts.SectorRemaining);
+  SetText(shipsRemaining_, texts.ShipsRemaining);
+  SetText(killRatio_, texts.KillRatio);
+}
+
+void BoardView::EnableShipButtons(bool enable) {
+  for (QPushButton* button : {aim_, fire_, reverse_, engage_}) button->setEnabled(enable);
+  Invalidate();
+}
+
+// Every paint of the game draws the whole board, whatever was owed.
+void BoardView::PaintOwed() {
+  if (owed_.isEmpty()) return;
+  owed_ = QRegion();
+  BoardTexts texts;
+  PaintBoard(canvas_, texts, session_);
+  canvas_.TakeChanged();
+  ShowTexts(texts);
+}
+
+bool BoardView::event(QEvent* event) {
+  // Tab is one of the game's keys, not a move to the next control.
+  if (event->type() == QEvent::KeyPress) {
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  if (!blitOnly_) PaintOwed();
+  QPainter painter(this);
+  // Whole multiples keep the pixel art sharp with the nearest pixel; between
+  // one and two, nearest would make some one-pixel lines twice as thick as
+  // others, so the picture is smoothed evenly instead.
+  const qreal ratio = devicePixelRatioF();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1.0 && ratio < 2.0);
+  const QRect area = event->rect();
+  painter.drawImage(area, image_, area);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  emit keyPressed(event->key(), event->modifiers(), event->isAutoRepeat());
+}
+
+// The game counts presses, not double clicks; QWidget hands the second press
+// of a double click, which comes as a double click alone, to this too.
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at(static_cast<int>(std::floor(event->position().x())),
+                  static_cast<int>(std::floor(event->position().y())));
+  if (event->button() == Qt::LeftButton) emit leftPressed(at);
+  if (event->button() == Qt::RightButton) emit rightPressed(at);
+}

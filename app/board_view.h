@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegion>
+#include <QWidget>
+
+#include "display/board_texts.h"
+#include "display/surface.h"
+#include "engine/identifiers.h"
+#include "engine/session.h"
+
+// The main window's client area: the board the game draws into its image,
+// with the panels' labels, the ship buttons and the status line over it. It
+// draws itself whole from the session whenever part of it is owed.
+class BoardView : public QWidget {
+  Q_OBJECT
+
+ public:
+  BoardView(Session& session, QColor background, QWidget* parent);
+
+  // Marks `area` of the board, or all of it, for the next paint. Nothing is
+  // erased: the area keeps its pixels until the board is drawn.
+  void Invalidate(const QRect& area);
+  void Invalidate() { Invalidate(image_.rect()); }
+  // Draws whatever is owed into the board's image at once, and puts it on
+  // the screen if the window is up, without letting any input through.
+  void PaintNow();
+
+  // Draws straight onto the board's image outside a paint; ShowDrawn() then
+  // puts what was drawn on the screen at once.
+  Surface& Canvas() { return canvas_; }
+  void ShowDrawn();
+  void ShowTexts(const BoardTexts& texts);
+
+  // Every text put on the status line is also announced, even one the line
+  // shows already.
+  void SetStatus(const QString& text) {
+    statusLine_->setText(text);
+    emit statusShown(text);
+  }
+  QString Status() const { return statusLine_->text(); }
+  // Enables or disables the four ship buttons and repaints the board.
+  void EnableShipButtons(bool enable);
+
+  const QImage& image() const { return image_; }
+
+ signals:
+  void keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
+  void leftPressed(QPoint at);
+  void rightPressed(QPoint at);
+  void shipCommand(Command command);
+  void statusShown(const QString& text);
+
+ protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QLabel* AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched = false);
+  QPushButton* AddButton(const platform::Rect& place, const char* text, Command command);
+  void PaintOwed();
+
+  Session& session_;
+  QColor background_;
+  QImage image_;
+  Surface canvas_{image_};
+  QRegion owed_;
+  bool blitOnly_ = false;
+
+  QLabel* statusLine_;
+  QLabel* scanLabel_;
+  QLabel* weaponsReadout_;
+  QLabel* missileCount_;
+  QLabel* enginesReadout_;
+  QLabel* fuelCount_;
+  QLabel* scannerReadout_;
+  QLabel* sectorShips_;
+  QLabel* sectorDestroyed_;
+  QLabel* sectorRemaining_;
+  QLabel* shipsRemaining_;
+  QLabel* killRatio_;
+  QPushButton* aim_;
+  QPushButton* fire_;
+  QPushButton* reverse_;
+  QPushButton* engage_;
+};
