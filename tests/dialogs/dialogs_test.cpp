@@ -1,63 +1,104 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
+#include "common/modal_driver.h"
 #include "common/test_main_window.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
-#include "platform/dialog.h"
-#include "platform/dialogs/dialog_driver.h"
-#include "platform/window.h"
+#include "support/message_box.h"
 
-// The dialogs driven as the player drives them, with keys and clicks, over
-// the real main window. The desk has two screens: 1024 x 768 on the left,
-// 800 x 600 to its right from (1024, 100).
+// The dialogs and boxes driven as the player drives them, with keys and
+// clicks, over the real main window. The desk has two screens: 1024 x 768 on
+// the left, 800 x 600 to its right from (1024, 100).
 namespace {
 
-QLineEdit* Field(QDialog* dialog, int id) { return Control<QLineEdit>(dialog, id); }
+using Step = std::function<void(QWidget*)>;
 
-void Type(QDialog* dialog, const QString& text) { QTest::keyClicks(KeyboardTarget(dialog), text); }
+// Looks at the next dialog once it is up, then ends it with `end`.
+void LookThenEnd(const Step& look, const Step& end) {
+  WhenModal<QWidget>([look, end](QWidget* dialog) {
+    look(dialog);
+    end(dialog);
+  });
+}
+
+QAbstractButton* ButtonOf(QWidget* dialog, const QString& text) {
+  for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+// The edit fields, in the order the dialog shows them.
+QLineEdit* Field(QWidget* dialog, int index) { return dialog->findChildren<QLineEdit*>().value(index); }
+
+void Press(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(KeyboardTarget(dialog), key, modifiers);
+}
+
+void Type(QWidget* dialog, const QString& text) { QTest::keyClicks(KeyboardTarget(dialog), text); }
+
+Step Clicking(const QString& text) {
+  return [text](QWidget* dialog) { QTest::mouseClick(ButtonOf(dialog, text), Qt::LeftButton); };
+}
+Step Pressing(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  return [key, modifiers](QWidget* dialog) { Press(dialog, key, modifiers); };
+}
+const Step ClosingTheWindow = [](QWidget* dialog) { dialog->close(); };
 
 // Empties the field and types `text` into it, as the player does after
 // clicking it.
-void Retype(QDialog* dialog, int id, const QString& text) {
-  QLineEdit* field = Field(dialog, id);
-  field->setFocus();
-  field->selectAll();
-  QTest::keyClick(field, Qt::Key_Delete);
-  QTest::keyClicks(field, text);
+void Retype(QWidget* dialog, int field, const QString& text) {
+  QLineEdit* edit = Field(dialog, field);
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
 }
 
-// Waits for the warning the game raises over a dialog, keeps its text and
-// presses OK in it.
-void AnswerWarning(QString* text) {
+// Presses Enter in the dialog and gives back what the warning it raises says.
+QString EnterRefused(QWidget* dialog) {
+  QString warning;
   const auto box = [] {
     QWidget* modal = QApplication::activeModalWidget();
     return modal && modal->isActiveWindow() && modal->windowTitle() == "Kestravane" ? modal : nullptr;
   };
   WhenReady([box] { return box() != nullptr; },
-            [box, text] {
-              *text = BoxText(box());
+            [box, &warning] {
+              warning = BoxText(box());
               QTest::keyClick(KeyboardTarget(box()), Qt::Key_Return);
             },
             10000, "No warning came up");
-}
-
-// Presses Enter in the dialog and gives back what the warning it raises says.
-QString EnterRefused(QDialog* dialog) {
-  QString warning;
-  AnswerWarning(&warning);
   Press(dialog, Qt::Key_Return);
   return warning;
 }
 
 QString Expected(const char* letter) {
   return QStringLiteral("Enter a %1 coordinate between 0 and 8.").arg(QLatin1String(letter));
+}
+
+// Which of the buttons named are checked, in order.
+QList<bool> Checked(QWidget* dialog, const QStringList& names) {
+  QList<bool> checked;
+  for (const QString& name : names) checked << ButtonOf(dialog, name)->isChecked();
+  return checked;
+}
+
+// What has the keyboard: a button's text, a field's position, or the list.
+QString Focused(QWidget* dialog) {
+  QWidget* focused = QApplication::focusWidget();
+  if (auto* button = qobject_cast<QAbstractButton*>(focused)) return button->text();
+  if (auto* edit = qobject_cast<QLineEdit*>(focused))
+    return QStringLiteral("field %1").arg(dialog->findChildren<QLineEdit*>().indexOf(edit));
+  if (qobject_cast<QListWidget*>(focused)) return QStringLiteral("list");
+  return QStringLiteral("nothing");
 }
 
 GameState ShipAt(int z, int y, int x, int axis) {
@@ -69,16 +110,12 @@ GameState ShipAt(int z, int y, int x, int axis) {
   return state;
 }
 
-QStringList ListLines(QDialog* dialog) {
+QStringList ListLines(QWidget* dialog) {
   QStringList lines;
-  auto* list = Control<QListWidget>(dialog, Id(ScannerLogItem::Sectors));
+  auto* list = dialog->findChild<QListWidget*>();
   for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
   return lines;
 }
-
-constexpr int ZField = Id(HelmItem::ZField), YField = Id(HelmItem::YField), XField = Id(HelmItem::XField);
-constexpr int FirstField = Id(AimItem::FirstField), SecondField = Id(AimItem::SecondField);
-constexpr int Confirm = Id(DialogButton::Confirm), Cancel = Id(DialogButton::Cancel);
 
 }  // namespace
 
@@ -91,9 +128,14 @@ class DialogsTest : public QObject {
 
   platform::Window* Owner() const { return game_->window; }
 
-  // The place a dialog closed at.
-  static Placement ClosedAt(const QRect& frame) {
-    return {frame.top(), frame.left(), frame.height(), frame.width(), 0};
+  // Each dialog, opened over the main window for a ship at 1-2-3 looking
+  // along Z, with the place it keeps in `place`.
+  std::vector<std::pair<const char*, std::function<void(Placement&)>>> Dialogs() {
+    return {{"Options", [this](Placement&) { RunOptionsDialog(Owner(), {2, false}); }},
+            {"Helm", [this](Placement& place) { RunHelmDialog(Owner(), ShipAt(1, 2, 3, ScanZ), place); }},
+            {"Aim", [this](Placement& place) { RunAimDialog(Owner(), ShipAt(1, 2, 3, ScanZ), place); }},
+            {"Scanner Log",
+             [this](Placement& place) { RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place); }}};
   }
 
  private slots:
@@ -104,43 +146,84 @@ class DialogsTest : public QObject {
     platform::MoveWindow(Owner(), 40, 40);
   }
 
-  void optionsShowTheSettingsAndGiveBackWhatThePlayerChose() {
-    std::vector<bool> levels;
-    bool sounds = false;
-    LookThenEnd(
-        [&](QDialog* dialog) {
-          for (int id : {101, 102, 103}) levels.push_back(platform::ButtonChecked(AsWindow(dialog), id));
-          sounds = platform::ButtonChecked(AsWindow(dialog), 113);
-          Click(dialog, Id(OptionsItem::Easy));
-          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_P, Qt::AltModifier);  // the sound box's letter
-          QTRY_VERIFY(!platform::ButtonChecked(AsWindow(dialog), 113));
-        },
-        Clicking(Confirm));
-    const std::optional<GameOptions> chosen = RunOptionsDialog(Owner(), {1, true});
-    QCOMPARE(levels, (std::vector<bool>{false, false, true}));
-    QVERIFY(sounds);
-    QVERIFY(chosen.has_value());
-    QCOMPARE(chosen->Difficulty, 3);
-    QVERIFY(!chosen->Sounds);
+  // Tab goes round the controls in the order the dialog shows them, from
+  // the one that has the keyboard when it opens.
+  void tabGoesRoundEachDialogFromWhereItStarts() {
+    const QStringList rounds[] = {{"OK", "Cancel", "&Easy", "&Play Sound F/X Wave Files", "OK"},
+                                  {"field 0", "field 1", "field 2", "&Engage", "Cancel", "field 0"},
+                                  {"field 0", "field 1", "&Fire", "Cancel", "field 0"},
+                                  {"list", "&Z Axis", "&Y Axis", "&X Axis", "OK", "list"}};
+    int i = 0;
+    for (const auto& [name, run] : Dialogs()) {
+      QStringList round;
+      LookThenEnd(
+          [&round, count = rounds[i].size()](QWidget* dialog) {
+            for (int step = 0; step < count; ++step) {
+              round << Focused(dialog);
+              Press(dialog, Qt::Key_Tab);
+            }
+          },
+          Pressing(Qt::Key_Escape));
+      Placement place;
+      run(place);
+      QCOMPARE(round, rounds[i++]);
+    }
   }
 
-  void optionsCancelledByButtonEscapeOrCloseBoxGiveNothing() {
-    const std::vector<DialogStep> ways = {Clicking(Cancel), Pressing(Qt::Key_Escape),
-                                          [](QDialog* dialog) { dialog->close(); }};
-    for (const DialogStep& cancel : ways) {
-      LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Hard)); }, cancel);
+  void optionsShowTheSettingsAndGiveBackWhatThePlayerChose() {
+    QList<bool> levels;
+    bool sounds = false, soundsAfterItsLetter = true;
+    LookThenEnd(
+        [&](QWidget* dialog) {
+          levels = Checked(dialog, {"&Easy", "&Normal", "&Hard"});
+          sounds = ButtonOf(dialog, "&Play Sound F/X Wave Files")->isChecked();
+          QTest::mouseClick(ButtonOf(dialog, "&Easy"), Qt::LeftButton);
+          Press(dialog, Qt::Key_P, Qt::AltModifier);
+          soundsAfterItsLetter = QTest::qWaitFor(
+              [dialog] { return !ButtonOf(dialog, "&Play Sound F/X Wave Files")->isChecked(); }, 2000);
+        },
+        Clicking("OK"));
+    const std::optional<GameOptions> chosen = RunOptionsDialog(Owner(), {1, true});
+    QCOMPARE(levels, (QList<bool>{false, false, true}));
+    QVERIFY(sounds);
+    QVERIFY(soundsAfterItsLetter);
+    QCOMPARE(chosen, (std::optional<GameOptions>{{3, false}}));
+  }
+
+  // Cancel, Escape and the close box give nothing back, whatever was typed
+  // or chosen, and the dialogs that remember their place keep where they
+  // were left.
+  void cancellingGivesNothingAndKeepsThePlace() {
+    for (const Step& cancel : {Clicking("Cancel"), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
+      LookThenEnd([](QWidget* dialog) { QTest::mouseClick(ButtonOf(dialog, "&Hard"), Qt::LeftButton); }, cancel);
       QVERIFY(!RunOptionsDialog(Owner(), {2, false}).has_value());
+
+      QRect frame;
+      const Step moveAndType = [&frame](QWidget* dialog) {
+        Retype(dialog, 0, "8");
+        dialog->move(300, 210);
+        frame = dialog->frameGeometry();
+      };
+      Placement place{35, 35, 0, 0, 1};
+      LookThenEnd(moveAndType, cancel);
+      QVERIFY(!RunHelmDialog(Owner(), ShipAt(0, 4, 4, ScanZ), place).has_value());
+      QCOMPARE(place.Show, 1);
+      QCOMPARE(QRect(place.Left, place.Top, place.Width, place.Height), frame);
+      QCOMPARE(frame.topLeft(), QPoint(300, 210));
+
+      LookThenEnd(moveAndType, cancel);
+      QVERIFY(!RunAimDialog(Owner(), ShipAt(0, 4, 4, ScanZ), place).has_value());
+      QCOMPARE(QRect(place.Left, place.Top, place.Width, place.Height), frame);
     }
   }
 
   void helmOpensOnTheShipWithTheZFieldReadyAndTakesACourseTypedWithTab() {
     QString selected;
-    bool yAxis = false;
+    QList<bool> axes;
     LookThenEnd(
-        [&](QDialog* dialog) {
-          selected = Field(dialog, ZField)->hasFocus() ? Field(dialog, ZField)->selectedText() : "no focus";
-          yAxis = platform::ButtonChecked(AsWindow(dialog), Id(HelmItem::YAxis)) &&
-                  !platform::ButtonChecked(AsWindow(dialog), Id(HelmItem::ZAxis));
+        [&](QWidget* dialog) {
+          selected = Field(dialog, 0)->hasFocus() ? Field(dialog, 0)->selectedText() : "no focus";
+          axes = Checked(dialog, {"&Z:", "&Y:", "&X:"});
           Type(dialog, "3");
           Press(dialog, Qt::Key_Tab);
           Type(dialog, "4");
@@ -151,29 +234,28 @@ class DialogsTest : public QObject {
     Placement place;
     const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(1, 2, 7, ScanY), place);
     QCOMPARE(selected, QStringLiteral("1"));
-    QVERIFY(yAxis);
-    QVERIFY(orders.has_value());
-    QCOMPARE(orders->Destination, (Quadrant{3, 4, 5}));
-    QCOMPARE(orders->ScanAxis, int(ScanY));
+    QCOMPARE(axes, (QList<bool>{false, true, false}));
+    QCOMPARE(orders, (std::optional<HelmOrders>{{{3, 4, 5}, ScanY}}));
   }
 
   void helmRefusesNineInYKeepsTheZTypedBeforeItAndStaysOpen() {
     QString nineInY, minusInZ, yAfter, zAfter;
     bool stayedOpen = false, keyboardBack = false;
     LookThenEnd(
-        [&](QDialog* dialog) {
-          Retype(dialog, ZField, "6");
-          Retype(dialog, YField, "9");
+        [&](QWidget* dialog) {
+          Retype(dialog, 0, "6");
+          Retype(dialog, 1, "9");
           nineInY = EnterRefused(dialog);
-          yAfter = Field(dialog, YField)->text();
+          yAfter = Field(dialog, 1)->text();
           stayedOpen = dialog->isVisible();
           // With or without a window manager, the player types on here.
           keyboardBack = QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); }, 2000);
           // Z was taken before Y was refused: a bad Z now goes back to 6.
-          Retype(dialog, ZField, "-1");
+          Retype(dialog, 0, "-1");
           minusInZ = EnterRefused(dialog);
-          zAfter = Field(dialog, ZField)->text();
-          Retype(dialog, YField, "7");
+          zAfter = Field(dialog, 0)->text();
+          Retype(dialog, 1, "7");
+          Retype(dialog, 2, "");  // an empty field counts as 0
         },
         Pressing(Qt::Key_Return));
     Placement place;
@@ -184,116 +266,72 @@ class DialogsTest : public QObject {
     QVERIFY(keyboardBack);
     QVERIFY2(minusInZ.contains(Expected("Z")), qPrintable(minusInZ));
     QCOMPARE(zAfter, QStringLiteral("6"));
-    QVERIFY(orders.has_value());
-    QCOMPARE(orders->Destination, (Quadrant{6, 7, 3}));
-  }
-
-  void helmReadsAnEmptyFieldAsZero() {
-    LookThenEnd([](QDialog* dialog) { Retype(dialog, XField, ""); }, Clicking(Confirm));
-    Placement place;
-    const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(4, 4, 8, ScanZ), place);
-    QVERIFY(orders.has_value());
-    QCOMPARE(orders->Destination, (Quadrant{4, 4, 0}));
+    QCOMPARE(orders, (std::optional<HelmOrders>{{{6, 7, 0}, ScanZ}}));
   }
 
   void helmAxisButtonAloneTurnsTheScannerAndKeepsTheCourse() {
-    std::vector<bool> checked;
+    QList<bool> axes;
     LookThenEnd(
-        [&](QDialog* dialog) {
-          Click(dialog, Id(HelmItem::XAxis));
-          for (int id : {104, 105, 106}) checked.push_back(platform::ButtonChecked(AsWindow(dialog), id));
+        [&](QWidget* dialog) {
+          QTest::mouseClick(ButtonOf(dialog, "&X:"), Qt::LeftButton);
+          axes = Checked(dialog, {"&Z:", "&Y:", "&X:"});
         },
-        Clicking(Confirm));
+        Clicking("&Engage"));
     Placement place;
     const std::optional<HelmOrders> orders = RunHelmDialog(Owner(), ShipAt(2, 5, 8, ScanZ), place);
-    QCOMPARE(checked, (std::vector<bool>{false, false, true}));
-    QVERIFY(orders.has_value());
-    QCOMPARE(orders->Destination, (Quadrant{2, 5, 8}));
-    QCOMPARE(orders->ScanAxis, int(ScanX));
+    QCOMPARE(axes, (QList<bool>{false, false, true}));
+    QCOMPARE(orders, (std::optional<HelmOrders>{{{2, 5, 8}, ScanX}}));
   }
 
-  void helmCancelledGivesNoOrdersButKeepsWhereTheDialogWas() {
-    for (const DialogStep& cancel : std::vector<DialogStep>{Clicking(Cancel), Pressing(Qt::Key_Escape),
-                                                             [](QDialog* dialog) { dialog->close(); }}) {
-      QRect frame;
-      LookThenEnd(
-          [&](QDialog* dialog) {
-            Retype(dialog, ZField, "8");
-            dialog->move(300, 210);
-            frame = dialog->frameGeometry();
-          },
-          cancel);
-      Placement place{35, 35, 0, 0, 1};
-      QVERIFY(!RunHelmDialog(Owner(), ShipAt(0, 4, 4, ScanZ), place).has_value());
-      QCOMPARE(frame.topLeft(), QPoint(300, 210));
-      Placement expected = ClosedAt(frame);
-      expected.Show = 1;
-      QCOMPARE(place.Left, expected.Left);
-      QCOMPARE(place.Top, expected.Top);
-      QCOMPARE(place.Width, expected.Width);
-      QCOMPARE(place.Height, expected.Height);
-      QCOMPARE(place.Show, 1);
-    }
-  }
-
-  void aimLabelsAndFieldsFollowTheScanAxis() {
+  void aimShowsTheTwoCoordinatesOfTheSectorAndTakesATargetTypedWithTab() {
     struct Case {
       int axis;
       QStringList shown;  // label, field, label, field
+      Quadrant target;    // after typing 0 Tab 8
     };
-    const Case cases[] = {{ScanZ, {"&Y", "2", "&X", "3"}},
-                          {ScanY, {"&Z", "1", "&X", "3"}},
-                          {ScanX, {"&Y", "2", "&Z", "1"}},
-                          {7, {"&Y", "2", "&X", "3"}}};
+    const Case cases[] = {{ScanZ, {"&Y", "2", "&X", "3"}, {1, 0, 8}},
+                          {ScanY, {"&Z", "1", "&X", "3"}, {0, 2, 8}},
+                          {ScanX, {"&Y", "2", "&Z", "1"}, {8, 0, 3}},
+                          {7, {"&Y", "2", "&X", "3"}, {1, 0, 8}}};
     for (const Case& test : cases) {
       QStringList shown;
+      QString selected;
       LookThenEnd(
-          [&](QDialog* dialog) {
-            for (int id : {101, 102, 103, 104})
-              shown << QString::fromStdString(platform::ItemText(AsWindow(dialog), id));
+          [&](QWidget* dialog) {
+            for (QLabel* label : dialog->findChildren<QLabel*>())
+              if (label->text().startsWith('&')) shown << label->text() << label->buddy()->property("text").toString();
+            selected = Field(dialog, 0)->hasFocus() ? Field(dialog, 0)->selectedText() : "no focus";
+            Type(dialog, "0");
+            Press(dialog, Qt::Key_Tab);
+            Type(dialog, "8");
           },
-          Pressing(Qt::Key_Escape));
+          Pressing(Qt::Key_Return));
       Placement place;
-      RunAimDialog(Owner(), ShipAt(1, 2, 3, test.axis), place);
+      const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(1, 2, 3, test.axis), place);
       QCOMPARE(shown, test.shown);
+      QCOMPARE(selected, test.shown[1]);
+      QCOMPARE(target, std::optional<Quadrant>(test.target));
     }
-  }
-
-  void aimTakesATargetTypedWithTabAndKeepsTheSectorCoordinate() {
-    QString selected;
-    LookThenEnd(
-        [&](QDialog* dialog) {
-          selected = Field(dialog, FirstField)->hasFocus() ? Field(dialog, FirstField)->selectedText() : "no focus";
-          Type(dialog, "0");
-          Press(dialog, Qt::Key_Tab);
-          Type(dialog, "8");
-        },
-        Pressing(Qt::Key_Return));
-    Placement place;
-    const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(5, 6, 7, ScanY), place);
-    QCOMPARE(selected, QStringLiteral("5"));
-    QVERIFY(target.has_value());
-    QCOMPARE(*target, (Quadrant{0, 6, 8}));
   }
 
   void aimRefusesEmptyNegativeAndNineNamingTheCoordinate() {
     QString nineInZ, emptyZ, minusInY, secondAfter, firstAfter;
     LookThenEnd(
-        [&](QDialog* dialog) {
+        [&](QWidget* dialog) {
           // Along X the fields are Y, then Z.
-          Retype(dialog, FirstField, "5");
-          Retype(dialog, SecondField, "9");
+          Retype(dialog, 0, "5");
+          Retype(dialog, 1, "9");
           nineInZ = EnterRefused(dialog);
-          secondAfter = Field(dialog, SecondField)->text();
-          Retype(dialog, SecondField, "");
+          secondAfter = Field(dialog, 1)->text();
+          Retype(dialog, 1, "");
           emptyZ = EnterRefused(dialog);
           // Y was accepted before Z was refused: a bad Y now goes back to 5.
-          Retype(dialog, FirstField, "-1");
+          Retype(dialog, 0, "-1");
           minusInY = EnterRefused(dialog);
-          firstAfter = Field(dialog, FirstField)->text();
-          Retype(dialog, SecondField, "4");
+          firstAfter = Field(dialog, 0)->text();
+          Retype(dialog, 1, "4");
         },
-        Clicking(Confirm));
+        Clicking("&Fire"));
     Placement place;
     const std::optional<Quadrant> target = RunAimDialog(Owner(), ShipAt(1, 2, 3, ScanX), place);
     QVERIFY2(nineInZ.contains(Expected("Z")), qPrintable(nineInZ));
@@ -301,8 +339,7 @@ class DialogsTest : public QObject {
     QVERIFY2(emptyZ.contains(Expected("Z")), qPrintable(emptyZ));
     QVERIFY2(minusInY.contains(Expected("Y")), qPrintable(minusInY));
     QCOMPARE(firstAfter, QStringLiteral("5"));
-    QVERIFY(target.has_value());
-    QCOMPARE(*target, (Quadrant{4, 5, 3}));
+    QCOMPARE(target, (std::optional<Quadrant>{{4, 5, 3}}));
   }
 
   void scannerLogListsEverySectorAlongTheChosenAxis() {
@@ -310,78 +347,65 @@ class DialogsTest : public QObject {
     for (int sector = 0; sector < 9; ++sector) log.Sector[sector] = {1, sector % 3, sector % 2, sector % 3 - sector % 2};
     log.Sector[9 + 4] = {1, 1, 0, 1};
     QStringList alongZ, alongY, alongX;
-    std::vector<bool> checkedAfterY;
+    QList<bool> axesAfterY;
     LookThenEnd(
-        [&](QDialog* dialog) {
+        [&](QWidget* dialog) {
           alongZ = ListLines(dialog);
-          Click(dialog, Id(ScannerLogItem::YAxis));
+          QTest::mouseClick(ButtonOf(dialog, "&Y Axis"), Qt::LeftButton);
           alongY = ListLines(dialog);
-          for (int id : {101, 102, 103}) checkedAfterY.push_back(platform::ButtonChecked(AsWindow(dialog), id));
-          QTest::keyClick(KeyboardTarget(dialog), Qt::Key_X, Qt::AltModifier);
+          axesAfterY = Checked(dialog, {"&Z Axis", "&Y Axis", "&X Axis"});
+          Press(dialog, Qt::Key_X, Qt::AltModifier);
           QTRY_COMPARE(ListLines(dialog).size(), 18);
           alongX = ListLines(dialog);
         },
-        Clicking(Confirm));
+        Clicking("OK"));
     Placement place;
     RunScannerLogDialog(Owner(), log, ScanZ, place);
 
     QCOMPARE(alongZ.size(), 36);
-    QCOMPARE(alongZ.mid(0, 4), (QStringList{"Sector 0 ----------------", "\t0 Roder Ships", "\t0 Destroyed",
-                                            "\t0 Remaining"}));
-    QCOMPARE(alongZ.mid(4, 4), (QStringList{"Sector 1 ----------------", "\t1 Roder Ship", "\t1 Destroyed",
-                                            "\t0 Remaining"}));
-    QCOMPARE(alongZ[8], QStringLiteral("Sector 2 ----------------"));
-    QCOMPARE(alongZ[9], QStringLiteral("\t2 Roder Ships"));
+    QCOMPARE(alongZ.mid(0, 8), (QStringList{"Sector 0 ----------------", "\t0 Roder Ships", "\t0 Destroyed",
+                                            "\t0 Remaining", "Sector 1 ----------------", "\t1 Roder Ship",
+                                            "\t1 Destroyed", "\t0 Remaining"}));
     QCOMPARE(alongY.size(), 20);
     QCOMPARE(alongY.mid(8, 5), (QStringList{"Sector 4 ----------------", "\t1 Roder Ship", "\t0 Destroyed",
                                             "\t1 Remaining", "Sector 5 ----------------"}));
     QCOMPARE(alongY[1], QStringLiteral("\tUnexplored"));
-    QCOMPARE(checkedAfterY, (std::vector<bool>{false, true, false}));
-    QCOMPARE(alongX.first(), QStringLiteral("Sector 0 ----------------"));
+    QCOMPARE(axesAfterY, (QList<bool>{false, true, false}));
+    QCOMPARE(alongX.size(), 18);
     QCOMPARE(alongX.count("\tUnexplored"), 9);
   }
 
-  void scannerLogLinesUpItsFiguresAtTheTabStop() {
-    int headingInk = -1, figureInk = -1, stop = 0;
-    LookThenEnd(
-        [&](QDialog* dialog) {
-          auto* list = Control<QListWidget>(dialog, Id(ScannerLogItem::Sectors));
-          const QImage image = list->viewport()->grab().toImage();
-          const auto ink = [&](int line) {
-            const QRect row = list->visualItemRect(list->item(line));
-            for (int x = row.left(); x <= row.right(); ++x)
-              for (int y = row.top(); y <= row.bottom(); ++y)
-                if (qGray(image.pixel(x, y)) < 100) return x;
-            return -1;
-          };
-          headingInk = ink(2);  // "Sector 1": the selected first line is drawn inverted
-          figureInk = ink(3);   // "\tUnexplored"
-          stop = FontUnits(dialog->font()).Across(14);
-        },
-        Clicking(Confirm));
-    Placement place;
-    RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place);
-    QVERIFY(headingInk >= 0);
-    // The glyphs' own side bearings differ by a pixel at most.
-    QVERIFY2(std::abs(figureInk - headingInk - stop) <= 1,
-             qPrintable(QStringLiteral("%1 %2 %3").arg(headingInk).arg(figureInk).arg(stop)));
-  }
-
-  void scannerLogClosesByOkEscapeOrCloseBoxAndKeepsItsPlace() {
-    for (const DialogStep& close : std::vector<DialogStep>{Clicking(Confirm), Pressing(Qt::Key_Escape),
-                                                            Pressing(Qt::Key_Return),
-                                                            [](QDialog* dialog) { dialog->close(); }}) {
+  void scannerLogClosesByOkEscapeEnterOrCloseBoxAndKeepsItsPlace() {
+    for (const Step& close : {Clicking("OK"), Pressing(Qt::Key_Escape), Pressing(Qt::Key_Return), ClosingTheWindow}) {
       QRect frame;
       LookThenEnd(
-          [&](QDialog* dialog) {
+          [&](QWidget* dialog) {
             dialog->move(120, 330);
             frame = dialog->frameGeometry();
           },
           close);
       Placement place{};
       RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place);
-      QCOMPARE(QPoint(place.Left, place.Top), QPoint(120, 330));
-      QCOMPARE(QSize(place.Width, place.Height), frame.size());
+      QCOMPARE(QRect(place.Left, place.Top, place.Width, place.Height), frame);
+      QCOMPARE(frame.topLeft(), QPoint(120, 330));
+    }
+  }
+
+  // A box has the keyboard on its OK button and stays above the game's
+  // windows; OK, Enter, Escape and the close box all close it.
+  void boxesCloseEveryWay() {
+    for (const Step& close : {Clicking("OK"), Pressing(Qt::Key_Return), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
+      QString focused;
+      bool onTop = false;
+      LookThenEnd(
+          [&](QWidget* box) {
+            focused = Focused(box);
+            onTop = box->windowFlags() & Qt::WindowStaysOnTopHint;
+          },
+          close);
+      QVERIFY(!WarningBox(Owner(), Text::ProgramName, Text::HelmCoordinateRange, std::string("X")));
+      QCOMPARE(focused, QStringLiteral("OK"));
+      QVERIFY(onTop);
     }
   }
 
@@ -395,24 +419,16 @@ class DialogsTest : public QObject {
       QPoint opened;
     };
     const Case cases[] = {
-        {{40, 40}, {200, 300}, {300, 200}},
-        {{40, 40}, {100, 5000}, {954, 100}},
-        {{40, 40}, {5000, 100}, {100, 698}},
-        {{40, 40}, {-400, -5000}, {0, 0}},
-        {{1100, 150}, {5000, 5000}, {1754, 630}},
-        {{1100, 150}, {-30, 2}, {1024, 100}},
-    };
-    using Runner = std::function<void(Placement&)>;
-    const std::vector<Runner> dialogs = {
-        [this](Placement& place) { RunHelmDialog(Owner(), GameState{}, place); },
-        [this](Placement& place) { RunAimDialog(Owner(), GameState{}, place); },
-        [this](Placement& place) { RunScannerLogDialog(Owner(), ScanLog{}, ScanZ, place); },
+        {{40, 40}, {200, 300}, {300, 200}},       {{40, 40}, {100, 5000}, {954, 100}},
+        {{40, 40}, {5000, 100}, {100, 698}},      {{40, 40}, {-400, -5000}, {0, 0}},
+        {{1100, 150}, {5000, 5000}, {1754, 630}}, {{1100, 150}, {-30, 2}, {1024, 100}},
     };
     for (const Case& test : cases) {
       platform::MoveWindow(Owner(), test.mainWindow.x(), test.mainWindow.y());
-      for (const Runner& run : dialogs) {
+      for (const auto& [name, run] : Dialogs()) {
+        if (name == std::string("Options")) continue;
         QPoint opened;
-        LookThenEnd([&](QDialog* dialog) { opened = dialog->frameGeometry().topLeft(); }, Pressing(Qt::Key_Escape));
+        LookThenEnd([&](QWidget* dialog) { opened = dialog->frameGeometry().topLeft(); }, Pressing(Qt::Key_Escape));
         Placement place = test.stored;
         run(place);
         QCOMPARE(opened, test.opened);
