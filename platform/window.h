@@ -4,6 +4,8 @@
 #include "platform/rect.h"
 #include "platform/result.h"
 
+class QWidget;
+
 namespace platform {
 
 // A top-level window of the game: the main window, the splash picture or a
@@ -121,5 +123,9 @@ void MoveWindow(Window* window, int x, int y);
 
 // The program's main window, or null before it exists.
 Window* MainWindow();
+
+// The widget that is `window` on the Qt platform; null for no window or
+// without a screen.
+QWidget* WindowWidget(Window* window);
 
 }  // namespace platform

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "engine/identifiers.h"
 #include "engine/message.h"
 #include "platform/window.h"
+
+class QWidget;
 
 // The game's modal error and warning boxes. Each returns false, so that a
 // failing routine can report and fail in one statement:
@@ -20,6 +24,7 @@ bool ErrorBox(const Message& message);
 bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments);
 
 // Warning box owned by `owner`, with catalogue texts for caption and message.
+bool WarningBox(QWidget* owner, Text caption, const Message& message);
 bool WarningBox(platform::Window* owner, Text caption, const Message& message);
 
 template <typename... Values>
@@ -33,7 +38,18 @@ bool ErrorBoxText(std::string_view format, Values&&... values) {
   return ErrorBoxText(format, std::span<const TextArgument>(arguments, sizeof...(Values)));
 }
 
-template <typename... Values>
-bool WarningBox(platform::Window* owner, Text caption, Text id, Values&&... values) {
+template <typename Owner, typename... Values>
+bool WarningBox(Owner* owner, Text caption, Text id, Values&&... values) {
   return WarningBox(owner, caption, MakeMessage(id, std::forward<Values>(values)...));
 }
+
+// A program without a window system (kestravane-tool) cannot show a box: it
+// writes the box's text on standard error instead, carriage returns as line
+// breaks, unless it hands its boxes to a reporter of its own here.
+enum class BoxIcon { Error, Warning };
+struct BoxReport {
+  BoxIcon icon;
+  std::string caption;
+  std::string text;  // exactly as the box would show it, carriage returns included
+};
+void ReportBoxesTo(std::function<void(const BoxReport&)> reporter);

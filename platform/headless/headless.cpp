@@ -1,11 +1,12 @@
 #include "platform/headless/headless.h"
 
-#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <utility>
 
 #include "platform/cursor.h"
+#include "platform/resources.h"
 #include "platform/dialog_items.h"
 #include "platform/status_line.h"
 #include "platform/window.h"
@@ -14,22 +15,12 @@ namespace platform::headless {
 namespace {
 
 bool statusShown = false;
-bool boxesMuted = false;
-std::vector<ShownBox> boxes;
 std::vector<std::string> statusLines;
 std::map<std::pair<const Window*, int>, std::string> itemTexts;
-
-// The message alone, as the player would read it in the box.
-void PrintBox(std::string text) {
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  std::fprintf(stderr, "%s\n", text.c_str());
-}
 
 }  // namespace
 
 void ShowStatusLines(bool shown) { statusShown = shown; }
-void MuteBoxes(bool muted) { boxesMuted = muted; }
-const std::vector<ShownBox>& Boxes() { return boxes; }
 const std::vector<std::string>& StatusLines() { return statusLines; }
 
 std::optional<std::string> ItemText(const Window* dialog, int item) {
@@ -39,7 +30,6 @@ std::optional<std::string> ItemText(const Window* dialog, int item) {
 }
 
 void ForgetShown() {
-  boxes.clear();
   statusLines.clear();
   itemTexts.clear();
 }
@@ -49,13 +39,6 @@ void ForgetShown() {
 namespace platform {
 
 using namespace headless;
-
-int RunBox(Window* owner, const DialogLayout& layout, BoxIcon icon, const char* caption,
-           const char* text) {
-  boxes.push_back({icon, caption, text, owner, &layout});
-  if (!boxesMuted) PrintBox(text);
-  return 1;
-}
 
 bool StatusLineVisible() { return statusShown; }
 
@@ -70,7 +53,13 @@ void SetItemText(Window* dialog, int item, const char* text) {
 
 // Without a screen there is no window to own a box or to close before one.
 Window* MainWindow() { return nullptr; }
+QWidget* WindowWidget(Window*) { return nullptr; }
 void CloseWindowsBeforeBox() {}
+
+// The artwork is embedded by the Qt platform; without it there is none.
+Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind, unsigned) {
+  return Result<std::vector<std::uint8_t>>::Failure(ENOENT);
+}
 
 void BeginWaitCursor() {}
 void EndWaitCursor() {}

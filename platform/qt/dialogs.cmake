@@ -1,15 +1,8 @@
-# Modal dialogs from layouts, the message boxes, question and file dialogs.
+# The question and file dialogs, the keyboard's return after them, the
+# screens, and the text of the main window's controls.
 target_sources(kestravane_platform_qt PRIVATE
-  dialog_units.cpp
-  icon_label.cpp
-  dialog_label.cpp
-  dialog_controls.cpp
-  tab_stop_delegate.cpp
-  layout_dialog.cpp
   keyboard_return.cpp
-  dialog_runner.cpp
   dialog_items.cpp
-  message_box.cpp
   question_box.cpp
   file_dialog.cpp
   screen.cpp

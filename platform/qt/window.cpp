@@ -122,4 +122,6 @@ void MoveWindow(Window* window, int x, int y) { window->widget()->move(x, y); }
 
 Window* MainWindow() { return mainWindow; }
 
+QWidget* WindowWidget(Window* window) { return window ? window->widget() : nullptr; }
+
 }  // namespace platform

@@ -35,9 +35,9 @@ class GameFileTest : public HeadlessTest {
   }
 
   static std::string OnlyWarning() {
-    const headless::ShownBox& box = OnlyBox();
+    const BoxReport& box = OnlyBox();
     EXPECT_EQ(box.caption, "Kestravane");
-    EXPECT_EQ(box.icon, platform::BoxIcon::Warning);
+    EXPECT_EQ(box.icon, BoxIcon::Warning);
     return box.text;
   }
 };
@@ -47,14 +47,14 @@ class GameFileTest : public HeadlessTest {
 TEST_F(GameFileTest, SavingSaysSoOnceAndNamesTheDocument) {
   ASSERT_TRUE(WriteGameFile(nullptr, document, saved));
   EXPECT_TRUE(document.Named);
-  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_TRUE(ShownBoxes().empty());
   const std::vector<std::string> lines = {"Saving " + document.Path + " ...", document.Path + " saved"};
   EXPECT_EQ(headless::StatusLines(), lines);
 }
 
 TEST_F(GameFileTest, LoadingTakesTheWholeGameIntoTheSession) {
   ASSERT_TRUE(WriteGameFile(nullptr, document, saved));
-  headless::ForgetShown();
+  ForgetShown();
   GameDocument reader;
   reader.Path = document.Path;
   ASSERT_TRUE(ReadGameFile(nullptr, reader, loaded));
@@ -78,7 +78,7 @@ TEST_F(GameFileTest, AFailedReadWarnsOnceAndChangesNothing) {
   EXPECT_EQ(loaded.State.Z, 3);
   EXPECT_EQ(std::memcmp(&loaded.Grid, &before, sizeof before), 0);
 
-  headless::ForgetShown();
+  ForgetShown();
   document.Path = directory.File("nowhere.war");
   EXPECT_FALSE(ReadGameFile(nullptr, document, loaded));
   EXPECT_EQ(OnlyWarning(), "File: " + document.Path + "\r\rError detected opening this disk file\r\rCode " +
@@ -99,7 +99,7 @@ TEST_F(GameFileTest, AFailedSaveWarnsAndLeavesTheDocumentUnnamed) {
 TEST_F(GameFileTest, AnInconsistentDocumentIsRefusedWholeAsDamaged) {
   saved.State.ShipsDestroyed = 60;  // while every ship is still alive
   ASSERT_TRUE(WriteGameFile(nullptr, document, saved));
-  headless::ForgetShown();
+  ForgetShown();
   GameDocument reader;
   reader.Path = document.Path;
   const Session before = loaded;

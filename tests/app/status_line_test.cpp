@@ -17,7 +17,7 @@ TEST_F(StatusLineTest, ShowsTheFormattedCatalogueText) {
   ShowStatus(Text{5032}, 4, 0, 8);
   ShowStatus(Text::Ready);
   EXPECT_EQ(headless::StatusLines(), (Lines{"Enemy ship destroyed in quadrant: 4-0-8 ...", "Ready ..."}));
-  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_TRUE(ShownBoxes().empty());
 }
 
 TEST_F(StatusLineTest, AWordFromTheCatalogueIsLookedUpWhenShown) {
@@ -32,7 +32,7 @@ TEST_F(StatusLineTest, DroppedWhenTheStatusLineIsNotShown) {
   ShowStatus(Text{5025});
   ShowStatus(Text{5008});
   EXPECT_TRUE(headless::StatusLines().empty());
-  EXPECT_TRUE(headless::Boxes().empty());
+  EXPECT_TRUE(ShownBoxes().empty());
 
   headless::ShowStatusLines(true);
   ShowStatus(Text{5029});

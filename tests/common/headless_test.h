@@ -4,29 +4,48 @@
 
 #include <cerrno>
 #include <string>
+#include <vector>
 
 #include "platform/headless/headless.h"
+#include "support/message_box.h"
+
+// The boxes shown since the last ForgetShown(), once RecordBoxes() has
+// turned them from standard error to this record.
+inline std::vector<BoxReport>& ShownBoxes() {
+  static std::vector<BoxReport> boxes;
+  return boxes;
+}
+
+inline void RecordBoxes() {
+  ReportBoxesTo([](const BoxReport& box) { ShownBoxes().push_back(box); });
+}
+
+// Forgets the boxes, status lines and control texts shown so far.
+inline void ForgetShown() {
+  ShownBoxes().clear();
+  platform::headless::ForgetShown();
+}
 
 // A case on the platform without a screen: boxes are recorded without being
 // shown, status lines are recorded, and each case starts with nothing shown.
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::headless::MuteBoxes(true);
+    RecordBoxes();
     platform::headless::ShowStatusLines(true);
-    platform::headless::ForgetShown();
+    ForgetShown();
   }
   void TearDown() override {
     platform::headless::ShowStatusLines(false);
-    platform::headless::ForgetShown();
+    ForgetShown();
   }
 
   // The one box shown so far; a placeholder after a failed check when there
   // was not exactly one.
-  static const platform::headless::ShownBox& OnlyBox() {
-    const auto& boxes = platform::headless::Boxes();
+  static const BoxReport& OnlyBox() {
+    const auto& boxes = ShownBoxes();
     EXPECT_EQ(boxes.size(), 1u);
-    static const platform::headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>"};
+    static const BoxReport none{BoxIcon::Error, "<none>", "<none>"};
     return boxes.size() == 1 ? boxes.front() : none;
   }
 };

@@ -48,15 +48,16 @@ class DialogPicturesTest : public QObject {
     // A blinking caret would make the pictures depend on the moment.
     QApplication::setCursorFlashTime(0);
     Placement place;
+    QWidget* const noOwner = nullptr;
     const Shot shots[] = {
-        {"options", "Kestravane Options", [] { RunOptionsDialog(nullptr, {2, true}); }},
-        {"helm", "Helm", [&] { RunHelmDialog(nullptr, ShipAt(1, 2, 3, ScanY), place); }},
-        {"aim", "Aim", [&] { RunAimDialog(nullptr, ShipAt(4, 5, 6, ScanX), place); }},
-        {"scanner_log", "Scanner Log", [&] { RunScannerLogDialog(nullptr, SomeScans(), ScanY, place); }},
+        {"options", "Kestravane Options", [&] { RunOptionsDialog(noOwner, {2, true}); }},
+        {"helm", "Helm", [&] { RunHelmDialog(noOwner, ShipAt(1, 2, 3, ScanY), place); }},
+        {"aim", "Aim", [&] { RunAimDialog(noOwner, ShipAt(4, 5, 6, ScanX), place); }},
+        {"scanner_log", "Scanner Log", [&] { RunScannerLogDialog(noOwner, SomeScans(), ScanY, place); }},
         {"error_box", "Error",
          [] { ErrorBoxText("DrawPicture(Load): Cannot read the %s bitmap\rCode %d", "hull", 5); }},
         {"warning_box", "Kestravane",
-         [] { WarningBox(nullptr, Text::ProgramName, Text::HelmCoordinateRange, std::string("Y")); }},
+         [&] { WarningBox(noOwner, Text::ProgramName, Text::HelmCoordinateRange, std::string("Y")); }},
     };
     const bool update = qEnvironmentVariableIntValue("KESTRAVANE_UPDATE_GOLDEN") == 1;
     const QDir golden(QStringLiteral(KESTRAVANE_GOLDEN_DIR));

@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -7,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/modal_driver.h"
+#include "common/dialog_driver.h"
 #include "common/test_main_window.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
@@ -20,38 +19,12 @@
 // the left, 800 x 600 to its right from (1024, 100).
 namespace {
 
-using Step = std::function<void(QWidget*)>;
-
-// Looks at the next dialog once it is up, then ends it with `end`.
-void LookThenEnd(const Step& look, const Step& end) {
-  WhenModal<QWidget>([look, end](QWidget* dialog) {
-    look(dialog);
-    end(dialog);
-  });
-}
-
-QAbstractButton* ButtonOf(QWidget* dialog, const QString& text) {
-  for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-    if (button->text() == text) return button;
-  return nullptr;
-}
-
 // The edit fields, in the order the dialog shows them.
 QLineEdit* Field(QWidget* dialog, int index) { return dialog->findChildren<QLineEdit*>().value(index); }
 
-void Press(QWidget* dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QTest::keyClick(KeyboardTarget(dialog), key, modifiers);
-}
-
 void Type(QWidget* dialog, const QString& text) { QTest::keyClicks(KeyboardTarget(dialog), text); }
 
-Step Clicking(const QString& text) {
-  return [text](QWidget* dialog) { QTest::mouseClick(ButtonOf(dialog, text), Qt::LeftButton); };
-}
-Step Pressing(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  return [key, modifiers](QWidget* dialog) { Press(dialog, key, modifiers); };
-}
-const Step ClosingTheWindow = [](QWidget* dialog) { dialog->close(); };
+const DialogStep ClosingTheWindow = [](QWidget* dialog) { dialog->close(); };
 
 // Empties the field and types `text` into it, as the player does after
 // clicking it.
@@ -76,7 +49,7 @@ QString EnterRefused(QWidget* dialog) {
               QTest::keyClick(KeyboardTarget(box()), Qt::Key_Return);
             },
             10000, "No warning came up");
-  Press(dialog, Qt::Key_Return);
+  PressIn(dialog, Qt::Key_Return);
   return warning;
 }
 
@@ -160,7 +133,7 @@ class DialogsTest : public QObject {
           [&round, count = rounds[i].size()](QWidget* dialog) {
             for (int step = 0; step < count; ++step) {
               round << Focused(dialog);
-              Press(dialog, Qt::Key_Tab);
+              PressIn(dialog, Qt::Key_Tab);
             }
           },
           Pressing(Qt::Key_Escape));
@@ -178,7 +151,7 @@ class DialogsTest : public QObject {
           levels = Checked(dialog, {"&Easy", "&Normal", "&Hard"});
           sounds = ButtonOf(dialog, "&Play Sound F/X Wave Files")->isChecked();
           QTest::mouseClick(ButtonOf(dialog, "&Easy"), Qt::LeftButton);
-          Press(dialog, Qt::Key_P, Qt::AltModifier);
+          PressIn(dialog, Qt::Key_P, Qt::AltModifier);
           soundsAfterItsLetter = QTest::qWaitFor(
               [dialog] { return !ButtonOf(dialog, "&Play Sound F/X Wave Files")->isChecked(); }, 2000);
         },
@@ -194,12 +167,12 @@ class DialogsTest : public QObject {
   // or chosen, and the dialogs that remember their place keep where they
   // were left.
   void cancellingGivesNothingAndKeepsThePlace() {
-    for (const Step& cancel : {Clicking("Cancel"), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
+    for (const DialogStep& cancel : {Clicking("Cancel"), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
       LookThenEnd([](QWidget* dialog) { QTest::mouseClick(ButtonOf(dialog, "&Hard"), Qt::LeftButton); }, cancel);
       QVERIFY(!RunOptionsDialog(Owner(), {2, false}).has_value());
 
       QRect frame;
-      const Step moveAndType = [&frame](QWidget* dialog) {
+      const DialogStep moveAndType = [&frame](QWidget* dialog) {
         Retype(dialog, 0, "8");
         dialog->move(300, 210);
         frame = dialog->frameGeometry();
@@ -225,9 +198,9 @@ class DialogsTest : public QObject {
           selected = Field(dialog, 0)->hasFocus() ? Field(dialog, 0)->selectedText() : "no focus";
           axes = Checked(dialog, {"&Z:", "&Y:", "&X:"});
           Type(dialog, "3");
-          Press(dialog, Qt::Key_Tab);
+          PressIn(dialog, Qt::Key_Tab);
           Type(dialog, "4");
-          Press(dialog, Qt::Key_Tab);
+          PressIn(dialog, Qt::Key_Tab);
           Type(dialog, "5");
         },
         Pressing(Qt::Key_Return));
@@ -302,7 +275,7 @@ class DialogsTest : public QObject {
               if (label->text().startsWith('&')) shown << label->text() << label->buddy()->property("text").toString();
             selected = Field(dialog, 0)->hasFocus() ? Field(dialog, 0)->selectedText() : "no focus";
             Type(dialog, "0");
-            Press(dialog, Qt::Key_Tab);
+            PressIn(dialog, Qt::Key_Tab);
             Type(dialog, "8");
           },
           Pressing(Qt::Key_Return));
@@ -354,7 +327,7 @@ class DialogsTest : public QObject {
           QTest::mouseClick(ButtonOf(dialog, "&Y Axis"), Qt::LeftButton);
           alongY = ListLines(dialog);
           axesAfterY = Checked(dialog, {"&Z Axis", "&Y Axis", "&X Axis"});
-          Press(dialog, Qt::Key_X, Qt::AltModifier);
+          PressIn(dialog, Qt::Key_X, Qt::AltModifier);
           QTRY_COMPARE(ListLines(dialog).size(), 18);
           alongX = ListLines(dialog);
         },
@@ -376,7 +349,7 @@ class DialogsTest : public QObject {
   }
 
   void scannerLogClosesByOkEscapeEnterOrCloseBoxAndKeepsItsPlace() {
-    for (const Step& close : {Clicking("OK"), Pressing(Qt::Key_Escape), Pressing(Qt::Key_Return), ClosingTheWindow}) {
+    for (const DialogStep& close : {Clicking("OK"), Pressing(Qt::Key_Escape), Pressing(Qt::Key_Return), ClosingTheWindow}) {
       QRect frame;
       LookThenEnd(
           [&](QWidget* dialog) {
@@ -394,7 +367,7 @@ class DialogsTest : public QObject {
   // A box has the keyboard on its OK button and stays above the game's
   // windows; OK, Enter, Escape and the close box all close it.
   void boxesCloseEveryWay() {
-    for (const Step& close : {Clicking("OK"), Pressing(Qt::Key_Return), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
+    for (const DialogStep& close : {Clicking("OK"), Pressing(Qt::Key_Return), Pressing(Qt::Key_Escape), ClosingTheWindow}) {
       QString focused;
       bool onTop = false;
       LookThenEnd(

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "common/file_dialog_driver.h"
-#include "dialog_driver.h"
+#include "common/dialog_driver.h"
 
 namespace {
 
