@@ -64,14 +64,16 @@ class DialogPlaceTest : public QObject {
     }
   }
 
-  // A place off the screen opens 70 pixels inside its right and bottom edges,
-  // and is stored from there.
+  // A place beyond the screen's top left opens at its corner, caption and
+  // frame on the screen, and is stored from there. (Past the right and
+  // bottom edges openbox itself pulls a window wholly back onto the screen.)
   void aPlaceOffTheScreenIsPulledBackOntoIt() {
     for (const auto& [name, run] : Dialogs()) {
-      Placement place{5000, 5000, 0, 0, 0};
-      QCOMPARE(OpenedAt(run, &owner_, place), QPoint(1024 - 70, 768 - 70));
-      QCOMPARE(QPoint(place.Left, place.Top), QPoint(1024 - 70, 768 - 70));
-      QCOMPARE(OpenedAt(run, &owner_, place), QPoint(1024 - 70, 768 - 70));
+      Placement place{-5000, -400, 0, 0, 0};
+      for (int time = 0; time < 2; ++time) {
+        QCOMPARE(OpenedAt(run, &owner_, place), QPoint(0, 0));
+        QCOMPARE(QPoint(place.Left, place.Top), QPoint(0, 0));
+      }
     }
   }
 };
