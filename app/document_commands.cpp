@@ -7,8 +7,8 @@
 #include "app/main_window.h"
 #include "app/show_outcome.h"
 #include "engine/game_flow.h"
-#include "platform/qt/keyboard_return.h"
 #include "support/catalogue.h"
+#include "support/keyboard_return.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ QMessageBox::StandardButton AskToSave(QWidget* window) {
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
   const int answer = box.exec();
-  platform::ReturnKeyboardTo(window);
+  ReturnKeyboardTo(window);
   return answer == QMessageBox::Yes || answer == QMessageBox::No ? QMessageBox::StandardButton(answer)
                                                                   : QMessageBox::Cancel;
 }

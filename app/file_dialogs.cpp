@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "app/path_dir.h"
-#include "platform/qt/keyboard_return.h"
 #include "support/catalogue.h"
+#include "support/keyboard_return.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ class GameFileDialog : public QFileDialog {
   // The chosen file and filter (1-based), or nothing when cancelled.
   bool Run(std::string& path, int& filterIndex) {
     const bool chosen = exec() == QDialog::Accepted && !selectedFiles().isEmpty();
-    platform::ReturnKeyboardTo(parentWidget());
+    ReturnKeyboardTo(parentWidget());
     if (!chosen) return false;
     path = selectedFiles().front().toStdString();
     filterIndex = static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1;

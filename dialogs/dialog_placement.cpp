@@ -1,18 +1,27 @@
 #include "dialogs/dialog_placement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
 #include "dialogs/dialog_corner.h"
-#include "platform/dialog.h"
-#include "platform/screen.h"
-#include "platform/window.h"
 
-#include <QWidget>
+PlacedDialog::PlacedDialog(QWidget* owner, Placement& placement) : QDialog(owner), placement_(placement) {}
 
-void PlaceDialog(platform::Window* dialog, platform::Window* owner, const Placement& placement) {
-  const DialogCorner corner = DialogCornerOn(placement, platform::ScreenRect(owner));
-  platform::WindowWidget(dialog)->move(corner.x, corner.y);
+void PlacedDialog::done(int result) {
+  const QRect frame = frameGeometry();
+  placement_.Top = frame.top();
+  placement_.Left = frame.left();
+  placement_.Height = std::max(0, frame.height());
+  placement_.Width = std::max(0, frame.width());
+  QDialog::done(result);
 }
 
-void EndPlacedDialog(platform::Window* dialog, Placement& placement, int result) {
-  StorePlacement(platform::WindowWidget(dialog), placement);
-  platform::EndDialog(dialog, result);
+void PlacedDialog::MoveToPlacement() {
+  const QWidget* owner = parentWidget();
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->geometry() : QRect();
+  const platform::Rect rect{area.left(), area.top(), area.left() + area.width(), area.top() + area.height()};
+  const DialogCorner corner = DialogCornerOn(placement_, rect);
+  move(corner.x, corner.y);
 }

@@ -1,88 +1,61 @@
 #include "dialogs/helm_dialog.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <array>
 
 #include "dialogs/coordinate_field.h"
-#include "dialogs/dialog_placement.h"
-#include "dialogs/helm_layout.h"
-#include "platform/dialog.h"
-#include "platform/window.h"
+#include "support/form.h"
 
-namespace {
+HelmDialog::HelmDialog(QWidget* owner, const GameState& state, Placement& placement)
+    : PlacedDialog(owner, placement), orders_{{state.Z, state.Y, state.X}, state.Axis} {
+  Form form(*this, "Helm", {130, 40, 156, 126});
+  form.Frame(" Destination ", {6, 5, 100, 69});
+  form.IconAt(Icon::Helm, 17, 24);
+  form.Radio(axes_, Id(ScanAxis::Z), "&Z:", {48, 21, 18, 10}, Tab::Skip);
+  z_ = form.Edit({69, 19, 20, 13});
+  form.Radio(axes_, Id(ScanAxis::Y), "&Y:", {48, 38, 18, 10}, Tab::Skip);
+  y_ = form.Edit({69, 36, 20, 13});
+  form.Radio(axes_, Id(ScanAxis::X), "&X:", {48, 55, 18, 10}, Tab::Skip);
+  x_ = form.Edit({69, 53, 20, 13});
+  form.Frame(" Help ", {6, 76, 144, 45});
+  form.IconAt(Icon::Hint, 16, 91);
+  form.Label("Use the radio buttons to the left", {40, 90, 105, 8});
+  form.Label("of the coordinate labels to specify", {40, 98, 105, 8});
+  form.Label("the desired scanner viewing axis.", {40, 106, 105, 8});
+  QPushButton* engage = form.Button("&Engage", {114, 13, 34, 14}, true);
+  QPushButton* cancel = form.Button("Cancel", {114, 33, 34, 14});
+  connect(engage, &QPushButton::clicked, this, &HelmDialog::Engage);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-constexpr int FirstAxisButton = Id(HelmItem::ZAxis);
-constexpr int LastAxisButton = Id(HelmItem::XAxis);
+  for (const auto& [field, coordinate] : Fields()) ShowCoordinate(field, *coordinate);
+  axes_.Check(Id(orders_.Axis));
+  MoveToPlacement();
+  z_->setFocus(Qt::OtherFocusReason);
+  z_->selectAll();
+}
 
-struct AxisButton {
-  HelmItem button;
-  ScanAxis axis;
-};
+std::array<std::pair<CoordinateField, int*>, 3> HelmDialog::Fields() {
+  Quadrant& to = orders_.Destination;
+  return {{{{z_, "Z"}, &to.Z}, {{y_, "Y"}, &to.Y}, {{x_, "X"}, &to.X}}};
+}
 
-constexpr AxisButton AxisButtons[] = {
-    {HelmItem::ZAxis, ScanAxis::Z}, {HelmItem::YAxis, ScanAxis::Y}, {HelmItem::XAxis, ScanAxis::X}};
-
-class HelmEvents final : public platform::DialogEvents {
- public:
-  HelmEvents(platform::Window* owner, const GameState& state, Placement& placement)
-      : owner_(owner), placement_(placement), orders_{{state.Z, state.Y, state.X}, state.Axis} {}
-
-  const HelmOrders& orders() const { return orders_; }
-
-  bool Initialise(platform::Window* dialog) override {
-    for (const auto& [field, coordinate] : Fields()) platform::SetItemInt(dialog, field.item, *coordinate, true);
-    for (const AxisButton& axis : AxisButtons) platform::CheckButton(dialog, Id(axis.button), orders_.Axis == axis.axis);
-    PlaceDialog(dialog, owner_, placement_);
-    platform::FocusItem(dialog, Id(HelmItem::ZField));
-    return false;
-  }
-
-  void Command(platform::Window* dialog, int id, int) override {
-    if (id >= FirstAxisButton && id <= LastAxisButton) {
-      platform::CheckRadioButton(dialog, FirstAxisButton, LastAxisButton, id);
-    } else if (id == Id(DialogButton::Confirm)) {
-      if (Validate(dialog)) EndPlacedDialog(dialog, placement_, 1);
-    } else if (id == Id(DialogButton::Cancel)) {
-      EndPlacedDialog(dialog, placement_, 0);
+// Field by field: a coordinate accepted before a refused one is kept for the
+// next try. An empty or unreadable field counts as 0.
+void HelmDialog::Engage() {
+  for (const auto& [field, coordinate] : Fields()) {
+    const int value = FieldNumber(field, true).value_or(0);
+    if (value < 0 || value > AxisLength - 1) {
+      RefuseCoordinate(field, *coordinate, Text::HelmCoordinateRange);
+      return;
     }
+    *coordinate = value;
   }
+  if (axes_.Checked() >= 0) orders_.Axis = static_cast<ScanAxis>(axes_.Checked());
+  accept();
+}
 
- private:
-  struct FieldOf {
-    CoordinateField field;
-    int* coordinate;
-  };
-
-  std::array<FieldOf, 3> Fields() {
-    Quadrant& to = orders_.Destination;
-    return {{{{Id(HelmItem::ZField), "Z"}, &to.Z}, {{Id(HelmItem::YField), "Y"}, &to.Y}, {{Id(HelmItem::XField), "X"}, &to.X}}};
-  }
-
-  // Field by field: a coordinate accepted before a refused one is kept for
-  // the next try. An empty or unreadable field counts as 0.
-  bool Validate(platform::Window* dialog) {
-    for (const auto& [field, coordinate] : Fields()) {
-      const int value = platform::ItemInt(dialog, field.item, true).value_or(0);
-      if (value < 0 || value > AxisLength - 1) {
-        RefuseCoordinate(dialog, field, *coordinate, Text::HelmCoordinateRange);
-        return false;
-      }
-      *coordinate = value;
-    }
-    for (const AxisButton& axis : AxisButtons)
-      if (platform::ButtonChecked(dialog, Id(axis.button))) orders_.Axis = axis.axis;
-    return true;
-  }
-
-  platform::Window* owner_;
-  Placement& placement_;
-  HelmOrders orders_;
-};
-
-}  // namespace
-
-std::optional<HelmOrders> RunHelmDialog(QWidget* ownerWidget, const GameState& state, Placement& placement) {
-  platform::Window* owner = platform::OwnerWindow(ownerWidget);
-  HelmEvents events(owner, state, placement);
-  if (platform::RunDialog(owner, helm_layout::Layout, &events) == 0) return std::nullopt;
-  return events.orders();
+std::optional<HelmOrders> RunHelmDialog(QWidget* owner, const GameState& state, Placement& placement) {
+  return RunModal(new HelmDialog(owner, state, placement), [](const HelmDialog& dialog) { return dialog.orders(); });
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDialog>
 #include <optional>
 
 #include "engine/game_state.h"
 
-class QWidget;
+class QButtonGroup;
+class QCheckBox;
 
 // What the Options dialog sets.
 struct GameOptions {
@@ -12,6 +14,22 @@ struct GameOptions {
   bool Sounds = false;
 
   bool operator==(const GameOptions&) const = default;
+};
+
+// Game > Options: the difficulty level, with the supplies each gives, and
+// the sound effects. OK closes it only while a level is checked.
+class OptionsDialog : public QDialog {
+ public:
+  OptionsDialog(QWidget* owner, const GameOptions& current);
+
+  const GameOptions& options() const { return options_; }
+
+ private:
+  void Confirm();
+
+  GameOptions options_;
+  QButtonGroup* levels_;
+  QCheckBox* sounds_;
 };
 
 // Runs the Options dialog over `owner`, starting from `current`: the options

@@ -151,47 +151,6 @@ enum class Sound : unsigned {
   MissileWasted = 2003,
 };
 
-// The controls of the game's dialogs that the game addresses. In every
-// dialog 1 confirms and 2 cancels, as Enter and Escape do.
-enum class DialogButton : int { Confirm = 1, Cancel = 2 };
-
-enum class OptionsItem : int {
-  Easy = 101,
-  Normal = 102,
-  Hard = 103,
-  EasySupplies = 110,
-  NormalSupplies = 111,
-  HardSupplies = 112,
-  Sounds = 113,
-};
-
-enum class HelmItem : int {
-  ZField = 101,
-  YField = 102,
-  XField = 103,
-  ZAxis = 104,
-  YAxis = 105,
-  XAxis = 106,
-  FirstHint = 107,
-};
-
-// The Aim dialog shows the two coordinates of the sector that vary, so its
-// labels and fields are named by place, not by coordinate.
-enum class AimItem : int {
-  FirstLabel = 101,
-  FirstField = 102,
-  SecondLabel = 103,
-  SecondField = 104,
-  FirstHint = 105,
-};
-
-enum class ScannerLogItem : int {
-  ZAxis = 101,
-  YAxis = 102,
-  XAxis = 103,
-  Sectors = 104,
-};
-
 // The number an identifier stands for, where the window system wants one.
 template <typename Identifier>
 constexpr auto Id(Identifier identifier) {

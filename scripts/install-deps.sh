@@ -12,6 +12,9 @@ packages=(
   # Tests only: Qt's window-system interface, to send input as the window
   # system would, queued behind whatever the game is doing.
   qt6-base-private-dev
+  # Tests only: a private X server and a window manager that draws frames,
+  # for the tests of where windows open (tests/wm/).
+  xvfb openbox
   # make test's sanitizer build: clang and the ASan/UBSan runtimes of that
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev

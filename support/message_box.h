@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -38,3 +40,14 @@ template <typename... Values>
 bool WarningBox(QWidget* owner, Text caption, Text id, Values&&... values) {
   return WarningBox(owner, caption, MakeMessage(id, std::forward<Values>(values)...));
 }
+
+// A program without a window system (kestravane-tool) cannot show a box: it
+// writes the box's text on standard error instead, carriage returns as line
+// breaks, unless it hands its boxes to a reporter of its own here.
+enum class BoxIcon { Error, Warning };
+struct BoxReport {
+  BoxIcon icon;
+  std::string caption;
+  std::string text;  // exactly as the box would show it, carriage returns included
+};
+void ReportBoxesTo(std::function<void(const BoxReport&)> reporter);

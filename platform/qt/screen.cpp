@@ -2,9 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QWidget>
-
-#include "platform/qt/window_impl.h"
 
 namespace platform {
 namespace {
@@ -17,12 +14,6 @@ Rect DesktopRect() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   return RectOf(screen->geometry());
-}
-
-Rect ScreenRect(Window* window) {
-  const QWidget* widget = window ? window->widget() : nullptr;
-  const QScreen* screen = widget ? widget->screen() : QGuiApplication::primaryScreen();
-  return screen ? RectOf(screen->geometry()) : Rect{};
 }
 
 std::vector<Rect> ScreenWorkAreas() {

@@ -13,15 +13,15 @@
 #include <utility>
 
 #include "common/temporary_directory.h"
-#include "platform/headless/headless.h"
+#include "common/headless_test.h"
 
 namespace {
 
 class CommandLine : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::headless::MuteBoxes(true);
-    platform::headless::ForgetShown();
+    RecordBoxes();
+    ForgetShown();
     settings_.FileSpec.fill('\0');
     std::snprintf(settings_.FileSpec.data(), settings_.FileSpec.size(), "%s", "Davuvodo.war");
   }
@@ -52,7 +52,7 @@ TEST_F(CommandLine, APathOfTheLongestLengthFits) {
   const std::string longest(FileSpecSize - 1, 'a');
   DocumentFromCommandLine(longest, settings_);
   EXPECT_EQ(FileSpec(), longest);
-  EXPECT_TRUE(platform::headless::Boxes().empty());
+  EXPECT_TRUE(ShownBoxes().empty());
 }
 
 TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
@@ -60,8 +60,8 @@ TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
   DocumentFromCommandLine(tooLong, settings_);
   EXPECT_EQ(FileSpec(), "Davuvodo.war");
   EXPECT_FALSE(settings_.OpenAtStart);
-  ASSERT_EQ(platform::headless::Boxes().size(), 1u);
-  const std::string& text = platform::headless::Boxes()[0].text;
+  ASSERT_EQ(ShownBoxes().size(), 1u);
+  const std::string& text = ShownBoxes()[0].text;
   EXPECT_EQ(text.rfind("File: " + tooLong.substr(0, 40), 0), 0u) << text;
   EXPECT_NE(text.find("Code " + std::to_string(ENAMETOOLONG)), std::string::npos) << text;
 }
@@ -85,12 +85,12 @@ TEST_F(CommandLine, AFolderOrAFileThatCannotBeReadIsRefusedAndForgotten) {
   ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
 
   for (const auto& [path, error] : {std::pair{folder, EISDIR}, std::pair{socketPath, ENXIO}}) {
-    platform::headless::ForgetShown();
+    ForgetShown();
     DocumentFromCommandLine("\"" + path + "\"", settings_);
     EXPECT_EQ(FileSpec(), "Davuvodo.war") << path;
     EXPECT_FALSE(settings_.OpenAtStart) << path;
-    ASSERT_EQ(platform::headless::Boxes().size(), 1u) << path;
-    const std::string& text = platform::headless::Boxes()[0].text;
+    ASSERT_EQ(ShownBoxes().size(), 1u) << path;
+    const std::string& text = ShownBoxes()[0].text;
     EXPECT_EQ(text.rfind("File: " + path, 0), 0u) << text;
     EXPECT_NE(text.find("opening this disk file"), std::string::npos) << text;
     EXPECT_NE(text.find("Code " + std::to_string(error)), std::string::npos) << text;
@@ -107,8 +107,8 @@ TEST_F(CommandLine, AFileThePlayerMayNotReadIsRefused) {
   std::filesystem::permissions(path, std::filesystem::perms::none);
   DocumentFromCommandLine(path, settings_);
   EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  ASSERT_EQ(platform::headless::Boxes().size(), 1u);
-  EXPECT_NE(platform::headless::Boxes()[0].text.find("Code " + std::to_string(EACCES)), std::string::npos);
+  ASSERT_EQ(ShownBoxes().size(), 1u);
+  EXPECT_NE(ShownBoxes()[0].text.find("Code " + std::to_string(EACCES)), std::string::npos);
 }
 
 TEST_F(CommandLine, AGameThatDoesNotExistYetIsStillTheNameToPropose) {
@@ -117,7 +117,7 @@ TEST_F(CommandLine, AGameThatDoesNotExistYetIsStillTheNameToPropose) {
   DocumentFromCommandLine(path, settings_);
   EXPECT_EQ(FileSpec(), path);
   EXPECT_TRUE(settings_.OpenAtStart);
-  EXPECT_TRUE(platform::headless::Boxes().empty());
+  EXPECT_TRUE(ShownBoxes().empty());
 }
 
 TEST(StripChar, DropsOrReplacesEveryOccurrence) {

@@ -4,25 +4,40 @@
 
 #include <cerrno>
 #include <string>
+#include <vector>
 
-#include "platform/headless/headless.h"
+#include "support/message_box.h"
 
-// A case on the platform without a screen: boxes are recorded without being
-// shown, and each case starts with nothing shown.
+// The boxes shown since the last ForgetShown(), once RecordBoxes() has
+// turned them from standard error to this record.
+inline std::vector<BoxReport>& ShownBoxes() {
+  static std::vector<BoxReport> boxes;
+  return boxes;
+}
+
+inline void RecordBoxes() {
+  ReportBoxesTo([](const BoxReport& box) { ShownBoxes().push_back(box); });
+}
+
+// Forgets the boxes shown so far.
+inline void ForgetShown() { ShownBoxes().clear(); }
+
+// A case without a screen: boxes are recorded without being shown, and each
+// case starts with none shown.
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    platform::headless::MuteBoxes(true);
-    platform::headless::ForgetShown();
+    RecordBoxes();
+    ForgetShown();
   }
-  void TearDown() override { platform::headless::ForgetShown(); }
+  void TearDown() override { ForgetShown(); }
 
   // The one box shown so far; a placeholder after a failed check when there
   // was not exactly one.
-  static const platform::headless::ShownBox& OnlyBox() {
-    const auto& boxes = platform::headless::Boxes();
+  static const BoxReport& OnlyBox() {
+    const auto& boxes = ShownBoxes();
     EXPECT_EQ(boxes.size(), 1u);
-    static const platform::headless::ShownBox none{platform::BoxIcon::Error, "<none>", "<none>"};
+    static const BoxReport none{BoxIcon::Error, "<none>", "<none>"};
     return boxes.size() == 1 ? boxes.front() : none;
   }
 };
@@ -33,5 +48,3 @@ inline std::string LoaderBoxText(unsigned id) {
          std::to_string(ENOENT);
 }
 
-// Any distinct pointers do as windows: the headless platform only compares them.
-inline platform::Window* FakeWindow(int& place) { return reinterpret_cast<platform::Window*>(&place); }

@@ -3,12 +3,10 @@
 #include <string>
 
 #include "common/headless_test.h"
-#include "support/box_layouts.h"
 #include "support/message_box.h"
 
 namespace {
 
-namespace headless = platform::headless;
 
 class MessageBoxTest : public HeadlessTest {};
 
@@ -16,11 +14,10 @@ class MessageBoxTest : public HeadlessTest {};
 
 TEST_F(MessageBoxTest, ErrorBoxShowsTheFormattedCatalogueTextInAnErrorBox) {
   EXPECT_FALSE(ErrorBox(Text{60027}, "Davuvodo.war", 13));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  const BoxReport& box = OnlyBox();
+  EXPECT_EQ(box.icon, BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.text, "File: Davuvodo.war\r\rError detected opening this disk file\r\rCode 13");
-  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, ErrorBoxBreaksTheLineAfterTheFailedCall) {
@@ -48,7 +45,7 @@ TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
   EXPECT_FALSE(ErrorBox(Text{60027}, std::string(458, 'f').c_str(), 2));  // 6 + 458 + 47 = 511
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(458, 'f') + after);
 
-  headless::ForgetShown();
+  ForgetShown();
   EXPECT_FALSE(ErrorBox(Text{60027}, std::string(459, 'f').c_str(), 2));
   EXPECT_EQ(OnlyBox().text, "File: " + std::string(459, 'f') + after.substr(0, 46));
 }
@@ -57,11 +54,10 @@ TEST_F(MessageBoxTest, ErrorBoxCutsTheFormattedTextAt511Characters) {
 
 TEST_F(MessageBoxTest, ErrorBoxTextShowsTheFormattedText) {
   EXPECT_FALSE(ErrorBoxText("%s failed: %d of %u", "Load", -3, 7u));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  const BoxReport& box = OnlyBox();
+  EXPECT_EQ(box.icon, BoxIcon::Error);
   EXPECT_EQ(box.caption, "Error");
   EXPECT_EQ(box.text, "Load failed: -3 of 7");
-  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 // "Routine(Call): description" shows the description after an empty line:
@@ -85,7 +81,7 @@ TEST_F(MessageBoxTest, TheLineBreaksAtTheFirstParenthesisColonSpaceOnly) {
       {"%s): tail", std::string(508, 'a'), std::string(508, 'a') + ")\r\r"},
   };
   for (const auto& [format, argument, shown] : cases) {
-    headless::ForgetShown();
+    ForgetShown();
     EXPECT_FALSE(ErrorBoxText(format, argument.c_str()));
     EXPECT_EQ(OnlyBox().text, shown) << argument;
   }
@@ -95,11 +91,10 @@ TEST_F(MessageBoxTest, TheLineBreaksAtTheFirstParenthesisColonSpaceOnly) {
 
 TEST_F(MessageBoxTest, WarningBoxTakesItsCaptionFromTheCatalogue) {
   EXPECT_FALSE(WarningBox(nullptr, Text{1000}, Text{3001}, "Z"));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.icon, platform::BoxIcon::Warning);
+  const BoxReport& box = OnlyBox();
+  EXPECT_EQ(box.icon, BoxIcon::Warning);
   EXPECT_EQ(box.caption, "Kestravane");
   EXPECT_EQ(box.text, "\r\rEnter a Z coordinate between 0 and 8.");
-  EXPECT_EQ(box.layout, &OkBoxLayout);
 }
 
 TEST_F(MessageBoxTest, WarningBoxHasNoLineBreakRule) {
@@ -115,8 +110,8 @@ TEST_F(MessageBoxTest, WarningBoxCutsAt511Characters) {
 
 TEST_F(MessageBoxTest, WarningBoxWithAMissingCaptionShowsOnlyTheLoadersBox) {
   EXPECT_FALSE(WarningBox(nullptr, Text{59999}, Text{3001}, "Z"));
-  const headless::ShownBox& box = OnlyBox();
-  EXPECT_EQ(box.icon, platform::BoxIcon::Error);
+  const BoxReport& box = OnlyBox();
+  EXPECT_EQ(box.icon, BoxIcon::Error);
   EXPECT_EQ(box.text, LoaderBoxText(59999));
 }
 
@@ -128,11 +123,11 @@ TEST_F(MessageBoxTest, WarningBoxWithAMissingTextShowsOnlyTheLoadersBox) {
 TEST_F(MessageBoxTest, ConsecutiveWarningBoxesKeepTheirOwnCaptions) {
   WarningBox(nullptr, Text{5009}, Text{60096});
   WarningBox(nullptr, Text{1000}, Text{60097});
-  ASSERT_EQ(headless::Boxes().size(), 2u);
-  EXPECT_EQ(headless::Boxes()[0].caption, "Commander ...");
-  EXPECT_EQ(headless::Boxes()[0].text, "OFF");
-  EXPECT_EQ(headless::Boxes()[1].caption, "Kestravane");
-  EXPECT_EQ(headless::Boxes()[1].text, "ON");
+  ASSERT_EQ(ShownBoxes().size(), 2u);
+  EXPECT_EQ(ShownBoxes()[0].caption, "Commander ...");
+  EXPECT_EQ(ShownBoxes()[0].text, "OFF");
+  EXPECT_EQ(ShownBoxes()[1].caption, "Kestravane");
+  EXPECT_EQ(ShownBoxes()[1].text, "ON");
 }
 
 }  // namespace

@@ -13,15 +13,12 @@
 #include "common/test_main_window.h"
 #include "engine/gauge_fill.h"
 #include "engine/sector.h"
-#include "platform/dialog.h"
+#include "common/dialog_driver.h"
 #include "display/main_layout.h"
-#include "platform/dialogs/dialog_driver.h"
 
 // The dialogs reached from the main window as the player reaches them, and
 // what the game does with their answers.
 namespace {
-
-constexpr int Confirm = Id(DialogButton::Confirm);
 
 // Answers the game's box with this caption when it comes up, keeping its
 // text; gives up quietly after `timeoutMs` when none does.
@@ -55,7 +52,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   // Looks at the next dialog, then ends it with `end`.
   void Expect(Opened* opened, const DialogStep& end) {
     LookThenEnd(
-        [this, opened](QDialog* dialog) {
+        [this, opened](QWidget* dialog) {
           opened->caption = dialog->windowTitle();
           opened->status = StatusLine();
         },
@@ -70,8 +67,9 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   }
 
   // Options > `level` > OK, and OK in the box that says when it applies.
-  void ChooseLevel(OptionsItem level) {
-    LookThenEnd([level](QDialog* dialog) { Click(dialog, Id(level)); }, Clicking(Confirm));
+  void ChooseLevel(const char* level) {
+    LookThenEnd([level](QWidget* dialog) { QTest::mouseClick(ButtonOf(dialog, level), Qt::LeftButton); },
+                Clicking("OK"));
     AnswerBox("Kestravane", nullptr);
     Item("Op&tions...")->trigger();
   }
@@ -139,7 +137,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     QCOMPARE(State().Axis, before.Axis);
 
     Opened options;
-    Expect(&options, Clicking(Id(DialogButton::Cancel)));
+    Expect(&options, Clicking("Cancel"));
     Item("Op&tions...")->trigger();
     QCOMPARE(options.caption, QString("Kestravane Options"));
   }
@@ -158,14 +156,14 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   void helmEngagedGoesStraightThereForOneFuelUnit() {
     const int fuel = State().Fuel.Value;
     LookThenEnd(
-        [](QDialog* dialog) {
+        [](QWidget* dialog) {
           QTest::keyClicks(KeyboardTarget(dialog), "3");
           QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
           QTest::keyClicks(KeyboardTarget(dialog), "4");
           QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
           QTest::keyClicks(KeyboardTarget(dialog), "5");
           QTest::keyClick(KeyboardTarget(dialog), Qt::Key_X, Qt::AltModifier);
-          QTRY_VERIFY(platform::ButtonChecked(AsWindow(dialog), Id(HelmItem::XAxis)));
+          QTRY_VERIFY(ButtonOf(dialog, "&X:")->isChecked());
         },
         Pressing(Qt::Key_Return));
     Press(Qt::Key_H);
@@ -187,12 +185,12 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     const int target = 6 * 81 + 0 * 9 + 1;  // Z 6, Y 0, X 1
     QCOMPARE(Game().Grid.Struck[target], 0);
     LookThenEnd(
-        [](QDialog* dialog) {
+        [](QWidget* dialog) {
           QTest::keyClicks(KeyboardTarget(dialog), "6");
           QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Tab);
           QTest::keyClicks(KeyboardTarget(dialog), "1");
         },
-        Clicking(Confirm));
+        Clicking("&Fire"));
     Item("&Aim...\tCtrl+A")->trigger();
     WaitForLanding();
     QCOMPARE(ShipQuadrant(State()), (Quadrant{6, 0, 1}));
@@ -204,9 +202,9 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   void scannerLogShowsTheGamesLogAndLeavesTheScanAxisAlone() {
     QStringList lines;
     LookThenEnd(
-        [&](QDialog* dialog) {
-          QTest::mouseClick(Control(dialog, Id(ScannerLogItem::XAxis)), Qt::LeftButton);
-          auto* list = Control<QListWidget>(dialog, Id(ScannerLogItem::Sectors));
+        [&](QWidget* dialog) {
+          QTest::mouseClick(ButtonOf(dialog, "&X Axis"), Qt::LeftButton);
+          auto* list = dialog->findChild<QListWidget*>();
           for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
         },
         Pressing(Qt::Key_Return));
@@ -220,7 +218,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   void optionsCancelWritesNothingAndOkWritesAtOnce() {
     QFile::remove(IniPath());
     const QString before = StatusLine();
-    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Easy)); }, Clicking(Id(DialogButton::Cancel)));
+    LookThenEnd(Clicking("&Easy"), Clicking("Cancel"));
     Item("Op&tions...")->trigger();
     QVERIFY(!QFile::exists(IniPath()));
     QCOMPARE(StatusLine(), before);
@@ -228,7 +226,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
 
     // The same level again: no box, but the file is written.
     game_->settings.Sounds = false;
-    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Sounds)); }, Pressing(Qt::Key_Return));
+    LookThenEnd(Clicking("&Play Sound F/X Wave Files"), Pressing(Qt::Key_Return));
     Item("Op&tions...")->trigger();
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(QFile::exists(IniPath()));
@@ -242,7 +240,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     // And the menu's flag is the dialog's.
     Item("&Play Sounds")->trigger();
     bool shown = true;
-    LookThenEnd([&](QDialog* dialog) { shown = platform::ButtonChecked(AsWindow(dialog), Id(OptionsItem::Sounds)); },
+    LookThenEnd([&](QWidget* dialog) { shown = ButtonOf(dialog, "&Play Sound F/X Wave Files")->isChecked(); },
                 Pressing(Qt::Key_Escape));
     Item("Op&tions...")->trigger();
     QVERIFY(!shown);
@@ -252,7 +250,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     const Gauge missiles = State().Missiles;
     const Gauge fuel = State().Fuel;
     QString box;
-    LookThenEnd([](QDialog* dialog) { Click(dialog, Id(OptionsItem::Easy)); }, Clicking(Confirm));
+    LookThenEnd(Clicking("&Easy"), Clicking("OK"));
     AnswerBox("Kestravane", &box);
     Item("Op&tions...")->trigger();
     QVERIFY2(box.contains("will be used for the next new game."), qPrintable(box));
@@ -263,7 +261,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     NewGame();
     QCOMPARE(State().Missiles.Value, 360);
     QCOMPARE(State().Fuel.Value, 150);
-    ChooseLevel(OptionsItem::Normal);
+    ChooseLevel("&Normal");
   }
 
   // Where each dialog was left reaches the settings file with the next
@@ -273,11 +271,11 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
         {Qt::Key_H, "Helm"}, {Qt::Key_A, "Aim"}, {Qt::Key_L, "Scanner"}};
     int x = 100;
     for (const auto& [key, section] : dialogs) {
-      LookThenEnd([x](QDialog* dialog) { dialog->move(x, 150); }, Pressing(Qt::Key_Escape));
+      LookThenEnd([x](QWidget* dialog) { dialog->move(x, 150); }, Pressing(Qt::Key_Escape));
       Press(key);
       x += 50;
     }
-    LookThenEnd([](QDialog*) {}, Clicking(Confirm));
+    LookThenEnd([](QWidget*) {}, Clicking("OK"));
     Item("Op&tions...")->trigger();
     const QSettings written(IniPath(), QSettings::IniFormat);
     x = 100;
@@ -291,7 +289,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
   // A game saved after the level was lowered opens again with everything it
   // had, its gauges inside their frames.
   void aGameSavedAfterTheLevelWasLoweredOpensAgain() {
-    ChooseLevel(OptionsItem::Easy);
+    ChooseLevel("&Easy");
     NewGame();
     Press(Qt::Key_Space);
     Press(Qt::Key_E);
@@ -299,7 +297,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
     QCOMPARE(played.Missiles.Value, 359);
     QCOMPARE(played.Fuel.Value, 149);
 
-    ChooseLevel(OptionsItem::Hard);
+    ChooseLevel("&Hard");
     QCOMPARE(State().Difficulty, Difficulty::Hard);
     const QString path = folder_.filePath("lowered.kvn");
     WhenModal<QFileDialog>([path](QFileDialog* dialog) { TypeAndEnter(dialog, path); });
@@ -326,7 +324,7 @@ class DialogCommandsTest : public QObject, public MainWindowPlayer {
       QVERIFY(gauge.Value <= gauge.Maximum);
       QVERIFY(GaugeFill(gauge, 61) <= 61);
     }
-    ChooseLevel(OptionsItem::Normal);
+    ChooseLevel("&Normal");
   }
 };
 

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "common/modal_driver.h"
-#include "platform/dialog.h"
 #include "support/message_box.h"
 
 // Runs on a desk of two screens, the primary one 1024 x 640 at 120 dots per

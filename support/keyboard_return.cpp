@@ -1,12 +1,9 @@
-#include "platform/qt/keyboard_return.h"
+#include "support/keyboard_return.h"
 
 #include <QApplication>
-
-namespace platform {
+#include <QWidget>
 
 void ReturnKeyboardTo(QWidget* owner) {
   const QWidget* active = QApplication::activeWindow();
   if (owner && (!active || !active->isVisible())) owner->window()->activateWindow();
 }
-
-}  // namespace platform
