@@ -7,6 +7,7 @@
 #include <QSessionManager>
 #include <QWindow>
 #include <cstring>
+#include <utility>
 
 #include "app/game_file.h"
 #include "app/main_menu.h"
@@ -151,6 +152,7 @@ void MainWindow::Start() {
   Placement place = settings_.MainPlacement;
   PlaceOnScreen(place, FrameWidth, FrameHeight);
   move(place.Left, place.Top);
+  framePlace_ = QPoint(place.Left, place.Top);
   show();
   board_->PaintNow();
 
@@ -205,6 +207,17 @@ void MainWindow::UpdateMenus() {
     action->setCheckable(checked);
     action->setChecked(checked);
   }
+}
+
+// Qt places a new window by its inside while the window manager has not told
+// it the frame yet; once the frame is known, the frame goes where the player
+// left it, as the dialogs do, so that the window never creeps by the frame's
+// size from one run to the next.
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (!framePlace_ || frameGeometry() == geometry()) return;
+  const QPoint place = *std::exchange(framePlace_, std::nullopt);
+  if (frameGeometry().topLeft() != place) move(place);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

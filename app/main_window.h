@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <optional>
 
 #include "app/board_view.h"
 #include "app/game_controller.h"
@@ -60,6 +61,7 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void BuildMenus();
@@ -73,4 +75,6 @@ class MainWindow final : public QMainWindow {
   BoardView* board_;
   GameController controller_;
   std::map<Command, QAction*> actions_;
+  // Where the frame goes once the window manager has framed the window.
+  std::optional<QPoint> framePlace_;
 };

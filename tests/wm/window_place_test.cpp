@@ -5,11 +5,12 @@
 #include <functional>
 
 #include "common/modal_driver.h"
+#include "common/test_main_window.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
 
-// The dialogs that remember their place, under a window manager that draws
+// The windows that remember their place, under a window manager that draws
 // frames around them (see under_openbox.sh): closed and opened again, each
 // comes back exactly where the player left it.
 namespace {
@@ -31,11 +32,12 @@ QPoint OpenedAt(const Run& run, QWidget* owner, Placement& place) {
 
 }  // namespace
 
-class DialogPlaceTest : public QObject {
+class WindowPlaceTest : public QObject {
   Q_OBJECT
 
  private:
   QWidget owner_;
+  QTemporaryDir folder_;
 
   static std::vector<std::pair<const char*, Run>> Dialogs() {
     return {{"Helm", [](QWidget* owner, Placement& place) { RunHelmDialog(owner, GameState{}, place); }},
@@ -76,7 +78,23 @@ class DialogPlaceTest : public QObject {
       }
     }
   }
+
+  // The main window too, from one run of the game to the next.
+  void theMainWindowReopensWhereItWasLeft() {
+    const QPoint left(120, 90);
+    AppSettings settings;
+    settings.MainPlacement = {left.y(), left.x(), 0, 0, 0};
+    SaveSettings(settings, folder_.filePath("kestravane.ini").toStdString());
+    for (int run = 0; run < 3; ++run) {
+      TestMainWindow game(folder_);
+      MainWindow& window = *game.window;
+      QVERIFY2(QTest::qWaitFor([&] { return window.frameGeometry().topLeft() == left; }, 5000),
+               qPrintable(QStringLiteral("run %1: at %2,%3").arg(run).arg(window.frameGeometry().x()).arg(window.frameGeometry().y())));
+      QVERIFY(window.CloseApplication());
+      SaveSettings(game.settings, game.library.IniPath);
+    }
+  }
 };
 
-QTEST_MAIN(DialogPlaceTest)
-#include "dialog_place_test.moc"
+QTEST_MAIN(WindowPlaceTest)
+#include "window_place_test.moc"
