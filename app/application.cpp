@@ -17,6 +17,8 @@
 #include "support/sound.h"
 #include "support/splash.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr const char* InstanceName = "KVaneAppClass";
@@ -84,3 +86,5 @@ int RunKestravane(const std::string& commandLine) {
   SaveSettings(settings, library.IniPath);
   return code;
 }
+
+}  // namespace kestravane

@@ -10,6 +10,8 @@
 #include "display/main_paint.h"
 #include "support/catalogue.h"
 
+namespace kestravane {
+
 namespace {
 
 // The panels' captions and readouts are laid out for a small 8-point face:
@@ -198,3 +200,5 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit leftPressed(at);
   if (event->button() == Qt::RightButton) emit rightPressed(at);
 }
+
+}  // namespace kestravane

@@ -11,6 +11,8 @@
 #include "engine/identifiers.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // The main window's client area: the board the game draws into its image,
 // with the panels' labels, the ship buttons and the status line over it. It
 // draws itself whole from the session whenever part of it is owed.
@@ -88,3 +90,5 @@ class BoardView : public QWidget {
   QPushButton* reverse_;
   QPushButton* engage_;
 };
+
+}  // namespace kestravane

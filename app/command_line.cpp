@@ -6,6 +6,8 @@
 #include "platform/file.h"
 #include "support/message_box.h"
 
+namespace kestravane {
+
 void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
   if (text.empty()) return;
   std::string path = text;
@@ -43,3 +45,5 @@ char* StripChar(char* text, char drop, char replacement) {
   *out = '\0';
   return text;
 }
+
+}  // namespace kestravane

@@ -11,6 +11,8 @@
 #include "engine/targeting.h"
 #include "support/message_box.h"
 
+namespace kestravane {
+
 void GameController::ChangeOptions() {
   const std::optional<GameOptions> chosen = RunOptionsDialog(&window_, {settings_.Difficulty, settings_.Sounds});
   window_.FocusBoard();
@@ -58,3 +60,5 @@ void GameController::ViewScannerLog() {
   window_.board().Invalidate();
   window_.ShowStatus(Text::LogClosed);
 }
+
+}  // namespace kestravane

@@ -10,6 +10,8 @@
 #include "support/catalogue.h"
 #include "support/keyboard_return.h"
 
+namespace kestravane {
+
 namespace {
 
 QMessageBox::StandardButton AskToSave(QWidget* window) {
@@ -86,3 +88,5 @@ bool CloseGame(DocumentContext& context) {
   Show(context, ClearGame(context.session));
   return true;
 }
+
+}  // namespace kestravane

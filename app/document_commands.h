@@ -4,6 +4,8 @@
 #include "engine/session.h"
 #include "support/splash.h"
 
+namespace kestravane {
+
 // The Game menu's document commands. Each returns true when done and false
 // when the player cancelled or it failed (after its own box). There is no
 // separate "modified" state: a game in progress is always offered for saving
@@ -37,3 +39,5 @@ bool SaveGame(DocumentContext& context);
 // Clears the board after offering to save. The difficulty, the gauges'
 // maxima and the path stay as they are.
 bool CloseGame(DocumentContext& context);
+
+}  // namespace kestravane

@@ -10,6 +10,8 @@
 #include "support/catalogue.h"
 #include "support/keyboard_return.h"
 
+namespace kestravane {
+
 namespace {
 
 // The filter text lists description and pattern pairs, each ended by the
@@ -94,3 +96,5 @@ bool SaveFileDialog(QWidget* owner, GameDocument& document) {
   if (!document.Path.empty()) dialog.selectFile(QString::fromStdString(document.Path));
   return dialog.Run(document.Path, document.SaveFilterIndex);
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace kestravane {
+
 // The Open and Save As dialogs for game documents. They start in the folder
 // of the document's Path, Save As with its name, and each remembers its own
 // file type choice in the document. True with the chosen file in the
@@ -11,3 +13,5 @@ class QWidget;
 // loaded) leaves the Path as it was.
 bool OpenFileDialog(QWidget* owner, GameDocument& document);
 bool SaveFileDialog(QWidget* owner, GameDocument& document);
+
+}  // namespace kestravane

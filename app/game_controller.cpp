@@ -7,6 +7,8 @@
 #include "engine/navigation.h"
 #include "engine/weapons.h"
 
+namespace kestravane {
+
 void GameController::Handle(std::function<void()> action) {
   if (flight_.Flying()) {
     held_.push_back(std::move(action));
@@ -128,3 +130,5 @@ bool GameController::Checked(Command command) const {
     default: return false;
   }
 }
+
+}  // namespace kestravane

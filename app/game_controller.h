@@ -14,6 +14,8 @@
 #include "engine/session.h"
 #include "support/splash.h"
 
+namespace kestravane {
+
 class MainWindow;
 
 // Turns the player's commands, keys and clicks into the game's operations
@@ -95,3 +97,5 @@ class GameController {
   FlightAnimation flight_;
   std::deque<std::function<void()>> held_;
 };
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace kestravane {
+
 // The one game document the program has open, and what the file dialogs
 // remember of it for the rest of the run.
 struct GameDocument {
@@ -12,3 +14,5 @@ struct GameDocument {
   int OpenFilterIndex = 1;     // the file type last chosen in the Open dialog
   int SaveFilterIndex = 1;     // and in the Save As dialog
 };
+
+}  // namespace kestravane

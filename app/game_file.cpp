@@ -7,6 +7,8 @@
 #include "document/game_file_io.h"
 #include "support/message_box.h"
 
+namespace kestravane {
+
 namespace {
 
 // The wait cursor stays up while the file is in use, and goes before any box.
@@ -54,3 +56,5 @@ bool ReadGameFile(MainWindow& window, GameDocument& document, Session& session) 
   window.ShowStatus(Text::Loaded, document.Path);
   return true;
 }
+
+}  // namespace kestravane

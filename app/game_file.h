@@ -3,6 +3,8 @@
 #include "app/game_document.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 class MainWindow;
 
 // Writes the session's game to the document's Path. The old file is replaced
@@ -15,3 +17,5 @@ bool WriteGameFile(MainWindow& window, GameDocument& document, const Session& se
 // game open. False after a warning box; a failed read changes nothing in
 // the session nor in the document but its LastError.
 bool ReadGameFile(MainWindow& window, GameDocument& document, Session& session);
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "app/application.h"
 #include "app/program_arguments.h"
 
+namespace kestravane {
+
 namespace {
 
 // Qt reports a window system it cannot start as a fatal message and then
@@ -23,11 +25,14 @@ void EndWhenTheWindowSystemFails(QtMsgType type, const QMessageLogContext& conte
 
 }  // namespace
 
+}  // namespace kestravane
+
 // The command line is read before the window system starts: the help and
 // the version answer without a screen, and the window system is given the
 // program's name alone, so that no option of its own can stop the game
 // before it begins.
 int main(int argc, char** argv) {
+  using namespace kestravane;
   const ProgramRequest request = ParseProgramArguments(argc, argv);
   switch (request.action) {
     case ProgramRequest::Action::ShowHelp:

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+namespace kestravane {
 namespace {
 
 enum Control { WithControl, WithoutControl, AnyModifiers };
@@ -42,3 +43,5 @@ KeyMeaning MeaningOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   }
   return meaning;
 }
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 #include "engine/identifiers.h"
 
+namespace kestravane {
+
 // The main window's menu bar and keys, as tables.
 
 // One item of a popup menu; a separator has no text.
@@ -49,3 +51,5 @@ struct KeyMeaning {
 };
 
 KeyMeaning MeaningOf(int qtKey, Qt::KeyboardModifiers modifiers);
+
+}  // namespace kestravane

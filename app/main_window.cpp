@@ -23,6 +23,8 @@
 #include "platform/system.h"
 #include "support/catalogue.h"
 
+namespace kestravane {
+
 namespace {
 
 // The window manager's caption, the menu bar and the borders are measured
@@ -245,3 +247,5 @@ bool MainWindow::CloseApplication() {
   QCoreApplication::exit(0);
   return true;
 }
+
+}  // namespace kestravane

@@ -15,6 +15,8 @@
 
 class QAction;
 
+namespace kestravane {
+
 // The main window and the game it shows: the menu bar, the board and the
 // status line. The player's commands, keys and clicks go through the
 // controller.
@@ -78,3 +80,5 @@ class MainWindow final : public QMainWindow {
   // Where the frame goes once the window manager has framed the window.
   std::optional<QPoint> framePlace_;
 };
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
+namespace kestravane {
+
 MenuBarStyle::MenuBarStyle() : QProxyStyle(QApplication::style()->name()) {}
 
 int MenuBarStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
@@ -22,3 +24,5 @@ void PopupMenu::mouseMoveEvent(QMouseEvent* event) {
   const bool grayedItem = pointed && !pointed->isSeparator() && !pointed->isEnabled();
   highlight_(grayedItem ? pointed : nullptr);
 }
+
+}  // namespace kestravane

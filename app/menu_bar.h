@@ -5,6 +5,8 @@
 #include <QProxyStyle>
 #include <functional>
 
+namespace kestravane {
+
 // The application's look for the menu bar, except that Alt alone never takes
 // the keyboard into it. Qt would otherwise keep every key in the menu bar
 // after a tap of Alt or a menu left with Esc, with nothing on the screen to
@@ -38,3 +40,5 @@ class PopupMenu : public QMenu {
  private:
   MenuHighlight highlight_;
 };
+
+}  // namespace kestravane

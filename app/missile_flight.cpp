@@ -6,6 +6,8 @@
 #include "app/board_view.h"
 #include "display/missile_mark.h"
 
+namespace kestravane {
+
 FlightAnimation::FlightAnimation() {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
@@ -69,3 +71,5 @@ void FlightAnimation::ToggleMark() {
   DrawMissileMark(board_->Canvas(), path_[step_]);
   board_->ShowDrawn();
 }
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 
 #include "display/missile_path.h"
 
+namespace kestravane {
+
 class BoardView;
 
 // How long the mark holds each place of its flight. The flight is paced by
@@ -47,3 +49,5 @@ class FlightAnimation {
   std::chrono::steady_clock::time_point start_;
   std::function<void()> landed_;
 };
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "app/path_dir.h"
 
+namespace kestravane {
+
 namespace {
 
 #ifdef _WIN32
@@ -23,3 +25,5 @@ std::string InitialDirectory(const std::string& path) {
   if (directory.size() > LongestRoot) directory.pop_back();
   return directory;
 }
+
+}  // namespace kestravane

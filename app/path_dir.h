@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kestravane {
+
 // The folder part of `path`, up to and including its last "/" (the last "/"
 // or "\" on Windows); empty when there is none.
 std::string PathDir(const std::string& path);
@@ -10,3 +12,5 @@ std::string PathDir(const std::string& path);
 // without its trailing separator, except for a root, which keeps it. Empty
 // when `path` names no folder.
 std::string InitialDirectory(const std::string& path);
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 #include "engine/navigation.h"
 #include "engine/targeting.h"
 
+namespace kestravane {
+
 namespace {
 
 bool InScannerView(int x, int y) {
@@ -66,3 +68,5 @@ void GameController::DoRightClick(int x, int y) {
   // A shot can end the game, which grays the game's commands.
   window_.UpdateMenus();
 }
+
+}  // namespace kestravane

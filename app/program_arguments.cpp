@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kestravane {
+
 const char* const ProgramUsage =
     "Usage: kestravane [OPTION] [GAME.war]\n"
     "Kestravane, a space war game: find and destroy twenty Roder battle groups\n"
@@ -52,3 +54,5 @@ ProgramRequest ParseProgramArguments(int argc, const char* const* argv) {
   }
   return request;
 }
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kestravane {
+
 // What the player asked of the game on its command line. It is read before
 // the window system starts, so that the help and the version need no screen
 // and no option ever reaches the window system, the settings or the
@@ -19,3 +21,5 @@ ProgramRequest ParseProgramArguments(int argc, const char* const* argv);
 
 extern const char* const ProgramUsage;
 extern const char* const ProgramVersion;
+
+}  // namespace kestravane

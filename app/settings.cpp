@@ -8,6 +8,8 @@
 #include "engine/game_state.h"
 #include "platform/profile.h"
 
+namespace kestravane {
+
 namespace {
 
 const std::string ProductSection = "Kestravane";
@@ -136,3 +138,5 @@ void SaveSettings(const AppSettings& settings, const std::string& ini) {
   WritePlacement(profile, "Scanner", settings.ScannerPlacement);
   profile.Save();
 }
+
+}  // namespace kestravane

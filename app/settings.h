@@ -7,6 +7,8 @@
 #include "engine/game_state.h"
 #include "support/placement.h"
 
+namespace kestravane {
+
 inline constexpr std::size_t FileSpecSize = 256;  // 255 characters and the terminator
 
 // The player's options, the last game document and where the windows were,
@@ -15,7 +17,7 @@ struct AppSettings {
   std::array<char, FileSpecSize> FileSpec{};  // zero-terminated
   Placement MainPlacement;
   bool TopMost = false;
-  ::Difficulty Difficulty = ::Difficulty::Normal;
+  kestravane::Difficulty Difficulty = kestravane::Difficulty::Normal;
   bool Sounds = false;
   bool OpenAtStart = false;  // this run only: a document came on the command line
   Placement AimPlacement;
@@ -33,3 +35,5 @@ AppSettings LoadSettings(const std::string& iniPath);
 // read-only, or that is no settings file at all (a folder, a pipe, a device,
 // more than a mebibyte), is left as it is.
 void SaveSettings(const AppSettings& settings, const std::string& iniPath);
+
+}  // namespace kestravane

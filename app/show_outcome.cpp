@@ -5,6 +5,8 @@
 #include "display/panels.h"
 #include "support/sound.h"
 
+namespace kestravane {
+
 namespace {
 
 QRect PlaceOf(const platform::Rect& rect) {
@@ -31,3 +33,5 @@ void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& st
   for (const Cell cell : outcome.Cells) board.Invalidate(PlaceOf(CellRect(cell)));
   if (outcome.ShipButtons) board.EnableShipButtons(*outcome.ShipButtons);
 }
+
+}  // namespace kestravane

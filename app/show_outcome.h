@@ -3,6 +3,8 @@
 #include "engine/game_state.h"
 #include "engine/outcome.h"
 
+namespace kestravane {
+
 class MainWindow;
 
 // Puts what a rule did on the main window: the gauges that stepped at once,
@@ -10,3 +12,5 @@ class MainWindow;
 // the areas and cells to repaint and the ship buttons. `state` is the game
 // the outcome left behind.
 void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& state, bool sounds);
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace kestravane {
+
 void TraceEvent(const char* event) {
   static const bool tracing = std::getenv("KESTRAVANE_TRACE") != nullptr;
   if (!tracing) return;
@@ -11,3 +13,5 @@ void TraceEvent(const char* event) {
   const long long nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
   std::fprintf(stderr, "%s %lld\n", event, nanoseconds);
 }
+
+}  // namespace kestravane

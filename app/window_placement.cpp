@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace kestravane {
+
 namespace {
 
 // Sums of coordinates from a settings file may pass the range of int.
@@ -55,3 +57,5 @@ WindowOrigin KeepOnScreen(int left, int top, int width, int height, const std::v
   return {static_cast<int>(Clamp(window.left, screen.left, screen.right - width)),
           static_cast<int>(Clamp(window.top, screen.top, screen.bottom - height))};
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "platform/rect.h"
 
+namespace kestravane {
+
 // The top strip of a window's frame that must lie on a screen for the
 // player to see the window and drag it by its caption.
 inline constexpr int TitleBarHeight = 35;
@@ -20,3 +22,5 @@ struct WindowOrigin {
 // enough. Any coordinates a settings file can hold are taken, however far
 // out. Without screens to go by, the place is kept.
 WindowOrigin KeepOnScreen(int left, int top, int width, int height, const std::vector<platform::Rect>& screens);
+
+}  // namespace kestravane

@@ -18,6 +18,8 @@
 #include "support/library.h"
 #include "support/splash.h"
 
+using namespace kestravane;
+
 class BenchWindow {
  public:
   BenchWindow(char* program, const std::string& name)

@@ -5,6 +5,8 @@
 #include "engine/generation.h"
 #include "engine/sector.h"
 
+using namespace kestravane;
+
 namespace {
 
 Session GeneratedSession() {

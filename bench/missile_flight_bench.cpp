@@ -17,6 +17,8 @@
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
 
+using namespace kestravane;
+
 namespace {
 
 constexpr int Column = 4;

@@ -7,6 +7,8 @@
 #include "bench_window.h"
 #include "engine/game_flow.h"
 
+using namespace kestravane;
+
 namespace {
 
 void StartGameInProgress(Session& session) {

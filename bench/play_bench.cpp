@@ -11,6 +11,8 @@
 #include "engine/targeting.h"
 #include "engine/weapons.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Shots at the 81 quadrants of the sector in turn, aiming included: hits

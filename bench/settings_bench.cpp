@@ -10,6 +10,8 @@
 
 #include "app/settings.h"
 
+using namespace kestravane;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -5,6 +5,8 @@
 
 #include "support/form.h"
 
+namespace kestravane {
+
 namespace {
 
 struct Coordinate {
@@ -72,3 +74,5 @@ void AimDialog::Fire() {
 std::optional<Quadrant> RunAimDialog(QWidget* owner, const GameState& state, Placement& placement) {
   return RunModal(new AimDialog(owner, state, placement), [](const AimDialog& dialog) { return dialog.target(); });
 }
+
+}  // namespace kestravane

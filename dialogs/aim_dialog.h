@@ -8,6 +8,8 @@
 #include "engine/game_state.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 // Ship > Aim: the target typed as the two coordinates that vary across the
 // sector on the scanner, the row's then the column's, except along X. Fire
 // closes it only once both are in the sector.
@@ -34,3 +36,5 @@ class AimDialog : public PlacedDialog {
 // opens where `placement` says and leaves its place there when it closes,
 // either way.
 std::optional<Quadrant> RunAimDialog(QWidget* owner, const GameState& state, Placement& placement);
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 
 #include "support/message_box.h"
 
+namespace kestravane {
+
 std::optional<int> FieldNumber(const CoordinateField& field, bool isSigned) {
   const std::string text = field.edit->text().toStdString();
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -39,3 +41,5 @@ void RefuseCoordinate(const CoordinateField& field, int value, Text warning) {
   ShowCoordinate(field, value);
   WarningBox(field.edit->window(), Text::ProgramName, warning, std::string(field.letter));
 }
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace kestravane {
+
 // A field of the Helm or Aim dialog that holds one coordinate of a quadrant.
 struct CoordinateField {
   QLineEdit* edit;
@@ -23,3 +25,5 @@ void ShowCoordinate(const CoordinateField& field, int value);
 // Puts `value` back into the field and tells the player, in a warning over
 // the dialog, what the coordinate must be.
 void RefuseCoordinate(const CoordinateField& field, int value, Text warning);
+
+}  // namespace kestravane

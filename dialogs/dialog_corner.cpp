@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace kestravane {
+
 namespace {
 
 // A settings file may hold any 32-bit coordinate, and a screen may be smaller
@@ -17,3 +19,5 @@ int PullIn(std::int32_t stored, std::int32_t low, std::int32_t edge) {
 DialogCorner DialogCornerOn(const Placement& placement, const platform::Rect& screen) {
   return {PullIn(placement.Left, screen.left, screen.right), PullIn(placement.Top, screen.top, screen.bottom)};
 }
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include "platform/rect.h"
 #include "support/placement.h"
 
+namespace kestravane {
+
 // The dialogs that remember where the player left them reopen there, pulled
 // back towards the screen so that at least this much of their corner shows.
 inline constexpr int DialogEdgeMargin = 70;
@@ -20,3 +22,5 @@ struct DialogCorner {
 // left on a screen unplugged since, or a negative one, still shows the
 // dialog's caption for the player to move it by.
 DialogCorner DialogCornerOn(const Placement& placement, const platform::Rect& screen);
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 #include "dialogs/dialog_corner.h"
 
+namespace kestravane {
+
 PlacedDialog::PlacedDialog(QWidget* owner, Placement& placement) : QDialog(owner), placement_(placement) {}
 
 void PlacedDialog::done(int result) {
@@ -25,3 +27,5 @@ void PlacedDialog::MoveToPlacement() {
   const DialogCorner corner = DialogCornerOn(placement_, rect);
   move(corner.x, corner.y);
 }
+
+}  // namespace kestravane

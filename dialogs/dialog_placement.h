@@ -7,6 +7,8 @@
 #include "support/keyboard_return.h"
 #include "support/placement.h"
 
+namespace kestravane {
+
 // A dialog that reopens where the player left it. What is stored and what is
 // restored are the same corner, the frame's, so that a dialog closed and
 // opened again stays put under a window manager that draws frames.
@@ -40,3 +42,5 @@ auto RunModal(Dialog* made, Answer answer) -> std::optional<decltype(answer(*mad
   ReturnKeyboardTo(owner);
   return answered;
 }
+
+}  // namespace kestravane

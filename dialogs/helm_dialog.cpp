@@ -8,6 +8,8 @@
 #include "dialogs/coordinate_field.h"
 #include "support/form.h"
 
+namespace kestravane {
+
 HelmDialog::HelmDialog(QWidget* owner, const GameState& state, Placement& placement)
     : PlacedDialog(owner, placement), orders_{{state.Z, state.Y, state.X}, state.Axis} {
   Form form(*this, "Helm", {130, 40, 156, 126});
@@ -59,3 +61,5 @@ void HelmDialog::Engage() {
 std::optional<HelmOrders> RunHelmDialog(QWidget* owner, const GameState& state, Placement& placement) {
   return RunModal(new HelmDialog(owner, state, placement), [](const HelmDialog& dialog) { return dialog.orders(); });
 }
+
+}  // namespace kestravane

@@ -12,10 +12,12 @@
 
 class QLineEdit;
 
+namespace kestravane {
+
 // Where the helm sends the ship, and which way the scanner then looks.
 struct HelmOrders {
   Quadrant Destination;
-  ::ScanAxis Axis;
+  kestravane::ScanAxis Axis;
 
   bool operator==(const HelmOrders&) const = default;
 };
@@ -45,3 +47,5 @@ class HelmDialog : public PlacedDialog {
 // the player engages, nothing when he cancels. The dialog opens where
 // `placement` says and leaves its place there when it closes, either way.
 std::optional<HelmOrders> RunHelmDialog(QWidget* owner, const GameState& state, Placement& placement);
+
+}  // namespace kestravane

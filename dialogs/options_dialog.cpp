@@ -11,6 +11,8 @@
 #include "support/catalogue.h"
 #include "support/form.h"
 
+namespace kestravane {
+
 namespace {
 
 // The levels by their difficulty number, top to bottom, and the line under
@@ -65,3 +67,5 @@ void OptionsDialog::Confirm() {
 std::optional<GameOptions> RunOptionsDialog(QWidget* owner, const GameOptions& current) {
   return RunModal(new OptionsDialog(owner, current), [](const OptionsDialog& dialog) { return dialog.options(); });
 }
+
+}  // namespace kestravane

@@ -8,9 +8,11 @@
 class QButtonGroup;
 class QCheckBox;
 
+namespace kestravane {
+
 // What the Options dialog sets.
 struct GameOptions {
-  ::Difficulty Difficulty = ::Difficulty::Normal;
+  kestravane::Difficulty Difficulty = kestravane::Difficulty::Normal;
   bool Sounds = false;
 
   bool operator==(const GameOptions&) const = default;
@@ -35,3 +37,5 @@ class OptionsDialog : public QDialog {
 // Runs the Options dialog over `owner`, starting from `current`: the options
 // the player confirmed, or nothing when he cancelled.
 std::optional<GameOptions> RunOptionsDialog(QWidget* owner, const GameOptions& current);
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "engine/quadrant_grid.h"
 
+namespace kestravane {
+
 std::vector<Message> ScanLogLines(const ScanLog& log, ScanAxis axis) {
   std::vector<Message> lines;
   for (int sector = 0; sector < AxisLength; ++sector) {
@@ -19,3 +21,5 @@ std::vector<Message> ScanLogLines(const ScanLog& log, ScanAxis axis) {
   }
   return lines;
 }
+
+}  // namespace kestravane

@@ -10,6 +10,8 @@
 #include "support/catalogue.h"
 #include "support/form.h"
 
+namespace kestravane {
+
 ScannerLogDialog::ScannerLogDialog(QWidget* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement)
     : PlacedDialog(owner, placement), log_(log) {
   Form form(*this, "Scanner Log", {130, 40, 148, 125});
@@ -44,3 +46,5 @@ void ScannerLogDialog::Fill(ScanAxis axis) {
 void RunScannerLogDialog(QWidget* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement) {
   RunModal(new ScannerLogDialog(owner, log, scanAxis, placement), [](const ScannerLogDialog&) { return true; });
 }
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 class QListWidget;
 
+namespace kestravane {
+
 // View > Scanner Log: what the scanner recorded of the nine sectors along one
 // axis, the scanner's own at first and the others at the player's choice,
 // which leaves the scanner's axis alone.
@@ -25,3 +27,5 @@ class ScannerLogDialog : public PlacedDialog {
 // The dialog opens where `placement` says and leaves its place there when it
 // closes.
 void RunScannerLogDialog(QWidget* owner, const ScanLog& log, ScanAxis scanAxis, Placement& placement);
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 #include "support/catalogue.h"
 #include "support/text_format.h"
 
+namespace kestravane {
+
 // What the main window's labels say, as a paint of the board leaves it. A
 // text a paint did not set, or that the catalogue could not give, is empty:
 // its label keeps what it showed before.
@@ -31,3 +33,5 @@ std::string LabelText(std::string_view format, Values... values) {
   const TextArgument arguments[] = {TextArgument(values)..., TextArgument(0)};
   return FormatText(format, std::span<const TextArgument>(arguments, sizeof...(Values)), LineTextLimit);
 }
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "support/message_box.h"
 
+namespace kestravane {
+
 namespace {
 
 // Draws a loaded picture, or names the routine and the resource in a box.
@@ -44,3 +46,5 @@ bool Draw_Icon(Surface& surface, Icon id, const platform::Rect& rect) {
 bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect) {
   return DrawLoaded(surface, platform::LoadBitmapResource(Id(id)), rect, Text::BitmapFailed, "DrawPicture", Id(id));
 }
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "platform/rect.h"
 #include "display/surface.h"
 
+namespace kestravane {
+
 // The game's small drawing library, used by the panels and the scanner view.
 
 inline constexpr platform::Color BackgroundColor{192, 192, 192};
@@ -27,3 +29,5 @@ void DrawEtchedLine(Surface& surface, const platform::Rect& rect);
 // routine when the resource cannot be loaded; nothing is drawn then.
 bool Draw_Icon(Surface& surface, Icon id, const platform::Rect& rect);
 bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect);
+
+}  // namespace kestravane

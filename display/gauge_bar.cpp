@@ -4,6 +4,8 @@
 #include "display/main_layout.h"
 #include "engine/gauge_fill.h"
 
+namespace kestravane {
+
 platform::Rect GaugeBarArea(const platform::Rect& frame) {
   return {frame.left + 2, frame.top + 2, frame.right - 1, frame.bottom - 1};
 }
@@ -19,3 +21,5 @@ void DrawGaugeBar(Surface& surface, const platform::Rect& frame, const Gauge& ga
   FillRect(surface, {bar.left, bar.top, filledRight, bar.bottom}, layout::GaugeColor);
   FillRect(surface, {filledRight, bar.top, frame.right - 1, bar.bottom}, BackgroundColor);
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 #include "platform/rect.h"
 #include "display/surface.h"
 
+namespace kestravane {
+
 // The part of a gauge's sunken frame its bar fills: the frame less one pixel
 // all round, and one more at the left and top.
 platform::Rect GaugeBarArea(const platform::Rect& frame);
@@ -14,3 +16,5 @@ void DrawGauge(Surface& surface, const platform::Rect& frame, const Gauge& gauge
 // The bar alone, filled in the gauge colour as far as the value reaches and
 // in the window's background after that.
 void DrawGaugeBar(Surface& surface, const platform::Rect& frame, const Gauge& gauge);
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "display/main_layout.h"
 
+namespace kestravane {
+
 using platform::Rect;
 using namespace layout;
 
@@ -18,3 +20,5 @@ Rect AreaRect(Area area) {
 Rect CellRect(Cell cell) {
   return At(ScannerArea.left + 32 * cell.Column, ScannerArea.top + 32 * cell.Row, 32, 32);
 }
+
+}  // namespace kestravane

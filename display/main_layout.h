@@ -4,6 +4,8 @@
 #include "platform/color.h"
 #include "platform/rect.h"
 
+namespace kestravane {
+
 // The main window's client area never changes size: everything in it has a
 // fixed place, in client pixels.
 inline constexpr int ClientWidth = 470;
@@ -64,3 +66,5 @@ platform::Rect AreaRect(Area area);
 
 // The 32 x 32 square of a cell of the sector grid.
 platform::Rect CellRect(Cell cell);
+
+}  // namespace kestravane

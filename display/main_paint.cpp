@@ -5,6 +5,8 @@
 #include "display/panels.h"
 #include "display/scanner_view.h"
 
+namespace kestravane {
+
 namespace {
 
 // The page for `picture`. No picture means no game is open: the title page.
@@ -37,3 +39,5 @@ void PaintBoard(Surface& surface, BoardTexts& texts, Session& session) {
   DrawEnginesPanel(surface, texts, session.State);
   DrawScannerPanel(surface, texts, session);
 }
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "display/missile_mark.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr platform::Color MarkColor{255, 255, 255};
@@ -17,3 +19,5 @@ void DrawMissileMark(Surface& surface, MissilePoint at) {
   stroke(x, y - 3, x, y - 2);
   stroke(x, y - 1, x, y);
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "display/main_layout.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr int CellSize = 32;
@@ -31,3 +33,5 @@ std::vector<MissilePoint> MissilePath(int column, int row) {
     path.push_back({static_cast<int>(startX + i * dx), static_cast<int>(startY + i * dy)});
   return path;
 }
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+namespace kestravane {
+
 // One place of the missile's mark in client pixels: the bottom pixel of its
 // plus sign.
 struct MissilePoint {
@@ -16,3 +18,5 @@ struct MissilePoint {
 // pixels a step along the longer direction, the last step one short of the
 // cell's centre. Empty for a target less than a step away.
 std::vector<MissilePoint> MissilePath(int column, int row);
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 #include "engine/score_figures.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr platform::Color MapDotColor{0, 0, 0};
@@ -80,3 +82,5 @@ int DrawScannerPanel(Surface& surface, BoardTexts& texts, Session& session) {
   texts.KillRatio = CatalogueLine(figures.KillRatio);
   return remaining;
 }
+
+}  // namespace kestravane

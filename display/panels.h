@@ -6,6 +6,8 @@
 #include "engine/session.h"
 #include "platform/rect.h"
 
+namespace kestravane {
+
 // The three panels left of the scanner view. Each draws on the main
 // window's image around its labels and gives those labels their texts;
 // every paint draws them whole from the session.
@@ -30,3 +32,5 @@ void DrawSupplyNow(Surface& surface, BoardTexts& texts, const GameState& state, 
 // Marks cell (column, row) of a map icon drawn at `icon`: its light 2 x 2
 // square turns black.
 void DrawMapDot(Surface& surface, const platform::Rect& icon, int column, int row);
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "engine/cell_picture.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr int CellSize = 32;
@@ -54,3 +56,5 @@ void FrameSearchedCell(Surface& surface, const platform::Rect& cell) {
   const platform::Rect inset{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
   FrameRect(surface, inset, SearchedColor);
 }
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "engine/session.h"
 #include "platform/rect.h"
 
+namespace kestravane {
+
 // The scanner view: the current sector as 9 x 9 cells of 32 x 32 icons with
 // a crosshair on the ship's own cell, drawn from the session as it stands.
 
@@ -21,3 +23,5 @@ void DrawShipMarker(Surface& surface, const GameState& state);
 
 // The grey outline that marks a searched, empty cell, one pixel inside it.
 void FrameSearchedCell(Surface& surface, const platform::Rect& cell);
+
+}  // namespace kestravane

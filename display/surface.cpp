@@ -7,6 +7,8 @@
 
 #include "platform/qt/picture_data.h"
 
+namespace kestravane {
+
 using platform::Color;
 using platform::Rect;
 
@@ -156,3 +158,5 @@ Color PixelAt(const Surface& surface, int x, int y) {
   return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
           static_cast<std::uint8_t>(qBlue(pixel))};
 }
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 #include "platform/rect.h"
 #include "platform/resources.h"
 
+namespace kestravane {
+
 // What the game draws on: the main window's image of its client area, or an
 // off-screen picture of its own. Pixels follow the classic rules the game's
 // layout counts on: a line leaves out its end point; a filled or framed
@@ -59,3 +61,5 @@ void DrawPicture(Surface& surface, const platform::Picture& picture, int x, int 
 
 // The colour of one pixel, for the game's drawing tests.
 platform::Color PixelAt(const Surface& surface, int x, int y);
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 // Game documents are little-endian whatever the machine.
 
 inline void PutU16(std::uint8_t* at, std::uint16_t value) {
@@ -25,3 +27,5 @@ inline std::uint32_t GetU32(const std::uint8_t* at) {
 }
 
 inline std::int32_t GetI32(const std::uint8_t* at) { return static_cast<std::int32_t>(GetU32(at)); }
+
+}  // namespace kestravane

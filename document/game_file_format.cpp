@@ -7,6 +7,8 @@
 #include "document/record_check.h"
 #include "engine/generation.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr std::size_t BannerOffset = 16;
@@ -182,3 +184,5 @@ GameRecord RecordOf(const GameState& state) {
   return {state.EnemyShips, state.ShipsDestroyed, state.Z, state.Y, state.X, static_cast<std::int32_t>(state.Axis),
           static_cast<std::int32_t>(state.Difficulty), state.Fuel.Value, state.Missiles.Value};
 }
+
+}  // namespace kestravane

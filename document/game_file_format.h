@@ -12,6 +12,8 @@
 #include "engine/scan_log.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // A game document: header, game record, quadrant grid and scan log, back to
 // back, little-endian, 9472 bytes.
 inline constexpr std::size_t HeaderSize = 256;
@@ -86,3 +88,5 @@ Message FaultMessage(const DocumentFault& fault, const std::string& path, int re
 void ApplyLoadedGame(const LoadedGame& game, Session& session);
 
 GameRecord RecordOf(const GameState& state);
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "platform/file.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr DocumentBlock Blocks[] = {DocumentBlock::Game, DocumentBlock::Quadrant, DocumentBlock::Scanner};
@@ -58,3 +60,5 @@ std::variant<LoadedGame, DocumentFailure> ReadGameDocument(const std::string& pa
   if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
   return std::get<LoadedGame>(std::move(decoded));
 }
+
+}  // namespace kestravane

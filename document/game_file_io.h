@@ -7,6 +7,8 @@
 #include "document/game_file_format.h"
 #include "engine/message.h"
 
+namespace kestravane {
+
 // Game documents on disk. Writing never touches the old document until the
 // new one is complete; reading checks everything before handing it over.
 
@@ -21,3 +23,5 @@ struct DocumentFailure {
 std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const GameFileBytes& bytes);
 
 std::variant<LoadedGame, DocumentFailure> ReadGameDocument(const std::string& path);
+
+}  // namespace kestravane

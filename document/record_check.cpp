@@ -6,6 +6,8 @@
 #include "engine/identifiers.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 namespace {
 
 bool Within(int value, int low, int high) { return value >= low && value <= high; }
@@ -81,3 +83,5 @@ bool ScanLogMatchesGrid(const ScanLog& log, const QuadrantGrid& grid) {
       if (!ScanMatches(LoggedScan(log, axis, coordinate), grid, axis, coordinate)) return false;
   return true;
 }
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "document/game_file_format.h"
 
+namespace kestravane {
+
 // A document can be damaged or made by hand. These say whether what it holds
 // is a game the engine can play without leaving its 9 x 9 x 9 tables...
 
@@ -19,3 +21,5 @@ bool CountsMatchGrid(const GameRecord& record, const QuadrantGrid& grid);
 // A sector never scanned reports nothing; a scanned one reports its ships and
 // kills as they stand, since every kill updates the scanned sectors through it.
 bool ScanLogMatchesGrid(const ScanLog& log, const QuadrantGrid& grid);
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "engine/cell_picture.h"
 
+namespace kestravane {
+
 bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, bool tracing) {
   const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
   return grid.Enemy[i] && (grid.Struck[i] || tracing);
@@ -15,3 +17,5 @@ bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant) {
   const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
   return grid.Struck[i] && !grid.Enemy[i];
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 #include "engine/quadrant_grid.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 // Whether the scanner shows the quadrant's enemy ship: a destroyed one
 // always, a live one only while the scanner traces them.
 bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, bool tracing);
@@ -15,3 +17,5 @@ Icon CellIcon(const QuadrantGrid& grid, Quadrant quadrant, bool tracing);
 
 // Hit by a missile and found empty: the scanner frames such a cell in grey.
 bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant);
+
+}  // namespace kestravane

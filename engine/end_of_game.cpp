@@ -1,5 +1,7 @@
 #include "engine/end_of_game.h"
 
+namespace kestravane {
+
 namespace {
 
 void ShowEnd(Session& session, Outcome& outcome, ScannerPicture picture, GameEnd end) {
@@ -38,3 +40,5 @@ Outcome EndGameWon(Session& session) {
   ShowEnd(session, outcome, ScannerPicture::Victory, GameEnd::Won);
   return outcome;
 }
+
+}  // namespace kestravane

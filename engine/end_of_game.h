@@ -3,6 +3,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // How a game ends. Either way a picture covers the sector and the ship
 // buttons go off until the player resumes; play may then go on from the
 // state the end left behind.
@@ -18,3 +20,5 @@ Outcome RanOut(Session& session, Text gone);
 
 // The last enemy ship is gone: both supplies are full again.
 Outcome EndGameWon(Session& session);
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include "engine/generation.h"
 #include "engine/modes.h"
 
+namespace kestravane {
+
 Outcome StartNewGame(Session& session) {
   Outcome outcome = GenerateGame(session);
   outcome.Append(GameOpened(session));
@@ -46,3 +48,5 @@ Outcome BeginDocumentCommand(Session& session) {
 void EndDocumentCommand(Session& session, bool done) {
   if (done) session.ScannerTracing = false;
 }
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // How a game begins and ends in the session, whatever started it.
 
 // A fresh universe at the state's Difficulty, open and ready to play.
@@ -22,3 +24,5 @@ Outcome BeginDocumentCommand(Session& session);
 // After one of them went through (`done`) or was cancelled: one that went
 // through leaves tracing off.
 void EndDocumentCommand(Session& session, bool done);
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "engine/gauge.h"
 
+namespace kestravane {
+
 // Which way the scanner looks. The numbers are the ones a saved game holds.
 enum class ScanAxis : std::int32_t { Z = 0, Y = 1, X = 2 };
 
@@ -24,5 +26,7 @@ struct GameState {
   Gauge Missiles;
   Gauge Fuel;
   // None until the player's level is put here, before a game is made.
-  ::Difficulty Difficulty{};
+  kestravane::Difficulty Difficulty{};
 };
+
+}  // namespace kestravane

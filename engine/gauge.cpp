@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace kestravane {
+
 void SetGaugeValue(Gauge& gauge, int value) {
   // Not std::clamp: a gauge whose maximum fell below its minimum must still
   // end at the minimum rather than be undefined.
@@ -19,3 +21,5 @@ bool GaugeDown(Gauge& gauge) {
   SetGaugeValue(gauge, gauge.Value - 1);
   return true;
 }
+
+}  // namespace kestravane

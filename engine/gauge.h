@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 // A counted resource (missiles, fuel), shown as a bar in its panel.
 struct Gauge {
   std::int32_t Minimum = 0;
@@ -17,3 +19,5 @@ void SetGaugeValue(Gauge& gauge, int value);
 // resource is gone.
 bool GaugeUp(Gauge& gauge);
 bool GaugeDown(Gauge& gauge);
+
+}  // namespace kestravane

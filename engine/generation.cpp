@@ -4,6 +4,8 @@
 
 #include "engine/sector.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr int FirstStarField = Id(Icon::FirstStarField);
@@ -90,3 +92,5 @@ Outcome GenerateGame(Session& session) {
   state.Missiles.Maximum = state.Missiles.Value = MissilesFor(state.Difficulty);
   return outcome;
 }
+
+}  // namespace kestravane

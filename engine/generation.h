@@ -3,6 +3,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 inline constexpr int BattleGroups = 20;
 inline constexpr int ShipsPerGroup = 3;
 inline constexpr int ShipsPerGame = BattleGroups * ShipsPerGroup;
@@ -31,3 +33,5 @@ inline constexpr int FuelFor(Difficulty difficulty) {
 // random source: a star field for every quadrant, twenty battle groups, the
 // start position, full supplies and an empty scan log. Reports its progress.
 Outcome GenerateGame(Session& session);
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+namespace kestravane {
+
 // Every number the game and its resources share, each named once: commands
 // (menu items, shortcuts and ship buttons), catalogue texts, icons, bitmaps
 // and sounds. The numbers are resource keys and stored in files and
@@ -156,3 +158,5 @@ template <typename Identifier>
 constexpr auto Id(Identifier identifier) {
   return static_cast<std::underlying_type_t<Identifier>>(identifier);
 }
+
+}  // namespace kestravane

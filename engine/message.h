@@ -7,6 +7,8 @@
 
 #include "engine/identifiers.h"
 
+namespace kestravane {
+
 // A value for a placeholder of a catalogue text: "%d" and "%u" take numbers,
 // "%s" takes text, or another catalogue text (a word such as "ON") that is
 // looked up when the message is shown.
@@ -25,3 +27,5 @@ template <typename... Values>
 Message MakeMessage(Text id, Values&&... values) {
   return {id, {TextArgument(std::forward<Values>(values))...}};
 }
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "engine/modes.h"
 
+namespace kestravane {
+
 namespace {
 
 Text OnOff(bool on) { return on ? Text::On : Text::Off; }
@@ -75,3 +77,5 @@ Outcome AdjustGauge(Session& session, bool up) {
   }
   return outcome;
 }
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // The ways of looking at a game that sit on top of play: the scan axis, the
 // pictures shown in place of the sector, and the diagnostics mode with
 // scanner tracing and the gauges adjusted by hand.
@@ -31,3 +33,5 @@ Outcome SelectSystem(Session& session, DiagnosticsSystem system);
 // In diagnostics: the selected gauge one real unit up (`up`) or down. With
 // no system selected the player is only answered "Commander ...".
 Outcome AdjustGauge(Session& session, bool up);
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "engine/end_of_game.h"
 
+namespace kestravane {
+
 namespace {
 
 std::int32_t& AxisCoordinate(GameState& state) {
@@ -63,3 +65,5 @@ Outcome MoveShip(Session& session) {
   ReportSector(session, outcome);
   return outcome;
 }
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // The ship moves in whole sectors, and every move costs one fuel unit
 // whatever its distance.
 
@@ -20,3 +22,5 @@ Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis);
 // the new sector, or loses the game when the tank was already empty. The
 // ship stays where it was put either way.
 Outcome MoveShip(Session& session);
+
+}  // namespace kestravane

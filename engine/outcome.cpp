@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+namespace kestravane {
+
 namespace {
 
 template <typename Item>
@@ -21,3 +23,5 @@ void Outcome::Append(Outcome later) {
   if (later.ShipButtons) ShipButtons = later.ShipButtons;
   if (later.Ended) Ended = later.Ended;
 }
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 #include "engine/message.h"
 #include "engine/sector.h"
 
+namespace kestravane {
+
 // The parts of the main window a change of the game can leave out of date.
 enum class Area {
   Window,       // all of it
@@ -57,3 +59,5 @@ struct Outcome {
   // `later` happened after this one.
   void Append(Outcome later);
 };
+
+}  // namespace kestravane

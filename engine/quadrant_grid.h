@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 inline constexpr int AxisLength = 9;
 inline constexpr int QuadrantCount = AxisLength * AxisLength * AxisLength;
 
@@ -14,3 +16,5 @@ struct QuadrantGrid {
   std::int32_t Enemy[QuadrantCount];     // 1 where an enemy ship was placed
 };
 static_assert(sizeof(QuadrantGrid) == 8748);
+
+}  // namespace kestravane

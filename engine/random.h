@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 // The game's random source: the classic linear congruential generator, so
 // that a game number always gives the same universe, draw for draw.
 class RandomSource {
@@ -19,3 +21,5 @@ class RandomSource {
  private:
   std::uint32_t state_;
 };
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "engine/game_state.h"
 #include "engine/quadrant_grid.h"
 
+namespace kestravane {
+
 // What the scanner reported for one sector when it last showed it.
 struct SectorScan {
   std::int32_t Scanned;    // 1 once the sector has been on the scanner
@@ -41,3 +43,5 @@ inline SectorScan& LoggedScan(ScanLog& log, ScanAxis axis, int coordinate) {
 inline const SectorScan& LoggedScan(const ScanLog& log, ScanAxis axis, int coordinate) {
   return log.Sector[ScanLogIndex(axis, coordinate)];
 }
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "engine/sector.h"
 
+namespace kestravane {
+
 namespace {
 
 const char* PluralS(int count) { return count == 1 ? "" : "s"; }
@@ -31,3 +33,5 @@ ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state) 
                  : MakeMessage(Text::KillRatio, KillRatioPercent(state.ShipsDestroyed, fired)),
   };
 }
+
+}  // namespace kestravane

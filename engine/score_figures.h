@@ -4,6 +4,8 @@
 #include "engine/message.h"
 #include "engine/quadrant_grid.h"
 
+namespace kestravane {
+
 // The five lines of figures under the scanner map: the current sector's
 // ships, destroyed and remaining, the ships left in the universe, and the
 // player's kill ratio.
@@ -26,3 +28,5 @@ int MissilesFired(const GameState& state);
 
 // The figures for the sector through the ship along its scan axis.
 ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state);
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
+namespace kestravane {
+
 namespace {
 
 int OnGrid(int coordinate) { return std::clamp(coordinate, 0, AxisLength - 1); }
@@ -92,3 +94,5 @@ void RecordKill(ScanLog& log, Quadrant quadrant) {
     --scan.Remaining;
   }
 }
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 #include "engine/quadrant_grid.h"
 #include "engine/scan_log.h"
 
+namespace kestravane {
+
 // The current sector is the 9 x 9 slice through the ship along the scan axis.
 // On the scanner it is laid out in rows and columns:
 //   axis Z: row Y, column X;  axis Y: row Z, column X;  axis X: row Y, column Z.
@@ -60,3 +62,5 @@ int RecordSectorScan(const QuadrantGrid& grid, const GameState& state, ScanLog& 
 // A missile has just destroyed the ship at `quadrant`: the scanned sectors
 // through it count one more destroyed and one fewer remaining.
 void RecordKill(ScanLog& log, Quadrant quadrant);
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "engine/random.h"
 #include "engine/scan_log.h"
 
+namespace kestravane {
+
 // What the scanner area shows in place of the sector grid.
 enum class ScannerPicture {
   None = 0,  // the sector grid
@@ -31,3 +33,5 @@ struct Session {
   bool ScannerTracing = false;  // every live enemy ship shows; never saved
   RandomSource Random;
 };
+
+}  // namespace kestravane

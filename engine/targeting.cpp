@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace kestravane {
+
 Outcome Retarget(Session& session, Cell cell) {
   GameState& state = session.State;
   Outcome outcome;
@@ -38,3 +40,5 @@ Outcome AimAt(Session& session, Quadrant target) {
   outcome.Post(Text::TargetingCoordinates, state.Z, state.Y, state.X);
   return outcome;
 }
+
+}  // namespace kestravane

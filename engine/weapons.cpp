@@ -2,6 +2,8 @@
 
 #include "engine/end_of_game.h"
 
+namespace kestravane {
+
 Launch LaunchMissile(Session& session) {
   GameState& state = session.State;
   Launch launch;
@@ -53,3 +55,5 @@ Outcome FireMissile(Session& session) {
   if (launch.Flight) outcome.Append(StrikeTarget(session, *launch.Flight));
   return outcome;
 }
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "engine/outcome.h"
 #include "engine/session.h"
 
+namespace kestravane {
+
 // One missile a shot, at the quadrant the ship is in. A shot has two
 // halves with the flight between them, which the screen shows and the rules
 // do not need: the launch, and the strike when the missile lands.
@@ -31,3 +33,5 @@ Outcome StrikeTarget(Session& session, const MissileFlight& flight);
 
 // A whole shot, for a game played without a screen.
 Outcome FireMissile(Session& session);
+
+}  // namespace kestravane

@@ -8,6 +8,8 @@
 
 #include "document/game_file_format.h"
 
+using namespace kestravane;
+
 inline void Check(bool condition) {
   if (!condition) std::abort();
 }

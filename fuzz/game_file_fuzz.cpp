@@ -8,6 +8,8 @@
 
 #include "document_invariants.h"
 
+using namespace kestravane;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto decoded = DecodeGameFile(std::span<const std::uint8_t>(data, size));
   const LoadedGame* game = std::get_if<LoadedGame>(&decoded);

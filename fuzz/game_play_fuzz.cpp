@@ -18,6 +18,8 @@
 #include "engine/targeting.h"
 #include "engine/weapons.h"
 
+using namespace kestravane;
+
 namespace {
 
 class Input {

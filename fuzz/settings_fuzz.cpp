@@ -23,6 +23,8 @@
 #include "app/settings.h"
 #include "platform/profile.h"
 
+using namespace kestravane;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 namespace platform {
 
 struct Color {
@@ -13,3 +15,5 @@ struct Color {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

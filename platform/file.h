@@ -5,6 +5,8 @@
 
 #include "platform/replacement_file.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // One game document file on disk. Every call returns true on success; after
@@ -54,3 +56,5 @@ class File {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -9,6 +9,8 @@
 
 #include "platform/link_target.h"
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -150,3 +152,5 @@ void File::Unlock() {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

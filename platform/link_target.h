@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace kestravane {
+
 namespace platform {
 
 // The file that `path` names once every symbolic link on the way is
@@ -15,3 +17,5 @@ std::string LinkTarget(const std::string& path);
 std::string FolderOf(const std::string& path);
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 #include <climits>
 #include <vector>
 
+namespace kestravane {
+
 namespace platform {
 
 std::string FolderOf(const std::string& path) {
@@ -30,3 +32,5 @@ std::string LinkTarget(const std::string& path) {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace kestravane {
+
 namespace platform {
 
 // A profile (INI) file, read once, changed in memory and written back whole.
@@ -64,3 +66,5 @@ class Profile {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -16,6 +16,8 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
+namespace kestravane {
+
 namespace platform {
 
 class Profile::Content {
@@ -124,3 +126,5 @@ bool Profile::Save() const {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

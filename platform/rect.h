@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 namespace platform {
 
 // A rectangle in pixels; right and bottom are exclusive.
@@ -13,3 +15,5 @@ struct Rect {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

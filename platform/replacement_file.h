@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace kestravane {
+
 namespace platform {
 
 // The new content of a file while it is written, in the folder of the file it
@@ -41,3 +43,5 @@ class ReplacementFile {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

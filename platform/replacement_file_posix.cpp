@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <string_view>
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -124,3 +126,5 @@ void ReplacementFile::Discard() {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 #include "platform/result.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // The game's icons, bitmaps and sounds are built into the executable, each
@@ -51,3 +53,5 @@ Result<Picture> LoadBitmapResource(unsigned id);
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id);
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <optional>
 #include <utility>
 
+namespace kestravane {
+
 namespace platform {
 
 // What a call of the window system gave back: its value, or the system's
@@ -39,3 +41,5 @@ struct Done {};
 using Status = Result<Done>;
 
 }  // namespace platform
+
+}  // namespace kestravane

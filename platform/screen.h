@@ -4,6 +4,8 @@
 
 #include "platform/rect.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // The primary screen's whole area in desktop coordinates.
@@ -14,3 +16,5 @@ Rect DesktopRect();
 std::vector<Rect> ScreenWorkAreas();
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace kestravane {
+
 namespace platform {
 
 enum class InstanceClaim {
@@ -15,3 +17,5 @@ enum class InstanceClaim {
 InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward);
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 
 #include "platform/result.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // Starts playing a complete wave file image and returns at once; the sound
@@ -17,3 +19,5 @@ Status PlayWaveImage(std::span<const std::uint8_t> image);
 void SystemBeep();
 
 }  // namespace platform
+
+}  // namespace kestravane

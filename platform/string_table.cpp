@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <utility>
 
+namespace kestravane {
 namespace {
 
 const std::pair<unsigned, const char*> StringTable[] = {
@@ -24,3 +25,5 @@ Result<std::string> LoadStringResource(unsigned id, std::size_t limit) {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

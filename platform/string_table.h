@@ -5,6 +5,8 @@
 
 #include "platform/result.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // String-table entry `id`, at most `limit` characters. ENOENT when the entry
@@ -12,3 +14,5 @@ namespace platform {
 Result<std::string> LoadStringResource(unsigned id, std::size_t limit);
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace kestravane {
+
 namespace platform {
 
 // Seconds since 1970-01-01 by the calendar clock.
@@ -27,3 +29,5 @@ bool DirectoryExists(const std::string& path);
 std::uint32_t TickCount();
 
 }  // namespace platform
+
+}  // namespace kestravane

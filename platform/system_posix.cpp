@@ -8,6 +8,8 @@
 #include <ctime>
 #include <vector>
 
+namespace kestravane {
+
 namespace platform {
 
 std::int64_t CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
@@ -46,3 +48,5 @@ std::uint32_t TickCount() {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "support/form.h"
 
+namespace kestravane {
+
 // Every error and warning box has the same size, font, icon, message and
 // button whoever raises it: 220 x 85 dialog units, the icon at the top left,
 // the message beside it and the button below.
@@ -13,3 +15,5 @@ inline constexpr UnitRect Message{37, 8, 175, 50};
 inline constexpr UnitRect OkButton{91, 65, 36, 14};
 
 }  // namespace box_layout
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+namespace kestravane {
+
 namespace {
 
 struct BuiltinText {
@@ -41,3 +43,5 @@ const char* FindBuiltinText(unsigned id) {
   const auto found = std::ranges::find(Texts, id, &BuiltinText::id);
   return found == std::end(Texts) ? nullptr : found->text;
 }
+
+}  // namespace kestravane

@@ -10,6 +10,8 @@
 #include "support/message_box.h"
 #include "support/text_format.h"
 
+namespace kestravane {
+
 std::optional<std::string> CatalogueText(Text id) {
   const unsigned number = Id(id);
   if (const char* builtin = FindBuiltinText(number)) return std::string(builtin).substr(0, CatalogueTextLimit);
@@ -34,3 +36,5 @@ std::optional<std::string> CatalogueMessage(const Message& message, std::size_t 
   }
   return FormatText(*format, arguments, limit);
 }
+
+}  // namespace kestravane

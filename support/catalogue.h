@@ -6,6 +6,8 @@
 #include "engine/identifiers.h"
 #include "engine/message.h"
 
+namespace kestravane {
+
 // Every text the player sees has a catalogue ID. IDs from 60000 are the
 // support library's own texts; all others come from the string table.
 
@@ -31,3 +33,5 @@ template <typename... Values>
 std::optional<std::string> CatalogueLine(Text id, Values&&... values) {
   return CatalogueLine(MakeMessage(id, std::forward<Values>(values)...));
 }
+
+}  // namespace kestravane

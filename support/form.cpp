@@ -20,6 +20,8 @@
 
 #include "platform/resources.h"
 
+namespace kestravane {
+
 namespace {
 
 // The layouts were drawn for the classic 8-point bitmap face, which is not on
@@ -255,3 +257,5 @@ QListWidget* Form::List(UnitRect rect, int tabStopUnits, Tab tab) {
   if (tabStopUnits > 0) list->setItemDelegate(new TabStopDelegate(Across(tabStopUnits), list));
   return Focusable(list, rect, tab);
 }
+
+}  // namespace kestravane

@@ -19,6 +19,8 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
+namespace kestravane {
+
 // A rectangle in dialog units: a horizontal unit is a quarter of the dialog
 // font's average letter width, a vertical unit an eighth of its height, so a
 // form keeps its proportions whatever size the font ends up.
@@ -101,3 +103,5 @@ class Form {
   QLabel* labelAwaitingBuddy_ = nullptr;
   QWidget* lastTabStop_ = nullptr;
 };
+
+}  // namespace kestravane

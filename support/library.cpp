@@ -2,6 +2,8 @@
 
 #include "platform/system.h"
 
+namespace kestravane {
+
 namespace {
 
 std::string_view FileNameOf(std::string_view path) {
@@ -44,3 +46,5 @@ std::string IniPathFor(std::string_view modulePath) {
 std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {
   return static_cast<std::uint32_t>(calendarSeconds & 0xFFFF);
 }
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 #include "platform/color.h"
 #include "platform/rect.h"
 
+namespace kestravane {
+
 // What the support library knows about the running program, found once at
 // start-up, before any window exists.
 struct LibraryState {
@@ -44,3 +46,5 @@ std::string IniPathFor(std::string_view modulePath);
 // The random seed for a start at `calendarSeconds`: its low 16 bits, the
 // range the game's seeds have always had.
 std::uint32_t RandomSeedFor(std::int64_t calendarSeconds);
+
+}  // namespace kestravane

@@ -18,6 +18,8 @@
 #include "support/keyboard_return.h"
 #include "support/text_format.h"
 
+namespace kestravane {
+
 namespace {
 
 constexpr unsigned ErrorIcon = 5500;
@@ -115,3 +117,5 @@ bool WarningBox(QWidget* owner, Text caption, const Message& message) {
 }
 
 void ReportBoxesTo(std::function<void(const BoxReport&)> reporter) { Reporter() = std::move(reporter); }
+
+}  // namespace kestravane

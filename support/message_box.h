@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace kestravane {
+
 // The game's modal error and warning boxes. Each returns false, so that a
 // failing routine can report and fail in one statement:
 // `return ErrorBox(...);`. The values fill the text's placeholders.
@@ -51,3 +53,5 @@ struct BoxReport {
   std::string text;  // exactly as the box would show it, carriage returns included
 };
 void ReportBoxesTo(std::function<void(const BoxReport&)> reporter);
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <algorithm>
 
+namespace kestravane {
+
 void StorePlacement(const QWidget* window, Placement& placement) {
   const QRect frame = window->frameGeometry();
   placement.Top = frame.top();
@@ -10,3 +12,5 @@ void StorePlacement(const QWidget* window, Placement& placement) {
   placement.Height = std::max(0, frame.height());
   placement.Width = std::max(0, frame.width());
 }
+
+}  // namespace kestravane

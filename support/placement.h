@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace kestravane {
+
 // A window's remembered position. Only Top and Left place a window (the main
 // window and the dialogs keep their own size); Height and Width are kept up
 // to date for whoever edits the file, and Show rides along unchanged.
@@ -18,3 +20,5 @@ struct Placement {
 
 // Stores the window's restored place on the desktop; Show stays as it was.
 void StorePlacement(const QWidget* window, Placement& placement);
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 #include "platform/sound.h"
 #include "support/message_box.h"
 
+namespace kestravane {
+
 bool PlayWave(Sound id) {
   const unsigned number = Id(id);
   // The platform reports every failed load as a missing resource, so there is
@@ -21,3 +23,5 @@ bool PlayWave(Sound id) {
 }
 
 void AlertBeep() { platform::SystemBeep(); }
+
+}  // namespace kestravane

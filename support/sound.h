@@ -2,6 +2,8 @@
 
 #include "engine/identifiers.h"
 
+namespace kestravane {
+
 // The game's sounds are wave resources played in the background; a new one
 // cuts off the one still playing.
 
@@ -11,3 +13,5 @@ bool PlayWave(Sound id);
 
 // Sounds the system's alert.
 void AlertBeep();
+
+}  // namespace kestravane

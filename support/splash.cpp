@@ -9,6 +9,8 @@
 #include "platform/resources.h"
 #include "support/message_box.h"
 
+namespace kestravane {
+
 namespace {
 
 class SplashWindow final : public QWidget {
@@ -83,3 +85,5 @@ void Splash::Close() {
   startup_ = false;
   if (window_) window_->close();
 }
+
+}  // namespace kestravane

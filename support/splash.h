@@ -6,6 +6,8 @@
 
 #include "support/library.h"
 
+namespace kestravane {
+
 // The title picture in a borderless, always-on-top window centred on the
 // desktop: the splash at start-up, the About window later. Any key or click
 // closes it, except while it stands as the splash; any box or dialog that
@@ -35,3 +37,5 @@ class Splash final {
   QPointer<QWidget> window_;
   bool startup_ = false;  // keys and clicks are ignored while set
 };
+
+}  // namespace kestravane

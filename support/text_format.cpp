@@ -5,6 +5,8 @@
 #include <cstring>
 #include <variant>
 
+namespace kestravane {
+
 namespace {
 
 constexpr std::string_view Flags = "-+ #0";
@@ -72,3 +74,5 @@ std::string FormatText(std::string_view format, std::span<const TextArgument> ar
   if (out.size() > limit) out.resize(limit);
   return out;
 }
+
+}  // namespace kestravane

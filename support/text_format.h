@@ -7,6 +7,8 @@
 
 #include "engine/message.h"
 
+namespace kestravane {
+
 // Fills the printf-style placeholders of `format` ("%d", "%05d", "%u", "%s",
 // "%%" and the like) with `arguments` in order, keeping at most `limit`
 // characters. Each placeholder is formatted from the value it is given, so a
@@ -14,3 +16,5 @@
 // digits: a wrong text never reads past its arguments.
 std::string FormatText(std::string_view format, std::span<const TextArgument> arguments,
                        std::size_t limit);
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "tools/game_json.h"
 
+namespace kestravane {
+
 namespace {
 
 nlohmann::ordered_json Layer(const std::int32_t (&values)[QuadrantCount]) {
@@ -36,3 +38,5 @@ nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& sta
   }
   return game;
 }
+
+}  // namespace kestravane

@@ -14,6 +14,8 @@
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
+namespace kestravane {
+
 namespace {
 
 // A warning as the game's box would show it, on standard error.
@@ -58,7 +60,10 @@ int ShowGameDocument(const ToolRequest& request) {
 
 }  // namespace
 
+}  // namespace kestravane
+
 int main(int argc, char** argv) {
+  using namespace kestravane;
   std::string error;
   const auto request = ParseToolArguments(argc, argv, error);
   if (!request) {

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kestravane {
+
 const char* const ToolUsage =
     "Usage: kestravane-tool [--status] COMMAND ...\n"
     "\n"
@@ -106,3 +108,5 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
   }
   return request;
 }
+
+}  // namespace kestravane

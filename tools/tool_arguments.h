@@ -6,6 +6,8 @@
 
 #include "engine/game_state.h"
 
+namespace kestravane {
+
 // What the player asked kestravane-tool to do.
 struct ToolRequest {
   enum class Command { Help, New, Show } command = Command::Help;
@@ -19,3 +21,5 @@ struct ToolRequest {
 std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv, std::string& error);
 
 extern const char* const ToolUsage;
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "platform/resources.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // The artwork is embedded by the Qt platform; a program without it, such as
@@ -11,3 +13,5 @@ Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind, unsigned) {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string>
 
+namespace kestravane {
+
 namespace platform {
 
 // The game breaks lines with carriage returns, the way its catalogue was
@@ -21,3 +23,5 @@ inline QString FromGameText(const char* text) {
 inline std::string ToGameText(const QString& text) { return text.toUtf8().toStdString(); }
 
 }  // namespace platform
+
+}  // namespace kestravane

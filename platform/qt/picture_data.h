@@ -4,6 +4,8 @@
 
 #include "platform/resources.h"
 
+namespace kestravane {
+
 namespace platform {
 
 // What a Picture holds on this platform: the decoded image, 32-bit with
@@ -13,3 +15,5 @@ struct Picture::Data {
 };
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -18,6 +18,8 @@ static void RegisterEmbeddedResources() {
   (void)registered;
 }
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -81,3 +83,5 @@ Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bi
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id) { return ResourceBytes(ResourceKind::Wave, id); }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -23,3 +25,5 @@ std::vector<Rect> ScreenWorkAreas() {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -11,6 +11,8 @@
 #include <memory>
 #include <optional>
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -113,3 +115,5 @@ InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeFo
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 
 #include "platform/qt/sound_player.h"
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -37,3 +39,5 @@ Status PlayWaveImage(std::span<const std::uint8_t> image) {
 void SystemBeep() { QApplication::beep(); }
 
 }  // namespace platform
+
+}  // namespace kestravane

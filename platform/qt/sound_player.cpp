@@ -11,6 +11,8 @@
 
 #include "platform/qt/wave_image.h"
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -79,3 +81,5 @@ extern "C" bool KestravanePlayWave(const std::uint8_t* bytes, std::size_t size, 
   playing = sink;
   return true;
 }
+
+}  // namespace kestravane

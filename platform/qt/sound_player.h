@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace kestravane {
+
 // The sound player lives in a library of its own, loaded on the first sound,
 // so that the program starts without the audio system's many libraries and a
 // player who keeps the sounds off never loads them at all.
@@ -12,3 +14,5 @@ extern "C" __attribute__((visibility("default"))) bool KestravanePlayWave(const 
 
 inline constexpr const char* SoundPlayerEntry = "KestravanePlayWave";
 using SoundPlayerFunction = decltype(&KestravanePlayWave);
+
+}  // namespace kestravane

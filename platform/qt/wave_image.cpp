@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace kestravane {
+
 namespace platform {
 namespace {
 
@@ -74,3 +76,5 @@ std::optional<WaveImage> ParseWaveImage(std::span<const std::uint8_t> image) {
 }
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 
+namespace kestravane {
+
 namespace platform {
 
 // A wave file image taken apart: the sample layout and the whole frames of
@@ -21,3 +23,5 @@ struct WaveImage {
 std::optional<WaveImage> ParseWaveImage(std::span<const std::uint8_t> image);
 
 }  // namespace platform
+
+}  // namespace kestravane

@@ -15,6 +15,8 @@
 #include "common/temporary_directory.h"
 #include "common/headless_test.h"
 
+using namespace kestravane;
+
 namespace {
 
 class CommandLine : public ::testing::Test {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kestravane;
+
 namespace {
 
 TEST(PathDir, KeepsEverythingUpToTheLastSeparator) {

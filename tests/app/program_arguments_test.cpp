@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace kestravane;
+
 namespace {
 
 using Action = ProgramRequest::Action;

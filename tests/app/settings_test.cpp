@@ -19,6 +19,8 @@
 #include "common/temporary_directory.h"
 #include "platform/profile.h"
 
+using namespace kestravane;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace kestravane;
+
 namespace {
 
 // A desktop of two screens side by side, the second lower and smaller.

@@ -8,6 +8,8 @@
 
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 // The boxes shown since the last ForgetShown(), once RecordBoxes() has
 // turned them from standard error to this record.
 inline std::vector<BoxReport>& ShownBoxes() {

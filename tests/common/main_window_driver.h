@@ -9,6 +9,8 @@
 #include "app/main_window.h"
 #include "common/modal_driver.h"
 
+using namespace kestravane;
+
 // Plays the player's part on the game's main window: its menu commands and
 // the question that guards a game in progress.
 

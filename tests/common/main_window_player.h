@@ -8,6 +8,8 @@
 #include "common/main_window_driver.h"
 #include "common/test_main_window.h"
 
+using namespace kestravane;
+
 // The player's hands on the game's real main window in a Qt Test: its menu
 // commands, its keys and what its status line says. A test derives from it
 // beside QObject and makes the window in `game_`, with its files in `folder_`.

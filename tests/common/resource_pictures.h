@@ -4,6 +4,8 @@
 
 #include "platform/resources.h"
 
+using namespace kestravane;
+
 // An icon or bitmap of the resources, to compare drawings with; a null
 // picture when it cannot be loaded.
 inline platform::Picture IconPicture(unsigned id) {

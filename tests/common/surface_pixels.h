@@ -7,6 +7,8 @@
 #include "platform/rect.h"
 #include "display/surface.h"
 
+using namespace kestravane;
+
 // Compares what a surface shows with what the player should see, pixel for
 // pixel. Each returns where the first wrong pixel is, as "(x, y)", or an
 // empty text when every pixel is right: QCOMPARE it with QString() so that a

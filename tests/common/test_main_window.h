@@ -10,6 +10,8 @@
 #include "support/library.h"
 #include "support/splash.h"
 
+using namespace kestravane;
+
 // The game's real main window, made as the start-up makes it, with the
 // settings and the configuration kept in `folder`.
 struct TestMainWindow {

@@ -11,6 +11,8 @@
 #include "dialogs/scanner_log_dialog.h"
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 // Every dialog and box as it first shows, pixel for pixel against the
 // pictures under tests/golden/. KESTRAVANE_UPDATE_GOLDEN=1 in the environment
 // rewrites those pictures instead, for a change of look made on purpose.

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+using namespace kestravane;
+
 namespace {
 
 constexpr platform::Rect Desktop{0, 0, 1024, 768};

@@ -14,6 +14,8 @@
 #include "dialogs/scanner_log_dialog.h"
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 // The dialogs and boxes driven as the player drives them, with keys and
 // clicks, over the real main window. The desk has two screens: 1024 x 768 on
 // the left, 800 x 600 to its right from (1024, 100).

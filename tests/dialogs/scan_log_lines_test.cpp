@@ -6,6 +6,8 @@
 
 #include <string>
 
+using namespace kestravane;
+
 namespace {
 
 std::vector<Message> Sector(int number, const SectorScan& scan) {

@@ -11,6 +11,8 @@
 #include "platform/resources.h"
 #include "display/surface.h"
 
+using namespace kestravane;
+
 namespace {
 
 constexpr platform::Color Marker{10, 200, 30};

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace kestravane;
+
 namespace {
 
 constexpr MissilePoint Start{312, 311};

@@ -12,6 +12,8 @@
 #include "display/surface.h"
 #include "engine/session.h"
 
+using namespace kestravane;
+
 namespace {
 
 using platform::Color;

@@ -13,6 +13,8 @@
 #include "platform/resources.h"
 #include "display/surface.h"
 
+using namespace kestravane;
+
 namespace {
 
 constexpr int AreaLeft = 168;

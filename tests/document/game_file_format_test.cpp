@@ -10,6 +10,8 @@
 #include "engine/sector.h"
 #include "game_fixture.h"
 
+using namespace kestravane;
+
 namespace {
 
 enum RecordField { EnemyShips, ShipsDestroyed, FieldZ, FieldY, FieldX, FieldAxis, FieldLevel, Fuel, Missiles };

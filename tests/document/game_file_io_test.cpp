@@ -17,6 +17,8 @@
 #include "common/killed_midway.h"
 #include "game_fixture.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Lets writes past `bytes` fail with EFBIG, as on a full disk, while it lives.

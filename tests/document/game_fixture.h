@@ -13,6 +13,8 @@
 #include "engine/sector.h"
 #include "engine/weapons.h"
 
+using namespace kestravane;
+
 // A missile landing on `quadrant` as the game's own shot lands, with all the
 // bookkeeping it leaves behind, without moving the ship there.
 inline void Strike(Session& session, Quadrant quadrant) {

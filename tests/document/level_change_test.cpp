@@ -15,6 +15,8 @@
 #include "engine/sector.h"
 #include "engine/weapons.h"
 
+using namespace kestravane;
+
 TEST(LevelChangedInPlay, AnEasyGameLoweredToHardIsSavedAndOpensWithItsSupplies) {
   Session session;
   session.Random.Seed(2718);

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+using namespace kestravane;
+
 namespace {
 
 bool SameGrid(const QuadrantGrid& a, const QuadrantGrid& b) { return std::memcmp(&a, &b, sizeof a) == 0; }

@@ -4,6 +4,8 @@
 
 #include "engine/generation.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Both bars are 61 columns wide inside their sunken frames.

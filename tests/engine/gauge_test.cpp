@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kestravane;
+
 namespace {
 
 Gauge MakeGauge(int value, int maximum) {

@@ -6,6 +6,8 @@
 #include <set>
 
 
+using namespace kestravane;
+
 namespace {
 
 class GenerationTest : public ::testing::Test {

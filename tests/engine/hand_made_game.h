@@ -5,6 +5,8 @@
 #include "engine/generation.h"
 #include "engine/session.h"
 
+using namespace kestravane;
+
 // An open game with a hand-made universe at full supplies: no ships until a
 // test places them, nothing scanned, the ship at 0-0-0 looking along Z.
 class HandMadeGame : public ::testing::Test {

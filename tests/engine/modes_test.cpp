@@ -4,6 +4,8 @@
 
 #include "engine/game_flow.h"
 
+using namespace kestravane;
+
 namespace {
 
 class ModesTest : public ::testing::Test {

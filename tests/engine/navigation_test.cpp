@@ -4,6 +4,8 @@
 
 #include "engine/hand_made_game.h"
 
+using namespace kestravane;
+
 namespace {
 
 class NavigationTest : public HandMadeGame {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kestravane;
+
 TEST(Random, FollowsTheClassicGeneratorDrawForDraw) {
   // The classic C runtime generator seeded with 1 starts 41, 18467, 6334, ...
   RandomSource random(1);

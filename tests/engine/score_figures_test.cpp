@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 
+using namespace kestravane;
+
 namespace {
 
 template <typename... Values>

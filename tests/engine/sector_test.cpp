@@ -4,6 +4,8 @@
 
 #include <set>
 
+using namespace kestravane;
+
 namespace {
 
 class SectorTest : public ::testing::Test {

@@ -6,6 +6,8 @@
 #include "engine/modes.h"
 #include "engine/targeting.h"
 
+using namespace kestravane;
+
 namespace {
 
 class WeaponsTest : public HandMadeGame {

@@ -13,6 +13,8 @@
 #include "engine/targeting.h"
 #include "engine/weapons.h"
 
+using namespace kestravane;
+
 namespace {
 
 class WholeGameTest : public ::testing::Test {

@@ -5,6 +5,8 @@
 #include "palette.h"
 #include "platform/resources.h"
 
+using namespace kestravane;
+
 namespace {
 
 enum class Opacity { Opaque, SeeThrough };

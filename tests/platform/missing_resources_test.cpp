@@ -4,6 +4,8 @@
 
 #include "platform/resources.h"
 
+using namespace kestravane;
+
 namespace {
 
 TEST(MissingResources, AnUnknownIdFailsWithNoSuchResource) {

@@ -7,6 +7,8 @@
 #include "platform/qt/wave_image.h"
 #include "platform/resources.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Taken apart by the sound player's own reader, whose tests pin down the

@@ -14,6 +14,8 @@
 #include "common/temporary_directory.h"
 #include "platform/system.h"
 
+using namespace kestravane;
+
 namespace {
 
 namespace fs = std::filesystem;

@@ -5,6 +5,8 @@
 #include "common/headless_test.h"
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 namespace {
 
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+using namespace kestravane;
+
 namespace {
 
 std::optional<ToolRequest> Parse(std::vector<const char*> words, std::string* error = nullptr) {

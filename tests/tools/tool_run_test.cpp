@@ -9,6 +9,8 @@
 #include "common/temporary_directory.h"
 #include "engine/generation.h"
 
+using namespace kestravane;
+
 namespace {
 
 struct ToolOutput {

@@ -10,6 +10,8 @@
 #include "dialogs/helm_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
 
+using namespace kestravane;
+
 // The windows that remember their place, under a window manager that draws
 // frames around them (see under_openbox.sh): closed and opened again, each
 // comes back exactly where the player left it.

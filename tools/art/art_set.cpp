@@ -12,6 +12,8 @@
 #include "star_fields.h"
 #include "title_picture.h"
 
+namespace kestravane {
+
 namespace art {
 
 ArtSet BuildArtSet() {
@@ -53,3 +55,5 @@ ArtSet BuildArtSet() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 struct Picture {
@@ -38,3 +40,5 @@ struct ArtSet {
 ArtSet BuildArtSet();
 
 }  // namespace art
+
+}  // namespace kestravane

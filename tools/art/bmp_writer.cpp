@@ -3,6 +3,8 @@
 #include "dib.h"
 #include "little_endian.h"
 
+namespace kestravane {
+
 namespace art {
 
 std::vector<std::uint8_t> EncodeBitmap(const IndexedImage& image) {
@@ -23,3 +25,5 @@ std::vector<std::uint8_t> EncodeBitmap(const IndexedImage& image) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

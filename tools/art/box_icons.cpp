@@ -6,6 +6,8 @@
 #include "canvas.h"
 #include "glyph.h"
 
+namespace kestravane {
+
 namespace art {
 
 IndexedImage WarningIcon() {
@@ -42,3 +44,5 @@ IndexedImage ErrorIcon() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

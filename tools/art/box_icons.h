@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Icon 5300: the warning box's yellow triangle with an exclamation mark.
@@ -11,3 +13,5 @@ IndexedImage WarningIcon();
 IndexedImage ErrorIcon();
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+namespace kestravane {
+
 namespace art {
 
 QColor ToQColor(Colour colour) {
@@ -112,3 +114,5 @@ void OutlineAround(QImage& image, Colour colour) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -6,6 +6,8 @@
 
 #include "palette.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Small pixel-exact drawing helpers for the 32 x 32 icons and the pictures.
@@ -42,3 +44,5 @@ void OutlineAround(QImage& image, Colour colour);
 bool IsClear(const QImage& image, int x, int y);
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 
 #include "fonts.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -124,3 +126,5 @@ QImage ContactSheet(const ArtSet& set) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "art_set.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Every icon and picture of the set at twice its size on one sheet, with its
@@ -12,3 +14,5 @@ namespace art {
 QImage ContactSheet(const ArtSet& set);
 
 }  // namespace art
+
+}  // namespace kestravane

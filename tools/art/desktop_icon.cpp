@@ -8,6 +8,8 @@
 #include "palette.h"
 #include "panel_icons.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -167,3 +169,5 @@ QImage DesktopIcon(int size) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <array>
 
+namespace kestravane {
+
 namespace art {
 
 // The sizes a desktop's icon theme asks for; the installed game ships one
@@ -17,3 +19,5 @@ inline constexpr std::array<int, 6> DesktopIconSizes = {16, 32, 48, 64, 128, 256
 QImage DesktopIcon(int size);
 
 }  // namespace art
+
+}  // namespace kestravane

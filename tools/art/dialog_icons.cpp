@@ -7,6 +7,8 @@
 #include "canvas.h"
 #include "glyph.h"
 
+namespace kestravane {
+
 namespace art {
 
 IndexedImage HelmIcon() {
@@ -118,3 +120,5 @@ IndexedImage HelpIcon() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // The icons the dialogs show beside their fields, all on clear backgrounds.
@@ -12,3 +14,5 @@ IndexedImage SoundIcon();        // 2525: a loudspeaker
 IndexedImage HelpIcon();         // 2550: a question mark
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "little_endian.h"
 
+namespace kestravane {
+
 namespace art {
 
 std::uint32_t FourBitRowBytes(int width) {
@@ -45,3 +47,5 @@ void PutFourBitRows(std::vector<std::uint8_t>& out, const IndexedImage& image) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // The device-independent bitmap that icons and bitmap files share: an info
@@ -22,3 +24,5 @@ void PutPalette(std::vector<std::uint8_t>& out);
 void PutFourBitRows(std::vector<std::uint8_t>& out, const IndexedImage& image);
 
 }  // namespace art
+
+}  // namespace kestravane

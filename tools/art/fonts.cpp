@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -41,3 +43,5 @@ QFont SansFont(int pixelSize) { return Crisp(regularFamily, pixelSize, false); }
 QFont BoldFont(int pixelSize) { return Crisp(boldFamily, pixelSize, true); }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+namespace kestravane {
+
 namespace art {
 
 // The DejaVu fonts of the fonts-dejavu-core package, loaded from their files
@@ -16,3 +18,5 @@ QFont SansFont(int pixelSize);
 QFont BoldFont(int pixelSize);
 
 }  // namespace art
+
+}  // namespace kestravane

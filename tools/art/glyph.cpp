@@ -2,6 +2,8 @@
 
 #include "canvas.h"
 
+namespace kestravane {
+
 namespace art {
 
 void PaintGlyph(QImage& image, int left, int top, std::initializer_list<const char*> rows,
@@ -16,3 +18,5 @@ void PaintGlyph(QImage& image, int left, int top, std::initializer_list<const ch
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 
 #include "palette.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Paints a small hand-drawn glyph: each string is one row, 'X' marks a pixel.
@@ -13,3 +15,5 @@ void PaintGlyph(QImage& image, int left, int top, std::initializer_list<const ch
                 Colour colour);
 
 }  // namespace art
+
+}  // namespace kestravane

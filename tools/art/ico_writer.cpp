@@ -3,6 +3,8 @@
 #include "dib.h"
 #include "little_endian.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -52,3 +54,5 @@ std::vector<std::uint8_t> EncodeIcon(const IndexedImage& image) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // A one-image icon file: 16 colours plus the one-bit mask that says which
@@ -12,3 +14,5 @@ namespace art {
 std::vector<std::uint8_t> EncodeIcon(const IndexedImage& image);
 
 }  // namespace art
+
+}  // namespace kestravane

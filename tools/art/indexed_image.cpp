@@ -3,6 +3,8 @@
 #include <QImage>
 #include <algorithm>
 
+namespace kestravane {
+
 namespace art {
 
 bool IndexedImage::HasMask() const {
@@ -47,3 +49,5 @@ QImage ToQImage(const IndexedImage& image) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 
 class QImage;
 
+namespace kestravane {
+
 namespace art {
 
 // A picture in palette indices, top row first, with an optional transparency
@@ -35,3 +37,5 @@ IndexedImage Quantise(const QImage& image, bool keepMask);
 QImage ToQImage(const IndexedImage& image);
 
 }  // namespace art
+
+}  // namespace kestravane

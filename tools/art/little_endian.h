@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace kestravane {
+
 namespace art {
 
 // The icon, bitmap and wave formats all store their fields least significant
@@ -26,3 +28,5 @@ inline void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

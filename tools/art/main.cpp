@@ -8,7 +8,12 @@
 #include "fonts.h"
 #include "output.h"
 
+namespace kestravane {
+
+}  // namespace kestravane
+
 int main(int argc, char** argv) {
+  using namespace kestravane;
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s RESOURCE-DIRECTORY\n", argv[0]);
     return 2;

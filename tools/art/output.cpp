@@ -9,6 +9,8 @@
 #include "ico_writer.h"
 #include "wav_writer.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -71,3 +73,5 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

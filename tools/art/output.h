@@ -7,6 +7,8 @@
 
 #include "art_set.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Where each resource lives under resources/: the ID is the file name, so a
@@ -25,3 +27,5 @@ std::string ResourceCollection(const ArtSet& set);
 bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory);
 
 }  // namespace art
+
+}  // namespace kestravane

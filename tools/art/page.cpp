@@ -8,6 +8,8 @@
 #include "fonts.h"
 #include "random.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -161,3 +163,5 @@ void PageWriter::KeyLine(const QString& key, const QString& action) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

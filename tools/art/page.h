@@ -5,6 +5,8 @@
 
 #include "palette.h"
 
+namespace kestravane {
+
 namespace art {
 
 inline constexpr int PageSize = 288;
@@ -35,3 +37,5 @@ class PageWriter {
 };
 
 }  // namespace art
+
+}  // namespace kestravane

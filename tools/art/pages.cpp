@@ -10,6 +10,8 @@
 #include "glyph.h"
 #include "page.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -208,3 +210,5 @@ IndexedImage DefeatPage() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // The full-size pictures of the scanner view, each 288 x 288.
@@ -13,3 +15,5 @@ IndexedImage VictoryPage();        // 5004
 IndexedImage DefeatPage();         // 5005
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -1,5 +1,7 @@
 #include "palette.h"
 
+namespace kestravane {
+
 namespace art {
 
 Colour NearestColour(Rgb colour) {
@@ -19,3 +21,5 @@ Colour NearestColour(Rgb colour) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

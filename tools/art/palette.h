@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace kestravane {
+
 namespace art {
 
 // The sixteen colours every 16-colour icon and bitmap of the game is painted
@@ -31,3 +33,5 @@ inline constexpr std::array<Rgb, 16> Palette = {{
 Colour NearestColour(Rgb colour);
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -4,6 +4,8 @@
 
 #include "canvas.h"
 
+namespace kestravane {
+
 namespace art {
 
 IndexedImage MapIcon() {
@@ -72,3 +74,5 @@ IndexedImage ProgramIcon() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Icon 5000: the sector map the weapons and scanner panels mark cells on.
@@ -14,3 +16,5 @@ IndexedImage EnginesIcon();
 IndexedImage ProgramIcon();
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace kestravane {
+
 namespace art {
 
 // The artwork's own random source (SplitMix64). Every picture and sound seeds
@@ -29,3 +31,5 @@ class Random {
 };
 
 }  // namespace art
+
+}  // namespace kestravane

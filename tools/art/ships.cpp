@@ -5,6 +5,8 @@
 #include "canvas.h"
 #include "star_fields.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -89,3 +91,5 @@ IndexedImage DestroyedEnemyShip() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Icon 5002: a live Roder ship as the scanner traces it, outlined in red.
@@ -11,3 +13,5 @@ IndexedImage LiveEnemyShip();
 IndexedImage DestroyedEnemyShip();
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -7,6 +7,8 @@
 #include "random.h"
 #include "wav_writer.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -136,3 +138,5 @@ std::vector<std::int16_t> WastedShotSound() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace kestravane {
+
 namespace art {
 
 // The four sound effects, as 16-bit samples at the wave writer's rate.
@@ -12,3 +14,5 @@ std::vector<std::int16_t> ShipDestroyedSound();     // 2002: an explosion
 std::vector<std::int16_t> WastedShotSound();        // 2003: a dull thud
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -5,6 +5,8 @@
 #include "canvas.h"
 #include "random.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -107,3 +109,5 @@ void ScatterBackgroundStars(QImage& icon, unsigned seed) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 inline constexpr unsigned FirstStarFieldId = 10001;
@@ -16,3 +18,5 @@ IndexedImage StarField(unsigned number);
 void ScatterBackgroundStars(QImage& icon, unsigned seed);
 
 }  // namespace art
+
+}  // namespace kestravane

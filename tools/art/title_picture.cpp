@@ -9,6 +9,8 @@
 #include "random.h"
 #include "ships.h"
 
+namespace kestravane {
+
 namespace art {
 namespace {
 
@@ -95,3 +97,5 @@ IndexedImage TitlePicture() {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

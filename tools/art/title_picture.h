@@ -2,6 +2,8 @@
 
 #include "indexed_image.h"
 
+namespace kestravane {
+
 namespace art {
 
 // Bitmap 1000: the title picture of the splash and About window, which takes
@@ -9,3 +11,5 @@ namespace art {
 IndexedImage TitlePicture();
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -2,6 +2,8 @@
 
 #include "little_endian.h"
 
+namespace kestravane {
+
 namespace art {
 
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples) {
@@ -29,3 +31,5 @@ std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples) {
 }
 
 }  // namespace art
+
+}  // namespace kestravane

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace kestravane {
+
 namespace art {
 
 inline constexpr int SampleRate = 22050;
@@ -11,3 +13,5 @@ inline constexpr int SampleRate = 22050;
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples);
 
 }  // namespace art
+
+}  // namespace kestravane

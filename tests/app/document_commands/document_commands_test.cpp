@@ -15,6 +15,8 @@
 #include "display/main_layout.h"
 #include "write_protection.h"
 
+using namespace kestravane;
+
 namespace {
 
 // The next file dialog gets `name`, typed as the player would.

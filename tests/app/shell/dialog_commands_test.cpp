@@ -16,6 +16,8 @@
 #include "common/dialog_driver.h"
 #include "display/main_layout.h"
 
+using namespace kestravane;
+
 // The dialogs reached from the main window as the player reaches them, and
 // what the game does with their answers.
 namespace {

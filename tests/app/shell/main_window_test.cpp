@@ -23,6 +23,8 @@
 #include "platform/screen.h"
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Whether two sessions hold the same game, byte for byte.

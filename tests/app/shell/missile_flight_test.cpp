@@ -19,6 +19,8 @@
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
 
+using namespace kestravane;
+
 namespace {
 
 // The five pixels of the mark's plus sign at `at`.

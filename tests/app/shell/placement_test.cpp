@@ -7,6 +7,8 @@
 #include "common/test_main_window.h"
 #include "platform/profile.h"
 
+using namespace kestravane;
+
 // The main window placed from its settings on a desktop of two screens side
 // by side (this program runs with the two-screen layout of two_screens.json):
 // wherever the settings put it, the player can see it and move it.

@@ -15,6 +15,8 @@
 #include "engine/gauge_fill.h"
 #include "display/surface.h"
 
+using namespace kestravane;
+
 // Playing on the real main window with the keyboard, the mouse, the menus
 // and the ship buttons.
 class PlayTest : public QObject, public MainWindowPlayer {

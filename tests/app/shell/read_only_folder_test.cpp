@@ -15,6 +15,8 @@
 #include "platform/system.h"
 #include "support/library.h"
 
+using namespace kestravane;
+
 // The game run from a program folder it may not write to, as an installed
 // game is run. This program copies itself into such a folder under the
 // game's name and runs the copy, which plays the game's part; then it looks

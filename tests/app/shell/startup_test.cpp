@@ -21,6 +21,8 @@
 #include "platform/system.h"
 #include "support/library.h"
 
+using namespace kestravane;
+
 // The whole program, from the first step of its start-up to the settings it
 // leaves behind, run in this process with its files in a temporary folder.
 class StartupTest : public QObject {

@@ -9,6 +9,8 @@
 #include "common/modal_driver.h"
 #include "support/message_box.h"
 
+using namespace kestravane;
+
 // Runs on a desk of two screens, the primary one 1024 x 640 at 120 dots per
 // inch, so that nothing here can pass on the offscreen platform's defaults.
 class ScreenTest : public QObject {

@@ -4,6 +4,8 @@
 
 #include "platform/qt/window_impl.h"
 
+using namespace kestravane;
+
 // A plain window of the game, standing for the main window as an owner and
 // as a holder of controls that are not a dialog's.
 class TestWindow : public platform::Window {

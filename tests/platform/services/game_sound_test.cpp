@@ -8,6 +8,8 @@
 #include "common/qt_waits.h"
 #include "support/sound.h"
 
+using namespace kestravane;
+
 namespace {
 
 // Plays `sound`, accepting the box it raises; returns what the box said.

@@ -13,6 +13,8 @@
 
 #include "platform/single_instance.h"
 
+using namespace kestravane;
+
 namespace {
 
 int requests = 0;

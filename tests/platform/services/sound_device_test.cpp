@@ -11,6 +11,8 @@
 #include "platform/sound.h"
 #include "wave_builder.h"
 
+using namespace kestravane;
+
 // Plays into a sound server of the test's own with a silent output, and
 // watches the streams the server is playing: each sound is one stream, named
 // here by its sample layout. Skipped where PulseAudio is not installed.

@@ -10,6 +10,8 @@
 #include "platform/sound.h"
 #include "wave_builder.h"
 
+using namespace kestravane;
+
 // Taking wave images apart, and what the player does without an output
 // device. The test points the sound server at a socket that does not exist,
 // so that there is never a device, whatever the machine has.
