@@ -25,10 +25,27 @@ namespace {
 constexpr unsigned ErrorIcon = 5500;
 constexpr unsigned WarningIcon = 5300;
 
-std::function<void(const BoxReport&)>& Reporter() {
-  static std::function<void(const BoxReport&)> reporter;
-  return reporter;
-}
+// Where a program without a window system hands its boxes: the application
+// keeps it, for as long as it lives.
+class BoxReporter final : public QObject {
+ public:
+  static constexpr const char* Name = "kestravane-box-reporter";
+
+  BoxReporter(QCoreApplication* application, std::function<void(const BoxReport&)> report)
+      : QObject(application), report_(std::move(report)) {
+    setObjectName(Name);
+  }
+
+  static BoxReporter* Of(QCoreApplication* application) {
+    if (!application) return nullptr;
+    return dynamic_cast<BoxReporter*>(application->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly));
+  }
+
+  void Report(const BoxReport& box) const { report_(box); }
+
+ private:
+  std::function<void(const BoxReport&)> report_;
+};
 
 // The first ")", ":", " " becomes ")" and two carriage returns, so that
 // "Routine(Call): description" shows the description after an empty line.
@@ -78,8 +95,8 @@ void ShowBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std
 // Error and warning boxes have the one OK button. Returns false.
 bool RunBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std::string& text) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    if (Reporter()) {
-      Reporter()({icon, caption, text});
+    if (const BoxReporter* reporter = BoxReporter::Of(QCoreApplication::instance())) {
+      reporter->Report({icon, caption, text});
     } else {
       std::string lines = text;
       std::replace(lines.begin(), lines.end(), '\r', '\n');
@@ -116,6 +133,9 @@ bool WarningBox(QWidget* owner, Text caption, const Message& message) {
   return RunBox(owner, BoxIcon::Warning, *captionText, *text);
 }
 
-void ReportBoxesTo(std::function<void(const BoxReport&)> reporter) { Reporter() = std::move(reporter); }
+void ReportBoxesTo(QCoreApplication& application, std::function<void(const BoxReport&)> reporter) {
+  delete BoxReporter::Of(&application);
+  new BoxReporter(&application, std::move(reporter));
+}
 
 }  // namespace kestravane

@@ -9,6 +9,7 @@
 #include "engine/identifiers.h"
 #include "engine/message.h"
 
+class QCoreApplication;
 class QWidget;
 
 namespace kestravane {
@@ -52,6 +53,6 @@ struct BoxReport {
   std::string caption;
   std::string text;  // exactly as the box would show it, carriage returns included
 };
-void ReportBoxesTo(std::function<void(const BoxReport&)> reporter);
+void ReportBoxesTo(QCoreApplication& application, std::function<void(const BoxReport&)> reporter);
 
 }  // namespace kestravane

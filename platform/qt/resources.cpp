@@ -1,6 +1,7 @@
 #include "platform/resources.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QString>
@@ -30,17 +31,38 @@ QString ResourcePath(ResourceKind kind, unsigned id) {
 }
 
 // Every paint draws up to 84 icons and a picture. The resources never change
-// while the program runs, so each is decoded once and then shared: a Picture
-// holds an implicitly shared copy of the decoded image.
+// while the program runs, so each is decoded once and then shared, for as
+// long as the application lives: a Picture holds an implicitly shared copy of
+// the decoded image.
+class DecodedPictures final : public QObject {
+ public:
+  explicit DecodedPictures(QObject* application) : QObject(application) { setObjectName(Name); }
+  static constexpr const char* Name = "kestravane-decoded-pictures";
+
+  // The application's pictures, or none without an application.
+  static DecodedPictures* Of(QCoreApplication* application) {
+    if (!application) return nullptr;
+    if (auto* found = dynamic_cast<DecodedPictures*>(application->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly)))
+      return found;
+    return new DecodedPictures(application);
+  }
+
+  QHash<quint64, QImage> images;
+};
+
 Result<QImage> DecodedImage(ResourceKind kind, unsigned id, const char* format) {
-  static QHash<quint64, QImage> decoded;
+  DecodedPictures* decoded = DecodedPictures::Of(QCoreApplication::instance());
   const quint64 key = (quint64(kind) << 32) | id;
-  if (const auto found = decoded.constFind(key); found != decoded.constEnd()) return *found;
+  if (decoded) {
+    if (const auto found = decoded->images.constFind(key); found != decoded->images.constEnd()) return *found;
+  }
   const Result<std::vector<std::uint8_t>> bytes = ResourceBytes(kind, id);
   if (!bytes) return Result<QImage>::Failure(bytes.error());
   const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), format);
   if (image.isNull()) return Result<QImage>::Failure(EILSEQ);
-  return decoded.insert(key, image.convertToFormat(QImage::Format_ARGB32)).value();
+  const QImage converted = image.convertToFormat(QImage::Format_ARGB32);
+  if (decoded) decoded->images.insert(key, converted);
+  return converted;
 }
 
 Result<Picture> Decode(ResourceKind kind, unsigned id, const char* format) {

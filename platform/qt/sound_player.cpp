@@ -5,7 +5,6 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
-#include <QPointer>
 #include <QTimer>
 #include <cerrno>
 
@@ -16,10 +15,12 @@ namespace kestravane {
 namespace platform {
 namespace {
 
-// The one sound playing now; it owns its samples, so the caller's image may go.
-QPointer<QAudioSink> playing;
+// The one sound playing now is the application's child of this name; it owns
+// its samples, so the caller's image may go.
+constexpr const char* Playing = "kestravane-playing-sound";
 
 void StopPlaying() {
+  QAudioSink* playing = QCoreApplication::instance()->findChild<QAudioSink*>(Playing, Qt::FindDirectChildrenOnly);
   if (!playing) return;
   playing->disconnect();
   playing->stop();
@@ -27,6 +28,7 @@ void StopPlaying() {
 }
 
 void Release(QAudioSink* sink) {
+  sink->setObjectName(QString());
   sink->disconnect();
   sink->stop();
   sink->deleteLater();
@@ -68,6 +70,7 @@ extern "C" bool KestravanePlayWave(const std::uint8_t* bytes, std::size_t size, 
 
   StopPlaying();
   auto* sink = new QAudioSink(device, wave->format, QCoreApplication::instance());
+  sink->setObjectName(Playing);
   auto* samples = new QBuffer(sink);
   samples->setData(wave->samples);
   samples->open(QIODevice::ReadOnly);
@@ -78,7 +81,6 @@ extern "C" bool KestravanePlayWave(const std::uint8_t* bytes, std::size_t size, 
     return false;
   }
   ReleaseWhenDone(sink, wave->format);
-  playing = sink;
   return true;
 }
 

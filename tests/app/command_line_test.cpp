@@ -19,11 +19,10 @@ using namespace kestravane;
 
 namespace {
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public HeadlessTest {
  protected:
   void SetUp() override {
-    RecordBoxes();
-    ForgetShown();
+    HeadlessTest::SetUp();
     settings_.FileSpec.fill('\0');
     std::snprintf(settings_.FileSpec.data(), settings_.FileSpec.size(), "%s", "Davuvodo.war");
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <string>
 #include <vector>
@@ -10,38 +12,31 @@
 
 using namespace kestravane;
 
-// The boxes shown since the last ForgetShown(), once RecordBoxes() has
-// turned them from standard error to this record.
-inline std::vector<BoxReport>& ShownBoxes() {
-  static std::vector<BoxReport> boxes;
-  return boxes;
-}
-
-inline void RecordBoxes() {
-  ReportBoxesTo([](const BoxReport& box) { ShownBoxes().push_back(box); });
-}
-
-// Forgets the boxes shown so far.
-inline void ForgetShown() { ShownBoxes().clear(); }
-
-// A case without a screen: boxes are recorded without being shown, and each
-// case starts with none shown.
+// A case without a screen, with an application of its own that records the
+// boxes instead of showing them; each case starts with none shown.
 class HeadlessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RecordBoxes();
-    ForgetShown();
+    ReportBoxesTo(application_, [this](const BoxReport& box) { boxes_.push_back(box); });
   }
-  void TearDown() override { ForgetShown(); }
+
+  const std::vector<BoxReport>& ShownBoxes() const { return boxes_; }
+  void ForgetShown() { boxes_.clear(); }
 
   // The one box shown so far; a placeholder after a failed check when there
   // was not exactly one.
-  static const BoxReport& OnlyBox() {
-    const auto& boxes = ShownBoxes();
-    EXPECT_EQ(boxes.size(), 1u);
+  const BoxReport& OnlyBox() const {
+    EXPECT_EQ(boxes_.size(), 1u);
     static const BoxReport none{BoxIcon::Error, "<none>", "<none>"};
-    return boxes.size() == 1 ? boxes.front() : none;
+    return boxes_.size() == 1 ? boxes_.front() : none;
   }
+
+ private:
+  int argumentCount_ = 1;
+  char name_[16] = "kestravane-test";
+  char* arguments_[2] = {name_, nullptr};
+  QCoreApplication application_{argumentCount_, arguments_};
+  std::vector<BoxReport> boxes_;
 };
 
 // What the box says when catalogue text `id` cannot be loaded.
