@@ -11,6 +11,7 @@
 #include "app/path_dir.h"
 #include "app/settings.h"
 #include "app/trace.h"
+#include "engine/random.h"
 #include "platform/single_instance.h"
 #include "platform/system.h"
 #include "support/library.h"

@@ -22,4 +22,10 @@ class RandomSource {
   std::uint32_t state_;
 };
 
+// The random seed for a start at `calendarSeconds`: its low 16 bits, the
+// range the game's seeds have always had.
+constexpr std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {
+  return static_cast<std::uint32_t>(calendarSeconds & 0xFFFF);
+}
+
 }  // namespace kestravane

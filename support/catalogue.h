@@ -5,15 +5,12 @@
 
 #include "engine/identifiers.h"
 #include "engine/message.h"
+#include "support/text_lookup.h"
 
 namespace kestravane {
 
-// Every text the player sees has a catalogue ID. IDs from 60000 are the
-// support library's own texts; all others come from the string table.
-
-inline constexpr std::size_t CatalogueTextLimit = 255;  // characters of a loaded text
-inline constexpr std::size_t BoxTextLimit = 511;        // of a formatted box text
-inline constexpr std::size_t LineTextLimit = 255;       // of a status line, title or control text
+// The catalogue as the game on screen uses it: a text that cannot be loaded
+// shows its error box.
 
 // Text `id`, or nothing after an error box when it cannot be loaded (a
 // missing or empty entry).

@@ -43,8 +43,4 @@ std::string IniPathFor(std::string_view modulePath) {
   return platform::UserConfigDirectory() + "/kestravane/" + std::string(name);
 }
 
-std::uint32_t RandomSeedFor(std::int64_t calendarSeconds) {
-  return static_cast<std::uint32_t>(calendarSeconds & 0xFFFF);
-}
-
 }  // namespace kestravane

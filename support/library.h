@@ -43,8 +43,4 @@ extern const char* const InstalledLibraryFolder;
 // or for everyone, still remembers each player's settings.
 std::string IniPathFor(std::string_view modulePath);
 
-// The random seed for a start at `calendarSeconds`: its low 16 bits, the
-// range the game's seeds have always had.
-std::uint32_t RandomSeedFor(std::int64_t calendarSeconds);
-
 }  // namespace kestravane

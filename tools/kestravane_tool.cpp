@@ -9,8 +9,7 @@
 #include "engine/generation.h"
 #include "engine/session.h"
 #include "platform/system.h"
-#include "support/catalogue.h"
-#include "support/library.h"
+#include "support/text_lookup.h"
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
@@ -18,16 +17,18 @@ namespace kestravane {
 
 namespace {
 
-// A warning as the game's box would show it, on standard error.
-void PrintWarning(const Message& warning) {
-  std::string text = CatalogueMessage(warning, BoxTextLimit).value_or("");
-  std::replace(text.begin(), text.end(), '\r', '\n');
-  std::fprintf(stderr, "%s\n", text.c_str());
+// A text as the game would show it, on standard error: the text, or why it
+// could not be loaded.
+void Print(LookedUp text) {
+  std::string lines = std::holds_alternative<std::string>(text) ? std::get<std::string>(std::move(text))
+                                                                : std::get<MissingText>(std::move(text)).report;
+  std::replace(lines.begin(), lines.end(), '\r', '\n');
+  std::fprintf(stderr, "%s\n", lines.c_str());
 }
 
-void PrintStatus(const Message& status) {
-  if (const auto line = CatalogueLine(status)) std::fprintf(stderr, "%s\n", line->c_str());
-}
+void PrintWarning(const Message& warning) { Print(LookUpMessage(warning, BoxTextLimit)); }
+
+void PrintStatus(const Message& status) { Print(LookUpMessage(status, LineTextLimit)); }
 
 int NewGameDocument(const ToolRequest& request) {
   // Without a number the game's own start-up rule picks one from the clock.

@@ -1,3 +1,4 @@
+#include "engine/random.h"
 #include "support/library.h"
 
 #include <gtest/gtest.h>
