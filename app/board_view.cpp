@@ -9,6 +9,7 @@
 #include "display/main_layout.h"
 #include "display/main_paint.h"
 #include "support/catalogue.h"
+#include "support/etched_label.h"
 
 namespace kestravane {
 
@@ -28,24 +29,6 @@ QFont LabelFont() {
 QRect PlaceOf(const platform::Rect& rect) {
   return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
-
-// A panel title, drawn etched: grey letters over a white copy one pixel down
-// and to the right.
-class EtchedLabel : public QLabel {
- public:
-  using QLabel::QLabel;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
-    painter.setFont(font());
-    painter.setPen(QColor(255, 255, 255));
-    painter.drawText(rect().translated(1, 1), static_cast<int>(alignment()), text());
-    painter.setPen(QColor(128, 128, 128));
-    painter.drawText(rect(), static_cast<int>(alignment()), text());
-  }
-};
 
 void SetText(QLabel* label, const std::optional<std::string>& text) {
   if (text) label->setText(QString::fromStdString(*text));
