@@ -3,7 +3,7 @@
 // machine idle and with threads spinning on every core meanwhile. The
 // flight should stay within 5 % of its pace either way.
 
-#include <QTest>
+#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -55,8 +55,9 @@ void LongestFlight(benchmark::State& run, BoardView* board) {
   for (auto _ : run) {
     const auto start = std::chrono::steady_clock::now();
     FlightAnimation flight;
-    flight.Fly(*board, Column, Row, [] {});
-    if (!QTest::qWaitFor([&] { return !flight.Flying(); }, 10000)) run.SkipWithError("the missile never landed");
+    // The game's own event loop paces the flight, and ends with its landing.
+    flight.Fly(*board, Column, Row, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
     const Milliseconds took = std::chrono::steady_clock::now() - start;
     worst = std::max(worst, took);
     total += took;
