@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <QMenu>
 #include <QtTest>
 #include <memory>
 
@@ -395,6 +396,23 @@ class PlayTest : public QObject, public MainWindowPlayer {
     QVERIFY(Game().ScannerTracing);
     QVERIFY(Item("&Engage\tCtrl+M")->isEnabled());
     QTRY_COMPARE(Label(layout::FuelCount), QString::number(State().Fuel.Maximum));
+  }
+
+  // A tap of Alt, or a menu left with Escape, leaves the keyboard with the
+  // game: the next key is the game's, not the menu bar's.
+  void aTapOfAltOrAMenuLeftWithEscapeLeavesTheKeysToTheGame() {
+    QWindow* window = Main()->windowHandle();
+    State().Axis = ScanAxis::Z;
+    QTest::keyClick(window, Qt::Key_Alt);
+    QTest::keyClick(window, Qt::Key_X);
+    QCOMPARE(State().Axis, ScanAxis::X);
+    QTest::keyClick(window, Qt::Key_V, Qt::AltModifier);
+    QMenu* view = Main()->menuBar()->actions().at(1)->menu();
+    QTRY_VERIFY(view->isVisible());
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTRY_VERIFY(!view->isVisible());
+    QTest::keyClick(window, Qt::Key_Y);
+    QCOMPARE(State().Axis, ScanAxis::Y);
   }
 
   void theMenuCommandsOfPlay() {
