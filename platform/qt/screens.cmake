@@ -1,2 +1,0 @@
-# The screens the windows are placed on.
-target_sources(kestravane_platform_qt PRIVATE screen.cpp)
