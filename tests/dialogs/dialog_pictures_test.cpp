@@ -6,6 +6,7 @@
 
 #include "common/modal_driver.h"
 #include "dialogs/aim_dialog.h"
+#include "ship_at.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
@@ -23,15 +24,6 @@ struct Shot {
   const char* caption;
   std::function<void()> open;
 };
-
-GameState ShipAt(int z, int y, int x, ScanAxis axis) {
-  GameState state;
-  state.Z = z;
-  state.Y = y;
-  state.X = x;
-  state.Axis = axis;
-  return state;
-}
 
 ScanLog SomeScans() {
   ScanLog log{};

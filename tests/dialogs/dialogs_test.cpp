@@ -9,6 +9,7 @@
 #include "common/dialog_driver.h"
 #include "common/test_main_window.h"
 #include "dialogs/aim_dialog.h"
+#include "ship_at.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
@@ -74,15 +75,6 @@ QString Focused(QWidget* dialog) {
     return QStringLiteral("field %1").arg(dialog->findChildren<QLineEdit*>().indexOf(edit));
   if (qobject_cast<QListWidget*>(focused)) return QStringLiteral("list");
   return QStringLiteral("nothing");
-}
-
-GameState ShipAt(int z, int y, int x, ScanAxis axis) {
-  GameState state;
-  state.Z = z;
-  state.Y = y;
-  state.X = x;
-  state.Axis = axis;
-  return state;
 }
 
 QStringList ListLines(QWidget* dialog) {
