@@ -2,9 +2,7 @@
 
 #include <cstdint>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 struct Color {
   std::uint8_t red = 0;
@@ -14,6 +12,4 @@ struct Color {
   friend bool operator==(const Color&, const Color&) = default;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -5,9 +5,7 @@
 
 #include "platform/replacement_file.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // One game document file on disk. Every call returns true on success; after
 // a failure error() holds the system's error number (0 when a read or write
@@ -55,6 +53,4 @@ class File {
   int error_ = 0;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -9,9 +9,7 @@
 
 #include "platform/link_target.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 // Makes a completed rename survive a power cut.
@@ -151,6 +149,4 @@ void File::Unlock() {
   targetLock_ = -1;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

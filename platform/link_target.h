@@ -2,9 +2,7 @@
 
 #include <string>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // The file that `path` names once every symbolic link on the way is
 // followed: the file a save must replace, so that a link the player keeps
@@ -16,6 +14,4 @@ std::string LinkTarget(const std::string& path);
 // The folder that holds `path`.
 std::string FolderOf(const std::string& path);
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

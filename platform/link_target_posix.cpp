@@ -6,9 +6,7 @@
 #include <climits>
 #include <vector>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -31,6 +29,4 @@ std::string LinkTarget(const std::string& path) {
   return current;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

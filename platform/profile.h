@@ -5,9 +5,7 @@
 #include <memory>
 #include <string>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // A profile (INI) file, read once, changed in memory and written back whole.
 // Section and key names match without regard to case.
@@ -65,6 +63,4 @@ class Profile {
   bool replaceable_ = true;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

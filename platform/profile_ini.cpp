@@ -16,9 +16,7 @@
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 class Profile::Content {
  public:
@@ -125,6 +123,4 @@ bool Profile::Save() const {
   return WriteWhole(path_, text);
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

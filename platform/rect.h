@@ -2,9 +2,7 @@
 
 #include <cstdint>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // A rectangle in pixels; right and bottom are exclusive.
 struct Rect {
@@ -14,6 +12,4 @@ struct Rect {
   std::int32_t bottom = 0;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

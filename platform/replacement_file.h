@@ -4,9 +4,7 @@
 
 #include <string>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // The new content of a file while it is written, in the folder of the file it
 // will replace. Where the file system allows, it has no name until it is
@@ -42,6 +40,4 @@ class ReplacementFile {
   int fd_ = -1;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

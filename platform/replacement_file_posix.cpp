@@ -11,9 +11,7 @@
 #include <cstdlib>
 #include <string_view>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 constexpr std::string_view CopyPrefix = ".kestravane-saving-";
@@ -125,6 +123,4 @@ void ReplacementFile::Discard() {
   errno = error;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -6,9 +6,7 @@
 
 #include "platform/result.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // The game's icons, bitmaps and sounds are built into the executable, each
 // under its numeric resource ID, so a copied program needs no files beside it.
@@ -52,6 +50,4 @@ Result<Picture> LoadBitmapResource(unsigned id);
 // The wave file image to hand to the sound player, or ENOENT.
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id);
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -3,9 +3,7 @@
 #include <optional>
 #include <utility>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // What a call of the window system gave back: its value, or the system's
 // error number when it failed, for the game to name in its box.
@@ -40,6 +38,4 @@ class Result {
 struct Done {};
 using Status = Result<Done>;
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

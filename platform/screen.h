@@ -4,9 +4,7 @@
 
 #include "platform/rect.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // The primary screen's whole area in desktop coordinates.
 Rect DesktopRect();
@@ -15,6 +13,4 @@ Rect DesktopRect();
 // in desktop coordinates.
 std::vector<Rect> ScreenWorkAreas();
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

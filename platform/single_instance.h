@@ -2,9 +2,7 @@
 
 #include <functional>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 enum class InstanceClaim {
   First,           // no other copy: this one now answers later starts
@@ -16,6 +14,4 @@ enum class InstanceClaim {
 // copies: each such request runs `comeForward` from the event loop.
 InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward);
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -5,9 +5,7 @@
 
 #include "platform/result.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // Starts playing a complete wave file image and returns at once; the sound
 // plays on. A new sound cuts off one still playing. Fails with the system's
@@ -18,6 +16,4 @@ Status PlayWaveImage(std::span<const std::uint8_t> image);
 // The system's alert sound.
 void SystemBeep();
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

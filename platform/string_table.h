@@ -5,14 +5,10 @@
 
 #include "platform/result.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // String-table entry `id`, at most `limit` characters. ENOENT when the entry
 // is missing or empty.
 Result<std::string> LoadStringResource(unsigned id, std::size_t limit);
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

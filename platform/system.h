@@ -3,9 +3,7 @@
 #include <cstdint>
 #include <string>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // Seconds since 1970-01-01 by the calendar clock.
 std::int64_t CalendarSeconds();
@@ -28,6 +26,4 @@ bool DirectoryExists(const std::string& path);
 // Milliseconds from a fixed point, for measuring waits.
 std::uint32_t TickCount();
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

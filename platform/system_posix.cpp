@@ -8,9 +8,7 @@
 #include <ctime>
 #include <vector>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 std::int64_t CalendarSeconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
@@ -47,6 +45,4 @@ std::uint32_t TickCount() {
       std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

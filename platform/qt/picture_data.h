@@ -4,9 +4,7 @@
 
 #include "platform/resources.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // What a Picture holds on this platform: the decoded image, 32-bit with
 // alpha, which the drawing code paints directly.
@@ -14,6 +12,4 @@ struct Picture::Data {
   QImage image;
 };
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -19,9 +19,7 @@ static void RegisterEmbeddedResources() {
   (void)registered;
 }
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 QString ResourcePath(ResourceKind kind, unsigned id) {
@@ -104,6 +102,4 @@ Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bi
 
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id) { return ResourceBytes(ResourceKind::Wave, id); }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -3,9 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 Rect RectOf(const QRect& area) { return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}; }
@@ -24,6 +22,4 @@ std::vector<Rect> ScreenWorkAreas() {
   return areas;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -11,9 +11,7 @@
 #include <memory>
 #include <optional>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 const QByteArray ComeForwardRequest = "come forward\n";
@@ -114,6 +112,4 @@ InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeFo
   return InstanceClaim::First;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

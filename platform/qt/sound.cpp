@@ -7,9 +7,7 @@
 
 #include "platform/qt/sound_player.h"
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 // The player is looked for by its name alone, along the library path the
@@ -38,6 +36,4 @@ Status PlayWaveImage(std::span<const std::uint8_t> image) {
 
 void SystemBeep() { QApplication::beep(); }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

@@ -2,9 +2,7 @@
 
 #include <string_view>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 namespace {
 
 constexpr unsigned PcmTag = 1;
@@ -75,6 +73,4 @@ std::optional<WaveImage> ParseWaveImage(std::span<const std::uint8_t> image) {
   return std::nullopt;
 }
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

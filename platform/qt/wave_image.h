@@ -6,9 +6,7 @@
 #include <optional>
 #include <span>
 
-namespace kestravane {
-
-namespace platform {
+namespace kestravane::platform {
 
 // A wave file image taken apart: the sample layout and the whole frames of
 // its sound, copied out of the image.
@@ -22,6 +20,4 @@ struct WaveImage {
 // or holds no sound; never reads outside `image`.
 std::optional<WaveImage> ParseWaveImage(std::span<const std::uint8_t> image);
 
-}  // namespace platform
-
-}  // namespace kestravane
+}  // namespace kestravane::platform

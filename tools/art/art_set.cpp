@@ -12,9 +12,7 @@
 #include "star_fields.h"
 #include "title_picture.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 ArtSet BuildArtSet() {
   ArtSet set;
@@ -54,6 +52,4 @@ ArtSet BuildArtSet() {
   return set;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -7,9 +7,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 struct Picture {
   unsigned id;
@@ -39,6 +37,4 @@ struct ArtSet {
 
 ArtSet BuildArtSet();
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

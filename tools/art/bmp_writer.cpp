@@ -3,9 +3,7 @@
 #include "dib.h"
 #include "little_endian.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 std::vector<std::uint8_t> EncodeBitmap(const IndexedImage& image) {
   constexpr std::uint32_t FileHeaderSize = 14;
@@ -24,6 +22,4 @@ std::vector<std::uint8_t> EncodeBitmap(const IndexedImage& image) {
   return out;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

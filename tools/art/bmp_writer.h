@@ -5,13 +5,9 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // A 16-colour bitmap file, uncompressed, bottom row first.
 std::vector<std::uint8_t> EncodeBitmap(const IndexedImage& image);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -6,9 +6,7 @@
 #include "canvas.h"
 #include "glyph.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 IndexedImage WarningIcon() {
   QImage icon = BlankIcon(true);
@@ -43,6 +41,4 @@ IndexedImage ErrorIcon() {
   return Quantise(icon, true);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

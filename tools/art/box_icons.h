@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Icon 5300: the warning box's yellow triangle with an exclamation mark.
 IndexedImage WarningIcon();
@@ -12,6 +10,4 @@ IndexedImage WarningIcon();
 // Icon 5500: the error box's red disc with a white cross.
 IndexedImage ErrorIcon();
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

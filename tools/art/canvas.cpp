@@ -5,9 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 QColor ToQColor(Colour colour) {
   const Rgb rgb = Palette[colour];
@@ -113,6 +111,4 @@ void OutlineAround(QImage& image, Colour colour) {
   for (const QPoint& point : rim) Plot(image, point.x(), point.y(), colour);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -6,9 +6,7 @@
 
 #include "palette.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Small pixel-exact drawing helpers for the 32 x 32 icons and the pictures.
 // Everything is drawn without smoothing and only in palette colours, so the
@@ -43,6 +41,4 @@ void OutlineAround(QImage& image, Colour colour);
 
 bool IsClear(const QImage& image, int x, int y);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -5,9 +5,7 @@
 
 #include "fonts.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr int Scale = 2;
@@ -125,6 +123,4 @@ QImage ContactSheet(const ArtSet& set) {
   return sheet;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -8,9 +8,7 @@
 #include "palette.h"
 #include "panel_icons.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 // A rectangle of whole pixels, right and bottom edges excluded.
@@ -168,6 +166,4 @@ QImage DesktopIcon(int size) {
   return Render(LayoutFor(size), size);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

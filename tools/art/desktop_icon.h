@@ -3,9 +3,7 @@
 #include <QImage>
 #include <array>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The sizes a desktop's icon theme asks for; the installed game ships one
 // picture for each.
@@ -18,6 +16,4 @@ inline constexpr std::array<int, 6> DesktopIconSizes = {16, 32, 48, 64, 128, 256
 // another.
 QImage DesktopIcon(int size);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

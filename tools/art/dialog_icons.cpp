@@ -7,9 +7,7 @@
 #include "canvas.h"
 #include "glyph.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 IndexedImage HelmIcon() {
   QImage icon = BlankIcon(true);
@@ -119,6 +117,4 @@ IndexedImage HelpIcon() {
   return Quantise(icon, true);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

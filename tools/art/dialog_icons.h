@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The icons the dialogs show beside their fields, all on clear backgrounds.
 IndexedImage HelmIcon();         // 2200: a ship's wheel
@@ -13,6 +11,4 @@ IndexedImage ScannerLogIcon();   // 2400: the log on its clipboard
 IndexedImage SoundIcon();        // 2525: a loudspeaker
 IndexedImage HelpIcon();         // 2550: a question mark
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

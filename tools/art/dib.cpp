@@ -2,9 +2,7 @@
 
 #include "little_endian.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 std::uint32_t FourBitRowBytes(int width) {
   return static_cast<std::uint32_t>((width * 4 + 31) / 32 * 4);
@@ -46,6 +44,4 @@ void PutFourBitRows(std::vector<std::uint8_t>& out, const IndexedImage& image) {
   }
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

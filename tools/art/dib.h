@@ -5,9 +5,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The device-independent bitmap that icons and bitmap files share: an info
 // header, the 16-entry palette and 4-bit pixel rows, bottom row first, each
@@ -23,6 +21,4 @@ void PutInfoHeader(std::vector<std::uint8_t>& out, const IndexedImage& image,
 void PutPalette(std::vector<std::uint8_t>& out);
 void PutFourBitRows(std::vector<std::uint8_t>& out, const IndexedImage& image);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

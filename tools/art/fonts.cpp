@@ -3,9 +3,7 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 const char* const FontDirectory = "/usr/share/fonts/truetype/dejavu/";
@@ -42,6 +40,4 @@ QFont SansFont(int pixelSize) { return Crisp(regularFamily, pixelSize, false); }
 
 QFont BoldFont(int pixelSize) { return Crisp(boldFamily, pixelSize, true); }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

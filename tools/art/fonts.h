@@ -3,9 +3,7 @@
 #include <QFont>
 #include <QString>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The DejaVu fonts of the fonts-dejavu-core package, loaded from their files
 // so the lettering never depends on what else the machine has installed.
@@ -17,6 +15,4 @@ bool LoadFonts();
 QFont SansFont(int pixelSize);
 QFont BoldFont(int pixelSize);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

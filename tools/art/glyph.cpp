@@ -2,9 +2,7 @@
 
 #include "canvas.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 void PaintGlyph(QImage& image, int left, int top, std::initializer_list<const char*> rows,
                 Colour colour) {
@@ -17,6 +15,4 @@ void PaintGlyph(QImage& image, int left, int top, std::initializer_list<const ch
   }
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

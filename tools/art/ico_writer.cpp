@@ -3,9 +3,7 @@
 #include "dib.h"
 #include "little_endian.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr std::uint32_t DirectorySize = 6;
@@ -53,6 +51,4 @@ std::vector<std::uint8_t> EncodeIcon(const IndexedImage& image) {
   return out;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

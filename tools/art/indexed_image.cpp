@@ -3,9 +3,7 @@
 #include <QImage>
 #include <algorithm>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 bool IndexedImage::HasMask() const {
   return std::any_of(transparent.begin(), transparent.end(),
@@ -48,6 +46,4 @@ QImage ToQImage(const IndexedImage& image) {
   return result;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -7,9 +7,7 @@
 
 class QImage;
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // A picture in palette indices, top row first, with an optional transparency
 // mask (1 where the background shows through). This is what the icon and
@@ -36,6 +34,4 @@ IndexedImage Quantise(const QImage& image, bool keepMask);
 // contact sheet.
 QImage ToQImage(const IndexedImage& image);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -3,9 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The icon, bitmap and wave formats all store their fields least significant
 // byte first, whatever machine writes them.
@@ -27,6 +25,4 @@ inline void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
   for (int i = 0; i < 4; ++i) PutU8(out, static_cast<unsigned char>(tag[i]));
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

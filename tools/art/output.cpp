@@ -9,9 +9,7 @@
 #include "ico_writer.h"
 #include "wav_writer.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
@@ -72,6 +70,4 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
   return written;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

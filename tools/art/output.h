@@ -7,9 +7,7 @@
 
 #include "art_set.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Where each resource lives under resources/: the ID is the file name, so a
 // person finds picture 5003 as bitmaps/5003.bmp.
@@ -26,6 +24,4 @@ std::string ResourceCollection(const ArtSet& set);
 // Writes all files of the set under `directory`; false when any write fails.
 bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -8,9 +8,7 @@
 #include "fonts.h"
 #include "random.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr int Margin = 14;
@@ -162,6 +160,4 @@ void PageWriter::KeyLine(const QString& key, const QString& action) {
   y_ += CapSize + 3;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

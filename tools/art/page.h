@@ -5,9 +5,7 @@
 
 #include "palette.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 inline constexpr int PageSize = 288;
 
@@ -36,6 +34,4 @@ class PageWriter {
   int y_;
 };
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

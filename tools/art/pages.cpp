@@ -10,9 +10,7 @@
 #include "glyph.h"
 #include "page.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr int Cell = 16;
@@ -209,6 +207,4 @@ IndexedImage DefeatPage() {
   return Quantise(page, false);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

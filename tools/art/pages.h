@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The full-size pictures of the scanner view, each 288 x 288.
 IndexedImage TitlePage();          // 5000
@@ -14,6 +12,4 @@ IndexedImage MissionOrdersPage();  // 5003
 IndexedImage VictoryPage();        // 5004
 IndexedImage DefeatPage();         // 5005
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

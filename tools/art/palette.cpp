@@ -1,8 +1,6 @@
 #include "palette.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 Colour NearestColour(Rgb colour) {
   int best = 0;
@@ -20,6 +18,4 @@ Colour NearestColour(Rgb colour) {
   return static_cast<Colour>(best);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

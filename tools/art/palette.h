@@ -3,9 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The sixteen colours every 16-colour icon and bitmap of the game is painted
 // with: the window system's standard palette, in its usual order, so that the
@@ -32,6 +30,4 @@ inline constexpr std::array<Rgb, 16> Palette = {{
 // lower index so that the choice never depends on anything but the colour).
 Colour NearestColour(Rgb colour);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

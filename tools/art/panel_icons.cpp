@@ -4,9 +4,7 @@
 
 #include "canvas.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 IndexedImage MapIcon() {
   // The panels blacken a 2 x 2 square at (3 + 3c, 3 + 3r) to mark a cell, so
@@ -73,6 +71,4 @@ IndexedImage ProgramIcon() {
   return Quantise(icon, true);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Icon 5000: the sector map the weapons and scanner panels mark cells on.
 IndexedImage MapIcon();
@@ -15,6 +13,4 @@ IndexedImage EnginesIcon();
 // Icon 1000: the program's own emblem.
 IndexedImage ProgramIcon();
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

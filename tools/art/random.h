@@ -2,9 +2,7 @@
 
 #include <cstdint>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // The artwork's own random source (SplitMix64). Every picture and sound seeds
 // its own instance with a fixed number, so a regenerated set is byte for byte
@@ -30,6 +28,4 @@ class Random {
   std::uint64_t state_;
 };
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -5,9 +5,7 @@
 #include "canvas.h"
 #include "star_fields.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 // The Roder hull seen from above, nose to the left: a long spine, two
@@ -90,6 +88,4 @@ IndexedImage DestroyedEnemyShip() {
   return Quantise(icon, false);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

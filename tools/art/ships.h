@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Icon 5002: a live Roder ship as the scanner traces it, outlined in red.
 IndexedImage LiveEnemyShip();
@@ -12,6 +10,4 @@ IndexedImage LiveEnemyShip();
 // Icon 5001: the same ship after a hit, a grey broken wreck.
 IndexedImage DestroyedEnemyShip();
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -7,9 +7,7 @@
 #include "random.h"
 #include "wav_writer.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr double TwoPi = 2 * std::numbers::pi;
@@ -137,6 +135,4 @@ std::vector<std::int16_t> WastedShotSound() {
   return ToSamples(signal, 0.8);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

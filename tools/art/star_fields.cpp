@@ -5,9 +5,7 @@
 #include "canvas.h"
 #include "random.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr int Size = 32;
@@ -108,6 +106,4 @@ void ScatterBackgroundStars(QImage& icon, unsigned seed) {
   PlaceDots(icon, random, 2, 1, [](Random&) { return White; });
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -2,9 +2,7 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 inline constexpr unsigned FirstStarFieldId = 10001;
 inline constexpr unsigned StarFieldCount = 200;
@@ -17,6 +15,4 @@ IndexedImage StarField(unsigned number);
 // icons sit in the same sky as the star fields around them.
 void ScatterBackgroundStars(QImage& icon, unsigned seed);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

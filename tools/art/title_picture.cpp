@@ -9,9 +9,7 @@
 #include "random.h"
 #include "ships.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 namespace {
 
 constexpr int Width = 320;
@@ -96,6 +94,4 @@ IndexedImage TitlePicture() {
   return Quantise(picture, false);
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -2,14 +2,10 @@
 
 #include "indexed_image.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 // Bitmap 1000: the title picture of the splash and About window, which takes
 // its size from it.
 IndexedImage TitlePicture();
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

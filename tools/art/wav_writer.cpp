@@ -2,9 +2,7 @@
 
 #include "little_endian.h"
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples) {
   constexpr unsigned Channels = 1;
@@ -30,6 +28,4 @@ std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples) {
   return out;
 }
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art

@@ -3,15 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-namespace kestravane {
-
-namespace art {
+namespace kestravane::art {
 
 inline constexpr int SampleRate = 22050;
 
 // A mono 16-bit PCM wave file image of the samples.
 std::vector<std::uint8_t> EncodeWave(const std::vector<std::int16_t>& samples);
 
-}  // namespace art
-
-}  // namespace kestravane
+}  // namespace kestravane::art
