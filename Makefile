@@ -4,6 +4,7 @@
 BUILD      := build
 SANITIZE   := build-sanitize
 FUZZ_BUILD := build-fuzz
+COVERAGE   := build-coverage
 JOBS       := $(shell nproc)
 FUZZ_SECONDS ?= 60
 # `make install` puts the game under PREFIX, inside DESTDIR when one is given.
@@ -30,7 +31,7 @@ define configure
 	@CC=$(2) CXX=$(3) cmake -S . -B $(1) $(4) >/dev/null
 endef
 
-.PHONY: run test deps build build-sanitize install package bench fuzz art clean
+.PHONY: run test deps build build-sanitize install package bench fuzz art coverage clean
 
 run: build
 	$(BUILD)/app/kestravane
@@ -38,6 +39,7 @@ run: build
 test: build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SANITIZE) --output-on-failure -j $(JOBS)
+	@scripts/count-lines.sh
 
 deps:
 	@scripts/install-deps.sh
@@ -81,5 +83,14 @@ art: deps
 	cmake --build $(BUILD) -j $(JOBS) --target kestravane-art
 	$(BUILD)/tools/art/kestravane-art resources
 
+# Line coverage of the product under the whole suite: overall, then by module.
+coverage: deps
+	@scripts/install-deps.sh gcovr
+	$(call configure,$(COVERAGE),gcc,g++,-DCMAKE_BUILD_TYPE=Debug -DKESTRAVANE_COVERAGE=ON -DKESTRAVANE_BENCH=OFF)
+	cmake --build $(COVERAGE) -j $(JOBS)
+	find $(COVERAGE) -name '*.gcda' -delete
+	ctest --test-dir $(COVERAGE) -j $(JOBS) >/dev/null || true
+	@scripts/coverage-report.sh $(COVERAGE)
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ_BUILD) $(COVERAGE)

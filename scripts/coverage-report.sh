@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Prints the line coverage of the product under the tests run in the
+# coverage build BUILD: overall, then module by module.
+# Usage: coverage-report.sh BUILD
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$1
+modules=(engine document support display dialogs app platform tools)
+
+summary() {
+  gcovr --root . --object-directory "$build" --gcov-ignore-parse-errors "$@" --print-summary --output /dev/null |
+    awk '/^lines:/ { print $2, $3, $4, $5, $6, $7 }'
+}
+
+filters=()
+for module in "${modules[@]}"; do filters+=(--filter "$module/"); done
+printf '%-10s %s\n' product "$(summary "${filters[@]}")"
+for module in "${modules[@]}"; do printf '%-10s %s\n' "$module" "$(summary --filter "$module/")"; done
