@@ -14,8 +14,4 @@ namespace kestravane {
 // they were; a file that does not exist yet is taken.
 void DocumentFromCommandLine(const std::string& text, AppSettings& settings);
 
-// Drops every `drop` from `text`, or writes `replacement` in its place when
-// that is not '\0'. Returns `text`.
-char* StripChar(char* text, char drop, char replacement);
-
 }  // namespace kestravane

@@ -4,8 +4,8 @@
 
 namespace kestravane {
 
-// The folder part of `path`, up to and including its last "/" (the last "/"
-// or "\" on Windows); empty when there is none.
+// The folder part of `path`, up to and including its last "/"; empty when
+// there is none.
 std::string PathDir(const std::string& path);
 
 // The folder the file dialogs open in for the document at `path`: PathDir

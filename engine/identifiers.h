@@ -98,8 +98,6 @@ enum class Text : unsigned {
   LogClosed = 5056,
   // The support library's own texts.
   Ready = 60000,
-  WindowFailed = 60004,
-  ControlFailed = 60005,
   BitmapFailed = 60010,
   IconFailed = 60014,
   ResourceMissing = 60017,

@@ -23,7 +23,4 @@ bool FileExists(const std::string& path);
 // True when `path` names an existing directory.
 bool DirectoryExists(const std::string& path);
 
-// Milliseconds from a fixed point, for measuring waits.
-std::uint32_t TickCount();
-
 }  // namespace kestravane::platform

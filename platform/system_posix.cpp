@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <vector>
@@ -37,12 +36,6 @@ bool FileExists(const std::string& path) {
 bool DirectoryExists(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-std::uint32_t TickCount() {
-  const auto since = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
 }  // namespace kestravane::platform

@@ -16,8 +16,6 @@ struct BuiltinText {
 // gap rather than moving the ones after it.
 constexpr BuiltinText Texts[] = {
     {60000, "Ready ..."},
-    {60004, "\rError detected opening the %s window\r\rCode %d"},
-    {60005, "\rError detected creating child window (ID:%d)\r\rCode %d"},
     {60010, "%s(LoadBitmap): Error detected loading specified picture (ID:%u)\r\rCode %d"},
     {60014, "%s(LoadIcon): Error detected loading icon resource (ID:%u)\r\rCode %d"},
     {60017, "%s(FindResource): Error detected finding %s resource (ID:%u)\r\rCode %d"},

@@ -121,15 +121,4 @@ TEST_F(CommandLine, AGameThatDoesNotExistYetIsStillTheNameToPropose) {
   EXPECT_TRUE(ShownBoxes().empty());
 }
 
-TEST(StripChar, DropsOrReplacesEveryOccurrence) {
-  char dropped[] = "\"a\"b\"\"c\"";
-  EXPECT_STREQ(StripChar(dropped, '"', '\0'), "abc");
-  char replaced[] = "a-b--c";
-  EXPECT_STREQ(StripChar(replaced, '-', '+'), "a+b++c");
-  char untouched[] = "plain";
-  EXPECT_STREQ(StripChar(untouched, '"', '\0'), "plain");
-  char onlyDropped[] = "\"\"";
-  EXPECT_STREQ(StripChar(onlyDropped, '"', '\0'), "");
-}
-
 }  // namespace

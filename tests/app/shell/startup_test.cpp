@@ -82,11 +82,12 @@ class StartupTest : public QObject {
     const std::string document = folder_.filePath("my games/not there.war").toStdString();
 
     // The texts and the menus of the empty board are the main window test's.
-    const std::uint32_t started = platform::TickCount();
-    std::uint32_t shownAfter = 0;
+    QElapsedTimer started;
+    started.start();
+    qint64 shownAfter = 0;
     QRect frame;
     WhenReady(MainWindowUp, [&] {
-      shownAfter = platform::TickCount() - started;
+      shownAfter = started.elapsed();
       QCOMPARE(OtherWindowsShown(), 0);
       // Saved beyond the right edge, it comes back whole at the same height.
       frame = Main()->frameGeometry();
