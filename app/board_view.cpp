@@ -8,6 +8,7 @@
 
 #include "display/main_layout.h"
 #include "display/main_paint.h"
+#include "platform/qt/rect_qt.h"
 #include "support/catalogue.h"
 #include "support/etched_label.h"
 
@@ -24,10 +25,6 @@ QFont LabelFont() {
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(LabelFontPixels);
   return font;
-}
-
-QRect PlaceOf(const platform::Rect& rect) {
-  return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
 void SetText(QLabel* label, const std::optional<std::string>& text) {
@@ -83,7 +80,7 @@ QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::A
   label->setPalette(palette);
   label->setAutoFillBackground(true);
   label->setFont(LabelFont());
-  label->setGeometry(PlaceOf(place));
+  label->setGeometry(platform::ToQRect(place));
   // A panel's title takes no part in play.
   label->setEnabled(!etched);
   return label;
@@ -94,7 +91,7 @@ QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text,
   // The game's keys go to the board, never to a button.
   button->setFocusPolicy(Qt::NoFocus);
   button->setFont(LabelFont());
-  button->setGeometry(PlaceOf(place));
+  button->setGeometry(platform::ToQRect(place));
   connect(button, &QPushButton::clicked, this, [this, command] { emit shipCommand(command); });
   return button;
 }

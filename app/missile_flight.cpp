@@ -31,15 +31,18 @@ void FlightAnimation::Fly(BoardView& board, int column, int row, std::function<v
 // Each step ends at a deadline counted from the start, so the time spent
 // drawing does not add up over the flight. A step already late still waits
 // for one pass of the event loop, so that the window always gets its paints.
+std::chrono::steady_clock::time_point FlightAnimation::StepEnd() const {
+  return start_ + static_cast<int>(step_ + 1) * MissileStepTime;
+}
+
 void FlightAnimation::WaitForDeadline() {
-  const auto deadline = start_ + static_cast<int>(step_ + 1) * MissileStepTime;
-  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(StepEnd() - std::chrono::steady_clock::now());
   timer_.start(std::max(left, std::chrono::milliseconds{0}));
 }
 
 void FlightAnimation::Step() {
   // A coarse clock may wake the timer a little early.
-  if (std::chrono::steady_clock::now() < start_ + static_cast<int>(step_ + 1) * MissileStepTime) {
+  if (std::chrono::steady_clock::now() < StepEnd()) {
     WaitForDeadline();
     return;
   }

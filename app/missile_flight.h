@@ -37,6 +37,7 @@ class FlightAnimation {
   void Land();
 
  private:
+  std::chrono::steady_clock::time_point StepEnd() const;
   void WaitForDeadline();
   void Step();
   void Finish();

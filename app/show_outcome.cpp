@@ -3,17 +3,10 @@
 #include "app/main_window.h"
 #include "display/main_layout.h"
 #include "display/panels.h"
+#include "platform/qt/rect_qt.h"
 #include "support/sound.h"
 
 namespace kestravane {
-
-namespace {
-
-QRect PlaceOf(const platform::Rect& rect) {
-  return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
-
-}  // namespace
 
 void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& state, bool sounds) {
   BoardView& board = window.board();
@@ -29,8 +22,8 @@ void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& st
   } else if (outcome.AlertWhenSilent) {
     AlertBeep();
   }
-  for (const Area area : outcome.Invalidated) board.Invalidate(PlaceOf(AreaRect(area)));
-  for (const Cell cell : outcome.Cells) board.Invalidate(PlaceOf(CellRect(cell)));
+  for (const Area area : outcome.Invalidated) board.Invalidate(platform::ToQRect(AreaRect(area)));
+  for (const Cell cell : outcome.Cells) board.Invalidate(platform::ToQRect(CellRect(cell)));
   if (outcome.ShipButtons) board.EnableShipButtons(*outcome.ShipButtons);
 }
 

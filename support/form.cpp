@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt/picture_data.h"
 #include "platform/resources.h"
 
 namespace kestravane {
@@ -121,11 +122,8 @@ class SetRadioButton : public QRadioButton {
 };
 
 QPixmap IconPixmap(unsigned icon) {
-  const platform::Result<std::vector<std::uint8_t>> bytes =
-      platform::ResourceBytes(platform::ResourceKind::Icon, icon);
-  if (!bytes) return {};
-  const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), "ICO");
-  return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32));
+  const platform::Result<platform::Picture> picture = platform::LoadIconResource(icon);
+  return picture ? QPixmap::fromImage(picture->data()->image) : QPixmap();
 }
 
 }  // namespace

@@ -3,22 +3,18 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "platform/qt/rect_qt.h"
+
 namespace kestravane::platform {
-namespace {
-
-Rect RectOf(const QRect& area) { return {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}; }
-
-}  // namespace
-
 Rect DesktopRect() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
-  return RectOf(screen->geometry());
+  return FromQRect(screen->geometry());
 }
 
 std::vector<Rect> ScreenWorkAreas() {
   std::vector<Rect> areas;
-  for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(RectOf(screen->availableGeometry()));
+  for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(FromQRect(screen->availableGeometry()));
   return areas;
 }
 

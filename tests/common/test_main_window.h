@@ -7,6 +7,7 @@
 
 #include "app/main_window.h"
 #include "app/settings.h"
+#include "platform/qt/rect_qt.h"
 #include "support/library.h"
 #include "support/splash.h"
 
@@ -58,7 +59,7 @@ struct TestMainWindow {
 
 // What the label of the board at `place` shows.
 inline QString LabelAt(const BoardView& board, const platform::Rect& place) {
-  const QRect wanted(place.left, place.top, place.right - place.left, place.bottom - place.top);
+  const QRect wanted = platform::ToQRect(place);
   for (const QLabel* label : board.findChildren<QLabel*>())
     if (label->geometry() == wanted) return label->text();
   return QStringLiteral("<no label there>");
@@ -66,7 +67,7 @@ inline QString LabelAt(const BoardView& board, const platform::Rect& place) {
 
 // The button of the board at `place`.
 inline QPushButton* ButtonAt(const BoardView& board, const platform::Rect& place) {
-  const QRect wanted(place.left, place.top, place.right - place.left, place.bottom - place.top);
+  const QRect wanted = platform::ToQRect(place);
   for (QPushButton* button : board.findChildren<QPushButton*>())
     if (button->geometry() == wanted) return button;
   qFatal("no button at %d, %d", place.left, place.top);
