@@ -7,8 +7,11 @@ cd "$(dirname "$0")/.."
 build=$1
 modules=(engine document support display dialogs app platform tools)
 
+# gcovr replaces its output file rather than writing into it, so the report
+# goes to a file of the build's own: given /dev/null, it would replace the
+# device with a regular file when run as root.
 summary() {
-  gcovr --root . --object-directory "$build" --gcov-ignore-parse-errors "$@" --print-summary --output /dev/null |
+  gcovr --root . --object-directory "$build" --gcov-ignore-parse-errors "$@" --print-summary --output "$build/coverage.txt" |
     awk '/^lines:/ { print $2, $3, $4, $5, $6, $7 }'
 }
 
