@@ -1,0 +1,340 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <memory>
+
+#include "common/file_dialog_driver.h"
+#include "common/golden_image.h"
+#include "common/test_main_window.h"
+#include "platform/profile.h"
+
+using namespace kestravane;
+
+namespace {
+
+QString Plain(QString text) { return text.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')); }
+
+QKeyCombination KeyNamed(const QString& name) {
+  // A modifier pressed alone is no sequence of its own.
+  if (name == u"Alt") return QKeyCombination(Qt::Key_Alt);
+  if (name == u"Ctrl") return QKeyCombination(Qt::Key_Control);
+  const QKeySequence sequence = QKeySequence::fromString(name);
+  if (sequence.isEmpty()) qFatal("no key %s", qPrintable(name));
+  return sequence[0];
+}
+
+// What the player's eye finds on the control that has the keyboard: a
+// button's words, or which of the dialog's fields or lists it is.
+QString FocusName(QWidget* modal) {
+  QWidget* focused = QApplication::focusWidget();
+  if (auto* button = qobject_cast<QAbstractButton*>(focused)) return Plain(button->text());
+  if (auto* edit = qobject_cast<QLineEdit*>(focused))
+    return QStringLiteral("field %1").arg(modal->findChildren<QLineEdit*>().indexOf(edit) + 1);
+  if (qobject_cast<QListWidget*>(focused)) return QStringLiteral("list");
+  return QStringLiteral("nothing");
+}
+
+QString ModalTexts(QWidget* modal) {
+  QStringList texts;
+  for (const QLabel* label : modal->findChildren<QLabel*>()) texts << label->text();
+  for (const QListWidget* list : modal->findChildren<QListWidget*>())
+    for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+  for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
+  return texts.join(QLatin1Char('|')).replace(QLatin1Char('\t'), QLatin1Char(' '));
+}
+
+}  // namespace
+
+// Plays every scenario under tests/scenarios/ on the game's real main window:
+// one line a step, the player's input and what the game must show after it.
+// The words a line may start with are listed in tests/scenarios/README.md.
+class ScenarioRunner : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> folder_;
+  std::unique_ptr<TestMainWindow> game_;
+  QStringList statuses_;
+  // The steps to take in the modal dialogs the next action brings up.
+  std::deque<QStringList> modalSteps_;
+  QString failure_;
+
+  MainWindow& Main() { return *game_->window; }
+  BoardView& Board() { return Main().board(); }
+  QString Path(const QString& name) const { return folder_->filePath(name); }
+
+  void Fail(const QString& why) {
+    if (failure_.isEmpty()) failure_ = why;
+  }
+  void Expect(bool holds, const QString& why) {
+    if (!holds) Fail(why);
+  }
+  void ExpectEqual(const QString& shown, const QString& expected, const char* what) {
+    Expect(shown == expected, QStringLiteral("%1 is \"%2\", not \"%3\"").arg(what, shown, expected));
+  }
+
+  QAction* Item(const QString& name) {
+    for (QAction* action : Main().findChildren<QAction*>())
+      if (!action->text().isEmpty() && Plain(action->text()) == name) return action;
+    qFatal("no menu item %s", qPrintable(name));
+  }
+
+  QAbstractButton* Button(QWidget* parent, const QString& name) {
+    for (QAbstractButton* button : parent->findChildren<QAbstractButton*>())
+      if (Plain(button->text()) == name && button->isVisible()) return button;
+    return nullptr;
+  }
+
+  void WaitForLanding() {
+    if (!QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); })) Fail("the missile never landed");
+  }
+
+  void Key(const QString& name, bool landing) {
+    const QKeyCombination key = KeyNamed(name);
+    QTest::keyClick(&Board(), key.key(), key.keyboardModifiers());
+    if (landing) WaitForLanding();
+  }
+
+  // One step in the modal dialog or box that is up; false when it failed.
+  bool ModalStep(QWidget* modal, QStringList words) {
+    words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
+    const QString verb = words.value(0);
+    const QString rest = words.mid(1).join(QLatin1Char(' '));
+    if (verb == u"type") {
+      QTest::keyClicks(QApplication::focusWidget(), rest);
+    } else if (verb == u"key") {
+      const QKeyCombination key = KeyNamed(rest);
+      QTest::keyClick(KeyboardTarget(modal), key.key(), key.keyboardModifiers());
+    } else if (verb == u"click") {
+      QAbstractButton* button = Button(modal, rest);
+      if (!button) return Fail("no button " + rest), false;
+      QTest::mouseClick(button, Qt::LeftButton);
+    } else if (verb == u"focus") {
+      ExpectEqual(FocusName(modal), rest, "the control with the keyboard");
+    } else if (verb == u"showing") {
+      ExpectEqual(Board().Status(), rest, "the status line");
+    } else if (verb == u"fields") {
+      QStringList texts;
+      for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
+      ExpectEqual(texts.join(' '), rest, "the fields");
+    } else if (verb == u"title") {
+      ExpectEqual(modal->windowTitle(), rest, "the title");
+    } else if (verb == u"says") {
+      Expect(ModalTexts(modal).contains(rest), "the dialog says \"" + ModalTexts(modal) + "\", not \"" + rest + '"');
+    } else if (verb == u"golden") {
+      const QString difference = GoldenDifference(modal->grab().toImage(), rest);
+      Expect(difference.isEmpty(), difference);
+    } else if (verb == u"file") {
+      TypeAndEnter(qobject_cast<QFileDialog*>(modal), rest.startsWith('/') ? rest : Path(rest));
+    } else {
+      qFatal("no dialog step %s", qPrintable(verb));
+    }
+    return failure_.isEmpty();
+  }
+
+  // Takes the waiting steps one at a time, each once a modal window is up
+  // and has the keyboard. A failure ends the dialogs so that the action
+  // returns and the scenario reports it.
+  void TakeModalSteps() {
+    WhenReady(
+        [this] {
+          QWidget* modal = QApplication::activeModalWidget();
+          return modalSteps_.empty() || (modal && modal->isActiveWindow());
+        },
+        [this] {
+          if (modalSteps_.empty()) return;
+          QWidget* modal = QApplication::activeModalWidget();
+          const QStringList step = modalSteps_.front();
+          modalSteps_.pop_front();
+          // A step may bring up another modal window, whose loop runs
+          // inside this one: the next step is awaited before this one runs.
+          TakeModalSteps();
+          if (!ModalStep(modal, step)) {
+            modalSteps_.clear();
+            while (QWidget* open = QApplication::activeModalWidget()) open->close();
+          }
+        },
+        5000);
+  }
+
+  // A dialog the scenario did not expect would wait for good: it fails the
+  // scenario and is closed.
+  void WatchForUnexpectedDialogs() {
+    auto* watch = new QTimer(&Main());
+    connect(watch, &QTimer::timeout, this, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || !modalSteps_.empty() || !modal->isActiveWindow()) return;
+      Fail("an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
+      modal->close();
+    });
+    watch->start(200);
+  }
+
+  void Act(const QString& verb, const QStringList& words) {
+    const QString rest = words.join(QLatin1Char(' '));
+    if (verb == u"seed") {
+      Main().session().Random.Seed(words.value(0).toUInt());
+    } else if (verb == u"key" || verb == u"press") {
+      // "Left*3" is Left pressed three times.
+      for (const QString& key : words)
+        for (int time = 0; time < std::max(1, key.section('*', 1).toInt()); ++time)
+          Key(key.section('*', 0, 0), verb == u"key");
+    } else if (verb == u"window-key" || verb == u"popup-key") {
+      // Keys the desktop hands the window or the open menu, not the board.
+      const QKeyCombination key = KeyNamed(rest);
+      QWidget* popup = QApplication::activePopupWidget();
+      if (verb == u"popup-key" && !popup) return Fail("no menu is open");
+      if (popup)
+        QTest::keyClick(popup, key.key(), key.keyboardModifiers());
+      else
+        QTest::keyClick(Main().windowHandle(), key.key(), key.keyboardModifiers());
+      QTest::qWait(20);
+    } else if (verb == u"close") {
+      Main().close();
+      // The game quits the application, which leaves every later event loop
+      // to return at once until the application's own loop has run; the
+      // application then writes the settings.
+      if (!Main().isVisible()) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+        SaveSettings(game_->settings, game_->library.IniPath);
+      }
+    } else if (verb == u"away") {
+      Main().menuBar()->setFocus();
+    } else if (verb == u"repeat") {
+      const QKeyCombination key = KeyNamed(words.value(0));
+      for (int time = 0; time < words.value(1).toInt(); ++time) {
+        QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
+        QApplication::sendEvent(&Board(), &press);
+      }
+    } else if (verb == u"land") {
+      WaitForLanding();
+    } else if (verb == u"menu") {
+      Item(rest)->trigger();
+      WaitForLanding();
+    } else if (verb == u"button") {
+      QTest::mouseClick(Button(&Board(), rest), Qt::LeftButton);
+      WaitForLanding();
+    } else if (verb == u"left" || verb == u"right") {
+      const QPoint cell(168 + 32 * words.value(0).toInt() + 16, 23 + 32 * words.value(1).toInt() + 16);
+      QTest::mouseClick(&Board(), verb == u"left" ? Qt::LeftButton : Qt::RightButton, {}, cell);
+      WaitForLanding();
+    } else if (verb == u"write") {
+      QFile file(Path(words.value(0)));
+      if (!file.open(QIODevice::WriteOnly) || file.write(words.mid(1).join(' ').toUtf8()) < 0) Fail("cannot write");
+    } else if (verb == u"read-only") {
+      QFile::setPermissions(Path(rest), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    } else {
+      qFatal("no step %s", qPrintable(verb));
+    }
+  }
+
+  void Check(const QString& verb, QStringList words) {
+    // Texts that name a file name it in the scenario's own folder.
+    words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
+    const QString rest = words.join(QLatin1Char(' '));
+    const GameState& state = Main().session().State;
+    if (verb == u"status") {
+      if (statuses_.isEmpty()) return Fail("no status line left for \"" + rest + '"');
+      ExpectEqual(statuses_.takeFirst(), rest, "the next status line");
+    } else if (verb == u"keyboard-on-board") {
+      Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
+    } else if (verb == u"quiet") {
+      Expect(statuses_.isEmpty(), "the game said \"" + statuses_.join("\", \"") + '"');
+    } else if (verb == u"showing") {
+      ExpectEqual(Board().Status(), rest, "the status line");
+    } else if (verb == u"supplies") {
+      ExpectEqual(QStringLiteral("%1 %2").arg(state.Missiles.Value).arg(state.Fuel.Value), rest, "missiles and fuel");
+    } else if (verb == u"at") {
+      const QString axis = QString(QChar("ZYX"[static_cast<int>(state.Axis)]));
+      ExpectEqual(QStringLiteral("%1 %2 %3 %4").arg(state.Z).arg(state.Y).arg(state.X).arg(axis), rest,
+                  "the ship's quadrant and axis");
+    } else if (verb == u"enabled" || verb == u"disabled") {
+      for (const QString& name : rest.split(QStringLiteral(", ")))
+        Expect(Item(name)->isEnabled() == (verb == u"enabled"), name + " is not " + verb);
+    } else if (verb == u"checked" || verb == u"unchecked") {
+      for (const QString& name : rest.split(QStringLiteral(", ")))
+        Expect(Item(name)->isChecked() == (verb == u"checked"), name + " is not " + verb);
+    } else if (verb == u"screen") {
+      const QString difference = GoldenDifference(Board().grab().toImage(), rest);
+      Expect(difference.isEmpty(), difference);
+    } else if (verb == u"digest") {
+      QFile file(Path(words.value(0)));
+      const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+      ExpectEqual(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16), words.value(1),
+                  "the file's digest");
+    } else if (verb == u"setting") {
+      const platform::Profile profile(game_->library.IniPath);
+      ExpectEqual(QString::fromStdString(profile.String(words.value(0).toStdString(),
+                                                        words.value(1).toStdString(), "<none>")),
+                  words.mid(2).join(QLatin1Char(' ')), "the setting");
+    } else {
+      Act(verb, words);
+    }
+  }
+
+ private slots:
+  void initTestCase() {
+    // A blinking caret would make a dialog's picture depend on the moment.
+    QApplication::setCursorFlashTime(0);
+  }
+
+  void play_data() {
+    QTest::addColumn<QString>("file");
+    const QDir folder(QStringLiteral(KESTRAVANE_SCENARIO_DIR));
+    for (const QString& name : folder.entryList({QStringLiteral("*.scenario")}))
+      QTest::newRow(qPrintable(name)) << folder.filePath(name);
+  }
+
+  void play() {
+    QFETCH(QString, file);
+    QFile script(file);
+    QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
+    folder_ = std::make_unique<QTemporaryDir>();
+    game_ = std::make_unique<TestMainWindow>(*folder_);
+    statuses_.clear();
+    // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
+    connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
+      statuses_ << line;
+      if (qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_TRACE")) qInfo("status %s", qPrintable(line));
+    });
+    Main().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Main()));
+    WatchForUnexpectedDialogs();
+
+    const QStringList lines = QString::fromUtf8(script.readAll()).split(QLatin1Char('\n'));
+    for (int index = 0; index < lines.size(); ++index) {
+      const auto stepOrComment = [](const QString& line) { return line.startsWith('>') || line.startsWith('#'); };
+      QStringList words = lines[index].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+      if (words.isEmpty() || stepOrComment(lines[index])) continue;
+      // The dialog steps below an action, comments among them.
+      for (int next = index + 1; next < lines.size() && stepOrComment(lines[next]); ++next)
+        if (lines[next].startsWith('>'))
+          modalSteps_.push_back(lines[next].mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+      if (!modalSteps_.empty()) TakeModalSteps();
+      const QString verb = words.takeFirst();
+      Check(verb, words);
+      if (!modalSteps_.empty()) Fail("a dialog never came up for: " + modalSteps_.front().join(' '));
+      modalSteps_.clear();
+      if (!failure_.isEmpty()) {
+        const QString where = QStringLiteral("%1:%2: ").arg(QFileInfo(file).fileName()).arg(index + 1);
+        game_->session().InProgress = false;
+        QFAIL(qPrintable(where + std::exchange(failure_, QString())));
+      }
+    }
+    game_.reset();
+  }
+};
+
+QTEST_MAIN(ScenarioRunner)
+#include "scenario_runner.moc"
