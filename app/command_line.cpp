@@ -1,7 +1,6 @@
 #include "app/command_line.h"
 
 #include <cerrno>
-#include <cstring>
 
 #include "platform/file.h"
 #include "support/message_box.h"
@@ -13,7 +12,7 @@ void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
   std::string path = text;
   std::erase(path, '"');
   // A shortened path would name some other file; refuse it whole instead.
-  if (path.size() >= FileSpecSize) {
+  if (path.size() > FileSpecLength) {
     ErrorBox(Text::OpenFailed, path, ENAMETOOLONG);
     return;
   }
@@ -28,8 +27,7 @@ void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
     return;
   }
 
-  settings.FileSpec.fill('\0');
-  std::memcpy(settings.FileSpec.data(), path.data(), path.size());
+  settings.FileSpec = path;
   settings.OpenAtStart = true;
 }
 

@@ -6,7 +6,6 @@
 #include <QLayout>
 #include <QSessionManager>
 #include <QWindow>
-#include <cstring>
 #include <utility>
 
 #include "app/game_file.h"
@@ -76,7 +75,7 @@ MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splas
     if (!CloseApplication()) manager.cancel();
   });
 
-  document_.Path = settings_.FileSpec.data();
+  document_.Path = settings_.FileSpec;
   GameState& state = session_.State;
   state.Difficulty = settings_.Difficulty;
   state.Missiles = {0, MissilesFor(state.Difficulty), 0};
@@ -158,8 +157,8 @@ void MainWindow::Start() {
   show();
   board_->PaintNow();
 
-  if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec.data())) {
-    document_.Path = settings_.FileSpec.data();
+  if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {
+    document_.Path = settings_.FileSpec;
     if (ReadGameFile(*this, document_, session_)) {
       session_.Picture = ScannerPicture::None;
       ShowOutcome(*this, GameOpened(session_), session_.State, settings_.Sounds);
@@ -234,10 +233,7 @@ bool MainWindow::CloseApplication() {
   if (!CloseGame(context)) return false;
   // A path too long for the settings would come back as the name of some
   // other file; the last one that fitted is proposed instead.
-  if (document_.Path.size() < FileSpecSize) {
-    settings_.FileSpec.fill('\0');
-    std::memcpy(settings_.FileSpec.data(), document_.Path.data(), document_.Path.size());
-  }
+  if (document_.Path.size() <= FileSpecLength) settings_.FileSpec = document_.Path;
   StorePlacement(this, settings_.MainPlacement);
   // A window dragged off the screens, or left on one unplugged since, is not
   // remembered there.

@@ -1,7 +1,5 @@
 #include "app/settings.h"
 
-#include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <utility>
 
@@ -32,17 +30,6 @@ const std::pair<const char*, const char*> PublisherContacts[] = {
     {"CompuServe", "GO KESTRAVANE"},
     {"AOL", "Keyword: Kestravane"},
 };
-
-void StoreFileSpec(AppSettings& settings, const std::string& path) {
-  settings.FileSpec.fill('\0');
-  const std::size_t length = std::min(path.size(), FileSpecSize - 1);
-  std::memcpy(settings.FileSpec.data(), path.data(), length);
-}
-
-std::string StoredFileSpec(const AppSettings& settings) {
-  const char* text = settings.FileSpec.data();
-  return std::string(text, strnlen(text, FileSpecSize - 1));
-}
 
 // Every placement defaults to the same spot: a window with no saved position
 // opens near the top left corner of the desktop.
@@ -112,7 +99,7 @@ void WriteProgramInfo(platform::Profile& profile, const std::string& title, cons
 AppSettings LoadSettings(const std::string& ini) {
   const platform::Profile profile(ini);
   AppSettings settings;
-  StoreFileSpec(settings, profile.String(ProductSection, "FileSpec", DefaultFileSpec));
+  settings.FileSpec = profile.String(ProductSection, "FileSpec", DefaultFileSpec).substr(0, FileSpecLength);
   ReadPlacement(profile, ProductSection, settings.MainPlacement);
   settings.TopMost = ReadFlag(profile, ProductSection, "TopMost");
   settings.Difficulty = ReadDifficulty(profile);
@@ -128,7 +115,7 @@ AppSettings LoadSettings(const std::string& ini) {
 void SaveSettings(const AppSettings& settings, const std::string& ini) {
   platform::Profile profile(ini);
   WriteProgramInfo(profile, ProgramTitle, ProgramVersion);
-  profile.Set(ProductSection, "FileSpec", StoredFileSpec(settings));
+  profile.Set(ProductSection, "FileSpec", settings.FileSpec.substr(0, FileSpecLength));
   WritePlacement(profile, ProductSection, settings.MainPlacement);
   WriteFlag(profile, ProductSection, "TopMost", settings.TopMost);
   WriteDifficulty(profile, settings.Difficulty);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -9,12 +8,13 @@
 
 namespace kestravane {
 
-inline constexpr std::size_t FileSpecSize = 256;  // 255 characters and the terminator
+// The longest document path the settings keep, as the game always has.
+inline constexpr std::size_t FileSpecLength = 255;
 
 // The player's options, the last game document and where the windows were,
 // kept from one run to the next in the settings file.
 struct AppSettings {
-  std::array<char, FileSpecSize> FileSpec{};  // zero-terminated
+  std::string FileSpec;  // at most FileSpecLength characters
   Placement MainPlacement;
   bool TopMost = false;
   kestravane::Difficulty Difficulty = kestravane::Difficulty::Normal;
@@ -23,6 +23,8 @@ struct AppSettings {
   Placement AimPlacement;
   Placement HelmPlacement;
   Placement ScannerPlacement;
+
+  bool operator==(const AppSettings&) const = default;
 };
 
 // The settings in the file at `iniPath`, defaults for whatever is missing.

@@ -151,12 +151,4 @@ void DrawPicture(Surface& surface, const platform::Picture& picture, int x, int 
   }
 }
 
-Color PixelAt(const Surface& surface, int x, int y) {
-  const QImage& image = surface.image();
-  if (!image.valid(x, y)) return {};
-  const QRgb pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
-  return {static_cast<std::uint8_t>(qRed(pixel)), static_cast<std::uint8_t>(qGreen(pixel)),
-          static_cast<std::uint8_t>(qBlue(pixel))};
-}
-
 }  // namespace kestravane

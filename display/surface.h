@@ -59,7 +59,4 @@ void FrameRect(Surface& surface, const platform::Rect& area, platform::Color col
 // copied 1:1.
 void DrawPicture(Surface& surface, const platform::Picture& picture, int x, int y);
 
-// The colour of one pixel, for the game's drawing tests.
-platform::Color PixelAt(const Surface& surface, int x, int y);
-
 }  // namespace kestravane

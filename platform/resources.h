@@ -25,9 +25,6 @@ class Picture {
   bool IsNull() const;
   int Width() const;
   int Height() const;
-  // The colour at (x, y) as 0xAARRGGBB; alpha is 0 where an icon lets the
-  // background through, and the whole value 0 outside the picture.
-  std::uint32_t Pixel(int x, int y) const;
 
   // The decoded image, for the code that draws it (platform/qt/picture_data.h).
   const Data* data() const { return data_.get(); }

@@ -25,27 +25,7 @@ namespace {
 constexpr unsigned ErrorIcon = 5500;
 constexpr unsigned WarningIcon = 5300;
 
-// Where a program without a window system hands its boxes: the application
-// keeps it, for as long as it lives.
-class BoxReporter final : public QObject {
- public:
-  static constexpr const char* Name = "kestravane-box-reporter";
-
-  BoxReporter(QCoreApplication* application, std::function<void(const BoxReport&)> report)
-      : QObject(application), report_(std::move(report)) {
-    setObjectName(Name);
-  }
-
-  static BoxReporter* Of(QCoreApplication* application) {
-    if (!application) return nullptr;
-    return dynamic_cast<BoxReporter*>(application->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly));
-  }
-
-  void Report(const BoxReport& box) const { report_(box); }
-
- private:
-  std::function<void(const BoxReport&)> report_;
-};
+enum class BoxIcon { Error, Warning };
 
 // The first ")", ":", " " becomes ")" and two carriage returns, so that
 // "Routine(Call): description" shows the description after an empty line.
@@ -95,13 +75,9 @@ void ShowBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std
 // Error and warning boxes have the one OK button. Returns false.
 bool RunBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std::string& text) {
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    if (const BoxReporter* reporter = BoxReporter::Of(QCoreApplication::instance())) {
-      reporter->Report({icon, caption, text});
-    } else {
-      std::string lines = text;
-      std::replace(lines.begin(), lines.end(), '\r', '\n');
-      std::fprintf(stderr, "%s\n", lines.c_str());
-    }
+    std::string lines = text;
+    std::replace(lines.begin(), lines.end(), '\r', '\n');
+    std::fprintf(stderr, "%s\n", lines.c_str());
     return false;
   }
   ShowBox(owner, icon, caption, text);
@@ -131,11 +107,6 @@ bool WarningBox(QWidget* owner, Text caption, const Message& message) {
   const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
   if (!text) return false;
   return RunBox(owner, BoxIcon::Warning, *captionText, *text);
-}
-
-void ReportBoxesTo(QCoreApplication& application, std::function<void(const BoxReport&)> reporter) {
-  delete BoxReporter::Of(&application);
-  new BoxReporter(&application, std::move(reporter));
 }
 
 }  // namespace kestravane

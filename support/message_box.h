@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,7 +8,6 @@
 #include "engine/identifiers.h"
 #include "engine/message.h"
 
-class QCoreApplication;
 class QWidget;
 
 namespace kestravane {
@@ -46,13 +44,6 @@ bool WarningBox(QWidget* owner, Text caption, Text id, Values&&... values) {
 
 // A program without a window system (kestravane-tool) cannot show a box: it
 // writes the box's text on standard error instead, carriage returns as line
-// breaks, unless it hands its boxes to a reporter of its own here.
-enum class BoxIcon { Error, Warning };
-struct BoxReport {
-  BoxIcon icon;
-  std::string caption;
-  std::string text;  // exactly as the box would show it, carriage returns included
-};
-void ReportBoxesTo(QCoreApplication& application, std::function<void(const BoxReport&)> reporter);
+// breaks.
 
 }  // namespace kestravane

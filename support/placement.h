@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-
 class QWidget;
 
 namespace kestravane {
@@ -16,6 +15,8 @@ struct Placement {
   std::int32_t Height = 0;
   std::int32_t Width = 0;
   std::int32_t Show = 0;
+
+  bool operator==(const Placement&) const = default;
 };
 
 // Stores the window's restored place on the desktop; Show stays as it was.

@@ -83,11 +83,6 @@ bool Picture::IsNull() const { return !data_ || data_->image.isNull(); }
 int Picture::Width() const { return IsNull() ? 0 : data_->image.width(); }
 int Picture::Height() const { return IsNull() ? 0 : data_->image.height(); }
 
-std::uint32_t Picture::Pixel(int x, int y) const {
-  if (IsNull() || !data_->image.valid(x, y)) return 0;
-  return data_->image.pixel(x, y);
-}
-
 Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id) {
   RegisterEmbeddedResources();
   QFile file(ResourcePath(kind, id));

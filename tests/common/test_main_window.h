@@ -22,8 +22,7 @@ struct TestMainWindow {
     library.IniPath = folder.filePath("kestravane.ini").toStdString();
     settings = LoadSettings(library.IniPath);
     if (openAtStart) {
-      settings.FileSpec.fill('\0');
-      document.copy(settings.FileSpec.data(), settings.FileSpec.size() - 1);
+      settings.FileSpec = document;
       settings.OpenAtStart = true;
     }
     window = std::make_unique<MainWindow>(library, settings, splash);
