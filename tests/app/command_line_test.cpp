@@ -1,124 +1,133 @@
-#include "app/command_line.h"
-
 #include <gtest/gtest.h>
-
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
+#include <climits>
 #include <string>
-#include <utility>
+#include <vector>
 
+#include "app/command_line.h"
+#include "app/path_dir.h"
+#include "app/program_arguments.h"
+#include "app/window_placement.h"
 #include "common/temporary_directory.h"
-#include "common/headless_test.h"
 
 using namespace kestravane;
 
 namespace {
 
-class CommandLine : public HeadlessTest {
- protected:
-  void SetUp() override {
-    HeadlessTest::SetUp();
-    settings_.FileSpec.fill('\0');
-    std::snprintf(settings_.FileSpec.data(), settings_.FileSpec.size(), "%s", "Davuvodo.war");
-  }
-
-  std::string FileSpec() const { return settings_.FileSpec.data(); }
-
-  AppSettings settings_{};
-};
-
-TEST_F(CommandLine, NothingGivenKeepsTheLastDocument) {
-  DocumentFromCommandLine("", settings_);
-  EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  EXPECT_FALSE(settings_.OpenAtStart);
+// The document the command line names, and the box it shows on standard
+// error, as a program without a window system does.
+std::pair<AppSettings, std::string> FromCommandLine(const std::string& text) {
+  AppSettings settings;
+  settings.FileSpec = "Davuvodo.war";
+  testing::internal::CaptureStderr();
+  DocumentFromCommandLine(text, settings);
+  return {settings, testing::internal::GetCapturedStderr()};
 }
 
-TEST_F(CommandLine, AQuotedPathWithSpacesOpensWithoutItsQuotes) {
-  DocumentFromCommandLine("\"/home/player/my games/first.war\"", settings_);
-  EXPECT_EQ(FileSpec(), "/home/player/my games/first.war");
-  EXPECT_TRUE(settings_.OpenAtStart);
-}
+}  // namespace
 
-TEST_F(CommandLine, TheWholeTextIsOnePath) {
-  DocumentFromCommandLine("two words.war", settings_);
-  EXPECT_EQ(FileSpec(), "two words.war");
-}
-
-TEST_F(CommandLine, APathOfTheLongestLengthFits) {
-  const std::string longest(FileSpecSize - 1, 'a');
-  DocumentFromCommandLine(longest, settings_);
-  EXPECT_EQ(FileSpec(), longest);
-  EXPECT_TRUE(ShownBoxes().empty());
-}
-
-TEST_F(CommandLine, ALongerPathIsRefusedWholeRatherThanCut) {
-  const std::string tooLong = "/" + std::string(FileSpecSize, 'b') + ".war";
-  DocumentFromCommandLine(tooLong, settings_);
-  EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  EXPECT_FALSE(settings_.OpenAtStart);
-  ASSERT_EQ(ShownBoxes().size(), 1u);
-  const std::string& text = ShownBoxes()[0].text;
-  EXPECT_EQ(text.rfind("File: " + tooLong.substr(0, 40), 0), 0u) << text;
-  EXPECT_NE(text.find("Code " + std::to_string(ENAMETOOLONG)), std::string::npos) << text;
-}
-
-TEST_F(CommandLine, QuotesAroundALongestPathDoNotCount) {
-  const std::string longest(FileSpecSize - 1, 'c');
-  DocumentFromCommandLine("\"" + longest + "\"", settings_);
-  EXPECT_EQ(FileSpec(), longest);
-}
-
-// Something that is there but cannot be read as a game is refused at once
-// with the box of a file that cannot be opened, and is not remembered.
-TEST_F(CommandLine, AFolderOrAFileThatCannotBeReadIsRefusedAndForgotten) {
+TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
   TemporaryDirectory directory;
-  const std::string folder = directory.path().string();
-  const std::string socketPath = directory.File("socket.war");
-  const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+  const std::string socket = directory.File("socket.war");
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
-  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+  socket.copy(address.sun_path, sizeof address.sun_path - 1);
   ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-
-  for (const auto& [path, error] : {std::pair{folder, EISDIR}, std::pair{socketPath, ENXIO}}) {
-    ForgetShown();
-    DocumentFromCommandLine("\"" + path + "\"", settings_);
-    EXPECT_EQ(FileSpec(), "Davuvodo.war") << path;
-    EXPECT_FALSE(settings_.OpenAtStart) << path;
-    ASSERT_EQ(ShownBoxes().size(), 1u) << path;
-    const std::string& text = ShownBoxes()[0].text;
-    EXPECT_EQ(text.rfind("File: " + path, 0), 0u) << text;
-    EXPECT_NE(text.find("opening this disk file"), std::string::npos) << text;
-    EXPECT_NE(text.find("Code " + std::to_string(error)), std::string::npos) << text;
+  const std::string longest(FileSpecLength, 'a');
+  const std::string next = directory.File("next campaign.war");
+  const struct {
+    std::string given, opened;
+    int error;  // in the box, when the text is refused
+  } cases[] = {
+      {"", "", 0},
+      {"\"/home/player/my games/first.war\"", "/home/player/my games/first.war", 0},
+      {"two words.war", "two words.war", 0},
+      {longest, longest, 0},
+      {'"' + longest + '"', longest, 0},
+      {longest + "b", "", ENAMETOOLONG},
+      {directory.path().string(), "", EISDIR},
+      {socket, "", ENXIO},
+      {next, next, 0},  // a game not saved yet is still the name to propose
+  };
+  for (const auto& [given, opened, error] : cases) {
+    const auto [settings, box] = FromCommandLine(given);
+    EXPECT_EQ(settings.FileSpec, opened.empty() ? "Davuvodo.war" : opened) << given;
+    EXPECT_EQ(settings.OpenAtStart, !opened.empty()) << given;
+    const std::string expected = "opening this disk file\n\nCode " + std::to_string(error);
+    EXPECT_EQ(box.empty(), error == 0) << given;
+    EXPECT_EQ(box.rfind("File: " + given.substr(0, 40), 0) == 0 && box.find(expected) != std::string::npos, error != 0)
+        << box;
   }
   close(listener);
 }
 
-TEST_F(CommandLine, AFileThePlayerMayNotReadIsRefused) {
-  // Root reads every file; the refusal is only seen by other users.
-  if (geteuid() == 0) GTEST_SKIP() << "root may read a file without read permission";
-  TemporaryDirectory directory;
-  const std::string path = directory.File("private.war");
-  std::ofstream(path) << "a game";
-  std::filesystem::permissions(path, std::filesystem::perms::none);
-  DocumentFromCommandLine(path, settings_);
-  EXPECT_EQ(FileSpec(), "Davuvodo.war");
-  ASSERT_EQ(ShownBoxes().size(), 1u);
-  EXPECT_NE(ShownBoxes()[0].text.find("Code " + std::to_string(EACCES)), std::string::npos);
+TEST(ProgramArguments, TakeOneGameHelpVersionOrNameTheMistake) {
+  using Action = ProgramRequest::Action;
+  const struct {
+    std::vector<const char*> words;
+    Action action;
+    const char* detail;  // the document, or the word a mistake names
+  } cases[] = {
+      {{}, Action::Play, ""},
+      {{"/home/player/my games/first game.war"}, Action::Play, "/home/player/my games/first game.war"},
+      {{"--", "-odd.war"}, Action::Play, "-odd.war"},
+      {{"--", "--help"}, Action::Play, "--help"},
+      {{"-"}, Action::Play, "-"},
+      {{"-h"}, Action::ShowHelp, ""},
+      {{"game.war", "--help"}, Action::ShowHelp, ""},
+      {{"-V"}, Action::ShowVersion, ""},
+      {{"--version"}, Action::ShowVersion, ""},
+      {{"--bogus"}, Action::Mistake, "'--bogus'"},
+      {{"-platform", "nosuch"}, Action::Mistake, "'-platform'"},  // not the window system's either
+      {{"game.war", "-style=fusion"}, Action::Mistake, "'-style=fusion'"},
+      {{"--help=yes"}, Action::Mistake, "'--help=yes'"},
+      {{"first.war", "second.war"}, Action::Mistake, "'second.war'"},
+  };
+  for (auto [words, action, detail] : cases) {
+    words.insert(words.begin(), "kestravane");
+    const ProgramRequest request = ParseProgramArguments(static_cast<int>(words.size()), words.data());
+    EXPECT_EQ(request.action, action) << words.back();
+    const std::string& shown = action == Action::Mistake ? request.mistake : request.document;
+    EXPECT_NE(shown.find(detail), std::string::npos) << shown;
+    if (action == Action::Play) {
+      EXPECT_EQ(request.document, detail);
+    }
+  }
 }
 
-TEST_F(CommandLine, AGameThatDoesNotExistYetIsStillTheNameToPropose) {
-  TemporaryDirectory directory;
-  const std::string path = directory.File("next campaign.war");
-  DocumentFromCommandLine(path, settings_);
-  EXPECT_EQ(FileSpec(), path);
-  EXPECT_TRUE(settings_.OpenAtStart);
-  EXPECT_TRUE(ShownBoxes().empty());
+TEST(FileDialogFolder, IsTheFolderOfTheLastDocument) {
+  const std::pair<const char*, const char*> cases[] = {{"/home/player/games/first.war", "/home/player/games"},
+                                                       {"/first.war", "/"},
+                                                       {"a/first.war", "a"},
+                                                       {"first.war", ""}};
+  for (const auto& [path, folder] : cases) EXPECT_EQ(InitialDirectory(path), folder) << path;
 }
 
-}  // namespace
+// A desktop of two screens side by side, the second lower and smaller, and a
+// window of 486 x 430 whose title bar must stay reachable.
+TEST(WindowPlacement, KeepsTheWindowWhereItCanBeSeenAndReached) {
+  const std::vector<platform::Rect> two = {{0, 0, 1024, 768}, {1024, 100, 1824, 700}};
+  const std::vector<platform::Rect> tiny = {{0, 0, 320, 200}};
+  const struct {
+    int left, top;
+    const std::vector<platform::Rect>& screens;
+    int x, y;
+  } cases[] = {
+      {35, 35, two, 35, 35},           {1100, 150, two, 1100, 150},          {538, 733, two, 538, 733},
+      {1338, 100, two, 1338, 100},     {-8, 40, two, 0, 40},                 {700, 40, two, 538, 40},
+      {200, -10, two, 200, 0},         {200, 734, two, 200, 338},            {1500, 50, two, 1338, 100},
+      {5000, 40, two, 1338, 100},      {INT_MAX, INT_MAX, two, 1338, 270},   {INT_MIN, INT_MIN, two, 0, 0},
+      {-1500, 300, two, 0, 300},       {200, 100000, two, 200, 338},         {100, 100, tiny, 0, 0},
+  };
+  for (const auto& [left, top, screens, x, y] : cases) {
+    const WindowOrigin origin = KeepOnScreen(left, top, 486, 430, screens);
+    EXPECT_EQ(std::pair(origin.x, origin.y), std::pair(x, y)) << left << ", " << top;
+  }
+  const WindowOrigin kept = KeepOnScreen(5000, -40, 486, 430, {});
+  EXPECT_EQ(std::pair(kept.x, kept.y), std::pair(5000, -40)) << "without screens";
+}

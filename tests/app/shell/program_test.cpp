@@ -1,129 +1,96 @@
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-// The real program's command line, run as a player would run it. Every run
-// has a configuration folder of its own, which must stay empty: no option
-// ever reaches the settings.
+// The real program, run as a player runs it, each run with folders of its
+// own. What answers without a window answers without a display and stores
+// nothing.
 class ProgramTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir folder_;
-  QByteArray settingsBeside_;  // the settings file beside the program, if any, as it was
 
-  struct Run {
-    int code = -1;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    QByteArray out, err;
-  };
-
-  // The program without any display: what it answers, it answers without one.
-  QProcessEnvironment NoDisplay() const {
+  QProcessEnvironment Environment(const QString& platform = {}) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
     environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
     environment.insert("XDG_RUNTIME_DIR", folder_.filePath("runtime"));
+    environment.insert("KESTRAVANE_TRACE", "1");
     return environment;
   }
 
-  static Run Start(const QStringList& arguments, const QProcessEnvironment& environment) {
-    QProcess game;
-    game.setProcessEnvironment(environment);
-    game.start(KESTRAVANE_PROGRAM, arguments);
-    Run run;
-    if (!game.waitForFinished(20000)) {
-      game.kill();
-      game.waitForFinished();
-      return run;
-    }
-    run.code = game.exitCode();
-    run.status = game.exitStatus();
-    run.out = game.readAllStandardOutput();
-    run.err = game.readAllStandardError();
-    return run;
-  }
-
-  static QByteArray SettingsBeside() {
-    QFile file(QStringLiteral(KESTRAVANE_PROGRAM ".ini"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-  }
-
-  void ExpectNothingStored() const {
-    QVERIFY2(!QDir(folder_.filePath("config")).exists(), "the configuration folder was written");
-    QCOMPARE(SettingsBeside(), settingsBeside_);
+  // Waits until the program's trace on standard error names `event`.
+  static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
+    return QTest::qWaitFor([&] {
+      trace += game.readAllStandardError();
+      return trace.contains(event + ' ') || game.state() == QProcess::NotRunning;
+    }, 15000) && trace.contains(event + ' ');
   }
 
  private slots:
   void initTestCase() {
-    QVERIFY(folder_.isValid());
     QVERIFY(QDir().mkpath(folder_.filePath("runtime")));
-    QFile::setPermissions(folder_.filePath("runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    settingsBeside_ = SettingsBeside();
+    QFile::setPermissions(folder_.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 
-  void helpAndVersionAnswerOnStandardOutputWithoutADisplay() {
-    for (const char* help : {"--help", "-h"}) {
-      const Run run = Start({help}, NoDisplay());
-      QCOMPARE(run.status, QProcess::NormalExit);
-      QCOMPARE(run.code, 0);
-      QVERIFY2(run.out.startsWith("Usage: kestravane [OPTION] [GAME.war]\n"), run.out.constData());
-      QCOMPARE(run.err, QByteArray());
-    }
-    for (const char* version : {"--version", "-V"}) {
-      const Run run = Start({version}, NoDisplay());
-      QCOMPARE(run.code, 0);
-      QCOMPARE(run.out, QByteArray("Kestravane " KESTRAVANE_VERSION "\n"));
-      QCOMPARE(run.err, QByteArray());
-    }
-    ExpectNothingStored();
-  }
-
-  void aMistakeIsAUsageErrorOnStandardErrorWithExitCodeTwo_data() {
+  void answersAndEndsWithItsCode_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("culprit");
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "--bogus";
-    QTest::newRow("Qt's -platform") << QStringList{"-platform", "nosuch"} << "-platform";
-    QTest::newRow("Qt's -display") << QStringList{"-display", ":77"} << "-display";
-    QTest::newRow("an option after the game") << QStringList{"game.war", "-style=fusion"} << "-style=fusion";
-    QTest::newRow("two games") << QStringList{"first.war", "second.war"} << "second.war";
-  }
-
-  void aMistakeIsAUsageErrorOnStandardErrorWithExitCodeTwo() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, culprit);
-    const Run run = Start(arguments, NoDisplay());
-    QCOMPARE(run.status, QProcess::NormalExit);
-    QCOMPARE(run.code, 2);
-    QCOMPARE(run.out, QByteArray());
-    QVERIFY2(run.err.startsWith("kestravane: "), run.err.constData());
-    QVERIFY2(run.err.contains(("'" + culprit + "'").toUtf8()), run.err.constData());
-    QVERIFY2(run.err.contains("Try 'kestravane --help'."), run.err.constData());
-    ExpectNothingStored();
-  }
-
-  // No display or no such window system: a message and exit code 1, not a
-  // crash with a core dump.
-  void aWindowSystemThatCannotStartEndsTheGameWithOne_data() {
     QTest::addColumn<QString>("platform");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("no such platform plugin") << "nosuch" << "";
-    QTest::newRow("an X display that is not there") << "xcb" << ":77";
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");  // the start of standard output
+    QTest::addColumn<QString>("err");  // something standard error says
+    QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "Usage: kestravane [OPTION] [GAME.war]\n" << "";
+    QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "Usage: kestravane" << "";
+    QTest::newRow("version") << QStringList{"-V"} << "" << 0 << "Kestravane " KESTRAVANE_VERSION "\n" << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 2 << "" << "'--bogus'";
+    QTest::newRow("Qt's -display") << QStringList{"-display", ":77"} << "" << 2 << ""
+                                   << "Try 'kestravane --help'.";
+    QTest::newRow("two games") << QStringList{"first.war", "second.war"} << "" << 2 << "" << "'second.war'";
+    // No such window system: a message and 1, not a crash with a core dump.
+    QTest::newRow("no such platform") << QStringList{} << "nosuch" << 1 << ""
+                                      << "kestravane: cannot start the window system";
+    QTest::newRow("no X display") << QStringList{"-"} << "xcb" << 1 << "" << "cannot start the window system";
   }
 
-  void aWindowSystemThatCannotStartEndsTheGameWithOne() {
+  void answersAndEndsWithItsCode() {
+    QFETCH(QStringList, arguments);
     QFETCH(QString, platform);
-    QFETCH(QString, display);
-    QProcessEnvironment environment = NoDisplay();
-    environment.insert("QT_QPA_PLATFORM", platform);
-    if (!display.isEmpty()) environment.insert("DISPLAY", display);
-    const Run run = Start({}, environment);
-    QCOMPARE(run.status, QProcess::NormalExit);
-    QCOMPARE(run.code, 1);
-    QVERIFY2(run.err.contains("kestravane: cannot start the window system"), run.err.constData());
-    ExpectNothingStored();
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess game;
+    QProcessEnvironment environment = Environment(platform);
+    if (platform == u"xcb") environment.insert("DISPLAY", ":77");
+    game.setProcessEnvironment(environment);
+    game.start(KESTRAVANE_PROGRAM, arguments);
+    QVERIFY(game.waitForFinished(20000));
+    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(game.exitCode(), code);
+    const QString shown = game.readAllStandardOutput();
+    QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
+    QVERIFY2(game.readAllStandardError().contains(err.toUtf8()), qPrintable(err));
+    QVERIFY2(!QDir(folder_.filePath("config")).exists(), "the configuration folder was written");
+  }
+
+  // The second start hands over to the first, which comes forward, and ends
+  // at once, whatever it was asked to open.
+  void aSecondStartBringsTheFirstForwardAndEndsWithZero() {
+    QProcess first;
+    first.setProcessEnvironment(Environment("offscreen"));
+    first.start(KESTRAVANE_PROGRAM, {});
+    QByteArray trace;
+    QVERIFY2(Traced(first, trace, "main-window-shown"), trace.constData());
+    QProcess second;
+    second.setProcessEnvironment(Environment("offscreen"));
+    second.start(KESTRAVANE_PROGRAM, {folder_.filePath("some game.war")});
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!second.readAllStandardError().contains("splash-shown"));
+    QVERIFY2(Traced(first, trace, "come-forward"), trace.constData());
+    first.kill();
+    first.waitForFinished();
   }
 };
 
