@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "engine/cell_picture.h"
+#include "engine/gauge_fill.h"
+#include "engine/generation.h"
+#include "engine/score_figures.h"
+
+using namespace kestravane;
+
+namespace {
+
+// Each way of looking, the axis it fixes, its first scan log entry and where 1-2-3 shows. An unknown one looks along Z.
+const struct {
+  ScanAxis axis, fixed;
+  int firstLogEntry;
+  Cell cellOf123;
+} Views[] = {{ScanAxis::Z, ScanAxis::Z, 0, {2, 3}}, {ScanAxis::Y, ScanAxis::Y, 9, {1, 3}},
+             {ScanAxis::X, ScanAxis::X, 18, {2, 1}}, {ScanAxis(7), ScanAxis::Z, 0, {2, 3}}};
+
+int& On(Quadrant& q, ScanAxis axis) { return axis == ScanAxis::Y ? q.Y : axis == ScanAxis::X ? q.X : q.Z; }
+
+Quadrant QuadrantAt(int index) { return {index / 81, index / 9 % 9, index % 9}; }
+
+GameState At(Quadrant ship, ScanAxis axis) { return {ship.Z, ship.Y, ship.X, axis, 0, 0, {}, {}, {}}; }
+
+bool Same(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// FNV-1a over one layer of the grid: any change of a quadrant changes it.
+unsigned long long Digest(const std::int32_t (&layer)[QuadrantCount]) {
+  unsigned long long digest = 14695981039346656037ull;
+  for (const std::int32_t value : layer)
+    for (int shift = 0; shift < 32; shift += 8)
+      digest = (digest ^ static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) >> shift)) * 1099511628211ull;
+  return digest;
+}
+
+}  // namespace
+
+// A game number must give the same universe tomorrow: the source is the classic generator, draw for draw,
+// and the digests were recorded from the universes it made.
+TEST(Generation, AGameNumberGivesItsRecordedUniverseAtEveryLevelWithThatLevelsSupplies) {
+  RandomSource random(1), drawn(0xFFFFFFFFu), bounded(0xFFFFFFFFu);
+  for (const int value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(random.Draw(), value);
+  for (int n = 0; n < 2000; ++n) ASSERT_EQ(bounded.UpTo(n % 300), drawn.Draw() % (n % 300 + 1)) << n;
+  const std::tuple<std::uint32_t, unsigned long long, unsigned long long> universes[] = {
+      {1u, 0x189c6467adb6a97eull, 0xc2655ca460541215ull},  {20261207u, 0xa41814ee0ad8bba2ull, 0xef49e446da3f7065ull},
+      {77u, 0x4465a2bc143203dull, 0xc462e2ade21b6405ull},  {65535u, 0x4c1687822e0864a4ull, 0x8b0002b48f6c97f5ull},
+      {4294967295u, 0xc54510a00f56c075ull, 0x7433838c955d55d5ull}};
+  for (const auto& [level, missiles, fuel] :
+       {std::tuple{Difficulty::Hard, 120, 50}, {Difficulty::Normal, 240, 100}, {Difficulty::Easy, 360, 150}}) {
+    for (const auto& [gameNumber, stars, enemies] : universes) {
+      Session session;  // left as a game in play would leave it
+      session.Random.Seed(gameNumber);
+      session.State = {8, 2, 3, ScanAxis::X, 7, 5, {}, {}, level};
+      session.Grid.Struck[17] = session.Log.Sector[3].Scanned = 1;
+      const Outcome outcome = GenerateGame(session);
+      const GameState& state = session.State;
+      EXPECT_EQ(std::pair(Digest(session.Grid.StarIcon), Digest(session.Grid.Enemy)), std::pair(stars, enemies));
+      EXPECT_EQ(outcome.Messages, (std::vector{MakeMessage(Text::Generating), MakeMessage(Text::ShipsDetected, 60, 20)}));
+      EXPECT_EQ(std::vector({state.Z, state.Y, state.X, static_cast<int>(state.Axis), state.EnemyShips,
+                             state.ShipsDestroyed, state.Missiles.Value, state.Missiles.Maximum, state.Fuel.Value,
+                             state.Fuel.Maximum}),
+                std::vector({0, 4, 4, 0, 60, 0, missiles, missiles, fuel, fuel}));
+      EXPECT_TRUE(Same(session.Grid.Struck, QuadrantGrid{}.Struck) && Same(session.Log, ScanLog{}));
+      for (const std::int32_t* layer = session.Grid.StarIcon; layer < std::end(session.Grid.StarIcon); layer += 81) {
+        const std::set<int> icons(layer, layer + 81);
+        EXPECT_TRUE(icons.size() == 81 && *icons.begin() >= 10001 && *icons.rbegin() <= 10200) << gameNumber;
+      }
+    }
+  }
+}
+
+TEST(Sector, EveryViewOfEveryQuadrantShowsTheSliceThroughTheShipCellForCell) {
+  for (const auto& view : Views) {
+    EXPECT_EQ(CellOf(At({}, view.axis), {1, 2, 3}), view.cellOf123);
+    for (int i = 0; i < QuadrantCount; ++i) {
+      Quadrant ship = QuadrantAt(i);
+      const GameState state = At(ship, view.axis);
+      ASSERT_EQ(std::tuple(ShipQuadrant(state), SectorCoordinate(state), ShipCell(state)),
+                std::tuple(ship, On(ship, view.fixed), CellOf(state, ship)));
+      ASSERT_EQ(SectorQuadrant(state, ShipRow(state), ShipColumn(state)), ship);
+      for (int cell = 0; cell < 81; ++cell) {
+        Quadrant shown = SectorQuadrant(state, cell / 9, cell % 9);
+        ASSERT_EQ(std::pair(On(shown, view.fixed), CellOf(state, shown)),
+                  std::pair(On(ship, view.fixed), Cell{cell / 9, cell % 9}));
+      }
+    }
+    const GameState off = At({40, -3, 1000}, view.axis), edge = At({8, 0, 8}, view.axis);
+    EXPECT_EQ(std::tuple(SectorCoordinate(off), ShipCell(off), ShipQuadrant(off), SectorQuadrant(off, 0, 8)),
+              std::tuple(SectorCoordinate(edge), ShipCell(edge), ShipQuadrant(edge), SectorQuadrant(edge, 0, 8)));
+  }
+}
+
+TEST(Sector, CountsAndTheScanLogFollowTheSliceAndAKillKeepsTheScannedSectorsTrue) {
+  QuadrantGrid grid{};
+  RandomSource random(9);
+  for (int& enemy : grid.Enemy) enemy = random.UpTo(3) == 0;
+  for (int& struck : grid.Struck) struck = random.UpTo(1);
+  const auto scanAll = [&](ScanLog& log) {
+    for (const auto& view : Views)
+      for (int c = 0; c < AxisLength; ++c) {
+        SectorScan counted{1, 0, 0, 0};
+        for (int i = 0; i < QuadrantCount; ++i) {
+          Quadrant q = QuadrantAt(i);
+          counted.Ships += On(q, view.fixed) == c && grid.Enemy[i];
+          counted.Destroyed += On(q, view.fixed) == c && grid.Enemy[i] && grid.Struck[i];
+        }
+        counted.Remaining = counted.Ships - counted.Destroyed;
+        // The ship's other coordinates differ from c: an axis fixing the wrong one counts the wrong slice.
+        Quadrant ship{(c + 3) % 9, (c + 5) % 9, (c + 7) % 9};
+        On(ship, view.fixed) = c;
+        const GameState state = At(ship, view.axis);
+        ASSERT_EQ(std::tuple(CountSectorShips(grid, state), CountSectorDestroyed(grid, state),
+                             RecordSectorScan(grid, state, log)),
+                  std::tuple(counted.Ships, counted.Destroyed, counted.Remaining));
+        ASSERT_TRUE(Same(log.Sector[view.firstLogEntry + c], counted));
+      }
+    std::fill_n(&log.Sector[9], 9, SectorScan{});  // the Y sectors never scanned
+  };
+  ScanLog log{}, fresh{};
+  scanAll(log);
+  int target = 0;
+  while (!grid.Enemy[target] || grid.Struck[target]) ++target;
+  grid.Struck[target] = 1;
+  RecordKill(log, QuadrantAt(target));
+  scanAll(fresh);
+  EXPECT_TRUE(Same(log, fresh));
+}
+
+TEST(CellPicture, AShipShowsWhenDestroyedOrTracedAndAnEmptyStruckQuadrantIsFramed) {
+  const Icon stars{10137}, live = Icon::LiveShip, wreck = Icon::DestroyedShip;
+  for (const auto& [enemy, struck, untraced, traced] :
+       {std::tuple{0, 0, stars, stars}, {1, 0, stars, live}, {1, 1, wreck, wreck}, {0, 1, stars, stars}}) {
+    QuadrantGrid grid{};
+    const int i = QuadrantIndex(4, 1, 7);
+    std::tie(grid.StarIcon[i], grid.Enemy[i], grid.Struck[i]) = std::tuple(Id(stars), enemy, struck);
+    EXPECT_EQ(std::tuple(CellIcon(grid, {4, 1, 7}, false), CellIcon(grid, {4, 1, 7}, true), ShipShown(grid, {4, 1, 7}, false),
+                         ShipShown(grid, {4, 1, 7}, true), SearchedEmpty(grid, {4, 1, 7})),
+              std::tuple(untraced, traced, untraced != stars, traced != stars, struck && !enemy));
+  }
+}
+
+TEST(Gauge, StepsStopAtTheRangeAndFullBarsFillTheirColumnsAsTheGameAlwaysHas) {
+  Gauge gauge{0, 50, 1};
+  EXPECT_TRUE(GaugeDown(gauge) && !GaugeDown(gauge) && gauge.Value == 0);
+  gauge.Value = 49;
+  EXPECT_TRUE(GaugeUp(gauge) && !GaugeUp(gauge) && gauge.Value == 50);
+  gauge = {4, 3, 5};  // a range turned upside down holds the minimum
+  SetGaugeValue(gauge, 10);
+  EXPECT_EQ(gauge.Value, 4);
+  // Bars are 61 columns wide; the single-precision scale leaves some full bars a column short.
+  for (const auto& [value, maximum, columns] :
+       {std::tuple{120, 120, 60}, {240, 240, 60}, {360, 360, 60}, {50, 50, 61}, {100, 100, 61}, {150, 150, 60},
+        {120, 240, 30}, {1, 100, 0}, {2, 100, 1}, {359, 360, 60}, {0, 240, 0}, {0, 0, 0}, {5, 0, 0}})
+    EXPECT_EQ(GaugeFill({0, maximum, value}, 61), columns) << value << "/" << maximum;
+}
+
+TEST(ScoreFigures, TheRatioDividesFirstAndTheWordsAgreeWithTheCounts) {
+  for (const auto& [killed, fired, percent] : {std::tuple{29, 100, 28}, {7, 9, 77}, {2, 3, 66}, {60, 60, 100}})
+    EXPECT_EQ(KillRatioPercent(killed, fired), percent);
+  QuadrantGrid grid{};
+  for (const int i : {QuadrantIndex(4, 0, 0), QuadrantIndex(4, 8, 8), QuadrantIndex(5, 4, 4)}) grid.Enemy[i] = 1;
+  grid.Struck[QuadrantIndex(4, 8, 8)] = 1;
+  GameState state = At({4, 4, 4}, ScanAxis::Z);
+  state.EnemyShips = 60;
+  state.Missiles = {0, 360, 360};
+  const ScoreFigures figures = MakeScoreFigures(grid, state);
+  EXPECT_EQ(std::tuple(figures.SectorShips, figures.SectorDestroyed, figures.SectorRemaining),
+            std::tuple(MakeMessage(Text::SectorShips, 2, "s"), MakeMessage(Text::SectorDestroyed, 1),
+                       MakeMessage(Text::SectorRemaining, 1)));
+  // "1 Ship Remains"; a closed game keeps an empty gauge's maximum, so every missile counts as fired.
+  state.Axis = ScanAxis::X;
+  for (const auto& [destroyed, missiles, left, noun, verb, ratio] :
+       {std::tuple{59, 360, 1, "", "s", MakeMessage(Text::NoShotFired)}, {58, 300, 2, "s", "", MakeMessage(Text::KillRatio, 96)},
+        {29, 260, 31, "s", "", MakeMessage(Text::KillRatio, 28)}, {0, 0, 60, "s", "", MakeMessage(Text::KillRatio, 0)}}) {
+    std::tie(state.ShipsDestroyed, state.Missiles.Value) = std::pair(destroyed, missiles);
+    const ScoreFigures figures = MakeScoreFigures(grid, state);
+    EXPECT_EQ(std::tuple(figures.SectorShips, figures.ShipsRemaining, figures.KillRatio),
+              std::tuple(MakeMessage(Text::SectorShips, 1, ""), MakeMessage(Text::ShipsRemaining, left, noun, verb), ratio));
+  }
+}

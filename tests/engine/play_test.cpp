@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/game_flow.h"
+#include "engine/modes.h"
+#include "engine/navigation.h"
+#include "engine/targeting.h"
+#include "engine/weapons.h"
+
+using namespace kestravane;
+
+namespace {
+
+bool Same(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// An open game at Hard's full supplies, no ships, nothing scanned, the ship at 0-0-0 looking along Z.
+class PlayTest : public ::testing::Test {
+ protected:
+  Session session;
+  GameState& state = session.State;
+
+  void SetUp() override {
+    session.InProgress = true;
+    state = {0, 0, 0, ScanAxis::Z, 0, 0, {0, 120, 120}, {0, 50, 50}, Difficulty::Hard};
+  }
+
+  void Aim(Quadrant q, ScanAxis axis) { std::tie(state.Z, state.Y, state.X, state.Axis) = std::tuple(q.Z, q.Y, q.X, axis); }
+
+  std::vector<int> Where() const { return {state.Z, state.Y, state.X}; }
+
+  // As the screen does, the next paint records the sector on the scanner.
+  Outcome Shown(Outcome outcome) {
+    RecordSectorScan(session.Grid, state, session.Log);
+    return outcome;
+  }
+
+  // Records the sectors along `axis` in `log`: all of them, or only those scanned before.
+  void Scan(ScanAxis axis, ScanLog& log, bool onlyScanned) {
+    for (int c = 0; c < AxisLength; ++c)
+      if (!onlyScanned || LoggedScan(log, axis, c).Scanned)
+        RecordSectorScan(session.Grid, {c, c, c, axis, 0, 0, {}, {}, {}}, log);
+  }
+
+  // Every scanned sector's entry says what a fresh scan would find.
+  void ExpectLogMatchesTheGrid() {
+    ScanLog fresh = session.Log;
+    for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X}) Scan(axis, fresh, true);
+    EXPECT_TRUE(Same(fresh, session.Log));
+  }
+};
+
+}  // namespace
+
+TEST_F(PlayTest, PicturesAxesAndDiagnosticsSayWhatTheyDidAndTheArrowKeysMoveOnlyTheSelectedGauge) {
+  for (const ScanAxis axis : {ScanAxis::X, ScanAxis::Y, ScanAxis::Z})
+    EXPECT_TRUE(SelectScanAxis(session, axis).Invalidated == std::vector{Area::Window} && state.Axis == axis);
+  const Outcome shown = ShowPicture(session, ScannerPicture::Mission);
+  EXPECT_EQ(std::tuple(session.Picture, shown.Messages, shown.ShipButtons),
+            std::tuple(ScannerPicture::Mission, std::vector{MakeMessage(Text::PressAnyKey)}, std::optional(false)));
+  using enum DiagnosticsSystem;
+  for (const bool tracing : {false, true}) {
+    EXPECT_EQ(ToggleDiagnostics(session).Messages, std::vector{MakeMessage(Text::DiagnosticsTurned, Text::On)});
+    for (const Text turned : tracing ? std::vector{Text::On} : std::vector{Text::On, Text::Off})
+      EXPECT_EQ(ToggleTracing(session).Messages, std::vector{MakeMessage(Text::TracingTurned, turned)});
+    SelectSystem(session, Fuel);
+    const Outcome off = ToggleDiagnostics(session);
+    EXPECT_EQ(std::pair(off.Messages, off.Invalidated.empty()),
+              std::pair(std::vector{MakeMessage(Text::DiagnosticsTurned, Text::Off)}, !tracing));
+    EXPECT_FALSE(session.Diagnostics || session.ScannerTracing || session.SelectedSystem != None);
+  }
+  // Both gauges stand at `before`; the selected one ends at `after`.
+  for (const auto& [system, up, before, after, said] :
+       {std::tuple{None, true, 5, 5, MakeMessage(Text::Commander)},
+        {Missiles, false, 1, 0, MakeMessage(Text::Decreasing, Text::MissileName)},
+        {Missiles, false, 0, 0, MakeMessage(Text::AtMinimum, Text::MissileName)},
+        {Fuel, true, 49, 50, MakeMessage(Text::Increasing, Text::FuelName)},
+        {Fuel, true, 50, 50, MakeMessage(Text::AtMaximum, Text::FuelName)}}) {
+    if (system != None) {
+      EXPECT_EQ(SelectSystem(session, system).Messages.at(0).Id, system == Fuel ? Text::EnginesSelected : Text::WeaponsSelected);
+    }
+    state.Missiles.Value = state.Fuel.Value = before;
+    const Outcome outcome = AdjustGauge(session, up);
+    EXPECT_EQ(std::tuple(outcome.Messages, state.Missiles.Value, state.Fuel.Value, outcome.Invalidated.size()),
+              std::tuple(std::vector{said}, system == Missiles ? after : before, system == Fuel ? after : before,
+                         after == before ? 0u : 1u));
+  }
+}
+
+TEST_F(PlayTest, NineMovesAlongAnyAxisComeRoundAgainForOneFuelUnitEach) {
+  state.Fuel = {0, 72, 72};
+  for (const auto& [axis, moved] : {std::pair{ScanAxis::Z, 0}, {ScanAxis::Y, 1}, {ScanAxis::X, 2}, {ScanAxis(7), 0}}) {
+    Aim({8, 0, 3}, axis);
+    for (const int step : {1, -1}) {
+      std::vector<int> expected = Where();
+      for (int move = 0; move < AxisLength; ++move) {
+        const int fuel = state.Fuel.Value - 1;
+        const Outcome outcome = step > 0 ? EngageEngines(session) : ReverseEngines(session);
+        expected[moved] = (expected[moved] + step + AxisLength) % AxisLength;
+        ASSERT_EQ(Where(), expected) << static_cast<int>(axis) << " step " << step << " move " << move;
+        ASSERT_EQ(std::tuple(state.Fuel.Value, outcome.Stepped, outcome.Sounds, outcome.Messages[0]),
+                  std::tuple(fuel, std::vector{Supply::Fuel}, std::vector{Sound::EnginesEngaged},
+                             MakeMessage(Text::EnginesEngaged)));
+      }
+    }
+  }
+}
+
+TEST_F(PlayTest, TheSectorReportCountsTheLiveShipsAndTheHelmGoesAnywhereForOneUnit) {
+  // Z 1: one of three alive. Z 2: three alive. Z 3: all destroyed. Z 4: none.
+  for (const auto& [z, y, x] : {std::tuple{1, 0, 0}, {1, 0, 1}, {1, 0, 2}, {2, 5, 3}, {2, 5, 4}, {2, 5, 5}, {3, 6, 7},
+                                {3, 7, 7}, {3, 8, 7}}) {
+    session.Grid.Enemy[QuadrantIndex(z, y, x)] = 1;
+    session.Grid.Struck[QuadrantIndex(z, y, x)] = z == 3 || (z == 1 && x < 2);
+  }
+  for (const Message& report : {MakeMessage(Text::ShipsInSector, 1, ""), MakeMessage(Text::ShipsInSector, 3, "s"),
+                                MakeMessage(Text::SectorCleared), MakeMessage(Text::SectorHasNoShips)})
+    EXPECT_EQ(EngageEngines(session).Messages.back(), report);
+  const Outcome steered = SteerTo(session, {7, 5, 4}, ScanAxis::Y);
+  EXPECT_EQ(std::tuple(Where(), state.Axis, state.Fuel.Value), std::tuple(std::vector{7, 5, 4}, ScanAxis::Y, 45));
+  EXPECT_EQ(steered.Messages, (std::vector{MakeMessage(Text::SettingHelm, 7, 5, 4), MakeMessage(Text::EnginesEngaged),
+                                           MakeMessage(Text::ShipsInSector, 3, "s")}));
+}
+
+TEST_F(PlayTest, AimingMovesTheTargetForFreeToAnyCellOfTheSectorWhereTheMissileThenFlies) {
+  state.Missiles = {0, 500, 500};
+  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X, ScanAxis(7)}) {
+    for (int row = -1; row <= AxisLength; ++row)
+      for (int column = -1; column <= AxisLength; ++column) {
+        Aim({6, 4, 1}, axis);
+        const int sector = SectorCoordinate(state);
+        const Cell from = ShipCell(state), to{std::clamp(row, 0, 8), std::clamp(column, 0, 8)};
+        const Outcome outcome = Retarget(session, {row, column});
+        ASSERT_EQ(std::tuple(ShipCell(state), SectorCoordinate(state), outcome.Cells, outcome.Messages.at(0)),
+                  std::tuple(to, sector, std::vector{from, to},
+                             MakeMessage(Text::TargetingCoordinates, state.Z, state.Y, state.X)));
+        const Launch launch = LaunchMissile(session);
+        ASSERT_TRUE(launch.Flight && launch.Report.Cells.empty()) << "nothing changes on the grid before it lands";
+        ASSERT_EQ(std::pair(launch.Flight->Target, launch.Flight->TargetCell), std::pair(ShipQuadrant(state), to));
+      }
+  }
+  const Outcome ordered = AimAt(session, {6, 0, 8});
+  EXPECT_EQ(std::tuple(Where(), ordered.Messages, state.Fuel.Value),
+            std::tuple(std::vector{6, 0, 8}, std::vector{MakeMessage(Text::TargetingCoordinates, 6, 0, 8)}, 50));
+}
+
+TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
+  session.Random.Seed(20261207);
+  const Outcome opened = Shown(StartNewGame(session));
+  EXPECT_EQ(std::tuple(opened.Messages.back(), opened.ShipButtons),
+            std::tuple(MakeMessage(Text::ShipsDetected, 60, 20), std::optional(true)));
+  Scan(ScanAxis::Y, session.Log, false);  // a kill must keep these up to date too
+  std::vector<Quadrant> enemies;
+  for (int i = 0; i < QuadrantCount; ++i)
+    if (session.Grid.Enemy[i]) enemies.push_back({i / 81, i / 9 % 9, i % 9});
+  // Forward through the Z sectors from where the game starts, round once.
+  std::stable_sort(enemies.begin(), enemies.end(),
+                   [&](Quadrant a, Quadrant b) { return (a.Z - state.Z + 9) % 9 < (b.Z - state.Z + 9) % 9; });
+  int moves = 0;
+  Outcome last;
+  for (std::size_t shot = 0; shot < enemies.size(); ++shot) {
+    const Quadrant target = enemies[shot];
+    for (; state.Z != target.Z; ++moves) ASSERT_FALSE(Shown(EngageEngines(session)).Ended);
+    Shown(Retarget(session, {target.Y, target.X}));
+    last = Shown(FireMissile(session));
+    ASSERT_EQ(std::tuple(last.Messages.at(1), last.Sounds, last.AlertWhenSilent, last.Stepped, last.Cells.at(0)),
+              std::tuple(MakeMessage(Text::EnemyDestroyed, target.Z, target.Y, target.X),
+                         std::vector{Sound::MissileLaunched, Sound::EnemyDestroyed}, true, std::vector{Supply::Missiles},
+                         Cell{target.Y, target.X}));
+    ASSERT_EQ(std::pair(state.ShipsDestroyed, last.Ended.has_value()), std::pair(static_cast<int>(shot) + 1, shot == 59));
+  }
+  EXPECT_LE(moves, 8);
+  EXPECT_EQ(std::tuple(last.Ended, last.Messages.back(), last.ShipButtons, session.Picture, state.Missiles.Value,
+                       state.Fuel.Value),
+            std::tuple(GameEnd::Won, MakeMessage(Text::Victory), false, ScannerPicture::Victory, 120, 50));
+  ExpectLogMatchesTheGrid();
+  // A document command takes the picture away; then an unstruck quadrant wins again, a struck one cannot.
+  const Outcome resumed = BeginDocumentCommand(session);
+  EXPECT_EQ(std::tuple(session.Picture, resumed.Messages, resumed.ShipButtons),
+            std::tuple(ScannerPicture::None, std::vector{MakeMessage(Text::Resuming)}, std::optional(true)));
+  EXPECT_TRUE(BeginDocumentCommand(session).Messages.empty());
+  AimAt(session, {0, 0, 0});
+  const Outcome searched = FireMissile(session);
+  EXPECT_EQ(std::tuple(searched.Messages.at(1), searched.Sounds.size(), searched.Ended),
+            std::tuple(MakeMessage(Text::NoEnemyFound, 0, 0, 0), 1u, GameEnd::Won));
+  AimAt(session, enemies[0]);
+  const Outcome wasted = FireMissile(session);
+  EXPECT_EQ(std::tuple(wasted.Messages.back(), wasted.Sounds.back(), wasted.AlertWhenSilent, wasted.Cells.size(),
+                       wasted.Ended.has_value()),
+            std::tuple(MakeMessage(Text::ShipAlreadyDestroyed), Sound::MissileWasted, false, 0u, false));
+
+  session.Random.Seed(77);
+  Shown(StartNewGame(session));
+  for (int shot = 0; shot < 120; ++shot) {
+    const Outcome outcome = Shown(FireMissile(session));
+    ASSERT_FALSE(outcome.Ended) << "shot " << shot;
+    ASSERT_EQ(outcome.Messages.back().Id, shot == 0 ? Text::NoEnemyFound : Text::QuadrantSweptClean);
+  }
+  const Outcome lost = Shown(FireMissile(session));
+  EXPECT_EQ(std::tuple(lost.Messages, lost.Ended, lost.ShipButtons, lost.Sounds.size(), session.Picture),
+            std::tuple(std::vector{MakeMessage(Text::MissilesGone), MakeMessage(Text::MissilesGone)}, GameEnd::Lost,
+                       false, 0u, ScannerPicture::Defeat));
+  // The tour: the tank is full, tracing shows the survivors, and every shot loses again.
+  EXPECT_TRUE(session.ScannerTracing && ResumeGame(session).ShipButtons == true);
+  EXPECT_EQ(FireMissile(session).Ended, GameEnd::Lost);
+  state.Axis = ScanAxis::Y;
+  for (int move = 0; move < 50; ++move) ASSERT_FALSE(Shown(ReverseEngines(session)).Ended) << "move " << move;
+  const Outcome dry = Shown(ReverseEngines(session));
+  EXPECT_EQ(std::tuple(dry.Messages, dry.Ended, dry.Stepped.size(), state.Fuel.Value),
+            std::tuple(std::vector{MakeMessage(Text::FuelGone), MakeMessage(Text::MissilesGone)}, GameEnd::Lost, 0u, 50))
+      << "the end names what is missing most";
+  ExpectLogMatchesTheGrid();
+  // With missiles left an empty tank says so twice; the ship stays where the helm put it.
+  std::tie(state.Missiles.Value, state.Fuel.Value) = std::pair(3, 0);
+  const Outcome stranded = SteerTo(session, {3, 3, 3}, ScanAxis::Y);
+  EXPECT_EQ(std::tuple(Where(), stranded.Messages.size(), stranded.Messages.back(), stranded.Ended),
+            std::tuple(std::vector{3, 3, 3}, 3u, MakeMessage(Text::FuelGone), GameEnd::Lost));
+  // Only a document command that went through stops tracing; closing keeps the level and the gauges' range.
+  EndDocumentCommand(session, false);
+  EXPECT_TRUE(session.ScannerTracing);
+  EndDocumentCommand(session, true);
+  EXPECT_FALSE(session.ScannerTracing);
+  const Outcome closed = ClearGame(session);
+  const Session fresh;
+  const GameState cleared{0, 0, 0, ScanAxis::Z, 0, 0, {0, 120, 0}, {0, 50, 0}, Difficulty::Hard};
+  EXPECT_TRUE(Same(state, cleared) && Same(session.Grid, fresh.Grid) && Same(session.Log, fresh.Log) && !session.InProgress);
+  EXPECT_EQ(std::pair(closed.Messages, closed.ShipButtons),
+            std::pair(std::vector{MakeMessage(Text::Ready)}, std::optional(false)));
+  session.Picture = ScannerPicture::Rules;
+  EXPECT_EQ(BeginDocumentCommand(session).ShipButtons, false) << "no game to go back to";
+}
