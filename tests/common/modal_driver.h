@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QLabel>
 #include <functional>
 
 #include "common/qt_waits.h"
@@ -25,11 +24,4 @@ void WhenModal(std::function<void(T*)> step) {
 inline QWidget* KeyboardTarget(QWidget* fallback) {
   QWidget* focused = QApplication::focusWidget();
   return focused ? focused : fallback;
-}
-
-// Everything a box or dialog says, its texts run together.
-inline QString BoxText(const QWidget* box) {
-  QString text;
-  for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text();
-  return text;
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <memory>
 
 #include "app/main_window.h"
 #include "app/settings.h"
-#include "platform/qt/rect_qt.h"
 #include "support/library.h"
 #include "support/splash.h"
 
@@ -16,15 +13,10 @@ using namespace kestravane;
 // The game's real main window, made as the start-up makes it, with the
 // settings and the configuration kept in `folder`.
 struct TestMainWindow {
-  explicit TestMainWindow(const QTemporaryDir& folder, bool openAtStart = false,
-                          const std::string& document = {}) {
+  explicit TestMainWindow(const QTemporaryDir& folder) {
     qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());
     library.IniPath = folder.filePath("kestravane.ini").toStdString();
     settings = LoadSettings(library.IniPath);
-    if (openAtStart) {
-      settings.FileSpec = document;
-      settings.OpenAtStart = true;
-    }
     window = std::make_unique<MainWindow>(library, settings, splash);
     window->Start();
   }
@@ -55,19 +47,3 @@ struct TestMainWindow {
   Splash splash{library};
   std::unique_ptr<MainWindow> window;
 };
-
-// What the label of the board at `place` shows.
-inline QString LabelAt(const BoardView& board, const platform::Rect& place) {
-  const QRect wanted = platform::ToQRect(place);
-  for (const QLabel* label : board.findChildren<QLabel*>())
-    if (label->geometry() == wanted) return label->text();
-  return QStringLiteral("<no label there>");
-}
-
-// The button of the board at `place`.
-inline QPushButton* ButtonAt(const BoardView& board, const platform::Rect& place) {
-  const QRect wanted = platform::ToQRect(place);
-  for (QPushButton* button : board.findChildren<QPushButton*>())
-    if (button->geometry() == wanted) return button;
-  qFatal("no button at %d, %d", place.left, place.top);
-}

@@ -1,5 +1,7 @@
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -13,8 +15,8 @@
 #include <deque>
 #include <memory>
 
-#include "common/file_dialog_driver.h"
 #include "common/golden_image.h"
+#include "common/modal_driver.h"
 #include "common/test_main_window.h"
 #include "platform/profile.h"
 
@@ -42,6 +44,17 @@ QString FocusName(QWidget* modal) {
     return QStringLiteral("field %1").arg(modal->findChildren<QLineEdit*>().indexOf(edit) + 1);
   if (qobject_cast<QListWidget*>(focused)) return QStringLiteral("list");
   return QStringLiteral("nothing");
+}
+
+// Types a name into Qt's file dialog and presses Enter, past the
+// completion list that would take the Enter for itself.
+void TypeAndEnter(QFileDialog* dialog, const QString& name) {
+  auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  edit->setFocus();
+  edit->selectAll();
+  QTest::keyClicks(edit, name);
+  if (edit->completer()) edit->completer()->popup()->hide();
+  QTest::keyClick(edit, Qt::Key_Return);
 }
 
 QString ModalTexts(QWidget* modal) {

@@ -9,7 +9,6 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
-#include "common/main_window_driver.h"
 #include "common/qt_waits.h"
 #include "document/game_file_io.h"
 #include "engine/game_flow.h"
@@ -19,6 +18,16 @@
 #include "support/library.h"
 
 using namespace kestravane;
+
+namespace {
+
+MainWindow* RunningMainWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* window = qobject_cast<MainWindow*>(widget); window && window->isVisible()) return window;
+  return nullptr;
+}
+
+}  // namespace
 
 // The whole program run in this process, from the first step of its start
 // to the settings it leaves, with its files in a temporary folder.
