@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "common/golden_image.h"
+#include "display/drawing.h"
+#include "display/main_layout.h"
+#include "display/main_paint.h"
+#include "display/missile_mark.h"
+#include "display/missile_path.h"
+#include "engine/session.h"
+#include "platform/qt/picture_data.h"
+
+using namespace kestravane;
+
+namespace {
+
+// Every quadrant shows a star field of its own, so a cell drawn from the
+// wrong quadrant changes the picture.
+struct Board {
+  Session session;
+  Surface surface{ClientWidth, ClientHeight};
+  BoardTexts texts;
+
+  Board() {
+    for (int i = 0; i < QuadrantCount; ++i) session.Grid.StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
+    Place(0, 0, 0, ScanAxis::Z);
+    session.InProgress = false;
+  }
+  void Place(int z, int y, int x, ScanAxis axis, int destroyed = 0, int missiles = 240, int fuel = 100) {
+    session.InProgress = true;
+    session.State = {z, y, x, axis, 60, destroyed, {0, 240, missiles}, {0, 100, fuel}};
+  }
+  std::string Paint() {
+    surface.image().fill(Qt::magenta);
+    PaintBoard(surface, texts, session);
+    std::string said;
+    for (const auto& text : {texts.ScanLabel, texts.WeaponsReadout, texts.MissileCount, texts.EnginesReadout,
+                             texts.FuelCount, texts.ScannerReadout, texts.SectorShips, texts.SectorDestroyed,
+                             texts.SectorRemaining, texts.ShipsRemaining, texts.KillRatio})
+      said += text.value_or("-") + "|";
+    return said;
+  }
+};
+
+}  // namespace
+
+// One board per axis and gauge state, each with a destroyed ship, a live one
+// (shown only when traced) and a searched empty quadrant in its sector.
+TEST(Board, PaintsEachAxisAndGaugeStateAsTheGoldenBoard) {
+  const struct {
+    const char* golden;
+    int z, y, x;
+    ScanAxis axis;
+    bool tracing;
+    int missiles, fuel, destroyed;
+    const char* texts;
+  } boards[] = {
+      {"paint_z_axis", 6, 4, 3, ScanAxis::Z, false, 200, 50, 1,
+       " Z: 6 |6-4-3|200|6-4-3|50|6-4-3|2 Roder Ships|1 Destroyed|1 Remaining|59 Ships Remain|2% Kill Ratio|"},
+      {"paint_y_axis_traced", 6, 4, 3, ScanAxis::Y, true, 0, 100, 59,
+       " Y: 4 |6-4-3|0|6-4-3|100|6-4-3|2 Roder Ships|0 Destroyed|2 Remaining|1 Ship Remains|24% Kill Ratio|"},
+      {"paint_x_axis_off_the_grid", -1, 12, 1, ScanAxis::X, true, 240, 1, 0,
+       " X: 1 |-1-12-1|240|-1-12-1|1|-1-12-1|1 Roder Ship|0 Destroyed|1 Remaining|60 Ships Remain| |"},
+  };
+  for (const auto& b : boards) {
+    Board board;
+    board.Place(b.z, b.y, b.x, b.axis, b.destroyed, b.missiles, b.fuel);
+    for (const int ship : {QuadrantIndex(6, 1, 3), QuadrantIndex(1, 4, 3), QuadrantIndex(6, 4, 1)}) board.session.Grid.Enemy[ship] = 1;
+    board.session.Grid.Struck[QuadrantIndex(6, 1, 3)] = board.session.Grid.Struck[QuadrantIndex(2, 4, 1)] = 1;
+    board.session.ScannerTracing = b.tracing;
+    EXPECT_EQ(board.Paint(), b.texts) << b.golden;
+    EXPECT_EQ(GoldenDifference(board.surface.image(), b.golden).toStdString(), "");
+  }
+}
+
+TEST(Board, ShowsTheChosenPictureInPlaceOfTheGridAndTheTitlePageWithoutAGame) {
+  for (int picture = 0; picture <= int(ScannerPicture::Defeat); ++picture) {
+    for (const bool inProgress : {false, true}) {
+      Board board;
+      board.session.Picture = ScannerPicture(picture);
+      board.session.InProgress = inProgress;
+      board.Paint();
+      if (inProgress && picture == 0) continue;
+      const platform::Result<platform::Picture> page = platform::LoadBitmapResource(5000 + picture);
+      ASSERT_TRUE(page);
+      EXPECT_TRUE(board.surface.image().copy(168, 23, 288, 288) == page->data()->image.convertToFormat(QImage::Format_RGB32))
+          << picture << inProgress;
+    }
+  }
+  Board board;
+  board.Paint();
+  EXPECT_EQ(GoldenDifference(board.surface.image(), "paint_no_game").toStdString(), "");
+}
+
+// A resource that is missing costs a report each time it is drawn.
+TEST(Board, AMissingStarFieldOrPictureIsReportedWithTheFailedCall) {
+  Board board;
+  board.Place(0, 8, 8, ScanAxis::Z);
+  board.session.Grid.StarIcon[QuadrantIndex(0, 0, 0)] = 10999;
+  testing::internal::CaptureStderr();
+  board.Paint();
+  EXPECT_FALSE(DrawPicture(board.surface, Bitmap{4999}, {0, 0, 470, 350}));
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said, "Draw_Icon(LoadIcon)\n\nError detected loading icon resource (ID:10999)\n\nCode 2\n"
+                  "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");
+}
+
+// The marks of three flights over the board, drawn a second time, leave the
+// board as it was.
+TEST(MissileMark, FlightsShowAsTheGoldenTrailsAndASecondDrawingUndoesThem) {
+  Board board;
+  board.Place(4, 4, 4, ScanAxis::Z);
+  board.Paint();
+  const QImage before = board.surface.image().copy();
+  const auto fly = [&] {
+    for (const auto& [column, row] : {std::pair{0, 8}, {8, 4}, {4, 0}})
+      for (const MissilePoint at : MissilePath(column, row)) DrawMissileMark(board.surface, at);
+  };
+  fly();
+  EXPECT_EQ(GoldenDifference(board.surface.image(), "paint_missile_trails").toStdString(), "");
+  fly();
+  EXPECT_EQ(board.surface.image(), before);
+}

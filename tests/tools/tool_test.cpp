@@ -1,0 +1,91 @@
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "common/file_contents.h"
+#include "common/temporary_directory.h"
+#include "engine/generation.h"
+
+using namespace kestravane;
+
+namespace {
+
+class ToolRun : public ::testing::Test {
+ protected:
+  TemporaryDirectory directory;
+  std::string out, err;
+
+  int Tool(const std::string& arguments) {
+    const std::string command = std::string(KESTRAVANE_TOOL) + " " + arguments + " >" + directory.File("out") + " 2>" +
+                                directory.File("err");
+    const int status = std::system(command.c_str());
+    out = FileContents(directory.File("out"));
+    err = FileContents(directory.File("err"));
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+};
+
+TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
+  const std::string file = directory.File("g.war");
+  for (const auto& [number, difficulty] : {std::pair{0u, 2}, {77u, 1}, {4294967295u, 3}}) {
+    ASSERT_EQ(Tool("new --difficulty " + std::to_string(difficulty) + " " + file + " --number " + std::to_string(number)), 0);
+    EXPECT_EQ(out + err, "Game number " + std::to_string(number) + "\n");
+    EXPECT_EQ(FileContents(file).size(), 9472u);
+    ASSERT_EQ(Tool("show " + file), 0) << err;
+    const auto game = nlohmann::ordered_json::parse(out);
+    Session session;
+    session.State.Difficulty = static_cast<Difficulty>(difficulty);
+    session.Random.Seed(number);
+    GenerateGame(session);
+    const QuadrantGrid& grid = session.Grid;
+    EXPECT_EQ(game, nlohmann::ordered_json({{"enemy_ships", 60}, {"ships_destroyed", 0}, {"z", 0}, {"y", 4}, {"x", 4},
+                                            {"scan_axis", game["scan_axis"]}, {"difficulty", difficulty},
+                                            {"fuel", difficulty * 50}, {"missiles", difficulty * 120},
+                                            {"fuel_maximum", difficulty * 50}, {"missiles_maximum", difficulty * 120},
+                                            {"star_icon", std::vector<int>(grid.StarIcon, grid.StarIcon + 729)},
+                                            {"struck", std::vector<int>(729, 0)},
+                                            {"enemy", std::vector<int>(grid.Enemy, grid.Enemy + 729)},
+                                            {"scan_log", std::vector<nlohmann::ordered_json>(27, {{"scanned", 0}, {"ships", 0},
+                                                                                          {"destroyed", 0}, {"remaining", 0}})}}));
+  }
+  EXPECT_EQ(Tool("--status new --number 1 " + file), 0);
+  EXPECT_NE(err.find("60 Roder ships detected in 20 battle groups ..."), std::string::npos) << err;
+  EXPECT_EQ(Tool("new --number 0 " + file) + Tool("show " + file), 0);
+  EXPECT_EQ(nlohmann::json::parse(out)["difficulty"], 2) << "the default level";
+}
+
+TEST_F(ToolRun, ExitsWithOneAndTheGamesMessageForADocumentItCannotRead) {
+  std::ofstream(directory.File("foreign.war")) << std::string(9472, 'k');
+  EXPECT_EQ(Tool("show " + directory.File("foreign.war")), 1);
+  EXPECT_EQ(out, "");
+  EXPECT_NE(err.find("File: " + directory.File("foreign.war") +
+                     "\n\nInvalid file header signature detected. This\ndocument was not created by Kestravane"),
+            std::string::npos)
+      << err;
+  EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
+  EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
+}
+
+TEST_F(ToolRun, ExitsWithTwoNamingTheMistakeOnTheCommandLineAndZeroForHelp) {
+  const std::string number = "--number needs a whole number from 0 to 4294967295";
+  const std::string level = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
+  const std::pair<const char*, std::string> mistakes[] = {
+      {"", "no command given"}, {"frobnicate x.war", "unknown command 'frobnicate'"}, {"show", "missing file name"},
+      {"show a.war b.war", "more than one file name given"}, {"show --number 3 a.war", "unknown option '--number'"},
+      {"new --number 4294967296 x.war", number}, {"new --number -1 x.war", number}, {"new --number 12a x.war", number},
+      {"new --number '' x.war", number}, {"new --number +5 x.war", number}, {"new --number 0x10 x.war", number},
+      {"new --difficulty 0 x.war", level}, {"new --difficulty 4 x.war", level}, {"new x.war --difficulty", level}};
+  for (const auto& [arguments, said] : mistakes) {
+    EXPECT_EQ(Tool(arguments), 2) << arguments;
+    EXPECT_EQ(err, "kestravane-tool: " + said + "\nTry 'kestravane-tool --help'.\n");
+  }
+  for (const char* help : {"--help", "new --help"}) {
+    EXPECT_EQ(Tool(help), 0);
+    EXPECT_NE(out.find("new [--number N] [--difficulty 1|2|3] FILE"), std::string::npos);
+  }
+}
+
+}  // namespace
