@@ -1,14 +1,14 @@
 // Feeds arbitrary bytes to the game as its settings file, and puts other
-// things in its place too: a folder, a pipe, a link to a device or to the
-// real file, a read-only file and a file past the size limit. Whatever it
+// things in its place too: a folder, a pipe, a link to a device node of the
+// fuzzer's own (made when root) or to the real file, a read-only file and a
+// file past the size limit. Whatever it
 // finds, loading must give settings the game can use without waiting, and
 // saving must keep them or leave alone what is no settings file.
-//
-// The files of an input are removed before the next.
 
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -86,6 +86,7 @@ class Scratch {
 
   fs::path File(const char* name) const { return path_ / name; }
 
+  // What the last input left goes before the next.
   void Empty() const {
     std::error_code ignored;
     for (const fs::directory_entry& entry : fs::directory_iterator(path_)) fs::remove_all(entry.path(), ignored);
@@ -93,20 +94,6 @@ class Scratch {
 
  private:
   fs::path path_;
-};
-
-// Whatever an input leaves in the scratch folder goes with it.
-class InputFolder {
- public:
-  explicit InputFolder(const Scratch& scratch) : scratch_(scratch) {}
-  ~InputFolder() { scratch_.Empty(); }
-  InputFolder(const InputFolder&) = delete;
-  InputFolder& operator=(const InputFolder&) = delete;
-
-  fs::path File(const char* name) const { return scratch_.File(name); }
-
- private:
-  const Scratch& scratch_;
 };
 
 void Write(const fs::path& file, const std::string& content) {
@@ -122,7 +109,7 @@ void CheckUsable(const AppSettings& settings) {
 
 // Puts what the selector chose in the settings file's place; true when it is
 // a settings file the game may read and replace.
-bool Stage(Stand stand, const std::string& content, const InputFolder& folder, const fs::path& ini) {
+bool Stage(Stand stand, const std::string& content, const Scratch& folder, const fs::path& ini) {
   switch (stand) {
     case Stand::File: Write(ini, content); return true;
     case Stand::ReadOnly:
@@ -131,7 +118,13 @@ bool Stage(Stand stand, const std::string& content, const InputFolder& folder, c
       return false;
     case Stand::Folder: fs::create_directory(ini); return false;
     case Stand::Pipe: Check(mkfifo(ini.c_str(), 0644) == 0); return false;
-    case Stand::Device: fs::create_symlink("/dev/zero", ini); return false;
+    case Stand::Device:
+      // An endless source of zero bytes, never the system's own node.
+      if (mknod(folder.File("zero").c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0)
+        fs::create_symlink(folder.File("zero"), ini);
+      else
+        Check(mkfifo(ini.c_str(), 0644) == 0);
+      return false;
     case Stand::Link:
       Write(folder.File("elsewhere.ini"), content);
       fs::create_symlink("elsewhere.ini", ini);
@@ -152,8 +145,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Stand stand = StandFor(data[0]);
   const std::size_t skip = stand == Stand::File ? 0 : 1;
   const std::string content(reinterpret_cast<const char*>(data + skip), size - skip);
-  static const Scratch scratch;
-  const InputFolder folder(scratch);
+  static const Scratch folder;
+  folder.Empty();
   const fs::path ini = folder.File("kestravane.ini");
   const std::string path = ini.string();
   const bool replaceable = Stage(stand, content, folder, ini);
