@@ -77,7 +77,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-game-play fuzz-settings kestravane-tool
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
-# Redraws every icon, picture and sound into resources/ and the contact sheet.
+# Redraws every icon, picture and sound into resources/.
 art: deps
 	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS) --target kestravane-art
@@ -87,7 +87,7 @@ art: deps
 coverage: deps
 	@scripts/install-deps.sh gcovr
 	$(call configure,$(COVERAGE),gcc,g++,-DCMAKE_BUILD_TYPE=Debug -DKESTRAVANE_COVERAGE=ON -DKESTRAVANE_BENCH=OFF)
-	cmake --build $(COVERAGE) -j $(JOBS)
+	cmake --build $(COVERAGE) -j $(JOBS) --clean-first
 	find $(COVERAGE) -name '*.gcda' -delete
 	ctest --test-dir $(COVERAGE) -j $(JOBS) >/dev/null || true
 	@scripts/coverage-report.sh $(COVERAGE)

@@ -30,8 +30,8 @@ struct IndexedImage {
 // so an opaque picture can never carry a stray see-through pixel.
 IndexedImage Quantise(const QImage& image, bool keepMask);
 
-// The picture back in true colour (transparent pixels fully clear), for the
-// contact sheet.
+// The picture back in true colour (transparent pixels fully clear), as the
+// desktop shows it.
 QImage ToQImage(const IndexedImage& image);
 
 }  // namespace kestravane::art

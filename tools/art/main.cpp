@@ -8,10 +8,6 @@
 #include "fonts.h"
 #include "output.h"
 
-namespace kestravane {
-
-}  // namespace kestravane
-
 int main(int argc, char** argv) {
   using namespace kestravane;
   if (argc != 2) {

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "bmp_writer.h"
-#include "contact_sheet.h"
 #include "ico_writer.h"
 #include "wav_writer.h"
 
@@ -66,7 +65,6 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
     written &= WritePng(directory / DesktopIconPath(icon.size), icon.image);
   }
   written &= WriteText(directory / "resources.qrc", ResourceCollection(set));
-  written &= WritePng(directory / "contact-sheet.png", ContactSheet(set));
   return written;
 }
 
