@@ -1,23 +1,20 @@
 // Feeds arbitrary bytes to the game as its settings file, and puts other
 // things in its place too: a folder, a pipe, a link to a device node of the
 // fuzzer's own (made when root) or to the real file, a read-only file and a
-// file past the size limit. Whatever it
-// finds, loading must give settings the game can use without waiting, and
-// saving must keep them or leave alone what is no settings file.
+// file past the size limit. Whatever it finds, loading must give settings
+// the game can use without waiting, and saving must keep them or leave alone
+// what is no settings file.
 
-#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <string_view>
 
 #include "app/settings.h"
 #include "platform/profile.h"
@@ -48,28 +45,12 @@ Stand StandFor(std::uint8_t first) {
   }
 }
 
-constexpr std::string_view ScratchPrefix = "kestravane-fuzz-settings-";
-
-// A fuzzer stopped by a signal ends at once, leaving its scratch folder
-// behind; the next one removes the folders of runs that have ended.
-void RemoveEndedRuns(const fs::path& temporary) {
-  std::error_code ignored;
-  for (const fs::directory_entry& entry : fs::directory_iterator(temporary, ignored)) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind(ScratchPrefix, 0) != 0) continue;
-    const pid_t run = static_cast<pid_t>(std::atol(name.c_str() + ScratchPrefix.size()));
-    if (run > 0 && kill(run, 0) != 0 && errno == ESRCH) fs::remove_all(entry.path(), ignored);
-  }
-}
-
 // The fuzzer's own folder, with the system profile in it, emptied after
 // every input and removed when the fuzzer ends.
 class Scratch {
  public:
   Scratch() {
-    const fs::path temporary = fs::temp_directory_path();
-    RemoveEndedRuns(temporary);
-    path_ = temporary / (std::string(ScratchPrefix) + std::to_string(getpid()));
+    path_ = fs::temp_directory_path() / ("kestravane-fuzz-settings-" + std::to_string(getpid()));
     std::error_code ignored;
     fs::remove_all(path_, ignored);
     if (!fs::create_directory(path_, ignored)) std::abort();

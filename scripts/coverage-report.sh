@@ -7,11 +7,13 @@ cd "$(dirname "$0")/.."
 build=$1
 modules=(engine document support display dialogs app platform tools)
 
-# gcovr replaces its output file rather than writing into it, so the report
-# goes to a file of the build's own: given /dev/null, it would replace the
-# device with a regular file when run as root.
+# gcov runs once over the build's counts into a tracefile, which each
+# summary then filters. gcovr replaces its output file rather than writing
+# into it, so the reports go to files of the build's own: given /dev/null, it
+# would replace the device with a regular file when run as root.
+gcovr --root . "$build" --gcov-ignore-parse-errors --json "$build/coverage.json"
 summary() {
-  gcovr --root . --object-directory "$build" --gcov-ignore-parse-errors "$@" --print-summary --output "$build/coverage.txt" |
+  gcovr --root . --add-tracefile "$build/coverage.json" "$@" --print-summary --output "$build/coverage.txt" |
     awk '/^lines:/ { print $2, $3, $4, $5, $6, $7 }'
 }
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/path_dir.h"
 #include "app/program_arguments.h"
 #include "app/window_placement.h"
 #include "common/temporary_directory.h"
@@ -98,14 +97,6 @@ TEST(ProgramArguments, TakeOneGameHelpVersionOrNameTheMistake) {
       EXPECT_EQ(request.document, detail);
     }
   }
-}
-
-TEST(FileDialogFolder, IsTheFolderOfTheLastDocument) {
-  const std::pair<const char*, const char*> cases[] = {{"/home/player/games/first.war", "/home/player/games"},
-                                                       {"/first.war", "/"},
-                                                       {"a/first.war", "a"},
-                                                       {"first.war", ""}};
-  for (const auto& [path, folder] : cases) EXPECT_EQ(InitialDirectory(path), folder) << path;
 }
 
 // A desktop of two screens side by side, the second lower and smaller, and a

@@ -32,9 +32,3 @@ inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step
   poll->start();
   return poll;
 }
-
-// Hands the next modal dialog or box to `answer` as soon as it is up.
-inline void AnswerNextModal(std::function<void(QWidget*)> answer, int timeoutMs = 10000) {
-  WhenReady([] { return QApplication::activeModalWidget() != nullptr; },
-            [answer] { answer(QApplication::activeModalWidget()); }, timeoutMs);
-}

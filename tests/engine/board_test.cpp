@@ -4,7 +4,6 @@
 #include <cstring>
 #include <set>
 
-#include "engine/cell_picture.h"
 #include "engine/gauge_fill.h"
 #include "engine/generation.h"
 #include "engine/score_figures.h"
@@ -129,19 +128,6 @@ TEST(Sector, CountsAndTheScanLogFollowTheSliceAndAKillKeepsTheScannedSectorsTrue
   RecordKill(log, QuadrantAt(target));
   scanAll(fresh);
   EXPECT_TRUE(Same(log, fresh));
-}
-
-TEST(CellPicture, AShipShowsWhenDestroyedOrTracedAndAnEmptyStruckQuadrantIsFramed) {
-  const Icon stars{10137}, live = Icon::LiveShip, wreck = Icon::DestroyedShip;
-  for (const auto& [enemy, struck, untraced, traced] :
-       {std::tuple{0, 0, stars, stars}, {1, 0, stars, live}, {1, 1, wreck, wreck}, {0, 1, stars, stars}}) {
-    QuadrantGrid grid{};
-    const int i = QuadrantIndex(4, 1, 7);
-    std::tie(grid.StarIcon[i], grid.Enemy[i], grid.Struck[i]) = std::tuple(Id(stars), enemy, struck);
-    EXPECT_EQ(std::tuple(CellIcon(grid, {4, 1, 7}, false), CellIcon(grid, {4, 1, 7}, true), ShipShown(grid, {4, 1, 7}, false),
-                         ShipShown(grid, {4, 1, 7}, true), SearchedEmpty(grid, {4, 1, 7})),
-              std::tuple(untraced, traced, untraced != stars, traced != stars, struck && !enemy));
-  }
 }
 
 TEST(Gauge, StepsStopAtTheRangeAndFullBarsFillTheirColumnsAsTheGameAlwaysHas) {

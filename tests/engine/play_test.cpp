@@ -53,41 +53,6 @@ class PlayTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(PlayTest, PicturesAxesAndDiagnosticsSayWhatTheyDidAndTheArrowKeysMoveOnlyTheSelectedGauge) {
-  for (const ScanAxis axis : {ScanAxis::X, ScanAxis::Y, ScanAxis::Z})
-    EXPECT_TRUE(SelectScanAxis(session, axis).Invalidated == std::vector{Area::Window} && state.Axis == axis);
-  const Outcome shown = ShowPicture(session, ScannerPicture::Mission);
-  EXPECT_EQ(std::tuple(session.Picture, shown.Messages, shown.ShipButtons),
-            std::tuple(ScannerPicture::Mission, std::vector{MakeMessage(Text::PressAnyKey)}, std::optional(false)));
-  using enum DiagnosticsSystem;
-  for (const bool tracing : {false, true}) {
-    EXPECT_EQ(ToggleDiagnostics(session).Messages, std::vector{MakeMessage(Text::DiagnosticsTurned, Text::On)});
-    for (const Text turned : tracing ? std::vector{Text::On} : std::vector{Text::On, Text::Off})
-      EXPECT_EQ(ToggleTracing(session).Messages, std::vector{MakeMessage(Text::TracingTurned, turned)});
-    SelectSystem(session, Fuel);
-    const Outcome off = ToggleDiagnostics(session);
-    EXPECT_EQ(std::pair(off.Messages, off.Invalidated.empty()),
-              std::pair(std::vector{MakeMessage(Text::DiagnosticsTurned, Text::Off)}, !tracing));
-    EXPECT_FALSE(session.Diagnostics || session.ScannerTracing || session.SelectedSystem != None);
-  }
-  // Both gauges stand at `before`; the selected one ends at `after`.
-  for (const auto& [system, up, before, after, said] :
-       {std::tuple{None, true, 5, 5, MakeMessage(Text::Commander)},
-        {Missiles, false, 1, 0, MakeMessage(Text::Decreasing, Text::MissileName)},
-        {Missiles, false, 0, 0, MakeMessage(Text::AtMinimum, Text::MissileName)},
-        {Fuel, true, 49, 50, MakeMessage(Text::Increasing, Text::FuelName)},
-        {Fuel, true, 50, 50, MakeMessage(Text::AtMaximum, Text::FuelName)}}) {
-    if (system != None) {
-      EXPECT_EQ(SelectSystem(session, system).Messages.at(0).Id, system == Fuel ? Text::EnginesSelected : Text::WeaponsSelected);
-    }
-    state.Missiles.Value = state.Fuel.Value = before;
-    const Outcome outcome = AdjustGauge(session, up);
-    EXPECT_EQ(std::tuple(outcome.Messages, state.Missiles.Value, state.Fuel.Value, outcome.Invalidated.size()),
-              std::tuple(std::vector{said}, system == Missiles ? after : before, system == Fuel ? after : before,
-                         after == before ? 0u : 1u));
-  }
-}
-
 TEST_F(PlayTest, NineMovesAlongAnyAxisComeRoundAgainForOneFuelUnitEach) {
   state.Fuel = {0, 72, 72};
   for (const auto& [axis, moved] : {std::pair{ScanAxis::Z, 0}, {ScanAxis::Y, 1}, {ScanAxis::X, 2}, {ScanAxis(7), 0}}) {

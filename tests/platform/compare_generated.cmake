@@ -10,7 +10,7 @@ endif()
 file(GLOB_RECURSE generated RELATIVE "${OUTPUT}" "${OUTPUT}/*")
 file(GLOB_RECURSE committed RELATIVE "${COMMITTED}"
   "${COMMITTED}/icons/*" "${COMMITTED}/bitmaps/*" "${COMMITTED}/sounds/*" "${COMMITTED}/desktop-icons/*"
-  "${COMMITTED}/resources.qrc" "${COMMITTED}/contact-sheet.png")
+  "${COMMITTED}/resources.qrc")
 list(SORT generated)
 list(SORT committed)
 if(NOT generated STREQUAL committed)

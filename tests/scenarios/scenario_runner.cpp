@@ -63,6 +63,7 @@ QString ModalTexts(QWidget* modal) {
   for (const QListWidget* list : modal->findChildren<QListWidget*>())
     for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
   for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
+  if (auto* files = qobject_cast<QFileDialog*>(modal)) texts << files->directory().path();
   return texts.join(QLatin1Char('|')).replace(QLatin1Char('\t'), QLatin1Char(' '));
 }
 
@@ -86,11 +87,9 @@ class ScenarioRunner : public QObject {
   BoardView& Board() { return Main().board(); }
   QString Path(const QString& name) const { return folder_->filePath(name); }
 
-  void Fail(const QString& why) {
-    if (failure_.isEmpty()) failure_ = why;
-  }
+  // The first failure of a step is the one reported.
   void Expect(bool holds, const QString& why) {
-    if (!holds) Fail(why);
+    if (!holds && failure_.isEmpty()) failure_ = why;
   }
   void ExpectEqual(const QString& shown, const QString& expected, const char* what) {
     Expect(shown == expected, QStringLiteral("%1 is \"%2\", not \"%3\"").arg(what, shown, expected));
@@ -109,7 +108,7 @@ class ScenarioRunner : public QObject {
   }
 
   void WaitForLanding() {
-    if (!QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); })) Fail("the missile never landed");
+    Expect(QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); }), "the missile never landed");
   }
 
   void Key(const QString& name, bool landing) {
@@ -130,12 +129,10 @@ class ScenarioRunner : public QObject {
       QTest::keyClick(KeyboardTarget(modal), key.key(), key.keyboardModifiers());
     } else if (verb == u"click") {
       QAbstractButton* button = Button(modal, rest);
-      if (!button) return Fail("no button " + rest), false;
+      if (!button) return Expect(false, "no button " + rest), false;
       QTest::mouseClick(button, Qt::LeftButton);
     } else if (verb == u"focus") {
       ExpectEqual(FocusName(modal), rest, "the control with the keyboard");
-    } else if (verb == u"showing") {
-      ExpectEqual(Board().Status(), rest, "the status line");
     } else if (verb == u"fields") {
       QStringList texts;
       for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
@@ -150,7 +147,7 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"file") {
       TypeAndEnter(qobject_cast<QFileDialog*>(modal), rest.startsWith('/') ? rest : Path(rest));
     } else {
-      qFatal("no dialog step %s", qPrintable(verb));
+      Check(verb, words.mid(1));
     }
     return failure_.isEmpty();
   }
@@ -187,7 +184,7 @@ class ScenarioRunner : public QObject {
     connect(watch, &QTimer::timeout, this, [this] {
       QWidget* modal = QApplication::activeModalWidget();
       if (!modal || !modalSteps_.empty() || !modal->isActiveWindow()) return;
-      Fail("an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
+      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
       modal->close();
     });
     watch->start(200);
@@ -206,7 +203,7 @@ class ScenarioRunner : public QObject {
       // Keys the desktop hands the window or the open menu, not the board.
       const QKeyCombination key = KeyNamed(rest);
       QWidget* popup = QApplication::activePopupWidget();
-      if (verb == u"popup-key" && !popup) return Fail("no menu is open");
+      if (verb == u"popup-key" && !popup) return Expect(false, "no menu is open");
       if (popup)
         QTest::keyClick(popup, key.key(), key.keyboardModifiers());
       else
@@ -244,7 +241,7 @@ class ScenarioRunner : public QObject {
       WaitForLanding();
     } else if (verb == u"write") {
       QFile file(Path(words.value(0)));
-      if (!file.open(QIODevice::WriteOnly) || file.write(words.mid(1).join(' ').toUtf8()) < 0) Fail("cannot write");
+      Expect(file.open(QIODevice::WriteOnly) && file.write(words.mid(1).join(' ').toUtf8()) >= 0, "cannot write");
     } else if (verb == u"read-only") {
       QFile::setPermissions(Path(rest), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     } else {
@@ -258,7 +255,7 @@ class ScenarioRunner : public QObject {
     const QString rest = words.join(QLatin1Char(' '));
     const GameState& state = Main().session().State;
     if (verb == u"status") {
-      if (statuses_.isEmpty()) return Fail("no status line left for \"" + rest + '"');
+      if (statuses_.isEmpty()) return Expect(false, "no status line left for \"" + rest + '"');
       ExpectEqual(statuses_.takeFirst(), rest, "the next status line");
     } else if (verb == u"keyboard-on-board") {
       Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
@@ -337,7 +334,7 @@ class ScenarioRunner : public QObject {
       if (!modalSteps_.empty()) TakeModalSteps();
       const QString verb = words.takeFirst();
       Check(verb, words);
-      if (!modalSteps_.empty()) Fail("a dialog never came up for: " + modalSteps_.front().join(' '));
+      Expect(modalSteps_.empty(), "a dialog never came up for: " + (modalSteps_.empty() ? QString() : modalSteps_.front().join(' ')));
       modalSteps_.clear();
       if (!failure_.isEmpty()) {
         const QString where = QStringLiteral("%1:%2: ").arg(QFileInfo(file).fileName()).arg(index + 1);

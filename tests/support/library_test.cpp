@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
-#include "common/config_home.h"
 #include "common/temporary_directory.h"
 
 using namespace kestravane;
@@ -28,7 +28,7 @@ TEST(PathBase, DropsOnlyTheExtensionOfTheFileName) {
 TEST(IniPath, LivesBesideTheProgramOnlyWhereItsFolderIsWritableAndNotInstalled) {
   const TemporaryDirectory directory;
   const fs::path root = directory.path(), bin = root / "usr" / "bin", locked = root / "locked";
-  const ScopedConfigHome home((root / "config").string());
+  setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);  // never the player's own
   const std::string config = (root / "config" / "kestravane").string();
   fs::create_directories(bin);
   fs::create_directory(locked);

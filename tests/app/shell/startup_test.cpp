@@ -1,15 +1,13 @@
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
 #include "app/application.h"
 #include "app/main_window.h"
-#include "common/qt_waits.h"
+#include "common/modal_driver.h"
 #include "document/game_file_io.h"
 #include "engine/game_flow.h"
 #include "platform/profile.h"
@@ -104,13 +102,13 @@ class StartupTest : public QObject {
     int questions = 0;
     WhenReady(MainWindowUp, [&] {
       QVERIFY(RunningMainWindow()->session().InProgress);
-      AnswerNextModal([&](QWidget* box) {
+      WhenModal<QMessageBox>([&](QMessageBox* box) {
         ++questions;
-        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Cancel)->click();
+        box->button(QMessageBox::Cancel)->click();
         WhenReady(MainWindowUp, [&] {
-          AnswerNextModal([&](QWidget* again) {
+          WhenModal<QMessageBox>([&](QMessageBox* again) {
             ++questions;
-            qobject_cast<QMessageBox*>(again)->button(QMessageBox::No)->click();
+            again->button(QMessageBox::No)->click();
           });
           PressCtrlQ();
         });
@@ -120,31 +118,6 @@ class StartupTest : public QObject {
     QCOMPARE(RunKestravane(path), 0);
     QCOMPARE(questions, 2);
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
-  }
-
-  // A folder is no game: its box comes before the main window, the game
-  // starts all the same, and the last game stays the one proposed.
-  void aFolderOnTheCommandLineIsRefusedWithItsBoxAndNotRemembered() {
-    const std::string lastGame = folder_.filePath("last campaign.war").toStdString();
-    FreshRun("[Kestravane]\nFileSpec=" + lastGame + "\n");
-    const QString games = folder_.filePath("my games");
-    QDir().mkpath(games);
-    QString boxText;
-    AnswerNextModal([&](QWidget* box) {
-      for (const QLabel* label : box->findChildren<QLabel*>()) boxText += label->text();
-      QVERIFY(!RunningMainWindow());
-      QTest::keyClick(box, Qt::Key_Return);
-    });
-    bool started = false;
-    WhenReady(MainWindowUp, [&] {
-      started = true;
-      PressCtrlQ();
-    });
-    QCOMPARE(RunKestravane(games.toStdString()), 0);
-    QVERIFY(started);
-    QVERIFY2(boxText.startsWith("File: " + games) && boxText.contains(QString("Code %1").arg(EISDIR)),
-             qPrintable(boxText));
-    QCOMPARE(Setting("Kestravane", "FileSpec"), lastGame);
   }
 };
 
