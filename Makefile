@@ -87,6 +87,7 @@ art: deps
 coverage: deps
 	@scripts/install-deps.sh gcovr
 	$(call configure,$(COVERAGE),gcc,g++,-DCMAKE_BUILD_TYPE=Debug -DKESTRAVANE_COVERAGE=ON -DKESTRAVANE_BENCH=OFF)
+	find $(COVERAGE) -name '*.gcno' -delete
 	cmake --build $(COVERAGE) -j $(JOBS) --clean-first
 	find $(COVERAGE) -name '*.gcda' -delete
 	ctest --test-dir $(COVERAGE) -j $(JOBS) >/dev/null || true

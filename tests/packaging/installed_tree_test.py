@@ -52,12 +52,9 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual(result.returncode, 0, f"{command}:\n{result.stdout}{result.stderr}")
         return result
 
-    def test_the_programs_run_from_where_they_were_installed(self):
-        game = self.path("bin", "kestravane")
-        self.assertEqual(self.assertRuns([game, "--version"]).stdout, f"Kestravane {VERSION}\n")
+    def test_the_programs_run_from_where_they_were_installed_and_nothing_from_the_build_tree(self):
+        self.assertEqual(self.assertRuns([self.path("bin", "kestravane"), "--version"]).stdout, f"Kestravane {VERSION}\n")
         self.assertIn("Usage: kestravane-tool", self.assertRuns([self.path("bin", "kestravane-tool"), "--help"]).stdout)
-
-    def test_the_game_finds_its_sound_player_relative_to_itself_and_nothing_in_the_build_tree(self):
         player = self.path("lib", "kestravane", "libkestravane_sound.so")
         self.assertTrue(os.path.isfile(player), player)
         for program in ("kestravane", "kestravane-tool"):
@@ -69,19 +66,16 @@ class InstalledTree(unittest.TestCase):
         folders = [entry.replace("$ORIGIN", self.path("bin")) for entry in runpaths[0].split(":")]
         self.assertIn(os.path.dirname(player), [os.path.normpath(folder) for folder in folders])
 
-    def test_the_desktop_entry_validates_and_opens_saved_games(self):
+    def test_the_desktop_entry_and_the_metainfo_validate_and_the_entry_opens_saved_games(self):
         entry = os.path.join(self.share, "applications", DESKTOP_ID + ".desktop")
         self.assertRuns(["desktop-file-validate", entry])
+        self.assertRuns(["appstreamcli", "validate", "--no-net", os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")])
         with open(entry, encoding="utf-8") as text:
             keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
         self.assertIn("%f", keys["Exec"].split())
         self.assertIn(GAME_TYPE, keys["MimeType"].split(";"))
         self.assertEqual(keys["Icon"], DESKTOP_ID)
         self.assertTrue({"Game", "StrategyGame"} <= set(keys["Categories"].split(";")))
-
-    def test_the_metainfo_validates(self):
-        metainfo = os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")
-        self.assertRuns(["appstreamcli", "validate", "--no-net", metainfo])
 
     def test_every_icon_size_is_there_at_its_size(self):
         for size in (16, 32, 48, 64, 128, 256):
@@ -106,9 +100,8 @@ class InstalledTree(unittest.TestCase):
         os.makedirs(files)
         saved = os.path.join(files, "campaign.war")
         self.assertRuns([self.path("bin", "kestravane-tool"), "new", "--number", "7", saved])
-        renamed = os.path.join(files, "campaign")
+        renamed, other = os.path.join(files, "campaign"), os.path.join(files, "notes")
         shutil.copyfile(saved, renamed)
-        other = os.path.join(files, "notes")
         with open(other, "wb") as data:
             data.write(b"\x00\x01 not a game" * 100)
 
