@@ -9,7 +9,6 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -220,7 +219,7 @@ class ScenarioRunner : public QObject {
         SaveSettings(game_->settings, game_->library.IniPath);
       }
     } else if (verb == u"away") {
-      Main().menuBar()->setFocus();
+      Board().clearFocus();
     } else if (verb == u"repeat") {
       const QKeyCombination key = KeyNamed(words.value(0));
       for (int time = 0; time < words.value(1).toInt(); ++time) {
