@@ -84,7 +84,8 @@ TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   ASSERT_EQ(mkfifo((root_ / "pipe.ini").c_str(), 0644), 0);
   const bool root = mknod((root_ / "zero").c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0;
   if (root) fs::create_symlink(root_ / "zero", root_ / "device.ini");
-  const std::string big = "[Options]\nDifficulty=3\n; " + std::string(1024 * 1024, 'x') + "\n";
+  const std::string head = "[Options]\nDifficulty=3\n; ";
+  const std::string big = head + std::string(1024 * 1024 - head.size(), 'x') + "\n";  // a byte too many
   WriteText(root_ / "big.ini", big);
   WriteText(root_ / "locked.ini", "[Options]\nDifficulty=3\n");
   fs::permissions(root_ / "locked.ini", fs::perms::owner_read);
