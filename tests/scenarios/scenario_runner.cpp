@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -80,6 +81,7 @@ class ScenarioRunner : public QObject {
   QStringList statuses_;
   // The steps to take in the modal dialogs the next action brings up.
   std::deque<QStringList> modalSteps_;
+  QPointer<QTimer> awaitingModal_;
   QString failure_;
 
   MainWindow& Main() { return *game_->window; }
@@ -155,7 +157,7 @@ class ScenarioRunner : public QObject {
   // and has the keyboard. A failure ends the dialogs so that the action
   // returns and the scenario reports it.
   void TakeModalSteps() {
-    WhenReady(
+    awaitingModal_ = WhenReady(
         [this] {
           QWidget* modal = QApplication::activeModalWidget();
           return modalSteps_.empty() || (modal && modal->isActiveWindow());
@@ -335,6 +337,7 @@ class ScenarioRunner : public QObject {
       Check(verb, words);
       Expect(modalSteps_.empty(), "a dialog never came up for: " + (modalSteps_.empty() ? QString() : modalSteps_.front().join(' ')));
       modalSteps_.clear();
+      delete awaitingModal_;
       if (!failure_.isEmpty()) {
         const QString where = QStringLiteral("%1:%2: ").arg(QFileInfo(file).fileName()).arg(index + 1);
         game_->session().InProgress = false;
@@ -342,6 +345,8 @@ class ScenarioRunner : public QObject {
       }
     }
     game_.reset();
+    // Waits that ended asked to be deleted by a loop that may not come again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 
