@@ -18,6 +18,9 @@ ScannerLogDialog::ScannerLogDialog(QWidget* owner, const ScanLog& log, ScanAxis 
   form.Label("&Sector Scans", {9, 5, 45, 8});
   // The tab stop lines up the figures under each sector heading.
   sectors_ = form.List({7, 18, 95, 97}, 14);
+  // The log scrolls up and down only: a heading wider than the list is cut
+  // at its edge rather than give up a line to a sideways scroll bar.
+  sectors_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   form.Radio(axes_, Id(ScanAxis::Z), "&Z Axis", {110, 38, 32, 10});
   form.Radio(axes_, Id(ScanAxis::Y), "&Y Axis", {110, 52, 32, 10});
   form.Radio(axes_, Id(ScanAxis::X), "&X Axis", {110, 66, 32, 10});
