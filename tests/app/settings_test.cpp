@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "common/file_contents.h"
 #include "common/killed_midway.h"
@@ -18,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void WriteText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-std::string ReadText(const fs::path& path) { return FileContents(path.string()); }
 
 class Settings : public ::testing::Test {
  protected:
@@ -28,7 +25,6 @@ class Settings : public ::testing::Test {
   fs::path ini_ = root_ / "kestravane.ini";
   AppSettings Loaded() const { return LoadSettings(ini_.string()); }
   void Save(const AppSettings& settings) const { SaveSettings(settings, ini_.string()); }
-  int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(root_), {})); }
 };
 
 AppSettings Changed(AppSettings settings) {
@@ -50,11 +46,11 @@ TEST_F(Settings, EachFileLoadedAndSavedGivesItsExpectedFile) {
     if (name != "none.ini") fs::copy_file(entry.path(), ini_);
     const AppSettings settings = Loaded();
     Save(settings);
-    const std::string saved = ReadText(ini_);
-    EXPECT_EQ(saved, ReadText(entry.path().parent_path() / (entry.path().stem().string() + ".saved.ini"))) << name;
+    const std::string saved = FileContents(ini_);
+    EXPECT_EQ(saved, FileContents(entry.path().parent_path() / (entry.path().stem().string() + ".saved.ini"))) << name;
     EXPECT_EQ(Loaded(), settings) << name;
     Save(Loaded());
-    EXPECT_EQ(ReadText(ini_), saved) << name;
+    EXPECT_EQ(FileContents(ini_), saved) << name;
   }
 }
 
@@ -86,10 +82,10 @@ TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   if (root) fs::create_symlink(root_ / "zero", root_ / "device.ini");
   const std::string head = "[Options]\nDifficulty=3\n; ";
   const std::string big = head + std::string(1024 * 1024 - head.size(), 'x') + "\n";  // a byte too many
-  WriteText(root_ / "big.ini", big);
-  WriteText(root_ / "locked.ini", "[Options]\nDifficulty=3\n");
+  StoreFile(root_ / "big.ini", big);
+  StoreFile(root_ / "locked.ini", "[Options]\nDifficulty=3\n");
   fs::permissions(root_ / "locked.ini", fs::perms::owner_read);
-  const int entries = Entries();
+  const int entries = EntriesIn(root_);
   for (const char* name : {"folder.ini", "pipe.ini", "device.ini", "big.ini", "locked.ini"}) {
     if (!root && name == std::string("device.ini")) continue;
     const fs::path file = root_ / name;
@@ -101,30 +97,30 @@ TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   EXPECT_TRUE(fs::is_empty(root_ / "folder.ini"));
   EXPECT_TRUE(fs::is_fifo(root_ / "pipe.ini"));
   EXPECT_EQ(root, fs::is_symlink(root_ / "device.ini") && fs::is_character_file(root_ / "zero"));
-  EXPECT_EQ(ReadText(root_ / "big.ini"), big);
-  EXPECT_EQ(ReadText(root_ / "locked.ini"), "[Options]\nDifficulty=3\n");
-  EXPECT_EQ(Entries(), entries) << "no file left beside them";
+  EXPECT_EQ(FileContents(root_ / "big.ini"), big);
+  EXPECT_EQ(FileContents(root_ / "locked.ini"), "[Options]\nDifficulty=3\n");
+  EXPECT_EQ(EntriesIn(root_), entries) << "no file left beside them";
   if (!root) GTEST_SKIP() << "the device case needs root to make a device node";
 }
 
 TEST_F(Settings, AFileOfExactlyOneMebibyteIsRead) {
   const std::string head = "[Options]\nDifficulty=3\n; ";
-  WriteText(ini_, head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\n");
+  StoreFile(ini_, head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\n");
   EXPECT_EQ(Loaded().Difficulty, Difficulty::Easy);
 }
 
 TEST_F(Settings, ASaveKilledMidwayLeavesTheOldFileWholeAndNoOtherFile) {
   const std::string text = "; kept\n[Kestravane]\nTop=100\n[Options]\nDifficulty=3\n";
-  WriteText(ini_, text);
+  StoreFile(ini_, text);
   const AppSettings settings = Changed(Loaded());
   ASSERT_TRUE(KilledMidway(300, [&] { Save(settings); }));
-  EXPECT_EQ(ReadText(ini_), text);
-  EXPECT_EQ(Entries(), 1);
+  EXPECT_EQ(FileContents(ini_), text);
+  EXPECT_EQ(EntriesIn(root_), 1);
 }
 
 // The profile's reading rules, key by key, from one file.
 TEST_F(Settings, TheProfileReadsValuesAsThePlayerWroteThem) {
-  WriteText(ini_,
+  StoreFile(ini_,
             "[N]\nPlain=42\nTail=17 pixels\nSpaced=  9  \nWord=abc\nMinus=-8\nEmpty=\nMax=4294967295\n"
             "Wrap=4294967298\nBig=4294967288\nText =   far away.war   \nQuoted=\"  spaced  \"\nSingle='single'\n"
             "Odd=\"unmatched'\nPlain=second\n");
@@ -157,7 +153,7 @@ TEST_F(Settings, TheProfileWritesValuesBackWhole) {
   EXPECT_EQ(reloaded.String("Evil", "Two", "none"), "none");
   EXPECT_EQ(std::distance(fs::directory_iterator(nested.parent_path()), {}), 1);
 
-  WriteText(root_ / "plain", "not a folder");
+  StoreFile(root_ / "plain", "not a folder");
   platform::Profile blocked((root_ / "plain" / "x.ini").string());
   blocked.Set("S", "K", "v");
   EXPECT_FALSE(blocked.Save());
@@ -166,24 +162,24 @@ TEST_F(Settings, TheProfileWritesValuesBackWhole) {
 // A replaced file keeps its permissions; through a link the linked file is
 // updated and the link stays.
 TEST_F(Settings, TheProfileReplacesTheFileALinkLeadsTo) {
-  WriteText(root_ / "shared.ini", "[S]\nK=old\n");
+  StoreFile(root_ / "shared.ini", "[S]\nK=old\n");
   fs::permissions(root_ / "shared.ini", fs::perms::owner_read | fs::perms::owner_write);
   fs::create_symlink(root_ / "shared.ini", ini_);
   platform::Profile profile(ini_.string());
   profile.Set("S", "K", "new");
   ASSERT_TRUE(profile.Save());
   EXPECT_TRUE(fs::is_symlink(ini_));
-  EXPECT_EQ(ReadText(root_ / "shared.ini"), "[S]\nK=new\n");
+  EXPECT_EQ(FileContents(root_ / "shared.ini"), "[S]\nK=new\n");
   EXPECT_EQ(fs::status(root_ / "shared.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(Settings, TheProfileLeavesAFileThatWouldGrowPastItsLimit) {
   const std::string tail = "\n[S]\nK=old\n";
   const std::string text = "; " + std::string(platform::Profile::LargestFile - tail.size() - 2, 'x') + tail;
-  WriteText(ini_, text);
+  StoreFile(ini_, text);
   platform::Profile profile(ini_.string());
   ASSERT_EQ(profile.String("S", "K", ""), "old");
   profile.Set("S", "Longer", "a value the file has no room for");
   EXPECT_FALSE(profile.Save());
-  EXPECT_TRUE(ReadText(ini_) == text);
+  EXPECT_TRUE(FileContents(ini_) == text);
 }

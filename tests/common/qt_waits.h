@@ -12,10 +12,10 @@
 // milliseconds, so it also fires inside modal loops and the game's own loop.
 // After `timeoutMs` it gives up without running the step, failing the test
 // with `failure` when one is given. Deleting the timer it returns calls the
-// wait off.
+// wait off; the application owns it, so that a wait never ended goes with it.
 inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
                       const char* failure = nullptr) {
-  auto* poll = new QTimer;
+  auto* poll = new QTimer(qApp);
   auto clock = std::make_shared<QElapsedTimer>();
   clock->start();
   poll->setInterval(5);

@@ -7,7 +7,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "common/file_contents.h"
 #include "common/killed_midway.h"
@@ -18,10 +17,6 @@ using namespace kestravane;
 namespace fs = std::filesystem;
 
 namespace {
-
-void Store(const std::string& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-
-int EntriesIn(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), fs::directory_iterator()); }
 
 // Holds an flock on a file for as long as it lives.
 struct Lock {
@@ -77,7 +72,7 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
 TEST_F(GameFileIoTest, EveryCutLengthOnDiskIsRefusedNamingTheShortBlockAndTheFileIsLeftAsItWas) {
   const std::string whole(saved.begin(), saved.end());
   for (std::size_t length = 0; length < GameFileSize; ++length) {
-    Store(path, whole.substr(0, length));
+    StoreFile(path, whole.substr(0, length));
     const DocumentFailure failure = ReadFailure(path);
     const char* block = length < 292 ? "game" : length < 9040 ? "quadrant" : "scanner";
     ASSERT_EQ(failure.Warning, length < HeaderSize ? MakeMessage(Text::HeaderReadFailed, path, 0)
@@ -92,7 +87,7 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
   std::signal(SIGXFSZ, SIG_IGN);
   for (const auto& [limit, warning] : {std::pair{100, MakeMessage(Text::HeaderWriteFailed, path, EFBIG)},
                                        {1000, MakeMessage(Text::BlockWriteFailed, path, "quadrant", EFBIG)}}) {
-    Store(path, old);
+    StoreFile(path, old);
     rlimit unlimited{}, limited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
     limited = {static_cast<rlim_t>(limit), unlimited.rlim_max};
@@ -106,7 +101,7 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
 }
 
 TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheWarningSaysWhy) {
-  Store(path, old);
+  StoreFile(path, old);
   const std::string missing = directory.File("no/game.war"), folder = directory.path().string();
   for (const auto& [target, error] : {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
     if (error == EACCES) chmod(path.c_str(), 0444);  // refused even to root
@@ -130,7 +125,7 @@ TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheDocumentItLeadsToAndKeepsThe
   const fs::path games = directory.path() / "games", links = directory.path() / "links";
   fs::create_directories(games);
   fs::create_directories(links);
-  Store(games / "campaign.war", old);
+  StoreFile(games / "campaign.war", old);
   fs::create_symlink(games / "campaign.war", links / "absolute.war");
   fs::create_symlink("../games/campaign.war", links / "relative.war");
   fs::create_symlink("relative.war", links / "chained.war");
@@ -145,14 +140,14 @@ TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheDocumentItLeadsToAndKeepsThe
 }
 
 TEST_F(GameFileIoTest, ASaveKilledMidwayLeavesTheOldDocumentAndTheNextSaveClearsOnlyItsCopy) {
-  Store(path, old);
+  StoreFile(path, old);
   ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
   EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
   // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-N" beside the document.
   const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
   const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
   const std::string other = directory.File(".kestravane-saving-notes");
-  for (const std::string& file : {killed, running, other}) Store(file, "123");
+  for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
   ASSERT_FALSE(Write(path));
   EXPECT_FALSE(fs::exists(killed));
   EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";

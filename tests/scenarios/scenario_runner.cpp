@@ -79,7 +79,7 @@ class ScenarioRunner : public QObject {
   std::unique_ptr<QTemporaryDir> folder_;
   std::unique_ptr<TestMainWindow> game_;
   QStringList statuses_;
-  // The steps to take in the modal dialogs the next action brings up.
+  // The next action's steps in its dialogs, and the wait for the next step.
   std::deque<QStringList> modalSteps_;
   QPointer<QTimer> awaitingModal_;
   QString failure_;
@@ -345,8 +345,6 @@ class ScenarioRunner : public QObject {
       }
     }
     game_.reset();
-    // Waits that ended asked to be deleted by a loop that may not come again.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 

@@ -3,10 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "common/file_contents.h"
 #include "common/modal_driver.h"
 #include "document/game_file_io.h"
 #include "engine/game_flow.h"
@@ -50,7 +50,7 @@ class StartupTest : public QObject {
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
     std::filesystem::remove(ini_);
-    std::ofstream(ini_) << settings;
+    StoreFile(ini_, settings);
   }
 
  private slots:
