@@ -14,12 +14,15 @@
 namespace kestravane {
 
 void GameController::ChangeOptions() {
-  const std::optional<GameOptions> chosen = RunOptionsDialog(&window_, {settings_.Difficulty, settings_.Sounds});
+  const std::optional<GameOptions> chosen = RunOptionsDialog(&window_, {settings_.Difficulty, SoundsOn()});
   window_.FocusBoard();
   if (!chosen) return;
   if (chosen->Difficulty != settings_.Difficulty) WarningBox(&window_, Text::ProgramName, Text::LevelForNextGame);
   settings_.Difficulty = chosen->Difficulty;
-  settings_.Sounds = chosen->Sounds;
+  if (chosen->Sounds != SoundsOn()) {
+    settings_.Sounds = chosen->Sounds;
+    soundsFailed_ = false;
+  }
   window_.board().Invalidate();
   // The game in progress keeps its supplies; the level goes into the game
   // saved next and sizes the next new one.

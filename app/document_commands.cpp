@@ -31,7 +31,7 @@ QMessageBox::StandardButton AskToSave(QWidget* window) {
 
 // Document commands make no sound.
 void Show(DocumentContext& context, const Outcome& outcome) {
-  ShowOutcome(context.window, outcome, context.session.State, false);
+  ShowOutcome(context.window, outcome, context.session.State);
 }
 
 }  // namespace

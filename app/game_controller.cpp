@@ -6,6 +6,7 @@
 #include "engine/modes.h"
 #include "engine/navigation.h"
 #include "engine/weapons.h"
+#include "support/sound.h"
 
 namespace kestravane {
 
@@ -30,7 +31,22 @@ void GameController::LandMissiles() {
   while (flight_.Flying()) flight_.Land();
 }
 
-void GameController::Show(const Outcome& outcome) { ShowOutcome(window_, outcome, session_.State, settings_.Sounds); }
+void GameController::Show(const Outcome& outcome, bool shot) {
+  ShowOutcome(window_, outcome, session_.State);
+  if (!SoundsOn()) {
+    if (outcome.AlertWhenSilent) AlertBeep();
+    return;
+  }
+  for (const Sound sound : outcome.Sounds) {
+    // A box in the middle of a shot would take the input meant for the game.
+    if (PlayWave(sound, !shot)) continue;
+    // One box is enough: the game goes on in silence, and the player's
+    // choice stands for the next start.
+    soundsFailed_ = true;
+    window_.ShowStatus(Text::SoundsFailed);
+    return;
+  }
+}
 
 void GameController::Resume() {
   Show(ResumeGame(session_));
@@ -45,11 +61,11 @@ void GameController::RunDocumentCommand(DocumentCommand command) {
 
 void GameController::FireAtTarget() {
   Launch launch = LaunchMissile(session_);
-  Show(launch.Report);
+  Show(launch.Report, true);
   if (!launch.Flight) return;
   const Cell cell = launch.Flight->TargetCell;
   flight_.Fly(window_.board(), cell.Column, cell.Row, [this, target = *launch.Flight] {
-    Show(StrikeTarget(session_, target));
+    Show(StrikeTarget(session_, target), true);
     window_.UpdateMenus();
     RunHeldInput();
   });
@@ -99,7 +115,10 @@ void GameController::DoCommand(Command command) {
     case Command::Helm: ship([&] { SteerByHelm(); }); break;
     case Command::Engage: ship([&] { Show(EngageEngines(session_)); }); break;
     case Command::Reverse: ship([&] { Show(ReverseEngines(session_)); }); break;
-    case Command::Sounds: settings_.Sounds = !settings_.Sounds; break;
+    case Command::Sounds:
+      settings_.Sounds = !SoundsOn();
+      soundsFailed_ = false;
+      break;
     case Command::About: splash_.Show(); break;
   }
   window_.UpdateMenus();
@@ -126,7 +145,7 @@ bool GameController::Checked(Command command) const {
     case Command::ScanY: return gameOpen && axis == ScanAxis::Y;
     case Command::ScanX: return gameOpen && axis == ScanAxis::X;
     case Command::TopMost: return settings_.TopMost;
-    case Command::Sounds: return settings_.Sounds;
+    case Command::Sounds: return SoundsOn();
     default: return false;
   }
 }

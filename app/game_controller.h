@@ -75,7 +75,11 @@ class GameController {
   using DocumentCommand = bool (*)(DocumentContext&);
   void RunDocumentCommand(DocumentCommand command);
   bool InPlay() const { return session_.InProgress && session_.Picture == ScannerPicture::None; }
-  void Show(const Outcome& outcome);
+  // Shows the outcome and plays its sounds; a sound that fails during a shot
+  // turns the sounds off without a box.
+  void Show(const Outcome& outcome, bool shot = false);
+  // The player's choice, unless a sound has failed since he made it.
+  bool SoundsOn() const { return settings_.Sounds && !soundsFailed_; }
   void Resume();
   // A shot from launch to landing, with its flight on screen. The landing
   // comes later, from the event loop.
@@ -96,6 +100,7 @@ class GameController {
   Splash& splash_;
   FlightAnimation flight_;
   std::deque<std::function<void()>> held_;
+  bool soundsFailed_ = false;
 };
 
 }  // namespace kestravane

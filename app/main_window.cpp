@@ -161,7 +161,7 @@ void MainWindow::Start() {
     document_.Path = settings_.FileSpec;
     if (ReadGameFile(*this, document_, session_)) {
       session_.Picture = ScannerPicture::None;
-      ShowOutcome(*this, GameOpened(session_), session_.State, settings_.Sounds);
+      ShowOutcome(*this, GameOpened(session_), session_.State);
     }
   }
   UpdateMenus();

@@ -4,11 +4,10 @@
 #include "display/main_layout.h"
 #include "display/panels.h"
 #include "platform/qt/rect_qt.h"
-#include "support/sound.h"
 
 namespace kestravane {
 
-void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& state, bool sounds) {
+void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& state) {
   BoardView& board = window.board();
   for (const Supply supply : outcome.Stepped) {
     BoardTexts texts;
@@ -17,11 +16,6 @@ void ShowOutcome(MainWindow& window, const Outcome& outcome, const GameState& st
     board.ShowTexts(texts);
   }
   for (const Message& message : outcome.Messages) window.ShowStatus(message);
-  if (sounds) {
-    for (const Sound sound : outcome.Sounds) PlayWave(sound);
-  } else if (outcome.AlertWhenSilent) {
-    AlertBeep();
-  }
   for (const Area area : outcome.Invalidated) board.Invalidate(platform::ToQRect(AreaRect(area)));
   for (const Cell cell : outcome.Cells) board.Invalidate(platform::ToQRect(CellRect(cell)));
   if (outcome.ShipButtons) board.EnableShipButtons(*outcome.ShipButtons);

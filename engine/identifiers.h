@@ -96,6 +96,7 @@ enum class Text : unsigned {
   LogRemaining = 5054,
   LogUnexplored = 5055,
   LogClosed = 5056,
+  SoundsFailed = 5060,
   // The support library's own texts.
   Ready = 60000,
   BitmapFailed = 60010,

@@ -9,15 +9,15 @@
 
 namespace kestravane {
 
-bool PlayWave(Sound id) {
+bool PlayWave(Sound id, bool boxOnFailure) {
   const unsigned number = Id(id);
   // The platform reports every failed load as a missing resource, so there is
   // no separate box for one that exists but cannot be read.
   const platform::Result<std::vector<std::uint8_t>> image = platform::LoadWaveResource(number);
-  if (!image) return ErrorBox(Text::ResourceMissing, "PlayWave", "WAVE", number, image.error());
+  if (!image) return boxOnFailure && ErrorBox(Text::ResourceMissing, "PlayWave", "WAVE", number, image.error());
   const platform::Status played = platform::PlayWaveImage(*image);
   if (!played)
-    return ErrorBoxText("%s(sndPlaySound): Cannot play WAVE resource (ID:%u)\rCode %d", "PlayWave", number,
+    return boxOnFailure && ErrorBoxText("%s(sndPlaySound): Cannot play WAVE resource (ID:%u)\rCode %d", "PlayWave", number,
                         played.error());
   return true;
 }

@@ -7,9 +7,9 @@ namespace kestravane {
 // The game's sounds are wave resources played in the background; a new one
 // cuts off the one still playing.
 
-// Starts sound `id`. False after an error box when the resource is missing
-// or cannot be played.
-bool PlayWave(Sound id);
+// Starts sound `id`. False when the resource is missing or cannot be
+// played, after an error box that says why if `boxOnFailure`.
+bool PlayWave(Sound id, bool boxOnFailure);
 
 // Sounds the system's alert.
 void AlertBeep();

@@ -50,7 +50,7 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511Characters) {
        "File: " + std::string(505, 'w') + "\n"},
       {[] { return WarningBox(nullptr, Text{59999}, Text{3001}, "Z"); }, Unloadable("59999")},
       {[] { return WarningBox(nullptr, Text{1000}, Text{3008}, "Z"); }, Unloadable("3008")},
-      {[] { return PlayWave(Sound{2999}); },
+      {[] { return PlayWave(Sound{2999}, true); },
        "PlayWave(FindResource)\n\nError detected finding WAVE resource (ID:2999)\n\nCode 2\n"},
       // Catalogue texts come whole, placeholders unfilled; a space alone is a text.
       {[] { return ErrorBoxText("%s|%s|%s", TextOrNone(Text{60000}), TextOrNone(Text{5038}), TextOrNone(Text{5039})); },
@@ -71,7 +71,7 @@ TEST(Boxes, ASoundThatCannotBePlayedSaysThePlayersError) {
   const TemporaryDirectory nowhere;
   setenv("PULSE_SERVER", ("unix:" + nowhere.File("no-server")).c_str(), 1);
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(PlayWave(Sound::EnginesEngaged));
+  EXPECT_FALSE(PlayWave(Sound::EnginesEngaged, true));
   // The sound system may say why before the box does.
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(said.ends_with("PlayWave(sndPlaySound)\n\nCannot play WAVE resource (ID:2001)\nCode " +
