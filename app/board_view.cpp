@@ -96,6 +96,19 @@ QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text,
   return button;
 }
 
+void BoardView::SetStatus(const QString& text, const QString& elidable) {
+  const QFontMetrics metrics(statusLine_->font());
+  const int overflow = metrics.horizontalAdvance(text) - statusLine_->contentsRect().width();
+  const qsizetype at = elidable.isEmpty() ? -1 : text.indexOf(elidable);
+  QString shown = text;
+  if (overflow > 0 && at >= 0)
+    shown.replace(at, elidable.size(),
+                  metrics.elidedText(elidable, Qt::ElideMiddle, metrics.horizontalAdvance(elidable) - overflow));
+  statusLine_->setText(shown);
+  statusLine_->setToolTip(text);
+  emit statusShown(text);
+}
+
 void BoardView::Invalidate(const QRect& area) {
   const QRect clipped = area & image_.rect();
   if (clipped.isEmpty()) return;

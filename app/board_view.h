@@ -37,11 +37,10 @@ class BoardView : public QWidget {
   void ShowTexts(const BoardTexts& texts);
 
   // Every text put on the status line is also announced, even one the line
-  // shows already.
-  void SetStatus(const QString& text) {
-    statusLine_->setText(text);
-    emit statusShown(text);
-  }
+  // shows already. A text too wide for the line loses the middle of
+  // `elidable`, a part of it, so that the words after that stay in view; the
+  // whole text is the line's tip.
+  void SetStatus(const QString& text, const QString& elidable);
   QString Status() const { return statusLine_->text(); }
   // Enables or disables the four ship buttons and repaints the board.
   void EnableShipButtons(bool enable);

@@ -168,7 +168,14 @@ void MainWindow::Start() {
 }
 
 void MainWindow::ShowStatus(const Message& message) {
-  if (const std::optional<std::string> line = CatalogueLine(message)) board_->SetStatus(QString::fromStdString(*line));
+  const std::optional<std::string> line = CatalogueLine(message);
+  if (!line) return;
+  // The only text a status line takes is a file's path; its folders give
+  // way first.
+  QString folders;
+  for (const TextArgument& argument : message.Arguments)
+    if (const auto* path = std::get_if<std::string>(&argument)) folders = QString::fromStdString(path->substr(0, path->rfind('/') + 1));
+  board_->SetStatus(QString::fromStdString(*line), folders);
 }
 
 void MainWindow::SetTitle(Text id) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
@@ -18,7 +19,9 @@
 #include "common/golden_image.h"
 #include "common/modal_driver.h"
 #include "common/test_main_window.h"
+#include "display/main_layout.h"
 #include "platform/profile.h"
+#include "platform/qt/rect_qt.h"
 
 using namespace kestravane;
 
@@ -147,7 +150,9 @@ class ScenarioRunner : public QObject {
       const QString difference = GoldenDifference(modal->grab().toImage(), rest);
       Expect(difference.isEmpty(), difference);
     } else if (verb == u"file") {
-      TypeAndEnter(qobject_cast<QFileDialog*>(modal), rest.startsWith('/') ? rest : Path(rest));
+      auto* files = qobject_cast<QFileDialog*>(modal);
+      Expect(files, "\"" + modal->windowTitle() + "\" is up, not a file dialog");
+      if (files) TypeAndEnter(files, rest.startsWith('/') ? rest : Path(rest));
     } else {
       Check(verb, words.mid(1));
     }
@@ -243,6 +248,7 @@ class ScenarioRunner : public QObject {
       WaitForLanding();
     } else if (verb == u"write") {
       QFile file(Path(words.value(0)));
+      QDir().mkpath(QFileInfo(file).path());
       Expect(file.open(QIODevice::WriteOnly) && file.write(words.mid(1).join(' ').toUtf8()) >= 0, "cannot write");
     } else if (verb == u"read-only") {
       QFile::setPermissions(Path(rest), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -264,7 +270,11 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"quiet") {
       Expect(statuses_.isEmpty(), "the game said \"" + statuses_.join("\", \"") + '"');
     } else if (verb == u"showing") {
-      ExpectEqual(Board().Status(), rest, "the status line");
+      const QString pattern = QRegularExpression::escape(rest).replace(QStringLiteral("\\*"), QStringLiteral(".*"));
+      Expect(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(Board().Status()).hasMatch(),
+             "the status line is \"" + Board().Status() + "\", not \"" + rest + '"');
+    } else if (verb == u"tip") {
+      ExpectEqual(Board().childAt(platform::ToQRect(layout::StatusLine).center())->toolTip(), rest, "the tip");
     } else if (verb == u"supplies") {
       ExpectEqual(QStringLiteral("%1 %2").arg(state.Missiles.Value).arg(state.Fuel.Value), rest, "missiles and fuel");
     } else if (verb == u"at") {
