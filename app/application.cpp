@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QSettings>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
 
 #include "app/command_line.h"
@@ -50,13 +51,25 @@ void TraceFirstPaint(QWidget* widget, const char* event) {
 
 }  // namespace
 
+// The path as the copy already running can use it, whatever its folder.
+std::string Absolute(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
+
 int RunKestravane(const std::string& commandLine) {
   MainWindow* shown = nullptr;
-  const auto comeForward = [&shown] {
+  // A document handed over before the main window is up waits for it.
+  std::string handedOver;
+  const auto comeForward = [&shown, &handedOver](const std::string& document) {
     TraceEvent("come-forward");
-    if (shown) shown->BringToFront();
+    if (shown) shown->ComeForward(document);
+    else if (!document.empty()) handedOver = document;
   };
-  if (platform::ClaimSingleInstance(InstanceName, comeForward) == platform::InstanceClaim::AnotherRunning) {
+  if (platform::ClaimSingleInstance(InstanceName, Absolute(commandLine), comeForward) ==
+      platform::InstanceClaim::AnotherRunning) {
     AlertBeep();
     return 0;
   }
@@ -79,6 +92,7 @@ int RunKestravane(const std::string& commandLine) {
     TraceFirstPaint(&mainWindow->board(), "main-window-shown");
     mainWindow->Start();
     shown = mainWindow.get();
+    if (!handedOver.empty()) shown->ComeForward(handedOver);
   });
   const int code = QApplication::exec();
   // The end of the desktop session may leave the window standing; the game

@@ -56,11 +56,19 @@ bool NewGame(DocumentContext& context) {
   return true;
 }
 
-bool OpenGame(DocumentContext& context) {
+namespace {
+
+// Reads the game at `path`, or at the one the player picks in the Open
+// dialog when there is none.
+bool Open(DocumentContext& context, const std::string* path) {
   if (!QuerySaveGame(context)) return false;
   GameDocument& document = context.document;
   const std::string previousPath = document.Path;
-  if (!OpenFileDialog(&context.window, document)) return false;
+  if (path) {
+    document.Path = *path;
+  } else if (!OpenFileDialog(&context.window, document)) {
+    return false;
+  }
   if (!ReadGameFile(context.window, document, context.session)) {
     // The game still in memory belongs to the previous file, if any: a later
     // Save must go there, never over the file that could not be read.
@@ -71,6 +79,12 @@ bool OpenGame(DocumentContext& context) {
   context.window.ShowStatus(Text::Opened, document.Path);
   return true;
 }
+
+}  // namespace
+
+bool OpenGame(DocumentContext& context) { return Open(context, nullptr); }
+
+bool OpenGameFile(DocumentContext& context, const std::string& path) { return Open(context, &path); }
 
 bool SaveGame(DocumentContext& context) {
   GameDocument& document = context.document;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/game_document.h"
 #include "engine/session.h"
 #include "support/splash.h"
@@ -32,6 +34,9 @@ bool NewGame(DocumentContext& context);
 // Offers to save, then reads a game chosen in the Open dialog. After a failed
 // read the document keeps its previous path and name.
 bool OpenGame(DocumentContext& context);
+
+// Offers to save, then reads the game at `path`, as OpenGame does.
+bool OpenGameFile(DocumentContext& context, const std::string& path);
 
 // Writes the game (asking for a name first when it has none) and closes it.
 bool SaveGame(DocumentContext& context);

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/show_outcome.h"
+#include "app/trace.h"
 #include "engine/game_flow.h"
 #include "engine/modes.h"
 #include "engine/navigation.h"
@@ -53,10 +54,19 @@ void GameController::Resume() {
   window_.UpdateMenus();
 }
 
-void GameController::RunDocumentCommand(DocumentCommand command) {
+void GameController::RunDocumentCommand(const std::function<bool(DocumentContext&)>& command) {
   Show(BeginDocumentCommand(session_));
   DocumentContext context = Documents();
   EndDocumentCommand(session_, command(context));
+}
+
+void GameController::OpenDocument(const std::string& path) {
+  Handle([this, path] {
+    bool opened = false;
+    RunDocumentCommand([&](DocumentContext& context) { return opened = OpenGameFile(context, path); });
+    if (opened) TraceEvent("document-opened");
+    window_.UpdateMenus();
+  });
 }
 
 void GameController::FireAtTarget() {

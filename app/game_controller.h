@@ -68,12 +68,14 @@ class GameController {
   // meanwhile fires, so that the game can be left in a settled state.
   void LandMissiles();
 
+  // Opens the game at `path` as Open does, once nothing is in the way.
+  void OpenDocument(const std::string& path);
+
   // The document commands on this window's game.
   DocumentContext Documents() { return {window_, session_, document_, splash_}; }
 
  private:
-  using DocumentCommand = bool (*)(DocumentContext&);
-  void RunDocumentCommand(DocumentCommand command);
+  void RunDocumentCommand(const std::function<bool(DocumentContext&)>& command);
   bool InPlay() const { return session_.InProgress && session_.Picture == ScannerPicture::None; }
   // Shows the outcome and plays its sounds; a sound that fails during a shot
   // turns the sounds off without a box.

@@ -1,16 +1,19 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QSessionManager>
+#include <QTimer>
 #include <QWindow>
 #include <utility>
 
 #include "app/game_file.h"
 #include "app/main_menu.h"
 #include "app/menu_bar.h"
+#include "app/path_dir.h"
 #include "app/show_outcome.h"
 #include "app/window_placement.h"
 #include "display/main_layout.h"
@@ -30,6 +33,10 @@ namespace {
 // only once the window is on screen; this is room enough for them.
 constexpr int FrameWidth = ClientWidth + 16;
 constexpr int FrameHeight = ClientHeight + 80;
+
+// How often a document another start handed over looks for the dialog in
+// its way to be gone.
+constexpr int DialogCheckMilliseconds = 200;
 
 // A place the player can see and reach, for the window as it is placed.
 void PlaceOnScreen(Placement& placement, int width, int height) {
@@ -174,7 +181,7 @@ void MainWindow::ShowStatus(const Message& message) {
   // way first.
   QString folders;
   for (const TextArgument& argument : message.Arguments)
-    if (const auto* path = std::get_if<std::string>(&argument)) folders = QString::fromStdString(path->substr(0, path->rfind('/') + 1));
+    if (const auto* path = std::get_if<std::string>(&argument)) folders = QString::fromStdString(PathDir(*path));
   board_->SetStatus(QString::fromStdString(*line), folders);
 }
 
@@ -199,11 +206,19 @@ void MainWindow::FocusBoard() {
   board_->setFocus();
 }
 
-void MainWindow::BringToFront() {
+void MainWindow::ComeForward(const std::string& document) {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
   show();
   raise();
   FocusBoard();
+  if (!document.empty()) OpenWhenNoDialogIsUp(document);
+}
+
+// A request that comes while a dialog is up comes through the dialog's own
+// event loop; the game it would replace is still the dialog's.
+void MainWindow::OpenWhenNoDialogIsUp(const std::string& document) {
+  if (!QApplication::activeModalWidget()) return controller_.OpenDocument(document);
+  QTimer::singleShot(DialogCheckMilliseconds, this, [this, document] { OpenWhenNoDialogIsUp(document); });
 }
 
 void MainWindow::UpdateMenus() {

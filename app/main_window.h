@@ -56,8 +56,10 @@ class MainWindow final : public QMainWindow {
   void SetTopMost(bool topMost);
   // Gives the keyboard back to the board, where the game's keys go.
   void FocusBoard();
-  // Restores a minimized window, raises it and gives it the keyboard.
-  void BringToFront();
+  // Another start of the game asked this one to come forward: restores a
+  // minimized window, raises it and gives it the keyboard, then opens
+  // `document`, when that names one, as Open would, once no dialog is up.
+  void ComeForward(const std::string& document);
   // Grays and checks the menu items as the controller says.
   void UpdateMenus();
 
@@ -69,6 +71,7 @@ class MainWindow final : public QMainWindow {
   void BuildMenus();
   void ShowMenuHelp(const QAction* item);
   void KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
+  void OpenWhenNoDialogIsUp(const std::string& document);
 
   AppSettings& settings_;
   Splash& splash_;

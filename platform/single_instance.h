@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace kestravane::platform {
 
@@ -10,8 +11,11 @@ enum class InstanceClaim {
 };
 
 // Looks for a running copy of the program under `name` for this user. When
-// there is one, asks it to come forward. Otherwise starts answering later
-// copies: each such request runs `comeForward` from the event loop.
-InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward);
+// there is one, asks it to come forward and to open `document`, a path the
+// running copy can use as it is (none when empty). Otherwise starts
+// answering later copies: each such request runs `comeForward` with its
+// document from the event loop.
+InstanceClaim ClaimSingleInstance(const char* name, const std::string& document,
+                                  std::function<void(const std::string& document)> comeForward);
 
 }  // namespace kestravane::platform

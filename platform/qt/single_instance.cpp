@@ -14,7 +14,10 @@
 namespace kestravane::platform {
 namespace {
 
+// A request is this line, then the document's path, if any, and a NUL byte,
+// which no path holds. A copy of an older version stops after the line.
 const QByteArray ComeForwardRequest = "come forward\n";
+constexpr qsizetype LongestRequest = 8192;
 constexpr int DeliveryTimeoutMs = 2000;
 // Two copies started together take turns; a lock held longer than this is
 // not worth waiting for.
@@ -45,13 +48,15 @@ std::optional<QString> MeetingPlace(const char* name) {
   return std::nullopt;
 }
 
-bool AskRunningCopy(const QString& serverName) {
+using ComeForward = std::function<void(const std::string& document)>;
+
+bool AskRunningCopy(const QString& serverName, const std::string& document) {
   QLocalSocket socket;
   socket.connectToServer(serverName, QIODevice::WriteOnly);
   if (!socket.waitForConnected(DeliveryTimeoutMs)) return false;
   // The request waits in the socket until the running copy's event loop reads
   // it, even when that copy is still starting up.
-  socket.write(ComeForwardRequest);
+  socket.write(ComeForwardRequest + QByteArray(document.data(), qsizetype(document.size())) + '\0');
   while (socket.bytesToWrite() > 0) {
     if (!socket.waitForBytesWritten(DeliveryTimeoutMs)) break;
   }
@@ -60,27 +65,26 @@ bool AskRunningCopy(const QString& serverName) {
 }
 
 // Each connection carries one request; it counts once all of it has arrived,
-// which may be after the sender has already gone.
-void Answer(QLocalSocket* socket, std::function<void()> comeForward) {
+// which may be after the sender has already gone. One too long to be a path
+// only brings the copy forward.
+void Answer(QLocalSocket* socket, ComeForward comeForward) {
   auto received = std::make_shared<QByteArray>();
-  auto take = [socket, received, comeForward = std::move(comeForward)] {
+  auto take = [socket, received, comeForward = std::move(comeForward)](bool ended) {
     received->append(socket->readAll());
-    if (received->size() < ComeForwardRequest.size()) return;
-    const bool asked = received->startsWith(ComeForwardRequest);
-    received->clear();
+    const qsizetype end = received->indexOf('\0');
+    if (end < 0 && !ended && received->size() <= LongestRequest) return;
     socket->disconnect();
     socket->deleteLater();
-    if (asked && comeForward) comeForward();
+    if (!received->startsWith(ComeForwardRequest) || !comeForward) return;
+    const qsizetype length = end < 0 ? 0 : end - ComeForwardRequest.size();
+    comeForward(received->mid(ComeForwardRequest.size(), length).toStdString());
   };
-  QObject::connect(socket, &QLocalSocket::readyRead, socket, take);
-  QObject::connect(socket, &QLocalSocket::disconnected, socket, [socket, take] {
-    take();
-    socket->deleteLater();
-  });
-  take();
+  QObject::connect(socket, &QLocalSocket::readyRead, socket, [take] { take(false); });
+  QObject::connect(socket, &QLocalSocket::disconnected, socket, [take] { take(true); });
+  take(false);
 }
 
-void Listen(const QString& serverName, std::function<void()> comeForward) {
+void Listen(const QString& serverName, ComeForward comeForward) {
   // Nobody answered, so a socket file left here is from a copy that crashed.
   QLocalServer::removeServer(serverName);
   auto* server = new QLocalServer(QCoreApplication::instance());
@@ -96,7 +100,7 @@ void Listen(const QString& serverName, std::function<void()> comeForward) {
 
 }  // namespace
 
-InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeForward) {
+InstanceClaim ClaimSingleInstance(const char* name, const std::string& document, ComeForward comeForward) {
   // In doubt this copy runs: a game that opens twice is better than one
   // that does not open at all.
   const std::optional<QString> place = MeetingPlace(name);
@@ -105,7 +109,7 @@ InstanceClaim ClaimSingleInstance(const char* name, std::function<void()> comeFo
   // Two copies started together must not both find no one and both listen.
   QLockFile lock(serverName + QStringLiteral(".lock"));
   const bool locked = lock.tryLock(LockWaitMs);
-  if (AskRunningCopy(serverName)) return InstanceClaim::AnotherRunning;
+  if (AskRunningCopy(serverName, document)) return InstanceClaim::AnotherRunning;
   // Without a socket this copy still runs; it only cannot be found by later
   // ones. Without the lock, the copy holding it may be about to listen.
   if (locked) Listen(serverName, std::move(comeForward));

@@ -18,9 +18,9 @@ namespace {
 
 class Copy {
  public:
-  Copy(const QString& name, const QProcessEnvironment& environment, bool busy = false) {
+  Copy(const QString& name, const QProcessEnvironment& environment, const QString& also = {}) {
     process_.setProcessEnvironment(environment);
-    process_.start(QStringLiteral(INSTANCE_CLAIMER), busy ? QStringList{name, "busy"} : QStringList{name});
+    process_.start(QStringLiteral(INSTANCE_CLAIMER), also.isEmpty() ? QStringList{name} : QStringList{name, also});
   }
   ~Copy() {
     process_.kill();
@@ -85,7 +85,7 @@ class SingleInstanceTest : public QObject {
   // answered once the copy runs.
   void laterCopiesAskTheFirstToComeForwardAndLeave() {
     const QString name = UniqueName();
-    Copy first(name, environment_, true), otherName(UniqueName(), environment_);
+    Copy first(name, environment_, "busy"), otherName(UniqueName(), environment_);
     QVERIFY(first.Said("first") && otherName.Said("first"));
     const QFileInfo socket(PathIn(runtime_, name));
     QCOMPARE(socket.permissions() & 0x77, QFile::Permissions());
@@ -93,8 +93,8 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(first.Lines(), QStringList{"first"});
     first.Send("started\n");
     QVERIFY(first.Said("running") && first.Said("came forward 1"));
-    QVERIFY(Copy(name, environment_).LeftForAnother());
-    QVERIFY(first.Said("came forward 2"));
+    QVERIFY(Copy(name, environment_, "/saved games/my game.war").LeftForAnother());
+    QVERIFY(first.Said("came forward 2 /saved games/my game.war"));
     QVERIFY(first.Quit() && otherName.Quit());
     QCOMPARE(otherName.Lines(), QStringList{"first"});
     QVERIFY(!QFileInfo::exists(socket.filePath()));
