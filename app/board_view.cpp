@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "display/main_layout.h"
 #include "display/main_paint.h"
@@ -172,13 +174,30 @@ bool BoardView::event(QEvent* event) {
 void BoardView::paintEvent(QPaintEvent* event) {
   if (!blitOnly_) PaintOwed();
   QPainter painter(this);
-  // Whole multiples keep the pixel art sharp with the nearest pixel; between
-  // one and two, nearest would make some one-pixel lines twice as thick as
-  // others, so the picture is smoothed evenly instead.
-  const qreal ratio = devicePixelRatioF();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio > 1.0 && ratio < 2.0);
   const QRect area = event->rect();
-  painter.drawImage(area, image_, area);
+  const qreal ratio = devicePixelRatioF();
+  if (ratio == 1.0) {
+    painter.drawImage(area, image_, area);
+    return;
+  }
+  // Pixel art stays sharp at any scale: each screen pixel shows the game's
+  // pixel it falls in, never a blend, so that at 1.5 a game pixel becomes a
+  // block of one or two screen pixels each way. A click goes to the pixel
+  // it falls in by the same rule.
+  const auto start = [ratio](int from) { return static_cast<int>(std::floor(from * ratio)); };
+  const auto end = [ratio](int to) { return static_cast<int>(std::ceil(to * ratio)); };
+  const int left = start(area.left()), top = start(area.top());
+  QImage scaled(std::min(end(area.right() + 1), end(image_.width())) - left,
+                std::min(end(area.bottom() + 1), end(image_.height())) - top, QImage::Format_RGB32);
+  std::vector<int> column(static_cast<std::size_t>(scaled.width()));
+  for (int x = 0; x < scaled.width(); ++x) column[static_cast<std::size_t>(x)] = static_cast<int>((left + x) / ratio);
+  for (int y = 0; y < scaled.height(); ++y) {
+    const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>((top + y) / ratio)));
+    auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+    for (int x = 0; x < scaled.width(); ++x) to[x] = from[column[static_cast<std::size_t>(x)]];
+  }
+  scaled.setDevicePixelRatio(ratio);
+  painter.drawImage(QPointF(left / ratio, top / ratio), scaled);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event) {

@@ -112,6 +112,19 @@ class ScenarioRunner : public QObject {
     return nullptr;
   }
 
+  // Scaled, the board's own drawing shows on each screen pixel the game's
+  // pixel it falls in, the rule a click follows.
+  bool DrawnPixelForPixel() {
+    const qreal ratio = Board().devicePixelRatioF();
+    QImage drawn((QSizeF(Board().size()) * ratio).toSize(), QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(ratio);
+    Board().render(&drawn, {}, {}, QWidget::DrawWindowBackground);
+    for (int y = 0; y < drawn.height(); ++y)
+      for (int x = 0; x < drawn.width(); ++x)
+        if (drawn.pixel(x, y) != Board().image().pixel(int(x / ratio), int(y / ratio))) return false;
+    return true;
+  }
+
   void WaitForLanding() {
     Expect(QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); }), "the missile never landed");
   }
@@ -243,8 +256,13 @@ class ScenarioRunner : public QObject {
       QTest::mouseClick(Button(&Board(), rest), Qt::LeftButton);
       WaitForLanding();
     } else if (verb == u"left" || verb == u"right") {
-      const QPoint cell(168 + 32 * words.value(0).toInt() + 16, 23 + 32 * words.value(1).toInt() + 16);
-      QTest::mouseClick(&Board(), verb == u"left" ? Qt::LeftButton : Qt::RightButton, {}, cell);
+      // On the cell's first screen pixel, or its last, at any scale.
+      const qreal ratio = Board().devicePixelRatioF(), last = verb == u"right" ? 32 : 0;
+      const auto edge = [&](int start) { return (std::ceil((start + last) * ratio) - (last ? 1 : 0)) / ratio; };
+      const QPointF at(edge(168 + 32 * words.value(0).toInt()), edge(23 + 32 * words.value(1).toInt()));
+      const Qt::MouseButton button = verb == u"left" ? Qt::LeftButton : Qt::RightButton;
+      QMouseEvent press(QEvent::MouseButtonPress, at, Board().mapToGlobal(at), button, button, {});
+      QApplication::sendEvent(&Board(), &press);
       WaitForLanding();
     } else if (verb == u"write") {
       QFile file(Path(words.value(0)));
@@ -287,6 +305,8 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"checked" || verb == u"unchecked") {
       for (const QString& name : rest.split(QStringLiteral(", ")))
         Expect(Item(name)->isChecked() == (verb == u"checked"), name + " is not " + verb);
+    } else if (verb == u"screen" && Board().devicePixelRatioF() != 1) {
+      Expect(DrawnPixelForPixel(), "the board is not drawn pixel for pixel");
     } else if (verb == u"screen") {
       const QString difference = GoldenDifference(Board().grab().toImage(), rest);
       Expect(difference.isEmpty(), difference);
