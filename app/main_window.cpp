@@ -235,12 +235,19 @@ void MainWindow::UpdateMenus() {
 // Qt places a new window by its inside while the window manager has not told
 // it the frame yet; once the frame is known, the frame goes where the player
 // left it, as the dialogs do, so that the window never creeps by the frame's
-// size from one run to the next.
-void MainWindow::moveEvent(QMoveEvent* event) {
-  QMainWindow::moveEvent(event);
-  if (!framePlace_ || frameGeometry() == geometry()) return;
+// size from one run to the next. A window manager that frames the window
+// where it stands sends no move: the frame is looked for at every event, and
+// last on the way out.
+void MainWindow::PlaceFrame() {
+  if (!framePlace_ || frameGeometry().topLeft() == geometry().topLeft()) return;
   const QPoint place = *std::exchange(framePlace_, std::nullopt);
   if (frameGeometry().topLeft() != place) move(place);
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  PlaceFrame();
+  return handled;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -256,6 +263,7 @@ bool MainWindow::CloseApplication() {
   // A path too long for the settings would come back as the name of some
   // other file; the last one that fitted is proposed instead.
   if (document_.Path.size() <= FileSpecLength) settings_.FileSpec = document_.Path;
+  PlaceFrame();
   StorePlacement(this, settings_.MainPlacement);
   // A window dragged off the screens, or left on one unplugged since, is not
   // remembered there.

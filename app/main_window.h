@@ -65,13 +65,14 @@ class MainWindow final : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void BuildMenus();
   void ShowMenuHelp(const QAction* item);
   void KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
   void OpenWhenNoDialogIsUp(const std::string& document);
+  void PlaceFrame();
 
   AppSettings& settings_;
   Splash& splash_;

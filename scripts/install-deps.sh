@@ -13,8 +13,9 @@ packages=(
   # system would, queued behind whatever the game is doing.
   qt6-base-private-dev
   # Tests only: a private X server and a window manager that draws frames,
-  # for the tests of where windows open (tests/wm/).
-  xvfb openbox
+  # for the tests of where windows open (tests/wm/), and a way to press the
+  # real game's keys there.
+  xvfb openbox xdotool
   # make test's sanitizer build: clang and the ASan/UBSan runtimes of that
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev

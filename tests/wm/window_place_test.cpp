@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "common/modal_driver.h"
-#include "common/test_main_window.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
@@ -39,7 +38,6 @@ class WindowPlaceTest : public QObject {
 
  private:
   QWidget owner_;
-  QTemporaryDir folder_;
 
   static std::vector<std::pair<const char*, Run>> Dialogs() {
     return {{"Helm", [](QWidget* owner, Placement& place) { RunHelmDialog(owner, GameState{}, place); }},
@@ -78,22 +76,6 @@ class WindowPlaceTest : public QObject {
         QCOMPARE(OpenedAt(run, &owner_, place), QPoint(0, 0));
         QCOMPARE(QPoint(place.Left, place.Top), QPoint(0, 0));
       }
-    }
-  }
-
-  // The main window too, from one run of the game to the next.
-  void theMainWindowReopensWhereItWasLeft() {
-    const QPoint left(120, 90);
-    AppSettings settings;
-    settings.MainPlacement = {left.y(), left.x(), 0, 0, 0};
-    SaveSettings(settings, folder_.filePath("kestravane.ini").toStdString());
-    for (int run = 0; run < 3; ++run) {
-      TestMainWindow game(folder_);
-      MainWindow& window = *game.window;
-      QVERIFY2(QTest::qWaitFor([&] { return window.frameGeometry().topLeft() == left; }, 5000),
-               qPrintable(QStringLiteral("run %1: at %2,%3").arg(run).arg(window.frameGeometry().x()).arg(window.frameGeometry().y())));
-      QVERIFY(window.CloseApplication());
-      SaveSettings(game.settings, game.library.IniPath);
     }
   }
 };
