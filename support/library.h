@@ -32,7 +32,7 @@ LibraryState StartLibrary();
 std::string PathBase(std::string_view path);
 
 // Where an installed game keeps its private libraries, relative to the
-// folder of its program ("../lib/kestravane" for /usr/bin/kestravane).
+// folder of its program ("../lib/games/kestravane" for /usr/games/kestravane).
 extern const char* const InstalledLibraryFolder;
 
 // The settings file for the executable at `modulePath`: beside it, with the

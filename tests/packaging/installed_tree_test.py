@@ -53,17 +53,17 @@ class InstalledTree(unittest.TestCase):
         return result
 
     def test_the_programs_run_from_where_they_were_installed_and_nothing_from_the_build_tree(self):
-        self.assertEqual(self.assertRuns([self.path("bin", "kestravane"), "--version"]).stdout, f"Kestravane {VERSION}\n")
-        self.assertIn("Usage: kestravane-tool", self.assertRuns([self.path("bin", "kestravane-tool"), "--help"]).stdout)
-        player = self.path("lib", "kestravane", "libkestravane_sound.so")
+        game, tool = self.path("games", "kestravane"), self.path("games", "kestravane-tool")
+        self.assertEqual(self.assertRuns([game, "--version"]).stdout, f"Kestravane {VERSION}\n")
+        self.assertIn("Usage: kestravane-tool", self.assertRuns([tool, "--help"]).stdout)
+        player = self.path("lib", "games", "kestravane", "libkestravane_sound.so")
         self.assertTrue(os.path.isfile(player), player)
-        for program in ("kestravane", "kestravane-tool"):
-            dynamic = self.assertRuns(["readelf", "-d", self.path("bin", program)]).stdout
-            self.assertNotIn(os.path.realpath(BUILD_DIR), dynamic, program)
-        dynamic = self.assertRuns(["readelf", "-d", self.path("bin", "kestravane")]).stdout
+        for program in (game, tool):
+            self.assertNotIn(os.path.realpath(BUILD_DIR), self.assertRuns(["readelf", "-d", program]).stdout, program)
+        dynamic = self.assertRuns(["readelf", "-d", game]).stdout
         runpaths = [line.split("[", 1)[1].rstrip("]") for line in dynamic.splitlines() if "(RUNPATH)" in line]
         self.assertEqual(len(runpaths), 1, dynamic)
-        folders = [entry.replace("$ORIGIN", self.path("bin")) for entry in runpaths[0].split(":")]
+        folders = [entry.replace("$ORIGIN", self.path("games")) for entry in runpaths[0].split(":")]
         self.assertIn(os.path.dirname(player), [os.path.normpath(folder) for folder in folders])
 
     def test_the_desktop_entry_and_the_metainfo_validate_and_the_entry_opens_saved_games(self):
@@ -99,7 +99,7 @@ class InstalledTree(unittest.TestCase):
         files = os.path.join(self.scratch, "files")
         os.makedirs(files)
         saved = os.path.join(files, "campaign.war")
-        self.assertRuns([self.path("bin", "kestravane-tool"), "new", "--number", "7", saved])
+        self.assertRuns([self.path("games", "kestravane-tool"), "new", "--number", "7", saved])
         renamed, other = os.path.join(files, "campaign"), os.path.join(files, "notes")
         shutil.copyfile(saved, renamed)
         with open(other, "wb") as data:
