@@ -11,6 +11,11 @@ target_sources(kestravane_platform_qt PRIVATE
 add_library(kestravane_sound MODULE sound_player.cpp wave_image.cpp)
 target_include_directories(kestravane_sound PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(kestravane_sound PUBLIC Qt6::Core Qt6::Multimedia)
+# Debian's compilers link only the libraries a file calls into, and of the C
+# library the player needs nothing but the weak __cxa_finalize that runs its
+# destructors when it is unloaded: named on its own, libc stays one of the
+# libraries it is linked against, as Debian requires of every library.
+target_link_options(kestravane_sound PRIVATE LINKER:--push-state,--no-as-needed,-lc,--pop-state)
 set_target_properties(kestravane_sound PROPERTIES
   LIBRARY_OUTPUT_DIRECTORY ${KESTRAVANE_SOUND_PLAYER_BUILT_DIR}
   CXX_VISIBILITY_PRESET hidden)
