@@ -2,14 +2,16 @@
 """Installs the built game into a temporary DESTDIR and checks the tree the
 way a desktop sees it: the programs run from where they were put, the
 desktop entry and the metadata pass their validators, every icon has its
-size, and the MIME database built from the tree knows a saved game by its
-name and, renamed, by its signature.
+size, the game's manual page lists exactly the keys of the game's key table,
+and the MIME database built from the tree knows a saved game by its name
+and, renamed, by its signature.
 
 Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID VERSION [unittest options]
 """
 
 import gzip
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -22,6 +24,7 @@ DESKTOP_ID = ""
 VERSION = ""
 GAME_TYPE = "application/x-kestravane-game"
 PREFIX = "/usr"
+SOURCE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 
 def run(command, **options):
@@ -33,8 +36,7 @@ class InstalledTree(unittest.TestCase):
     def setUpClass(cls):
         cls.scratch = tempfile.mkdtemp(prefix="kestravane-install-")
         cls.destdir = os.path.join(cls.scratch, "root")
-        environment = dict(os.environ, DESTDIR=cls.destdir)
-        installed = run(["cmake", "--install", BUILD_DIR, "--prefix", PREFIX], env=environment)
+        installed = run(["cmake", "--install", BUILD_DIR, "--prefix", PREFIX], env=dict(os.environ, DESTDIR=cls.destdir))
         if installed.returncode != 0:
             raise AssertionError("cmake --install failed:\n" + installed.stdout + installed.stderr)
         cls.usr = cls.destdir + PREFIX
@@ -87,17 +89,21 @@ class InstalledTree(unittest.TestCase):
             self.assertEqual((width, height), (size, size), icon)
             self.assertEqual((depth, colour_type), (8, 6), f"{icon}: 8-bit RGBA expected")
 
-    def test_the_manual_pages_are_there(self):
+    def test_the_manual_pages_are_there_and_the_game_lists_every_key_of_the_key_table_once(self):
+        manuals = {}
         for section, page in (("6", "kestravane"), ("1", "kestravane-tool")):
-            name = self.path("share", "man", "man" + section, f"{page}.{section}.gz")
-            with gzip.open(name, "rt", encoding="utf-8") as text:
-                self.assertTrue(text.read().startswith(f".TH {page.upper()} {section} "), name)
+            with gzip.open(self.path("share", "man", "man" + section, f"{page}.{section}.gz"), "rt", encoding="utf-8") as text:
+                manuals[page] = text.read()
+            self.assertTrue(manuals[page].startswith(f".TH {page.upper()} {section} "), page)
+        with open(os.path.join(SOURCE_DIR, "resources", "shortcuts.inc"), encoding="utf-8") as table:
+            bindings = re.findall(r"\{Qt::Key_(\w+), (\w+),", table.read())
+        keys = sorted(("Ctrl+" if control == "WithControl" else "") + key for key, control in bindings)
+        listed = re.findall(r"^\.TP\n\.B (.+)$", manuals["kestravane"].split("\n.SH KEYS\n")[1].split("\n.SH ")[0], re.M)
+        self.assertEqual(sorted(listed), keys)
 
     def test_the_mime_database_knows_a_saved_game_by_name_and_by_signature(self):
-        mime = os.path.join(self.share, "mime")
-        self.assertRuns(["update-mime-database", mime])
-        files = os.path.join(self.scratch, "files")
-        os.makedirs(files)
+        self.assertRuns(["update-mime-database", os.path.join(self.share, "mime")])
+        os.makedirs(files := os.path.join(self.scratch, "files"))
         saved = os.path.join(files, "campaign.war")
         self.assertRuns([self.path("games", "kestravane-tool"), "new", "--number", "7", saved])
         renamed, other = os.path.join(files, "campaign"), os.path.join(files, "notes")
@@ -106,8 +112,7 @@ class InstalledTree(unittest.TestCase):
             data.write(b"\x00\x01 not a game" * 100)
 
         # Only the installed tree's database counts, not the machine's nor the user's.
-        empty = os.path.join(self.scratch, "data-home")
-        os.makedirs(empty)
+        os.makedirs(empty := os.path.join(self.scratch, "data-home"))
         environment = dict(os.environ, XDG_DATA_DIRS=self.share, XDG_DATA_HOME=empty, GIO_USE_VFS="local")
 
         def content_type(name):
