@@ -31,7 +31,7 @@ define configure
 	@CC=$(2) CXX=$(3) cmake -S . -B $(1) $(4) >/dev/null
 endef
 
-.PHONY: run test deps build build-sanitize install package bench fuzz art coverage clean
+.PHONY: run test deps build build-sanitize install package bench fuzz art screenshots coverage clean
 
 run: build
 	$(BUILD)/app/kestravane
@@ -82,6 +82,12 @@ art: deps
 	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS) --target kestravane-art
 	$(BUILD)/tools/art/kestravane-art resources
+
+# Redraws the software centre's screenshots into packaging/screenshots/.
+screenshots: deps
+	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
+	cmake --build $(BUILD) -j $(JOBS) --target kestravane-screenshots
+	$(BUILD)/tools/screenshots/kestravane-screenshots packaging/screenshots
 
 # Line coverage of the product under the whole suite: overall, then by module.
 coverage: deps
