@@ -59,9 +59,12 @@ build-sanitize: deps
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
-# The Debian package of the same build: $(BUILD)/kestravane_<version>_<arch>.deb.
+# The Debian package of the same build: $(BUILD)/kestravane_<version>_<arch>.deb,
+# which lintian must pass without an error or a warning.
 package: build
+	@scripts/install-deps.sh lintian
 	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error,warning $(BUILD)/kestravane_*.deb
 
 bench: build
 	@scripts/install-deps.sh xvfb bc
