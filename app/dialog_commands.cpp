@@ -1,14 +1,22 @@
 // The commands that open a dialog, and what the game does with its answer.
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "app/show_outcome.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/record_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
+#include "dialogs/universe_dialog.h"
 #include "engine/navigation.h"
 #include "engine/targeting.h"
+#include "support/catalogue.h"
 #include "support/message_box.h"
 
 namespace kestravane {
@@ -62,6 +70,44 @@ void GameController::ViewScannerLog() {
   window_.FocusBoard();
   window_.board().Invalidate();
   window_.ShowStatus(Text::LogClosed);
+}
+
+void GameController::StartUniverse(std::uint32_t number) {
+  RunDocumentCommand([number](DocumentContext& context) { return NewGameInUniverse(context, number); });
+}
+
+// The number proposed is the one New would start.
+void GameController::NewByNumber() {
+  const std::optional<std::uint32_t> number =
+      RunUniverseDialog(&window_, session_.Random.State(), settings_.UniversePlacement);
+  window_.FocusBoard();
+  if (number) StartUniverse(*number);
+}
+
+void GameController::ShowGameNumber() {
+  const bool known = session_.InProgress && session_.History.Universe;
+  const std::uint32_t universe = known ? *session_.History.Universe : 0;
+  const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
+  const std::optional<std::string> text =
+      known ? CatalogueLine(Text::UniverseNumberIs, universe) : CatalogueText(Text::UniverseUnknown);
+  if (!caption || !text) return;
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(*caption),
+                  QString::fromStdString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
+                  &window_);
+  const QPushButton* copy = known ? box.addButton(QStringLiteral("&Copy"), QMessageBox::ActionRole) : nullptr;
+  box.exec();
+  if (copy && box.clickedButton() == copy) QGuiApplication::clipboard()->setText(QString::number(universe));
+  window_.FocusBoard();
+}
+
+void GameController::ViewCaptainsRecord() {
+  const std::vector<RecordEntry>& entries = records_.record().Entries;
+  const Difficulty shown = lastWon_ ? entries[*lastWon_].Difficulty : settings_.Difficulty;
+  if (RunRecordDialog(&window_, records_.record(), shown, lastWon_)) {
+    lastWon_.reset();
+    SaveRecord();
+  }
+  window_.FocusBoard();
 }
 
 }  // namespace kestravane

@@ -34,6 +34,15 @@ void Show(DocumentContext& context, const Outcome& outcome) {
   ShowOutcome(context.window, outcome, context.session.State);
 }
 
+bool StartGame(DocumentContext& context) {
+  const Outcome outcome = StartNewGame(context.session);
+  context.window.SetTitle(Text::ProgramName);
+  context.document.LastError = 0;
+  context.document.Named = false;
+  Show(context, outcome);
+  return true;
+}
+
 }  // namespace
 
 bool QuerySaveGame(DocumentContext& context) {
@@ -48,12 +57,13 @@ bool QuerySaveGame(DocumentContext& context) {
 
 bool NewGame(DocumentContext& context) {
   if (!QuerySaveGame(context)) return false;
-  const Outcome outcome = StartNewGame(context.session);
-  context.window.SetTitle(Text::ProgramName);
-  context.document.LastError = 0;
-  context.document.Named = false;
-  Show(context, outcome);
-  return true;
+  return StartGame(context);
+}
+
+bool NewGameInUniverse(DocumentContext& context, std::uint32_t number) {
+  if (!QuerySaveGame(context)) return false;
+  context.session.Random.Seed(number);
+  return StartGame(context);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "app/game_document.h"
@@ -30,6 +31,9 @@ bool QuerySaveGame(DocumentContext& context);
 // Offers to save, then generates a new universe. The document keeps its path
 // for the dialogs but is no longer named.
 bool NewGame(DocumentContext& context);
+
+// Offers to save, then starts universe `number`, as NewGame does.
+bool NewGameInUniverse(DocumentContext& context, std::uint32_t number);
 
 // Offers to save, then reads a game chosen in the Open dialog. After a failed
 // read the document keeps its previous path and name.

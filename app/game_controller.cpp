@@ -1,8 +1,12 @@
 #include "app/game_controller.h"
 
+#include <QDate>
+#include <cerrno>
+
 #include "app/main_window.h"
 #include "app/show_outcome.h"
 #include "app/trace.h"
+#include "engine/captains_record.h"
 #include "engine/game_flow.h"
 #include "engine/modes.h"
 #include "engine/navigation.h"
@@ -34,6 +38,7 @@ void GameController::LandMissiles() {
 
 void GameController::Show(const Outcome& outcome, bool shot) {
   ShowOutcome(window_, outcome, session_.State);
+  if (outcome.Ended) RecordEnd(*outcome.Ended);
   if (!SoundsOn()) {
     if (outcome.AlertWhenSilent) AlertBeep();
     return;
@@ -47,6 +52,33 @@ void GameController::Show(const Outcome& outcome, bool shot) {
     window_.ShowStatus(Text::SoundsFailed);
     return;
   }
+}
+
+DocumentContext GameController::Documents() {
+  CountPlayTime();
+  lastWon_.reset();
+  return {window_, session_, document_, splash_};
+}
+
+void GameController::CountPlayTime() {
+  const auto now = std::chrono::steady_clock::now();
+  const auto played = std::chrono::duration_cast<std::chrono::seconds>(now - playClock_).count();
+  if (session_.InProgress) session_.History.SecondsPlayed += static_cast<std::uint32_t>(played);
+  // What is left of a second counts towards the next.
+  playClock_ += std::chrono::seconds(played);
+}
+
+void GameController::RecordEnd(GameEnd result) {
+  if (session_.History.Recorded) return;
+  CountPlayTime();
+  session_.History.Recorded = true;
+  const std::size_t entry = records_.Add(EntryFor(session_, result, platform::CalendarSeconds()));
+  lastWon_ = result == GameEnd::Won ? std::optional(entry) : std::nullopt;
+  SaveRecord();
+}
+
+void GameController::SaveRecord() {
+  if (!records_.Save()) window_.ShowStatus(Text::RecordNotSaved, errno);
 }
 
 void GameController::Resume() {
@@ -90,6 +122,14 @@ void GameController::DoCommand(Command command) {
   };
   switch (command) {
     case Command::New: RunDocumentCommand(NewGame); break;
+    case Command::NewByNumber: NewByNumber(); break;
+    case Command::TodaysUniverse: {
+      const QDate today = QDate::currentDate();
+      StartUniverse(static_cast<std::uint32_t>(today.year() * 10000 + today.month() * 100 + today.day()));
+      break;
+    }
+    case Command::GameNumber: ShowGameNumber(); break;
+    case Command::CaptainsRecord: ViewCaptainsRecord(); break;
     case Command::Open: RunDocumentCommand(OpenGame); break;
     case Command::Close: RunDocumentCommand(CloseGame); break;
     case Command::Save: RunDocumentCommand(SaveGame); break;
@@ -137,6 +177,10 @@ void GameController::DoCommand(Command command) {
 bool GameController::Enabled(Command command) const {
   switch (command) {
     case Command::New:
+    case Command::NewByNumber:
+    case Command::TodaysUniverse:
+    case Command::GameNumber:
+    case Command::CaptainsRecord:
     case Command::Open:
     case Command::Options:
     case Command::Exit:

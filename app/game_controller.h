@@ -1,17 +1,23 @@
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/document_commands.h"
 #include "app/game_document.h"
 #include "app/main_menu.h"
 #include "app/missile_flight.h"
+#include "app/record_book.h"
+#include "document/captains_record_file.h"
 #include "app/settings.h"
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
 #include "engine/session.h"
+#include "platform/system.h"
 #include "support/splash.h"
 
 namespace kestravane {
@@ -31,7 +37,8 @@ class GameController {
         document_(document),
         settings_(settings),
         settingsPath_(settingsPath),
-        splash_(splash) {}
+        splash_(splash),
+        records_(CaptainsRecordPath(), platform::CalendarSeconds()) {}
 
   // Carries out a menu command, shortcut or ship button, then brings the
   // menus up to date.
@@ -71,8 +78,11 @@ class GameController {
   // Opens the game at `path` as Open does, once nothing is in the way.
   void OpenDocument(const std::string& path);
 
-  // The document commands on this window's game.
-  DocumentContext Documents() { return {window_, session_, document_, splash_}; }
+  // The document commands on this window's game. The time played so far
+  // goes into the game first, as it may be saved or replaced.
+  DocumentContext Documents();
+
+  RecordBook& records() { return records_; }
 
  private:
   void RunDocumentCommand(const std::function<bool(DocumentContext&)>& command);
@@ -93,6 +103,17 @@ class GameController {
   void AimAndFire();
   void SteerByHelm();
   void ViewScannerLog();
+  void NewByNumber();
+  void ShowGameNumber();
+  void ViewCaptainsRecord();
+
+  // A new game in universe `number`, after the save question.
+  void StartUniverse(std::uint32_t number);
+  // The time since the last count goes into the game in progress.
+  void CountPlayTime();
+  // The game's end goes into the captain's record, once a game.
+  void RecordEnd(GameEnd result);
+  void SaveRecord();
 
   MainWindow& window_;
   Session& session_;
@@ -103,6 +124,11 @@ class GameController {
   FlightAnimation flight_;
   std::deque<std::function<void()>> held_;
   bool soundsFailed_ = false;
+  RecordBook records_;
+  // The entry of the game just won, shown marked in the record until the
+  // next document command.
+  std::optional<std::size_t> lastWon_;
+  std::chrono::steady_clock::time_point playClock_ = std::chrono::steady_clock::now();
 };
 
 }  // namespace kestravane

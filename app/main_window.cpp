@@ -163,6 +163,8 @@ void MainWindow::Start() {
   framePlace_ = QPoint(place.Left, place.Top);
   show();
   board_->PaintNow();
+  if (const std::string& aside = controller_.records().setAsideAs(); !aside.empty())
+    ShowStatus(Text::RecordSetAside, aside);
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {
     document_.Path = settings_.FileSpec;

@@ -107,6 +107,7 @@ AppSettings LoadSettings(const std::string& ini) {
   ReadPlacement(profile, "Aim", settings.AimPlacement);
   ReadPlacement(profile, "Helm", settings.HelmPlacement);
   ReadPlacement(profile, "Scanner", settings.ScannerPlacement);
+  ReadPlacement(profile, "Universe", settings.UniversePlacement);
   return settings;
 }
 
@@ -123,6 +124,7 @@ void SaveSettings(const AppSettings& settings, const std::string& ini) {
   WritePlacement(profile, "Aim", settings.AimPlacement);
   WritePlacement(profile, "Helm", settings.HelmPlacement);
   WritePlacement(profile, "Scanner", settings.ScannerPlacement);
+  WritePlacement(profile, "Universe", settings.UniversePlacement);
   profile.Save();
 }
 

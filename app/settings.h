@@ -23,6 +23,7 @@ struct AppSettings {
   Placement AimPlacement;
   Placement HelmPlacement;
   Placement ScannerPlacement;
+  Placement UniversePlacement;
 
   bool operator==(const AppSettings&) const = default;
 };

@@ -29,6 +29,7 @@ class BenchWindow {
     setenv("QT_SCALE_FACTOR", "1", 1);
     std::filesystem::create_directories(folder_);
     setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    setenv("XDG_DATA_HOME", folder_.c_str(), 1);
     application_ = std::make_unique<QApplication>(argumentCount_, arguments_);
     library_ = StartLibrary();
     library_.IniPath = (folder_ / "kestravane.ini").string();

@@ -28,7 +28,7 @@ for run in $(seq "$launches"); do
   log=$work/trace-$run.log
   mkdir -p "$work/runtime-$run" && chmod 700 "$work/runtime-$run"
   start=$(now_ns)
-  DISPLAY=$display KESTRAVANE_TRACE=1 XDG_RUNTIME_DIR=$work/runtime-$run XDG_CONFIG_HOME=$work/config \
+  DISPLAY=$display KESTRAVANE_TRACE=1 XDG_RUNTIME_DIR=$work/runtime-$run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
     "$game" 2>"$log" &
   pid=$!
   for _ in $(seq 100); do grep -q '^main-window-shown ' "$log" && break; sleep 0.05; done

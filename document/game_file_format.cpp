@@ -17,6 +17,32 @@ constexpr const char* Banner = "Kestravane v2.2 for Microsoft Windows 95/NT";
 constexpr const char* Notice = "A Kestravane game in progress. Keep it safe, Commander.";
 constexpr const char* ProgramName = "Kestravane";
 
+constexpr std::uint32_t HistoryTag = 0x54534948;  // "HIST"
+constexpr std::uint32_t UniverseKnown = 1, DiagnosticsUsed = 2, Recorded = 4;
+
+void EncodeHistory(const GameHistory& history, std::uint8_t* bytes) {
+  const std::uint32_t flags = (history.Universe ? UniverseKnown : 0u) |
+                              (history.DiagnosticsUsed ? DiagnosticsUsed : 0u) | (history.Recorded ? Recorded : 0u);
+  const std::uint32_t fields[] = {HistoryTag,           flags,            history.Universe.value_or(0),
+                                  history.MissilesFired, history.FuelUsed, history.SecondsPlayed};
+  static_assert(HistoryOffset + sizeof(fields) == HeaderSize && SecondsPlayedOffset == HistoryOffset + 20);
+  for (std::size_t i = 0; i < std::size(fields); ++i) PutU32(bytes + HistoryOffset + 4 * i, fields[i]);
+}
+
+GameHistory DecodeHistory(const std::uint8_t* bytes) {
+  const auto field = [bytes](int i) { return GetU32(bytes + HistoryOffset + 4 * i); };
+  if (field(0) != HistoryTag) return {};
+  const std::uint32_t flags = field(1);
+  GameHistory history;
+  if (flags & UniverseKnown) history.Universe = field(2);
+  history.DiagnosticsUsed = (flags & DiagnosticsUsed) != 0;
+  history.Recorded = (flags & Recorded) != 0;
+  history.MissilesFired = field(3);
+  history.FuelUsed = field(4);
+  history.SecondsPlayed = field(5);
+  return history;
+}
+
 // The record's fields in file order.
 constexpr std::int32_t GameRecord::*RecordFields[] = {
     &GameRecord::EnemyShips, &GameRecord::ShipsDestroyed, &GameRecord::Z,
@@ -113,6 +139,7 @@ const char* BlockName(DocumentBlock block) {
 GameFileBytes EncodeGameFile(const Session& session) {
   GameFileBytes bytes{};
   EncodeHeader(bytes.data());
+  EncodeHistory(session.History, bytes.data());
   EncodeRecord(RecordOf(session.State), &bytes[BlockOffset(DocumentBlock::Game)]);
   EncodeGrid(session.Grid, &bytes[BlockOffset(DocumentBlock::Quadrant)]);
   EncodeLog(session.Log, &bytes[BlockOffset(DocumentBlock::Scanner)]);
@@ -130,6 +157,7 @@ std::variant<LoadedGame, DocumentFault> DecodeGameFile(std::span<const std::uint
     return bytes.size() >= BlockOffset(block) + BlockSize(block);
   };
   LoadedGame game;
+  game.History = DecodeHistory(bytes.data());
   if (!complete(DocumentBlock::Game)) return Damaged(DocumentBlock::Game);
   game.Record = DecodeRecord(&bytes[BlockOffset(DocumentBlock::Game)]);
   if (!RecordPlayable(game.Record)) return Damaged(DocumentBlock::Game);
@@ -177,6 +205,7 @@ void ApplyLoadedGame(const LoadedGame& game, Session& session) {
   state.Fuel.Maximum = std::max(FuelFor(state.Difficulty), record.Fuel);
   session.Grid = game.Grid;
   session.Log = game.Log;
+  session.History = game.History;
 }
 
 GameRecord RecordOf(const GameState& state) {

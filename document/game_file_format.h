@@ -15,13 +15,20 @@
 namespace kestravane {
 
 // A game document: header, game record, quadrant grid and scan log, back to
-// back, little-endian, 9472 bytes.
+// back, little-endian, 9472 bytes. The header's last bytes, zero in older
+// documents and read by no other version, keep the game's history.
 inline constexpr std::size_t HeaderSize = 256;
 inline constexpr std::size_t RecordSize = 36;
 inline constexpr std::size_t GridSize = 3 * QuadrantCount * 4;
 inline constexpr std::size_t LogSize = SectorCount * 4 * 4;
 inline constexpr std::size_t GameFileSize = HeaderSize + RecordSize + GridSize + LogSize;
 static_assert(GameFileSize == 9472);
+
+// The history fills the header's last 24 bytes: the tag "HIST", flags, the
+// universe's number, the missiles fired, the fuel used and, last, the
+// seconds played.
+inline constexpr std::size_t HistoryOffset = 232;
+inline constexpr std::size_t SecondsPlayedOffset = HeaderSize - 4;
 
 inline constexpr std::uint32_t GameFileSignature = 0xABADDEED;
 inline constexpr std::uint16_t GameFileMajorVersion = 2;
@@ -59,6 +66,7 @@ struct LoadedGame {
   GameRecord Record;
   QuadrantGrid Grid;
   ScanLog Log;
+  GameHistory History;  // empty for a document without one
 };
 
 // Why a document cannot be played, in the order the checks are made.

@@ -6,7 +6,12 @@
 namespace kestravane {
 
 Outcome StartNewGame(Session& session) {
+  const std::uint32_t universe = session.Random.State();
+  session.History = GameHistory{};
+  session.History.Universe = universe;
+  session.History.DiagnosticsUsed = session.Diagnostics;
   Outcome outcome = GenerateGame(session);
+  outcome.Post(Text::UniverseNumber, universe);
   outcome.Append(GameOpened(session));
   return outcome;
 }
@@ -21,6 +26,7 @@ Outcome GameOpened(Session& session) {
 
 Outcome ClearGame(Session& session) {
   session.InProgress = false;
+  session.History = GameHistory{};
   session.Log = ScanLog{};
   session.Grid = QuadrantGrid{};
   GameState& state = session.State;

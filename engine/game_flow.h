@@ -7,7 +7,8 @@ namespace kestravane {
 
 // How a game begins and ends in the session, whatever started it.
 
-// A fresh universe at the state's Difficulty, open and ready to play.
+// A fresh universe at the state's Difficulty, open and ready to play. Its
+// number is the random source's state: the same number, the same universe.
 Outcome StartNewGame(Session& session);
 
 // A game read from a document has taken the session's records: it is open.

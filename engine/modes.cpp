@@ -35,6 +35,7 @@ Outcome ResumeGame(Session& session) {
 
 Outcome ToggleDiagnostics(Session& session) {
   session.Diagnostics = !session.Diagnostics;
+  if (session.Diagnostics) session.History.DiagnosticsUsed = true;
   session.SelectedSystem = DiagnosticsSystem::None;
   Outcome outcome;
   outcome.Post(Text::DiagnosticsTurned, OnOff(session.Diagnostics));

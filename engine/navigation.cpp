@@ -56,6 +56,7 @@ Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis) {
 
 Outcome MoveShip(Session& session) {
   if (!GaugeDown(session.State.Fuel)) return RanOut(session, Text::FuelGone);
+  ++session.History.FuelUsed;
   Outcome outcome;
   outcome.Stepped.push_back(Supply::Fuel);
   outcome.Post(Text::EnginesEngaged);

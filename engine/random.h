@@ -11,6 +11,8 @@ class RandomSource {
   explicit RandomSource(std::uint32_t seed = 1) : state_(seed) {}
 
   void Seed(std::uint32_t seed) { state_ = seed; }
+  // The seed that gives the draws to come: a new game's universe number.
+  std::uint32_t State() const { return state_; }
 
   // Next draw, 0..32767.
   int Draw();

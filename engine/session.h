@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "engine/game_state.h"
 #include "engine/quadrant_grid.h"
 #include "engine/random.h"
@@ -20,6 +23,19 @@ enum class ScannerPicture {
 // The gauge the arrow keys adjust in diagnostics.
 enum class DiagnosticsSystem { None = 0, Missiles, Fuel };
 
+// What the captain's record keeps of a game beyond its state. Documents keep
+// it too, so that a game saved and opened again is recorded whole.
+struct GameHistory {
+  std::optional<std::uint32_t> Universe;  // its universe's number, when known
+  bool DiagnosticsUsed = false;           // the supplies may have been set by hand
+  bool Recorded = false;                  // its end is in the record already
+  std::uint32_t MissilesFired = 0;
+  std::uint32_t FuelUsed = 0;
+  std::uint32_t SecondsPlayed = 0;
+
+  bool operator==(const GameHistory&) const = default;
+};
+
 // One game of Kestravane and everything the rules look at while it is
 // played. The program holds one; tests may hold as many as they like.
 struct Session {
@@ -32,6 +48,7 @@ struct Session {
   DiagnosticsSystem SelectedSystem = DiagnosticsSystem::None;
   bool ScannerTracing = false;  // every live enemy ship shows; never saved
   RandomSource Random;
+  GameHistory History;
 };
 
 }  // namespace kestravane

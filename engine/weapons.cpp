@@ -11,6 +11,7 @@ Launch LaunchMissile(Session& session) {
     launch.Report = RanOut(session, Text::MissilesGone);
     return launch;
   }
+  ++session.History.MissilesFired;
   Outcome& report = launch.Report;
   report.Stepped.push_back(Supply::Missiles);
   report.Post(Text::MissileLaunched);

@@ -30,6 +30,9 @@ class File {
 
   bool Rewind();
   bool Read(void* data, std::size_t size);
+  // Appends what is left of the file to `text`; fails with EFBIG once that
+  // passes `limit` bytes.
+  bool ReadToEnd(std::string& text, std::size_t limit);
   bool Write(const void* data, std::size_t size);
   bool Flush();
   bool Close();

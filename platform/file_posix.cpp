@@ -103,6 +103,21 @@ bool File::Read(void* data, std::size_t size) {
   return true;
 }
 
+bool File::ReadToEnd(std::string& text, std::size_t limit) {
+  char buffer[4096];
+  for (;;) {
+    const ssize_t got = read(fd_, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return Fail();
+    if (got == 0) return true;
+    text.append(buffer, static_cast<std::size_t>(got));
+    if (text.size() > limit) {
+      errno = EFBIG;
+      return Fail();
+    }
+  }
+}
+
 bool File::Write(const void* data, std::size_t size) {
   const auto* at = static_cast<const char*>(data);
   std::size_t done = 0;

@@ -14,6 +14,9 @@ std::string ExecutablePath();
 // The user's configuration directory: $XDG_CONFIG_HOME, else ~/.config.
 std::string UserConfigDirectory();
 
+// The user's data directory: $XDG_DATA_HOME, else ~/.local/share.
+std::string UserDataDirectory();
+
 // True when new files can be created in `directory`.
 bool DirectoryWritable(const std::string& directory);
 

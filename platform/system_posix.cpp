@@ -18,11 +18,20 @@ std::string ExecutablePath() {
   return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
-std::string UserConfigDirectory() {
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return config;
-  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/.config";
-  return ".config";
+namespace {
+
+// The folder `variable` names, else `inHome` in the home folder.
+std::string UserDirectory(const char* variable, const std::string& inHome) {
+  if (const char* set = std::getenv(variable); set && *set) return set;
+  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/" + inHome;
+  return inHome;
 }
+
+}  // namespace
+
+std::string UserConfigDirectory() { return UserDirectory("XDG_CONFIG_HOME", ".config"); }
+
+std::string UserDataDirectory() { return UserDirectory("XDG_DATA_HOME", ".local/share"); }
 
 bool DirectoryWritable(const std::string& directory) {
   return access(directory.empty() ? "." : directory.c_str(), W_OK | X_OK) == 0;

@@ -5,8 +5,9 @@
 #include <iostream>
 #include <variant>
 
+#include "document/captains_record_file.h"
 #include "document/game_file_io.h"
-#include "engine/generation.h"
+#include "engine/game_flow.h"
 #include "engine/session.h"
 #include "platform/system.h"
 #include "support/text_lookup.h"
@@ -36,7 +37,7 @@ int NewGameDocument(const ToolRequest& request) {
   Session session;
   session.Random.Seed(number);
   session.State.Difficulty = request.difficulty;
-  const Outcome outcome = GenerateGame(session);
+  const Outcome outcome = StartNewGame(session);
   if (request.showStatus)
     for (const Message& status : outcome.Messages) PrintStatus(status);
   if (const auto failure = WriteGameDocument(request.file, EncodeGameFile(session))) {
@@ -59,6 +60,17 @@ int ShowGameDocument(const ToolRequest& request) {
   return 0;
 }
 
+int PrintCaptainsRecord(const ToolRequest& request) {
+  const std::string path = request.file.empty() ? CaptainsRecordPath() : request.file;
+  const std::optional<CaptainsRecord> record = ReadCaptainsRecord(path);
+  if (!record) {
+    std::fprintf(stderr, "kestravane-tool: %s is not a captain's record the game can read\n", path.c_str());
+    return 1;
+  }
+  std::fputs(CaptainsRecordJson(*record).c_str(), stdout);
+  return 0;
+}
+
 }  // namespace
 
 }  // namespace kestravane
@@ -74,6 +86,7 @@ int main(int argc, char** argv) {
   switch (request->command) {
     case ToolRequest::Command::New: return NewGameDocument(*request);
     case ToolRequest::Command::Show: return ShowGameDocument(*request);
+    case ToolRequest::Command::Record: return PrintCaptainsRecord(*request);
     case ToolRequest::Command::Help: break;
   }
   std::fputs(ToolUsage, stdout);

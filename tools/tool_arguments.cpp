@@ -17,6 +17,9 @@ const char* const ToolUsage =
     "      Read the game document FILE exactly as the game does and print it as\n"
     "      one JSON object. A document the game refuses prints the game's own\n"
     "      message on standard error.\n"
+    "  record [FILE]\n"
+    "      Print the captain's record, every game won or lost, as JSON: the\n"
+    "      player's own ($XDG_DATA_HOME/kestravane/record.json) or FILE.\n"
     "\n"
     "Options:\n"
     "  --status    also print the game's status line messages on standard error\n"
@@ -68,6 +71,8 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
         request.command = ToolRequest::Command::New;
       } else if (argument == "show") {
         request.command = ToolRequest::Command::Show;
+      } else if (argument == "record") {
+        request.command = ToolRequest::Command::Record;
       } else {
         error = "unknown command '" + std::string(argument) + "'";
         return std::nullopt;
@@ -102,7 +107,7 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
     error = "no command given";
     return std::nullopt;
   }
-  if (request.file.empty()) {
+  if (request.file.empty() && request.command != ToolRequest::Command::Record) {
     error = "missing file name";
     return std::nullopt;
   }

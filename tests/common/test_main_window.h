@@ -15,6 +15,7 @@ using namespace kestravane;
 struct TestMainWindow {
   explicit TestMainWindow(const QTemporaryDir& folder) {
     qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", folder.filePath("data").toUtf8());
     library.IniPath = folder.filePath("kestravane.ini").toStdString();
     settings = LoadSettings(library.IniPath);
     window = std::make_unique<MainWindow>(library, settings, splash);

@@ -113,8 +113,8 @@ TEST_F(PlayTest, AimingMovesTheTargetForFreeToAnyCellOfTheSectorWhereTheMissileT
 TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   session.Random.Seed(20261207);
   const Outcome opened = Shown(StartNewGame(session));
-  EXPECT_EQ(std::tuple(opened.Messages.back(), opened.ShipButtons),
-            std::tuple(MakeMessage(Text::ShipsDetected, 60, 20), std::optional(true)));
+  EXPECT_EQ(std::tuple(opened.Messages.at(1), opened.Messages.back(), opened.ShipButtons),
+            std::tuple(MakeMessage(Text::ShipsDetected, 60, 20), MakeMessage(Text::UniverseNumber, 20261207u), std::optional(true)));
   Scan(ScanAxis::Y, session.Log, false);  // a kill must keep these up to date too
   std::vector<Quadrant> enemies;
   for (int i = 0; i < QuadrantCount; ++i)

@@ -20,6 +20,7 @@
 #include "common/modal_driver.h"
 #include "common/test_main_window.h"
 #include "display/main_layout.h"
+#include "document/game_file_format.h"
 #include "platform/profile.h"
 #include "platform/qt/rect_qt.h"
 
@@ -312,7 +313,9 @@ class ScenarioRunner : public QObject {
       Expect(difference.isEmpty(), difference);
     } else if (verb == u"digest") {
       QFile file(Path(words.value(0)));
-      const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+      QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+      // A game's time played depends on the machine's pace; the digest leaves it out.
+      if (bytes.size() == GameFileSize) bytes.replace(SecondsPlayedOffset, 4, QByteArray(4, '\0'));
       ExpectEqual(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16), words.value(1),
                   "the file's digest");
     } else if (verb == u"setting") {

@@ -7,6 +7,7 @@
 
 #include "common/file_contents.h"
 #include "common/temporary_directory.h"
+#include "document/captains_record_file.h"
 #include "engine/generation.h"
 
 using namespace kestravane;
@@ -67,6 +68,19 @@ TEST_F(ToolRun, ExitsWithOneAndTheGamesMessageForADocumentItCannotRead) {
       << err;
   EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
   EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
+}
+
+// The player's own record by default, none yet being an empty one; a file
+// that is no record is refused, and left as it is.
+TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
+  setenv("XDG_DATA_HOME", directory.File("data").c_str(), 1);
+  const CaptainsRecord record{{{1796000000, Difficulty::Easy, 0u, GameEnd::Won, 61, 12, 60, 900, true}}};
+  EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson({})));
+  ASSERT_TRUE(SaveCaptainsRecord(directory.File("data/kestravane/record.json"), record));
+  EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson(record)));
+  StoreFile(directory.File("no.json"), "{}");
+  EXPECT_EQ(std::pair(Tool("record " + directory.File("no.json")), FileContents(directory.File("no.json"))),
+            std::pair(1, std::string("{}")));
 }
 
 TEST_F(ToolRun, ExitsWithTwoNamingTheMistakeOnTheCommandLineAndZeroForHelp) {

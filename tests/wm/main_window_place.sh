@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A copy of its own keeps its settings beside it, in this folder.
 cp "$1" "$work/kestravane"
-export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 for scale in 1 1.25 1.5; do
   printf '[Kestravane]\nTop=36\nLeft=122\n' >"$work/kestravane.ini"

@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
   QApplication::setCursorFlashTime(0);
   // The settings of a new player, from an empty folder, never written.
   const QTemporaryDir fresh;
+  qputenv("XDG_DATA_HOME", fresh.filePath(QStringLiteral("data")).toUtf8());
   LibraryState library = StartLibrary();
   library.IniPath = fresh.filePath(QStringLiteral("kestravane.ini")).toStdString();
   AppSettings settings = LoadSettings(library.IniPath);

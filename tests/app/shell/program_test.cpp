@@ -16,6 +16,7 @@ class ProgramTest : public QObject {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
     environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
+    environment.insert("XDG_DATA_HOME", folder_.filePath("data"));
     environment.insert("XDG_RUNTIME_DIR", folder_.filePath("runtime"));
     environment.insert("KESTRAVANE_TRACE", "1");
     return environment;

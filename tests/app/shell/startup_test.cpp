@@ -56,6 +56,7 @@ class StartupTest : public QObject {
  private slots:
   void initTestCase() {
     qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
     ini_ = IniPathFor(platform::ExecutablePath());
   }
 

@@ -1,0 +1,130 @@
+#include "document/captains_record_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <nlohmann/json.hpp>
+
+#include "platform/file.h"
+#include "platform/system.h"
+
+namespace kestravane {
+
+namespace {
+
+constexpr const char* Format = "kestravane-captains-record";
+constexpr int Version = 1;
+// Far more than a lifetime of games.
+constexpr std::size_t LargestRecord = 16 << 20;
+
+using Json = nlohmann::ordered_json;
+
+Json EntryJson(const RecordEntry& entry) {
+  Json json;
+  json["ended"] = entry.EndedAt;
+  json["difficulty"] = static_cast<int>(entry.Difficulty);
+  json["universe"] = entry.Universe ? Json(*entry.Universe) : Json(nullptr);
+  json["result"] = entry.Result == GameEnd::Won ? "won" : "lost";
+  json["missiles_fired"] = entry.MissilesFired;
+  json["fuel_used"] = entry.FuelUsed;
+  json["ships_destroyed"] = entry.ShipsDestroyed;
+  json["seconds_played"] = entry.SecondsPlayed;
+  json["diagnostics"] = entry.Diagnostics;
+  return json;
+}
+
+// A whole number of the entry's that fits `Number`.
+template <typename Number>
+bool Take(const Json& entry, const char* name, Number& number) {
+  const auto found = entry.find(name);
+  if (found == entry.end() || !found->is_number_integer()) return false;
+  const auto value = found->get<std::int64_t>();
+  if (value < static_cast<std::int64_t>(std::numeric_limits<Number>::min()) ||
+      static_cast<std::uint64_t>(value) > static_cast<std::uint64_t>(std::numeric_limits<Number>::max()))
+    return false;
+  number = static_cast<Number>(value);
+  return true;
+}
+
+std::optional<RecordEntry> ParseEntry(const Json& json) {
+  RecordEntry entry;
+  int difficulty = 0;
+  const auto universe = json.find("universe");
+  const auto result = json.find("result");
+  const auto diagnostics = json.find("diagnostics");
+  if (!json.is_object() || !Take(json, "ended", entry.EndedAt) || !Take(json, "difficulty", difficulty) ||
+      difficulty < 1 || difficulty > 3 || universe == json.end() || result == json.end() ||
+      !Take(json, "missiles_fired", entry.MissilesFired) || !Take(json, "fuel_used", entry.FuelUsed) ||
+      !Take(json, "ships_destroyed", entry.ShipsDestroyed) || !Take(json, "seconds_played", entry.SecondsPlayed) ||
+      diagnostics == json.end() || !diagnostics->is_boolean())
+    return std::nullopt;
+  entry.Difficulty = static_cast<Difficulty>(difficulty);
+  if (!universe->is_null()) {
+    std::uint32_t number = 0;
+    if (!Take(json, "universe", number)) return std::nullopt;
+    entry.Universe = number;
+  }
+  if (*result != "won" && *result != "lost") return std::nullopt;
+  entry.Result = *result == "won" ? GameEnd::Won : GameEnd::Lost;
+  entry.Diagnostics = diagnostics->get<bool>();
+  return entry;
+}
+
+}  // namespace
+
+std::string CaptainsRecordJson(const CaptainsRecord& record) {
+  Json json;
+  json["format"] = Format;
+  json["version"] = Version;
+  Json& games = json["games"] = Json::array();
+  for (const RecordEntry& entry : record.Entries) games.push_back(EntryJson(entry));
+  return json.dump(2) + '\n';
+}
+
+std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view text) {
+  const Json json = Json::parse(text, nullptr, false);
+  if (!json.is_object() || json.value("format", "") != Format || json.value("version", 0) != Version)
+    return std::nullopt;
+  const auto games = json.find("games");
+  if (games == json.end() || !games->is_array()) return std::nullopt;
+  CaptainsRecord record;
+  for (const Json& game : *games) {
+    std::optional<RecordEntry> entry = ParseEntry(game);
+    if (!entry) return std::nullopt;
+    record.Entries.push_back(*entry);
+  }
+  return record;
+}
+
+std::string CaptainsRecordPath() { return platform::UserDataDirectory() + "/kestravane/record.json"; }
+
+std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path) {
+  platform::File file;
+  std::string text;
+  const bool opened = file.OpenForReading(path);
+  if (!opened && file.error() == ENOENT) return CaptainsRecord{};
+  if (!opened || !file.ReadToEnd(text, LargestRecord) || !file.Close()) return std::nullopt;
+  return ParseCaptainsRecord(text);
+}
+
+std::string SetRecordAside(const std::string& path, std::int64_t now) {
+  const std::string aside = path + ".damaged-" + std::to_string(now);
+  std::error_code ignored;
+  std::filesystem::rename(path, aside, ignored);
+  return aside;
+}
+
+bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+  const std::string json = CaptainsRecordJson(record);
+  platform::File file;
+  if (file.CreateReplacement(path) && file.Write(json.data(), json.size()) && file.Flush() && file.Close() &&
+      file.Commit())
+    return true;
+  errno = file.error();
+  return false;
+}
+
+}  // namespace kestravane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/captains_record.h"
+
+namespace kestravane {
+
+// The captain's record on disk: a small JSON file of its own, replaced whole
+// like a document, so that a write killed or failed midway leaves the old
+// record as it was.
+
+// The record as JSON, as the file holds it.
+std::string CaptainsRecordJson(const CaptainsRecord& record);
+// The record in `json`; nothing when it is not the game's record, or holds
+// what no game can.
+std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view json);
+
+// Where the player's record is kept: kestravane/record.json in the user's
+// data folder.
+std::string CaptainsRecordPath();
+
+// The record in the file at `path`, empty when there is none yet; nothing
+// when the file is not the game's record or cannot be read whole.
+std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path);
+
+// Renames the file at `path` to PATH.damaged-SECONDS (`now`), for a fresh
+// record to start in its place, and returns that name.
+std::string SetRecordAside(const std::string& path, std::int64_t now);
+
+// Writes the record to `path`, making its folder first. False, with errno
+// set, when it could not.
+bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record);
+
+}  // namespace kestravane

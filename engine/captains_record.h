@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "engine/game_state.h"
+#include "engine/outcome.h"
+#include "engine/session.h"
+
+namespace kestravane {
+
+// One finished game in the captain's record.
+struct RecordEntry {
+  std::int64_t EndedAt = 0;  // calendar seconds since 1970
+  kestravane::Difficulty Difficulty = Difficulty::Normal;
+  std::optional<std::uint32_t> Universe;
+  GameEnd Result = GameEnd::Lost;
+  std::uint32_t MissilesFired = 0;
+  std::uint32_t FuelUsed = 0;
+  std::int32_t ShipsDestroyed = 0;
+  std::uint32_t SecondsPlayed = 0;
+  bool Diagnostics = false;  // never among the best
+
+  bool operator==(const RecordEntry&) const = default;
+};
+
+// Every game the captain finished, in the order they ended.
+struct CaptainsRecord {
+  std::vector<RecordEntry> Entries;
+
+  bool operator==(const CaptainsRecord&) const = default;
+};
+
+// The entry for the session's game, which has just ended with `result`.
+RecordEntry EntryFor(const Session& session, GameEnd result, std::int64_t endedAt);
+
+// How the captain fares at one difficulty.
+struct DifficultyStanding {
+  int Played = 0;
+  int Won = 0;
+  int Lost = 0;
+  int WinPercent = 0;  // rounded down; 0 with no game
+  // The best victories, at most ten, best first, as indices into the
+  // record's entries: fewest missiles fired, then least fuel, then the
+  // shortest time, then the earliest. A game played with diagnostics on
+  // never ranks.
+  std::vector<std::size_t> Best;
+};
+
+inline constexpr std::size_t BestCount = 10;
+
+DifficultyStanding StandingAt(const CaptainsRecord& record, Difficulty difficulty);
+
+}  // namespace kestravane
