@@ -2,14 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QSettings>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/file_dialogs.h"
 #include "app/main_window.h"
-#include "app/path_dir.h"
 #include "app/settings.h"
 #include "app/trace.h"
 #include "engine/random.h"
@@ -74,9 +73,7 @@ int RunKestravane(const std::string& commandLine) {
     return 0;
   }
   const LibraryState library = StartLibrary();
-  // Qt's file dialog remembers its last folder and view in the folder of the
-  // game's settings, so that the game writes nowhere else in the home.
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(PathDir(library.IniPath)));
+  KeepFileDialogStateNowhere();
   const std::uint32_t gameSeed = RandomSeedFor(platform::CalendarSeconds());
   Splash splash(library);
   if (!splash.ShowAtStartup()) return 0;

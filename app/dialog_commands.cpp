@@ -35,8 +35,7 @@ void GameController::ChangeOptions() {
   // The game in progress keeps its supplies; the level goes into the game
   // saved next and sizes the next new one.
   session_.State.Difficulty = settings_.Difficulty;
-  SaveSettings(settings_, settingsPath_);
-  window_.ShowStatus(Text::OptionsSaved);
+  window_.ShowStatus(SaveSettings(settings_, settingsPath_) ? Text::OptionsSaved : Text::SettingsNotSaved);
 }
 
 void GameController::AimAndFire() {

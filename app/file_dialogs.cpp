@@ -1,10 +1,15 @@
 #include "app/file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "app/path_dir.h"
 #include "support/catalogue.h"
@@ -33,6 +38,29 @@ QStringList NameFilters() {
   return filters;
 }
 
+// The file the dialog chose, as the system names it. Qt reads a name that is
+// not UTF-8 with its odd bytes replaced, and would write it back so, naming
+// another file: such a part of the path is looked up among its folder's own
+// names, and taken when one alone reads the same.
+std::string NativePath(const QString& chosen) {
+  const QStringList parts = chosen.split(QLatin1Char('/'));
+  std::string path = QFile::encodeName(parts.front()).toStdString();
+  for (const QString& part : parts.mid(1)) {
+    const std::string folder = path.empty() ? "/" : path;
+    path += '/';
+    std::vector<std::string> matches;
+    std::error_code error;
+    if (part.contains(QChar::ReplacementCharacter)) {
+      for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (QFile::decodeName(QByteArray::fromStdString(name)) == part) matches.push_back(name);
+      }
+    }
+    path += matches.size() == 1 ? matches.front() : QFile::encodeName(part).toStdString();
+  }
+  return path;
+}
+
 // Qt's own dialog: the same on every desktop, and one the tests can drive.
 // Saving into a folder that is not there is refused before the overwrite
 // question, which is Qt's.
@@ -48,7 +76,7 @@ class GameFileDialog : public QFileDialog {
     setNameFilters(filters);
     selectNameFilter(filters[std::clamp(filterIndex, 1, static_cast<int>(filters.size())) - 1]);
     const std::string folder = InitialDirectory(path);
-    if (!folder.empty()) setDirectory(QString::fromStdString(folder));
+    if (!folder.empty()) setDirectory(QFile::decodeName(folder.c_str()));
   }
 
   // The chosen file and filter (1-based), or nothing when cancelled.
@@ -56,7 +84,7 @@ class GameFileDialog : public QFileDialog {
     const bool chosen = exec() == QDialog::Accepted && !selectedFiles().isEmpty();
     ReturnKeyboardTo(parentWidget());
     if (!chosen) return false;
-    path = selectedFiles().front().toStdString();
+    path = NativePath(selectedFiles().front());
     filterIndex = static_cast<int>(nameFilters().indexOf(selectedNameFilter())) + 1;
     return true;
   }
@@ -86,6 +114,12 @@ bool OpenFileDialog(QWidget* owner, GameDocument& document) {
   return dialog.Run(document.Path, document.OpenFilterIndex);
 }
 
+void KeepFileDialogStateNowhere() {
+  const QString inside = QCoreApplication::applicationFilePath() + QStringLiteral("/settings");
+  for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+    QSettings::setPath(QSettings::NativeFormat, scope, inside);
+}
+
 bool SaveFileDialog(QWidget* owner, GameDocument& document) {
   const QStringList filters = NameFilters();
   if (filters.isEmpty()) return false;
@@ -93,7 +127,7 @@ bool SaveFileDialog(QWidget* owner, GameDocument& document) {
                         QFileDialog::AcceptSave);
   if (const std::optional<std::string> extension = CatalogueText(Text::DocumentExtension))
     dialog.setDefaultSuffix(QString::fromStdString(*extension));
-  if (!document.Path.empty()) dialog.selectFile(QString::fromStdString(document.Path));
+  if (!document.Path.empty()) dialog.selectFile(QFile::decodeName(document.Path.c_str()));
   return dialog.Run(document.Path, document.SaveFilterIndex);
 }
 

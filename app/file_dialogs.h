@@ -14,4 +14,11 @@ namespace kestravane {
 bool OpenFileDialog(QWidget* owner, GameDocument& document);
 bool SaveFileDialog(QWidget* owner, GameDocument& document);
 
+// Qt's file dialog reads and writes a settings file of its own,
+// QtProject.conf, through links and into pipes alike. The game keeps none
+// of the dialog's state: Qt's settings go to a folder inside the program's
+// own file, where nothing can be read or made, even by root. Called once,
+// before the first dialog.
+void KeepFileDialogStateNowhere();
+
 }  // namespace kestravane

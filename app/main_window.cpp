@@ -165,6 +165,7 @@ void MainWindow::Start() {
   board_->PaintNow();
   if (const std::string& aside = controller_.records().setAsideAs(); !aside.empty())
     ShowStatus(Text::RecordSetAside, aside);
+  if (settings_.Unreadable) ShowStatus(Text::SettingsNotSaved);
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {
     document_.Path = settings_.FileSpec;
@@ -240,10 +241,12 @@ void MainWindow::UpdateMenus() {
 // size from one run to the next. A window manager that frames the window
 // where it stands sends no move: the frame is looked for at every event, and
 // last on the way out.
-void MainWindow::PlaceFrame() {
-  if (!framePlace_ || frameGeometry().topLeft() == geometry().topLeft()) return;
+bool MainWindow::PlaceFrame() {
+  if (!framePlace_ || frameGeometry().topLeft() == geometry().topLeft()) return false;
   const QPoint place = *std::exchange(framePlace_, std::nullopt);
-  if (frameGeometry().topLeft() != place) move(place);
+  if (frameGeometry().topLeft() == place) return false;
+  move(place);
+  return true;
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -265,8 +268,14 @@ bool MainWindow::CloseApplication() {
   // A path too long for the settings would come back as the name of some
   // other file; the last one that fitted is proposed instead.
   if (document_.Path.size() <= FileSpecLength) settings_.FileSpec = document_.Path;
-  PlaceFrame();
+  // A frame moved to its place only now is not there yet.
+  const std::optional<QPoint> place = framePlace_;
+  const bool moved = PlaceFrame();
   StorePlacement(this, settings_.MainPlacement);
+  if (moved) {
+    settings_.MainPlacement.Left = place->x();
+    settings_.MainPlacement.Top = place->y();
+  }
   // A window dragged off the screens, or left on one unplugged since, is not
   // remembered there.
   PlaceOnScreen(settings_.MainPlacement, settings_.MainPlacement.Width, settings_.MainPlacement.Height);

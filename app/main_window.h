@@ -72,17 +72,19 @@ class MainWindow final : public QMainWindow {
   void ShowMenuHelp(const QAction* item);
   void KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
   void OpenWhenNoDialogIsUp(const std::string& document);
-  void PlaceFrame();
+  // True when the frame was moved to its place just now.
+  bool PlaceFrame();
 
   AppSettings& settings_;
   Splash& splash_;
   Session session_;
   GameDocument document_;
+  // Where the frame goes once the window manager has framed the window. It
+  // comes before the children, whose making already sends the window events.
+  std::optional<QPoint> framePlace_;
   BoardView* board_;
   GameController controller_;
   std::map<Command, QAction*> actions_;
-  // Where the frame goes once the window manager has framed the window.
-  std::optional<QPoint> framePlace_;
 };
 
 }  // namespace kestravane

@@ -99,6 +99,7 @@ void WriteProgramInfo(platform::Profile& profile, const std::string& title, cons
 AppSettings LoadSettings(const std::string& ini) {
   const platform::Profile profile(ini);
   AppSettings settings;
+  settings.Unreadable = !profile.Readable();
   settings.FileSpec = profile.String(ProductSection, "FileSpec", DefaultFileSpec).substr(0, FileSpecLength);
   ReadPlacement(profile, ProductSection, settings.MainPlacement);
   settings.TopMost = ReadFlag(profile, ProductSection, "TopMost");
@@ -113,7 +114,7 @@ AppSettings LoadSettings(const std::string& ini) {
 
 // The file is read again rather than remembered from the start, so that
 // whatever else it holds now is kept, and written once, whole.
-void SaveSettings(const AppSettings& settings, const std::string& ini) {
+bool SaveSettings(const AppSettings& settings, const std::string& ini) {
   platform::Profile profile(ini);
   WriteProgramInfo(profile, ProgramTitle, ProgramVersion);
   profile.Set(ProductSection, "FileSpec", settings.FileSpec.substr(0, FileSpecLength));
@@ -125,7 +126,7 @@ void SaveSettings(const AppSettings& settings, const std::string& ini) {
   WritePlacement(profile, "Helm", settings.HelmPlacement);
   WritePlacement(profile, "Scanner", settings.ScannerPlacement);
   WritePlacement(profile, "Universe", settings.UniversePlacement);
-  profile.Save();
+  return profile.Save();
 }
 
 }  // namespace kestravane

@@ -20,6 +20,7 @@ struct AppSettings {
   kestravane::Difficulty Difficulty = kestravane::Difficulty::Normal;
   bool Sounds = false;
   bool OpenAtStart = false;  // this run only: a document came on the command line
+  bool Unreadable = false;   // this run only: the file could not be read, and is left as it is
   Placement AimPlacement;
   Placement HelmPlacement;
   Placement ScannerPlacement;
@@ -33,10 +34,10 @@ AppSettings LoadSettings(const std::string& iniPath);
 
 // Writes the settings to the file at `iniPath`, with the program's
 // identification: the publisher's line naming the program and its version,
-// and the [Application] block, once and whole. A file that cannot be written
-// is not reported: the game goes on with what it has. One the player made
+// and the [Application] block, once and whole. One the player made
 // read-only, or that is no settings file at all (a folder, a pipe, a device,
-// more than a mebibyte), is left as it is.
-void SaveSettings(const AppSettings& settings, const std::string& iniPath);
+// more than a mebibyte, a NUL byte), is left as it is. False when the file
+// was not written: the game goes on with what it has.
+bool SaveSettings(const AppSettings& settings, const std::string& iniPath);
 
 }  // namespace kestravane

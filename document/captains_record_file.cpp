@@ -97,7 +97,10 @@ std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view text) {
   return record;
 }
 
-std::string CaptainsRecordPath() { return platform::UserDataDirectory() + "/kestravane/record.json"; }
+std::string CaptainsRecordPath() {
+  const std::string data = platform::UserDataDirectory();
+  return data.empty() ? data : data + "/kestravane/record.json";
+}
 
 std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path) {
   platform::File file;
@@ -116,6 +119,10 @@ std::string SetRecordAside(const std::string& path, std::int64_t now) {
 }
 
 bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
   const std::string json = CaptainsRecordJson(record);

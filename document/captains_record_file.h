@@ -20,7 +20,7 @@ std::string CaptainsRecordJson(const CaptainsRecord& record);
 std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view json);
 
 // Where the player's record is kept: kestravane/record.json in the user's
-// data folder.
+// data folder; empty when the user has none, and the record is not kept.
 std::string CaptainsRecordPath();
 
 // The record in the file at `path`, empty when there is none yet; nothing

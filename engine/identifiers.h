@@ -108,6 +108,7 @@ enum class Text : unsigned {
   SoundsFailed = 5060,
   RecordSetAside = 5061,
   RecordNotSaved = 5062,
+  SettingsNotSaved = 5063,
   // The support library's own texts.
   Ready = 60000,
   BitmapFailed = 60010,

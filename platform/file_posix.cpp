@@ -49,7 +49,9 @@ bool File::OpenForReading(const std::string& path) {
 }
 
 bool File::CreateReplacement(const std::string& path) {
-  target_ = LinkTarget(path);
+  const std::optional<std::string> followed = LinkTarget(path);
+  if (!followed) return Fail();
+  target_ = *followed;
   struct stat target;
   const bool targetExists = stat(target_.c_str(), &target) == 0;
   if (targetExists && !LockTarget(target.st_mode)) return false;

@@ -18,9 +18,13 @@ class Profile {
   // The profile in the file at `path`. A missing file gives an empty
   // profile. So does a file that cannot be read as a profile: one that is
   // not a regular file (a folder, a pipe, a device, or a link to one of
-  // them), one larger than LargestFile, or one this user may not read.
-  // Reading never waits on a pipe or a device.
+  // them), one larger than LargestFile, one with a NUL byte, or one this
+  // user may not read. Reading never waits on a pipe or a device.
   explicit Profile(std::string path);
+
+  // False for a file that was there but could not be read as a profile: it
+  // is never replaced.
+  bool Readable() const { return replaceable_; }
   ~Profile();
   Profile(const Profile&) = delete;
   Profile& operator=(const Profile&) = delete;

@@ -54,9 +54,12 @@ std::optional<std::string> ProfileText(const std::string& path) {
     got += static_cast<std::size_t>(step);
   }
   close(fd);
-  // A file that is being written meanwhile is no profile to go by either.
+  // A file that is being written meanwhile is no profile to go by either,
+  // and nor is one with a NUL byte (UTF-16, say), which would be read only
+  // up to it.
   if (failed || got == text.size()) return std::nullopt;
   text.resize(got);
+  if (text.find('\0') != std::string::npos) return std::nullopt;
   return text;
 }
 
@@ -82,7 +85,8 @@ bool WriteWhole(const std::string& path, const std::string& text) {
 }  // namespace
 
 Profile::Profile(std::string path) : path_(std::move(path)), content_(std::make_unique<Content>()) {
-  const std::optional<std::string> text = ProfileText(path_);
+  // Without a path there is nowhere to keep settings.
+  const std::optional<std::string> text = path_.empty() ? std::nullopt : ProfileText(path_);
   replaceable_ = text && content_->ini.LoadData(*text) == SI_OK;
   if (!replaceable_) content_->ini.Reset();
 }
@@ -119,7 +123,8 @@ bool Profile::Save() const {
   // A file too large to be read back would lose every setting it holds.
   if (content_->ini.Save(text) != SI_OK || text.size() > LargestFile) return false;
   std::error_code ignored;
-  std::filesystem::create_directories(FolderOf(LinkTarget(path_)), ignored);
+  if (const std::optional<std::string> target = LinkTarget(path_))
+    std::filesystem::create_directories(FolderOf(*target), ignored);
   return WriteWhole(path_, text);
 }
 

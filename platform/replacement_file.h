@@ -9,7 +9,7 @@ namespace kestravane::platform {
 // The new content of a file while it is written, in the folder of the file it
 // will replace. Where the file system allows, it has no name until it is
 // complete, so that a process killed meanwhile leaves nothing behind.
-// Elsewhere it is named ".kestravane-saving-PID-N" from the start, and the
+// Elsewhere it is named ".kestravane-saving-PID-RANDOM" from the start, and the
 // next replacement in that folder removes such copies once their process is
 // gone. Its name never depends on the replaced file's, so that it fits
 // whatever that name's length.

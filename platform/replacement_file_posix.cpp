@@ -2,10 +2,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,8 +19,18 @@ namespace {
 
 constexpr std::string_view CopyPrefix = ".kestravane-saving-";
 
-std::string CopyName(pid_t pid, int attempt) {
-  return std::string(CopyPrefix) + std::to_string(pid) + "-" + std::to_string(attempt);
+// The process's number, then letters no one can guess, so that nobody can
+// take the names a save will try beforehand.
+std::string CopyName(pid_t pid) {
+  static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  unsigned char random[12] = {};
+  if (getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+    const auto clock = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (std::size_t i = 0; i < sizeof random; ++i) random[i] ^= static_cast<unsigned char>(clock >> (i % 8 * 8));
+  }
+  std::string name = std::string(CopyPrefix) + std::to_string(pid) + "-";
+  for (const unsigned char byte : random) name += Letters[byte % (sizeof Letters - 1)];
+  return name;
 }
 
 // The process that named a copy, when the name is one of ours.
@@ -77,7 +90,7 @@ bool ReplacementFile::OpenNameless(mode_t mode) {
 
 bool ReplacementFile::OpenNamed(mode_t mode) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    name_ = folder_ + "/" + CopyName(getpid(), attempt);
+    name_ = folder_ + "/" + CopyName(getpid());
     fd_ = open(name_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd_ >= 0) return true;
     if (errno != EEXIST) break;
@@ -89,7 +102,7 @@ bool ReplacementFile::OpenNamed(mode_t mode) {
 bool ReplacementFile::GiveName() {
   const std::string self = "/proc/self/fd/" + std::to_string(fd_);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::string name = folder_ + "/" + CopyName(getpid(), attempt);
+    const std::string name = folder_ + "/" + CopyName(getpid());
     if (linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) != 0 &&
         linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
       if (errno == EEXIST) continue;

@@ -12,9 +12,11 @@ std::int64_t CalendarSeconds();
 std::string ExecutablePath();
 
 // The user's configuration directory: $XDG_CONFIG_HOME, else ~/.config.
+// Empty when the user has no home.
 std::string UserConfigDirectory();
 
-// The user's data directory: $XDG_DATA_HOME, else ~/.local/share.
+// The user's data directory: $XDG_DATA_HOME, else ~/.local/share. Empty
+// when the user has no home.
 std::string UserDataDirectory();
 
 // True when new files can be created in `directory`.

@@ -1,5 +1,6 @@
 #include "platform/system.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,11 +21,19 @@ std::string ExecutablePath() {
 
 namespace {
 
-// The folder `variable` names, else `inHome` in the home folder.
+// The folder `variable` names when it is an absolute path, as the XDG rules
+// ask (a relative one would be a folder of wherever the game was started),
+// else `inHome` in the user's home: $HOME, else the password database's.
+// Empty when the user has no home at all.
 std::string UserDirectory(const char* variable, const std::string& inHome) {
-  if (const char* set = std::getenv(variable); set && *set) return set;
-  if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + "/" + inHome;
-  return inHome;
+  if (const char* set = std::getenv(variable); set && *set == '/') return set;
+  std::string home;
+  if (const char* variableHome = std::getenv("HOME"); variableHome && *variableHome == '/') {
+    home = variableHome;
+  } else if (const passwd* user = getpwuid(getuid()); user && user->pw_dir && *user->pw_dir == '/') {
+    home = user->pw_dir;
+  }
+  return home.empty() ? home : home + "/" + inHome;
 }
 
 }  // namespace

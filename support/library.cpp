@@ -40,7 +40,8 @@ std::string IniPathFor(std::string_view modulePath) {
   // even when the one running the game may write to it (root in /usr/bin).
   const bool installed = platform::DirectoryExists(directory + InstalledLibraryFolder);
   if (!installed && platform::DirectoryWritable(directory)) return besideModule;
-  return platform::UserConfigDirectory() + "/kestravane/" + std::string(name);
+  const std::string config = platform::UserConfigDirectory();
+  return config.empty() ? config : config + "/kestravane/" + std::string(name);
 }
 
 }  // namespace kestravane

@@ -40,7 +40,9 @@ extern const char* const InstalledLibraryFolder;
 // game is not installed there (it has no InstalledLibraryFolder); else a
 // file of the same name in the game's own folder in the user's
 // configuration directory, kestravane/, so that a game installed read-only,
-// or for everyone, still remembers each player's settings.
+// or for everyone, still remembers each player's settings. Empty when that
+// is where it would go and the user has no home: the game then keeps no
+// settings.
 std::string IniPathFor(std::string_view modulePath);
 
 }  // namespace kestravane

@@ -27,7 +27,17 @@ void Print(LookedUp text) {
   std::fprintf(stderr, "%s\n", lines.c_str());
 }
 
-void PrintWarning(const Message& warning) { Print(LookUpMessage(warning, BoxTextLimit)); }
+// The message's text is cut at a box's length: a path too long for it gives
+// up its middle, so that the reason after it always shows.
+void PrintWarning(Message warning) {
+  constexpr std::size_t LongestPath = 200;
+  for (TextArgument& argument : warning.Arguments) {
+    auto* path = std::get_if<std::string>(&argument);
+    if (path && path->size() > LongestPath)
+      *path = path->substr(0, LongestPath / 2) + "..." + path->substr(path->size() - LongestPath / 2);
+  }
+  Print(LookUpMessage(warning, BoxTextLimit));
+}
 
 void PrintStatus(const Message& status) { Print(LookUpMessage(status, LineTextLimit)); }
 

@@ -1,6 +1,7 @@
 #include "document/game_file_io.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -139,15 +140,43 @@ TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheDocumentItLeadsToAndKeepsThe
   EXPECT_EQ(EntriesIn(games), 2);
 }
 
+// A loop of links, and in a folder anyone may write to, a link that another
+// user planted, are refused as the system would refuse them: nothing is
+// written. The folder's owner's link is followed.
+TEST_F(GameFileIoTest, SavingRefusesALoopOfLinksAndAStrangersLinkInASharedFolder) {
+  const fs::path shared = directory.path() / "shared", guarded = directory.path() / "guarded.war";
+  fs::create_directories(shared);
+  fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+  fs::create_symlink("loop-b.war", shared / "loop-a.war");
+  fs::create_symlink("loop-a.war", shared / "loop-b.war");
+  fs::create_symlink(guarded, shared / "planted.war");
+  StoreFile(guarded, old);
+  const passwd* nobody = getpwnam("nobody");
+  const bool stranger = geteuid() == 0 && nobody && lchown((shared / "planted.war").c_str(), nobody->pw_uid, 0) == 0;
+  for (const char* link : {"loop-a.war", "planted.war"}) {
+    if (link == std::string("planted.war") && !stranger) GTEST_SKIP() << "another user's link needs root";
+    const std::optional<DocumentFailure> failure = Write(shared / link);
+    ASSERT_TRUE(failure) << link;
+    EXPECT_EQ(failure->Warning.Id, Text::CreateFailed) << link;
+    EXPECT_TRUE(fs::is_symlink(shared / link) && FileContents(guarded) == old && EntriesIn(shared) == 3) << link;
+  }
+  ASSERT_EQ(lchown((shared / "planted.war").c_str(), geteuid(), 0), 0);
+  EXPECT_FALSE(Write(shared / "planted.war"));
+  EXPECT_TRUE(ReadsBackAsSaved(guarded));
+}
+
 TEST_F(GameFileIoTest, ASaveKilledMidwayLeavesTheOldDocumentAndTheNextSaveClearsOnlyItsCopy) {
   StoreFile(path, old);
   ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
   EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
-  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-N" beside the document.
+  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-RANDOM" beside the
+  // document; names another user took beforehand do not stop a save.
   const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
   const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
   const std::string other = directory.File(".kestravane-saving-notes");
   for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
+  for (int taken = 0; taken < 100; ++taken)
+    StoreFile(directory.File(".kestravane-saving-" + std::to_string(getpid()) + "-" + std::to_string(taken)), "");
   ASSERT_FALSE(Write(path));
   EXPECT_FALSE(fs::exists(killed));
   EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";

@@ -1,6 +1,7 @@
 #include "support/library.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -40,6 +41,16 @@ TEST(IniPath, LivesBesideTheProgramOnlyWhereItsFolderIsWritableAndNotInstalled) 
             geteuid() == 0 ? (locked / "kestravane.ini").string() : config + "/kestravane.ini");
   fs::create_directories(bin / InstalledLibraryFolder);
   EXPECT_EQ(IniPathFor((bin / "kestravane").string()), config + "/kestravane.ini");
+  // A relative folder would be one of wherever the game started: the XDG
+  // rules ignore it, and so do they a missing home, for the user's own.
+  const std::string home = getpwuid(getuid())->pw_dir;
+  for (const auto& [xdg, variableHome, expected] :
+       {std::tuple{"config", (root / "h").string(), (root / "h" / ".config/kestravane/kestravane.ini").string()},
+        {"", "", home + "/.config/kestravane/kestravane.ini"}, {"c", "h", home + "/.config/kestravane/kestravane.ini"}}) {
+    setenv("XDG_CONFIG_HOME", xdg, 1);
+    setenv("HOME", variableHome.c_str(), 1);
+    EXPECT_EQ(IniPathFor((bin / "kestravane").string()), expected) << xdg << " " << variableHome;
+  }
 }
 
 }  // namespace

@@ -68,6 +68,8 @@ TEST_F(ToolRun, ExitsWithOneAndTheGamesMessageForADocumentItCannotRead) {
       << err;
   EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
   EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
+  EXPECT_EQ(Tool("new " + directory.File(std::string(600, 'n') + "/g.war")), 1);
+  EXPECT_NE(err.find("\n\nError detected creating this disk file\n\nCode "), std::string::npos) << err;
 }
 
 // The player's own record by default, none yet being an empty one; a file

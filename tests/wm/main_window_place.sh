@@ -13,9 +13,15 @@ for scale in 1 1.25 1.5; do
   printf '[Kestravane]\nTop=36\nLeft=122\n' >"$work/kestravane.ini"
   for run in 1 2 3; do
     QT_SCALE_FACTOR=$scale "$work/kestravane" 2>/dev/null &
-    window=$(xdotool search --sync --onlyvisible --name '^Kestravane$' | head -1)
-    xdotool windowactivate --sync "$window" key ctrl+q
-    wait $!
+    game=$!
+    # A window found while the game starts may be gone by the time it is
+    # asked: the game is asked until it has ended.
+    while kill -0 $game 2>/dev/null; do
+      window=$(xdotool search --onlyvisible --name '^Kestravane$' 2>/dev/null | head -1) || true
+      [[ -n "$window" ]] && xdotool windowactivate --sync "$window" key ctrl+q 2>/dev/null || true
+      sleep 0.5
+    done
+    wait $game
     place=$(grep -E '^(Top|Left)=' "$work/kestravane.ini" | head -2 | tr '\n' ' ')
     [[ "$place" == "Top=36 Left=122 " ]] || { echo "scale $scale, run $run: $place" >&2; exit 1; }
   done
