@@ -89,10 +89,11 @@ void CheckUsable(const AppSettings& settings) {
 }
 
 // Puts what the selector chose in the settings file's place; true when it is
-// a settings file the game may read and replace.
+// a settings file the game may read and replace: one without a NUL byte.
 bool Stage(Stand stand, const std::string& content, const Scratch& folder, const fs::path& ini) {
+  const bool text = content.find('\0') == std::string::npos;
   switch (stand) {
-    case Stand::File: Write(ini, content); return true;
+    case Stand::File: Write(ini, content); return text;
     case Stand::ReadOnly:
       Write(ini, content);
       chmod(ini.c_str(), 0444);
@@ -109,7 +110,7 @@ bool Stage(Stand stand, const std::string& content, const Scratch& folder, const
     case Stand::Link:
       Write(folder.File("elsewhere.ini"), content);
       fs::create_symlink("elsewhere.ini", ini);
-      return true;
+      return text;
     case Stand::Oversized:
       // The content, then nothing but a hole in the file up to past the limit.
       Write(ini, content);
@@ -136,8 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const AppSettings loaded = LoadSettings(path);
   CheckUsable(loaded);
-  // Only a read-only file is read without being replaced.
-  if (!replaceable && stand != Stand::ReadOnly) Check(loaded == LoadSettings(folder.File("none.ini").string()));
+  // Only a read-only file is read without being replaced; anything else the
+  // game cannot replace gives the defaults, and the game says so.
+  AppSettings defaults = LoadSettings(folder.File("none.ini").string());
+  defaults.Unreadable = true;
+  if (!replaceable && stand != Stand::ReadOnly) Check(loaded == defaults);
 
   AppSettings changed = loaded;
   changed.Difficulty = static_cast<Difficulty>(static_cast<int>(loaded.Difficulty) % 3 + 1);
