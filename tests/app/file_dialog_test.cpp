@@ -24,6 +24,12 @@ class FileDialogTest : public QObject {
   QByteArray Native(const QString& name) const { return QFile::encodeName(folder_.filePath(name)); }
 
  private slots:
+  // As the game starts: the desktop's settings are this test's.
+  void initTestCase() {
+    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+    KeepFileDialogStateNowhere();
+  }
+
   // A name that is not UTF-8 is saved to as it is, not as Qt reads it.
   void aChosenNameIsTheFilesOwnBytes() {
     const QByteArray odd = Native("g") + "\xff\xfe.war";
@@ -41,12 +47,10 @@ class FileDialogTest : public QObject {
   // desktop's settings and the game's would have it, is never opened (it
   // would hang the game), and a link there to a device is never replaced.
   void theDialogsOwnSettingsAreNeitherReadNorWritten() {
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
     QVERIFY(QDir().mkpath(folder_.filePath("config")));
     QVERIFY(mkfifo(Native("config/QtProject.conf").constData(), 0600) == 0);
     const bool device = geteuid() == 0 && mknod(Native("device").constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
     QVERIFY(QFile::link(folder_.filePath(device ? "device" : "missing"), folder_.filePath("QtProject.conf")));
-    KeepFileDialogStateNowhere();
     for (int time = 0; time < 2; ++time) {
       GameDocument document{folder_.filePath("x.war").toStdString()};
       WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });

@@ -16,6 +16,7 @@
 #include <deque>
 #include <memory>
 
+#include "app/file_dialogs.h"
 #include "common/golden_image.h"
 #include "common/modal_driver.h"
 #include "common/test_main_window.h"
@@ -330,6 +331,7 @@ class ScenarioRunner : public QObject {
 
  private slots:
   void initTestCase() {
+    KeepFileDialogStateNowhere();
     // No sound server, whatever the machine has: every sound fails.
     qputenv("PULSE_SERVER", "unix:" + nowhere_.filePath("no-server").toUtf8());
     // A blinking caret would make a dialog's picture depend on the moment.
