@@ -17,6 +17,7 @@
 #include "engine/navigation.h"
 #include "engine/targeting.h"
 #include "support/catalogue.h"
+#include "support/form.h"
 #include "support/message_box.h"
 
 namespace kestravane {
@@ -90,9 +91,7 @@ void GameController::ShowGameNumber() {
   const std::optional<std::string> text =
       known ? CatalogueLine(Text::UniverseNumberIs, universe) : CatalogueText(Text::UniverseUnknown);
   if (!caption || !text) return;
-  QMessageBox box(QMessageBox::Information, QString::fromStdString(*caption),
-                  QString::fromStdString(*text).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::Ok,
-                  &window_);
+  QMessageBox box(QMessageBox::Information, FromGameText(*caption), FromGameText(*text), QMessageBox::Ok, &window_);
   const QPushButton* copy = known ? box.addButton(QStringLiteral("&Copy"), QMessageBox::ActionRole) : nullptr;
   box.exec();
   if (copy && box.clickedButton() == copy) QGuiApplication::clipboard()->setText(QString::number(universe));

@@ -7,27 +7,11 @@
 #include "app/main_window.h"
 #include "app/show_outcome.h"
 #include "engine/game_flow.h"
-#include "support/catalogue.h"
-#include "support/keyboard_return.h"
+#include "support/message_box.h"
 
 namespace kestravane {
 
 namespace {
-
-QMessageBox::StandardButton AskToSave(QWidget* window) {
-  const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
-  if (!caption) return QMessageBox::Cancel;
-  const std::optional<std::string> question = CatalogueText(Text::SaveQuestion);
-  if (!question) return QMessageBox::Cancel;
-  QMessageBox box(QMessageBox::Question, QString::fromStdString(*caption), QString::fromStdString(*question),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::Cancel);
-  const int answer = box.exec();
-  ReturnKeyboardTo(window);
-  return answer == QMessageBox::Yes || answer == QMessageBox::No ? QMessageBox::StandardButton(answer)
-                                                                  : QMessageBox::Cancel;
-}
 
 // Document commands make no sound.
 void Show(DocumentContext& context, const Outcome& outcome) {
@@ -48,7 +32,8 @@ bool StartGame(DocumentContext& context) {
 bool QuerySaveGame(DocumentContext& context) {
   context.splash.Close();
   if (!context.session.InProgress) return true;
-  switch (AskToSave(&context.window)) {
+  switch (AskQuestion(&context.window, Text::SaveQuestion, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                      QMessageBox::Yes, QMessageBox::Cancel)) {
     case QMessageBox::Yes: return SaveGame(context);
     case QMessageBox::No: return true;
     default: return false;

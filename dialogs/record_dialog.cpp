@@ -5,14 +5,13 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "support/catalogue.h"
 #include "support/keyboard_return.h"
+#include "support/message_box.h"
 
 namespace kestravane {
 
@@ -91,15 +90,9 @@ class RecordDialog final : public QDialog {
   }
 
   void Clear() {
-    const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
-    const std::optional<std::string> question = CatalogueText(Text::ClearRecordQuestion);
-    if (!caption || !question) return;
-    QMessageBox box(QMessageBox::Question, QString::fromStdString(*caption), QString::fromStdString(*question),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    const int answer = box.exec();
-    ReturnKeyboardTo(this);
-    if (answer != QMessageBox::Yes) return;
+    if (AskQuestion(this, Text::ClearRecordQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+                    QMessageBox::No) != QMessageBox::Yes)
+      return;
     record_.Entries.clear();
     cleared_ = true;
     Fill(std::nullopt);

@@ -119,19 +119,7 @@ std::string SetRecordAside(const std::string& path, std::int64_t now) {
 }
 
 bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
-  if (path.empty()) {
-    errno = ENOENT;
-    return false;
-  }
-  std::error_code ignored;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-  const std::string json = CaptainsRecordJson(record);
-  platform::File file;
-  if (file.CreateReplacement(path) && file.Write(json.data(), json.size()) && file.Flush() && file.Close() &&
-      file.Commit())
-    return true;
-  errno = file.error();
-  return false;
+  return platform::ReplaceWholeFile(path, CaptainsRecordJson(record));
 }
 
 }  // namespace kestravane

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "platform/replacement_file.h"
 
@@ -55,5 +56,10 @@ class File {
   ReplacementFile replacement_;
   int error_ = 0;
 };
+
+// Writes `content` in place of the file at `path`, as a File does, making
+// the folder of the file it stands for first. False, with errno set, when it
+// could not (ENOENT for an empty path).
+bool ReplaceWholeFile(const std::string& path, std::string_view content);
 
 }  // namespace kestravane::platform

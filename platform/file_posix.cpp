@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <optional>
 
 #include "platform/link_target.h"
 
@@ -159,6 +161,23 @@ void File::Abandon() {
   fd_ = -1;
   replacement_.Discard();
   Unlock();
+}
+
+bool ReplaceWholeFile(const std::string& path, std::string_view content) {
+  if (path.empty()) {
+    errno = ENOENT;
+    return false;
+  }
+  if (const std::optional<std::string> target = LinkTarget(path)) {
+    std::error_code ignored;
+    std::filesystem::create_directories(FolderOf(*target), ignored);
+  }
+  File file;
+  if (file.CreateReplacement(path) && file.Write(content.data(), content.size()) && file.Flush() && file.Close() &&
+      file.Commit())
+    return true;
+  errno = file.error();
+  return false;
 }
 
 void File::Unlock() {

@@ -5,11 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 #include <optional>
 
 #include "platform/file.h"
-#include "platform/link_target.h"
 #include "platform/system.h"
 
 // The files are plain bytes in and out; no character set conversion.
@@ -76,12 +74,6 @@ bool NeedsQuotes(const std::string& value) {
   return false;
 }
 
-bool WriteWhole(const std::string& path, const std::string& text) {
-  File file;
-  return file.CreateReplacement(path) && file.Write(text.data(), text.size()) && file.Flush() && file.Close() &&
-         file.Commit();
-}
-
 }  // namespace
 
 Profile::Profile(std::string path) : path_(std::move(path)), content_(std::make_unique<Content>()) {
@@ -122,10 +114,7 @@ bool Profile::Save() const {
   std::string text;
   // A file too large to be read back would lose every setting it holds.
   if (content_->ini.Save(text) != SI_OK || text.size() > LargestFile) return false;
-  std::error_code ignored;
-  if (const std::optional<std::string> target = LinkTarget(path_))
-    std::filesystem::create_directories(FolderOf(*target), ignored);
-  return WriteWhole(path_, text);
+  return ReplaceWholeFile(path_, text);
 }
 
 }  // namespace kestravane::platform

@@ -109,4 +109,18 @@ bool WarningBox(QWidget* owner, Text caption, const Message& message) {
   return RunBox(owner, BoxIcon::Warning, *captionText, *text);
 }
 
+QMessageBox::StandardButton AskQuestion(QWidget* owner, Text question, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton preferred, QMessageBox::StandardButton escape) {
+  const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
+  if (!caption) return escape;
+  const std::optional<std::string> text = CatalogueText(question);
+  if (!text) return escape;
+  QMessageBox box(QMessageBox::Question, FromGameText(*caption), FromGameText(*text), buttons, owner);
+  box.setDefaultButton(preferred);
+  box.setEscapeButton(escape);
+  const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+  ReturnKeyboardTo(owner);
+  return buttons.testFlag(answer) ? answer : escape;
+}
+
 }  // namespace kestravane

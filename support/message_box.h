@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <span>
 #include <string>
 #include <string_view>
@@ -7,8 +8,6 @@
 
 #include "engine/identifiers.h"
 #include "engine/message.h"
-
-class QWidget;
 
 namespace kestravane {
 
@@ -25,6 +24,13 @@ bool ErrorBoxText(std::string_view format, std::span<const TextArgument> argumen
 
 // Warning box owned by `owner`, with catalogue texts for caption and message.
 bool WarningBox(QWidget* owner, Text caption, const Message& message);
+
+// Question box owned by `owner`, captioned with the program's name, asking
+// catalogue text `question` with `buttons`: `preferred` is the default and
+// `escape` what Escape and the close box give. The button pressed, or
+// `escape` when a text cannot be loaded (after its box).
+QMessageBox::StandardButton AskQuestion(QWidget* owner, Text question, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton preferred, QMessageBox::StandardButton escape);
 
 template <typename... Values>
 bool ErrorBox(Text id, Values&&... values) {
