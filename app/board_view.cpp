@@ -1,5 +1,6 @@
 #include "app/board_view.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,9 +9,12 @@
 #include <cmath>
 #include <vector>
 
+#include "app/accessibility.h"
+#include "app/accessible_board.h"
 #include "display/main_layout.h"
 #include "display/main_paint.h"
 #include "platform/qt/rect_qt.h"
+#include "support/accessible.h"
 #include "support/catalogue.h"
 #include "support/etched_label.h"
 
@@ -38,6 +42,7 @@ void SetText(QLabel* label, const std::optional<std::string>& text) {
 BoardView::BoardView(Session& session, QColor background, QWidget* parent)
     : QWidget(parent), session_(session), background_(background), image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
   using namespace layout;
+  InstallAccessibility();
   image_.fill(background_);
   // A new board owes its first paint, all of it, as soon as it shows.
   owed_ = image_.rect();
@@ -48,32 +53,47 @@ BoardView::BoardView(Session& session, QColor background, QWidget* parent)
 
   const std::string ready = CatalogueText(Text::Ready).value_or("");
   const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-  statusLine_ = AddLabel(StatusLine, ready.c_str(), left);
+  statusLine_ = Place(new StatusLabel(QString::fromStdString(ready), this), StatusLine, left);
   scanLabel_ = AddLabel(ScanLabel, "", Qt::AlignCenter);
   AddLabel(WeaponsTitle, " Weapons", left, true);
-  weaponsReadout_ = AddLabel(WeaponsReadout, "", Qt::AlignCenter);
+  weaponsReadout_ = AddReadout(WeaponsReadout, "Weapons target %1", Qt::AlignCenter);
   AddLabel(MissilesLabel, "Missiles", left);
-  missileCount_ = AddLabel(MissileCount, "", left);
+  missileCount_ = AddReadout(MissileCount, "Missiles %1", left);
   aim_ = AddButton(AimButton, "&Aim", Command::Aim);
   fire_ = AddButton(FireButton, "&Fire", Command::Fire);
   AddLabel(EnginesTitle, " Engines", left, true);
-  enginesReadout_ = AddLabel(EnginesReadout, "", Qt::AlignCenter);
+  enginesReadout_ = AddReadout(EnginesReadout, "Engines position %1", Qt::AlignCenter);
   AddLabel(FuelLabel, "Fuel", left);
-  fuelCount_ = AddLabel(FuelCount, "", left);
-  reverse_ = AddButton(ReverseButton, "<<<", Command::Reverse);
-  engage_ = AddButton(EngageButton, ">>>", Command::Engage);
+  fuelCount_ = AddReadout(FuelCount, "Fuel %1", left);
+  reverse_ = AddButton(ReverseButton, "<<<", Command::Reverse, "Engines back");
+  engage_ = AddButton(EngageButton, ">>>", Command::Engage, "Engines forward");
   AddLabel(ScannerTitle, " Scanner", left, true);
-  scannerReadout_ = AddLabel(ScannerReadout, "", Qt::AlignCenter);
-  sectorShips_ = AddLabel(SectorShips, "", left);
-  sectorDestroyed_ = AddLabel(SectorDestroyed, "", left);
-  sectorRemaining_ = AddLabel(SectorRemaining, "", left);
+  scannerReadout_ = AddReadout(ScannerReadout, "Scanner position %1", Qt::AlignCenter);
+  sectorShips_ = AddReadout(SectorShips, "Roder ships in sector %1", left);
+  sectorDestroyed_ = AddReadout(SectorDestroyed, "Destroyed in sector %1", left);
+  sectorRemaining_ = AddReadout(SectorRemaining, "Remaining in sector %1", left);
   shipsRemaining_ = AddLabel(ShipsRemaining, "", left);
   killRatio_ = AddLabel(KillRatio, "", left);
+  // A reader listening while the board was built was answered for a bare
+  // widget and bare labels.
+  RenewAccessible(this);
+  for (QObject* child : children()) RenewAccessible(child);
 }
 
 QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched) {
   const QString caption = QString::fromUtf8(text);
-  QLabel* label = etched ? new EtchedLabel(caption, this) : new QLabel(caption, this);
+  QLabel* label = Place(etched ? new EtchedLabel(caption, this) : new QLabel(caption, this), place, alignment);
+  // A panel's title takes no part in play.
+  label->setEnabled(!etched);
+  return label;
+}
+
+Readout* BoardView::AddReadout(const platform::Rect& place, const char* caption, Qt::Alignment alignment) {
+  return Place(new Readout(caption, this), place, alignment);
+}
+
+template <class Label>
+Label* BoardView::Place(Label* label, const platform::Rect& place, Qt::Alignment alignment) {
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
   // Over the game's own drawing the text needs a solid ground.
@@ -83,13 +103,12 @@ QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::A
   label->setAutoFillBackground(true);
   label->setFont(LabelFont());
   label->setGeometry(platform::ToQRect(place));
-  // A panel's title takes no part in play.
-  label->setEnabled(!etched);
   return label;
 }
 
-QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text, Command command) {
+QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text, Command command, const char* name) {
   auto* button = new QPushButton(QString::fromUtf8(text), this);
+  if (name) button->setAccessibleName(QString::fromUtf8(name));
   // The game's keys go to the board, never to a button.
   button->setFocusPolicy(Qt::NoFocus);
   button->setFont(LabelFont());
@@ -106,8 +125,7 @@ void BoardView::SetStatus(const QString& text, const QString& elidable) {
   if (overflow > 0 && at >= 0)
     shown.replace(at, elidable.size(),
                   metrics.elidedText(elidable, Qt::ElideMiddle, metrics.horizontalAdvance(elidable) - overflow));
-  statusLine_->setText(shown);
-  statusLine_->setToolTip(text);
+  statusLine_->Show(text, shown);
   emit statusShown(text);
 }
 
@@ -160,6 +178,12 @@ void BoardView::PaintOwed() {
   PaintBoard(canvas_, texts, session_);
   canvas_.TakeChanged();
   ShowTexts(texts);
+  TellScreenReader(false);
+}
+
+void BoardView::TellScreenReader(bool focusIn) {
+  if (!QAccessible::isActive()) return;
+  if (auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))) board->Follow(focusIn);
 }
 
 bool BoardView::event(QEvent* event) {
@@ -202,6 +226,13 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
   emit keyPressed(event->key(), event->modifiers(), event->isAutoRepeat());
+}
+
+// Qt tells a reader the board took the keyboard once this returns; the
+// reader then hears the cell the target is in.
+void BoardView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  if (QAccessible::isActive()) QMetaObject::invokeMethod(this, [this] { TellScreenReader(true); }, Qt::QueuedConnection);
 }
 
 // The game counts presses, not double clicks; QWidget hands the second press

@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <QWidget>
 
+#include "app/board_labels.h"
 #include "display/board_texts.h"
 #include "display/surface.h"
 #include "engine/identifiers.h"
@@ -42,6 +43,7 @@ class BoardView : public QWidget {
   // whole text is the line's tip.
   void SetStatus(const QString& text, const QString& elidable);
   QString Status() const { return statusLine_->text(); }
+  const Session& session() const { return session_; }
   // Enables or disables the four ship buttons and repaints the board.
   void EnableShipButtons(bool enable);
 
@@ -58,12 +60,18 @@ class BoardView : public QWidget {
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
   QLabel* AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched = false);
-  QPushButton* AddButton(const platform::Rect& place, const char* text, Command command);
+  Readout* AddReadout(const platform::Rect& place, const char* caption, Qt::Alignment alignment);
+  template <class Label>
+  Label* Place(Label* label, const platform::Rect& place, Qt::Alignment alignment);
+  QPushButton* AddButton(const platform::Rect& place, const char* text, Command command, const char* name = nullptr);
   void PaintOwed();
+  // Tells a screen reader, when one listens, what the last paint changed.
+  void TellScreenReader(bool focusIn);
 
   Session& session_;
   QColor background_;
@@ -72,16 +80,16 @@ class BoardView : public QWidget {
   QRegion owed_;
   bool blitOnly_ = false;
 
-  QLabel* statusLine_;
+  StatusLabel* statusLine_;
   QLabel* scanLabel_;
-  QLabel* weaponsReadout_;
-  QLabel* missileCount_;
-  QLabel* enginesReadout_;
-  QLabel* fuelCount_;
-  QLabel* scannerReadout_;
-  QLabel* sectorShips_;
-  QLabel* sectorDestroyed_;
-  QLabel* sectorRemaining_;
+  Readout* weaponsReadout_;
+  Readout* missileCount_;
+  Readout* enginesReadout_;
+  Readout* fuelCount_;
+  Readout* scannerReadout_;
+  Readout* sectorShips_;
+  Readout* sectorDestroyed_;
+  Readout* sectorRemaining_;
   QLabel* shipsRemaining_;
   QLabel* killRatio_;
   QPushButton* aim_;

@@ -31,7 +31,11 @@ HelmDialog::HelmDialog(QWidget* owner, const GameState& state, Placement& placem
   connect(engage, &QPushButton::clicked, this, &HelmDialog::Engage);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  for (const auto& [field, coordinate] : Fields()) ShowCoordinate(field, *coordinate);
+  for (const auto& [field, coordinate] : Fields()) {
+    ShowCoordinate(field, *coordinate);
+    // The radio button beside a field is its label.
+    field.edit->setAccessibleName(QString::fromUtf8(field.letter));
+  }
   axes_.Check(Id(orders_.Axis));
   MoveToPlacement();
   z_->setFocus(Qt::OtherFocusReason);

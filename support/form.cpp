@@ -20,6 +20,7 @@
 
 #include "platform/qt/picture_data.h"
 #include "platform/resources.h"
+#include "support/accessible.h"
 
 namespace kestravane {
 
@@ -112,15 +113,6 @@ class TabStopDelegate : public QStyledItemDelegate {
   int stopPixels_;
 };
 
-// A radio button of a RadioSet, which checks it.
-class SetRadioButton : public QRadioButton {
- public:
-  using QRadioButton::QRadioButton;
-
- protected:
-  void nextCheckState() override {}
-};
-
 QPixmap IconPixmap(unsigned icon) {
   const platform::Result<platform::Picture> picture = platform::LoadIconResource(icon);
   return picture ? QPixmap::fromImage(picture->data()->image) : QPixmap();
@@ -168,6 +160,9 @@ Control* Form::Focusable(Control* control, UnitRect rect, Tab tab) {
   }
   if (labelAwaitingBuddy_) labelAwaitingBuddy_->setBuddy(control);
   labelAwaitingBuddy_ = nullptr;
+  // A reader listening while the control was built was answered for a
+  // bare widget.
+  RenewAccessible(control);
   return control;
 }
 
@@ -221,7 +216,7 @@ QCheckBox* Form::Check(const char* text, UnitRect rect, Tab tab) {
 QButtonGroup* Form::RadioGroup() { return new QButtonGroup(&dialog_); }
 
 QRadioButton* Form::Radio(QButtonGroup* group, int id, const char* text, UnitRect rect, Tab tab) {
-  auto* button = new QRadioButton(FromGameText(text), &dialog_);
+  auto* button = new FormRadioButton(FromGameText(text), true, &dialog_);
   // A radio button belongs to the group the form draws, not to its parent.
   button->setAutoExclusive(false);
   group->addButton(button, id);
@@ -229,7 +224,8 @@ QRadioButton* Form::Radio(QButtonGroup* group, int id, const char* text, UnitRec
 }
 
 QRadioButton* Form::Radio(RadioSet& set, int id, const char* text, UnitRect rect, Tab tab) {
-  auto* button = new SetRadioButton(FromGameText(text), &dialog_);
+  // The set checks it.
+  auto* button = new FormRadioButton(FromGameText(text), false, &dialog_);
   button->setAutoExclusive(false);
   set.buttons_.emplace_back(id, button);
   QObject::connect(button, &QAbstractButton::clicked, button, [&set, id] {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRadioButton>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -17,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace kestravane {
 
@@ -37,6 +37,25 @@ enum class Tab { Stop, Skip };
 
 // The game breaks lines with carriage returns, as its catalogue was written.
 QString FromGameText(std::string_view text);
+
+// A form's radio button: either Qt's button group or the form's own set
+// checks one of its kind, never Qt's exclusive siblings, so a screen reader
+// is told its role by the game.
+class FormRadioButton : public QRadioButton {
+  Q_OBJECT
+
+ public:
+  FormRadioButton(const QString& text, bool checksItself, QWidget* parent)
+      : QRadioButton(text, parent), checksItself_(checksItself) {}
+
+ protected:
+  void nextCheckState() override {
+    if (checksItself_) QRadioButton::nextCheckState();
+  }
+
+ private:
+  bool checksItself_;
+};
 
 // Radio buttons that the dialog checks one of as the player clicks them, and
 // that stand apart for the keyboard as other controls do: Tab visits each one

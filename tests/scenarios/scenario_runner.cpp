@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QCompleter>
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
+#include <QMetaEnum>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -14,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <memory>
 
 #include "app/file_dialogs.h"
@@ -62,6 +67,29 @@ void TypeAndEnter(QFileDialog* dialog, const QString& name) {
   QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// TEXT, with `*` standing for any text.
+QRegularExpression Wildcard(const QString& text) {
+  const QString pattern = QRegularExpression::escape(text).replace(QStringLiteral("\\*"), QStringLiteral(".*"));
+  return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
+// Every object a screen reader finds under `object`, as "Role: Name", with
+// " [shortcut]" and " (description)" when it has them.
+void ReadAloud(QAccessibleInterface* object, QStringList& lines, int depth = 0) {
+  if (!object || depth > 9) return;
+  QString line = QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(object->role())) + ": " +
+                 object->text(QAccessible::Name);
+  if (const QString keys = object->text(QAccessible::Accelerator); !keys.isEmpty()) line += " [" + keys + ']';
+  if (const QString more = object->text(QAccessible::Description); !more.isEmpty()) line += " (" + more + ')';
+  lines << line;
+  for (int index = 0; index < object->childCount(); ++index) ReadAloud(object->child(index), lines, depth + 1);
+}
+
+// As the desktop's accessibility bus does when a screen reader starts or stops.
+void ScreenReaderListening(bool listening) {
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
 QString ModalTexts(QWidget* modal) {
   QStringList texts;
   for (const QLabel* label : modal->findChildren<QLabel*>()) texts << label->text();
@@ -81,6 +109,23 @@ class ScenarioRunner : public QObject {
   Q_OBJECT
 
  private:
+  // What a screen reader hears: the status line's texts, in order, and the
+  // name of the object with the keyboard.
+  static inline ScenarioRunner* listener_ = nullptr;
+  QStringList heard_;
+  QAccessibleInterface* focus_ = nullptr;
+  QString focused_;
+
+  static void Listen(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
+      listener_->heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    // The reader stays on the object with the keyboard and hears its new name.
+    if (event->type() == QAccessible::Focus) listener_->focus_ = event->accessibleInterface();
+    if ((event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged) &&
+        event->accessibleInterface() == listener_->focus_)
+      listener_->focused_ = listener_->focus_->text(QAccessible::Name);
+  }
+
   std::unique_ptr<QTemporaryDir> folder_;
   QTemporaryDir nowhere_;
   std::unique_ptr<TestMainWindow> game_;
@@ -241,6 +286,8 @@ class ScenarioRunner : public QObject {
         QCoreApplication::exec();
         SaveSettings(game_->settings, game_->library.IniPath);
       }
+    } else if (verb == u"screen-reader") {
+      ScreenReaderListening(true);
     } else if (verb == u"away") {
       Board().clearFocus();
     } else if (verb == u"repeat") {
@@ -285,13 +332,31 @@ class ScenarioRunner : public QObject {
     if (verb == u"status") {
       if (statuses_.isEmpty()) return Expect(false, "no status line left for \"" + rest + '"');
       ExpectEqual(statuses_.takeFirst(), rest, "the next status line");
+    } else if (verb == u"heard") {
+      ExpectEqual(heard_.isEmpty() ? QStringLiteral("nothing") : heard_.takeFirst(), rest, "the next text heard");
+    } else if (verb == u"focused") {
+      QCoreApplication::processEvents();
+      ExpectEqual(focused_, rest, "the object given the keyboard");
+    } else if (verb == u"cell") {
+      QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(&Board())->child(0)->tableInterface();
+      const int row = words.value(0).toInt(), column = words.value(1).toInt();
+      const QString name = table->cellAt(row, column)->text(QAccessible::Name);
+      ExpectEqual(name, words.mid(2).join(' '), "the cell's name");
+      // A cell's row and column are named after the axes its name gives.
+      Expect(name.contains(table->rowDescription(row)) && name.contains(table->columnDescription(column)),
+             "row " + table->rowDescription(row) + " and column " + table->columnDescription(column) + " for " + name);
+    } else if (verb == u"named") {
+      QStringList lines;
+      QWidget* window = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &Main();
+      ReadAloud(QAccessible::queryAccessibleInterface(window), lines);
+      Expect(!lines.filter(Wildcard(rest)).isEmpty(),
+             "a screen reader finds no " + rest + " but:\n" + lines.join('\n'));
     } else if (verb == u"keyboard-on-board") {
       Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
     } else if (verb == u"quiet") {
       Expect(statuses_.isEmpty(), "the game said \"" + statuses_.join("\", \"") + '"');
     } else if (verb == u"showing") {
-      const QString pattern = QRegularExpression::escape(rest).replace(QStringLiteral("\\*"), QStringLiteral(".*"));
-      Expect(QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(Board().Status()).hasMatch(),
+      Expect(Wildcard(rest).match(Board().Status()).hasMatch(),
              "the status line is \"" + Board().Status() + "\", not \"" + rest + '"');
     } else if (verb == u"tip") {
       ExpectEqual(Board().childAt(platform::ToQRect(layout::StatusLine).center())->toolTip(), rest, "the tip");
@@ -332,6 +397,8 @@ class ScenarioRunner : public QObject {
  private slots:
   void initTestCase() {
     KeepFileDialogStateNowhere();
+    listener_ = this;
+    QAccessible::installUpdateHandler(Listen);
     // No sound server, whatever the machine has: every sound fails.
     qputenv("PULSE_SERVER", "unix:" + nowhere_.filePath("no-server").toUtf8());
     // A blinking caret would make a dialog's picture depend on the moment.
@@ -350,8 +417,12 @@ class ScenarioRunner : public QObject {
     QFile script(file);
     QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
     folder_ = std::make_unique<QTemporaryDir>();
+    // KESTRAVANE_SCENARIO_SCREEN_READER=1 plays every scenario with a screen
+    // reader listening, which must change nothing the player sees.
+    ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
     game_ = std::make_unique<TestMainWindow>(*folder_);
     statuses_.clear();
+    heard_.clear();
     // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;

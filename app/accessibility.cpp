@@ -1,0 +1,166 @@
+#include "app/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+#include "app/accessible_board.h"
+#include "app/board_labels.h"
+#include "support/form.h"
+
+namespace kestravane {
+
+namespace {
+
+QString WithoutMnemonic(const QString& text) { return QString(text).remove(QLatin1Char('&')); }
+
+// The status line as read-only text that grows by every message.
+class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit StatusLineAccessible(StatusLabel* line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  // The tip repeats the text; it is no description.
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) return {};
+    return t == QAccessible::Name ? Whole() : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    return state;
+  }
+
+  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int startOffset, int endOffset) const override { return Whole().mid(startOffset, endOffset - startOffset); }
+  int characterCount() const override { return static_cast<int>(Whole().size()); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* startOffset, int* endOffset) const override {
+    *startOffset = *endOffset = offset;
+    return {};
+  }
+
+ private:
+  const QString& Whole() const { return static_cast<const StatusLabel*>(widget())->Whole(); }
+};
+
+class ReadoutAccessible : public QAccessibleWidget {
+ public:
+  explicit ReadoutAccessible(Readout* readout) : QAccessibleWidget(readout, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<const Readout*>(widget())->Spoken() : QAccessibleWidget::text(t);
+  }
+};
+
+// Qt takes a radio button that is not one of exclusive siblings for a check
+// box.
+class RadioAccessible : public QAccessibleWidget {
+ public:
+  explicit RadioAccessible(FormRadioButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(Button()->text()).toString();
+    return t == QAccessible::Name ? WithoutMnemonic(Button()->text()) : QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.checkable = true;
+    state.checked = Button()->isChecked();
+    return state;
+  }
+  QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (action == pressAction())
+      Button()->click();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+// A menu item whose text names its shortcut after a tab: the name is the
+// words before the tab, the shortcut what follows it.
+class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  MenuItemAccessible(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
+
+  bool isValid() const override { return menu_ && action_; }
+  QObject* object() const override { return action_; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(menu_.data()); }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    if (!isValid()) return {};
+    if (t == QAccessible::Name) return WithoutMnemonic(action_->text().section(QLatin1Char('\t'), 0, 0));
+    if (t == QAccessible::Accelerator) return action_->text().section(QLatin1Char('\t'), 1);
+    return {};
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect area = menu_->actionGeometry(action_);
+    return QRect(menu_->mapToGlobal(area.topLeft()), area.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::MenuItem; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    if (!isValid()) return state;
+    state.focusable = true;
+    state.disabled = !action_->isEnabled();
+    state.checkable = action_->isCheckable();
+    state.checked = action_->isChecked();
+    state.invisible = !menu_->isVisible();
+    state.focused = menu_->activeAction() == action_;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+  }
+
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (isValid() && action == pressAction() && action_->isEnabled()) action_->trigger();
+  }
+  QStringList keyBindingsForAction(const QString& action) const override {
+    return action == pressAction() ? QStringList(text(QAccessible::Accelerator)) : QStringList();
+  }
+
+ private:
+  QPointer<QMenu> menu_;
+  QPointer<QAction> action_;
+};
+
+QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
+  if (auto* board = qobject_cast<BoardView*>(object)) return new BoardAccessible(board);
+  if (auto* line = qobject_cast<StatusLabel*>(object)) return new StatusLineAccessible(line);
+  if (auto* readout = qobject_cast<Readout*>(object)) return new ReadoutAccessible(readout);
+  if (auto* button = qobject_cast<FormRadioButton*>(object)) return new RadioAccessible(button);
+  if (auto* action = qobject_cast<QAction*>(object); action && action->text().contains(QLatin1Char('\t'))) {
+    for (QObject* holder : action->associatedObjects())
+      if (auto* menu = qobject_cast<QMenu*>(holder)) return new MenuItemAccessible(menu, action);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility() { QAccessible::installFactory(AccessibleFor); }
+
+}  // namespace kestravane

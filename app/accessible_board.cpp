@@ -1,0 +1,219 @@
+#include "app/accessible_board.h"
+
+#include <QWindow>
+
+#include "app/picture_texts.h"
+#include "display/main_layout.h"
+#include "engine/cell_picture.h"
+#include "platform/qt/rect_qt.h"
+
+namespace kestravane {
+
+namespace {
+
+constexpr int CellCount = AxisLength * AxisLength;
+
+bool SectorShown(const Session& session) { return session.InProgress && session.Picture == ScannerPicture::None; }
+
+// The axes the scanner's rows and columns run along, by scan axis.
+QChar RowAxis(const GameState& state) { return EffectiveAxis(state) == ScanAxis::Y ? u'Z' : u'Y'; }
+QChar ColumnAxis(const GameState& state) { return EffectiveAxis(state) == ScanAxis::X ? u'Z' : u'X'; }
+
+// "Z 0, Y 4, X 4: target, destroyed Roder ship": the quadrant, then what the
+// scanner shows there.
+QString CellName(const Session& session, int row, int column) {
+  const Quadrant quadrant = SectorQuadrant(session.State, row, column);
+  QString seen = QStringLiteral("unknown");
+  if (ShipShown(session.Grid, quadrant, session.ScannerTracing))
+    seen = session.Grid.Struck[QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X)] ? QStringLiteral("destroyed Roder ship")
+                                                                                  : QStringLiteral("live Roder ship");
+  else if (SearchedEmpty(session.Grid, quadrant))
+    seen = QStringLiteral("searched, empty");
+  if (ShipCell(session.State) == kestravane::Cell{row, column}) seen.prepend(QStringLiteral("target, "));
+  return QStringLiteral("Z %1, Y %2, X %3: %4").arg(quadrant.Z).arg(quadrant.Y).arg(quadrant.X).arg(seen);
+}
+
+QRect GlobalRect(const QWidget& widget, const QRect& area) {
+  return QRect(widget.mapToGlobal(area.topLeft()), area.size());
+}
+
+void Tell(QAccessibleInterface* about, QAccessible::Event what) {
+  QAccessibleEvent event(about, what);
+  QAccessible::updateAccessibility(&event);
+}
+
+class ScannerCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  ScannerCell(ScannerTable& table, int row, int column) : table_(table), row_(row), column_(column) {}
+
+  bool isValid() const override { return table_.isValid(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return table_.window(); }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return &table_; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name && isValid() ? CellName(table_.board()->session(), row_, column_) : QString();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (!isValid()) return {};
+    return GlobalRect(*table_.board(), platform::ToQRect(CellRect({row_, column_})));
+  }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    if (!isValid()) return state;
+    state.invisible = !SectorShown(table_.board()->session());
+    state.focusable = true;
+    state.focused = table_.Target() == this && table_.board()->hasFocus();
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return column_; }
+  int rowIndex() const override { return row_; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return &table_; }
+
+ private:
+  ScannerTable& table_;
+  int row_;
+  int column_;
+};
+
+}  // namespace
+
+BoardAccessible::BoardAccessible(BoardView* board)
+    : QAccessibleWidget(board), table_(new ScannerTable(board)),
+      tableId_(QAccessible::registerAccessibleInterface(table_)) {}
+
+// The table and its cells are the board's; Qt's register keeps them only so
+// that readers can name them.
+BoardAccessible::~BoardAccessible() { QAccessible::deleteAccessibleInterface(tableId_); }
+
+int BoardAccessible::childCount() const { return 1 + QAccessibleWidget::childCount(); }
+
+QAccessibleInterface* BoardAccessible::child(int index) const {
+  return index == 0 ? table_ : QAccessibleWidget::child(index - 1);
+}
+
+int BoardAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  if (child == table_) return 0;
+  const int index = QAccessibleWidget::indexOfChild(child);
+  return index < 0 ? -1 : index + 1;
+}
+
+QAccessibleInterface* BoardAccessible::focusChild() const {
+  return widget()->hasFocus() ? table_->Target() : QAccessibleWidget::focusChild();
+}
+
+void BoardAccessible::Follow(bool focusIn) { table_->Follow(focusIn); }
+
+ScannerTable::ScannerTable(BoardView* board) : board_(board) {
+  for (int index = 0; index < CellCount; ++index) {
+    auto* cell = new ScannerCell(*this, index / AxisLength, index % AxisLength);
+    cells_[static_cast<std::size_t>(index)] = QAccessible::registerAccessibleInterface(cell);
+  }
+}
+
+ScannerTable::~ScannerTable() {
+  for (const QAccessible::Id cell : cells_) QAccessible::deleteAccessibleInterface(cell);
+}
+
+QAccessibleInterface* ScannerTable::Cell(int row, int column) const {
+  if (row < 0 || row >= AxisLength || column < 0 || column >= AxisLength) return nullptr;
+  return QAccessible::accessibleInterface(cells_[static_cast<std::size_t>(row * AxisLength + column)]);
+}
+
+QAccessibleInterface* ScannerTable::Target() const {
+  const Session& session = board_->session();
+  if (!SectorShown(session)) return const_cast<ScannerTable*>(this);
+  const kestravane::Cell target = ShipCell(session.State);
+  return Cell(target.Row, target.Column);
+}
+
+void ScannerTable::Follow(bool focusIn) {
+  const Session& session = board_->session();
+  const bool told = target_ != nullptr;
+  for (int index = 0; index < CellCount; ++index) {
+    QString name = CellName(session, index / AxisLength, index % AxisLength);
+    QString& last = names_[static_cast<std::size_t>(index)];
+    if (name == last) continue;
+    last = std::move(name);
+    if (told) Tell(child(index), QAccessible::NameChanged);
+  }
+  if (const QString page = PictureText(session); page != page_) {
+    page_ = page;
+    if (told) Tell(this, QAccessible::DescriptionChanged);
+  }
+  QAccessibleInterface* target = Target();
+  if (board_->hasFocus() && (focusIn || target != target_)) Tell(target, QAccessible::Focus);
+  target_ = target;
+}
+
+QWindow* ScannerTable::window() const { return board_ ? board_->window()->windowHandle() : nullptr; }
+
+QAccessibleInterface* ScannerTable::childAt(int x, int y) const {
+  if (!board_) return nullptr;
+  const QPoint at = board_->mapFromGlobal(QPoint(x, y));
+  const QRect area = platform::ToQRect(layout::ScannerArea);
+  if (!area.contains(at)) return nullptr;
+  const int size = area.width() / AxisLength;
+  return Cell((at.y() - area.top()) / size, (at.x() - area.left()) / size);
+}
+
+QAccessibleInterface* ScannerTable::parent() const {
+  return board_ ? QAccessible::queryAccessibleInterface(board_.data()) : nullptr;
+}
+
+QAccessibleInterface* ScannerTable::child(int index) const {
+  return index < 0 || index >= CellCount ? nullptr : Cell(index / AxisLength, index % AxisLength);
+}
+
+int ScannerTable::indexOfChild(const QAccessibleInterface* child) const {
+  const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
+  return cell && child->parent() == this ? cell->rowIndex() * AxisLength + cell->columnIndex() : -1;
+}
+
+QString ScannerTable::text(QAccessible::Text t) const {
+  if (!board_) return {};
+  if (t == QAccessible::Name) return QStringLiteral("Scanner");
+  if (t == QAccessible::Description) return PictureText(board_->session());
+  return {};
+}
+
+QRect ScannerTable::rect() const {
+  return board_ ? GlobalRect(*board_, platform::ToQRect(layout::ScannerArea)) : QRect();
+}
+
+QAccessible::State ScannerTable::state() const {
+  QAccessible::State state;
+  if (!board_) return state;
+  const bool page = !SectorShown(board_->session());
+  state.focusable = page;
+  state.focused = page && board_->hasFocus();
+  return state;
+}
+
+void* ScannerTable::interface_cast(QAccessible::InterfaceType type) {
+  return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this) : nullptr;
+}
+
+QString ScannerTable::columnDescription(int column) const {
+  return board_ ? QStringLiteral("%1 %2").arg(ColumnAxis(board_->session().State)).arg(column) : QString();
+}
+
+QString ScannerTable::rowDescription(int row) const {
+  return board_ ? QStringLiteral("%1 %2").arg(RowAxis(board_->session().State)).arg(row) : QString();
+}
+
+}  // namespace kestravane
