@@ -38,6 +38,7 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
                                    .arg(standing.Lost)
                                    .arg(standing.WinPercent)));
   auto* best = new QTableWidget(static_cast<int>(standing.Best.size()), 5);
+  best->setAccessibleName(QStringLiteral("Best victories"));
   best->setHorizontalHeaderLabels({"Missiles", "Fuel", "Time", "Universe", "Ended"});
   best->verticalHeader()->setDefaultSectionSize(best->fontMetrics().height() + 4);
   best->horizontalHeader()->setStretchLastSection(true);

@@ -158,7 +158,11 @@ Control* Form::Focusable(Control* control, UnitRect rect, Tab tab) {
   } else {
     control->setFocusPolicy(Qt::ClickFocus);
   }
-  if (labelAwaitingBuddy_) labelAwaitingBuddy_->setBuddy(control);
+  if (labelAwaitingBuddy_) {
+    labelAwaitingBuddy_->setBuddy(control);
+    // Qt names a field by its label, but not a list.
+    control->setAccessibleName(QString(labelAwaitingBuddy_->text()).remove(QLatin1Char('&')));
+  }
   labelAwaitingBuddy_ = nullptr;
   // A reader listening while the control was built was answered for a
   // bare widget.
