@@ -14,7 +14,6 @@
 #include "display/main_layout.h"
 #include "display/main_paint.h"
 #include "platform/qt/rect_qt.h"
-#include "support/accessible.h"
 #include "support/catalogue.h"
 #include "support/etched_label.h"
 
@@ -74,10 +73,6 @@ BoardView::BoardView(Session& session, QColor background, QWidget* parent)
   sectorRemaining_ = AddReadout(SectorRemaining, "Remaining in sector %1", left);
   shipsRemaining_ = AddLabel(ShipsRemaining, "", left);
   killRatio_ = AddLabel(KillRatio, "", left);
-  // A reader listening while the board was built was answered for a bare
-  // widget and bare labels.
-  RenewAccessible(this);
-  for (QObject* child : children()) RenewAccessible(child);
 }
 
 QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched) {

@@ -20,7 +20,6 @@
 
 #include "platform/qt/picture_data.h"
 #include "platform/resources.h"
-#include "support/accessible.h"
 
 namespace kestravane {
 
@@ -164,9 +163,6 @@ Control* Form::Focusable(Control* control, UnitRect rect, Tab tab) {
     control->setAccessibleName(QString(labelAwaitingBuddy_->text()).remove(QLatin1Char('&')));
   }
   labelAwaitingBuddy_ = nullptr;
-  // A reader listening while the control was built was answered for a
-  // bare widget.
-  RenewAccessible(control);
   return control;
 }
 
