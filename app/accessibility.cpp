@@ -126,7 +126,7 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
     state.disabled = !action_->isEnabled();
     state.checkable = action_->isCheckable();
     state.checked = action_->isChecked();
-    state.invisible = !menu_->isVisible();
+    state.invisible = !action_->isVisible() || !menu_->isVisible();
     state.focused = menu_->activeAction() == action_;
     return state;
   }
