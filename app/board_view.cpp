@@ -41,6 +41,8 @@ void SetText(QLabel* label, const std::optional<std::string>& text) {
 BoardView::BoardView(Session& session, QColor background, QWidget* parent)
     : QWidget(parent), session_(session), background_(background), image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
   using namespace layout;
+  // Before any of the game's widgets is asked for its accessible interface:
+  // Qt keeps the first answer for a widget's class.
   InstallAccessibility();
   image_.fill(background_);
   // A new board owes its first paint, all of it, as soon as it shows.
