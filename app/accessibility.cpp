@@ -15,7 +15,7 @@ namespace {
 
 QString WithoutMnemonic(const QString& text) { return QString(text).remove(QLatin1Char('&')); }
 
-// The status line as read-only text that grows by every message.
+// The status line as read-only text, which every message replaces.
 class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit StatusLineAccessible(StatusLabel* line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
@@ -93,11 +93,14 @@ class RadioAccessible : public QAccessibleWidget {
   QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-// A menu item whose text names its shortcut after a tab: the name is the
-// words before the tab, the shortcut what follows it.
+// A menu item, named by its words; a text that names a shortcut after a tab
+// gives it as the item's shortcut.
 class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  MenuItemAccessible(QMenu* menu, QAction* action) : menu_(menu), action_(action) {}
+  MenuItemAccessible(QMenu* menu, QAction* action) : menu_(menu), action_(action), told_(state()) {
+    watch_ = QObject::connect(action, &QAction::changed, action, [this] { TellStates(); });
+  }
+  ~MenuItemAccessible() override { QObject::disconnect(watch_); }
 
   bool isValid() const override { return menu_ && action_; }
   QObject* object() const override { return action_; }
@@ -109,7 +112,10 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
     if (t == QAccessible::Name) return WithoutMnemonic(action_->text().section(QLatin1Char('\t'), 0, 0));
-    if (t == QAccessible::Accelerator) return action_->text().section(QLatin1Char('\t'), 1);
+    if (t == QAccessible::Accelerator) {
+      const QString shortcut = action_->text().section(QLatin1Char('\t'), 1);
+      return shortcut.isEmpty() ? QKeySequence::mnemonic(action_->text()).toString() : shortcut;
+    }
     return {};
   }
   void setText(QAccessible::Text, const QString&) override {}
@@ -143,8 +149,25 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
   }
 
  private:
+  // A reader keeps the states it was told: it hears when an item is grayed
+  // or checked, one change an event.
+  void TellStates() {
+    const QAccessible::State now = state();
+    QAccessible::State grayed, checked;
+    grayed.disabled = now.disabled != told_.disabled;
+    checked.checked = now.checked != told_.checked;
+    told_ = now;
+    for (const QAccessible::State& change : {grayed, checked}) {
+      if (!change.disabled && !change.checked) continue;
+      QAccessibleStateChangeEvent event(this, change);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+
   QPointer<QMenu> menu_;
   QPointer<QAction> action_;
+  QAccessible::State told_;
+  QMetaObject::Connection watch_;
 };
 
 QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
@@ -152,7 +175,7 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
   if (auto* line = qobject_cast<StatusLabel*>(object)) return new StatusLineAccessible(line);
   if (auto* readout = qobject_cast<Readout*>(object)) return new ReadoutAccessible(readout);
   if (auto* button = qobject_cast<FormRadioButton*>(object)) return new RadioAccessible(button);
-  if (auto* action = qobject_cast<QAction*>(object); action && action->text().contains(QLatin1Char('\t'))) {
+  if (auto* action = qobject_cast<QAction*>(object); action && !action->menu() && !action->isSeparator()) {
     for (QObject* holder : action->associatedObjects())
       if (auto* menu = qobject_cast<QMenu*>(holder)) return new MenuItemAccessible(menu, action);
   }

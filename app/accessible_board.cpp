@@ -151,9 +151,13 @@ void ScannerTable::Follow(bool focusIn) {
     last = std::move(name);
     if (told) Tell(child(index), QAccessible::NameChanged);
   }
-  if (const QString page = PictureText(session); page != page_) {
-    page_ = page;
+  if (QString page = PictureText(session); page != page_) {
+    const bool sector = page.isEmpty(), sectorWas = page_.isEmpty();
+    page_ = std::move(page);
     if (told) Tell(this, QAccessible::DescriptionChanged);
+    // The cells go out of sight under a page and come back after it.
+    for (int index = 0; told && sector != sectorWas && index < CellCount; ++index)
+      Tell(child(index), sector ? QAccessible::ObjectShow : QAccessible::ObjectHide);
   }
   QAccessibleInterface* target = Target();
   if (board_->hasFocus() && (focusIn || target != target_)) Tell(target, QAccessible::Focus);

@@ -132,10 +132,24 @@ class ScenarioRunner : public QObject {
   QStringList heard_;
   QAccessibleInterface* focus_ = nullptr;
   QString focused_;
+  QStringList told_;
 
   static void Listen(QAccessibleEvent* event) {
     if (event->type() == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
       listener_->heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    if (event->type() == QAccessible::StateChanged || event->type() == QAccessible::ObjectShow ||
+        event->type() == QAccessible::ObjectHide) {
+      const QAccessible::State changed = event->type() == QAccessible::StateChanged
+                                             ? static_cast<QAccessibleStateChangeEvent*>(event)->changedStates()
+                                             : QAccessible::State();
+      const QAccessible::State now = event->accessibleInterface()->state();
+      const char* what = event->type() == QAccessible::ObjectShow   ? "shown"
+                         : event->type() == QAccessible::ObjectHide ? "hidden"
+                         : changed.disabled                         ? (now.disabled ? "grayed" : "enabled")
+                         : changed.checked                          ? (now.checked ? "checked" : "unchecked")
+                                                                    : "changed";
+      listener_->told_ << event->accessibleInterface()->text(QAccessible::Name) + ' ' + what;
+    }
     // The reader stays on the object with the keyboard and hears its new name.
     if (event->type() == QAccessible::Focus) listener_->focus_ = event->accessibleInterface();
     if ((event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged) &&
@@ -356,6 +370,9 @@ class ScenarioRunner : public QObject {
       for (int index = 0; heard_.isEmpty() && index < board->childCount(); ++index)
         if (QAccessibleTextInterface* line = board->child(index)->textInterface())
           ExpectEqual(line->text(0, line->characterCount()), rest, "the status line's text");
+    } else if (verb == u"told") {
+      Expect(told_.contains(rest), "the reader was told \"" + told_.join("\", \"") + "\", not \"" + rest + '"');
+      told_.clear();
     } else if (verb == u"focused") {
       QCoreApplication::processEvents();
       ExpectEqual(focused_, rest, "the object given the keyboard");
@@ -453,6 +470,7 @@ class ScenarioRunner : public QObject {
     game_ = std::make_unique<TestMainWindow>(*folder_);
     statuses_.clear();
     heard_.clear();
+    told_.clear();
     // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;
