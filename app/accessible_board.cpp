@@ -1,6 +1,7 @@
 #include "app/accessible_board.h"
 
 #include <QWindow>
+#include <utility>
 
 #include "app/picture_texts.h"
 #include "display/main_layout.h"
@@ -21,15 +22,14 @@ QChar ColumnAxis(const GameState& state) { return EffectiveAxis(state) == ScanAx
 
 // "Z 0, Y 4, X 4: target, destroyed Roder ship": the quadrant, then what the
 // scanner shows there.
-QString CellName(const Session& session, int row, int column) {
-  const Quadrant quadrant = SectorQuadrant(session.State, row, column);
+QString CellName(const Session& session, Quadrant quadrant) {
   QString seen = QStringLiteral("unknown");
   if (ShipShown(session.Grid, quadrant, session.ScannerTracing))
     seen = session.Grid.Struck[QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X)] ? QStringLiteral("destroyed Roder ship")
                                                                                   : QStringLiteral("live Roder ship");
   else if (SearchedEmpty(session.Grid, quadrant))
     seen = QStringLiteral("searched, empty");
-  if (ShipCell(session.State) == kestravane::Cell{row, column}) seen.prepend(QStringLiteral("target, "));
+  if (ShipQuadrant(session.State) == quadrant) seen.prepend(QStringLiteral("target, "));
   return QStringLiteral("Z %1, Y %2, X %3: %4").arg(quadrant.Z).arg(quadrant.Y).arg(quadrant.X).arg(seen);
 }
 
@@ -44,7 +44,7 @@ void Tell(QAccessibleInterface* about, QAccessible::Event what) {
 
 class ScannerCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
-  ScannerCell(ScannerTable& table, int row, int column) : table_(table), row_(row), column_(column) {}
+  ScannerCell(ScannerTable& table, ScanAxis axis, Quadrant quadrant) : table_(table), axis_(axis), quadrant_(quadrant) {}
 
   bool isValid() const override { return table_.isValid(); }
   QObject* object() const override { return nullptr; }
@@ -55,18 +55,18 @@ class ScannerCell : public QAccessibleInterface, public QAccessibleTableCellInte
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name && isValid() ? CellName(table_.board()->session(), row_, column_) : QString();
+    return t == QAccessible::Name && isValid() ? CellName(Session(), quadrant_) : QString();
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return {};
-    return GlobalRect(*table_.board(), platform::ToQRect(CellRect({row_, column_})));
+    return GlobalRect(*table_.board(), platform::ToQRect(CellRect(Place())));
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
     QAccessible::State state;
     if (!isValid()) return state;
-    state.invisible = !SectorShown(table_.board()->session());
+    state.invisible = !SectorShown(Session()) || !InSector();
     state.focusable = true;
     state.focused = table_.Target() == this && table_.board()->hasFocus();
     return state;
@@ -78,17 +78,34 @@ class ScannerCell : public QAccessibleInterface, public QAccessibleTableCellInte
   bool isSelected() const override { return false; }
   QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-  int columnIndex() const override { return column_; }
-  int rowIndex() const override { return row_; }
+  int columnIndex() const override { return Place().Column; }
+  int rowIndex() const override { return Place().Row; }
   int columnExtent() const override { return 1; }
   int rowExtent() const override { return 1; }
   QAccessibleInterface* table() const override { return &table_; }
 
  private:
+  const kestravane::Session& Session() const { return table_.board()->session(); }
+  // Where the quadrant shows while the scanner looks along the cell's axis.
+  kestravane::Cell Place() const {
+    GameState along = Session().State;
+    along.Axis = axis_;
+    return CellOf(along, quadrant_);
+  }
+  bool InSector() const {
+    const GameState& state = Session().State;
+    return EffectiveAxis(state) == axis_ && SectorQuadrant(state, Place().Row, Place().Column) == quadrant_;
+  }
+
   ScannerTable& table_;
-  int row_;
-  int column_;
+  ScanAxis axis_;
+  Quadrant quadrant_;
 };
+
+// Which sector the scanner shows: its axis and its fixed coordinate.
+int SectorKey(const GameState& state) {
+  return static_cast<int>(EffectiveAxis(state)) * AxisLength + SectorCoordinate(state);
+}
 
 }  // namespace
 
@@ -118,20 +135,23 @@ QAccessibleInterface* BoardAccessible::focusChild() const {
 
 void BoardAccessible::Follow(bool focusIn) { table_->Follow(focusIn); }
 
-ScannerTable::ScannerTable(BoardView* board) : board_(board) {
-  for (int index = 0; index < CellCount; ++index) {
-    auto* cell = new ScannerCell(*this, index / AxisLength, index % AxisLength);
-    cells_[static_cast<std::size_t>(index)] = QAccessible::registerAccessibleInterface(cell);
-  }
-}
+ScannerTable::ScannerTable(BoardView* board) : board_(board) {}
 
 ScannerTable::~ScannerTable() {
-  for (const QAccessible::Id cell : cells_) QAccessible::deleteAccessibleInterface(cell);
+  for (const QAccessible::Id cell : cells_)
+    if (cell) QAccessible::deleteAccessibleInterface(cell);
 }
 
 QAccessibleInterface* ScannerTable::Cell(int row, int column) const {
-  if (row < 0 || row >= AxisLength || column < 0 || column >= AxisLength) return nullptr;
-  return QAccessible::accessibleInterface(cells_[static_cast<std::size_t>(row * AxisLength + column)]);
+  if (!board_ || row < 0 || row >= AxisLength || column < 0 || column >= AxisLength) return nullptr;
+  const GameState& state = board_->session().State;
+  const Quadrant quadrant = SectorQuadrant(state, row, column);
+  const ScanAxis axis = EffectiveAxis(state);
+  QAccessible::Id& cell =
+      cells_[static_cast<std::size_t>(static_cast<int>(axis) * QuadrantCount + QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X))];
+  if (!cell)
+    cell = QAccessible::registerAccessibleInterface(new ScannerCell(*const_cast<ScannerTable*>(this), axis, quadrant));
+  return QAccessible::accessibleInterface(cell);
 }
 
 QAccessibleInterface* ScannerTable::Target() const {
@@ -144,17 +164,27 @@ QAccessibleInterface* ScannerTable::Target() const {
 void ScannerTable::Follow(bool focusIn) {
   const Session& session = board_->session();
   const bool told = target_ != nullptr;
+  // Another sector is other cells; within one, a cell may change its name.
+  const int sector = SectorKey(session.State);
+  const bool sameSector = sector == sector_;
+  sector_ = sector;
+  if (told && !sameSector) {
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+  }
   for (int index = 0; index < CellCount; ++index) {
-    QString name = CellName(session, index / AxisLength, index % AxisLength);
+    QString name = CellName(session, SectorQuadrant(session.State, index / AxisLength, index % AxisLength));
     QString& last = names_[static_cast<std::size_t>(index)];
     if (name == last) continue;
     last = std::move(name);
-    if (told) Tell(child(index), QAccessible::NameChanged);
+    if (told && sameSector) Tell(child(index), QAccessible::NameChanged);
   }
+  // A page's words are read with the table as it takes the keyboard. Qt
+  // would send a changed description as the object, not the words, which
+  // one reader fails on.
   if (QString page = PictureText(session); page != page_) {
     const bool sector = page.isEmpty(), sectorWas = page_.isEmpty();
     page_ = std::move(page);
-    if (told) Tell(this, QAccessible::DescriptionChanged);
     // The cells go out of sight under a page and come back after it.
     for (int index = 0; told && sector != sectorWas && index < CellCount; ++index)
       Tell(child(index), sector ? QAccessible::ObjectShow : QAccessible::ObjectHide);
@@ -185,7 +215,8 @@ QAccessibleInterface* ScannerTable::child(int index) const {
 
 int ScannerTable::indexOfChild(const QAccessibleInterface* child) const {
   const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-  return cell && child->parent() == this ? cell->rowIndex() * AxisLength + cell->columnIndex() : -1;
+  return cell && Cell(cell->rowIndex(), cell->columnIndex()) == child ? cell->rowIndex() * AxisLength + cell->columnIndex()
+                                                                     : -1;
 }
 
 QString ScannerTable::text(QAccessible::Text t) const {

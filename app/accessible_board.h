@@ -35,6 +35,9 @@ class BoardAccessible : public QAccessibleWidget {
 };
 
 // The scanner's 9 x 9 cells, named from what the player could see of them.
+// A cell is a quadrant as the scanner shows it along one axis: a move or a
+// turn of the scanner puts the target on another cell, which a reader then
+// announces.
 class ScannerTable : public QAccessibleInterface, public QAccessibleTableInterface {
  public:
   explicit ScannerTable(BoardView* board);
@@ -84,8 +87,11 @@ class ScannerTable : public QAccessibleInterface, public QAccessibleTableInterfa
 
  private:
   QPointer<BoardView> board_;
-  std::array<QAccessible::Id, AxisLength * AxisLength> cells_{};
-  // What the reader was last told.
+  // Made as a reader comes to them, one for each axis and quadrant.
+  mutable std::array<QAccessible::Id, 3 * QuadrantCount> cells_{};
+  // What the reader was last told: the sector shown, its cells' names, the
+  // page, the object with the keyboard.
+  int sector_ = -1;
   std::array<QString, AxisLength * AxisLength> names_;
   QString page_;
   QAccessibleInterface* target_ = nullptr;
