@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "app/accessible_board.h"
+#include "app/accessible_status.h"
 #include "app/board_labels.h"
 #include "support/form.h"
 
@@ -14,47 +15,6 @@ namespace kestravane {
 namespace {
 
 QString WithoutMnemonic(const QString& text) { return QString(text).remove(QLatin1Char('&')); }
-
-// The status line as read-only text, which every message replaces.
-class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
- public:
-  explicit StatusLineAccessible(StatusLabel* line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(type);
-  }
-  // The tip repeats the text; it is no description.
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Description) return {};
-    return t == QAccessible::Name ? Whole() : QAccessibleWidget::text(t);
-  }
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.readOnly = true;
-    return state;
-  }
-
-  void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
-  int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
-  QString text(int startOffset, int endOffset) const override { return Whole().mid(startOffset, endOffset - startOffset); }
-  int characterCount() const override { return static_cast<int>(Whole().size()); }
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int offset, int* startOffset, int* endOffset) const override {
-    *startOffset = *endOffset = offset;
-    return {};
-  }
-
- private:
-  const QString& Whole() const { return static_cast<const StatusLabel*>(widget())->Whole(); }
-};
 
 class ReadoutAccessible : public QAccessibleWidget {
  public:

@@ -3,6 +3,8 @@
 #include <QAccessible>
 #include <utility>
 
+#include "app/accessible_status.h"
+
 namespace kestravane {
 
 void StatusLabel::Show(const QString& whole, const QString& shown) {
@@ -10,8 +12,8 @@ void StatusLabel::Show(const QString& whole, const QString& shown) {
   setText(shown);
   setToolTip(whole);
   if (!QAccessible::isActive()) return;
-  QAccessibleTextUpdateEvent event(this, 0, previous, whole);
-  QAccessible::updateAccessibility(&event);
+  if (auto* line = dynamic_cast<StatusLineAccessible*>(QAccessible::queryAccessibleInterface(this)))
+    line->Announce(previous);
 }
 
 QString Readout::Spoken() const { return caption_.arg(text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty)); }

@@ -6,8 +6,8 @@ namespace kestravane {
 
 // The status line. It shows a text cut to fit, keeps the whole text as its
 // tip, and tells a screen reader every text put on it, even the one it shows
-// already: the text arrives with the event, so a reader that looks later,
-// after the next message, still hears this one.
+// already, in a way that a reader that looks only after the next message
+// still hears this one.
 class StatusLabel : public QLabel {
   Q_OBJECT
 

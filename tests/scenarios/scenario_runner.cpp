@@ -130,6 +130,7 @@ class ScenarioRunner : public QObject {
   // name of the object with the keyboard.
   static inline ScenarioRunner* listener_ = nullptr;
   QStringList heard_;
+  QList<QAccessibleInterface*> noticed_;
   QAccessibleInterface* focus_ = nullptr;
   QString focused_;
   QStringList told_;
@@ -137,6 +138,9 @@ class ScenarioRunner : public QObject {
   static void Listen(QAccessibleEvent* event) {
     if (event->type() == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
       listener_->heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    // A notification is read when the reader comes to it, maybe after others.
+    if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
+      listener_->noticed_ << event->accessibleInterface();
     if (event->type() == QAccessible::StateChanged || event->type() == QAccessible::ObjectShow ||
         event->type() == QAccessible::ObjectHide) {
       const QAccessible::State changed = event->type() == QAccessible::StateChanged
@@ -365,6 +369,8 @@ class ScenarioRunner : public QObject {
       ExpectEqual(statuses_.takeFirst(), rest, "the next status line");
     } else if (verb == u"heard") {
       ExpectEqual(heard_.isEmpty() ? QStringLiteral("nothing") : heard_.takeFirst(), rest, "the next text heard");
+      ExpectEqual(noticed_.isEmpty() ? QStringLiteral("nothing") : noticed_.takeFirst()->text(QAccessible::Name), rest,
+                  "the next notification");
       // A reader that looks once the texts have come finds the last one.
       QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&Board());
       for (int index = 0; heard_.isEmpty() && index < board->childCount(); ++index)
@@ -470,6 +476,7 @@ class ScenarioRunner : public QObject {
     game_ = std::make_unique<TestMainWindow>(*folder_);
     statuses_.clear();
     heard_.clear();
+    noticed_.clear();
     told_.clear();
     // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
