@@ -3,6 +3,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "app/accessible_leaf.h"
 #include "app/picture_texts.h"
 #include "display/main_layout.h"
 #include "engine/cell_picture.h"
@@ -42,22 +43,14 @@ void Tell(QAccessibleInterface* about, QAccessible::Event what) {
   QAccessible::updateAccessibility(&event);
 }
 
-class ScannerCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ScannerCell : public AccessibleLeaf, public QAccessibleTableCellInterface {
  public:
-  ScannerCell(ScannerTable& table, ScanAxis axis, Quadrant quadrant) : table_(table), axis_(axis), quadrant_(quadrant) {}
+  ScannerCell(ScannerTable& table, ScanAxis axis, Quadrant quadrant)
+      : AccessibleLeaf(table), table_(table), axis_(axis), quadrant_(quadrant) {}
 
-  bool isValid() const override { return table_.isValid(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return table_.window(); }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return &table_; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
     return t == QAccessible::Name && isValid() ? CellName(Session(), quadrant_) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return {};
     return GlobalRect(*table_.board(), platform::ToQRect(CellRect(Place())));

@@ -1,32 +1,22 @@
 #include "app/accessible_status.h"
 
+#include "app/accessible_leaf.h"
+
 namespace kestravane {
 
 namespace {
 
 // One message, shown to a reader as a notification.
-class Notice : public QAccessibleInterface {
+class Notice : public AccessibleLeaf {
  public:
-  explicit Notice(QAccessibleInterface& line) : line_(line) {}
+  using AccessibleLeaf::AccessibleLeaf;
 
   QString message;
 
-  bool isValid() const override { return line_.isValid(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return line_.window(); }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return &line_; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? message : QString(); }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return line_.rect(); }
+  QRect rect() const override { return parent()->rect(); }
   QAccessible::Role role() const override { return QAccessible::Notification; }
   QAccessible::State state() const override { return {}; }
-
- private:
-  QAccessibleInterface& line_;
 };
 
 }  // namespace
