@@ -1,49 +1,61 @@
 #include "app/picture_texts.h"
 
+#include <QStringList>
+
 namespace kestravane {
 
 namespace {
 
-// The pages' words, in reading order, as the art generator draws them.
-constexpr const char* TitleText =
-    "Kestravane. A space war game. Version 2.2. Twenty Roder battle groups hide in a cube of 9 x 9 x 9 "
-    "quadrants. Find them and destroy them all. Copyright \u00A9 1997 Kestravane Works. All rights reserved. "
-    "Free to copy and share, but not to sell. Choose New from the Game menu to begin.";
-constexpr const char* RulesText =
-    "Kestravane. Game rules. Roder battle groups are always three ships in a line, in three neighbouring "
-    "quadrants: horizontal, along X; vertical, along Y; head on, along Z. Attack: select the target "
-    "coordinates with the mouse, then press the space bar to fire.";
-constexpr const char* KeysText =
-    "Kestravane. Keyboard shortcuts. Weapons: A, Aim dialog; F, Fire missile. Engines: H, Helm coordinates; "
-    "E, Engage engines; R, Reverse engines. Scanner: X, X axis scan; Y, Y axis scan; Z, Z axis scan.";
-constexpr const char* MissionText =
-    "Kestravane. Mission orders. Situation: an enemy task force of 20 Roder battle groups has invaded the "
-    "galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants. Orders: "
-    "seek out and destroy the invaders. Make every missile count. Good hunting, Commander. Fleet Command";
-constexpr const char* VictoryText =
-    "Kestravane. Victory. Congratulations, Commander! You have destroyed the entire Roder invasion force. "
-    "The galaxy is safe once more.";
-constexpr const char* DefeatText =
-    "Kestravane. Defeat. Enemy invaders remain! Your ship can fight no more. The Vudare are sending coded "
-    "messages to their home world, and the next wave is on its way.";
+#include "resources/page_words.inc"
 
-const char* PageText(ScannerPicture picture) {
+// The page's words in reading order, each piece a sentence of its own.
+QString Read(std::initializer_list<QString> pieces) {
+  QStringList sentences;
+  for (const QString& piece : pieces) {
+    const bool ended = piece.endsWith(u'.') || piece.endsWith(u'!') || piece.endsWith(u':');
+    sentences << (ended ? piece : piece + u'.');
+  }
+  return sentences.join(u' ');
+}
+
+QString W(const char* words) { return QString::fromUtf8(words); }
+
+QString KeysPage() {
+  QStringList sections;
+  for (const PageKeys& section : KeysSections) {
+    QStringList keys;
+    for (int key = 0; key < section.count; ++key)
+      keys << QStringLiteral("%1, %2").arg(W(section.keys[key][0]), W(section.keys[key][1]));
+    sections << QStringLiteral("%1: %2").arg(W(section.system), keys.join(QStringLiteral("; ")));
+  }
+  return Read({W(GameName), W(KeysHeading), sections.join(QStringLiteral(". "))});
+}
+
+QString PageText(ScannerPicture picture) {
   switch (picture) {
-    case ScannerPicture::Rules: return RulesText;
-    case ScannerPicture::Keys: return KeysText;
-    case ScannerPicture::Mission: return MissionText;
-    case ScannerPicture::Victory: return VictoryText;
-    case ScannerPicture::Defeat: return DefeatText;
+    case ScannerPicture::Rules: {
+      QStringList groups;
+      for (const auto& [direction, axis] : RulesCaptions) groups << QStringLiteral("%1, %2").arg(W(direction), W(axis));
+      return Read({W(GameName), W(RulesHeading), W(RulesGroups) + u' ' + groups.join(QStringLiteral("; ")),
+                   W(RulesAttack), W(RulesAim)});
+    }
+    case ScannerPicture::Keys: return KeysPage();
+    case ScannerPicture::Mission:
+      return Read({W(GameName), W(MissionHeading), W(MissionSituation), W(MissionInvasion), W(MissionOrders),
+                   W(MissionSeek), W(MissionWish), W(MissionSender)});
+    case ScannerPicture::Victory: return Read({W(GameName), W(VictoryHeading), W(VictoryCheer), W(VictoryText)});
+    case ScannerPicture::Defeat: return Read({W(GameName), W(DefeatHeading), W(DefeatWarning), W(DefeatText)});
     case ScannerPicture::None: break;
   }
-  return TitleText;
+  return Read({W(GameName), W(TitleHeading), W(TitleVersion), W(TitleGoal), W(TitleCopyright), W(TitleSharing),
+               W(TitleStart)});
 }
 
 }  // namespace
 
 QString PictureText(const Session& session) {
   if (session.InProgress && session.Picture == ScannerPicture::None) return {};
-  return QString::fromUtf8(PageText(session.Picture));
+  return PageText(session.Picture);
 }
 
 }  // namespace kestravane

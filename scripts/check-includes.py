@@ -30,7 +30,7 @@ ALLOWED = {
     "platform": ["resources"],
     "platform/qt": ["platform", "resources"],
     "tools": ["engine", "document", "support", "platform"],
-    "tools/art": [],
+    "tools/art": ["resources"],
     "tools/screenshots": ["engine", "document", "support", "display", "dialogs", "app", "platform", "platform/qt"],
     "resources": [],
     "fuzz": ANYTHING,

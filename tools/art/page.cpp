@@ -11,6 +11,8 @@
 namespace kestravane::art {
 namespace {
 
+#include "resources/page_words.inc"
+
 constexpr int Margin = 14;
 constexpr int BodyTop = 62;
 constexpr int BodySize = 12;
@@ -91,7 +93,7 @@ QImage NewPage(const QString& title) {
   const QFont nameFont = BoldFont(22);
   // Letter-spaced capitals read as a title even in a plain font.
   QString spaced;
-  for (const QChar letter : QStringLiteral("KESTRAVANE")) {
+  for (const QChar letter : QString::fromUtf8(GameName)) {
     if (!spaced.isEmpty()) spaced += ' ';
     spaced += letter;
   }

@@ -13,6 +13,10 @@
 namespace kestravane::art {
 namespace {
 
+#include "resources/page_words.inc"
+
+QString Words(const char* words) { return QString::fromUtf8(words); }
+
 constexpr int Cell = 16;
 
 // One quadrant of a battle-group drawing: a framed cell with a Roder ship in it.
@@ -90,29 +94,25 @@ void DrawBeacon(QImage& page, double cx, double cy) {
 }  // namespace
 
 IndexedImage TitlePage() {
-  QImage page = NewPage(QStringLiteral("A SPACE WAR GAME"));
+  QImage page = NewPage(Words(TitleHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(QStringLiteral("Version 2.2"), 16, true, White);
+  writer.Centred(Words(TitleVersion), 16, true, White);
   writer.Skip(6);
-  writer.Paragraph(QStringLiteral(
-      "Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. "
-      "Find them and destroy them all."));
+  writer.Paragraph(Words(TitleGoal));
   writer.Skip(8);
-  writer.Paragraph(QStringLiteral("Copyright \u00A9 1997 Kestravane Works. All rights reserved."), Silver);
+  writer.Paragraph(Words(TitleCopyright), Silver);
   writer.Skip(6);
-  writer.Paragraph(QStringLiteral("Free to copy and share, but not to sell."), Silver);
+  writer.Paragraph(Words(TitleSharing), Silver);
   writer.Skip(10);
-  writer.Paragraph(QStringLiteral("Choose New from the Game menu to begin."), Yellow);
+  writer.Paragraph(Words(TitleStart), Yellow);
   return Quantise(page, false);
 }
 
 IndexedImage GameRulesPage() {
-  QImage page = NewPage(QStringLiteral("GAME RULES"));
+  QImage page = NewPage(Words(RulesHeading));
   PageWriter writer(page);
-  writer.Paragraph(QStringLiteral(
-      "Roder battle groups are always three ships in a line, in three "
-      "neighbouring quadrants:"));
+  writer.Paragraph(Words(RulesGroups));
   writer.Skip(6);
 
   // Three groups side by side, one per axis, each captioned below.
@@ -124,67 +124,49 @@ IndexedImage GameRulesPage() {
   DrawDistantCell(page, centres[2] - 7, top + 7);
   DrawCell(page, centres[2] - 12, top + 12, true);
   const int captionTop = top + 3 * Cell + 2;
-  DrawCaption(page, centres[0], captionTop, QStringLiteral("Horizontal"), Aqua);
-  DrawCaption(page, centres[0], captionTop + 13, QStringLiteral("along X"), White);
-  DrawCaption(page, centres[1], captionTop, QStringLiteral("Vertical"), Aqua);
-  DrawCaption(page, centres[1], captionTop + 13, QStringLiteral("along Y"), White);
-  DrawCaption(page, centres[2], captionTop, QStringLiteral("Head on"), Aqua);
-  DrawCaption(page, centres[2], captionTop + 13, QStringLiteral("along Z"), White);
+  for (int i = 0; i < 3; ++i) {
+    DrawCaption(page, centres[i], captionTop, Words(RulesCaptions[i][0]), Aqua);
+    DrawCaption(page, centres[i], captionTop + 13, Words(RulesCaptions[i][1]), White);
+  }
   writer.Skip(3 * Cell + 2 + 32);
 
-  writer.Heading(QStringLiteral("Attack"));
-  writer.Paragraph(QStringLiteral(
-      "Select the target coordinates with the mouse, then press the space "
-      "bar to fire."));
+  writer.Heading(Words(RulesAttack));
+  writer.Paragraph(Words(RulesAim));
   return Quantise(page, false);
 }
 
 IndexedImage ShortcutsPage() {
-  QImage page = NewPage(QStringLiteral("KEYBOARD SHORTCUTS"));
+  QImage page = NewPage(Words(KeysHeading));
   PageWriter writer(page);
-  writer.Heading(QStringLiteral("Weapons"));
-  writer.KeyLine(QStringLiteral("A"), QStringLiteral("Aim dialog"));
-  writer.KeyLine(QStringLiteral("F"), QStringLiteral("Fire missile"));
-  writer.Skip(3);
-  writer.Heading(QStringLiteral("Engines"));
-  writer.KeyLine(QStringLiteral("H"), QStringLiteral("Helm coordinates"));
-  writer.KeyLine(QStringLiteral("E"), QStringLiteral("Engage engines"));
-  writer.KeyLine(QStringLiteral("R"), QStringLiteral("Reverse engines"));
-  writer.Skip(3);
-  writer.Heading(QStringLiteral("Scanner"));
-  writer.KeyLine(QStringLiteral("X"), QStringLiteral("X axis scan"));
-  writer.KeyLine(QStringLiteral("Y"), QStringLiteral("Y axis scan"));
-  writer.KeyLine(QStringLiteral("Z"), QStringLiteral("Z axis scan"));
+  for (const PageKeys& section : KeysSections) {
+    if (&section != KeysSections) writer.Skip(3);
+    writer.Heading(Words(section.system));
+    for (int key = 0; key < section.count; ++key) writer.KeyLine(Words(section.keys[key][0]), Words(section.keys[key][1]));
+  }
   return Quantise(page, false);
 }
 
 IndexedImage MissionOrdersPage() {
-  QImage page = NewPage(QStringLiteral("MISSION ORDERS"));
+  QImage page = NewPage(Words(MissionHeading));
   PageWriter writer(page);
-  writer.Heading(QStringLiteral("Situation"));
-  writer.Paragraph(QStringLiteral(
-      "An enemy task force of 20 Roder battle groups has invaded the galaxy. "
-      "Each group of three ships lies hidden somewhere in the cube of "
-      "9 x 9 x 9 quadrants."));
+  writer.Heading(Words(MissionSituation));
+  writer.Paragraph(Words(MissionInvasion));
   writer.Skip(8);
-  writer.Heading(QStringLiteral("Orders"));
-  writer.Paragraph(QStringLiteral(
-      "Seek out and destroy the invaders. Make every missile count."));
+  writer.Heading(Words(MissionOrders));
+  writer.Paragraph(Words(MissionSeek));
   writer.Skip(12);
-  writer.Paragraph(QStringLiteral("Good hunting, Commander."), Yellow);
-  writer.Paragraph(QStringLiteral("Fleet Command"), Silver);
+  writer.Paragraph(Words(MissionWish), Yellow);
+  writer.Paragraph(Words(MissionSender), Silver);
   return Quantise(page, false);
 }
 
 IndexedImage VictoryPage() {
-  QImage page = NewPage(QStringLiteral("VICTORY"));
+  QImage page = NewPage(Words(VictoryHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(QStringLiteral("Congratulations, Commander!"), 14, true, Yellow);
+  writer.Centred(Words(VictoryCheer), 14, true, Yellow);
   writer.Skip(6);
-  writer.Paragraph(QStringLiteral(
-      "You have destroyed the entire Roder invasion force. The galaxy is safe "
-      "once more."));
+  writer.Paragraph(Words(VictoryText));
   DrawMedal(page, 104, 196, 34);
   for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
     DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
@@ -195,14 +177,12 @@ IndexedImage VictoryPage() {
 }
 
 IndexedImage DefeatPage() {
-  QImage page = NewPage(QStringLiteral("DEFEAT"));
+  QImage page = NewPage(Words(DefeatHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(QStringLiteral("Enemy invaders remain!"), 14, true, Red);
+  writer.Centred(Words(DefeatWarning), 14, true, Red);
   writer.Skip(6);
-  writer.Paragraph(QStringLiteral(
-      "Your ship can fight no more. The Vudare are sending coded messages to "
-      "their home world, and the next wave is on its way."));
+  writer.Paragraph(Words(DefeatText));
   DrawBeacon(page, 60, 205);
   return Quantise(page, false);
 }
