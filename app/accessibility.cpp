@@ -14,8 +14,6 @@ namespace kestravane {
 
 namespace {
 
-QString WithoutMnemonic(const QString& text) { return QString(text).remove(QLatin1Char('&')); }
-
 class ReadoutAccessible : public QAccessibleWidget {
  public:
   explicit ReadoutAccessible(Readout* readout) : QAccessibleWidget(readout, QAccessible::StaticText) {}
@@ -81,8 +79,7 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid()) return {};
-    const QRect area = menu_->actionGeometry(action_);
-    return QRect(menu_->mapToGlobal(area.topLeft()), area.size());
+    return OnScreen(*menu_, menu_->actionGeometry(action_));
   }
   QAccessible::Role role() const override { return QAccessible::MenuItem; }
   QAccessible::State state() const override {

@@ -3,6 +3,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "app/accessibility.h"
 #include "app/accessible_leaf.h"
 #include "app/picture_texts.h"
 #include "display/main_layout.h"
@@ -14,8 +15,6 @@ namespace kestravane {
 namespace {
 
 constexpr int CellCount = AxisLength * AxisLength;
-
-bool SectorShown(const Session& session) { return session.InProgress && session.Picture == ScannerPicture::None; }
 
 // The axes the scanner's rows and columns run along, by scan axis.
 QChar RowAxis(const GameState& state) { return EffectiveAxis(state) == ScanAxis::Y ? u'Z' : u'Y'; }
@@ -34,10 +33,6 @@ QString CellName(const Session& session, Quadrant quadrant) {
   return QStringLiteral("Z %1, Y %2, X %3: %4").arg(quadrant.Z).arg(quadrant.Y).arg(quadrant.X).arg(seen);
 }
 
-QRect GlobalRect(const QWidget& widget, const QRect& area) {
-  return QRect(widget.mapToGlobal(area.topLeft()), area.size());
-}
-
 void Tell(QAccessibleInterface* about, QAccessible::Event what) {
   QAccessibleEvent event(about, what);
   QAccessible::updateAccessibility(&event);
@@ -53,7 +48,7 @@ class ScannerCell : public AccessibleLeaf, public QAccessibleTableCellInterface 
   }
   QRect rect() const override {
     if (!isValid()) return {};
-    return GlobalRect(*table_.board(), platform::ToQRect(CellRect(Place())));
+    return OnScreen(*table_.board(), platform::ToQRect(CellRect(Place())));
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
@@ -192,10 +187,8 @@ QWindow* ScannerTable::window() const { return board_ ? board_->window()->window
 QAccessibleInterface* ScannerTable::childAt(int x, int y) const {
   if (!board_) return nullptr;
   const QPoint at = board_->mapFromGlobal(QPoint(x, y));
-  const QRect area = platform::ToQRect(layout::ScannerArea);
-  if (!area.contains(at)) return nullptr;
-  const int size = area.width() / AxisLength;
-  return Cell((at.y() - area.top()) / size, (at.x() - area.left()) / size);
+  const std::optional<kestravane::Cell> cell = CellAt(at.x(), at.y());
+  return cell ? Cell(cell->Row, cell->Column) : nullptr;
 }
 
 QAccessibleInterface* ScannerTable::parent() const {
@@ -220,7 +213,7 @@ QString ScannerTable::text(QAccessible::Text t) const {
 }
 
 QRect ScannerTable::rect() const {
-  return board_ ? GlobalRect(*board_, platform::ToQRect(layout::ScannerArea)) : QRect();
+  return board_ ? OnScreen(*board_, platform::ToQRect(layout::ScannerArea)) : QRect();
 }
 
 QAccessible::State ScannerTable::state() const {

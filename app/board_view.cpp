@@ -179,8 +179,7 @@ void BoardView::PaintOwed() {
 }
 
 void BoardView::TellScreenReader(bool focusIn) {
-  if (!QAccessible::isActive()) return;
-  if (auto* board = dynamic_cast<BoardAccessible*>(QAccessible::queryAccessibleInterface(this))) board->Follow(focusIn);
+  if (auto* board = ListeningAs<BoardAccessible>(this)) board->Follow(focusIn);
 }
 
 bool BoardView::event(QEvent* event) {

@@ -86,7 +86,7 @@ class GameController {
 
  private:
   void RunDocumentCommand(const std::function<bool(DocumentContext&)>& command);
-  bool InPlay() const { return session_.InProgress && session_.Picture == ScannerPicture::None; }
+  bool InPlay() const { return SectorShown(session_); }
   // Shows the outcome and plays its sounds; a sound that fails during a shot
   // turns the sounds off without a box.
   void Show(const Outcome& outcome, bool shot = false);

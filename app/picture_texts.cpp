@@ -54,7 +54,7 @@ QString PageText(ScannerPicture picture) {
 }  // namespace
 
 QString PictureText(const Session& session) {
-  if (session.InProgress && session.Picture == ScannerPicture::None) return {};
+  if (SectorShown(session)) return {};
   return PageText(session.Picture);
 }
 

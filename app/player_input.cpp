@@ -11,11 +11,6 @@ namespace kestravane {
 
 namespace {
 
-bool InScannerView(int x, int y) {
-  const platform::Rect& area = layout::ScannerArea;
-  return x >= area.left && x < area.right && y >= area.top && y < area.bottom;
-}
-
 Outcome Commander() {
   Outcome outcome;
   outcome.Post(Text::Commander);
@@ -57,13 +52,11 @@ void GameController::DoLeftClick(int x, int y) {
     Resume();
     return;
   }
-  if (!InScannerView(x, y)) return;
-  const Cell cell{(y - layout::ScannerArea.top) / 32, (x - layout::ScannerArea.left) / 32};
-  Show(Retarget(session_, cell));
+  if (const std::optional<Cell> cell = CellAt(x, y)) Show(Retarget(session_, *cell));
 }
 
 void GameController::DoRightClick(int x, int y) {
-  if (!InPlay() || !InScannerView(x, y)) return;
+  if (!InPlay() || !CellAt(x, y)) return;
   FireAtTarget();
   // A shot can end the game, which grays the game's commands.
   window_.UpdateMenus();

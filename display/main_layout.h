@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/outcome.h"
 #include "platform/color.h"
 #include "platform/rect.h"
@@ -66,5 +68,8 @@ platform::Rect AreaRect(Area area);
 
 // The 32 x 32 square of a cell of the sector grid.
 platform::Rect CellRect(Cell cell);
+
+// The cell of the sector grid under client pixel (x, y), if any.
+std::optional<Cell> CellAt(int x, int y);
 
 }  // namespace kestravane

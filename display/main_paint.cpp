@@ -28,7 +28,7 @@ Bitmap PictureBitmap(ScannerPicture picture) {
 void PaintBoard(Surface& surface, BoardTexts& texts, Session& session) {
   DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
   Draw3DFrame(surface, layout::ScannerFrame);
-  if (session.InProgress && session.Picture == ScannerPicture::None) {
+  if (SectorShown(session)) {
     DrawScanner(surface, texts, session);
     DrawShipMarker(surface, session.State);
   } else {

@@ -51,4 +51,10 @@ struct Session {
   GameHistory History;
 };
 
+// The scanner shows the sector: a game is open and no page stands in its
+// place.
+inline bool SectorShown(const Session& session) {
+  return session.InProgress && session.Picture == ScannerPicture::None;
+}
+
 }  // namespace kestravane

@@ -126,6 +126,8 @@ QString FromGameText(std::string_view text) {
   return converted;
 }
 
+QString WithoutMnemonic(const QString& text) { return QString(text).remove(QLatin1Char('&')); }
+
 Form::Form(QDialog& dialog, const char* caption, UnitRect rect) : dialog_(dialog) {
   dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   dialog.setWindowTitle(FromGameText(caption));
@@ -160,7 +162,7 @@ Control* Form::Focusable(Control* control, UnitRect rect, Tab tab) {
   if (labelAwaitingBuddy_) {
     labelAwaitingBuddy_->setBuddy(control);
     // Qt names a field by its label, but not a list.
-    control->setAccessibleName(QString(labelAwaitingBuddy_->text()).remove(QLatin1Char('&')));
+    control->setAccessibleName(WithoutMnemonic(labelAwaitingBuddy_->text()));
   }
   labelAwaitingBuddy_ = nullptr;
   return control;

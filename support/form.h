@@ -38,6 +38,9 @@ enum class Tab { Stop, Skip };
 // The game breaks lines with carriage returns, as its catalogue was written.
 QString FromGameText(std::string_view text);
 
+// A control's words without the "&" that marks their mnemonic.
+QString WithoutMnemonic(const QString& text);
+
 // A form's radio button. Qt's button group or the form's own set checks one
 // of a kind, never Qt's exclusive siblings, so Qt would tell a screen reader
 // it is a check box: a class of its own lets the game tell its role.
