@@ -7,8 +7,8 @@
 
 #include "app/accessible_board.h"
 #include "app/accessible_status.h"
-#include "app/board_labels.h"
-#include "support/form.h"
+#include "app/board_view.h"
+#include "support/catalogue.h"
 
 namespace kestravane {
 
@@ -23,36 +23,7 @@ class ReadoutAccessible : public QAccessibleWidget {
   }
 };
 
-// Qt takes a radio button that is not one of exclusive siblings for a check
-// box.
-class RadioAccessible : public QAccessibleWidget {
- public:
-  explicit RadioAccessible(FormRadioButton* button) : QAccessibleWidget(button, QAccessible::RadioButton) {}
-
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Accelerator) return QKeySequence::mnemonic(Button()->text()).toString();
-    return t == QAccessible::Name ? WithoutMnemonic(Button()->text()) : QAccessibleWidget::text(t);
-  }
-  QAccessible::State state() const override {
-    QAccessible::State state = QAccessibleWidget::state();
-    state.checkable = true;
-    state.checked = Button()->isChecked();
-    return state;
-  }
-  QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
-  void doAction(const QString& action) override {
-    if (action == pressAction())
-      Button()->click();
-    else
-      QAccessibleWidget::doAction(action);
-  }
-
- private:
-  QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
-};
-
-// A menu item, named by its words; a text that names a shortcut after a tab
-// gives it as the item's shortcut.
+// A menu item, named by its words, with its shortcut, or else its letter.
 class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
   MenuItemAccessible(QMenu* menu, QAction* action) : menu_(menu), action_(action), told_(state()) {
@@ -69,10 +40,11 @@ class MenuItemAccessible : public QAccessibleInterface, public QAccessibleAction
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
-    if (t == QAccessible::Name) return WithoutMnemonic(action_->text().section(QLatin1Char('\t'), 0, 0));
+    if (t == QAccessible::Name) return WithoutMnemonic(action_->text());
     if (t == QAccessible::Accelerator) {
-      const QString shortcut = action_->text().section(QLatin1Char('\t'), 1);
-      return shortcut.isEmpty() ? QKeySequence::mnemonic(action_->text()).toString() : shortcut;
+      const QKeySequence shortcut = action_->shortcut().isEmpty() ? QKeySequence::mnemonic(action_->text())
+                                                                  : action_->shortcut();
+      return shortcut.toString(QKeySequence::NativeText);
     }
     return {};
   }
@@ -131,7 +103,6 @@ QAccessibleInterface* AccessibleFor(const QString&, QObject* object) {
   if (auto* board = qobject_cast<BoardView*>(object)) return new BoardAccessible(board);
   if (auto* line = qobject_cast<StatusLabel*>(object)) return new StatusLineAccessible(line);
   if (auto* readout = qobject_cast<Readout*>(object)) return new ReadoutAccessible(readout);
-  if (auto* button = qobject_cast<FormRadioButton*>(object)) return new RadioAccessible(button);
   if (auto* action = qobject_cast<QAction*>(object); action && !action->menu() && !action->isSeparator()) {
     for (QObject* holder : action->associatedObjects())
       if (auto* menu = qobject_cast<QMenu*>(holder)) return new MenuItemAccessible(menu, action);

@@ -7,8 +7,8 @@
 #include "app/accessible_leaf.h"
 #include "app/picture_texts.h"
 #include "display/main_layout.h"
-#include "engine/cell_picture.h"
 #include "platform/qt/rect_qt.h"
+#include "support/catalogue.h"
 
 namespace kestravane {
 
@@ -23,14 +23,15 @@ QChar ColumnAxis(const GameState& state) { return EffectiveAxis(state) == ScanAx
 // "Z 0, Y 4, X 4: target, destroyed Roder ship": the quadrant, then what the
 // scanner shows there.
 QString CellName(const Session& session, Quadrant quadrant) {
-  QString seen = QStringLiteral("unknown");
+  Text seen = Text::UnknownCell;
   if (ShipShown(session.Grid, quadrant, session.ScannerTracing))
-    seen = session.Grid.Struck[QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X)] ? QStringLiteral("destroyed Roder ship")
-                                                                                  : QStringLiteral("live Roder ship");
+    seen = session.Grid.Struck[QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X)] ? Text::DestroyedShipCell
+                                                                                  : Text::LiveShipCell;
   else if (SearchedEmpty(session.Grid, quadrant))
-    seen = QStringLiteral("searched, empty");
-  if (ShipQuadrant(session.State) == quadrant) seen.prepend(QStringLiteral("target, "));
-  return QStringLiteral("Z %1, Y %2, X %3: %4").arg(quadrant.Z).arg(quadrant.Y).arg(quadrant.X).arg(seen);
+    seen = Text::SearchedCell;
+  const std::string what = ShipQuadrant(session.State) == quadrant ? Tr(Text::TargetCell, seen).toStdString()
+                                                                   : Tr(seen).toStdString();
+  return Tr(Text::CellName, quadrant.Z, quadrant.Y, quadrant.X, what);
 }
 
 void Tell(QAccessibleInterface* about, QAccessible::Event what) {
@@ -207,7 +208,7 @@ int ScannerTable::indexOfChild(const QAccessibleInterface* child) const {
 
 QString ScannerTable::text(QAccessible::Text t) const {
   if (!board_) return {};
-  if (t == QAccessible::Name) return QStringLiteral("Scanner");
+  if (t == QAccessible::Name) return Tr(Text::ScannerName);
   if (t == QAccessible::Description) return PictureText(board_->session());
   return {};
 }

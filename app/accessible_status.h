@@ -3,7 +3,7 @@
 #include <QAccessibleWidget>
 #include <array>
 
-#include "app/board_labels.h"
+#include "app/board_view.h"
 
 namespace kestravane {
 

@@ -7,12 +7,15 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "app/accessibility.h"
 #include "app/accessible_board.h"
+#include "app/accessible_status.h"
+#include "app/path_dir.h"
+#include "display/board_paint.h"
 #include "display/main_layout.h"
-#include "display/main_paint.h"
 #include "platform/qt/rect_qt.h"
 #include "support/catalogue.h"
 #include "support/etched_label.h"
@@ -32,11 +35,16 @@ QFont LabelFont() {
   return font;
 }
 
-void SetText(QLabel* label, const std::optional<std::string>& text) {
-  if (text) label->setText(QString::fromStdString(*text));
+}  // namespace
+
+void StatusLabel::Show(const QString& whole, const QString& shown) {
+  const QString previous = std::exchange(whole_, whole);
+  setText(shown);
+  setToolTip(whole);
+  if (auto* line = ListeningAs<StatusLineAccessible>(this)) line->Announce(previous);
 }
 
-}  // namespace
+QString Readout::Spoken() const { return Tr(caption_, text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toStdString()); }
 
 BoardView::BoardView(Session& session, QColor background, QWidget* parent)
     : QWidget(parent), session_(session), background_(background), image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
@@ -45,48 +53,42 @@ BoardView::BoardView(Session& session, QColor background, QWidget* parent)
   // Qt keeps the first answer for a widget's class.
   InstallAccessibility();
   image_.fill(background_);
-  // A new board owes its first paint, all of it, as soon as it shows.
-  owed_ = image_.rect();
   setFixedSize(ClientWidth, ClientHeight);
   setFocusPolicy(Qt::StrongFocus);
   // The image covers every pixel, so Qt need not clear anything first.
   setAttribute(Qt::WA_OpaquePaintEvent);
 
-  const std::string ready = CatalogueText(Text::Ready).value_or("");
   const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-  statusLine_ = Place(new StatusLabel(QString::fromStdString(ready), this), StatusLine, left);
-  scanLabel_ = AddLabel(ScanLabel, "", Qt::AlignCenter);
-  AddLabel(WeaponsTitle, " Weapons", left, true);
-  weaponsReadout_ = AddReadout(WeaponsReadout, "Weapons target %1", Qt::AlignCenter);
-  AddLabel(MissilesLabel, "Missiles", left);
-  missileCount_ = AddReadout(MissileCount, "Missiles %1", left);
-  aim_ = AddButton(AimButton, "&Aim", Command::Aim);
-  fire_ = AddButton(FireButton, "&Fire", Command::Fire);
-  AddLabel(EnginesTitle, " Engines", left, true);
-  enginesReadout_ = AddReadout(EnginesReadout, "Engines position %1", Qt::AlignCenter);
-  AddLabel(FuelLabel, "Fuel", left);
-  fuelCount_ = AddReadout(FuelCount, "Fuel %1", left);
-  reverse_ = AddButton(ReverseButton, "<<<", Command::Reverse, "Engines back");
-  engage_ = AddButton(EngageButton, ">>>", Command::Engage, "Engines forward");
-  AddLabel(ScannerTitle, " Scanner", left, true);
-  scannerReadout_ = AddReadout(ScannerReadout, "Scanner position %1", Qt::AlignCenter);
-  sectorShips_ = AddReadout(SectorShips, "Roder ships in sector %1", left);
-  sectorDestroyed_ = AddReadout(SectorDestroyed, "Destroyed in sector %1", left);
-  sectorRemaining_ = AddReadout(SectorRemaining, "Remaining in sector %1", left);
-  shipsRemaining_ = AddLabel(ShipsRemaining, "", left);
-  killRatio_ = AddLabel(KillRatio, "", left);
+  statusLine_ = Place(new StatusLabel(Tr(Text::Ready), this), StatusLine, left);
+  scanLabel_ = Place(new QLabel(this), ScanLabel, Qt::AlignCenter);
+  AddTitle(WeaponsTitle, Text::WeaponsTitle);
+  weaponsReadout_ = Place(new Readout(Text::WeaponsReadoutName, this), WeaponsReadout, Qt::AlignCenter);
+  Place(new QLabel(Tr(Text::MissilesLabel), this), MissilesLabel, left);
+  missileCount_ = Place(new Readout(Text::MissileCountName, this), MissileCount, left);
+  aim_ = AddButton(AimButton, Tr(Text::AimButton), Command::Aim);
+  fire_ = AddButton(FireButton, Tr(Text::FireButton), Command::Fire);
+  AddTitle(EnginesTitle, Text::EnginesTitle);
+  enginesReadout_ = Place(new Readout(Text::EnginesReadoutName, this), EnginesReadout, Qt::AlignCenter);
+  Place(new QLabel(Tr(Text::FuelLabel), this), FuelLabel, left);
+  fuelCount_ = Place(new Readout(Text::FuelCountName, this), FuelCount, left);
+  reverse_ = AddButton(ReverseButton, QStringLiteral("<<<"), Command::Reverse);
+  reverse_->setAccessibleName(Tr(Text::ReverseButtonName));
+  engage_ = AddButton(EngageButton, QStringLiteral(">>>"), Command::Engage);
+  engage_->setAccessibleName(Tr(Text::EngageButtonName));
+  AddTitle(ScannerTitle, Text::ScannerTitle);
+  scannerReadout_ = Place(new Readout(Text::ScannerReadoutName, this), ScannerReadout, Qt::AlignCenter);
+  sectorShips_ = Place(new Readout(Text::SectorShipsName, this), SectorShips, left);
+  sectorDestroyed_ = Place(new Readout(Text::SectorDestroyedName, this), SectorDestroyed, left);
+  sectorRemaining_ = Place(new Readout(Text::SectorRemainingName, this), SectorRemaining, left);
+  shipsRemaining_ = Place(new QLabel(this), ShipsRemaining, left);
+  killRatio_ = Place(new QLabel(this), KillRatio, left);
 }
 
-QLabel* BoardView::AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched) {
-  const QString caption = QString::fromUtf8(text);
-  QLabel* label = Place(etched ? new EtchedLabel(caption, this) : new QLabel(caption, this), place, alignment);
-  // A panel's title takes no part in play.
-  label->setEnabled(!etched);
+// A panel's title takes no part in play.
+QLabel* BoardView::AddTitle(const platform::Rect& place, Text title) {
+  QLabel* label = Place(new EtchedLabel(Tr(title), this), place, Qt::AlignLeft | Qt::AlignVCenter);
+  label->setEnabled(false);
   return label;
-}
-
-Readout* BoardView::AddReadout(const platform::Rect& place, const char* caption, Qt::Alignment alignment) {
-  return Place(new Readout(caption, this), place, alignment);
 }
 
 template <class Label>
@@ -103,9 +105,8 @@ Label* BoardView::Place(Label* label, const platform::Rect& place, Qt::Alignment
   return label;
 }
 
-QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text, Command command, const char* name) {
-  auto* button = new QPushButton(QString::fromUtf8(text), this);
-  if (name) button->setAccessibleName(QString::fromUtf8(name));
+QPushButton* BoardView::AddButton(const platform::Rect& place, const QString& text, Command command) {
+  auto* button = new QPushButton(text, this);
   // The game's keys go to the board, never to a button.
   button->setFocusPolicy(Qt::NoFocus);
   button->setFont(LabelFont());
@@ -114,7 +115,16 @@ QPushButton* BoardView::AddButton(const platform::Rect& place, const char* text,
   return button;
 }
 
-void BoardView::SetStatus(const QString& text, const QString& elidable) {
+void BoardView::ShowStatus(const Message& message) {
+  // The only text a status line takes is a file's path; its folders give
+  // way first.
+  QString folders;
+  for (const TextArgument& argument : message.Arguments)
+    if (const auto* path = std::get_if<std::string>(&argument)) folders = QString::fromStdString(PathDir(*path));
+  ShowStatus(Tr(message), folders);
+}
+
+void BoardView::ShowStatus(const QString& text, const QString& elidable) {
   const QFontMetrics metrics(statusLine_->font());
   const int overflow = metrics.horizontalAdvance(text) - statusLine_->contentsRect().width();
   const qsizetype at = elidable.isEmpty() ? -1 : text.indexOf(elidable);
@@ -126,56 +136,31 @@ void BoardView::SetStatus(const QString& text, const QString& elidable) {
   emit statusShown(text);
 }
 
-void BoardView::Invalidate(const QRect& area) {
-  const QRect clipped = area & image_.rect();
-  if (clipped.isEmpty()) return;
-  owed_ += clipped;
-  update(clipped);
+void BoardView::EnableShipButtons(bool enable) {
+  for (QPushButton* button : {aim_, fire_, reverse_, engage_}) button->setEnabled(enable);
 }
 
-void BoardView::PaintNow() {
-  PaintOwed();
-  if (isVisible()) repaint();
+void BoardView::Refresh() {
+  const BoardTexts texts = PaintBoard(canvas_, session_);
+  canvas_.TakeChanged();
+  if (texts.ScanLabel) scanLabel_->setText(*texts.ScanLabel);
+  weaponsReadout_->setText(texts.WeaponsReadout);
+  missileCount_->setText(texts.MissileCount);
+  enginesReadout_->setText(texts.EnginesReadout);
+  fuelCount_->setText(texts.FuelCount);
+  scannerReadout_->setText(texts.ScannerReadout);
+  sectorShips_->setText(texts.SectorShips);
+  sectorDestroyed_->setText(texts.SectorDestroyed);
+  sectorRemaining_->setText(texts.SectorRemaining);
+  shipsRemaining_->setText(texts.ShipsRemaining);
+  killRatio_->setText(texts.KillRatio);
+  update();
+  TellScreenReader(false);
 }
 
 void BoardView::ShowDrawn() {
   const QRect area = canvas_.TakeChanged();
-  if (area.isEmpty()) return;
-  blitOnly_ = true;
-  repaint(area);
-  blitOnly_ = false;
-  // That paint used up Qt's pending update, but the board may still be owed one.
-  if (!owed_.isEmpty()) update(owed_.boundingRect());
-}
-
-void BoardView::ShowTexts(const BoardTexts& texts) {
-  SetText(scanLabel_, texts.ScanLabel);
-  SetText(weaponsReadout_, texts.WeaponsReadout);
-  SetText(missileCount_, texts.MissileCount);
-  SetText(enginesReadout_, texts.EnginesReadout);
-  SetText(fuelCount_, texts.FuelCount);
-  SetText(scannerReadout_, texts.ScannerReadout);
-  SetText(sectorShips_, texts.SectorShips);
-  SetText(sectorDestroyed_, texts.SectorDestroyed);
-  SetText(sectorRemaining_, texts.SectorRemaining);
-  SetText(shipsRemaining_, texts.ShipsRemaining);
-  SetText(killRatio_, texts.KillRatio);
-}
-
-void BoardView::EnableShipButtons(bool enable) {
-  for (QPushButton* button : {aim_, fire_, reverse_, engage_}) button->setEnabled(enable);
-  Invalidate();
-}
-
-// Every paint of the game draws the whole board, whatever was owed.
-void BoardView::PaintOwed() {
-  if (owed_.isEmpty()) return;
-  owed_ = QRegion();
-  BoardTexts texts;
-  PaintBoard(canvas_, texts, session_);
-  canvas_.TakeChanged();
-  ShowTexts(texts);
-  TellScreenReader(false);
+  if (!area.isEmpty()) repaint(area);
 }
 
 void BoardView::TellScreenReader(bool focusIn) {
@@ -192,7 +177,6 @@ bool BoardView::event(QEvent* event) {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-  if (!blitOnly_) PaintOwed();
   QPainter painter(this);
   const QRect area = event->rect();
   const qreal ratio = devicePixelRatioF();
@@ -220,9 +204,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
   painter.drawImage(QPointF(left / ratio, top / ratio), scaled);
 }
 
-void BoardView::keyPressEvent(QKeyEvent* event) {
-  emit keyPressed(event->key(), event->modifiers(), event->isAutoRepeat());
-}
+void BoardView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key(), event->isAutoRepeat()); }
 
 // Qt tells a reader the board took the keyboard once this returns; the
 // reader then hears the cell the target is in.

@@ -3,54 +3,79 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegion>
 #include <QWidget>
 
-#include "app/board_labels.h"
-#include "display/board_texts.h"
 #include "display/surface.h"
 #include "engine/identifiers.h"
+#include "engine/message.h"
 #include "engine/session.h"
 
 namespace kestravane {
 
+// The status line. It shows a text cut to fit, keeps the whole text as its
+// tip, and tells a screen reader every text put on it, even the one it shows
+// already, in a way that a reader that looks only after the next message
+// still hears this one.
+class StatusLabel : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+
+  void Show(const QString& whole, const QString& shown);
+  const QString& Whole() const { return whole_; }
+
+ private:
+  QString whole_;
+};
+
+// A panel's figure, which a screen reader hears under its caption: the
+// caption's "%1" stands for the figure, the first word the label shows.
+class Readout : public QLabel {
+  Q_OBJECT
+
+ public:
+  Readout(Text caption, QWidget* parent) : QLabel(parent), caption_(caption) {}
+
+  QString Spoken() const;
+
+ private:
+  Text caption_;
+};
+
 // The main window's client area: the board the game draws into its image,
-// with the panels' labels, the ship buttons and the status line over it. It
-// draws itself whole from the session whenever part of it is owed.
+// with the panels' labels, the ship buttons and the status line over it.
 class BoardView : public QWidget {
   Q_OBJECT
 
  public:
   BoardView(Session& session, QColor background, QWidget* parent);
 
-  // Marks `area` of the board, or all of it, for the next paint. Nothing is
-  // erased: the area keeps its pixels until the board is drawn.
-  void Invalidate(const QRect& area);
-  void Invalidate() { Invalidate(image_.rect()); }
-  // Draws whatever is owed into the board's image at once, and puts it on
-  // the screen if the window is up, without letting any input through.
-  void PaintNow();
+  // Draws the board whole from the session into its image, gives the labels
+  // their texts, puts it on the screen and tells a screen reader, when one
+  // listens, what changed.
+  void Refresh();
 
-  // Draws straight onto the board's image outside a paint; ShowDrawn() then
-  // puts what was drawn on the screen at once.
+  // Draws straight onto the board's image, as a missile's flight does;
+  // ShowDrawn() then puts what was drawn on the screen at once.
   Surface& Canvas() { return canvas_; }
   void ShowDrawn();
-  void ShowTexts(const BoardTexts& texts);
 
   // Every text put on the status line is also announced, even one the line
-  // shows already. A text too wide for the line loses the middle of
-  // `elidable`, a part of it, so that the words after that stay in view; the
-  // whole text is the line's tip.
-  void SetStatus(const QString& text, const QString& elidable);
+  // shows already. A text too wide for the line loses the middle of the
+  // file path among the message's values, if any, so that the words after
+  // it stay in view; the whole text is the line's tip.
+  void ShowStatus(const Message& message);
+  void ShowStatus(const QString& text, const QString& elidable = {});
   QString Status() const { return statusLine_->text(); }
   const Session& session() const { return session_; }
-  // Enables or disables the four ship buttons and repaints the board.
+  // Enables or disables the four ship buttons.
   void EnableShipButtons(bool enable);
 
   const QImage& image() const { return image_; }
 
  signals:
-  void keyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
+  void keyPressed(int key, bool repeated);
   void leftPressed(QPoint at);
   void rightPressed(QPoint at);
   void shipCommand(Command command);
@@ -64,21 +89,17 @@ class BoardView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  QLabel* AddLabel(const platform::Rect& place, const char* text, Qt::Alignment alignment, bool etched = false);
-  Readout* AddReadout(const platform::Rect& place, const char* caption, Qt::Alignment alignment);
   template <class Label>
   Label* Place(Label* label, const platform::Rect& place, Qt::Alignment alignment);
-  QPushButton* AddButton(const platform::Rect& place, const char* text, Command command, const char* name = nullptr);
-  void PaintOwed();
-  // Tells a screen reader, when one listens, what the last paint changed.
+  QLabel* AddTitle(const platform::Rect& place, Text title);
+  QPushButton* AddButton(const platform::Rect& place, const QString& text, Command command);
+  // Tells a screen reader, when one listens, what the last drawing changed.
   void TellScreenReader(bool focusIn);
 
   Session& session_;
   QColor background_;
   QImage image_;
   Surface canvas_{image_};
-  QRegion owed_;
-  bool blitOnly_ = false;
 
   StatusLabel* statusLine_;
   QLabel* scanLabel_;

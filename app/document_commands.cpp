@@ -5,7 +5,6 @@
 #include "app/file_dialogs.h"
 #include "app/game_file.h"
 #include "app/main_window.h"
-#include "app/show_outcome.h"
 #include "engine/game_flow.h"
 #include "support/message_box.h"
 
@@ -13,15 +12,11 @@ namespace kestravane {
 
 namespace {
 
-// Document commands make no sound.
-void Show(DocumentContext& context, const Outcome& outcome) {
-  ShowOutcome(context.window, outcome, context.session.State);
-}
+void Show(DocumentContext& context, const Outcome& outcome) { context.window.controller().Show(outcome); }
 
 bool StartGame(DocumentContext& context) {
   const Outcome outcome = StartNewGame(context.session);
-  context.window.SetTitle(Text::ProgramName);
-  context.document.LastError = 0;
+  context.window.ShowTitle();
   context.document.Named = false;
   Show(context, outcome);
   return true;
@@ -71,7 +66,7 @@ bool Open(DocumentContext& context, const std::string* path) {
     return false;
   }
   Show(context, GameOpened(context.session));
-  context.window.ShowStatus(Text::Opened, document.Path);
+  context.window.controller().ShowStatus(Text::Opened, document.Path);
   return true;
 }
 
@@ -80,6 +75,13 @@ bool Open(DocumentContext& context, const std::string* path) {
 bool OpenGame(DocumentContext& context) { return Open(context, nullptr); }
 
 bool OpenGameFile(DocumentContext& context, const std::string& path) { return Open(context, &path); }
+
+bool ReadGameAtStart(DocumentContext& context, const std::string& path) {
+  context.document.Path = path;
+  if (!ReadGameFile(context.window, context.document, context.session)) return false;
+  Show(context, GameOpened(context.session));
+  return true;
+}
 
 bool SaveGame(DocumentContext& context) {
   GameDocument& document = context.document;
@@ -92,7 +94,7 @@ bool SaveGame(DocumentContext& context) {
 
 bool CloseGame(DocumentContext& context) {
   if (!QuerySaveGame(context)) return false;
-  context.window.SetTitle(Text::ProgramName);
+  context.window.ShowTitle();
   context.document.Named = false;
   Show(context, ClearGame(context.session));
   return true;

@@ -42,6 +42,10 @@ bool OpenGame(DocumentContext& context);
 // Offers to save, then reads the game at `path`, as OpenGame does.
 bool OpenGameFile(DocumentContext& context, const std::string& path);
 
+// Reads the game at `path`, named on the command line, into the start-up's
+// empty board: nothing to ask, and only the reader's own status lines.
+bool ReadGameAtStart(DocumentContext& context, const std::string& path);
+
 // Writes the game (asking for a name first when it has none) and closes it.
 bool SaveGame(DocumentContext& context);
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/path_dir.h"
+#include "document/game_file_format.h"
 #include "support/catalogue.h"
 #include "support/keyboard_return.h"
 
@@ -19,23 +20,10 @@ namespace kestravane {
 
 namespace {
 
-// The filter text lists description and pattern pairs, each ended by the
-// text's last character. "*.*" means every file, which Qt writes "*";
-// several patterns are separated by semicolons in the game, by spaces in Qt.
+// The game's own files first, then every file.
 QStringList NameFilters() {
-  const std::string text = CatalogueText(Text::DocumentFilter).value_or("");
-  QStringList filters;
-  if (text.empty()) return filters;
-  const QStringList parts = QString::fromStdString(text).split(QChar(text.back()));
-  for (qsizetype index = 0; index + 1 < parts.size(); index += 2) {
-    QStringList patterns = parts[index + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString& pattern : patterns) {
-      pattern = pattern.trimmed();
-      if (pattern == u"*.*") pattern = QStringLiteral("*");
-    }
-    filters << QStringLiteral("%1 (%2)").arg(parts[index], patterns.join(QLatin1Char(' ')));
-  }
-  return filters;
+  return {QStringLiteral("%1 (*.%2)").arg(Tr(Text::GameFiles), QString::fromLatin1(DocumentExtension)),
+          QStringLiteral("%1 (*)").arg(Tr(Text::AllFiles))};
 }
 
 // The file the dialog chose, as the system names it. Qt reads a name that is
@@ -72,7 +60,7 @@ class GameFileDialog : public QFileDialog {
     setOption(QFileDialog::DontUseNativeDialog);
     setAcceptMode(mode);
     setFileMode(mode == AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (const std::optional<std::string> caption = CatalogueText(title)) setWindowTitle(QString::fromStdString(*caption));
+    setWindowTitle(Tr(title));
     setNameFilters(filters);
     selectNameFilter(filters[std::clamp(filterIndex, 1, static_cast<int>(filters.size())) - 1]);
     const std::string folder = InitialDirectory(path);
@@ -94,9 +82,8 @@ class GameFileDialog : public QFileDialog {
     if (acceptMode() == QFileDialog::AcceptSave && !chosen.isEmpty()) {
       const QFileInfo file(chosen.front());
       if (!file.isDir() && !file.absoluteDir().exists()) {
-        QMessageBox::warning(
-            this, windowTitle(),
-            tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        QMessageBox::warning(this, windowTitle(),
+                             Tr(Text::FolderMissing, QDir::toNativeSeparators(file.absolutePath()).toStdString()));
         return;
       }
     }
@@ -107,9 +94,7 @@ class GameFileDialog : public QFileDialog {
 }  // namespace
 
 bool OpenFileDialog(QWidget* owner, GameDocument& document) {
-  const QStringList filters = NameFilters();
-  if (filters.isEmpty()) return false;
-  GameFileDialog dialog(owner, filters, document.OpenFilterIndex, document.Path, Text::OpenTitle,
+  GameFileDialog dialog(owner, NameFilters(), document.OpenFilterIndex, document.Path, Text::OpenTitle,
                         QFileDialog::AcceptOpen);
   return dialog.Run(document.Path, document.OpenFilterIndex);
 }
@@ -121,12 +106,9 @@ void KeepFileDialogStateNowhere() {
 }
 
 bool SaveFileDialog(QWidget* owner, GameDocument& document) {
-  const QStringList filters = NameFilters();
-  if (filters.isEmpty()) return false;
-  GameFileDialog dialog(owner, filters, document.SaveFilterIndex, document.Path, Text::SaveAsTitle,
+  GameFileDialog dialog(owner, NameFilters(), document.SaveFilterIndex, document.Path, Text::SaveAsTitle,
                         QFileDialog::AcceptSave);
-  if (const std::optional<std::string> extension = CatalogueText(Text::DocumentExtension))
-    dialog.setDefaultSuffix(QString::fromStdString(*extension));
+  dialog.setDefaultSuffix(QString::fromLatin1(DocumentExtension));
   if (!document.Path.empty()) dialog.selectFile(QFile::decodeName(document.Path.c_str()));
   return dialog.Run(document.Path, document.SaveFilterIndex);
 }

@@ -9,8 +9,7 @@ namespace kestravane {
 // The Open and Save As dialogs for game documents. They start in the folder
 // of the document's Path, Save As with its name, and each remembers its own
 // file type choice in the document. True with the chosen file in the
-// document's Path; false (cancelled, or the filter text could not be
-// loaded) leaves the Path as it was.
+// document's Path; false (cancelled) leaves the Path as it was.
 bool OpenFileDialog(QWidget* owner, GameDocument& document);
 bool SaveFileDialog(QWidget* owner, GameDocument& document);
 

@@ -3,17 +3,70 @@
 #include <QDate>
 #include <cerrno>
 
+#include "app/commands.h"
 #include "app/main_window.h"
-#include "app/show_outcome.h"
 #include "app/trace.h"
+#include "document/captains_record_file.h"
+#include "display/main_layout.h"
 #include "engine/captains_record.h"
 #include "engine/game_flow.h"
 #include "engine/modes.h"
 #include "engine/navigation.h"
+#include "engine/targeting.h"
 #include "engine/weapons.h"
+#include "platform/system.h"
 #include "support/sound.h"
 
 namespace kestravane {
+
+GameController::GameController(MainWindow& window, Session& session, GameDocument& document, AppSettings& settings,
+                               const std::string& settingsPath, Splash& splash)
+    : window_(window),
+      session_(session),
+      document_(document),
+      settings_(settings),
+      settingsPath_(settingsPath),
+      splash_(splash),
+      records_(CaptainsRecordPath(), platform::CalendarSeconds()) {}
+
+void GameController::Run(Command command) {
+  const CommandEntry& entry = EntryOf(command);
+  // A command held back during a flight may have been grayed by the shot.
+  if (entry.enabled(*this)) entry.run(*this);
+  if (entry.boardTakesKeyboard) window_.FocusBoard();
+  window_.UpdateMenus();
+}
+
+void GameController::PressKey(int key, bool repeated) {
+  const KeyAction* action = ActionOfKey(key);
+  if (repeated && ((action && action->fires) || flight_.Flying())) return;
+  Handle([this, action] {
+    if (!session_.InProgress) return;
+    if (session_.Picture != ScannerPicture::None) return Resume();
+    if (!action)
+      Commander();
+    else
+      (session_.Diagnostics ? action->diagnostics : action->play)(*this);
+    window_.UpdateMenus();
+  });
+}
+
+void GameController::LeftClick(QPoint at) {
+  Handle([this, at] {
+    if (!session_.InProgress) return;
+    if (session_.Picture != ScannerPicture::None) return Resume();
+    if (const std::optional<Cell> cell = CellAt(at.x(), at.y())) Show(Retarget(session_, *cell));
+  });
+}
+
+void GameController::RightClick(QPoint at) {
+  Handle([this, at] {
+    if (!InPlay() || !CellAt(at.x(), at.y())) return;
+    Fire();
+    // A shot can end the game, which grays the game's commands.
+    window_.UpdateMenus();
+  });
+}
 
 void GameController::Handle(std::function<void()> action) {
   if (flight_.Flying()) {
@@ -36,8 +89,13 @@ void GameController::LandMissiles() {
   while (flight_.Flying()) flight_.Land();
 }
 
+void GameController::ShowStatus(const Message& message) { window_.board().ShowStatus(message); }
+
 void GameController::Show(const Outcome& outcome, bool shot) {
-  ShowOutcome(window_, outcome, session_.State);
+  BoardView& board = window_.board();
+  for (const Message& message : outcome.Messages) board.ShowStatus(message);
+  if (outcome.ShipButtons) board.EnableShipButtons(*outcome.ShipButtons);
+  board.Refresh();
   if (outcome.Ended) RecordEnd(*outcome.Ended);
   if (!SoundsOn()) {
     if (outcome.AlertWhenSilent) AlertBeep();
@@ -49,7 +107,7 @@ void GameController::Show(const Outcome& outcome, bool shot) {
     // One box is enough: the game goes on in silence, and the player's
     // choice stands for the next start.
     soundsFailed_ = true;
-    window_.ShowStatus(Text::SoundsFailed);
+    ShowStatus(Text::SoundsFailed);
     return;
   }
 }
@@ -78,7 +136,7 @@ void GameController::RecordEnd(GameEnd result) {
 }
 
 void GameController::SaveRecord() {
-  if (!records_.Save()) window_.ShowStatus(Text::RecordNotSaved, errno);
+  if (!records_.Save()) ShowStatus(Text::RecordNotSaved, errno);
 }
 
 void GameController::Resume() {
@@ -101,107 +159,63 @@ void GameController::OpenDocument(const std::string& path) {
   });
 }
 
-void GameController::FireAtTarget() {
+void GameController::New() { RunDocumentCommand(NewGame); }
+
+void GameController::TodaysUniverse() {
+  const QDate today = QDate::currentDate();
+  StartUniverse(static_cast<std::uint32_t>(today.year() * 10000 + today.month() * 100 + today.day()));
+}
+
+void GameController::StartUniverse(std::uint32_t number) {
+  RunDocumentCommand([number](DocumentContext& context) { return NewGameInUniverse(context, number); });
+}
+
+void GameController::Open() { RunDocumentCommand(OpenGame); }
+void GameController::Close() { RunDocumentCommand(CloseGame); }
+void GameController::Save() { RunDocumentCommand(SaveGame); }
+void GameController::Exit() { window_.close(); }
+void GameController::Scan(ScanAxis axis) { Show(SelectScanAxis(session_, axis)); }
+
+void GameController::ToggleTopMost() {
+  settings_.TopMost = !settings_.TopMost;
+  window_.SetTopMost(settings_.TopMost);
+}
+
+// A shot from launch to landing, with its flight on screen. The landing
+// comes later, from the event loop.
+void GameController::Fire() {
   Launch launch = LaunchMissile(session_);
   Show(launch.Report, true);
   if (!launch.Flight) return;
   const Cell cell = launch.Flight->TargetCell;
+  window_.RepeatShortcuts(false);
   flight_.Fly(window_.board(), cell.Column, cell.Row, [this, target = *launch.Flight] {
+    window_.RepeatShortcuts(true);
     Show(StrikeTarget(session_, target), true);
     window_.UpdateMenus();
     RunHeldInput();
   });
 }
 
-void GameController::DoCommand(Command command) {
-  const auto ship = [&](auto&& run) {
-    if (InPlay()) run();
-    // The button or menu that sent it keeps no focus: the game's keys must
-    // work at once.
-    window_.FocusBoard();
-  };
-  switch (command) {
-    case Command::New: RunDocumentCommand(NewGame); break;
-    case Command::NewByNumber: NewByNumber(); break;
-    case Command::TodaysUniverse: {
-      const QDate today = QDate::currentDate();
-      StartUniverse(static_cast<std::uint32_t>(today.year() * 10000 + today.month() * 100 + today.day()));
-      break;
-    }
-    case Command::GameNumber: ShowGameNumber(); break;
-    case Command::CaptainsRecord: ViewCaptainsRecord(); break;
-    case Command::Open: RunDocumentCommand(OpenGame); break;
-    case Command::Close: RunDocumentCommand(CloseGame); break;
-    case Command::Save: RunDocumentCommand(SaveGame); break;
-    case Command::Options: ChangeOptions(); break;
-    case Command::Exit: window_.close(); break;
-    case Command::ScanZ:
-      if (InPlay()) Show(SelectScanAxis(session_, ScanAxis::Z));
-      break;
-    case Command::ScanY:
-      if (InPlay()) Show(SelectScanAxis(session_, ScanAxis::Y));
-      break;
-    case Command::ScanX:
-      if (InPlay()) Show(SelectScanAxis(session_, ScanAxis::X));
-      break;
-    case Command::ScannerLog:
-      if (InPlay()) ViewScannerLog();
-      break;
-    case Command::TopMost:
-      settings_.TopMost = !settings_.TopMost;
-      window_.SetTopMost(settings_.TopMost);
-      break;
-    case Command::GameRules:
-      if (InPlay()) Show(ShowPicture(session_, ScannerPicture::Rules));
-      break;
-    case Command::KeyboardShortcuts:
-      if (InPlay()) Show(ShowPicture(session_, ScannerPicture::Keys));
-      break;
-    case Command::MissionOrders:
-      if (InPlay()) Show(ShowPicture(session_, ScannerPicture::Mission));
-      break;
-    case Command::Aim: ship([&] { AimAndFire(); }); break;
-    case Command::Fire: ship([&] { FireAtTarget(); }); break;
-    case Command::Helm: ship([&] { SteerByHelm(); }); break;
-    case Command::Engage: ship([&] { Show(EngageEngines(session_)); }); break;
-    case Command::Reverse: ship([&] { Show(ReverseEngines(session_)); }); break;
-    case Command::Sounds:
-      settings_.Sounds = !SoundsOn();
-      soundsFailed_ = false;
-      break;
-    case Command::About: splash_.Show(); break;
-  }
-  window_.UpdateMenus();
+void GameController::Engage() { Show(EngageEngines(session_)); }
+void GameController::Reverse() { Show(ReverseEngines(session_)); }
+
+void GameController::ToggleSounds() {
+  settings_.Sounds = !SoundsOn();
+  soundsFailed_ = false;
 }
 
-bool GameController::Enabled(Command command) const {
-  switch (command) {
-    case Command::New:
-    case Command::NewByNumber:
-    case Command::TodaysUniverse:
-    case Command::GameNumber:
-    case Command::CaptainsRecord:
-    case Command::Open:
-    case Command::Options:
-    case Command::Exit:
-    case Command::TopMost:
-    case Command::About:
-    case Command::Sounds: return true;
-    default: return InPlay();
-  }
-}
+void GameController::ShowPage(ScannerPicture page) { Show(ShowPicture(session_, page)); }
+void GameController::About() { splash_.Show(); }
+void GameController::ToggleDiagnostics() { Show(kestravane::ToggleDiagnostics(session_)); }
+void GameController::Select(DiagnosticsSystem system) { Show(SelectSystem(session_, system)); }
+void GameController::ToggleTracing() { Show(kestravane::ToggleTracing(session_)); }
+void GameController::Adjust(bool up) { Show(AdjustGauge(session_, up)); }
 
-bool GameController::Checked(Command command) const {
-  const bool gameOpen = session_.InProgress;
-  const ScanAxis axis = session_.State.Axis;
-  switch (command) {
-    case Command::ScanZ: return gameOpen && axis == ScanAxis::Z;
-    case Command::ScanY: return gameOpen && axis == ScanAxis::Y;
-    case Command::ScanX: return gameOpen && axis == ScanAxis::X;
-    case Command::TopMost: return settings_.TopMost;
-    case Command::Sounds: return SoundsOn();
-    default: return false;
-  }
+void GameController::Commander() {
+  Outcome outcome;
+  outcome.Post(Text::Commander);
+  Show(outcome);
 }
 
 }  // namespace kestravane

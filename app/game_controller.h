@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <chrono>
 #include <cstdint>
 #include <deque>
@@ -9,15 +10,12 @@
 
 #include "app/document_commands.h"
 #include "app/game_document.h"
-#include "app/main_menu.h"
 #include "app/missile_flight.h"
 #include "app/record_book.h"
-#include "document/captains_record_file.h"
 #include "app/settings.h"
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
 #include "engine/session.h"
-#include "platform/system.h"
 #include "support/splash.h"
 
 namespace kestravane {
@@ -25,51 +23,35 @@ namespace kestravane {
 class MainWindow;
 
 // Turns the player's commands, keys and clicks into the game's operations
-// and keeps the menus in step with the game: which commands can be chosen
-// now, and which are checked.
+// and shows what they did. Which commands can be chosen now and which are
+// checked is the command table's (app/commands.h), read from here.
 class GameController {
  public:
   // The options the player confirms are written to `settingsPath` at once.
   GameController(MainWindow& window, Session& session, GameDocument& document, AppSettings& settings,
-                 const std::string& settingsPath, Splash& splash)
-      : window_(window),
-        session_(session),
-        document_(document),
-        settings_(settings),
-        settingsPath_(settingsPath),
-        splash_(splash),
-        records_(CaptainsRecordPath(), platform::CalendarSeconds()) {}
+                 const std::string& settingsPath, Splash& splash);
 
-  // Carries out a menu command, shortcut or ship button, then brings the
-  // menus up to date.
-  void DoCommand(Command command);
+  // A menu item, shortcut or ship button, while it can still be chosen; then
+  // the menus are brought up to date.
+  void Run(Command command);
 
-  // A key that is no shortcut, or whose menu item is grayed. Ignored with no
-  // game open; while a picture is shown any key resumes the game.
-  void DoKey(GameKey key);
+  // A key the board took: one of the game's own, or a shortcut whose item is
+  // grayed. Ignored with no game open; while a page is shown any key resumes.
+  // The repeats of a held key are dropped while a missile flies, and always
+  // for a key that fires, so that a held fire key fires once per press.
+  void PressKey(int key, bool repeated);
 
-  // Mouse presses at client pixel (x, y). A left click in the scanner view
-  // moves the target there; a right click there fires at the target, never
-  // at the cell under the pointer. A left click anywhere ends a picture.
-  void DoLeftClick(int x, int y);
-  void DoRightClick(int x, int y);
-
-  // Commands that need a game in play (a game open and no picture shown)
-  // are grayed without one; the scan axis, Always on Top and Play Sounds
-  // are checked as they stand.
-  bool Enabled(Command command) const;
-  bool Checked(Command command) const;
+  // Mouse presses at a client pixel. A left click in the scanner view moves
+  // the target there; a right click there fires at the target, never at the
+  // cell under the pointer. A left click anywhere ends a page.
+  void LeftClick(QPoint at);
+  void RightClick(QPoint at);
 
   // Runs `action` now or, while a missile is in flight, once it has landed:
   // nothing the player does may interleave with a shot, and nothing he does
   // meanwhile is lost. Actions held back run in the order they came.
   void Handle(std::function<void()> action);
   bool MissileInFlight() const { return flight_.Flying(); }
-
-  // Whether a key the player holds down is dropped when it repeats: while a
-  // missile flies, and always for a key that fires, so that a held fire key
-  // fires one missile per press instead of one per repeat.
-  bool DropsRepeat(bool fires) const { return fires || flight_.Flying(); }
 
   // Lands the missile in flight now, and every one that the input held back
   // meanwhile fires, so that the game can be left in a settled state.
@@ -82,31 +64,61 @@ class GameController {
   // goes into the game first, as it may be saved or replaced.
   DocumentContext Documents();
 
+  // Shows what a rule did and plays its sounds; a sound that fails during a
+  // shot turns the sounds off without a box.
+  void Show(const Outcome& outcome, bool shot = false);
+
+  // Shows the message on the status line.
+  void ShowStatus(const Message& message);
+  template <typename... Values>
+  void ShowStatus(Text id, Values&&... values) {
+    ShowStatus(MakeMessage(id, std::forward<Values>(values)...));
+  }
+
   RecordBook& records() { return records_; }
+
+  // What the commands' states are read from.
+  bool InPlay() const { return SectorShown(session_); }
+  bool GameOpen() const { return session_.InProgress; }
+  ScanAxis Axis() const { return session_.State.Axis; }
+  bool TopMost() const { return settings_.TopMost; }
+  // The player's choice, unless a sound has failed since he made it.
+  bool SoundsOn() const { return settings_.Sounds && !soundsFailed_; }
+
+  // The commands.
+  void New();
+  void NewByNumber();
+  void TodaysUniverse();
+  void Open();
+  void Close();
+  void Save();
+  void GameNumber();
+  void CaptainsRecord();
+  void Options();
+  void Exit();
+  void Scan(ScanAxis axis);
+  void ScannerLog();
+  void ToggleTopMost();
+  void Aim();
+  void Fire();
+  void Helm();
+  void Engage();
+  void Reverse();
+  void ToggleSounds();
+  void ShowPage(ScannerPicture page);
+  void About();
+  // And what only keys do: diagnostics, and the answer to a key the game
+  // does not know.
+  void ToggleDiagnostics();
+  void Select(DiagnosticsSystem system);
+  void ToggleTracing();
+  void Adjust(bool up);
+  void Commander();
 
  private:
   void RunDocumentCommand(const std::function<bool(DocumentContext&)>& command);
-  bool InPlay() const { return SectorShown(session_); }
-  // Shows the outcome and plays its sounds; a sound that fails during a shot
-  // turns the sounds off without a box.
-  void Show(const Outcome& outcome, bool shot = false);
-  // The player's choice, unless a sound has failed since he made it.
-  bool SoundsOn() const { return settings_.Sounds && !soundsFailed_; }
   void Resume();
-  // A shot from launch to landing, with its flight on screen. The landing
-  // comes later, from the event loop.
-  void FireAtTarget();
   void RunHeldInput();
-
-  // The dialogs, each with the status lines around it and what follows it.
-  void ChangeOptions();
-  void AimAndFire();
-  void SteerByHelm();
-  void ViewScannerLog();
-  void NewByNumber();
-  void ShowGameNumber();
-  void ViewCaptainsRecord();
-
   // A new game in universe `number`, after the save question.
   void StartUniverse(std::uint32_t number);
   // The time since the last count goes into the game in progress.

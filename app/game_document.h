@@ -10,7 +10,6 @@ namespace kestravane {
 struct GameDocument {
   std::string Path;            // the document's file; survives New and Close
   bool Named = false;          // the game in memory was read from or written to Path
-  std::uint32_t LastError = 0; // system error number of the last failed file operation
   int OpenFilterIndex = 1;     // the file type last chosen in the Open dialog
   int SaveFilterIndex = 1;     // and in the Save As dialog
 };

@@ -25,35 +25,32 @@ class WaitCursor {
   bool shown_ = true;
 };
 
-bool Fail(MainWindow& window, GameDocument& document, WaitCursor& cursor, const DocumentFailure& failure) {
-  if (failure.SystemError) document.LastError = static_cast<std::uint32_t>(*failure.SystemError);
+bool Fail(MainWindow& window, WaitCursor& cursor, const DocumentFailure& failure) {
   cursor.Restore();
-  return WarningBox(&window, Text::ProgramName, failure.Warning);
+  return WarningBox(&window, failure.Warning);
 }
 
 }  // namespace
 
 bool WriteGameFile(MainWindow& window, GameDocument& document, const Session& session) {
   WaitCursor cursor;
-  window.ShowStatus(Text::Saving, document.Path);
+  window.controller().ShowStatus(Text::Saving, document.Path);
   if (const auto failure = WriteGameDocument(document.Path, EncodeGameFile(session)))
-    return Fail(window, document, cursor, *failure);
+    return Fail(window, cursor, *failure);
   document.Named = true;
-  document.LastError = 0;
-  window.ShowStatus(Text::Saved, document.Path);
+  window.controller().ShowStatus(Text::Saved, document.Path);
   return true;
 }
 
 bool ReadGameFile(MainWindow& window, GameDocument& document, Session& session) {
   WaitCursor cursor;
-  window.ShowStatus(Text::Loading, document.Path);
+  window.controller().ShowStatus(Text::Loading, document.Path);
   const auto read = ReadGameDocument(document.Path);
   if (const DocumentFailure* failure = std::get_if<DocumentFailure>(&read))
-    return Fail(window, document, cursor, *failure);
+    return Fail(window, cursor, *failure);
   ApplyLoadedGame(std::get<LoadedGame>(read), session);
-  document.LastError = 0;
   document.Named = true;
-  window.ShowStatus(Text::Loaded, document.Path);
+  window.controller().ShowStatus(Text::Loaded, document.Path);
   return true;
 }
 

@@ -15,7 +15,7 @@ bool WriteGameFile(MainWindow& window, GameDocument& document, const Session& se
 
 // Reads the game in the document's Path into the session, which then has a
 // game open. False after a warning box; a failed read changes nothing in
-// the session nor in the document but its LastError.
+// the session nor in the document.
 bool ReadGameFile(MainWindow& window, GameDocument& document, Session& session);
 
 }  // namespace kestravane

@@ -10,11 +10,8 @@
 #include <QWindow>
 #include <utility>
 
-#include "app/game_file.h"
-#include "app/main_menu.h"
+#include "app/commands.h"
 #include "app/menu_bar.h"
-#include "app/path_dir.h"
-#include "app/show_outcome.h"
 #include "app/window_placement.h"
 #include "display/main_layout.h"
 #include "engine/game_flow.h"
@@ -69,13 +66,11 @@ MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splas
     setWindowIcon(QIcon(QPixmap::fromImage(icon->data()->image)));
   BuildMenus();
 
-  connect(board_, &BoardView::keyPressed, this, &MainWindow::KeyPressed);
+  connect(board_, &BoardView::keyPressed, this, [this](int key, bool repeated) { controller_.PressKey(key, repeated); });
   connect(board_, &BoardView::shipCommand, this,
-          [this](Command command) { controller_.Handle([this, command] { controller_.DoCommand(command); }); });
-  connect(board_, &BoardView::leftPressed, this,
-          [this](QPoint at) { controller_.Handle([this, at] { controller_.DoLeftClick(at.x(), at.y()); }); });
-  connect(board_, &BoardView::rightPressed, this,
-          [this](QPoint at) { controller_.Handle([this, at] { controller_.DoRightClick(at.x(), at.y()); }); });
+          [this](Command command) { controller_.Handle([this, command] { controller_.Run(command); }); });
+  connect(board_, &BoardView::leftPressed, this, [this](QPoint at) { controller_.LeftClick(at); });
+  connect(board_, &BoardView::rightPressed, this, [this](QPoint at) { controller_.RightClick(at); });
   // The end of the desktop session is one more way out, which the player may
   // still cancel at the save question.
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -101,107 +96,69 @@ void MainWindow::BuildMenus() {
   style->setParent(this);
   menuBar()->setStyle(style);
   const MenuHighlight help = [this](const QAction* item) { ShowMenuHelp(item); };
-  for (const MenuPopup& popup : MainMenu()) {
-    auto* menu = new PopupMenu(QString::fromUtf8(popup.title), help, menuBar());
-    menuBar()->addMenu(menu);
-    // Qt hides a menu before it triggers the chosen action, so the help goes
-    // back to "Ready ..." before the command shows its own status line.
-    connect(menu, &QMenu::aboutToShow, this, [this] { ShowMenuHelp(nullptr); });
-    connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuHelp(nullptr); });
-    for (const MenuEntry& item : popup.items) {
-      if (!item.text) {
-        menu->addSeparator();
-        continue;
-      }
-      // The text after a tab only names the key; the key table makes it work.
-      QAction* action = menu->addAction(QString::fromUtf8(item.text));
-      const Command command = item.command;
-      actions_[command] = action;
-      connect(action, &QAction::hovered, this, [this, action] { ShowMenuHelp(action); });
-      connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
-        // The check mark is the game's to set, not the click's to toggle.
-        if (action->isCheckable()) action->setChecked(!checked);
-        controller_.Handle([this, command] { controller_.DoCommand(command); });
-      });
+  PopupMenu* menu = nullptr;
+  for (const CommandEntry& entry : Commands()) {
+    if (!menu || menu->title() != Tr(entry.menu)) {
+      menu = new PopupMenu(Tr(entry.menu), help, menuBar());
+      menuBar()->addMenu(menu);
+      // Qt hides a menu before it triggers the chosen action, so the help
+      // goes back to "Ready ..." before the command shows its own status line.
+      connect(menu, &QMenu::aboutToShow, this, [this] { ShowMenuHelp(nullptr); });
+      connect(menu, &QMenu::aboutToHide, this, [this] { ShowMenuHelp(nullptr); });
+    } else if (entry.separatorBefore) {
+      menu->addSeparator();
     }
+    QAction* action = menu->addAction(Tr(entry.item));
+    QList<QKeySequence> keys = QKeySequence::keyBindings(entry.standardKey);
+    for (const QKeyCombination key : entry.keys)
+      if (key.key() != Qt::Key_unknown) keys << key;
+    action->setShortcuts(keys);
+    action->setStatusTip(Tr(entry.help));
+    action->setAutoRepeat(entry.command != Command::Fire);
+    const Command command = entry.command;
+    actions_[command] = action;
+    connect(action, &QAction::hovered, this, [this, action] { ShowMenuHelp(action); });
+    connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
+      // The check mark is the game's to set, not the click's to toggle.
+      if (action->isCheckable()) action->setChecked(!checked);
+      controller_.Handle([this, command] { controller_.Run(command); });
+    });
   }
 }
 
-// The status line follows the highlight in the menus: a command's help text
-// (the catalogue text of the command's own number) while the command is
-// highlighted, grayed or not, and "Ready ..." for anything else.
+// The status line follows the highlight in the menus: a command's help while
+// the command is highlighted, grayed or not, and "Ready ..." for anything
+// else.
 void MainWindow::ShowMenuHelp(const QAction* item) {
-  for (const auto& [command, action] : actions_) {
-    if (action == item) {
-      ShowStatus(MakeMessage(static_cast<Text>(Id(command))));
-      return;
-    }
-  }
-  ShowStatus(Text::Ready);
-}
-
-void MainWindow::KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated) {
-  const KeyMeaning meaning = MeaningOf(key, modifiers);
-  // A shortcut is its menu item's other way in: while the item is grayed the
-  // key is an ordinary one, which the game may still want (any key ends a
-  // picture).
-  const bool shortcut = meaning.shortcut && Action(*meaning.shortcut)->isEnabled();
-  const bool fires = shortcut ? *meaning.shortcut == Command::Fire : meaning.key == GameKey::Fire;
-  if (repeated && controller_.DropsRepeat(fires)) return;
-  if (shortcut) {
-    controller_.Handle([this, command = *meaning.shortcut] { controller_.DoCommand(command); });
-  } else {
-    controller_.Handle([this, gameKey = meaning.key] { controller_.DoKey(gameKey); });
-  }
+  board_->ShowStatus(item ? item->statusTip() : Tr(Text::Ready));
 }
 
 void MainWindow::Start() {
-  SetTitle(Text::ProgramName);
+  ShowTitle();
   Placement place = settings_.MainPlacement;
   PlaceOnScreen(place, FrameWidth, FrameHeight);
   move(place.Left, place.Top);
   framePlace_ = QPoint(place.Left, place.Top);
   show();
-  board_->PaintNow();
+  board_->Refresh();
   if (const std::string& aside = controller_.records().setAsideAs(); !aside.empty())
-    ShowStatus(Text::RecordSetAside, aside);
-  if (settings_.Unreadable) ShowStatus(Text::SettingsNotSaved);
+    controller_.ShowStatus(Text::RecordSetAside, aside);
+  if (settings_.Unreadable) controller_.ShowStatus(Text::SettingsNotSaved);
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {
-    document_.Path = settings_.FileSpec;
-    if (ReadGameFile(*this, document_, session_)) {
-      session_.Picture = ScannerPicture::None;
-      ShowOutcome(*this, GameOpened(session_), session_.State);
-    }
+    DocumentContext context = controller_.Documents();
+    ReadGameAtStart(context, settings_.FileSpec);
   }
   UpdateMenus();
 }
 
-void MainWindow::ShowStatus(const Message& message) {
-  const std::optional<std::string> line = CatalogueLine(message);
-  if (!line) return;
-  // The only text a status line takes is a file's path; its folders give
-  // way first.
-  QString folders;
-  for (const TextArgument& argument : message.Arguments)
-    if (const auto* path = std::get_if<std::string>(&argument)) folders = QString::fromStdString(PathDir(*path));
-  board_->SetStatus(QString::fromStdString(*line), folders);
-}
-
-void MainWindow::SetTitle(Text id) {
-  if (const std::optional<std::string> title = CatalogueLine(id)) setWindowTitle(QString::fromStdString(*title));
-}
+void MainWindow::ShowTitle() { setWindowTitle(Tr(Text::ProgramName)); }
 
 void MainWindow::SetTopMost(bool topMost) {
-  if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topMost) return;
-  // Qt makes a new native window for new flags, in the same place but hidden.
-  const bool visible = isVisible();
-  const Qt::WindowStates states = windowState();
-  setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
-  if (visible) {
-    setWindowState(states);
-    show();
-  }
+  // Told the window the window system shows, which keeps its place and the
+  // keyboard: new flags through QWidget would make a new window, hidden.
+  overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, topMost));
+  if (QWindow* window = windowHandle()) window->setFlags(windowFlags());
 }
 
 void MainWindow::FocusBoard() {
@@ -225,14 +182,19 @@ void MainWindow::OpenWhenNoDialogIsUp(const std::string& document) {
 }
 
 void MainWindow::UpdateMenus() {
-  for (const auto& [command, action] : actions_) {
-    action->setEnabled(controller_.Enabled(command));
+  for (const CommandEntry& entry : Commands()) {
+    QAction* action = actions_.at(entry.command);
+    action->setEnabled(entry.enabled(controller_));
     // A checkable item draws an empty box while unchecked; the game's menus
     // show a mark where one is set and nothing elsewhere.
-    const bool checked = controller_.Checked(command);
+    const bool checked = entry.checked(controller_);
     action->setCheckable(checked);
     action->setChecked(checked);
   }
+}
+
+void MainWindow::RepeatShortcuts(bool repeat) {
+  for (const auto& [command, action] : actions_) action->setAutoRepeat(repeat && command != Command::Fire);
 }
 
 // Qt places a new window by its inside while the window manager has not told

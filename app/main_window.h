@@ -8,7 +8,6 @@
 #include "app/game_controller.h"
 #include "app/game_document.h"
 #include "app/settings.h"
-#include "engine/message.h"
 #include "engine/session.h"
 #include "support/library.h"
 #include "support/splash.h"
@@ -43,15 +42,8 @@ class MainWindow final : public QMainWindow {
   // The menu item of `command`.
   QAction* Action(Command command) const { return actions_.at(command); }
 
-  // Shows the message on the status line; a text the catalogue cannot give
-  // leaves the line as it is.
-  void ShowStatus(const Message& message);
-  template <typename... Values>
-  void ShowStatus(Text id, Values&&... values) {
-    ShowStatus(MakeMessage(id, std::forward<Values>(values)...));
-  }
-  // The window's title from catalogue text `id`.
-  void SetTitle(Text id);
+  // The window's title: the program's name.
+  void ShowTitle();
   // Moves the window into the always-on-top band or out of it.
   void SetTopMost(bool topMost);
   // Gives the keyboard back to the board, where the game's keys go.
@@ -60,8 +52,11 @@ class MainWindow final : public QMainWindow {
   // minimized window, raises it and gives it the keyboard, then opens
   // `document`, when that names one, as Open would, once no dialog is up.
   void ComeForward(const std::string& document);
-  // Grays and checks the menu items as the controller says.
+  // Grays and checks the menu items as the command table says.
   void UpdateMenus();
+  // Whether a held shortcut repeats its command: not while a missile flies,
+  // and never for Fire, so that a held key fires once.
+  void RepeatShortcuts(bool repeat);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -70,7 +65,6 @@ class MainWindow final : public QMainWindow {
  private:
   void BuildMenus();
   void ShowMenuHelp(const QAction* item);
-  void KeyPressed(int key, Qt::KeyboardModifiers modifiers, bool repeated);
   void OpenWhenNoDialogIsUp(const std::string& document);
   // True when the frame was moved to its place just now.
   bool PlaceFrame();

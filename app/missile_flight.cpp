@@ -15,10 +15,6 @@ FlightAnimation::FlightAnimation() {
 }
 
 void FlightAnimation::Fly(BoardView& board, int column, int row, std::function<void()> landed) {
-  // A game paint during the flight would redraw the scanner under a mark
-  // that the next stroke then inverts back in as a stray one; painting what
-  // is owed first leaves only exposures, which show the image as it is.
-  board.PaintNow();
   board_ = &board;
   path_ = MissilePath(column, row);
   step_ = 0;

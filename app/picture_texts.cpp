@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "support/catalogue.h"
+
 namespace kestravane {
 
 namespace {
@@ -18,37 +20,40 @@ QString Read(std::initializer_list<QString> pieces) {
   return sentences.join(u' ');
 }
 
-QString W(const char* words) { return QString::fromUtf8(words); }
-
 QString KeysPage() {
   QStringList sections;
   for (const PageKeys& section : KeysSections) {
     QStringList keys;
     for (int key = 0; key < section.count; ++key)
-      keys << QStringLiteral("%1, %2").arg(W(section.keys[key][0]), W(section.keys[key][1]));
-    sections << QStringLiteral("%1: %2").arg(W(section.system), keys.join(QStringLiteral("; ")));
+      keys << QStringLiteral("%1, %2").arg(QString::fromUtf8(section.keys[key].key), Tr(section.keys[key].does));
+    sections << QStringLiteral("%1: %2").arg(Tr(section.system), keys.join(QStringLiteral("; ")));
   }
-  return Read({W(GameName), W(KeysHeading), sections.join(QStringLiteral(". "))});
+  return Read({Tr(Text::PageGameName), Tr(Text::KeysHeading), sections.join(QStringLiteral(". "))});
 }
 
 QString PageText(ScannerPicture picture) {
   switch (picture) {
     case ScannerPicture::Rules: {
       QStringList groups;
-      for (const auto& [direction, axis] : RulesCaptions) groups << QStringLiteral("%1, %2").arg(W(direction), W(axis));
-      return Read({W(GameName), W(RulesHeading), W(RulesGroups) + u' ' + groups.join(QStringLiteral("; ")),
-                   W(RulesAttack), W(RulesAim)});
+      for (const auto& [direction, axis] : RulesCaptions)
+        groups << QStringLiteral("%1, %2").arg(Tr(direction), Tr(axis));
+      return Read({Tr(Text::PageGameName), Tr(Text::RulesHeading),
+                   Tr(Text::RulesGroups) + u' ' + groups.join(QStringLiteral("; ")), Tr(Text::RulesAttack),
+                   Tr(Text::RulesAim)});
     }
     case ScannerPicture::Keys: return KeysPage();
     case ScannerPicture::Mission:
-      return Read({W(GameName), W(MissionHeading), W(MissionSituation), W(MissionInvasion), W(MissionOrders),
-                   W(MissionSeek), W(MissionWish), W(MissionSender)});
-    case ScannerPicture::Victory: return Read({W(GameName), W(VictoryHeading), W(VictoryCheer), W(VictoryText)});
-    case ScannerPicture::Defeat: return Read({W(GameName), W(DefeatHeading), W(DefeatWarning), W(DefeatText)});
+      return Read({Tr(Text::PageGameName), Tr(Text::MissionHeading), Tr(Text::MissionSituation),
+                   Tr(Text::MissionInvasion), Tr(Text::MissionOrders), Tr(Text::MissionSeek), Tr(Text::MissionWish),
+                   Tr(Text::MissionSender)});
+    case ScannerPicture::Victory:
+      return Read({Tr(Text::PageGameName), Tr(Text::VictoryHeading), Tr(Text::VictoryCheer), Tr(Text::VictoryText)});
+    case ScannerPicture::Defeat:
+      return Read({Tr(Text::PageGameName), Tr(Text::DefeatHeading), Tr(Text::DefeatWarning), Tr(Text::DefeatText)});
     case ScannerPicture::None: break;
   }
-  return Read({W(GameName), W(TitleHeading), W(TitleVersion), W(TitleGoal), W(TitleCopyright), W(TitleSharing),
-               W(TitleStart)});
+  return Read({Tr(Text::PageGameName), Tr(Text::TitleHeading), Tr(Text::TitleVersion), Tr(Text::TitleGoal),
+               Tr(Text::TitleCopyright), Tr(Text::TitleSharing), Tr(Text::TitleStart)});
 }
 
 }  // namespace

@@ -83,8 +83,7 @@ int main(int argc, char** argv) {
   game.State.Y = Row;
   game.State.X = Column;
   game.State.Axis = ScanAxis::Z;
-  board->Invalidate();
-  board->PaintNow();
+  board->Refresh();
 
   const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   benchmark::RegisterBenchmark("LongestFlight", LongestFlight, board)

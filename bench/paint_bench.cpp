@@ -19,8 +19,7 @@ void StartGameInProgress(Session& session) {
 
 void FullPaint(benchmark::State& run, BoardView* board) {
   for (auto _ : run) {
-    board->Invalidate();
-    board->PaintNow();
+    board->Refresh();
   }
 }
 

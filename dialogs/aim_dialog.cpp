@@ -1,16 +1,18 @@
 #include "dialogs/aim_dialog.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "support/form.h"
+#include "support/catalogue.h"
+#include "support/dialog_layout.h"
 
 namespace kestravane {
 
 namespace {
 
 struct Coordinate {
-  const char* label;
+  Text label;
   const char* letter;
   int Quadrant::*member;
 };
@@ -20,11 +22,11 @@ struct Coordinate {
 std::array<Coordinate, 2> CoordinatesFor(ScanAxis scanAxis) {
   switch (scanAxis) {
     case ScanAxis::Y:
-      return {{{"&Z", "Z", &Quadrant::Z}, {"&X", "X", &Quadrant::X}}};
+      return {{{Text::AimZ, "Z", &Quadrant::Z}, {Text::AimX, "X", &Quadrant::X}}};
     case ScanAxis::X:
-      return {{{"&Y", "Y", &Quadrant::Y}, {"&Z", "Z", &Quadrant::Z}}};
+      return {{{Text::AimY, "Y", &Quadrant::Y}, {Text::AimZ, "Z", &Quadrant::Z}}};
     default:
-      return {{{"&Y", "Y", &Quadrant::Y}, {"&X", "X", &Quadrant::X}}};
+      return {{{Text::AimY, "Y", &Quadrant::Y}, {Text::AimX, "X", &Quadrant::X}}};
   }
 }
 
@@ -33,21 +35,27 @@ std::array<Coordinate, 2> CoordinatesFor(ScanAxis scanAxis) {
 AimDialog::AimDialog(QWidget* owner, const GameState& state, Placement& placement)
     : PlacedDialog(owner, placement), target_{state.Z, state.Y, state.X} {
   const std::array<Coordinate, 2> shown = CoordinatesFor(state.Axis);
-  Form form(*this, "Aim", {130, 40, 156, 116});
-  form.Frame(" Target ", {6, 5, 100, 49});
-  form.IconAt(Icon::Aim, 17, 23);
-  form.Label(shown[0].label, {50, 19, 8, 8}, Qt::AlignRight);
-  fields_[0] = {{form.Edit({62, 17, 20, 13}), shown[0].letter}, shown[0].member};
-  form.Label(shown[1].label, {50, 37, 8, 8}, Qt::AlignRight);
-  fields_[1] = {{form.Edit({62, 35, 20, 13}), shown[1].letter}, shown[1].member};
-  form.Frame(" Shortcut ", {6, 57, 143, 52});
-  form.IconAt(Icon::Hint, 17, 76);
-  form.Label("You may also select a target by", {42, 70, 104, 8});
-  form.Label("clicking the mouse directly on a", {42, 78, 104, 8});
-  form.Label("coordinate, and then press the", {42, 86, 104, 8});
-  form.Label("space bar to launch a missile.", {42, 94, 104, 8});
-  QPushButton* fire = form.Button("&Fire", {113, 11, 34, 14}, true);
-  QPushButton* cancel = form.Button("Cancel", {113, 31, 34, 14});
+  SetUpDialog(*this, Tr(Text::AimTitle));
+  auto* layout = new DialogLayout(this, 156, 116);
+  layout->Add(new QGroupBox(Tr(Text::TargetFrame)), {6, 5, 100, 49});
+  layout->Add(IconLabel(Icon::Aim), {17, 23});
+  for (int index = 0; index < 2; ++index) {
+    const int top = 17 + 18 * index;
+    auto* label = layout->Add(new DialogLabel(Tr(shown[index].label), Qt::AlignRight), {50, top + 2, 8, 8});
+    auto* edit = layout->Add(new QLineEdit, {62, top, 20, 13});
+    label->setBuddy(edit);
+    edit->setAccessibleName(WithoutMnemonic(label->text()));
+    fields_[index] = {{edit, shown[index].letter}, shown[index].member};
+  }
+  layout->Add(new QGroupBox(Tr(Text::ShortcutFrame)), {6, 57, 143, 52});
+  layout->Add(IconLabel(Icon::Hint), {17, 76});
+  layout->Add(new DialogLabel(Tr(Text::AimHint1)), {42, 70, 104, 8});
+  layout->Add(new DialogLabel(Tr(Text::AimHint2)), {42, 78, 104, 8});
+  layout->Add(new DialogLabel(Tr(Text::AimHint3)), {42, 86, 104, 8});
+  layout->Add(new DialogLabel(Tr(Text::AimHint4)), {42, 94, 104, 8});
+  QPushButton* fire = layout->Add(new QPushButton(Tr(Text::Fire)), {113, 11, 34, 14});
+  QPushButton* cancel = layout->Add(new QPushButton(Tr(Text::Cancel)), {113, 31, 34, 14});
+  fire->setDefault(true);
   connect(fire, &QPushButton::clicked, this, &AimDialog::Fire);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

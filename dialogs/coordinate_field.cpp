@@ -39,7 +39,7 @@ void ShowCoordinate(const CoordinateField& field, int value) { field.edit->setTe
 
 void RefuseCoordinate(const CoordinateField& field, int value, Text warning) {
   ShowCoordinate(field, value);
-  WarningBox(field.edit->window(), Text::ProgramName, warning, std::string(field.letter));
+  WarningBox(field.edit->window(), warning, std::string(field.letter));
 }
 
 }  // namespace kestravane

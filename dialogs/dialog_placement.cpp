@@ -16,6 +16,9 @@ void PlacedDialog::done(int result) {
 }
 
 void PlacedDialog::MoveToPlacement() {
+  // Sized first: a window sized after it is placed forgets that its place
+  // was its frame's.
+  adjustSize();
   const QWidget* owner = parentWidget();
   const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
   const DialogCorner corner = DialogCornerOn(placement_, platform::FromQRect(screen ? screen->geometry() : QRect()));

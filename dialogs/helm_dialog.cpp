@@ -1,33 +1,44 @@
 #include "dialogs/helm_dialog.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <array>
 
 #include "dialogs/coordinate_field.h"
-#include "support/form.h"
+#include "support/catalogue.h"
+#include "support/dialog_layout.h"
 
 namespace kestravane {
 
 HelmDialog::HelmDialog(QWidget* owner, const GameState& state, Placement& placement)
-    : PlacedDialog(owner, placement), orders_{{state.Z, state.Y, state.X}, state.Axis} {
-  Form form(*this, "Helm", {130, 40, 156, 126});
-  form.Frame(" Destination ", {6, 5, 100, 69});
-  form.IconAt(Icon::Helm, 17, 24);
-  form.Radio(axes_, Id(ScanAxis::Z), "&Z:", {48, 21, 18, 10}, Tab::Skip);
-  z_ = form.Edit({69, 19, 20, 13});
-  form.Radio(axes_, Id(ScanAxis::Y), "&Y:", {48, 38, 18, 10}, Tab::Skip);
-  y_ = form.Edit({69, 36, 20, 13});
-  form.Radio(axes_, Id(ScanAxis::X), "&X:", {48, 55, 18, 10}, Tab::Skip);
-  x_ = form.Edit({69, 53, 20, 13});
-  form.Frame(" Help ", {6, 76, 144, 45});
-  form.IconAt(Icon::Hint, 16, 91);
-  form.Label("Use the radio buttons to the left", {40, 90, 105, 8});
-  form.Label("of the coordinate labels to specify", {40, 98, 105, 8});
-  form.Label("the desired scanner viewing axis.", {40, 106, 105, 8});
-  QPushButton* engage = form.Button("&Engage", {114, 13, 34, 14}, true);
-  QPushButton* cancel = form.Button("Cancel", {114, 33, 34, 14});
+    : PlacedDialog(owner, placement), orders_{{state.Z, state.Y, state.X}, state.Axis}, axes_(new QButtonGroup(this)) {
+  SetUpDialog(*this, Tr(Text::HelmTitle));
+  auto* layout = new DialogLayout(this, 156, 126);
+  layout->Add(new QGroupBox(Tr(Text::DestinationFrame)), {6, 5, 100, 69});
+  layout->Add(IconLabel(Icon::Helm), {17, 24});
+  // Only the fields are on the Tab chain; the axis buttons answer to their letters.
+  const auto axis = [&](ScanAxis scanAxis, Text name, int top) {
+    auto* button = layout->Add(new QRadioButton(Tr(name)), {48, top, 18, 10});
+    button->setFocusPolicy(Qt::ClickFocus);
+    axes_->addButton(button, Id(scanAxis));
+  };
+  axis(ScanAxis::Z, Text::HelmZ, 21);
+  z_ = layout->Add(new QLineEdit, {69, 19, 20, 13});
+  axis(ScanAxis::Y, Text::HelmY, 38);
+  y_ = layout->Add(new QLineEdit, {69, 36, 20, 13});
+  axis(ScanAxis::X, Text::HelmX, 55);
+  x_ = layout->Add(new QLineEdit, {69, 53, 20, 13});
+  layout->Add(new QGroupBox(Tr(Text::HelpFrame)), {6, 76, 144, 45});
+  layout->Add(IconLabel(Icon::Hint), {16, 91});
+  layout->Add(new DialogLabel(Tr(Text::HelmHint1)), {40, 90, 105, 8});
+  layout->Add(new DialogLabel(Tr(Text::HelmHint2)), {40, 98, 105, 8});
+  layout->Add(new DialogLabel(Tr(Text::HelmHint3)), {40, 106, 105, 8});
+  QPushButton* engage = layout->Add(new QPushButton(Tr(Text::Engage)), {114, 13, 34, 14});
+  QPushButton* cancel = layout->Add(new QPushButton(Tr(Text::Cancel)), {114, 33, 34, 14});
+  engage->setDefault(true);
   connect(engage, &QPushButton::clicked, this, &HelmDialog::Engage);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -36,7 +47,7 @@ HelmDialog::HelmDialog(QWidget* owner, const GameState& state, Placement& placem
     // The radio button beside a field is its label.
     field.edit->setAccessibleName(QString::fromUtf8(field.letter));
   }
-  axes_.Check(Id(orders_.Axis));
+  if (QAbstractButton* checked = axes_->button(Id(orders_.Axis))) checked->setChecked(true);
   MoveToPlacement();
   z_->setFocus(Qt::OtherFocusReason);
   z_->selectAll();
@@ -58,7 +69,7 @@ void HelmDialog::Engage() {
     }
     *coordinate = value;
   }
-  if (axes_.Checked() >= 0) orders_.Axis = static_cast<ScanAxis>(axes_.Checked());
+  if (axes_->checkedId() >= 0) orders_.Axis = static_cast<ScanAxis>(axes_->checkedId());
   accept();
 }
 

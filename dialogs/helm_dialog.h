@@ -8,8 +8,8 @@
 #include "dialogs/dialog_placement.h"
 #include "engine/game_state.h"
 #include "engine/sector.h"
-#include "support/form.h"
 
+class QButtonGroup;
 class QLineEdit;
 
 namespace kestravane {
@@ -37,7 +37,7 @@ class HelmDialog : public PlacedDialog {
   void Engage();
 
   HelmOrders orders_;
-  RadioSet axes_;
+  QButtonGroup* axes_;
   QLineEdit* z_;
   QLineEdit* y_;
   QLineEdit* x_;

@@ -2,14 +2,14 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLabel>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "dialogs/dialog_placement.h"
 #include "engine/generation.h"
 #include "support/catalogue.h"
-#include "support/form.h"
+#include "support/dialog_layout.h"
 
 namespace kestravane {
 
@@ -19,41 +19,40 @@ namespace {
 // each that says what it gives.
 struct Level {
   Difficulty difficulty;
-  const char* name;
+  Text name;
   UnitRect button;
   UnitRect supplies;
 };
 
-constexpr Level Levels[] = {{Difficulty::Easy, "&Easy", {40, 20, 45, 10}, {53, 31, 93, 8}},
-                            {Difficulty::Normal, "&Normal", {40, 45, 45, 10}, {53, 56, 93, 8}},
-                            {Difficulty::Hard, "&Hard", {40, 70, 45, 10}, {53, 81, 93, 8}}};
+constexpr Level Levels[] = {{Difficulty::Easy, Text::Easy, {40, 20, 45, 10}, {53, 31, 93, 8}},
+                            {Difficulty::Normal, Text::Normal, {40, 45, 45, 10}, {53, 56, 93, 8}},
+                            {Difficulty::Hard, Text::Hard, {40, 70, 45, 10}, {53, 81, 93, 8}}};
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(QWidget* owner, const GameOptions& current) : QDialog(owner), options_(current) {
-  Form form(*this, "Kestravane Options", {30, 40, 200, 146});
-  form.Frame(" Difficulty ", {6, 5, 145, 90});
-  form.IconAt(Icon::Program, 14, 22);
-  levels_ = form.RadioGroup();
-  // Tab reaches the group once, at its first button; the arrows move within it.
+OptionsDialog::OptionsDialog(QWidget* owner, const GameOptions& current)
+    : QDialog(owner), options_(current), levels_(new QButtonGroup(this)) {
+  SetUpDialog(*this, Tr(Text::OptionsTitle));
+  auto* layout = new DialogLayout(this, 200, 146);
+  layout->Add(new QGroupBox(Tr(Text::DifficultyFrame)), {6, 5, 145, 90});
+  layout->Add(IconLabel(Icon::Program), {14, 22});
   for (const Level& level : Levels)
-    form.Radio(levels_, Id(level.difficulty), level.name, level.button, &level == Levels ? Tab::Stop : Tab::Skip);
-  for (const Level& level : Levels) {
-    // A line whose text cannot be loaded stays empty; the catalogue has said why.
-    const std::optional<std::string> supplies =
-        CatalogueLine(Text::LevelSupplies, MissilesFor(level.difficulty), FuelFor(level.difficulty));
-    form.Label(supplies ? supplies->c_str() : "", level.supplies);
-  }
-  form.Frame(" Sound ", {6, 99, 145, 40});
-  form.IconAt(Icon::Sound, 14, 112);
-  sounds_ = form.Check("&Play Sound F/X Wave Files", {40, 117, 103, 10});
-  QPushButton* ok = form.Button("OK", {159, 14, 34, 14}, true);
-  QPushButton* cancel = form.Button("Cancel", {159, 36, 34, 14});
+    levels_->addButton(layout->Add(new QRadioButton(Tr(level.name)), level.button), Id(level.difficulty));
+  for (const Level& level : Levels)
+    layout->Add(new DialogLabel(Tr(Text::LevelSupplies, MissilesFor(level.difficulty), FuelFor(level.difficulty))),
+                level.supplies);
+  layout->Add(new QGroupBox(Tr(Text::SoundFrame)), {6, 99, 145, 40});
+  layout->Add(IconLabel(Icon::Sound), {14, 112});
+  sounds_ = layout->Add(new QCheckBox(Tr(Text::PlaySounds)), {40, 117, 103, 10});
+  QPushButton* ok = layout->Add(new QPushButton(Tr(Text::Ok)), {159, 14, 34, 14});
+  QPushButton* cancel = layout->Add(new QPushButton(Tr(Text::Cancel)), {159, 36, 34, 14});
+  ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &OptionsDialog::Confirm);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
   if (QAbstractButton* level = levels_->button(Id(options_.Difficulty))) level->setChecked(true);
   sounds_->setChecked(options_.Sounds);
+  if (owner) move(owner->mapToGlobal(QPoint(layout->Across(30), layout->Down(40))));
   ok->setFocus(Qt::OtherFocusReason);
 }
 

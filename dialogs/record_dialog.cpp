@@ -2,14 +2,13 @@
 
 #include <QDateTime>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
+#include "support/catalogue.h"
+#include "support/dialog_layout.h"
 #include "support/keyboard_return.h"
 #include "support/message_box.h"
 
@@ -19,9 +18,9 @@ namespace {
 
 struct Level {
   Difficulty difficulty;
-  const char* name;
+  Text name;
 };
-constexpr Level Levels[] = {{Difficulty::Easy, "&Easy"}, {Difficulty::Normal, "&Normal"}, {Difficulty::Hard, "&Hard"}};
+constexpr Level Levels[] = {{Difficulty::Easy, Text::Easy}, {Difficulty::Normal, Text::Normal}, {Difficulty::Hard, Text::Hard}};
 
 QString Duration(std::uint32_t seconds) {
   return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -31,15 +30,15 @@ QString Duration(std::uint32_t seconds) {
 QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::optional<std::size_t> highlighted) {
   const DifficultyStanding standing = StandingAt(record, difficulty);
   auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-  layout->addWidget(new QLabel(QStringLiteral("Games played: %1, won: %2, lost: %3, win rate: %4%")
-                                   .arg(standing.Played)
-                                   .arg(standing.Won)
-                                   .arg(standing.Lost)
-                                   .arg(standing.WinPercent)));
-  auto* best = new QTableWidget(static_cast<int>(standing.Best.size()), 5);
-  best->setAccessibleName(QStringLiteral("Best victories"));
-  best->setHorizontalHeaderLabels({"Missiles", "Fuel", "Time", "Universe", "Ended"});
+  auto* layout = new DialogLayout(page, 280, 176);
+  layout->Add(new DialogLabel(Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent)),
+              {4, 4, 272, 8});
+  auto* rule = layout->Add(new QLabel(Tr(Text::BestVictoriesRule)), {4, 16, 272, 16});
+  rule->setWordWrap(true);
+  auto* best = layout->Add(new QTableWidget(static_cast<int>(standing.Best.size()), 5), {4, 34, 272, 138});
+  best->setAccessibleName(Tr(Text::BestVictories));
+  best->setHorizontalHeaderLabels({Tr(Text::MissilesColumn), Tr(Text::FuelColumn), Tr(Text::TimeColumn),
+                                   Tr(Text::UniverseColumn), Tr(Text::EndedColumn)});
   best->verticalHeader()->setDefaultSectionSize(best->fontMetrics().height() + 4);
   best->horizontalHeader()->setStretchLastSection(true);
   best->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -55,28 +54,24 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
       best->setItem(row, column, new QTableWidgetItem(cells[column]));
     if (index == highlighted) best->selectRow(row);
   }
-  layout->addWidget(new QLabel(QStringLiteral("Best victories: fewest missiles, then least fuel, then the "
-                                              "shortest time. Games played with diagnostics never rank.")));
-  layout->addWidget(best);
   return page;
 }
 
 class RecordDialog final : public QDialog {
  public:
   RecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown, std::optional<std::size_t> highlighted)
-      : QDialog(owner), record_(record), tabs_(new QTabWidget) {
-    setWindowTitle(QStringLiteral("Captain's Record"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* clear = buttons->addButton(QStringLiteral("C&lear Record..."), QDialogButtonBox::ResetRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+      : QDialog(owner), record_(record) {
+    SetUpDialog(*this, Tr(Text::RecordTitle));
+    auto* layout = new DialogLayout(this, 300, 222);
+    tabs_ = layout->Add(new QTabWidget, {6, 6, 288, 192});
+    QPushButton* clear = layout->Add(new QPushButton(Tr(Text::ClearRecord)), {168, 202, 70, 14});
+    QPushButton* close = layout->Add(new QPushButton(Tr(Text::Close)), {244, 202, 50, 14});
+    close->setDefault(true);
     connect(clear, &QPushButton::clicked, this, &RecordDialog::Clear);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     Fill(highlighted);
     for (int page = 0; page < tabs_->count(); ++page)
       if (Levels[page].difficulty == shown) tabs_->setCurrentIndex(page);
-    resize(520, 380);
   }
 
   bool cleared() const { return cleared_; }
@@ -86,7 +81,7 @@ class RecordDialog final : public QDialog {
     const int current = tabs_->currentIndex();
     while (tabs_->count() > 0) delete tabs_->widget(0);
     for (const Level& level : Levels)
-      tabs_->addTab(StandingPage(record_, level.difficulty, highlighted), QString::fromUtf8(level.name));
+      tabs_->addTab(StandingPage(record_, level.difficulty, highlighted), Tr(level.name));
     tabs_->setCurrentIndex(current);
   }
 

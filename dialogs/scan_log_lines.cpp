@@ -1,6 +1,5 @@
 #include "dialogs/scan_log_lines.h"
 
-#include <string>
 
 #include "engine/quadrant_grid.h"
 
@@ -15,7 +14,7 @@ std::vector<Message> ScanLogLines(const ScanLog& log, ScanAxis axis) {
       lines.push_back(MakeMessage(Text::LogUnexplored));
       continue;
     }
-    lines.push_back(MakeMessage(Text::LogShips, scan.Ships, std::string(scan.Ships == 1 ? "" : "s")));
+    lines.push_back(MakeMessage(Text::LogShips, scan.Ships));
     lines.push_back(MakeMessage(Text::LogDestroyed, scan.Destroyed));
     lines.push_back(MakeMessage(Text::LogRemaining, scan.Remaining));
   }

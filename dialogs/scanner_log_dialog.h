@@ -2,8 +2,8 @@
 
 #include "dialogs/dialog_placement.h"
 #include "engine/scan_log.h"
-#include "support/form.h"
 
+class QButtonGroup;
 class QListWidget;
 
 namespace kestravane {
@@ -20,7 +20,7 @@ class ScannerLogDialog : public PlacedDialog {
 
   const ScanLog& log_;
   QListWidget* sectors_;
-  RadioSet axes_;
+  QButtonGroup* axes_;
 };
 
 // Runs the Scanner Log dialog over `owner` for the sectors along `scanAxis`.

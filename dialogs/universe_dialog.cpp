@@ -1,25 +1,31 @@
 #include "dialogs/universe_dialog.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "support/form.h"
+#include "support/catalogue.h"
+#include "support/dialog_layout.h"
 #include "support/message_box.h"
 
 namespace kestravane {
 
 UniverseDialog::UniverseDialog(QWidget* owner, std::uint32_t proposed, Placement& placement)
     : PlacedDialog(owner, placement), number_(proposed) {
-  Form form(*this, "New by Number", {130, 40, 156, 78});
-  form.Frame(" Universe ", {6, 5, 100, 40});
-  form.IconAt(Icon::Program, 14, 17);
-  form.Label("&Number:", {40, 15, 60, 8});
-  field_ = {form.Edit({40, 25, 58, 13}), "universe"};
-  form.Frame(" Help ", {6, 48, 144, 25});
-  form.Label("The same number starts the same universe", {12, 57, 134, 8});
-  form.Label("on every computer.", {12, 64, 134, 8});
-  QPushButton* start = form.Button("&Start", {114, 11, 34, 14}, true);
-  QPushButton* cancel = form.Button("Cancel", {114, 31, 34, 14});
+  SetUpDialog(*this, Tr(Text::UniverseTitle));
+  auto* layout = new DialogLayout(this, 156, 78);
+  layout->Add(new QGroupBox(Tr(Text::UniverseFrame)), {6, 5, 100, 40});
+  layout->Add(IconLabel(Icon::Program), {14, 17});
+  auto* label = layout->Add(new DialogLabel(Tr(Text::UniverseField)), {40, 15, 60, 8});
+  field_ = {layout->Add(new QLineEdit, {40, 25, 58, 13}), "universe"};
+  label->setBuddy(field_.edit);
+  field_.edit->setAccessibleName(WithoutMnemonic(label->text()));
+  layout->Add(new QGroupBox(Tr(Text::HelpFrame)), {6, 48, 144, 25});
+  layout->Add(new DialogLabel(Tr(Text::UniverseHint1)), {12, 57, 134, 8});
+  layout->Add(new DialogLabel(Tr(Text::UniverseHint2)), {12, 64, 134, 8});
+  QPushButton* start = layout->Add(new QPushButton(Tr(Text::Start)), {114, 11, 34, 14});
+  QPushButton* cancel = layout->Add(new QPushButton(Tr(Text::Cancel)), {114, 31, 34, 14});
+  start->setDefault(true);
   connect(start, &QPushButton::clicked, this, &UniverseDialog::Start);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -35,7 +41,7 @@ void UniverseDialog::Start() {
   const std::optional<int> value = FieldNumber(field_, false);
   if (!value) {
     field_.edit->setText(QString::number(number_));
-    WarningBox(this, Text::ProgramName, Text::UniverseRange);
+    WarningBox(this, Text::UniverseRange);
     field_.edit->setFocus(Qt::OtherFocusReason);
     field_.edit->selectAll();
     return;

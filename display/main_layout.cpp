@@ -5,18 +5,6 @@ namespace kestravane {
 using platform::Rect;
 using namespace layout;
 
-Rect AreaRect(Area area) {
-  switch (area) {
-    case Area::Window: break;
-    case Area::ScannerView: return ScannerArea;
-    case Area::WeaponsPanel: return WeaponsPanel;
-    case Area::EnginesPanel: return EnginesPanel;
-    case Area::ScannerPanel: return ScannerPanel;
-    case Area::QuadrantIcon: return QuadrantIcon;
-  }
-  return {0, 0, ClientWidth, ClientHeight};
-}
-
 Rect CellRect(Cell cell) {
   return At(ScannerArea.left + 32 * cell.Column, ScannerArea.top + 32 * cell.Row, 32, 32);
 }

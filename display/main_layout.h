@@ -2,8 +2,7 @@
 
 #include <optional>
 
-#include "engine/outcome.h"
-#include "platform/color.h"
+#include "engine/sector.h"
 #include "platform/rect.h"
 
 namespace kestravane {
@@ -32,7 +31,6 @@ inline constexpr Rect QuadrantIcon{20, 298, 52, 330};
 inline constexpr Rect GaugeFrameAt(int left, int top) { return {left, top + 16, left + 64, top + 30}; }
 inline constexpr Rect MissileGauge = GaugeFrameAt(WeaponsIcon.right + 9, WeaponsPanel.top + 10);
 inline constexpr Rect FuelGauge = GaugeFrameAt(EnginesIcon.right + 9, EnginesPanel.top + 10);
-inline constexpr platform::Color GaugeColor{128, 128, 128};
 
 inline constexpr Rect At(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
@@ -62,9 +60,6 @@ inline constexpr Rect ShipsRemaining = At(QuadrantIcon.right + 15, QuadrantIcon.
 inline constexpr Rect KillRatio = At(QuadrantIcon.right + 15, QuadrantIcon.top + 3 + 15, 85, 13);
 
 }  // namespace layout
-
-// The client pixels an area of the game covers.
-platform::Rect AreaRect(Area area);
 
 // The 32 x 32 square of a cell of the sector grid.
 platform::Rect CellRect(Cell cell);

@@ -127,13 +127,13 @@ std::size_t BlockSize(DocumentBlock block) {
   return 0;
 }
 
-const char* BlockName(DocumentBlock block) {
+Text BlockName(DocumentBlock block) {
   switch (block) {
-    case DocumentBlock::Game: return "game";
-    case DocumentBlock::Quadrant: return "quadrant";
-    case DocumentBlock::Scanner: return "scanner";
+    case DocumentBlock::Quadrant: return Text::QuadrantBlock;
+    case DocumentBlock::Scanner: return Text::ScannerBlock;
+    case DocumentBlock::Game: break;
   }
-  return "";
+  return Text::GameBlock;
 }
 
 GameFileBytes EncodeGameFile(const Session& session) {

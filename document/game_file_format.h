@@ -30,6 +30,9 @@ static_assert(GameFileSize == 9472);
 inline constexpr std::size_t HistoryOffset = 232;
 inline constexpr std::size_t SecondsPlayedOffset = HeaderSize - 4;
 
+// A game document's file name ends in ".war".
+inline constexpr char DocumentExtension[] = "war";
+
 inline constexpr std::uint32_t GameFileSignature = 0xABADDEED;
 inline constexpr std::uint16_t GameFileMajorVersion = 2;
 inline constexpr std::uint16_t GameFileMinorVersion = 2;
@@ -56,7 +59,7 @@ enum class DocumentBlock { Game, Quadrant, Scanner };
 std::size_t BlockOffset(DocumentBlock block);
 std::size_t BlockSize(DocumentBlock block);
 // The block's name in the game's messages: "game", "quadrant", "scanner".
-const char* BlockName(DocumentBlock block);
+Text BlockName(DocumentBlock block);
 
 // The whole document for the session's game.
 GameFileBytes EncodeGameFile(const Session& session);

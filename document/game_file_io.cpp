@@ -11,7 +11,7 @@ namespace {
 constexpr DocumentBlock Blocks[] = {DocumentBlock::Game, DocumentBlock::Quadrant, DocumentBlock::Scanner};
 
 DocumentFailure SystemFailure(Text text, const std::string& path, const platform::File& file) {
-  return {MakeMessage(text, path, file.error()), file.error()};
+  return {MakeMessage(text, path, file.error())};
 }
 
 }  // namespace
@@ -23,14 +23,14 @@ std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const 
   if (!file.Write(bytes.data(), HeaderSize)) return SystemFailure(Text::HeaderWriteFailed, path, file);
   for (const DocumentBlock block : Blocks) {
     if (!file.Write(&bytes[BlockOffset(block)], BlockSize(block)))
-      return DocumentFailure{MakeMessage(Text::BlockWriteFailed, path, BlockName(block), file.error()), file.error()};
+      return DocumentFailure{MakeMessage(Text::BlockWriteFailed, path, BlockName(block), file.error())};
   }
   if (!file.Flush()) return SystemFailure(Text::FlushFailed, path, file);
   if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
   // The new content has gone with the failure: the player is shown the
   // document, and the file it stands for when it is a link.
   if (!file.Commit()) {
-    return DocumentFailure{MakeMessage(Text::RenameFailed, path, file.target(), file.error()), file.error()};
+    return DocumentFailure{MakeMessage(Text::RenameFailed, path, file.target(), file.error())};
   }
   return std::nullopt;
 }
@@ -52,11 +52,8 @@ std::variant<LoadedGame, DocumentFailure> ReadGameDocument(const std::string& pa
   }
 
   auto decoded = DecodeGameFile(std::span<const std::uint8_t>(bytes.data(), got));
-  if (const DocumentFault* fault = std::get_if<DocumentFault>(&decoded)) {
-    DocumentFailure failure{FaultMessage(*fault, path, file.error()), std::nullopt};
-    if (fault->kind == DocumentFault::Kind::Damaged) failure.SystemError = file.error();
-    return failure;
-  }
+  if (const DocumentFault* fault = std::get_if<DocumentFault>(&decoded))
+    return DocumentFailure{FaultMessage(*fault, path, file.error())};
   if (!file.Close()) return SystemFailure(Text::CloseFailed, path, file);
   return std::get<LoadedGame>(std::move(decoded));
 }

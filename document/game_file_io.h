@@ -12,12 +12,9 @@ namespace kestravane {
 // Game documents on disk. Writing never touches the old document until the
 // new one is complete; reading checks everything before handing it over.
 
-// Why a document could not be written or read: the warning the player sees,
-// and the system's error number when the file system failed (none when the
-// document itself was refused).
+// Why a document could not be written or read: the warning the player sees.
 struct DocumentFailure {
   Message Warning;
-  std::optional<int> SystemError;
 };
 
 std::optional<DocumentFailure> WriteGameDocument(const std::string& path, const GameFileBytes& bytes);

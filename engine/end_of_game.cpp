@@ -5,7 +5,6 @@ namespace kestravane {
 namespace {
 
 void ShowEnd(Session& session, Outcome& outcome, ScannerPicture picture, GameEnd end) {
-  outcome.Invalidate(Area::Window);
   session.Picture = picture;
   outcome.ShipButtons = false;
   outcome.Ended = end;

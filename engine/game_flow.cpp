@@ -19,7 +19,6 @@ Outcome StartNewGame(Session& session) {
 Outcome GameOpened(Session& session) {
   session.InProgress = true;
   Outcome outcome;
-  outcome.Invalidate(Area::Window);
   outcome.ShipButtons = true;
   return outcome;
 }
@@ -40,7 +39,6 @@ Outcome ClearGame(Session& session) {
   state.Missiles.Value = 0;
 
   Outcome outcome;
-  outcome.Invalidate(Area::Window);
   outcome.ShipButtons = false;
   outcome.Post(Text::Ready);
   return outcome;

@@ -20,4 +20,10 @@ void SetGaugeValue(Gauge& gauge, int value);
 bool GaugeUp(Gauge& gauge);
 bool GaugeDown(Gauge& gauge);
 
+// Columns of a bar `barWidth` pixels wide that the gauge's value fills. The
+// scale is kept in single precision, as the game always has, so a full bar
+// may stop one column short: a full missile bar fills 60 of its 61 columns.
+// A gauge without a range (Maximum not above Minimum) fills nothing.
+int GaugeFill(const Gauge& gauge, int barWidth);
+
 }  // namespace kestravane

@@ -2,23 +2,14 @@
 
 namespace kestravane {
 
-namespace {
-
-Text OnOff(bool on) { return on ? Text::On : Text::Off; }
-
-}  // namespace
-
 Outcome SelectScanAxis(Session& session, ScanAxis axis) {
   session.State.Axis = axis;
-  Outcome outcome;
-  outcome.Invalidate(Area::Window);
-  return outcome;
+  return {};
 }
 
 Outcome ShowPicture(Session& session, ScannerPicture picture) {
   session.Picture = picture;
   Outcome outcome;
-  outcome.Invalidate(Area::ScannerView);
   outcome.Post(Text::PressAnyKey);
   outcome.ShipButtons = false;
   return outcome;
@@ -27,7 +18,6 @@ Outcome ShowPicture(Session& session, ScannerPicture picture) {
 Outcome ResumeGame(Session& session) {
   session.Picture = ScannerPicture::None;
   Outcome outcome;
-  outcome.Invalidate(Area::ScannerView);
   outcome.Post(Text::Resuming);
   outcome.ShipButtons = session.InProgress;
   return outcome;
@@ -37,20 +27,16 @@ Outcome ToggleDiagnostics(Session& session) {
   session.Diagnostics = !session.Diagnostics;
   if (session.Diagnostics) session.History.DiagnosticsUsed = true;
   session.SelectedSystem = DiagnosticsSystem::None;
+  session.ScannerTracing = false;
   Outcome outcome;
-  outcome.Post(Text::DiagnosticsTurned, OnOff(session.Diagnostics));
-  if (session.ScannerTracing) {
-    session.ScannerTracing = false;
-    outcome.Invalidate(Area::Window);
-  }
+  outcome.Post(session.Diagnostics ? Text::DiagnosticsOn : Text::DiagnosticsOff);
   return outcome;
 }
 
 Outcome ToggleTracing(Session& session) {
   session.ScannerTracing = !session.ScannerTracing;
   Outcome outcome;
-  outcome.Post(Text::TracingTurned, OnOff(session.ScannerTracing));
-  outcome.Invalidate(Area::Window);
+  outcome.Post(session.ScannerTracing ? Text::TracingOn : Text::TracingOff);
   return outcome;
 }
 
@@ -68,13 +54,14 @@ Outcome AdjustGauge(Session& session, bool up) {
     outcome.Post(Text::Commander);
     return outcome;
   }
-  Gauge& gauge = system == DiagnosticsSystem::Missiles ? session.State.Missiles : session.State.Fuel;
-  const Text name = system == DiagnosticsSystem::Missiles ? Text::MissileName : Text::FuelName;
+  const bool missiles = system == DiagnosticsSystem::Missiles;
+  Gauge& gauge = missiles ? session.State.Missiles : session.State.Fuel;
   if (up ? GaugeUp(gauge) : GaugeDown(gauge)) {
-    outcome.Post(up ? Text::Increasing : Text::Decreasing, name);
-    outcome.Invalidate(system == DiagnosticsSystem::Missiles ? Area::WeaponsPanel : Area::EnginesPanel);
+    outcome.Post(up ? (missiles ? Text::MissilesIncreasing : Text::FuelIncreasing)
+                    : (missiles ? Text::MissilesDecreasing : Text::FuelDecreasing));
   } else {
-    outcome.Post(up ? Text::AtMaximum : Text::AtMinimum, name);
+    outcome.Post(up ? (missiles ? Text::MissilesAtMaximum : Text::FuelAtMaximum)
+                    : (missiles ? Text::MissilesAtMinimum : Text::FuelAtMinimum));
   }
   return outcome;
 }

@@ -24,7 +24,7 @@ void ReportSector(const Session& session, Outcome& outcome) {
   if (alive == 0)
     outcome.Post(Text::SectorCleared);
   else
-    outcome.Post(Text::ShipsInSector, alive, std::string(alive == 1 ? "" : "s"));
+    outcome.Post(Text::ShipsInSector, alive);
 }
 
 }  // namespace
@@ -48,7 +48,6 @@ Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis) {
   state.X = destination.X;
   state.Axis = scanAxis;
   Outcome outcome;
-  outcome.Invalidate(Area::Window);
   outcome.Post(Text::SettingHelm, state.Z, state.Y, state.X);
   outcome.Append(MoveShip(session));
   return outcome;
@@ -58,11 +57,8 @@ Outcome MoveShip(Session& session) {
   if (!GaugeDown(session.State.Fuel)) return RanOut(session, Text::FuelGone);
   ++session.History.FuelUsed;
   Outcome outcome;
-  outcome.Stepped.push_back(Supply::Fuel);
   outcome.Post(Text::EnginesEngaged);
   outcome.Sounds.push_back(Sound::EnginesEngaged);
-  for (const Area area : {Area::ScannerView, Area::WeaponsPanel, Area::EnginesPanel, Area::ScannerPanel})
-    outcome.Invalidate(area);
   ReportSector(session, outcome);
   return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/outcome.h"
+#include "engine/sector.h"
 #include "engine/session.h"
 
 namespace kestravane {

@@ -17,9 +17,6 @@ void Outcome::Append(Outcome later) {
   AppendAll(Messages, later.Messages);
   AppendAll(Sounds, later.Sounds);
   AlertWhenSilent = AlertWhenSilent || later.AlertWhenSilent;
-  AppendAll(Invalidated, later.Invalidated);
-  AppendAll(Cells, later.Cells);
-  AppendAll(Stepped, later.Stepped);
   if (later.ShipButtons) ShipButtons = later.ShipButtons;
   if (later.Ended) Ended = later.Ended;
 }

@@ -95,4 +95,42 @@ void RecordKill(ScanLog& log, Quadrant quadrant) {
   }
 }
 
+bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, bool tracing) {
+  const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
+  return grid.Enemy[i] && (grid.Struck[i] || tracing);
+}
+
+Icon CellIcon(const QuadrantGrid& grid, Quadrant quadrant, bool tracing) {
+  const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
+  if (!ShipShown(grid, quadrant, tracing)) return static_cast<Icon>(grid.StarIcon[i]);
+  return grid.Struck[i] ? Icon::DestroyedShip : Icon::LiveShip;
+}
+
+bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant) {
+  const int i = QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X);
+  return grid.Struck[i] && !grid.Enemy[i];
+}
+
+int KillRatioPercent(int shipsDestroyed, int missilesFired) {
+  const double perShot = static_cast<double>(shipsDestroyed) / missilesFired;
+  return static_cast<int>(perShot * 100.0);
+}
+
+int MissilesFired(const GameState& state) { return state.Missiles.Maximum - state.Missiles.Value; }
+
+ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state) {
+  const int ships = CountSectorShips(grid, state);
+  const int destroyed = CountSectorDestroyed(grid, state);
+  const int universeLeft = state.EnemyShips - state.ShipsDestroyed;
+  const int fired = MissilesFired(state);
+  return {
+      MakeMessage(Text::SectorShips, ships),
+      MakeMessage(Text::SectorDestroyed, destroyed),
+      MakeMessage(Text::SectorRemaining, ships - destroyed),
+      MakeMessage(Text::ShipsRemaining, universeLeft),
+      fired == 0 ? std::nullopt
+                 : std::optional(MakeMessage(Text::KillRatio, KillRatioPercent(state.ShipsDestroyed, fired))),
+  };
+}
+
 }  // namespace kestravane

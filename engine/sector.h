@@ -1,6 +1,10 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/game_state.h"
+#include "engine/identifiers.h"
+#include "engine/message.h"
 #include "engine/quadrant_grid.h"
 #include "engine/scan_log.h"
 
@@ -62,5 +66,40 @@ int RecordSectorScan(const QuadrantGrid& grid, const GameState& state, ScanLog& 
 // A missile has just destroyed the ship at `quadrant`: the scanned sectors
 // through it count one more destroyed and one fewer remaining.
 void RecordKill(ScanLog& log, Quadrant quadrant);
+
+// Whether the scanner shows the quadrant's enemy ship: a destroyed one
+// always, a live one only while the scanner traces them.
+bool ShipShown(const QuadrantGrid& grid, Quadrant quadrant, bool tracing);
+
+// The icon a quadrant shows on the scanner and as the quadrant picture: a
+// destroyed ship, a live ship while the scanner traces them, else its own
+// star field. A live ship that is not traced looks like open space.
+Icon CellIcon(const QuadrantGrid& grid, Quadrant quadrant, bool tracing);
+
+// Hit by a missile and found empty: the scanner frames such a cell in grey.
+bool SearchedEmpty(const QuadrantGrid& grid, Quadrant quadrant);
+
+// The five lines of figures under the scanner map: the current sector's
+// ships, destroyed and remaining, the ships left in the universe, and the
+// player's kill ratio.
+struct ScoreFigures {
+  Message SectorShips;
+  Message SectorDestroyed;
+  Message SectorRemaining;
+  Message ShipsRemaining;
+  std::optional<Message> KillRatio;  // none before the first shot
+};
+
+// Ships destroyed per missile fired, in whole percent, truncated. The
+// quotient is taken first and multiplied by 100 after, so 29 kills in 100
+// shots is 28 %: 0.29 in double precision falls just short.
+int KillRatioPercent(int shipsDestroyed, int missilesFired);
+
+// The missiles the kill ratio counts as fired: how far the missile gauge
+// stands below its maximum.
+int MissilesFired(const GameState& state);
+
+// The figures for the sector through the ship along its scan axis.
+ScoreFigures MakeScoreFigures(const QuadrantGrid& grid, const GameState& state);
 
 }  // namespace kestravane

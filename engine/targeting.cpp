@@ -7,7 +7,6 @@ namespace kestravane {
 Outcome Retarget(Session& session, Cell cell) {
   GameState& state = session.State;
   Outcome outcome;
-  outcome.InvalidateCell(ShipCell(state));
   const int row = std::clamp(cell.Row, 0, AxisLength - 1);
   const int column = std::clamp(cell.Column, 0, AxisLength - 1);
   switch (EffectiveAxis(state)) {
@@ -24,9 +23,7 @@ Outcome Retarget(Session& session, Cell cell) {
       state.Y = row;
       break;
   }
-  outcome.InvalidateCell(ShipCell(state));
   outcome.Post(Text::TargetingCoordinates, state.Z, state.Y, state.X);
-  for (const Area area : {Area::WeaponsPanel, Area::EnginesPanel, Area::QuadrantIcon}) outcome.Invalidate(area);
   return outcome;
 }
 
@@ -36,7 +33,6 @@ Outcome AimAt(Session& session, Quadrant target) {
   state.Y = target.Y;
   state.X = target.X;
   Outcome outcome;
-  outcome.Invalidate(Area::Window);
   outcome.Post(Text::TargetingCoordinates, state.Z, state.Y, state.X);
   return outcome;
 }

@@ -13,7 +13,6 @@ Launch LaunchMissile(Session& session) {
   }
   ++session.History.MissilesFired;
   Outcome& report = launch.Report;
-  report.Stepped.push_back(Supply::Missiles);
   report.Post(Text::MissileLaunched);
   report.Sounds.push_back(Sound::MissileLaunched);
   launch.Flight = MissileFlight{ShipQuadrant(state), ShipCell(state)};
@@ -37,7 +36,6 @@ Outcome StrikeTarget(Session& session, const MissileFlight& flight) {
   grid.Struck[index] = 1;
   if (enemy) {
     outcome.Post(Text::EnemyDestroyed, target.Z, target.Y, target.X);
-    outcome.Invalidate(Area::ScannerPanel);
     ++state.ShipsDestroyed;
     outcome.Sounds.push_back(Sound::EnemyDestroyed);
     outcome.AlertWhenSilent = true;
@@ -45,7 +43,6 @@ Outcome StrikeTarget(Session& session, const MissileFlight& flight) {
   } else {
     outcome.Post(Text::NoEnemyFound, target.Z, target.Y, target.X);
   }
-  outcome.InvalidateCell(CellOf(state, target));
   if (state.ShipsDestroyed >= state.EnemyShips) outcome.Append(EndGameWon(session));
   return outcome;
 }

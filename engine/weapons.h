@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/outcome.h"
+#include "engine/sector.h"
 #include "engine/session.h"
 
 namespace kestravane {

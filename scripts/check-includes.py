@@ -21,16 +21,16 @@ import sys
 # ANYTHING marks the folders that may include the whole game.
 ANYTHING = "anything"
 ALLOWED = {
-    "engine": [],
+    "engine": ["resources"],
     "document": ["engine", "platform"],
-    "support": ["engine", "platform", "platform/qt"],
+    "support": ["engine", "platform", "platform/qt", "resources"],
     "display": ["engine", "support", "platform", "platform/qt"],
     "dialogs": ["engine", "support", "display", "platform", "platform/qt"],
     "app": ["engine", "document", "support", "display", "dialogs", "platform", "platform/qt", "resources"],
     "platform": ["resources"],
     "platform/qt": ["platform", "resources"],
     "tools": ["engine", "document", "support", "platform"],
-    "tools/art": ["resources"],
+    "tools/art": ["engine", "support", "resources"],
     "tools/screenshots": ["engine", "document", "support", "display", "dialogs", "app", "platform", "platform/qt"],
     "resources": [],
     "fuzz": ANYTHING,

@@ -1,34 +1,29 @@
 #pragma once
 
-#include <optional>
-#include <string>
+#include <QString>
 
 #include "engine/identifiers.h"
 #include "engine/message.h"
-#include "support/text_lookup.h"
+#include "support/text_catalogue.h"
 
 namespace kestravane {
 
-// The catalogue as the game on screen uses it: a text that cannot be loaded
-// shows its error box.
+// The game's words as the player reads them: in the player's language when
+// the game has been translated into it, else in English, carriage returns as
+// line breaks.
 
-// Text `id`, or nothing after an error box when it cannot be loaded (a
-// missing or empty entry).
-std::optional<std::string> CatalogueText(Text id);
+QString Tr(Text text);
 
-// The message's text with its placeholders filled, at most `limit`
-// characters; catalogue texts among its values are looked up too. Nothing
-// when a text cannot be loaded (its box has been shown).
-std::optional<std::string> CatalogueMessage(const Message& message, std::size_t limit);
-
-// A message for a status line, title or control text.
-inline std::optional<std::string> CatalogueLine(const Message& message) {
-  return CatalogueMessage(message, LineTextLimit);
-}
+// The message with its values filled in and its words translated, at most
+// `limit` characters.
+QString Tr(const Message& message, std::size_t limit = LineTextLimit);
 
 template <typename... Values>
-std::optional<std::string> CatalogueLine(Text id, Values&&... values) {
-  return CatalogueLine(MakeMessage(id, std::forward<Values>(values)...));
+QString Tr(Text id, Values&&... values) {
+  return Tr(MakeMessage(id, std::forward<Values>(values)...));
 }
+
+// A control's words without the "&" that marks their letter.
+QString WithoutMnemonic(const QString& text);
 
 }  // namespace kestravane

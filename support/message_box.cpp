@@ -8,114 +8,79 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
-#include <algorithm>
 #include <cstdio>
-#include <string>
 
-#include "support/box_layouts.h"
 #include "support/catalogue.h"
-#include "support/form.h"
+#include "support/dialog_layout.h"
 #include "support/keyboard_return.h"
-#include "support/text_format.h"
 
 namespace kestravane {
 
 namespace {
 
-constexpr unsigned ErrorIcon = 5500;
-constexpr unsigned WarningIcon = 5300;
-
-enum class BoxIcon { Error, Warning };
-
-// The first ")", ":", " " becomes ")" and two carriage returns, so that
-// "Routine(Call): description" shows the description after an empty line.
-void BreakAfterFailedCall(std::string& text) {
-  const std::size_t found = text.find("): ");
-  if (found != std::string::npos) text.replace(found + 1, 2, "\r\r");
-}
-
 // Puts the whole box, frame included, in the middle of the primary screen.
-void CentreOnScreen(QWidget* box) {
-  box->winId();  // the frame is known once the window exists
-  const QMargins frame = box->windowHandle() ? box->windowHandle()->frameMargins() : QMargins();
-  const int frameWidth = box->width() + frame.left() + frame.right();
-  const int frameHeight = box->height() + frame.top() + frame.bottom();
+void CentreOnScreen(QDialog& box) {
+  box.winId();  // the frame is known once the window exists
+  const QMargins frame = box.windowHandle() ? box.windowHandle()->frameMargins() : QMargins();
+  const QSize size = box.sizeHint().grownBy(frame);
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect desktop = screen ? screen->geometry() : QRect();
-  box->move(desktop.left() + (desktop.width() - frameWidth) / 2, desktop.top() + (desktop.height() - frameHeight) / 2);
+  box.move(desktop.left() + (desktop.width() - size.width()) / 2, desktop.top() + (desktop.height() - size.height()) / 2);
 }
 
-// A box is made as a window before it shows, so that its frame can be
-// measured to centre it.
+// A box is made as a window before it is kept on top: given the flag
+// before, it is not always activated.
 class Box : public QDialog {
  public:
   using QDialog::QDialog;
   void Make() { create(); }
 };
 
-void ShowBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std::string& text) {
+// Every error and warning box has the same size, icon, message and button,
+// whoever raises it. False, for the caller to return.
+bool ShowBox(QWidget* owner, Icon icon, const QString& caption, const QString& text) {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return false;
+  }
   const QPointer<Box> box = new Box(owner ? owner->window() : nullptr);
-  Form form(*box, "DialogTmp", box_layout::Box);
-  form.IconIn(icon == BoxIcon::Error ? ErrorIcon : WarningIcon, box_layout::Icon);
-  QLabel* message = form.Label(" ", box_layout::Message);
-  QPushButton* ok = form.Button("OK", box_layout::OkButton, true, Tab::Skip);
+  SetUpDialog(*box, caption);
+  auto* layout = new DialogLayout(box, 220, 85);
+  layout->Add(IconLabel(icon), {8, 9});
+  auto* message = layout->Add(new QLabel(text), {37, 8, 175, 50});
+  message->setTextFormat(Qt::PlainText);
+  message->setWordWrap(true);
+  message->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  QPushButton* ok = layout->Add(new QPushButton(Tr(Text::Ok)), {91, 65, 36, 14});
+  ok->setDefault(true);
+  ok->setFocusPolicy(Qt::ClickFocus);
   QObject::connect(ok, &QPushButton::clicked, box, &QDialog::accept);
   box->Make();
-  // Flags first: changing them may make the window anew.
+  // The flag makes the window anew, so it comes before the frame is measured.
   box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  box->setWindowTitle(FromGameText(caption));
-  CentreOnScreen(box);
-  message->setText(FromGameText(text));
+  CentreOnScreen(*box);
   ok->setFocus(Qt::OtherFocusReason);
   box->exec();
   delete box.data();
   ReturnKeyboardTo(owner);
-}
-
-// Error and warning boxes have the one OK button. Returns false.
-bool RunBox(QWidget* owner, BoxIcon icon, const std::string& caption, const std::string& text) {
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    std::string lines = text;
-    std::replace(lines.begin(), lines.end(), '\r', '\n');
-    std::fprintf(stderr, "%s\n", lines.c_str());
-    return false;
-  }
-  ShowBox(owner, icon, caption, text);
   return false;
-}
-
-bool ShowErrorText(std::string text) {
-  BreakAfterFailedCall(text);
-  return RunBox(QApplication::activeWindow(), BoxIcon::Error, "Error", text);
 }
 
 }  // namespace
 
 bool ErrorBox(const Message& message) {
-  const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
-  if (!text) return false;
-  return ShowErrorText(*text);
+  QString text = Tr(message, BoxTextLimit);
+  if (const qsizetype call = text.indexOf(QStringLiteral("): ")); call >= 0) text.replace(call + 1, 2, QStringLiteral("\n\n"));
+  return ShowBox(QApplication::activeWindow(), Icon::Error, Tr(Text::ErrorCaption), text);
 }
 
-bool ErrorBoxText(std::string_view format, std::span<const TextArgument> arguments) {
-  return ShowErrorText(FormatText(format, arguments, BoxTextLimit));
-}
-
-bool WarningBox(QWidget* owner, Text caption, const Message& message) {
-  const std::optional<std::string> captionText = CatalogueText(caption);
-  if (!captionText) return false;
-  const std::optional<std::string> text = CatalogueMessage(message, BoxTextLimit);
-  if (!text) return false;
-  return RunBox(owner, BoxIcon::Warning, *captionText, *text);
+bool WarningBox(QWidget* owner, const Message& message) {
+  return ShowBox(owner, Icon::Warning, Tr(Text::ProgramName), Tr(message, BoxTextLimit));
 }
 
 QMessageBox::StandardButton AskQuestion(QWidget* owner, Text question, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton preferred, QMessageBox::StandardButton escape) {
-  const std::optional<std::string> caption = CatalogueText(Text::ProgramName);
-  if (!caption) return escape;
-  const std::optional<std::string> text = CatalogueText(question);
-  if (!text) return escape;
-  QMessageBox box(QMessageBox::Question, FromGameText(*caption), FromGameText(*text), buttons, owner);
+  QMessageBox box(QMessageBox::Question, Tr(Text::ProgramName), Tr(question), buttons, owner);
   box.setDefaultButton(preferred);
   box.setEscapeButton(escape);
   const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());

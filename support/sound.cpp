@@ -16,9 +16,7 @@ bool PlayWave(Sound id, bool boxOnFailure) {
   const platform::Result<std::vector<std::uint8_t>> image = platform::LoadWaveResource(number);
   if (!image) return boxOnFailure && ErrorBox(Text::ResourceMissing, "PlayWave", "WAVE", number, image.error());
   const platform::Status played = platform::PlayWaveImage(*image);
-  if (!played)
-    return boxOnFailure && ErrorBoxText("%s(sndPlaySound): Cannot play WAVE resource (ID:%u)\rCode %d", "PlayWave", number,
-                        played.error());
+  if (!played) return boxOnFailure && ErrorBox(Text::SoundFailed, "PlayWave", number, played.error());
   return true;
 }
 

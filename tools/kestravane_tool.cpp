@@ -10,7 +10,7 @@
 #include "engine/game_flow.h"
 #include "engine/session.h"
 #include "platform/system.h"
-#include "support/text_lookup.h"
+#include "support/text_catalogue.h"
 #include "tools/game_json.h"
 #include "tools/tool_arguments.h"
 
@@ -18,11 +18,8 @@ namespace kestravane {
 
 namespace {
 
-// A text as the game would show it, on standard error: the text, or why it
-// could not be loaded.
-void Print(LookedUp text) {
-  std::string lines = std::holds_alternative<std::string>(text) ? std::get<std::string>(std::move(text))
-                                                                : std::get<MissingText>(std::move(text)).report;
+// A text as the game would show it, on standard error.
+void Print(std::string lines) {
   std::replace(lines.begin(), lines.end(), '\r', '\n');
   std::fprintf(stderr, "%s\n", lines.c_str());
 }
@@ -36,10 +33,10 @@ void PrintWarning(Message warning) {
     if (path && path->size() > LongestPath)
       *path = path->substr(0, LongestPath / 2) + "..." + path->substr(path->size() - LongestPath / 2);
   }
-  Print(LookUpMessage(warning, BoxTextLimit));
+  Print(EnglishText(warning, BoxTextLimit));
 }
 
-void PrintStatus(const Message& status) { Print(LookUpMessage(status, LineTextLimit)); }
+void PrintStatus(const Message& status) { Print(EnglishText(status, LineTextLimit)); }
 
 int NewGameDocument(const ToolRequest& request) {
   // Without a number the game's own start-up rule picks one from the clock.

@@ -37,11 +37,8 @@ struct TestMainWindow {
     state().Axis = axis;
   }
 
-  // Paints the whole window now, as the next paint would.
-  void Repaint() {
-    window->board().Invalidate();
-    window->board().PaintNow();
-  }
+  // Draws the whole board from the session now, as every change does.
+  void Repaint() { window->board().Refresh(); }
 
   LibraryState library = StartLibrary();
   AppSettings settings;

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "common/golden_image.h"
-#include "display/drawing.h"
+#include "display/board_paint.h"
 #include "display/main_layout.h"
-#include "display/main_paint.h"
 #include "display/missile_mark.h"
 #include "display/missile_path.h"
 #include "engine/session.h"
@@ -18,7 +17,6 @@ namespace {
 struct Board {
   Session session;
   Surface surface{ClientWidth, ClientHeight};
-  BoardTexts texts;
 
   Board() {
     for (int i = 0; i < QuadrantCount; ++i) session.Grid.StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
@@ -31,13 +29,13 @@ struct Board {
   }
   std::string Paint() {
     surface.image().fill(Qt::magenta);
-    PaintBoard(surface, texts, session);
-    std::string said;
-    for (const auto& text : {texts.ScanLabel, texts.WeaponsReadout, texts.MissileCount, texts.EnginesReadout,
-                             texts.FuelCount, texts.ScannerReadout, texts.SectorShips, texts.SectorDestroyed,
-                             texts.SectorRemaining, texts.ShipsRemaining, texts.KillRatio})
-      said += text.value_or("-") + "|";
-    return said;
+    const BoardTexts texts = PaintBoard(surface, session);
+    QString said = texts.ScanLabel.value_or("-") + '|';
+    for (const QString& text : {texts.WeaponsReadout, texts.MissileCount, texts.EnginesReadout, texts.FuelCount,
+                                texts.ScannerReadout, texts.SectorShips, texts.SectorDestroyed, texts.SectorRemaining,
+                                texts.ShipsRemaining, texts.KillRatio})
+      said += text + '|';
+    return said.toStdString();
   }
 };
 

@@ -142,5 +142,5 @@ TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {
   const std::string path = "/games/a.war";
   EXPECT_EQ(FaultMessage({Kind::ShortHeader}, path, 0), MakeMessage(Text::HeaderReadFailed, path, 0));
   EXPECT_EQ(FaultMessage({Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
-  EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, "game", 5));
+  EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
 }

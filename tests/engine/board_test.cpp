@@ -4,9 +4,10 @@
 #include <cstring>
 #include <set>
 
-#include "engine/gauge_fill.h"
+#include "engine/gauge.h"
 #include "engine/generation.h"
-#include "engine/score_figures.h"
+#include "engine/sector.h"
+#include "support/text_catalogue.h"
 
 using namespace kestravane;
 
@@ -154,18 +155,18 @@ TEST(ScoreFigures, TheRatioDividesFirstAndTheWordsAgreeWithTheCounts) {
   GameState state = At({4, 4, 4}, ScanAxis::Z);
   state.EnemyShips = 60;
   state.Missiles = {0, 360, 360};
+  const auto said = [](const std::optional<Message>& figure) { return figure ? EnglishText(*figure, 255) : ""; };
   const ScoreFigures figures = MakeScoreFigures(grid, state);
-  EXPECT_EQ(std::tuple(figures.SectorShips, figures.SectorDestroyed, figures.SectorRemaining),
-            std::tuple(MakeMessage(Text::SectorShips, 2, "s"), MakeMessage(Text::SectorDestroyed, 1),
-                       MakeMessage(Text::SectorRemaining, 1)));
-  // "1 Ship Remains"; a closed game keeps an empty gauge's maximum, so every missile counts as fired.
+  EXPECT_EQ(std::tuple(said(figures.SectorShips), said(figures.SectorDestroyed), said(figures.SectorRemaining)),
+            std::tuple("2 Roder Ships", "1 Destroyed", "1 Remaining"));
+  // A closed game keeps an empty gauge's maximum, so every missile counts as fired.
   state.Axis = ScanAxis::X;
-  for (const auto& [destroyed, missiles, left, noun, verb, ratio] :
-       {std::tuple{59, 360, 1, "", "s", MakeMessage(Text::NoShotFired)}, {58, 300, 2, "s", "", MakeMessage(Text::KillRatio, 96)},
-        {29, 260, 31, "s", "", MakeMessage(Text::KillRatio, 28)}, {0, 0, 60, "s", "", MakeMessage(Text::KillRatio, 0)}}) {
+  for (const auto& [destroyed, missiles, left, ratio] :
+       {std::tuple{59, 360, "1 Ship Remains", ""}, {58, 300, "2 Ships Remain", "96% Kill Ratio"},
+        {29, 260, "31 Ships Remain", "28% Kill Ratio"}, {0, 0, "60 Ships Remain", "0% Kill Ratio"}}) {
     std::tie(state.ShipsDestroyed, state.Missiles.Value) = std::pair(destroyed, missiles);
     const ScoreFigures figures = MakeScoreFigures(grid, state);
-    EXPECT_EQ(std::tuple(figures.SectorShips, figures.ShipsRemaining, figures.KillRatio),
-              std::tuple(MakeMessage(Text::SectorShips, 1, ""), MakeMessage(Text::ShipsRemaining, left, noun, verb), ratio));
+    EXPECT_EQ(std::tuple(said(figures.SectorShips), said(figures.ShipsRemaining), said(figures.KillRatio)),
+              std::tuple("1 Roder Ship", left, ratio));
   }
 }

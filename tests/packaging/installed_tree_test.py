@@ -95,9 +95,12 @@ class InstalledTree(unittest.TestCase):
             with gzip.open(self.path("share", "man", "man" + section, f"{page}.{section}.gz"), "rt", encoding="utf-8") as text:
                 manuals[page] = text.read()
             self.assertTrue(manuals[page].startswith(f".TH {page.upper()} {section} "), page)
-        with open(os.path.join(SOURCE_DIR, "resources", "shortcuts.inc"), encoding="utf-8") as table:
-            bindings = re.findall(r"\{Qt::Key_(\w+), (\w+),", table.read())
-        keys = sorted(("Ctrl+" if control == "WithControl" else "") + key for key, control in bindings)
+        with open(os.path.join(SOURCE_DIR, "app", "commands.cpp"), encoding="utf-8") as source:
+            commands, game_keys = source.read().split("ActionOfKey(int key)")
+        desktop = {"New": "Ctrl+N", "Open": "Ctrl+O", "Save": "Ctrl+S"}
+        keys = sorted([desktop[key] for key in re.findall(r"QKeySequence::(\w+), \{", commands) if key in desktop] +
+                      ["Ctrl+" + key for key in re.findall(r"Ctrl\(Qt::Key_(\w+)\)", commands)] +
+                      re.findall(r"[{,] Qt::Key_(\w+)", commands) + re.findall(r"\{Qt::Key_(\w+), ", game_keys))
         listed = re.findall(r"^\.TP\n\.B (.+)$", manuals["kestravane"].split("\n.SH KEYS\n")[1].split("\n.SH ")[0], re.M)
         self.assertEqual(sorted(listed), keys)
 

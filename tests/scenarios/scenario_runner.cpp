@@ -211,7 +211,12 @@ class ScenarioRunner : public QObject {
     Expect(QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); }), "the missile never landed");
   }
 
+  // A key goes to the board once its window has the keyboard back from a
+  // dialog or a menu, as the window system delivers it. With no window
+  // active, the main window gets the keyboard, as a window manager gives it.
   void Key(const QString& name, bool landing) {
+    if (!QApplication::activeWindow()) Main().activateWindow();
+    Expect(QTest::qWaitFor([this] { return Main().isActiveWindow(); }, 2000), "the main window is not active");
     const QKeyCombination key = KeyNamed(name);
     QTest::keyClick(&Board(), key.key(), key.keyboardModifiers());
     if (landing) WaitForLanding();
@@ -402,8 +407,8 @@ class ScenarioRunner : public QObject {
         lines += '\n' + line;
       }
       Expect(found, "a screen reader finds no " + rest + " but:" + lines);
-      // As a reader's user does: the object's own action, not a click.
-      if (found && verb == u"activate") found->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+      // As a reader's user does: the object's first action, not a click.
+      if (found && verb == u"activate") found->actionInterface()->doAction(found->actionInterface()->actionNames().value(0));
     } else if (verb == u"keyboard-on-board") {
       Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
     } else if (verb == u"quiet") {

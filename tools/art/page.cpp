@@ -7,11 +7,11 @@
 #include "canvas.h"
 #include "fonts.h"
 #include "random.h"
+#include "support/text_catalogue.h"
 
 namespace kestravane::art {
 namespace {
 
-#include "resources/page_words.inc"
 
 constexpr int Margin = 14;
 constexpr int BodyTop = 62;
@@ -93,7 +93,7 @@ QImage NewPage(const QString& title) {
   const QFont nameFont = BoldFont(22);
   // Letter-spaced capitals read as a title even in a plain font.
   QString spaced;
-  for (const QChar letter : QString::fromUtf8(GameName)) {
+  for (const QChar letter : QString::fromUtf8(SourceOf(Text::PageGameName).english)) {
     if (!spaced.isEmpty()) spaced += ' ';
     spaced += letter;
   }

@@ -9,13 +9,14 @@
 #include "fonts.h"
 #include "glyph.h"
 #include "page.h"
+#include "support/text_catalogue.h"
 
 namespace kestravane::art {
 namespace {
 
 #include "resources/page_words.inc"
 
-QString Words(const char* words) { return QString::fromUtf8(words); }
+QString Words(Text words) { return QString::fromUtf8(SourceOf(words).english); }
 
 constexpr int Cell = 16;
 
@@ -94,25 +95,25 @@ void DrawBeacon(QImage& page, double cx, double cy) {
 }  // namespace
 
 IndexedImage TitlePage() {
-  QImage page = NewPage(Words(TitleHeading));
+  QImage page = NewPage(Words(Text::TitleHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(Words(TitleVersion), 16, true, White);
+  writer.Centred(Words(Text::TitleVersion), 16, true, White);
   writer.Skip(6);
-  writer.Paragraph(Words(TitleGoal));
+  writer.Paragraph(Words(Text::TitleGoal));
   writer.Skip(8);
-  writer.Paragraph(Words(TitleCopyright), Silver);
+  writer.Paragraph(Words(Text::TitleCopyright), Silver);
   writer.Skip(6);
-  writer.Paragraph(Words(TitleSharing), Silver);
+  writer.Paragraph(Words(Text::TitleSharing), Silver);
   writer.Skip(10);
-  writer.Paragraph(Words(TitleStart), Yellow);
+  writer.Paragraph(Words(Text::TitleStart), Yellow);
   return Quantise(page, false);
 }
 
 IndexedImage GameRulesPage() {
-  QImage page = NewPage(Words(RulesHeading));
+  QImage page = NewPage(Words(Text::RulesHeading));
   PageWriter writer(page);
-  writer.Paragraph(Words(RulesGroups));
+  writer.Paragraph(Words(Text::RulesGroups));
   writer.Skip(6);
 
   // Three groups side by side, one per axis, each captioned below.
@@ -130,43 +131,43 @@ IndexedImage GameRulesPage() {
   }
   writer.Skip(3 * Cell + 2 + 32);
 
-  writer.Heading(Words(RulesAttack));
-  writer.Paragraph(Words(RulesAim));
+  writer.Heading(Words(Text::RulesAttack));
+  writer.Paragraph(Words(Text::RulesAim));
   return Quantise(page, false);
 }
 
 IndexedImage ShortcutsPage() {
-  QImage page = NewPage(Words(KeysHeading));
+  QImage page = NewPage(Words(Text::KeysHeading));
   PageWriter writer(page);
   for (const PageKeys& section : KeysSections) {
     if (&section != KeysSections) writer.Skip(3);
     writer.Heading(Words(section.system));
-    for (int key = 0; key < section.count; ++key) writer.KeyLine(Words(section.keys[key][0]), Words(section.keys[key][1]));
+    for (int key = 0; key < section.count; ++key) writer.KeyLine(QString::fromUtf8(section.keys[key].key), Words(section.keys[key].does));
   }
   return Quantise(page, false);
 }
 
 IndexedImage MissionOrdersPage() {
-  QImage page = NewPage(Words(MissionHeading));
+  QImage page = NewPage(Words(Text::MissionHeading));
   PageWriter writer(page);
-  writer.Heading(Words(MissionSituation));
-  writer.Paragraph(Words(MissionInvasion));
+  writer.Heading(Words(Text::MissionSituation));
+  writer.Paragraph(Words(Text::MissionInvasion));
   writer.Skip(8);
-  writer.Heading(Words(MissionOrders));
-  writer.Paragraph(Words(MissionSeek));
+  writer.Heading(Words(Text::MissionOrders));
+  writer.Paragraph(Words(Text::MissionSeek));
   writer.Skip(12);
-  writer.Paragraph(Words(MissionWish), Yellow);
-  writer.Paragraph(Words(MissionSender), Silver);
+  writer.Paragraph(Words(Text::MissionWish), Yellow);
+  writer.Paragraph(Words(Text::MissionSender), Silver);
   return Quantise(page, false);
 }
 
 IndexedImage VictoryPage() {
-  QImage page = NewPage(Words(VictoryHeading));
+  QImage page = NewPage(Words(Text::VictoryHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(Words(VictoryCheer), 14, true, Yellow);
+  writer.Centred(Words(Text::VictoryCheer), 14, true, Yellow);
   writer.Skip(6);
-  writer.Paragraph(Words(VictoryText));
+  writer.Paragraph(Words(Text::VictoryText));
   DrawMedal(page, 104, 196, 34);
   for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
     DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
@@ -177,12 +178,12 @@ IndexedImage VictoryPage() {
 }
 
 IndexedImage DefeatPage() {
-  QImage page = NewPage(Words(DefeatHeading));
+  QImage page = NewPage(Words(Text::DefeatHeading));
   PageWriter writer(page);
   writer.Skip(4);
-  writer.Centred(Words(DefeatWarning), 14, true, Red);
+  writer.Centred(Words(Text::DefeatWarning), 14, true, Red);
   writer.Skip(6);
-  writer.Paragraph(Words(DefeatText));
+  writer.Paragraph(Words(Text::DefeatText));
   DrawBeacon(page, 60, 205);
   return Quantise(page, false);
 }

@@ -26,8 +26,8 @@ constexpr int CellPixels = 32;
 void Shoot(GameController& controller, int column, int row) {
   const int x = layout::ScannerArea.left + column * CellPixels + CellPixels / 2;
   const int y = layout::ScannerArea.top + row * CellPixels + CellPixels / 2;
-  controller.DoLeftClick(x, y);
-  controller.DoRightClick(x, y);
+  controller.LeftClick({x, y});
+  controller.RightClick({x, y});
   controller.LandMissiles();
 }
 
@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   window.Start();
   window.session().Random.Seed(Universe);
   GameController& controller = window.controller();
-  controller.DoCommand(Command::New);
+  controller.Run(Command::New);
   Shoot(controller, 4, 4);
   for (int row = 0; row < 3; ++row) Shoot(controller, 8, row);
   bool saved = Save(Picture(window, nullptr), argv[1], "board.png");
@@ -88,6 +88,6 @@ int main(int argc, char** argv) {
     helm->close();
   });
   grabber.start(0);
-  controller.DoCommand(Command::Helm);
+  controller.Run(Command::Helm);
   return saved ? 0 : 1;
 }

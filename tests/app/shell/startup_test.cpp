@@ -37,7 +37,8 @@ class StartupTest : public QObject {
   std::string ini_;
 
   static bool MainWindowUp() {
-    return RunningMainWindow() && QThread::currentThread()->loopLevel() > 0 && !QApplication::activeModalWidget();
+    return RunningMainWindow() && RunningMainWindow()->isActiveWindow() && QThread::currentThread()->loopLevel() > 0 &&
+           !QApplication::activeModalWidget();
   }
   static void PressCtrlQ() { QTest::keyClick(&RunningMainWindow()->board(), Qt::Key_Q, Qt::ControlModifier); }
   std::string Setting(const char* section, const char* key) const {

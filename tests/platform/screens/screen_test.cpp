@@ -25,7 +25,7 @@ class ScreenTest : public QObject {
       frame = box->frameGeometry();
       QTest::keyClick(KeyboardTarget(box), Qt::Key_Return);
     });
-    ErrorBoxText("Sensor array offline");
+    ErrorBox(Text::SoundFailed, "Sensor", 1, 2);
     QCOMPARE(font.pixelSize(), 13);  // 8 points at 120 dots per inch
     QCOMPARE(frame.topLeft(), QPoint((1024 - frame.width()) / 2, (640 - frame.height()) / 2));
   }

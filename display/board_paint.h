@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "display/surface.h"
+#include "engine/identifiers.h"
+#include "engine/session.h"
+#include "platform/rect.h"
+
+namespace kestravane {
+
+// What the main window's labels say, as a paint of the board leaves it.
+struct BoardTexts {
+  // Set while the sector shows; the label keeps its text under a page.
+  std::optional<QString> ScanLabel;
+  QString WeaponsReadout;
+  QString MissileCount;
+  QString EnginesReadout;
+  QString FuelCount;
+  QString ScannerReadout;
+  QString SectorShips;
+  QString SectorDestroyed;
+  QString SectorRemaining;
+  QString ShipsRemaining;
+  QString KillRatio;
+};
+
+// The main window's board, drawn whole from the session: the etched line
+// under the menu bar, the frames of the scanner view and the status line,
+// the sector grid with the crosshair on the ship's cell or the page in its
+// place, and the weapons, engines and scanner panels with their gauges and
+// maps. Records the sector on the scanner in the scan log, game or no game.
+// Returns the texts of the labels over it.
+BoardTexts PaintBoard(Surface& surface, Session& session);
+
+// A bitmap from the resources at its own size with its top-left corner at
+// the rectangle's. False after an error box naming the routine when it
+// cannot be loaded; nothing is drawn then.
+bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect);
+
+}  // namespace kestravane
