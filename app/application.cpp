@@ -58,7 +58,7 @@ std::string Absolute(const std::string& path) {
   return error ? path : absolute.string();
 }
 
-int RunKestravane(const std::string& commandLine) {
+int RunKestravane(const std::string& commandLine, Services& services) {
   MainWindow* shown = nullptr;
   // A document handed over before the main window is up waits for it.
   std::string handedOver;
@@ -84,7 +84,7 @@ int RunKestravane(const std::string& commandLine) {
   std::unique_ptr<MainWindow> mainWindow;
   QTimer::singleShot(SplashMilliseconds, [&] {
     splash.Close();
-    mainWindow = std::make_unique<MainWindow>(library, settings, splash);
+    mainWindow = std::make_unique<MainWindow>(library, settings, splash, services);
     mainWindow->session().Random.Seed(gameSeed);
     TraceFirstPaint(&mainWindow->board(), "main-window-shown");
     mainWindow->Start();

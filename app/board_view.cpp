@@ -46,8 +46,12 @@ void StatusLabel::Show(const QString& whole, const QString& shown) {
 
 QString Readout::Spoken() const { return Tr(caption_, text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toStdString()); }
 
-BoardView::BoardView(Session& session, QColor background, QWidget* parent)
-    : QWidget(parent), session_(session), background_(background), image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
+BoardView::BoardView(Session& session, QColor background, platform::PictureStore& pictures, QWidget* parent)
+    : QWidget(parent),
+      session_(session),
+      background_(background),
+      pictures_(pictures),
+      image_(ClientWidth, ClientHeight, QImage::Format_RGB32) {
   using namespace layout;
   // Before any of the game's widgets is asked for its accessible interface:
   // Qt keeps the first answer for a widget's class.
@@ -141,7 +145,7 @@ void BoardView::EnableShipButtons(bool enable) {
 }
 
 void BoardView::Refresh() {
-  const BoardTexts texts = PaintBoard(canvas_, session_);
+  const BoardTexts texts = PaintBoard(canvas_, session_, pictures_);
   canvas_.TakeChanged();
   if (texts.ScanLabel) scanLabel_->setText(*texts.ScanLabel);
   weaponsReadout_->setText(texts.WeaponsReadout);

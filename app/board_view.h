@@ -9,6 +9,7 @@
 #include "engine/identifiers.h"
 #include "engine/message.h"
 #include "engine/session.h"
+#include "platform/resources.h"
 
 namespace kestravane {
 
@@ -49,7 +50,7 @@ class BoardView : public QWidget {
   Q_OBJECT
 
  public:
-  BoardView(Session& session, QColor background, QWidget* parent);
+  BoardView(Session& session, QColor background, platform::PictureStore& pictures, QWidget* parent);
 
   // Draws the board whole from the session into its image, gives the labels
   // their texts, puts it on the screen and tells a screen reader, when one
@@ -98,6 +99,7 @@ class BoardView : public QWidget {
 
   Session& session_;
   QColor background_;
+  platform::PictureStore& pictures_;
   QImage image_;
   Surface canvas_{image_};
 

@@ -20,13 +20,14 @@
 namespace kestravane {
 
 GameController::GameController(MainWindow& window, Session& session, GameDocument& document, AppSettings& settings,
-                               const std::string& settingsPath, Splash& splash)
+                               const std::string& settingsPath, Splash& splash, platform::SoundOutput& sound)
     : window_(window),
       session_(session),
       document_(document),
       settings_(settings),
       settingsPath_(settingsPath),
       splash_(splash),
+      sound_(sound),
       records_(CaptainsRecordPath(), platform::CalendarSeconds()) {}
 
 void GameController::Run(Command command) {
@@ -103,7 +104,7 @@ void GameController::Show(const Outcome& outcome, bool shot) {
   }
   for (const Sound sound : outcome.Sounds) {
     // A box in the middle of a shot would take the input meant for the game.
-    if (PlayWave(sound, !shot)) continue;
+    if (PlayWave(sound_, sound, !shot)) continue;
     // One box is enough: the game goes on in silence, and the player's
     // choice stands for the next start.
     soundsFailed_ = true;

@@ -16,6 +16,7 @@
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
 #include "engine/session.h"
+#include "platform/sound.h"
 #include "support/splash.h"
 
 namespace kestravane {
@@ -29,7 +30,7 @@ class GameController {
  public:
   // The options the player confirms are written to `settingsPath` at once.
   GameController(MainWindow& window, Session& session, GameDocument& document, AppSettings& settings,
-                 const std::string& settingsPath, Splash& splash);
+                 const std::string& settingsPath, Splash& splash, platform::SoundOutput& sound);
 
   // A menu item, shortcut or ship button, while it can still be chosen; then
   // the menus are brought up to date.
@@ -133,6 +134,7 @@ class GameController {
   AppSettings& settings_;
   const std::string& settingsPath_;
   Splash& splash_;
+  platform::SoundOutput& sound_;
   FlightAnimation flight_;
   std::deque<std::function<void()>> held_;
   bool soundsFailed_ = false;

@@ -57,5 +57,6 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(KESTRAVANE_DESKTOP_ID));
   // Closing the main window is the game's decision, and it saves first.
   QApplication::setQuitOnLastWindowClosed(false);
-  return RunKestravane(request.document);
+  Services services;
+  return RunKestravane(request.document, services);
 }

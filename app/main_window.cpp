@@ -54,12 +54,12 @@ QColor ColorOf(platform::Color color) { return QColor(color.red, color.green, co
 
 }  // namespace
 
-MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash)
+MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash, Services& services)
     : QMainWindow(nullptr, settings.TopMost ? MainFrame | Qt::WindowStaysOnTopHint : MainFrame),
       settings_(settings),
       splash_(splash),
-      board_(new BoardView(session_, ColorOf(library.BackgroundColor), this)),
-      controller_(*this, session_, document_, settings, library.IniPath, splash) {
+      board_(new BoardView(session_, ColorOf(library.BackgroundColor), services.pictures, this)),
+      controller_(*this, session_, document_, settings, library.IniPath, splash, services.sound) {
   setCentralWidget(board_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   if (const platform::Result<platform::Picture> icon = platform::LoadIconResource(Id(Icon::Program)))

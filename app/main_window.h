@@ -7,6 +7,7 @@
 #include "app/board_view.h"
 #include "app/game_controller.h"
 #include "app/game_document.h"
+#include "app/services.h"
 #include "app/settings.h"
 #include "engine/session.h"
 #include "support/library.h"
@@ -23,7 +24,7 @@ class MainWindow final : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash);
+  MainWindow(const LibraryState& library, AppSettings& settings, Splash& splash, Services& services);
 
   // Shows the window where the settings last left it, paints it, and opens
   // the document named on the command line.

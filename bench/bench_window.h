@@ -35,7 +35,7 @@ class BenchWindow {
     library_.IniPath = (folder_ / "kestravane.ini").string();
     settings_ = LoadSettings(library_.IniPath);
     splash_ = std::make_unique<Splash>(library_);
-    game_ = std::make_unique<MainWindow>(library_, settings_, *splash_);
+    game_ = std::make_unique<MainWindow>(library_, settings_, *splash_, services_);
     game_->Start();
   }
 
@@ -60,6 +60,7 @@ class BenchWindow {
   std::unique_ptr<QApplication> application_;
   LibraryState library_;
   AppSettings settings_;
+  Services services_;
   std::unique_ptr<Splash> splash_;
   std::unique_ptr<MainWindow> game_;
 };

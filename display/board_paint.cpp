@@ -40,15 +40,15 @@ void DrawEtchedLine(Surface& surface, const Rect& r) {
 }
 
 // Draws a loaded picture, or names the routine and the resource in a box.
-bool DrawLoaded(Surface& surface, const platform::Result<platform::Picture>& picture, const Rect& rect, Text failure,
-                const char* routine, unsigned id) {
+bool DrawLoaded(Surface& surface, const platform::Result<const platform::Picture*>& picture, const Rect& rect,
+                Text failure, const char* routine, unsigned id) {
   if (!picture) return ErrorBox(failure, routine, id, picture.error());
-  DrawPicture(surface, *picture, rect.left, rect.top);
+  DrawPicture(surface, **picture, rect.left, rect.top);
   return true;
 }
 
-void DrawIcon(Surface& surface, Icon id, const Rect& rect) {
-  DrawLoaded(surface, platform::LoadIconResource(Id(id)), rect, Text::IconFailed, "Draw_Icon", Id(id));
+void DrawIcon(Surface& surface, platform::PictureStore& pictures, Icon id, const Rect& rect) {
+  DrawLoaded(surface, pictures.Icon(Id(id)), rect, Text::IconFailed, "Draw_Icon", Id(id));
 }
 
 // The bar fills its frame less one pixel all round and one more at the left
@@ -84,7 +84,7 @@ QChar AxisLetter(const GameState& state) {
 // The 81 cells composed off-screen and copied in one piece, so that the
 // sector never flickers while redrawn, then the blue crosshair on the ship's
 // cell. A struck quadrant without an enemy is framed in grey.
-void DrawScanner(Surface& surface, const Session& session) {
+void DrawScanner(Surface& surface, platform::PictureStore& pictures, const Session& session) {
   const Rect& area = layout::ScannerArea;
   Surface grid(area.right - area.left, area.bottom - area.top);
   const GameState& state = session.State;
@@ -92,7 +92,7 @@ void DrawScanner(Surface& surface, const Session& session) {
     for (int column = 0; column < AxisLength; ++column) {
       const Rect cell{CellSize * column, CellSize * row, CellSize * (column + 1), CellSize * (row + 1)};
       const Quadrant quadrant = SectorQuadrant(state, row, column);
-      DrawIcon(grid, CellIcon(session.Grid, quadrant, session.ScannerTracing), cell);
+      DrawIcon(grid, pictures, CellIcon(session.Grid, quadrant, session.ScannerTracing), cell);
       if (SearchedEmpty(session.Grid, quadrant))
         FrameRect(grid, {cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1}, SearchedColor);
     }
@@ -117,18 +117,18 @@ Bitmap PictureBitmap(ScannerPicture picture) {
   return Bitmap::TitlePage;
 }
 
-void DrawWeaponsPanel(Surface& surface, BoardTexts& texts, const GameState& state) {
+void DrawWeaponsPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, const GameState& state) {
   Draw3DFrame(surface, layout::WeaponsPanel);
-  DrawIcon(surface, Icon::Map, layout::WeaponsIcon);
+  DrawIcon(surface, pictures, Icon::Map, layout::WeaponsIcon);
   texts.WeaponsReadout = Readout(state);
   DrawMapDot(surface, layout::WeaponsIcon, ShipColumn(state), ShipRow(state));
   DrawGauge(surface, layout::MissileGauge, state.Missiles);
   texts.MissileCount = QString::number(state.Missiles.Value);
 }
 
-void DrawEnginesPanel(Surface& surface, BoardTexts& texts, const GameState& state) {
+void DrawEnginesPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, const GameState& state) {
   Draw3DFrame(surface, layout::EnginesPanel);
-  DrawIcon(surface, Icon::Engines, layout::EnginesIcon);
+  DrawIcon(surface, pictures, Icon::Engines, layout::EnginesIcon);
   texts.EnginesReadout = Readout(state);
   DrawGauge(surface, layout::FuelGauge, state.Fuel);
   texts.FuelCount = QString::number(state.Fuel.Value);
@@ -137,17 +137,18 @@ void DrawEnginesPanel(Surface& surface, BoardTexts& texts, const GameState& stat
 // The map marks the sector's destroyed ships, and its live ones while the
 // scanner traces them; the program's own icon stands in for the quadrant's
 // picture while no game is open.
-void DrawScannerPanel(Surface& surface, BoardTexts& texts, Session& session) {
+void DrawScannerPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, Session& session) {
   const GameState& state = session.State;
   Draw3DFrame(surface, layout::ScannerPanel);
-  DrawIcon(surface, Icon::Map, layout::ScannerIcon);
+  DrawIcon(surface, pictures, Icon::Map, layout::ScannerIcon);
   texts.ScannerReadout = Readout(state);
   for (int row = 0; row < AxisLength; ++row)
     for (int column = 0; column < AxisLength; ++column)
       if (ShipShown(session.Grid, SectorQuadrant(state, row, column), session.ScannerTracing))
         DrawMapDot(surface, layout::ScannerIcon, column, row);
   RecordSectorScan(session.Grid, state, session.Log);
-  DrawIcon(surface, session.InProgress ? CellIcon(session.Grid, ShipQuadrant(state), session.ScannerTracing) : Icon::Program,
+  DrawIcon(surface, pictures,
+           session.InProgress ? CellIcon(session.Grid, ShipQuadrant(state), session.ScannerTracing) : Icon::Program,
            layout::QuadrantIcon);
 
   const ScoreFigures figures = MakeScoreFigures(session.Grid, state);
@@ -161,25 +162,25 @@ void DrawScannerPanel(Surface& surface, BoardTexts& texts, Session& session) {
 
 }  // namespace
 
-BoardTexts PaintBoard(Surface& surface, Session& session) {
+BoardTexts PaintBoard(Surface& surface, Session& session, platform::PictureStore& pictures) {
   BoardTexts texts;
   DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
   Draw3DFrame(surface, layout::ScannerFrame);
   if (SectorShown(session)) {
     texts.ScanLabel = QStringLiteral(" %1: %2 ").arg(AxisLetter(session.State)).arg(SectorCoordinate(session.State));
-    DrawScanner(surface, session);
+    DrawScanner(surface, pictures, session);
   } else {
-    DrawPicture(surface, PictureBitmap(session.Picture), layout::ScannerArea);
+    DrawPicture(surface, pictures, PictureBitmap(session.Picture), layout::ScannerArea);
   }
   Draw3DFrame(surface, layout::StatusFrame);
-  DrawWeaponsPanel(surface, texts, session.State);
-  DrawEnginesPanel(surface, texts, session.State);
-  DrawScannerPanel(surface, texts, session);
+  DrawWeaponsPanel(surface, pictures, texts, session.State);
+  DrawEnginesPanel(surface, pictures, texts, session.State);
+  DrawScannerPanel(surface, pictures, texts, session);
   return texts;
 }
 
-bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect) {
-  return DrawLoaded(surface, platform::LoadBitmapResource(Id(id)), rect, Text::BitmapFailed, "DrawPicture", Id(id));
+bool DrawPicture(Surface& surface, platform::PictureStore& pictures, Bitmap id, const platform::Rect& rect) {
+  return DrawLoaded(surface, pictures.Bitmap(Id(id)), rect, Text::BitmapFailed, "DrawPicture", Id(id));
 }
 
 }  // namespace kestravane

@@ -7,6 +7,7 @@
 #include "engine/identifiers.h"
 #include "engine/session.h"
 #include "platform/rect.h"
+#include "platform/resources.h"
 
 namespace kestravane {
 
@@ -32,11 +33,12 @@ struct BoardTexts {
 // place, and the weapons, engines and scanner panels with their gauges and
 // maps. Records the sector on the scanner in the scan log, game or no game.
 // Returns the texts of the labels over it.
-BoardTexts PaintBoard(Surface& surface, Session& session);
+// Its icons and pages come from `pictures`.
+BoardTexts PaintBoard(Surface& surface, Session& session, platform::PictureStore& pictures);
 
-// A bitmap from the resources at its own size with its top-left corner at
-// the rectangle's. False after an error box naming the routine when it
-// cannot be loaded; nothing is drawn then.
-bool DrawPicture(Surface& surface, Bitmap id, const platform::Rect& rect);
+// A bitmap of `pictures` at its own size with its top-left corner at the
+// rectangle's. False after an error box naming the routine when it cannot
+// be loaded; nothing is drawn then.
+bool DrawPicture(Surface& surface, platform::PictureStore& pictures, Bitmap id, const platform::Rect& rect);
 
 }  // namespace kestravane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/result.h"
@@ -43,6 +44,20 @@ Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id);
 // cannot be decoded; the caller reports the failure in its own box.
 Result<Picture> LoadIconResource(unsigned id);
 Result<Picture> LoadBitmapResource(unsigned id);
+
+// The icons and bitmaps a window draws again and again, each decoded once
+// and kept as long as the store: a board draws up to 84 icons and a picture
+// whenever it changes. A picture that cannot be loaded is tried again.
+class PictureStore {
+ public:
+  Result<const Picture*> Icon(unsigned id) { return Find(ResourceKind::Icon, id); }
+  Result<const Picture*> Bitmap(unsigned id) { return Find(ResourceKind::Bitmap, id); }
+
+ private:
+  Result<const Picture*> Find(ResourceKind kind, unsigned id);
+
+  std::unordered_map<std::uint64_t, Picture> decoded_;
+};
 
 // The wave file image to hand to the sound player, or ENOENT.
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id);

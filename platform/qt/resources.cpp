@@ -1,9 +1,7 @@
 #include "platform/resources.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFile>
-#include <QHash>
 #include <QString>
 #include <cerrno>
 
@@ -28,46 +26,13 @@ QString ResourcePath(ResourceKind kind, unsigned id) {
   return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 
-// Every paint draws up to 84 icons and a picture. The resources never change
-// while the program runs, so each is decoded once and then shared, for as
-// long as the application lives: a Picture holds an implicitly shared copy of
-// the decoded image.
-class DecodedPictures final : public QObject {
- public:
-  explicit DecodedPictures(QObject* application) : QObject(application) { setObjectName(Name); }
-  static constexpr const char* Name = "kestravane-decoded-pictures";
-
-  // The application's pictures, or none without an application.
-  static DecodedPictures* Of(QCoreApplication* application) {
-    if (!application) return nullptr;
-    if (auto* found = dynamic_cast<DecodedPictures*>(application->findChild<QObject*>(Name, Qt::FindDirectChildrenOnly)))
-      return found;
-    return new DecodedPictures(application);
-  }
-
-  QHash<quint64, QImage> images;
-};
-
-Result<QImage> DecodedImage(ResourceKind kind, unsigned id, const char* format) {
-  DecodedPictures* decoded = DecodedPictures::Of(QCoreApplication::instance());
-  const quint64 key = (quint64(kind) << 32) | id;
-  if (decoded) {
-    if (const auto found = decoded->images.constFind(key); found != decoded->images.constEnd()) return *found;
-  }
-  const Result<std::vector<std::uint8_t>> bytes = ResourceBytes(kind, id);
-  if (!bytes) return Result<QImage>::Failure(bytes.error());
-  const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), format);
-  if (image.isNull()) return Result<QImage>::Failure(EILSEQ);
-  const QImage converted = image.convertToFormat(QImage::Format_ARGB32);
-  if (decoded) decoded->images.insert(key, converted);
-  return converted;
-}
-
 Result<Picture> Decode(ResourceKind kind, unsigned id, const char* format) {
-  Result<QImage> image = DecodedImage(kind, id, format);
-  if (!image) return Result<Picture>::Failure(image.error());
+  const Result<std::vector<std::uint8_t>> bytes = ResourceBytes(kind, id);
+  if (!bytes) return Result<Picture>::Failure(bytes.error());
+  const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), format);
+  if (image.isNull()) return Result<Picture>::Failure(EILSEQ);
   auto data = std::make_unique<Picture::Data>();
-  data->image = std::move(*image);
+  data->image = image.convertToFormat(QImage::Format_ARGB32);
   return Picture(std::move(data));
 }
 
@@ -96,5 +61,13 @@ Result<Picture> LoadIconResource(unsigned id) { return Decode(ResourceKind::Icon
 Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bitmap, id, "BMP"); }
 
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id) { return ResourceBytes(ResourceKind::Wave, id); }
+
+Result<const Picture*> PictureStore::Find(ResourceKind kind, unsigned id) {
+  const std::uint64_t key = (std::uint64_t{static_cast<unsigned>(kind)} << 32) | id;
+  if (const auto found = decoded_.find(key); found != decoded_.end()) return &found->second;
+  Result<Picture> picture = Decode(kind, id, kind == ResourceKind::Icon ? "ICO" : "BMP");
+  if (!picture) return Result<const Picture*>::Failure(picture.error());
+  return &decoded_.emplace(key, std::move(*picture)).first->second;
+}
 
 }  // namespace kestravane::platform

@@ -1,10 +1,10 @@
 #include "platform/qt/sound_player.h"
 
-#include <QCoreApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QPointer>
 #include <QTimer>
 #include <cerrno>
 
@@ -12,76 +12,82 @@
 
 namespace kestravane {
 
-namespace platform {
 namespace {
 
-// The one sound playing now is the application's child of this name; it owns
-// its samples, so the caller's image may go.
-constexpr const char* Playing = "kestravane-playing-sound";
+using platform::ParseWaveImage;
+using platform::WaveImage;
 
-void StopPlaying() {
-  QAudioSink* playing = QCoreApplication::instance()->findChild<QAudioSink*>(Playing, Qt::FindDirectChildrenOnly);
-  if (!playing) return;
-  playing->disconnect();
-  playing->stop();
-  delete playing;
-}
+// Plays one sound at a time. A sound owns its samples, so the caller's image
+// may go; it is let go once it has played, or when the next one cuts it off,
+// and with the player at the latest.
+class Player {
+ public:
+  ~Player() { Stop(); }
 
-void Release(QAudioSink* sink) {
-  sink->setObjectName(QString());
-  sink->disconnect();
-  sink->stop();
-  sink->deleteLater();
-}
+  bool Play(std::span<const std::uint8_t> image, int& error) {
+    const std::optional<WaveImage> wave = ParseWaveImage(image);
+    if (!wave) return Fail(error, EINVAL);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) return Fail(error, ENODEV);
+    if (!device.isFormatSupported(wave->format)) return Fail(error, EINVAL);
 
-// The sink turns idle once it has handed over the last samples; the device
-// still holds up to a buffer of them, so it is let go only after that plays.
-void ReleaseWhenDone(QAudioSink* sink, const QAudioFormat& format) {
-  QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, format](QAudio::State state) {
-    if (state == QAudio::StoppedState) Release(sink);
-    if (state != QAudio::IdleState) return;
-    const qint64 bufferedMs = format.durationForBytes(static_cast<qint32>(sink->bufferSize())) / 1000;
-    QTimer::singleShot(bufferedMs + 1, sink, [sink] { Release(sink); });
-  });
-}
+    Stop();
+    auto* sink = new QAudioSink(device, wave->format, &sinks_);
+    auto* samples = new QBuffer(sink);
+    samples->setData(wave->samples);
+    samples->open(QIODevice::ReadOnly);
+    sink->start(samples);
+    if (sink->error() != QAudio::NoError) {
+      delete sink;
+      return Fail(error, EIO);
+    }
+    playing_ = sink;
+    ReleaseWhenDone(sink, wave->format);
+    return true;
+  }
+
+ private:
+  static bool Fail(int& error, int why) {
+    error = why;
+    return false;
+  }
+
+  void Stop() {
+    if (!playing_) return;
+    playing_->disconnect();
+    playing_->stop();
+    delete playing_.data();
+  }
+
+  static void Release(QAudioSink* sink) {
+    sink->disconnect();
+    sink->stop();
+    sink->deleteLater();
+  }
+
+  // The sink turns idle once it has handed over the last samples; the device
+  // still holds up to a buffer of them, so it is let go only after that plays.
+  static void ReleaseWhenDone(QAudioSink* sink, const QAudioFormat& format) {
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, format](QAudio::State state) {
+      if (state == QAudio::StoppedState) Release(sink);
+      if (state != QAudio::IdleState) return;
+      const qint64 bufferedMs = format.durationForBytes(static_cast<qint32>(sink->bufferSize())) / 1000;
+      QTimer::singleShot(bufferedMs + 1, sink, [sink] { Release(sink); });
+    });
+  }
+
+  QObject sinks_;
+  QPointer<QAudioSink> playing_;
+};
 
 }  // namespace
 
-}  // namespace platform
+extern "C" void* KestravaneOpenPlayer() { return new Player; }
 
-using namespace platform;
+extern "C" void KestravaneClosePlayer(void* player) { delete static_cast<Player*>(player); }
 
-extern "C" bool KestravanePlayWave(const std::uint8_t* bytes, std::size_t size, int* errorOut) {
-  int& error = *errorOut;
-  const std::optional<WaveImage> wave = ParseWaveImage({bytes, size});
-  if (!wave) {
-    error = EINVAL;
-    return false;
-  }
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull()) {
-    error = ENODEV;
-    return false;
-  }
-  if (!device.isFormatSupported(wave->format)) {
-    error = EINVAL;
-    return false;
-  }
-
-  StopPlaying();
-  auto* sink = new QAudioSink(device, wave->format, QCoreApplication::instance());
-  sink->setObjectName(Playing);
-  auto* samples = new QBuffer(sink);
-  samples->setData(wave->samples);
-  samples->open(QIODevice::ReadOnly);
-  sink->start(samples);
-  if (sink->error() != QAudio::NoError) {
-    delete sink;
-    error = EIO;
-    return false;
-  }
-  ReleaseWhenDone(sink, wave->format);
-  return true;
+extern "C" bool KestravanePlayWave(void* player, const std::uint8_t* image, std::size_t size, int* error) {
+  return static_cast<Player*>(player)->Play({image, size}, *error);
 }
 
 }  // namespace kestravane

@@ -18,7 +18,7 @@ struct TestMainWindow {
     qputenv("XDG_DATA_HOME", folder.filePath("data").toUtf8());
     library.IniPath = folder.filePath("kestravane.ini").toStdString();
     settings = LoadSettings(library.IniPath);
-    window = std::make_unique<MainWindow>(library, settings, splash);
+    window = std::make_unique<MainWindow>(library, settings, splash, services);
     window->Start();
   }
   ~TestMainWindow() {
@@ -43,5 +43,6 @@ struct TestMainWindow {
   LibraryState library = StartLibrary();
   AppSettings settings;
   Splash splash{library};
+  Services services;
   std::unique_ptr<MainWindow> window;
 };

@@ -17,6 +17,7 @@ namespace {
 struct Board {
   Session session;
   Surface surface{ClientWidth, ClientHeight};
+  platform::PictureStore pictures;
 
   Board() {
     for (int i = 0; i < QuadrantCount; ++i) session.Grid.StarIcon[i] = Id(Icon::FirstStarField) + i % 200;
@@ -29,7 +30,7 @@ struct Board {
   }
   std::string Paint() {
     surface.image().fill(Qt::magenta);
-    const BoardTexts texts = PaintBoard(surface, session);
+    const BoardTexts texts = PaintBoard(surface, session, pictures);
     QString said = texts.ScanLabel.value_or("-") + '|';
     for (const QString& text : {texts.WeaponsReadout, texts.MissileCount, texts.EnginesReadout, texts.FuelCount,
                                 texts.ScannerReadout, texts.SectorShips, texts.SectorDestroyed, texts.SectorRemaining,
@@ -96,7 +97,7 @@ TEST(Board, AMissingStarFieldOrPictureIsReportedWithTheFailedCall) {
   board.session.Grid.StarIcon[QuadrantIndex(0, 0, 0)] = 10999;
   testing::internal::CaptureStderr();
   board.Paint();
-  EXPECT_FALSE(DrawPicture(board.surface, Bitmap{4999}, {0, 0, 470, 350}));
+  EXPECT_FALSE(DrawPicture(board.surface, board.pictures, Bitmap{4999}, {0, 0, 470, 350}));
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(said, "Draw_Icon(LoadIcon)\n\nError detected loading icon resource (ID:10999)\n\nCode 2\n"
                   "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");

@@ -42,7 +42,10 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511Characters) {
        "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\n\nCode 6\n"},
       {[] { return WarningBox(nullptr, Text::OpenFailed, std::string(600, 'w'), 2); },
        "File: " + std::string(505, 'w') + "\n"},
-      {[] { return PlayWave(Sound{2999}, true); },
+      {[] {
+         platform::SoundOutput output;
+         return PlayWave(output, Sound{2999}, true);
+       },
        "PlayWave(FindResource)\n\nError detected finding WAVE resource (ID:2999)\n\nCode 2\n"},
   };
   for (const auto& box : boxes) {
@@ -70,7 +73,8 @@ TEST(Boxes, ASoundThatCannotBePlayedSaysThePlayersError) {
   const TemporaryDirectory nowhere;
   setenv("PULSE_SERVER", ("unix:" + nowhere.File("no-server")).c_str(), 1);
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(PlayWave(Sound::EnginesEngaged, true));
+  platform::SoundOutput output;
+  EXPECT_FALSE(PlayWave(output, Sound::EnginesEngaged, true));
   // The sound system may say why before the box does.
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_TRUE(said.ends_with("PlayWave(sndPlaySound)\n\nCannot play WAVE resource (ID:2001)\nCode " +

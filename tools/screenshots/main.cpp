@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
   settings.HelmPlacement.Left = settings.MainPlacement.Left + 180;
   settings.HelmPlacement.Top = settings.MainPlacement.Top + 90;
   Splash splash(library);
-  MainWindow window(library, settings, splash);
+  Services services;
+  MainWindow window(library, settings, splash, services);
   window.Start();
   window.session().Random.Seed(Universe);
   GameController& controller = window.controller();

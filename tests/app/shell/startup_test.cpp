@@ -35,6 +35,7 @@ class StartupTest : public QObject {
  private:
   QTemporaryDir folder_;
   std::string ini_;
+  Services services_;
 
   static bool MainWindowUp() {
     return RunningMainWindow() && RunningMainWindow()->isActiveWindow() && QThread::currentThread()->loopLevel() > 0 &&
@@ -83,7 +84,7 @@ class StartupTest : public QObject {
       QCOMPARE(window.session().State.Missiles.Maximum, 360);
       PressCtrlQ();
     });
-    QCOMPARE(RunKestravane("\"" + document + "\""), 0);
+    QCOMPARE(RunKestravane("\"" + document + "\"", services_), 0);
     QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
     QCOMPARE(Setting("Kestravane", "FileSpec"), document);
     QCOMPARE(Setting("Kestravane", "Left"), std::to_string(frame.left()));
@@ -117,7 +118,7 @@ class StartupTest : public QObject {
       });
       PressCtrlQ();
     });
-    QCOMPARE(RunKestravane(path), 0);
+    QCOMPARE(RunKestravane(path, services_), 0);
     QCOMPARE(questions, 2);
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
   }

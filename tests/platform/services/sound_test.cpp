@@ -86,13 +86,13 @@ TEST(WaveImage, RefusesAnImageItCannotPlayOrCutShort) {
       Wave({Format(1, 2, 8000, 16), Chunk("data", {1, 2, 3})})};
   for (const Bytes& image : bad) {
     EXPECT_FALSE(platform::ParseWaveImage(image)) << &image - bad;
-    EXPECT_EQ(platform::PlayWaveImage(image).error(), EINVAL) << &image - bad;
+    EXPECT_EQ(platform::SoundOutput().Play(image).error(), EINVAL) << &image - bad;
   }
   // Each cut-short sound has a buffer of exactly its size, so that a read
   // past its end shows under the address sanitizer.
   const Bytes image = *platform::LoadWaveResource(2003);
   for (std::size_t size = 0; size < image.size(); ++size)
-    ASSERT_EQ(platform::PlayWaveImage(Bytes(image.begin(), image.begin() + size)).error(), EINVAL) << size;
+    ASSERT_EQ(platform::SoundOutput().Play(Bytes(image.begin(), image.begin() + size)).error(), EINVAL) << size;
 }
 
 // The game's sounds are 16-bit mono at 22050 Hz, their samples after a plain
@@ -106,7 +106,7 @@ TEST(SoundPlayer, TakesTheGamesSoundsButPlaysNothingWithoutAnOutputDevice) {
     ASSERT_TRUE(wave && wave->format.sampleRate() == 22050 && wave->format.channelCount() == 1) << id;
     EXPECT_EQ(wave->format.sampleFormat(), QAudioFormat::Int16);
     EXPECT_EQ(wave->samples, Samples(Bytes(image.begin() + 44, image.end())));
-    EXPECT_EQ(platform::PlayWaveImage(image).error(), ENODEV);
+    EXPECT_EQ(platform::SoundOutput().Play(image).error(), ENODEV);
   }
 }
 
