@@ -5,13 +5,16 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QProxyStyle>
 #include <QSessionManager>
 #include <QTimer>
 #include <QWindow>
 #include <utility>
 
 #include "app/commands.h"
-#include "app/menu_bar.h"
 #include "app/window_placement.h"
 #include "display/main_layout.h"
 #include "engine/game_flow.h"
@@ -37,8 +40,7 @@ constexpr int DialogCheckMilliseconds = 200;
 
 // A place the player can see and reach, for the window as it is placed.
 void PlaceOnScreen(Placement& placement, int width, int height) {
-  const WindowOrigin origin =
-      KeepOnScreen(placement.Left, placement.Top, width, height, platform::ScreenWorkAreas());
+  const WindowOrigin origin = KeepOnScreen(placement.Left, placement.Top, width, height, platform::ScreenWorkAreas());
   placement.Left = origin.x;
   placement.Top = origin.y;
 }
@@ -51,6 +53,50 @@ constexpr Qt::WindowFlags MainFrame = Qt::Window | Qt::CustomizeWindowHint | Qt:
                                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 QColor ColorOf(platform::Color color) { return QColor(color.red, color.green, color.blue); }
+
+// The application's look for the menu bar, except that Alt alone never takes
+// the keyboard into it. Qt would otherwise keep every key in the menu bar
+// after a tap of Alt or a menu left with Esc, with nothing on the screen to
+// say so, and the game's keys and shortcuts would seem dead. Alt with a
+// popup's letter still opens the popup, and Left and Right still move on
+// from an open one.
+class MenuBarStyle : public QProxyStyle {
+ public:
+  MenuBarStyle() : QProxyStyle(QApplication::style()->name()) {}
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* answer) const override {
+    return hint == SH_MenuBar_AltKeyNavigation ? 0 : QProxyStyle::styleHint(hint, option, widget, answer);
+  }
+};
+
+// What the pointer or the keyboard highlights in the menus: an item, or
+// nothing that is one (a popup's title, a separator, the menus closing).
+using MenuHighlight = std::function<void(const QAction* item)>;
+
+// A popup of the game's menu bar. Qt highlights, and announces, only the
+// enabled items; under the pointer on a separator or a grayed item its
+// highlight goes without a word, and the game's menu help would go on
+// describing the item left behind. This popup tells of those too: a grayed
+// item as itself, anything else as no item.
+class PopupMenu : public QMenu {
+ public:
+  PopupMenu(const QString& title, MenuHighlight highlight, QWidget* parent)
+      : QMenu(title, parent), highlight_(std::move(highlight)) {}
+
+ protected:
+  void mouseMoveEvent(QMouseEvent* event) override {
+    QMenu::mouseMoveEvent(event);
+    // An item Qt still highlights has been announced already.
+    if (!isVisible() || activeAction()) return;
+    const QAction* pointed = actionAt(event->position().toPoint());
+    const bool grayedItem = pointed && !pointed->isSeparator() && !pointed->isEnabled();
+    highlight_(grayedItem ? pointed : nullptr);
+  }
+
+ private:
+  MenuHighlight highlight_;
+};
 
 }  // namespace
 
@@ -66,7 +112,8 @@ MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splas
     setWindowIcon(QIcon(QPixmap::fromImage(icon->data()->image)));
   BuildMenus();
 
-  connect(board_, &BoardView::keyPressed, this, [this](int key, bool repeated) { controller_.PressKey(key, repeated); });
+  connect(board_, &BoardView::keyPressed, this,
+          [this](int key, bool repeated) { controller_.PressKey(key, repeated); });
   connect(board_, &BoardView::shipCommand, this,
           [this](Command command) { controller_.Handle([this, command] { controller_.Run(command); }); });
   connect(board_, &BoardView::leftPressed, this, [this](QPoint at) { controller_.LeftClick(at); });
@@ -129,9 +176,7 @@ void MainWindow::BuildMenus() {
 // The status line follows the highlight in the menus: a command's help while
 // the command is highlighted, grayed or not, and "Ready ..." for anything
 // else.
-void MainWindow::ShowMenuHelp(const QAction* item) {
-  board_->ShowStatus(item ? item->statusTip() : Tr(Text::Ready));
-}
+void MainWindow::ShowMenuHelp(const QAction* item) { board_->ShowStatus(item ? item->statusTip() : Tr(Text::Ready)); }
 
 void MainWindow::Start() {
   ShowTitle();
