@@ -40,6 +40,7 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
   best->setHorizontalHeaderLabels({Tr(Text::MissilesColumn), Tr(Text::FuelColumn), Tr(Text::TimeColumn),
                                    Tr(Text::UniverseColumn), Tr(Text::EndedColumn)});
   best->verticalHeader()->setDefaultSectionSize(best->fontMetrics().height() + 4);
+  best->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   best->horizontalHeader()->setStretchLastSection(true);
   best->setEditTriggers(QAbstractItemView::NoEditTriggers);
   best->setSelectionBehavior(QAbstractItemView::SelectRows);
