@@ -36,8 +36,12 @@ OptionsDialog::OptionsDialog(QWidget* owner, const GameOptions& current)
   auto* layout = new DialogLayout(this, 200, 146);
   layout->Add(new QGroupBox(Tr(Text::DifficultyFrame)), {6, 5, 145, 90});
   layout->Add(IconLabel(Icon::Program), {14, 22});
-  for (const Level& level : Levels)
-    levels_->addButton(layout->Add(new QRadioButton(Tr(level.name)), level.button), Id(level.difficulty));
+  // Tab reaches the levels once, at the first; the arrows move among them.
+  for (const Level& level : Levels) {
+    auto* button = layout->Add(new QRadioButton(Tr(level.name)), level.button);
+    if (&level != Levels) button->setFocusPolicy(Qt::ClickFocus);
+    levels_->addButton(button, Id(level.difficulty));
+  }
   for (const Level& level : Levels)
     layout->Add(new DialogLabel(Tr(Text::LevelSupplies, MissilesFor(level.difficulty), FuelFor(level.difficulty))),
                 level.supplies);
