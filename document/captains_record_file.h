@@ -16,7 +16,7 @@ namespace kestravane {
 // The record as JSON, as the file holds it.
 std::string CaptainsRecordJson(const CaptainsRecord& record);
 // The record in `json`; nothing when it is not the game's record, or holds
-// what no game can.
+// what no game can. Never throws, whatever the text.
 std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view json);
 
 // Where the player's record is kept: kestravane/record.json in the user's

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "common/file_contents.h"
@@ -19,7 +20,8 @@ RecordEntry Game(std::uint32_t missiles, std::optional<std::uint32_t> universe) 
 }  // namespace
 
 // Written, read back, and written again after a write killed halfway: the
-// old record is whole. A file that is not a record is never taken for one.
+// old record is whole. A file that is not a record is never taken for one,
+// nor is it parsed at a cost no record has.
 TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("data/kestravane/record.json");
@@ -35,13 +37,20 @@ TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   EXPECT_EQ(ReadCaptainsRecord(path), record);
 
   const std::string json = CaptainsRecordJson(record);
-  for (const auto& [from, to] : {std::pair{"\"won\"", "\"draw\""}, {"4294967295", "4294967296"},
-                                 {"\"difficulty\": 1", "\"difficulty\": 4"}, {"kestravane-captains", "other"},
-                                 {"\"diagnostics\": true", "\"diagnostics\": 1"}, {"\"games\"", "\"game\""}}) {
+  for (const auto& [from, to] :
+       {std::pair{"\"won\"", "\"draw\""}, {"4294967295", "4294967296"}, {"\"difficulty\": 1", "\"difficulty\": 4"},
+        {"kestravane-captains", "other"}, {"\"diagnostics\": true", "\"diagnostics\": 1"}, {"\"games\"", "\"game\""},
+        {"\"kestravane-captains-record\"", "1"}, {"\"kestravane-captains-record\"", "null"},
+        {"\"version\": 1", "\"version\": \"1\""}, {"\"version\": 1", "\"version\": 1.18e20"},
+        {"\"version\": 1", "\"version\": 1.0"}, {"\"ended\": 1796000100", "\"ended\": 18446744073709551615"},
+        {"\"fuel_used\": 40", "\"fuel_used\": -1"}, {"\"seconds_played\": 3600", "\"seconds_played\": 36e2"}}) {
     std::string damaged = json;
     damaged.replace(damaged.find(from), std::string(from).size(), to);
     EXPECT_FALSE(ParseCaptainsRecord(damaged)) << to;
   }
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ParseCaptainsRecord(std::string(16 << 20, '[')));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << "deep nesting refused unparsed";
   StoreFile(path, json.substr(0, json.size() / 2));
   EXPECT_FALSE(ReadCaptainsRecord(path));
   EXPECT_EQ(SetRecordAside(path, 1796), path + ".damaged-1796");
