@@ -1,7 +1,6 @@
 #include "app/game_controller.h"
 
 #include <QDate>
-#include <cerrno>
 
 #include "app/main_window.h"
 #include "app/show_outcome.h"
@@ -78,7 +77,7 @@ void GameController::RecordEnd(GameEnd result) {
 }
 
 void GameController::SaveRecord() {
-  if (!records_.Save()) window_.ShowStatus(Text::RecordNotSaved, errno);
+  if (const platform::Status saved = records_.Save(); !saved) window_.ShowStatus(Text::RecordNotSaved, saved.error());
 }
 
 void GameController::Resume() {

@@ -19,6 +19,6 @@ std::size_t RecordBook::Add(const RecordEntry& entry) {
   return record_.Entries.size() - 1;
 }
 
-bool RecordBook::Save() const { return SaveCaptainsRecord(path_, record_); }
+platform::Status RecordBook::Save() const { return SaveCaptainsRecord(path_, record_); }
 
 }  // namespace kestravane

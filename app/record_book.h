@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/captains_record.h"
+#include "platform/result.h"
 
 namespace kestravane {
 
@@ -22,8 +23,8 @@ class RecordBook {
 
   // Adds `entry` and returns its place in the record.
   std::size_t Add(const RecordEntry& entry);
-  // Writes the record; false, with errno set, when it could not.
-  bool Save() const;
+  // Writes the record.
+  platform::Status Save() const;
 
  private:
   std::string path_;

@@ -153,7 +153,7 @@ std::string SetRecordAside(const std::string& path, std::int64_t now) {
   return aside;
 }
 
-bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
+platform::Status SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
   return platform::ReplaceWholeFile(path, CaptainsRecordJson(record));
 }
 

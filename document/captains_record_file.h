@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/captains_record.h"
+#include "platform/result.h"
 
 namespace kestravane {
 
@@ -31,8 +32,7 @@ std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path);
 // record to start in its place, and returns that name.
 std::string SetRecordAside(const std::string& path, std::int64_t now);
 
-// Writes the record to `path`, making its folder first. False, with errno
-// set, when it could not.
-bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record);
+// Writes the record to `path`, making its folder first.
+platform::Status SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record);
 
 }  // namespace kestravane

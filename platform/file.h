@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/replacement_file.h"
+#include "platform/result.h"
 
 namespace kestravane::platform {
 
@@ -58,8 +59,8 @@ class File {
 };
 
 // Writes `content` in place of the file at `path`, as a File does, making
-// the folder of the file it stands for first. False, with errno set, when it
-// could not (ENOENT for an empty path).
-bool ReplaceWholeFile(const std::string& path, std::string_view content);
+// the folder of the file it stands for first. The failure carries the
+// system's error number (ENOENT for an empty path).
+Status ReplaceWholeFile(const std::string& path, std::string_view content);
 
 }  // namespace kestravane::platform

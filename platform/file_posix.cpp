@@ -163,11 +163,8 @@ void File::Abandon() {
   Unlock();
 }
 
-bool ReplaceWholeFile(const std::string& path, std::string_view content) {
-  if (path.empty()) {
-    errno = ENOENT;
-    return false;
-  }
+Status ReplaceWholeFile(const std::string& path, std::string_view content) {
+  if (path.empty()) return Status::Failure(ENOENT);
   if (const std::optional<std::string> target = LinkTarget(path)) {
     std::error_code ignored;
     std::filesystem::create_directories(FolderOf(*target), ignored);
@@ -175,9 +172,8 @@ bool ReplaceWholeFile(const std::string& path, std::string_view content) {
   File file;
   if (file.CreateReplacement(path) && file.Write(content.data(), content.size()) && file.Flush() && file.Close() &&
       file.Commit())
-    return true;
-  errno = file.error();
-  return false;
+    return Done{};
+  return Status::Failure(file.error());
 }
 
 void File::Unlock() {
