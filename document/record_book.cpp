@@ -1,4 +1,4 @@
-#include "app/record_book.h"
+#include "document/record_book.h"
 
 #include <utility>
 
