@@ -98,12 +98,14 @@ void GameController::ShowGameNumber() {
   window_.FocusBoard();
 }
 
+// The dialog clears a copy; the file is cleared as it is changed at a game's
+// end, so that what another copy holds meanwhile is respected.
 void GameController::ViewCaptainsRecord() {
-  const std::vector<RecordEntry>& entries = records_.record().Entries;
-  const Difficulty shown = lastWon_ ? entries[*lastWon_].Difficulty : settings_.Difficulty;
-  if (RunRecordDialog(&window_, records_.record(), shown, lastWon_)) {
+  CaptainsRecord record = records_.record();
+  const Difficulty shown = lastWon_ ? record.Entries[*lastWon_].Difficulty : settings_.Difficulty;
+  if (RunRecordDialog(&window_, record, shown, lastWon_)) {
     lastWon_.reset();
-    SaveRecord();
+    ShowRecordReport(records_.Clear(platform::CalendarSeconds()));
   }
   window_.FocusBoard();
 }

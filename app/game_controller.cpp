@@ -71,13 +71,14 @@ void GameController::RecordEnd(GameEnd result) {
   if (session_.History.Recorded) return;
   CountPlayTime();
   session_.History.Recorded = true;
-  const std::size_t entry = records_.Add(EntryFor(session_, result, platform::CalendarSeconds()));
+  const std::int64_t now = platform::CalendarSeconds();
+  ShowRecordReport(records_.Add(EntryFor(session_, result, now), now));
+  const std::size_t entry = records_.record().Entries.size() - 1;
   lastWon_ = result == GameEnd::Won ? std::optional(entry) : std::nullopt;
-  SaveRecord();
 }
 
-void GameController::SaveRecord() {
-  if (const platform::Status saved = records_.Save(); !saved) window_.ShowStatus(Text::RecordNotSaved, saved.error());
+void GameController::ShowRecordReport(const RecordReport& report) {
+  if (const std::optional<Message> message = RecordMessage(report)) window_.ShowStatus(*message);
 }
 
 void GameController::Resume() {

@@ -82,7 +82,10 @@ class GameController {
   // goes into the game first, as it may be saved or replaced.
   DocumentContext Documents();
 
-  RecordBook& records() { return records_; }
+  // Tells the player on the status line what became of the record file,
+  // unless all went as it should.
+  void ShowRecordReport(const RecordReport& report);
+  const RecordBook& records() const { return records_; }
 
  private:
   void RunDocumentCommand(const std::function<bool(DocumentContext&)>& command);
@@ -113,7 +116,6 @@ class GameController {
   void CountPlayTime();
   // The game's end goes into the captain's record, once a game.
   void RecordEnd(GameEnd result);
-  void SaveRecord();
 
   MainWindow& window_;
   Session& session_;

@@ -163,8 +163,7 @@ void MainWindow::Start() {
   framePlace_ = QPoint(place.Left, place.Top);
   show();
   board_->PaintNow();
-  if (const std::string& aside = controller_.records().setAsideAs(); !aside.empty())
-    ShowStatus(Text::RecordSetAside, aside);
+  controller_.ShowRecordReport(controller_.records().opened());
   if (settings_.Unreadable) ShowStatus(Text::SettingsNotSaved);
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {

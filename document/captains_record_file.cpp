@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <nlohmann/json.hpp>
 
@@ -137,19 +136,25 @@ std::string CaptainsRecordPath() {
   return data.empty() ? data : data + "/kestravane/record.json";
 }
 
-std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path) {
-  platform::File file;
-  std::string text;
-  const bool opened = file.OpenForReading(path);
-  if (!opened && file.error() == ENOENT) return CaptainsRecord{};
-  if (!opened || !file.ReadToEnd(text, LargestRecord) || !file.Close()) return std::nullopt;
-  return ParseCaptainsRecord(text);
+platform::Result<std::optional<CaptainsRecord>> ReadCaptainsRecord(const std::string& path,
+                                                                   std::chrono::milliseconds patience) {
+  using Reading = platform::Result<std::optional<CaptainsRecord>>;
+  return platform::WhileLocked(patience, [&]() -> Reading {
+    platform::File file;
+    std::string text;
+    if (!file.OpenForReading(path)) return Reading::Failure(file.error());
+    if (!file.ReadToEnd(text, LargestRecord)) {
+      // Larger than any record is no record; anything else may go by.
+      if (file.error() == EFBIG) return std::optional<CaptainsRecord>();
+      return Reading::Failure(file.error());
+    }
+    return ParseCaptainsRecord(text);
+  });
 }
 
-std::string SetRecordAside(const std::string& path, std::int64_t now) {
+platform::Result<std::string> SetRecordAside(const std::string& path, std::int64_t now) {
   const std::string aside = path + ".damaged-" + std::to_string(now);
-  std::error_code ignored;
-  std::filesystem::rename(path, aside, ignored);
+  if (std::rename(path.c_str(), aside.c_str()) != 0) return platform::Result<std::string>::Failure(errno);
   return aside;
 }
 

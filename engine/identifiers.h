@@ -109,6 +109,9 @@ enum class Text : unsigned {
   RecordSetAside = 5061,
   RecordNotSaved = 5062,
   SettingsNotSaved = 5063,
+  RecordInUse = 5064,
+  RecordNotRead = 5065,
+  RecordNotSetAside = 5066,
   // The support library's own texts.
   Ready = 60000,
   BitmapFailed = 60010,

@@ -176,6 +176,20 @@ Status ReplaceWholeFile(const std::string& path, std::string_view content) {
   return Status::Failure(file.error());
 }
 
+Result<FolderLock> FolderLock::Take(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return Result<FolderLock>::Failure(errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    close(fd);
+    return Result<FolderLock>::Failure(EWOULDBLOCK);
+  }
+  return FolderLock(fd);
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) close(fd_);
+}
+
 void File::Unlock() {
   if (targetLock_ >= 0) close(targetLock_);
   targetLock_ = -1;
