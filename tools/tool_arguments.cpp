@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/typed_number.h"
+
 namespace kestravane {
 
 const char* const ToolUsage =
@@ -30,17 +32,6 @@ const char* const ToolUsage =
     "2 a mistake on the command line.\n";
 
 namespace {
-
-std::optional<std::uint32_t> ParseNumber(std::string_view text) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (value > UINT32_MAX) return std::nullopt;
-  return static_cast<std::uint32_t>(value);
-}
 
 // The level as the game numbers it, and nothing else: no name, no sign.
 std::optional<Difficulty> DifficultyNamed(std::string_view text) {
@@ -81,7 +72,7 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
       haveCommand = true;
     } else if (request.command == ToolRequest::Command::New && argument == "--number") {
       const auto text = value();
-      request.number = text ? ParseNumber(*text) : std::nullopt;
+      request.number = text ? TypedUniverseNumber(*text) : std::nullopt;
       if (!request.number) {
         error = "--number needs a whole number from 0 to 4294967295";
         return std::nullopt;

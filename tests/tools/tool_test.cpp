@@ -55,6 +55,10 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
                                             {"scan_log", std::vector<nlohmann::ordered_json>(27, {{"scanned", 0}, {"ships", 0},
                                                                                           {"destroyed", 0}, {"remaining", 0}})}}));
   }
+  for (const char* number : {"00000000042", "' 42'"}) {
+    EXPECT_EQ(Tool("new --number " + std::string(number) + " " + file), 0) << "as the New by Number box takes it";
+    EXPECT_EQ(out, "Game number 42\n");
+  }
   EXPECT_EQ(Tool("--status new --number 1 " + file), 0);
   EXPECT_NE(err.find("60 Roder ships detected in 20 battle groups ..."), std::string::npos) << err;
   EXPECT_EQ(Tool("new --number 0 " + file) + Tool("show " + file), 0);
