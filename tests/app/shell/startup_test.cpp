@@ -82,7 +82,7 @@ class StartupTest : public QObject {
       QCOMPARE(window.session().State.Missiles.Maximum, 360);
       PressCtrlQ();
     });
-    QCOMPARE(RunKestravane("\"" + document + "\""), 0);
+    QCOMPARE(RunKestravane(document), 0);
     QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
     QCOMPARE(Setting("Kestravane", "FileSpec"), document);
     QCOMPARE(Setting("Kestravane", "Left"), std::to_string(frame.left()));
