@@ -77,7 +77,8 @@ bench: build
 fuzz: deps
 	$(call configure,$(FUZZ_BUILD),clang,clang++,-DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DKESTRAVANE_FUZZ=ON -DKESTRAVANE_BENCH=OFF -DKESTRAVANE_TESTS=OFF)
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-game-play fuzz-settings kestravane-tool
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-game-file fuzz-game-play fuzz-settings \
+	  fuzz-record-file fuzz-hand-over kestravane-tool
 	scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_RUNS)
 
 # Redraws every icon, picture and sound into resources/.

@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/file_dialogs.h"
@@ -22,7 +24,8 @@ namespace kestravane {
 
 namespace {
 
-constexpr const char* InstanceName = "KVaneAppClass";
+// The name later starts find the running copy by, for this user.
+constexpr const char* InstanceName = "kestravane";
 
 // How long the splash stands before the main window comes.
 constexpr int SplashMilliseconds = 1000;
@@ -60,12 +63,14 @@ std::string Absolute(const std::string& path) {
 
 int RunKestravane(const std::string& commandLine, Services& services) {
   MainWindow* shown = nullptr;
-  // A document handed over before the main window is up waits for it.
-  std::string handedOver;
+  // Documents handed over before the main window is up wait for it, and then
+  // open in the order they came, each after the usual question to save the
+  // one before.
+  std::vector<std::string> handedOver;
   const auto comeForward = [&shown, &handedOver](const std::string& document) {
     TraceEvent("come-forward");
     if (shown) shown->ComeForward(document);
-    else if (!document.empty()) handedOver = document;
+    else if (!document.empty()) handedOver.push_back(document);
   };
   if (platform::ClaimSingleInstance(InstanceName, Absolute(commandLine), comeForward) ==
       platform::InstanceClaim::AnotherRunning) {
@@ -89,7 +94,7 @@ int RunKestravane(const std::string& commandLine, Services& services) {
     TraceFirstPaint(&mainWindow->board(), "main-window-shown");
     mainWindow->Start();
     shown = mainWindow.get();
-    if (!handedOver.empty()) shown->ComeForward(handedOver);
+    for (const std::string& document : std::exchange(handedOver, {})) shown->ComeForward(document);
   });
   const int code = QApplication::exec();
   // The end of the desktop session may leave the window standing; the game

@@ -7,13 +7,12 @@
 
 namespace kestravane {
 
-void DocumentFromCommandLine(const std::string& text, AppSettings& settings) {
-  if (text.empty()) return;
-  std::string path = text;
-  std::erase(path, '"');
-  // A shortened path would name some other file; refuse it whole instead.
-  if (path.size() > FileSpecLength) {
-    ErrorBox(Text::OpenFailed, path, ENAMETOOLONG);
+void DocumentFromCommandLine(const std::string& path, AppSettings& settings) {
+  if (path.empty()) return;
+  // A path the settings would keep cut short would name some other file;
+  // refuse it whole instead.
+  if (!FitsFileSpec(path)) {
+    ErrorBox(Text::OpenFailed, path, path.size() > FileSpecLength ? ENAMETOOLONG : EINVAL);
     return;
   }
   // A game not saved yet is named before it exists, so a missing file is

@@ -15,6 +15,7 @@
 #include "dialogs/universe_dialog.h"
 #include "engine/navigation.h"
 #include "engine/targeting.h"
+#include "platform/system.h"
 #include "support/catalogue.h"
 #include "support/message_box.h"
 
@@ -89,12 +90,14 @@ void GameController::GameNumber() {
   window_.FocusBoard();
 }
 
+// The dialog clears a copy; the file is cleared as it is changed at a game's
+// end, so that what another copy holds meanwhile is respected.
 void GameController::CaptainsRecord() {
-  const std::vector<RecordEntry>& entries = records_.record().Entries;
-  const Difficulty shown = lastWon_ ? entries[*lastWon_].Difficulty : settings_.Difficulty;
-  if (RunRecordDialog(&window_, records_.record(), shown, lastWon_)) {
+  ::kestravane::CaptainsRecord record = records_.record();
+  const Difficulty shown = lastWon_ ? record.Entries[*lastWon_].Difficulty : settings_.Difficulty;
+  if (RunRecordDialog(&window_, record, shown, lastWon_)) {
     lastWon_.reset();
-    SaveRecord();
+    ShowRecordReport(records_.Clear(platform::CalendarSeconds()));
   }
   window_.FocusBoard();
 }

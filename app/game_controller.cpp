@@ -1,7 +1,6 @@
 #include "app/game_controller.h"
 
 #include <QDate>
-#include <cerrno>
 
 #include "app/commands.h"
 #include "app/main_window.h"
@@ -131,13 +130,14 @@ void GameController::RecordEnd(GameEnd result) {
   if (session_.History.Recorded) return;
   CountPlayTime();
   session_.History.Recorded = true;
-  const std::size_t entry = records_.Add(EntryFor(session_, result, platform::CalendarSeconds()));
+  const std::int64_t now = platform::CalendarSeconds();
+  ShowRecordReport(records_.Add(EntryFor(session_, result, now), now));
+  const std::size_t entry = records_.record().Entries.size() - 1;
   lastWon_ = result == GameEnd::Won ? std::optional(entry) : std::nullopt;
-  SaveRecord();
 }
 
-void GameController::SaveRecord() {
-  if (!records_.Save()) ShowStatus(Text::RecordNotSaved, errno);
+void GameController::ShowRecordReport(const RecordReport& report) {
+  if (const std::optional<Message> message = RecordMessage(report)) ShowStatus(*message);
 }
 
 void GameController::Resume() {

@@ -11,8 +11,8 @@
 #include "app/document_commands.h"
 #include "app/game_document.h"
 #include "app/missile_flight.h"
-#include "app/record_book.h"
 #include "app/settings.h"
+#include "document/record_book.h"
 #include "engine/identifiers.h"
 #include "engine/outcome.h"
 #include "engine/session.h"
@@ -76,7 +76,10 @@ class GameController {
     ShowStatus(MakeMessage(id, std::forward<Values>(values)...));
   }
 
-  RecordBook& records() { return records_; }
+  // Tells the player on the status line what became of the record file,
+  // unless all went as it should.
+  void ShowRecordReport(const RecordReport& report);
+  const RecordBook& records() const { return records_; }
 
   // What the commands' states are read from.
   bool InPlay() const { return SectorShown(session_); }
@@ -126,7 +129,6 @@ class GameController {
   void CountPlayTime();
   // The game's end goes into the captain's record, once a game.
   void RecordEnd(GameEnd result);
-  void SaveRecord();
 
   MainWindow& window_;
   Session& session_;

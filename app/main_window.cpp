@@ -186,8 +186,7 @@ void MainWindow::Start() {
   framePlace_ = QPoint(place.Left, place.Top);
   show();
   board_->Refresh();
-  if (const std::string& aside = controller_.records().setAsideAs(); !aside.empty())
-    controller_.ShowStatus(Text::RecordSetAside, aside);
+  controller_.ShowRecordReport(controller_.records().opened());
   if (settings_.Unreadable) controller_.ShowStatus(Text::SettingsNotSaved);
 
   if (settings_.OpenAtStart && platform::FileExists(settings_.FileSpec)) {
@@ -272,9 +271,9 @@ bool MainWindow::CloseApplication() {
   controller_.LandMissiles();
   DocumentContext context = controller_.Documents();
   if (!CloseGame(context)) return false;
-  // A path too long for the settings would come back as the name of some
+  // A path the settings cannot keep would come back as the name of some
   // other file; the last one that fitted is proposed instead.
-  if (document_.Path.size() <= FileSpecLength) settings_.FileSpec = document_.Path;
+  if (FitsFileSpec(document_.Path)) settings_.FileSpec = document_.Path;
   // A frame moved to its place only now is not there yet.
   const std::optional<QPoint> place = framePlace_;
   const bool moved = PlaceFrame();

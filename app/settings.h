@@ -11,6 +11,12 @@ namespace kestravane {
 // The longest document path the settings keep, as the game always has.
 inline constexpr std::size_t FileSpecLength = 255;
 
+// Whether the settings can keep `path` as the last document: one that is too
+// long, or runs over more than one line, would come back as some other file.
+inline bool FitsFileSpec(const std::string& path) {
+  return path.size() <= FileSpecLength && path.find_first_of("\r\n") == std::string::npos;
+}
+
 // The player's options, the last game document and where the windows were,
 // kept from one run to the next in the settings file.
 struct AppSettings {

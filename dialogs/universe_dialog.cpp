@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "engine/typed_number.h"
 #include "support/catalogue.h"
 #include "support/dialog_layout.h"
 #include "support/message_box.h"
@@ -38,7 +39,7 @@ UniverseDialog::UniverseDialog(QWidget* owner, std::uint32_t proposed, Placement
 // Any whole number a universe can have, from 0 to 4294967295, and nothing
 // else: no sign, nothing empty.
 void UniverseDialog::Start() {
-  const std::optional<int> value = FieldNumber(field_, false);
+  const std::optional<std::uint32_t> value = TypedUniverseNumber(field_.edit->text().toStdString());
   if (!value) {
     field_.edit->setText(QString::number(number_));
     WarningBox(this, Text::UniverseRange);
@@ -46,7 +47,7 @@ void UniverseDialog::Start() {
     field_.edit->selectAll();
     return;
   }
-  number_ = static_cast<std::uint32_t>(*value);
+  number_ = *value;
   accept();
 }
 

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <nlohmann/json.hpp>
 
@@ -17,6 +16,10 @@ constexpr const char* Format = "kestravane-captains-record";
 constexpr int Version = 1;
 // Far more than a lifetime of games.
 constexpr std::size_t LargestRecord = 16 << 20;
+// A record nests three deep (the file, its games, a game); a little more
+// leaves room for what a later version may add. The parser's every level
+// costs time and memory, so a deeper text is refused before it is parsed.
+constexpr int DeepestRecord = 8;
 
 using Json = nlohmann::ordered_json;
 
@@ -34,16 +37,44 @@ Json EntryJson(const RecordEntry& entry) {
   return json;
 }
 
-// A whole number of the entry's that fits `Number`.
+// A whole number of the object's that fits `Number`; a number with a
+// fraction or an exponent is none, whatever its value.
 template <typename Number>
-bool Take(const Json& entry, const char* name, Number& number) {
-  const auto found = entry.find(name);
-  if (found == entry.end() || !found->is_number_integer()) return false;
+bool Take(const Json& object, const char* name, Number& number) {
+  const auto found = object.find(name);
+  if (found == object.end() || !found->is_number_integer()) return false;
+  if (found->is_number_unsigned()) {
+    const auto value = found->get<std::uint64_t>();
+    if (value > static_cast<std::uint64_t>(std::numeric_limits<Number>::max())) return false;
+    number = static_cast<Number>(value);
+    return true;
+  }
   const auto value = found->get<std::int64_t>();
-  if (value < static_cast<std::int64_t>(std::numeric_limits<Number>::min()) ||
-      static_cast<std::uint64_t>(value) > static_cast<std::uint64_t>(std::numeric_limits<Number>::max()))
+  if (value < static_cast<std::int64_t>(std::numeric_limits<Number>::min())) return false;
+  if (value > 0 && static_cast<std::uint64_t>(value) > static_cast<std::uint64_t>(std::numeric_limits<Number>::max()))
     return false;
   number = static_cast<Number>(value);
+  return true;
+}
+
+// Whether the text's arrays and objects nest no deeper than a record's may,
+// counted without parsing it.
+bool ShallowEnough(std::string_view text) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (const char c : text) {
+    if (inString) {
+      if (escaped) escaped = false;
+      else if (c == '\\') escaped = true;
+      else if (c == '"') inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > DeepestRecord) return false;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
   return true;
 }
 
@@ -83,8 +114,11 @@ std::string CaptainsRecordJson(const CaptainsRecord& record) {
 }
 
 std::optional<CaptainsRecord> ParseCaptainsRecord(std::string_view text) {
+  if (text.size() > LargestRecord || !ShallowEnough(text)) return std::nullopt;
   const Json json = Json::parse(text, nullptr, false);
-  if (!json.is_object() || json.value("format", "") != Format || json.value("version", 0) != Version)
+  const auto format = json.find("format");
+  int version = 0;
+  if (format == json.end() || *format != Format || !Take(json, "version", version) || version != Version)
     return std::nullopt;
   const auto games = json.find("games");
   if (games == json.end() || !games->is_array()) return std::nullopt;
@@ -102,23 +136,29 @@ std::string CaptainsRecordPath() {
   return data.empty() ? data : data + "/kestravane/record.json";
 }
 
-std::optional<CaptainsRecord> ReadCaptainsRecord(const std::string& path) {
-  platform::File file;
-  std::string text;
-  const bool opened = file.OpenForReading(path);
-  if (!opened && file.error() == ENOENT) return CaptainsRecord{};
-  if (!opened || !file.ReadToEnd(text, LargestRecord) || !file.Close()) return std::nullopt;
-  return ParseCaptainsRecord(text);
+platform::Result<std::optional<CaptainsRecord>> ReadCaptainsRecord(const std::string& path,
+                                                                   std::chrono::milliseconds patience) {
+  using Reading = platform::Result<std::optional<CaptainsRecord>>;
+  return platform::WhileLocked(patience, [&]() -> Reading {
+    platform::File file;
+    std::string text;
+    if (!file.OpenForReading(path)) return Reading::Failure(file.error());
+    if (!file.ReadToEnd(text, LargestRecord)) {
+      // Larger than any record is no record; anything else may go by.
+      if (file.error() == EFBIG) return std::optional<CaptainsRecord>();
+      return Reading::Failure(file.error());
+    }
+    return ParseCaptainsRecord(text);
+  });
 }
 
-std::string SetRecordAside(const std::string& path, std::int64_t now) {
+platform::Result<std::string> SetRecordAside(const std::string& path, std::int64_t now) {
   const std::string aside = path + ".damaged-" + std::to_string(now);
-  std::error_code ignored;
-  std::filesystem::rename(path, aside, ignored);
+  if (std::rename(path.c_str(), aside.c_str()) != 0) return platform::Result<std::string>::Failure(errno);
   return aside;
 }
 
-bool SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
+platform::Status SaveCaptainsRecord(const std::string& path, const CaptainsRecord& record) {
   return platform::ReplaceWholeFile(path, CaptainsRecordJson(record));
 }
 

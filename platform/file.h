@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <utility>
 
 #include "platform/replacement_file.h"
+#include "platform/result.h"
 
 namespace kestravane::platform {
 
@@ -58,8 +63,41 @@ class File {
 };
 
 // Writes `content` in place of the file at `path`, as a File does, making
-// the folder of the file it stands for first. False, with errno set, when it
-// could not (ENOENT for an empty path).
-bool ReplaceWholeFile(const std::string& path, std::string_view content);
+// the folder of the file it stands for first. The failure carries the
+// system's error number (ENOENT for an empty path).
+Status ReplaceWholeFile(const std::string& path, std::string_view content);
+
+// An exclusive lock on a folder, held while a file in it is read, changed and
+// written again, so that two programs doing the same take turns instead of
+// writing over each other's changes. The folder itself is locked, not the
+// file, because replacing a file gives it a new identity that a lock on the
+// old one would not cover. On a file system without locks the lock is only
+// pretended: the file is still replaced whole.
+class FolderLock {
+ public:
+  // The lock on `folder`, which must exist; a failure carries the system's
+  // error number, EWOULDBLOCK while another program holds the lock.
+  static Result<FolderLock> Take(const std::string& folder);
+  FolderLock(FolderLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  FolderLock& operator=(FolderLock&&) = delete;
+  ~FolderLock();
+
+ private:
+  explicit FolderLock(int fd) : fd_(fd) {}
+  int fd_;
+};
+
+// Repeats `attempt`, which returns a Result, while it fails because another
+// program holds a lock it needs (EWOULDBLOCK), for as long as `patience`:
+// a program that saves holds its lock for a moment only.
+template <typename Attempt>
+auto WhileLocked(std::chrono::milliseconds patience, Attempt attempt) {
+  const auto deadline = std::chrono::steady_clock::now() + patience;
+  for (;;) {
+    auto result = attempt();
+    if (result || result.error() != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) return result;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
 
 }  // namespace kestravane::platform

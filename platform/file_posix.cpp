@@ -163,11 +163,8 @@ void File::Abandon() {
   Unlock();
 }
 
-bool ReplaceWholeFile(const std::string& path, std::string_view content) {
-  if (path.empty()) {
-    errno = ENOENT;
-    return false;
-  }
+Status ReplaceWholeFile(const std::string& path, std::string_view content) {
+  if (path.empty()) return Status::Failure(ENOENT);
   if (const std::optional<std::string> target = LinkTarget(path)) {
     std::error_code ignored;
     std::filesystem::create_directories(FolderOf(*target), ignored);
@@ -175,9 +172,22 @@ bool ReplaceWholeFile(const std::string& path, std::string_view content) {
   File file;
   if (file.CreateReplacement(path) && file.Write(content.data(), content.size()) && file.Flush() && file.Close() &&
       file.Commit())
-    return true;
-  errno = file.error();
-  return false;
+    return Done{};
+  return Status::Failure(file.error());
+}
+
+Result<FolderLock> FolderLock::Take(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return Result<FolderLock>::Failure(errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+    close(fd);
+    return Result<FolderLock>::Failure(EWOULDBLOCK);
+  }
+  return FolderLock(fd);
+}
+
+FolderLock::~FolderLock() {
+  if (fd_ >= 0) close(fd_);
 }
 
 void File::Unlock() {

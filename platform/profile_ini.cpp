@@ -114,7 +114,7 @@ bool Profile::Save() const {
   std::string text;
   // A file too large to be read back would lose every setting it holds.
   if (content_->ini.Save(text) != SI_OK || text.size() > LargestFile) return false;
-  return ReplaceWholeFile(path_, text);
+  return static_cast<bool>(ReplaceWholeFile(path_, text));
 }
 
 }  // namespace kestravane::platform

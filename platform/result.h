@@ -5,8 +5,8 @@
 
 namespace kestravane::platform {
 
-// What a call of the window system gave back: its value, or the system's
-// error number when it failed, for the game to name in its box.
+// What a call of the system gave back: its value, or the system's error
+// number when it failed, for the game to name in its box or status line.
 template <typename T>
 class Result {
  public:

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs each libFuzzer target for a bounded time, or for a number of inputs,
 # and reports how many inputs it tried. The corpora start from a real game
-# document and a real settings file, so that the fuzzers get past the
-# signature and the section names at once.
+# document, a real settings file, a real captain's record and a real request
+# of a later start, so that the fuzzers get past the signature, the section
+# names, the record's keys and the request's line at once.
 # Usage: run-fuzzers.sh BUILD_DIR SECONDS [RUNS]
 #   with RUNS, each fuzzer tries that many inputs instead of running for SECONDS.
 # Whatever the fuzzers write besides their corpora goes to a folder of this
@@ -22,12 +23,15 @@ export TMPDIR=$scratch
 
 if [[ -n $runs ]]; then limit=(-runs="$runs"); else limit=(-max_total_time="$seconds"); fi
 
-mkdir -p fuzz-corpus/game-file fuzz-corpus/game-play fuzz-corpus/settings
+targets=(game-file game-play settings record-file hand-over)
+for target in "${targets[@]}"; do mkdir -p "fuzz-corpus/$target"; done
 "$build/tools/kestravane-tool" new --number 1 fuzz-corpus/game-file/seed-normal.war >/dev/null
 "$build/tools/kestravane-tool" new --number 65535 --difficulty 3 fuzz-corpus/game-file/seed-easy.war >/dev/null
 cp "$here/fuzz/seeds/settings.ini" fuzz-corpus/settings/seed.ini
+cp "$here/fuzz/seeds/record.json" fuzz-corpus/record-file/seed.json
+printf 'come forward\n/saved games/my game.war\0' >fuzz-corpus/hand-over/seed
 
-for target in game-file game-play settings; do
+for target in "${targets[@]}"; do
   echo "== fuzz-$target: ${limit[*]}"
   set +e
   "$build/fuzz/fuzz-$target" "${limit[@]}" -timeout=10 -print_final_stats=1 "fuzz-corpus/$target" \

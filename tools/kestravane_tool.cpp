@@ -1,7 +1,9 @@
 // kestravane-tool: makes and reads Kestravane game documents without a screen.
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <variant>
 
@@ -67,15 +69,23 @@ int ShowGameDocument(const ToolRequest& request) {
   return 0;
 }
 
+// The player's own record may not exist yet, and is then empty; a file named
+// on the command line must be there.
 int PrintCaptainsRecord(const ToolRequest& request) {
   const std::string path = request.file.empty() ? CaptainsRecordPath() : request.file;
-  const std::optional<CaptainsRecord> record = ReadCaptainsRecord(path);
-  if (!record) {
+  auto read = ReadCaptainsRecord(path, RecordPatience);
+  if (!read && read.error() == ENOENT && request.file.empty()) read = std::optional(CaptainsRecord{});
+  if (!read && read.error() == EWOULDBLOCK) {
+    std::fprintf(stderr, "kestravane-tool: %s is in use by another program\n", path.c_str());
+  } else if (!read) {
+    std::fprintf(stderr, "kestravane-tool: %s cannot be read: %s\n", path.c_str(), std::strerror(read.error()));
+  } else if (!*read) {
     std::fprintf(stderr, "kestravane-tool: %s is not a captain's record the game can read\n", path.c_str());
-    return 1;
+  } else {
+    std::fputs(CaptainsRecordJson(**read).c_str(), stdout);
+    return 0;
   }
-  std::fputs(CaptainsRecordJson(*record).c_str(), stdout);
-  return 0;
+  return 1;
 }
 
 }  // namespace

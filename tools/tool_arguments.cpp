@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "engine/typed_number.h"
+
 namespace kestravane {
 
 const char* const ToolUsage =
@@ -19,7 +21,8 @@ const char* const ToolUsage =
     "      message on standard error.\n"
     "  record [FILE]\n"
     "      Print the captain's record, every game won or lost, as JSON: the\n"
-    "      player's own ($XDG_DATA_HOME/kestravane/record.json) or FILE.\n"
+    "      player's own ($XDG_DATA_HOME/kestravane/record.json) or FILE. A file\n"
+    "      that is missing, in use or no record exits with 1.\n"
     "\n"
     "Options:\n"
     "  --status    also print the game's status line messages on standard error\n"
@@ -29,17 +32,6 @@ const char* const ToolUsage =
     "2 a mistake on the command line.\n";
 
 namespace {
-
-std::optional<std::uint32_t> ParseNumber(std::string_view text) {
-  if (text.empty() || text.size() > 10) return std::nullopt;
-  std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    value = value * 10 + static_cast<std::uint64_t>(c - '0');
-  }
-  if (value > UINT32_MAX) return std::nullopt;
-  return static_cast<std::uint32_t>(value);
-}
 
 // The level as the game numbers it, and nothing else: no name, no sign.
 std::optional<Difficulty> DifficultyNamed(std::string_view text) {
@@ -80,7 +72,7 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
       haveCommand = true;
     } else if (request.command == ToolRequest::Command::New && argument == "--number") {
       const auto text = value();
-      request.number = text ? ParseNumber(*text) : std::nullopt;
+      request.number = text ? TypedUniverseNumber(*text) : std::nullopt;
       if (!request.number) {
         error = "--number needs a whole number from 0 to 4294967295";
         return std::nullopt;

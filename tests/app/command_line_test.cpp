@@ -44,11 +44,12 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
     int error;  // in the box, when the text is refused
   } cases[] = {
       {"", "", 0},
-      {"\"/home/player/my games/first.war\"", "/home/player/my games/first.war", 0},
+      {"q\"uote.war", "q\"uote.war", 0},  // the path as it is: a quote is part of it
       {"two words.war", "two words.war", 0},
       {longest, longest, 0},
-      {'"' + longest + '"', longest, 0},
       {longest + "b", "", ENAMETOOLONG},
+      {'"' + longest + '"', "", ENAMETOOLONG},
+      {"two\nlines.war", "", EINVAL},  // the settings would keep "two"
       {directory.path().string(), "", EISDIR},
       {socket, "", ENXIO},
       {next, next, 0},  // a game not saved yet is still the name to propose

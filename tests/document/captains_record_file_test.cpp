@@ -1,12 +1,20 @@
 #include "document/captains_record_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <variant>
 
 #include "common/file_contents.h"
 #include "common/killed_midway.h"
 #include "common/temporary_directory.h"
+#include "document/record_book.h"
 
 using namespace kestravane;
 
@@ -16,35 +24,124 @@ RecordEntry Game(std::uint32_t missiles, std::optional<std::uint32_t> universe) 
   return {1796000000 + missiles, Difficulty::Hard, universe, GameEnd::Won, missiles, 40, 60, 3600, false};
 }
 
+// The record in the file (nothing for a file that is no record), or the error
+// that kept it from being read.
+using Found = std::variant<int, std::optional<CaptainsRecord>>;
+Found Read(const std::string& path) {
+  const auto read = ReadCaptainsRecord(path, {});
+  if (!read) return read.error();
+  return *read;
+}
+
+std::optional<CaptainsRecord> Games(std::initializer_list<std::uint32_t> missiles) {
+  CaptainsRecord record;
+  for (const std::uint32_t each : missiles) record.Entries.push_back(Game(each, each));
+  return record;
+}
+
+using Kind = RecordReport::Kind;
+constexpr std::chrono::milliseconds Patience{50};
+
 }  // namespace
 
 // Written, read back, and written again after a write killed halfway: the
-// old record is whole. A file that is not a record is never taken for one.
+// old record is whole. A file that is not a record is never taken for one,
+// nor is it parsed at a cost no record has.
 TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("data/kestravane/record.json");
-  EXPECT_EQ(ReadCaptainsRecord(path), CaptainsRecord{}) << "no record yet";
+  EXPECT_EQ(Read(path), Found(ENOENT)) << "no record yet";
   CaptainsRecord record{{Game(100, 4294967295u), Game(200, std::nullopt)}};
   record.Entries[1].Result = GameEnd::Lost;
   record.Entries[1].Diagnostics = true;
   ASSERT_TRUE(SaveCaptainsRecord(path, record)) << "its folder made first";
-  EXPECT_EQ(ReadCaptainsRecord(path), record);
+  EXPECT_EQ(Read(path), Found(record));
   CaptainsRecord longer = record;
   longer.Entries.resize(5000, Game(7, 0));
   ASSERT_TRUE(KilledMidway(FileContents(path).size() + 4096, [&] { SaveCaptainsRecord(path, longer); }));
-  EXPECT_EQ(ReadCaptainsRecord(path), record);
+  EXPECT_EQ(Read(path), Found(record));
 
   const std::string json = CaptainsRecordJson(record);
-  for (const auto& [from, to] : {std::pair{"\"won\"", "\"draw\""}, {"4294967295", "4294967296"},
-                                 {"\"difficulty\": 1", "\"difficulty\": 4"}, {"kestravane-captains", "other"},
-                                 {"\"diagnostics\": true", "\"diagnostics\": 1"}, {"\"games\"", "\"game\""}}) {
+  for (const auto& [from, to] :
+       {std::pair{"\"won\"", "\"draw\""}, {"4294967295", "4294967296"}, {"\"difficulty\": 1", "\"difficulty\": 4"},
+        {"kestravane-captains", "other"}, {"\"diagnostics\": true", "\"diagnostics\": 1"}, {"\"games\"", "\"game\""},
+        {"\"kestravane-captains-record\"", "1"}, {"\"kestravane-captains-record\"", "null"},
+        {"\"version\": 1", "\"version\": \"1\""}, {"\"version\": 1", "\"version\": 1.18e20"},
+        {"\"version\": 1", "\"version\": 1.0"}, {"\"ended\": 1796000100", "\"ended\": 18446744073709551615"},
+        {"\"fuel_used\": 40", "\"fuel_used\": -1"}, {"\"seconds_played\": 3600", "\"seconds_played\": 36e2"}}) {
     std::string damaged = json;
     damaged.replace(damaged.find(from), std::string(from).size(), to);
     EXPECT_FALSE(ParseCaptainsRecord(damaged)) << to;
   }
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_FALSE(ParseCaptainsRecord(std::string(16 << 20, '[')));
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << "deep nesting refused unparsed";
   StoreFile(path, json.substr(0, json.size() / 2));
-  EXPECT_FALSE(ReadCaptainsRecord(path));
-  EXPECT_EQ(SetRecordAside(path, 1796), path + ".damaged-1796");
+  EXPECT_EQ(Read(path), Found(std::nullopt));
+  EXPECT_EQ(*SetRecordAside(path, 1796), path + ".damaged-1796");
   EXPECT_EQ(FileContents(path + ".damaged-1796"), json.substr(0, json.size() / 2));
-  EXPECT_EQ(ReadCaptainsRecord(path), CaptainsRecord{});
+}
+
+// Each change reads the file again under a lock: two copies of the game
+// sharing the record keep each other's games, clearing included, even when
+// they end games at the same moment.
+TEST(RecordBook, KeepsTheGamesOfEveryCopySharingTheRecord) {
+  const TemporaryDirectory directory;
+  const std::string path = directory.File("kestravane/record.json");
+  RecordBook first(path, 1, Patience), second(path, 1, Patience);
+  EXPECT_EQ(first.Add(Game(1, 1), 2), RecordReport{});
+  EXPECT_EQ(second.Add(Game(2, 2), 3), RecordReport{});
+  EXPECT_EQ(Read(path), Found(Games({1, 2})));
+  EXPECT_EQ(first.Clear(4), RecordReport{});
+  EXPECT_EQ(second.Add(Game(3, 3), 5), RecordReport{});
+  EXPECT_EQ(std::optional(second.record()), Games({3}));
+
+  const pid_t child = fork();
+  RecordBook copy(path, 6, std::chrono::seconds(10));
+  bool saved = true;
+  for (std::uint32_t game = 0; game < 25; ++game) saved &= copy.Add(Game(game, static_cast<std::uint32_t>(child)), 7) == RecordReport{};
+  if (child == 0) _exit(saved ? 0 : 1);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(saved && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  const auto read = ReadCaptainsRecord(path, {});
+  EXPECT_EQ(read && *read ? (*read)->Entries.size() : 0u, 51u);
+}
+
+// A file held by another program, or a record another copy is changing, is
+// waited for, then left as it is, and the games not saved meanwhile go in
+// later; only a file read whole that is no
+// record is set aside; every report says what really happened.
+TEST(RecordBook, NeverWritesOverWhatItCouldNotRead) {
+  const TemporaryDirectory directory;
+  const std::string path = directory.File("kestravane/record.json");
+  ASSERT_TRUE(SaveCaptainsRecord(path, *Games({1})));
+  const int held = open(path.c_str(), O_RDONLY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  RecordBook book(path, 2, Patience);
+  EXPECT_EQ(book.opened().kind, Kind::InUse);
+  EXPECT_EQ(book.Add(Game(2, 2), 3).kind, Kind::InUse);
+  close(held);
+  const int changing = open(directory.File("kestravane").c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(changing, LOCK_EX), 0) << "as another copy does while it changes the record";
+  EXPECT_EQ(book.Add(Game(3, 3), 4).kind, Kind::InUse);
+  EXPECT_EQ(std::optional(book.record()), Games({2, 3}));
+  close(changing);
+  EXPECT_EQ(book.Add(Game(4, 4), 4), RecordReport{});
+  EXPECT_EQ(Read(path), Found(Games({1, 2, 3, 4})));
+  EXPECT_EQ(EntriesIn(directory.File("kestravane")), 1);
+
+  StoreFile(path, "{\"format\": 1}");
+  EXPECT_EQ(RecordBook(path, 5, Patience).opened(), (RecordReport{Kind::SetAside, path + ".damaged-5", 0}));
+  EXPECT_EQ(FileContents(path + ".damaged-5"), "{\"format\": 1}");
+  StoreFile(path, "[]");
+  std::filesystem::create_directories(path + ".damaged-6/taken");
+  EXPECT_EQ(RecordBook(path, 6, Patience).opened().kind, Kind::NotSetAside);
+  EXPECT_EQ(FileContents(path), "[]");
+
+  StoreFile(directory.File("file"), "not a folder");
+  RecordBook inAFile(directory.File("file/record.json"), 7, Patience);
+  EXPECT_EQ(RecordMessage(inAFile.opened()), MakeMessage(Text::RecordNotRead, ENOTDIR));
+  EXPECT_EQ(RecordMessage(inAFile.Add(Game(4, 4), 8)), MakeMessage(Text::RecordNotSaved, ENOTDIR));
+  EXPECT_EQ(RecordMessage(book.opened()), MakeMessage(Text::RecordInUse));
 }

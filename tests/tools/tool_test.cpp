@@ -1,4 +1,7 @@
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -52,6 +55,10 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
                                             {"scan_log", std::vector<nlohmann::ordered_json>(27, {{"scanned", 0}, {"ships", 0},
                                                                                           {"destroyed", 0}, {"remaining", 0}})}}));
   }
+  for (const char* number : {"00000000042", "' 42'"}) {
+    EXPECT_EQ(Tool("new --number " + std::string(number) + " " + file), 0) << "as the New by Number box takes it";
+    EXPECT_EQ(out, "Game number 42\n");
+  }
   EXPECT_EQ(Tool("--status new --number 1 " + file), 0);
   EXPECT_NE(err.find("60 Roder ships detected in 20 battle groups ..."), std::string::npos) << err;
   EXPECT_EQ(Tool("new --number 0 " + file) + Tool("show " + file), 0);
@@ -73,16 +80,27 @@ TEST_F(ToolRun, ExitsWithOneAndTheGamesMessageForADocumentItCannotRead) {
 }
 
 // The player's own record by default, none yet being an empty one; a file
-// that is no record is refused, and left as it is.
+// that is missing, in use or no record is refused as such, and left as it is.
 TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
   setenv("XDG_DATA_HOME", directory.File("data").c_str(), 1);
+  const std::string own = directory.File("data/kestravane/record.json");
   const CaptainsRecord record{{{1796000000, Difficulty::Easy, 0u, GameEnd::Won, 61, 12, 60, 900, true}}};
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson({})));
-  ASSERT_TRUE(SaveCaptainsRecord(directory.File("data/kestravane/record.json"), record));
+  ASSERT_TRUE(SaveCaptainsRecord(own, record));
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson(record)));
-  StoreFile(directory.File("no.json"), "{}");
-  EXPECT_EQ(std::pair(Tool("record " + directory.File("no.json")), FileContents(directory.File("no.json"))),
-            std::pair(1, std::string("{}")));
+  const int held = open(own.c_str(), O_RDONLY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  EXPECT_EQ(std::pair(Tool("record"), err), std::pair(1, "kestravane-tool: " + own + " is in use by another program\n"));
+  close(held);
+  const std::string missing = directory.File("no/such/file");
+  EXPECT_EQ(std::pair(Tool("record " + missing), err),
+            std::pair(1, "kestravane-tool: " + missing + " cannot be read: No such file or directory\n"));
+  for (const char* content : {"{}", "{\"format\": 1, \"version\": 1, \"games\": []}", "{\"format\": null}"}) {
+    StoreFile(directory.File("no.json"), content);
+    EXPECT_EQ(std::pair(Tool("record " + directory.File("no.json")), FileContents(directory.File("no.json"))),
+              std::pair(1, std::string(content)));
+    EXPECT_EQ(err, "kestravane-tool: " + directory.File("no.json") + " is not a captain's record the game can read\n");
+  }
 }
 
 TEST_F(ToolRun, ExitsWithTwoNamingTheMistakeOnTheCommandLineAndZeroForHelp) {

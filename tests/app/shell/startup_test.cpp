@@ -12,6 +12,7 @@
 #include "engine/game_flow.h"
 #include "platform/profile.h"
 #include "platform/screen.h"
+#include "platform/single_instance.h"
 #include "platform/system.h"
 #include "support/library.h"
 
@@ -84,7 +85,7 @@ class StartupTest : public QObject {
       QCOMPARE(window.session().State.Missiles.Maximum, 360);
       PressCtrlQ();
     });
-    QCOMPARE(RunKestravane("\"" + document + "\"", services_), 0);
+    QCOMPARE(RunKestravane(document, services_), 0);
     QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
     QCOMPARE(Setting("Kestravane", "FileSpec"), document);
     QCOMPARE(Setting("Kestravane", "Left"), std::to_string(frame.left()));
@@ -121,6 +122,44 @@ class StartupTest : public QObject {
     QCOMPARE(RunKestravane(path, services_), 0);
     QCOMPARE(questions, 2);
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
+  }
+
+  // Two games handed over while the splash still stands open in turn once
+  // the window is up, the second after the usual question about the first.
+  // The second's path has two lines: it opens, but is not remembered.
+  void gamesHandedOverDuringTheSplashOpenInTurn() {
+    FreshRun("");
+    const std::string first = folder_.filePath("first.war").toStdString();
+    const std::string second = folder_.filePath("second\nline.war").toStdString();
+    for (const auto& [path, universe] : {std::pair{first, 1u}, {second, 2u}}) {
+      Session saved;
+      saved.State.Difficulty = Difficulty::Normal;
+      saved.Random.Seed(universe);
+      StartNewGame(saved);
+      QVERIFY(!WriteGameDocument(path, EncodeGameFile(saved)));
+    }
+    WhenReady([] { return QThread::currentThread()->loopLevel() > 0; }, [&] {
+      QVERIFY(!RunningMainWindow());
+      for (const std::string& path : {first, second})
+        QCOMPARE(platform::ClaimSingleInstance("kestravane", path, nullptr), platform::InstanceClaim::AnotherRunning);
+    });
+    int questions = 0;
+    QTimer answerNo;
+    connect(&answerNo, &QTimer::timeout, [&questions] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box || !box->isActiveWindow()) return;
+      if (QAbstractButton* no = box->button(QMessageBox::No)) {
+        ++questions;
+        no->click();
+      } else {
+        box->reject();
+      }
+    });
+    answerNo.start(5);
+    WhenReady([] { return MainWindowUp() && RunningMainWindow()->session().History.Universe == 2u; }, PressCtrlQ);
+    QCOMPARE(RunKestravane("", services_), 0);
+    QCOMPARE(questions, 2);
+    QCOMPARE(Setting("Kestravane", "FileSpec"), std::string("Davuvodo.war"));
   }
 };
 

@@ -1,16 +1,19 @@
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
 #include <list>
+#include <set>
 
 // Each copy is a real process running the claimer program; the copies meet
 // through a temporary runtime directory and a name no other test run uses.
@@ -45,6 +48,7 @@ class Copy {
     return process_.waitForFinished() && process_.exitCode() == 0;
   }
   void Send(const QByteArray& line) { process_.write(line); }
+  qint64 pid() const { return process_.processId(); }
 
  private:
   QProcess process_;
@@ -118,22 +122,61 @@ class SingleInstanceTest : public QObject {
     QVERIFY(copy.Said("first") && copy.Quit());
   }
 
-  // A runtime directory open to others is no better than none.
-  void withoutARuntimeDirectoryOfItsOwnTheCopiesMeetInAFolderOfTheUsersOwn() {
-    for (const bool openRuntime : {false, true}) {
+  // A runtime directory open to others is no better than none, nor is one
+  // too long for a socket's path.
+  void withoutAUsableRuntimeDirectoryTheCopiesMeetInAFolderOfTheUsersOwn() {
+    const QString longRuntime = runtime_.filePath(QString(100, 'r'));
+    QVERIFY(QDir().mkdir(longRuntime) && chmod(Native(longRuntime).c_str(), 0700) == 0);
+    for (const QString& runtime : {QString(), runtime_.path(), longRuntime}) {
       SharedTemporaryOnly();
-      if (openRuntime) environment_.insert("XDG_RUNTIME_DIR", runtime_.path());
-      QVERIFY(chmod(Native(runtime_.path()).c_str(), openRuntime ? 0777 : 0700) == 0);
+      if (!runtime.isEmpty()) environment_.insert("XDG_RUNTIME_DIR", runtime);
+      QVERIFY(chmod(Native(runtime_.path()).c_str(), runtime == runtime_.path() ? 0777 : 0700) == 0);
       const QString name = UniqueName();
       Copy first(name, environment_);
       QVERIFY(first.Said("first"));
       const QFileInfo folder(PathIn(temporary_, name));
       QVERIFY(folder.isDir() && !folder.isSymLink() && folder.ownerId() == getuid());
       QCOMPARE(folder.permissions() & 0x77, QFile::Permissions());
-      QVERIFY(QFileInfo::exists(folder.filePath() + "/instance") && !QFileInfo::exists(PathIn(runtime_, name)));
+      QVERIFY(QFileInfo::exists(folder.filePath() + "/instance"));
+      const auto everything = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+      QVERIFY(QDir(runtime_.path()).entryList({name + '*'}, everything).isEmpty());
+      QVERIFY(QDir(longRuntime).isEmpty(everything));
       QVERIFY(Copy(name, environment_).LeftForAnother());
       QVERIFY(first.Said("came forward 1"));
     }
+  }
+
+  // Connections that say nothing are answered a few at a time and dropped
+  // after a while, and running out of descriptors only pauses the answering:
+  // the first copy is still found by later starts.
+  void idleConnectionsNeitherKeepOutNorStopLaterStarts() {
+    const QString name = UniqueName(), socket = PathIn(runtime_, name);
+    Copy first(name, environment_);
+    QVERIFY(first.Said("first"));
+    const auto descriptors = [folder = QStringLiteral("/proc/%1/fd").arg(first.pid())] {
+      std::set<int> open;
+      for (const QString& fd : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+        open.insert(fd.toInt());
+      return open;
+    };
+    const std::set<int> before = descriptors();
+    // A limit that leaves the first copy three descriptors: the lowest free ones.
+    rlim_t limit = 0;
+    for (int left = 3; left > 0; ++limit) left -= !before.contains(static_cast<int>(limit));
+    for (const bool starved : {false, true}) {
+      const rlimit room{limit, limit};
+      if (starved) QVERIFY(prlimit(static_cast<pid_t>(first.pid()), RLIMIT_NOFILE, &room, nullptr) == 0);
+      std::list<QLocalSocket> idle(20);
+      for (QLocalSocket& connection : idle) {
+        connection.connectToServer(socket);
+        QVERIFY(connection.waitForConnected(1000));
+      }
+      QTest::qWait(300);
+      QVERIFY(descriptors().size() <= before.size() + 8 && QFileInfo::exists(socket));
+      QVERIFY(idle.front().waitForDisconnected(6000));
+    }
+    QVERIFY(Copy(name, environment_).LeftForAnother());
+    QVERIFY(first.Said("came forward 1"));
   }
 
   // Another user could once answer for the game or take its requests from
