@@ -4,10 +4,10 @@
 
 namespace kestravane {
 
-// Every number the game and its resources share, each named once: commands
-// (menu items, shortcuts and ship buttons), icons, bitmaps and sounds. The
-// numbers are resource keys and stored in files and settings, so they never
-// change.
+// The game's commands (menu items, shortcuts and ship buttons), icons,
+// bitmaps and sounds, each named once under its number: the menu item's, or
+// the resource's key among the embedded artwork. A game file holds its
+// quadrants' star fields by icon number, so no number here ever changes.
 
 enum class Command : int {
   New = 101,
@@ -38,11 +38,11 @@ enum class Command : int {
 };
 
 // Every word the player sees or hears, by name; the English and where it
-// shows are in resources/texts.inc.
+// shows are in engine/texts.inc.
 enum class Text {
 #define TEXT(name, ...) name,
 #define PLURAL(name, ...) name,
-#include "resources/texts.inc"
+#include "engine/texts.inc"
 #undef TEXT
 #undef PLURAL
 };

@@ -21,9 +21,9 @@ import sys
 # ANYTHING marks the folders that may include the whole game.
 ANYTHING = "anything"
 ALLOWED = {
-    "engine": ["resources"],
+    "engine": [],
     "document": ["engine", "platform"],
-    "support": ["engine", "platform", "platform/qt", "resources"],
+    "support": ["engine", "platform", "platform/qt"],
     "display": ["engine", "support", "platform", "platform/qt"],
     "dialogs": ["engine", "support", "display", "platform", "platform/qt"],
     "app": ["engine", "document", "support", "display", "dialogs", "platform", "platform/qt", "resources"],

@@ -9,7 +9,7 @@ namespace {
 constexpr TextSource Sources[] = {
 #define TEXT(name, source) {source},
 #define PLURAL(name, source, one) {source, one},
-#include "resources/texts.inc"
+#include "engine/texts.inc"
 #undef TEXT
 #undef PLURAL
 };
