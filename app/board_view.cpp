@@ -16,6 +16,7 @@
 #include "app/path_dir.h"
 #include "display/board_paint.h"
 #include "display/main_layout.h"
+#include "engine/sector.h"
 #include "platform/qt/rect_qt.h"
 #include "support/catalogue.h"
 #include "support/etched_label.h"
@@ -44,7 +45,9 @@ void StatusLabel::Show(const QString& whole, const QString& shown) {
   if (auto* line = ListeningAs<StatusLineAccessible>(this)) line->Announce(previous);
 }
 
-QString Readout::Spoken() const { return Tr(caption_, text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toStdString()); }
+QString Readout::Spoken() const {
+  return Tr(caption_, text().section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty).toStdString());
+}
 
 BoardView::BoardView(Session& session, QColor background, platform::PictureStore& pictures, QWidget* parent)
     : QWidget(parent),
@@ -145,6 +148,8 @@ void BoardView::EnableShipButtons(bool enable) {
 }
 
 void BoardView::Refresh() {
+  // The scan log holds what the scanner has shown: the sector drawn now.
+  RecordSectorScan(session_.Grid, session_.State, session_.Log);
   const BoardTexts texts = PaintBoard(canvas_, session_, pictures_);
   canvas_.TakeChanged();
   if (texts.ScanLabel) scanLabel_->setText(*texts.ScanLabel);
@@ -214,7 +219,8 @@ void BoardView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key(), 
 // reader then hears the cell the target is in.
 void BoardView::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  if (QAccessible::isActive()) QMetaObject::invokeMethod(this, [this] { TellScreenReader(true); }, Qt::QueuedConnection);
+  if (!QAccessible::isActive()) return;
+  QMetaObject::invokeMethod(this, [this] { TellScreenReader(true); }, Qt::QueuedConnection);
 }
 
 // The game counts presses, not double clicks; QWidget hands the second press

@@ -52,7 +52,8 @@ class BoardView : public QWidget {
  public:
   BoardView(Session& session, QColor background, platform::PictureStore& pictures, QWidget* parent);
 
-  // Draws the board whole from the session into its image, gives the labels
+  // Records the sector on the scanner in the scan log, game or no game,
+  // draws the board whole from the session into its image, gives the labels
   // their texts, puts it on the screen and tells a screen reader, when one
   // listens, what changed.
   void Refresh();

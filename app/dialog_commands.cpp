@@ -31,7 +31,6 @@ void GameController::Options() {
     settings_.Sounds = chosen->Sounds;
     soundsFailed_ = false;
   }
-  window_.board().Refresh();
   // The game in progress keeps its supplies; the level goes into the game
   // saved next and sizes the next new one.
   session_.State.Difficulty = settings_.Difficulty;
@@ -44,7 +43,6 @@ void GameController::Aim() {
   window_.FocusBoard();
   if (!target) {
     ShowStatus(Text::TargetingCanceled);
-    window_.board().Refresh();
     return;
   }
   Show(AimAt(session_, *target));
@@ -57,7 +55,6 @@ void GameController::Helm() {
   window_.FocusBoard();
   if (!orders) {
     ShowStatus(Text::HelmCanceled);
-    window_.board().Refresh();
     return;
   }
   Show(SteerTo(session_, orders->Destination, orders->Axis));
@@ -67,7 +64,6 @@ void GameController::ScannerLog() {
   ShowStatus(Text::LogOpened);
   RunScannerLogDialog(&window_, session_.Log, session_.State.Axis, settings_.ScannerPlacement);
   window_.FocusBoard();
-  window_.board().Refresh();
   ShowStatus(Text::LogClosed);
 }
 

@@ -137,7 +137,7 @@ void DrawEnginesPanel(Surface& surface, platform::PictureStore& pictures, BoardT
 // The map marks the sector's destroyed ships, and its live ones while the
 // scanner traces them; the program's own icon stands in for the quadrant's
 // picture while no game is open.
-void DrawScannerPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, Session& session) {
+void DrawScannerPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, const Session& session) {
   const GameState& state = session.State;
   Draw3DFrame(surface, layout::ScannerPanel);
   DrawIcon(surface, pictures, Icon::Map, layout::ScannerIcon);
@@ -146,7 +146,6 @@ void DrawScannerPanel(Surface& surface, platform::PictureStore& pictures, BoardT
     for (int column = 0; column < AxisLength; ++column)
       if (ShipShown(session.Grid, SectorQuadrant(state, row, column), session.ScannerTracing))
         DrawMapDot(surface, layout::ScannerIcon, column, row);
-  RecordSectorScan(session.Grid, state, session.Log);
   DrawIcon(surface, pictures,
            session.InProgress ? CellIcon(session.Grid, ShipQuadrant(state), session.ScannerTracing) : Icon::Program,
            layout::QuadrantIcon);
@@ -162,7 +161,7 @@ void DrawScannerPanel(Surface& surface, platform::PictureStore& pictures, BoardT
 
 }  // namespace
 
-BoardTexts PaintBoard(Surface& surface, Session& session, platform::PictureStore& pictures) {
+BoardTexts PaintBoard(Surface& surface, const Session& session, platform::PictureStore& pictures) {
   BoardTexts texts;
   DrawEtchedLine(surface, {0, 0, ClientWidth, ClientHeight});
   Draw3DFrame(surface, layout::ScannerFrame);

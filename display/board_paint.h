@@ -31,10 +31,9 @@ struct BoardTexts {
 // under the menu bar, the frames of the scanner view and the status line,
 // the sector grid with the crosshair on the ship's cell or the page in its
 // place, and the weapons, engines and scanner panels with their gauges and
-// maps. Records the sector on the scanner in the scan log, game or no game.
-// Returns the texts of the labels over it.
-// Its icons and pages come from `pictures`.
-BoardTexts PaintBoard(Surface& surface, Session& session, platform::PictureStore& pictures);
+// maps. Returns the texts of the labels over it. Its icons and pages come
+// from `pictures`.
+BoardTexts PaintBoard(Surface& surface, const Session& session, platform::PictureStore& pictures);
 
 // A bitmap of `pictures` at its own size with its top-left corner at the
 // rectangle's. False after an error box naming the routine when it cannot
