@@ -136,8 +136,8 @@ QAccessibleInterface* ScannerTable::Cell(int row, int column) const {
   const GameState& state = board_->session().State;
   const Quadrant quadrant = SectorQuadrant(state, row, column);
   const ScanAxis axis = EffectiveAxis(state);
-  QAccessible::Id& cell =
-      cells_[static_cast<std::size_t>(static_cast<int>(axis) * QuadrantCount + QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X))];
+  QAccessible::Id& cell = cells_[static_cast<std::size_t>(static_cast<int>(axis) * QuadrantCount +
+                                                          QuadrantIndex(quadrant.Z, quadrant.Y, quadrant.X))];
   if (!cell)
     cell = QAccessible::registerAccessibleInterface(new ScannerCell(*const_cast<ScannerTable*>(this), axis, quadrant));
   return QAccessible::accessibleInterface(cell);
@@ -202,8 +202,9 @@ QAccessibleInterface* ScannerTable::child(int index) const {
 
 int ScannerTable::indexOfChild(const QAccessibleInterface* child) const {
   const auto* cell = child ? const_cast<QAccessibleInterface*>(child)->tableCellInterface() : nullptr;
-  return cell && Cell(cell->rowIndex(), cell->columnIndex()) == child ? cell->rowIndex() * AxisLength + cell->columnIndex()
-                                                                     : -1;
+  return cell && Cell(cell->rowIndex(), cell->columnIndex()) == child
+             ? cell->rowIndex() * AxisLength + cell->columnIndex()
+             : -1;
 }
 
 QString ScannerTable::text(QAccessible::Text t) const {

@@ -29,7 +29,9 @@ class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInt
   void setSelection(int, int, int) override {}
   int cursorPosition() const override { return 0; }
   void setCursorPosition(int) override {}
-  QString text(int startOffset, int endOffset) const override { return Whole().mid(startOffset, endOffset - startOffset); }
+  QString text(int startOffset, int endOffset) const override {
+    return Whole().mid(startOffset, endOffset - startOffset);
+  }
   int characterCount() const override { return static_cast<int>(Whole().size()); }
   QRect characterRect(int) const override { return {}; }
   int offsetAtPoint(const QPoint&) const override { return -1; }

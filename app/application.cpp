@@ -34,7 +34,9 @@ constexpr int SplashMilliseconds = 1000;
 void TraceFirstPaint(QWidget* widget, const char* event) {
   class FirstPaint final : public QObject {
    public:
-    FirstPaint(QWidget* watched, const char* event) : QObject(watched), event_(event) { watched->installEventFilter(this); }
+    FirstPaint(QWidget* watched, const char* event) : QObject(watched), event_(event) {
+      watched->installEventFilter(this);
+    }
 
    protected:
     bool eventFilter(QObject*, QEvent* event) override {

@@ -144,8 +144,10 @@ void MainWindow::BuildMenus() {
   menuBar()->setStyle(style);
   const MenuHighlight help = [this](const QAction* item) { ShowMenuHelp(item); };
   PopupMenu* menu = nullptr;
+  std::optional<Text> popup;
   for (const CommandEntry& entry : Commands()) {
-    if (!menu || menu->title() != Tr(entry.menu)) {
+    if (popup != entry.menu) {
+      popup = entry.menu;
       menu = new PopupMenu(Tr(entry.menu), help, menuBar());
       menuBar()->addMenu(menu);
       // Qt hides a menu before it triggers the chosen action, so the help
@@ -161,7 +163,6 @@ void MainWindow::BuildMenus() {
       if (key.key() != Qt::Key_unknown) keys << key;
     action->setShortcuts(keys);
     action->setStatusTip(Tr(entry.help));
-    action->setAutoRepeat(entry.command != Command::Fire);
     const Command command = entry.command;
     actions_[command] = action;
     connect(action, &QAction::hovered, this, [this, action] { ShowMenuHelp(action); });
@@ -171,6 +172,7 @@ void MainWindow::BuildMenus() {
       controller_.Handle([this, command] { controller_.Run(command); });
     });
   }
+  RepeatShortcuts(true);
 }
 
 // The status line follows the highlight in the menus: a command's help while

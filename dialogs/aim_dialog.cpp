@@ -71,7 +71,7 @@ void AimDialog::Fire() {
   for (const Field& field : fields_) {
     const std::optional<int> value = FieldNumber(field.field, false);
     if (!value || static_cast<unsigned>(*value) > AxisLength - 1) {
-      RefuseCoordinate(field.field, target_.*field.coordinate, Text::AimCoordinateRange);
+      RefuseCoordinate(field.field, target_.*field.coordinate, Text::CoordinateRange);
       return;
     }
     target_.*field.coordinate = *value;

@@ -64,7 +64,7 @@ void HelmDialog::Engage() {
   for (const auto& [field, coordinate] : Fields()) {
     const int value = FieldNumber(field, true).value_or(0);
     if (value < 0 || value > AxisLength - 1) {
-      RefuseCoordinate(field, *coordinate, Text::HelmCoordinateRange);
+      RefuseCoordinate(field, *coordinate, Text::CoordinateRange);
       return;
     }
     *coordinate = value;

@@ -20,7 +20,8 @@ struct Level {
   Difficulty difficulty;
   Text name;
 };
-constexpr Level Levels[] = {{Difficulty::Easy, Text::Easy}, {Difficulty::Normal, Text::Normal}, {Difficulty::Hard, Text::Hard}};
+constexpr Level Levels[] = {
+    {Difficulty::Easy, Text::Easy}, {Difficulty::Normal, Text::Normal}, {Difficulty::Hard, Text::Hard}};
 
 QString Duration(std::uint32_t seconds) {
   return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -31,8 +32,8 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
   const DifficultyStanding standing = StandingAt(record, difficulty);
   auto* page = new QWidget;
   auto* layout = new DialogLayout(page, 280, 176);
-  layout->Add(new DialogLabel(Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent)),
-              {4, 4, 272, 8});
+  const QString figures = Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent);
+  layout->Add(new DialogLabel(figures), {4, 4, 272, 8});
   auto* rule = layout->Add(new QLabel(Tr(Text::BestVictoriesRule)), {4, 16, 272, 16});
   rule->setWordWrap(true);
   auto* best = layout->Add(new QTableWidget(static_cast<int>(standing.Best.size()), 5), {4, 34, 272, 138});

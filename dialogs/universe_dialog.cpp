@@ -18,9 +18,9 @@ UniverseDialog::UniverseDialog(QWidget* owner, std::uint32_t proposed, Placement
   layout->Add(new QGroupBox(Tr(Text::UniverseFrame)), {6, 5, 100, 40});
   layout->Add(IconLabel(Icon::Program), {14, 17});
   auto* label = layout->Add(new DialogLabel(Tr(Text::UniverseField)), {40, 15, 60, 8});
-  field_ = {layout->Add(new QLineEdit, {40, 25, 58, 13}), "universe"};
-  label->setBuddy(field_.edit);
-  field_.edit->setAccessibleName(WithoutMnemonic(label->text()));
+  field_ = layout->Add(new QLineEdit, {40, 25, 58, 13});
+  label->setBuddy(field_);
+  field_->setAccessibleName(WithoutMnemonic(label->text()));
   layout->Add(new QGroupBox(Tr(Text::HelpFrame)), {6, 48, 144, 25});
   layout->Add(new DialogLabel(Tr(Text::UniverseHint1)), {12, 57, 134, 8});
   layout->Add(new DialogLabel(Tr(Text::UniverseHint2)), {12, 64, 134, 8});
@@ -30,21 +30,21 @@ UniverseDialog::UniverseDialog(QWidget* owner, std::uint32_t proposed, Placement
   connect(start, &QPushButton::clicked, this, &UniverseDialog::Start);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-  field_.edit->setText(QString::number(number_));
+  field_->setText(QString::number(number_));
   MoveToPlacement();
-  field_.edit->setFocus(Qt::OtherFocusReason);
-  field_.edit->selectAll();
+  field_->setFocus(Qt::OtherFocusReason);
+  field_->selectAll();
 }
 
 // Any whole number a universe can have, from 0 to 4294967295, and nothing
 // else: no sign, nothing empty.
 void UniverseDialog::Start() {
-  const std::optional<std::uint32_t> value = TypedUniverseNumber(field_.edit->text().toStdString());
+  const std::optional<std::uint32_t> value = TypedUniverseNumber(field_->text().toStdString());
   if (!value) {
-    field_.edit->setText(QString::number(number_));
+    field_->setText(QString::number(number_));
     WarningBox(this, Text::UniverseRange);
-    field_.edit->setFocus(Qt::OtherFocusReason);
-    field_.edit->selectAll();
+    field_->setFocus(Qt::OtherFocusReason);
+    field_->selectAll();
     return;
   }
   number_ = *value;

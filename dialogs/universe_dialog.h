@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "dialogs/coordinate_field.h"
 #include "dialogs/dialog_placement.h"
+
+class QLineEdit;
 
 namespace kestravane {
 
@@ -20,7 +21,7 @@ class UniverseDialog : public PlacedDialog {
   void Start();
 
   std::uint32_t number_;
-  CoordinateField field_;
+  QLineEdit* field_;
 };
 
 // Runs the dialog over `owner`, `proposed` in its field: the number to start

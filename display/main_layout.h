@@ -36,7 +36,8 @@ inline constexpr Rect At(int left, int top, int width, int height) { return {lef
 
 // The labels and buttons over the drawing. The panel titles and the
 // status line say what is given here; the rest say what a paint sets.
-inline constexpr Rect StatusLine = At(StatusFrame.left + 2, StatusFrame.top + 1, StatusFrame.right - StatusFrame.left - 6, 18);
+inline constexpr Rect StatusLine =
+    At(StatusFrame.left + 2, StatusFrame.top + 1, StatusFrame.right - StatusFrame.left - 6, 18);
 inline constexpr Rect ScanLabel =
     At(StatusFrame.left + 5, ScannerFrame.top - 15, StatusFrame.right - StatusFrame.left - 10, 13);
 inline constexpr Rect WeaponsTitle = At(WeaponsPanel.left, WeaponsPanel.top - 15, 60, 13);

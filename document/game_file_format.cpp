@@ -15,7 +15,6 @@ constexpr std::size_t BannerOffset = 16;
 constexpr std::size_t NoticeOffset = 136;
 constexpr const char* Banner = "Kestravane v2.2 for Microsoft Windows 95/NT";
 constexpr const char* Notice = "A Kestravane game in progress. Keep it safe, Commander.";
-constexpr const char* ProgramName = "Kestravane";
 
 constexpr std::uint32_t HistoryTag = 0x54534948;  // "HIST"
 constexpr std::uint32_t UniverseKnown = 1, DiagnosticsUsed = 2, Recorded = 4;
@@ -176,7 +175,7 @@ Message FaultMessage(const DocumentFault& fault, const std::string& path, int re
     case DocumentFault::Kind::ShortHeader:
       return MakeMessage(Text::HeaderReadFailed, path, readError);
     case DocumentFault::Kind::Foreign:
-      return MakeMessage(Text::ForeignDocument, path, ProgramName);
+      return MakeMessage(Text::ForeignDocument, path, Text::ProgramName);
     case DocumentFault::Kind::OldVersion:
       return MakeMessage(Text::OldVersion, path, fault.majorVersion, fault.minorVersion);
     case DocumentFault::Kind::Damaged:

@@ -1,12 +1,10 @@
 #include "support/dialog_layout.h"
 
-#include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
@@ -133,7 +131,9 @@ int DialogLayout::Across(int units) const {
   return (units * base + 2) / 4;
 }
 
-int DialogLayout::Down(int units) const { return (units * std::max(1, parentWidget()->fontMetrics().height()) + 4) / 8; }
+int DialogLayout::Down(int units) const {
+  return (units * std::max(1, parentWidget()->fontMetrics().height()) + 4) / 8;
+}
 
 void DialogLayout::addItem(QLayoutItem* item) {
   placed_.append({item, pending_});
@@ -195,7 +195,8 @@ void DialogLayout::Arrange() const {
   }
   Spread(down, across, needs, height);
   for (std::size_t index = 0; index < across.size(); ++index)
-    arranged_.append(QRect(QPoint(across[index].start, down[index].start), QPoint(across[index].end - 1, down[index].end - 1)));
+    arranged_.append(QRect(QPoint(across[index].start, down[index].start),
+                           QPoint(across[index].end - 1, down[index].end - 1)));
   size_ = QSize(width, height);
 }
 

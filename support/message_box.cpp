@@ -25,7 +25,8 @@ void CentreOnScreen(QDialog& box) {
   const QSize size = box.sizeHint().grownBy(frame);
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect desktop = screen ? screen->geometry() : QRect();
-  box.move(desktop.left() + (desktop.width() - size.width()) / 2, desktop.top() + (desktop.height() - size.height()) / 2);
+  box.move(desktop.left() + (desktop.width() - size.width()) / 2,
+           desktop.top() + (desktop.height() - size.height()) / 2);
 }
 
 // A box is made as a window before it is kept on top: given the flag
@@ -70,7 +71,8 @@ bool ShowBox(QWidget* owner, Icon icon, const QString& caption, const QString& t
 
 bool ErrorBox(const Message& message) {
   QString text = Tr(message, BoxTextLimit);
-  if (const qsizetype call = text.indexOf(QStringLiteral("): ")); call >= 0) text.replace(call + 1, 2, QStringLiteral("\n\n"));
+  if (const qsizetype call = text.indexOf(QStringLiteral("): ")); call >= 0)
+    text.replace(call + 1, 2, QStringLiteral("\n\n"));
   return ShowBox(QApplication::activeWindow(), Icon::Error, Tr(Text::ErrorCaption), text);
 }
 

@@ -26,9 +26,10 @@ QString ResourcePath(ResourceKind kind, unsigned id) {
   return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 
-Result<Picture> Decode(ResourceKind kind, unsigned id, const char* format) {
+Result<Picture> Decode(ResourceKind kind, unsigned id) {
   const Result<std::vector<std::uint8_t>> bytes = ResourceBytes(kind, id);
   if (!bytes) return Result<Picture>::Failure(bytes.error());
+  const char* format = kind == ResourceKind::Icon ? "ICO" : "BMP";
   const QImage image = QImage::fromData(bytes->data(), static_cast<int>(bytes->size()), format);
   if (image.isNull()) return Result<Picture>::Failure(EILSEQ);
   auto data = std::make_unique<Picture::Data>();
@@ -56,16 +57,16 @@ Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id) 
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
-Result<Picture> LoadIconResource(unsigned id) { return Decode(ResourceKind::Icon, id, "ICO"); }
+Result<Picture> LoadIconResource(unsigned id) { return Decode(ResourceKind::Icon, id); }
 
-Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bitmap, id, "BMP"); }
+Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bitmap, id); }
 
 Result<std::vector<std::uint8_t>> LoadWaveResource(unsigned id) { return ResourceBytes(ResourceKind::Wave, id); }
 
 Result<const Picture*> PictureStore::Find(ResourceKind kind, unsigned id) {
   const std::uint64_t key = (std::uint64_t{static_cast<unsigned>(kind)} << 32) | id;
   if (const auto found = decoded_.find(key); found != decoded_.end()) return &found->second;
-  Result<Picture> picture = Decode(kind, id, kind == ResourceKind::Icon ? "ICO" : "BMP");
+  Result<Picture> picture = Decode(kind, id);
   if (!picture) return Result<const Picture*>::Failure(picture.error());
   return &decoded_.emplace(key, std::move(*picture)).first->second;
 }

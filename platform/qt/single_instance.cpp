@@ -176,8 +176,8 @@ void Listen(const QString& serverName, ComeForward comeForward) {
   if (fd < 0) return;
   // Nobody answered, so a socket file left here is from a copy that crashed.
   unlink(path.constData());
-  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || chmod(path.constData(), 0600) != 0 ||
-      listen(fd, QueuedConnections) != 0) {
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      chmod(path.constData(), 0600) != 0 || listen(fd, QueuedConnections) != 0) {
     close(fd);
     return;
   }

@@ -20,7 +20,8 @@ Function Entry(void* library, const char* name) {
 
 // The library stays loaded: the audio system it brought in does not unload.
 SoundOutput::~SoundOutput() {
-  if (player_) Entry<ClosePlayerFunction>(library_, ClosePlayerEntry)(player_);
+  if (!player_) return;
+  if (const auto close = Entry<ClosePlayerFunction>(library_, ClosePlayerEntry)) close(player_);
 }
 
 // The player is looked for by its name alone, along the library path the

@@ -142,7 +142,8 @@ IndexedImage ShortcutsPage() {
   for (const PageKeys& section : KeysSections) {
     if (&section != KeysSections) writer.Skip(3);
     writer.Heading(Words(section.system));
-    for (int key = 0; key < section.count; ++key) writer.KeyLine(QString::fromUtf8(section.keys[key].key), Words(section.keys[key].does));
+    for (int key = 0; key < section.count; ++key)
+      writer.KeyLine(QString::fromUtf8(section.keys[key].key), Words(section.keys[key].does));
   }
   return Quantise(page, false);
 }
