@@ -4,15 +4,11 @@
 // from the rules of the game rather than taken from the reader's checks.
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "document/game_file_format.h"
+#include "fuzz_check.h"
 
 using namespace kestravane;
-
-inline void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 inline bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
