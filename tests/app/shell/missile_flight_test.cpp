@@ -11,6 +11,7 @@
 #include "display/main_layout.h"
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
+#include "platform/qt/rect_qt.h"
 
 using namespace kestravane;
 
@@ -42,9 +43,7 @@ class EventLog : public QObject {
   }
 };
 
-const QRect ScannerArea(layout::ScannerArea.left, layout::ScannerArea.top,
-                        layout::ScannerArea.right - layout::ScannerArea.left,
-                        layout::ScannerArea.bottom - layout::ScannerArea.top);
+const QRect ScannerArea = platform::ToQRect(layout::ScannerArea);
 
 }  // namespace
 
@@ -52,28 +51,24 @@ const QRect ScannerArea(layout::ScannerArea.left, layout::ScannerArea.top,
 // loop: every step shows its mark alone, inverting what lies under it, on
 // the screen too, in a paint of the mark's pixels; a paint pending at the
 // start shows the first mark with the board; a window uncovered in
-// mid-flight shows at once as it stands.
+// mid-flight shows at once as it stands. The flights go straight up, mostly
+// sideways, and across and up.
 class MissileFlightTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void eachStepShowsItsMarkAloneOnTheScreen_data() {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
-    QTest::newRow("straight up") << 4 << 0;
-    QTest::newRow("mostly sideways") << 0 << 8;
-    QTest::newRow("across and up") << 8 << 4;
+  void eachStepShowsItsMarkAloneOnTheScreen() {
+    for (const auto& [column, row] : {std::pair{4, 0}, {0, 8}, {8, 4}}) Fly(column, row);
   }
 
-  void eachStepShowsItsMarkAloneOnTheScreen() {
-    QFETCH(int, column);
-    QFETCH(int, row);
+ private:
+  void Fly(int column, int row) {
     QTemporaryDir folder;
     TestMainWindow game(folder);
     game.session().Random.Seed(7);
     StartNewGame(game.session());
-    game.PlaceShip(0, row, column, ScanAxis::Z);
-    game.Repaint();
+    std::tie(game.state().Y, game.state().X) = std::pair(row, column);  // in sector Z 0 along Z, as a game starts
+    game.window->board().Refresh();
     game.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
     BoardView& board = game.window->board();
