@@ -1,9 +1,6 @@
 #include "document/captains_record_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -116,17 +113,14 @@ TEST(RecordBook, NeverWritesOverWhatItCouldNotRead) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("kestravane/record.json");
   ASSERT_TRUE(SaveCaptainsRecord(path, *Games({1})));
-  const int held = open(path.c_str(), O_RDONLY);
-  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  std::optional<HeldLock> held(std::in_place, path);
   RecordBook book(path, 2, Patience);
   EXPECT_EQ(book.opened().kind, Kind::InUse);
   EXPECT_EQ(book.Add(Game(2, 2), 3).kind, Kind::InUse);
-  close(held);
-  const int changing = open(directory.File("kestravane").c_str(), O_RDONLY | O_DIRECTORY);
-  ASSERT_EQ(flock(changing, LOCK_EX), 0) << "as another copy does while it changes the record";
+  held.emplace(directory.File("kestravane"));  // as another copy does while it changes the record
   EXPECT_EQ(book.Add(Game(3, 3), 4).kind, Kind::InUse);
   EXPECT_EQ(std::optional(book.record()), Games({2, 3}));
-  close(changing);
+  held.reset();
   EXPECT_EQ(book.Add(Game(4, 4), 4), RecordReport{});
   EXPECT_EQ(Read(path), Found(Games({1, 2, 3, 4})));
   EXPECT_EQ(EntriesIn(directory.File("kestravane")), 1);

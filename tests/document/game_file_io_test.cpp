@@ -1,8 +1,6 @@
 #include "document/game_file_io.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -18,13 +16,6 @@ using namespace kestravane;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Holds an flock on a file for as long as it lives.
-struct Lock {
-  int fd;
-  Lock(const std::string& path, int operation) : fd(open(path.c_str(), O_RDONLY)) { flock(fd, operation); }
-  ~Lock() { close(fd); }
-};
 
 // The game the format test records, and an old document in its place that is not a game.
 class GameFileIoTest : public ::testing::Test {
@@ -88,9 +79,9 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
   for (const auto& [limit, warning] : {std::pair{100, MakeMessage(Text::HeaderWriteFailed, path, EFBIG)},
                                        {1000, MakeMessage(Text::BlockWriteFailed, path, Text::QuadrantBlock, EFBIG)}}) {
     StoreFile(path, old);
-    rlimit unlimited{}, limited{};
+    rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
-    limited = {static_cast<rlim_t>(limit), unlimited.rlim_max};
+    const rlimit limited{static_cast<rlim_t>(limit), unlimited.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto failure = Write(path);
     setrlimit(RLIMIT_FSIZE, &unlimited);
@@ -105,7 +96,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
   const std::string missing = directory.File("no/game.war"), folder = directory.path().string();
   for (const auto& [target, error] : {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
     if (error == EACCES) chmod(path.c_str(), 0444);  // refused even to root
-    const Lock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
+    const HeldLock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
     const auto failure = Write(target);
     ASSERT_TRUE(failure) << target;
     EXPECT_EQ(failure->Warning, MakeMessage(Text::CreateFailed, target, error));
@@ -116,7 +107,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
   }
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::ForeignDocument, path, "Kestravane"));
   EXPECT_EQ(ReadFailure(missing).Warning, MakeMessage(Text::OpenFailed, missing, ENOENT));
-  const Lock writer(path, LOCK_EX);
+  const HeldLock writer(path);
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::OpenFailed, path, EWOULDBLOCK)) << "being written";
 }
 

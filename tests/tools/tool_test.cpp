@@ -1,7 +1,4 @@
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -88,10 +85,9 @@ TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson({})));
   ASSERT_TRUE(SaveCaptainsRecord(own, record));
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson(record)));
-  const int held = open(own.c_str(), O_RDONLY);
-  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  std::optional<HeldLock> held(std::in_place, own);
   EXPECT_EQ(std::pair(Tool("record"), err), std::pair(1, "kestravane-tool: " + own + " is in use by another program\n"));
-  close(held);
+  held.reset();
   const std::string missing = directory.File("no/such/file");
   EXPECT_EQ(std::pair(Tool("record " + missing), err),
             std::pair(1, "kestravane-tool: " + missing + " cannot be read: No such file or directory\n"));
