@@ -4,9 +4,9 @@
 // Then damages the saved bytes as the rest of the input says: whatever still
 // opens must hold together.
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstdint>
-#include <cstring>
-#include <span>
 #include <variant>
 
 #include "document/byte_order.h"
@@ -22,17 +22,12 @@ using namespace kestravane;
 
 namespace {
 
-class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool More() const { return at_ < size_; }
-  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
-  std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
+// The input's bytes, and zeros once they are used up.
+struct Input : FuzzedDataProvider {
+  using FuzzedDataProvider::FuzzedDataProvider;
+  bool More() { return remaining_bytes() > 0; }
+  std::uint8_t Byte() { return ConsumeIntegral<std::uint8_t>(); }
+  std::uint16_t Word() { return ConsumeIntegral<std::uint16_t>(); }
 };
 
 // What the screen does after every action: its next paint records the
