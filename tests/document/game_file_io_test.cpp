@@ -74,7 +74,7 @@ TEST_F(GameFileIoTest, EveryCutLengthOnDiskIsRefusedNamingTheShortBlockAndTheFil
   }
 }
 
-TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
+TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskOrIsKilledMidwayLeavesTheOldDocumentWhole) {
   std::signal(SIGXFSZ, SIG_IGN);
   for (const auto& [limit, warning] : {std::pair{100, MakeMessage(Text::HeaderWriteFailed, path, EFBIG)},
                                        {1000, MakeMessage(Text::BlockWriteFailed, path, Text::QuadrantBlock, EFBIG)}}) {
@@ -89,6 +89,20 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
     EXPECT_EQ(failure->Warning, warning);
     EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1) << "the unfinished copy is removed";
   }
+  // Killed midway, a save leaves the old document too, and the next save clears only its copy.
+  ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
+  EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
+  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-RANDOM" beside the
+  // document; names another user took beforehand do not stop a save.
+  const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
+  const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
+  const std::string other = directory.File(".kestravane-saving-notes");
+  for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
+  for (int taken = 0; taken < 100; ++taken)
+    StoreFile(directory.File(".kestravane-saving-" + std::to_string(getpid()) + "-" + std::to_string(taken)), "");
+  ASSERT_FALSE(Write(path));
+  EXPECT_FALSE(fs::exists(killed));
+  EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";
 }
 
 TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheWarningSaysWhy) {
@@ -152,21 +166,4 @@ TEST_F(GameFileIoTest, SavingRefusesALoopOfLinksAndAStrangersLinkInASharedFolder
   ASSERT_EQ(lchown((shared / "planted.war").c_str(), geteuid(), 0), 0);
   EXPECT_FALSE(Write(shared / "planted.war"));
   EXPECT_TRUE(ReadsBackAsSaved(guarded));
-}
-
-TEST_F(GameFileIoTest, ASaveKilledMidwayLeavesTheOldDocumentAndTheNextSaveClearsOnlyItsCopy) {
-  StoreFile(path, old);
-  ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
-  EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
-  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-RANDOM" beside the
-  // document; names another user took beforehand do not stop a save.
-  const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
-  const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
-  const std::string other = directory.File(".kestravane-saving-notes");
-  for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
-  for (int taken = 0; taken < 100; ++taken)
-    StoreFile(directory.File(".kestravane-saving-" + std::to_string(getpid()) + "-" + std::to_string(taken)), "");
-  ASSERT_FALSE(Write(path));
-  EXPECT_FALSE(fs::exists(killed));
-  EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";
 }

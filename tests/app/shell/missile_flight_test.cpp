@@ -1,6 +1,5 @@
 #include <QPaintEvent>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -17,15 +16,11 @@ using namespace kestravane;
 
 namespace {
 
-// The five pixels of the mark's plus sign at `at`.
-std::vector<QPoint> MarkPixels(MissilePoint at) {
-  return {{at.x - 1, at.y - 2}, {at.x, at.y - 2}, {at.x + 1, at.y - 2}, {at.x, at.y - 3}, {at.x, at.y - 1}};
-}
-
-// `under` with the mark at `at` inverting what lies there.
+// `under` with the five pixels of the mark's plus sign at `at` inverting what lies there.
 QImage Marked(const QImage& under, MissilePoint at) {
   QImage marked = under.copy();
-  for (const QPoint& pixel : MarkPixels(at)) marked.setPixel(pixel, under.pixel(pixel) ^ 0x00FFFFFF);
+  for (const auto& [x, y] : {std::pair{-1, -2}, {0, -2}, {1, -2}, {0, -3}, {0, -1}})
+    marked.setPixel(at.x + x, at.y + y, under.pixel(at.x + x, at.y + y) ^ 0x00FFFFFF);
   return marked;
 }
 

@@ -1,5 +1,3 @@
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The real program, run as a player runs it, each run with folders of its

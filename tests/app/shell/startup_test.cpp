@@ -1,6 +1,5 @@
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
 

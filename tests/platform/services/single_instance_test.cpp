@@ -3,14 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QUuid>
 #include <QtTest>
 #include <list>
 #include <set>

@@ -67,9 +67,8 @@ TEST(WaveImage, ReadsEverySampleLayoutSkippingOtherChunksAndAHalfFrame) {
     const auto wave = platform::ParseWaveImage(Wave({Chunk("LIST", {'n', 'a', 'm'}), Format(layout.tag, layout.channels, 11025, layout.bits),
                                                      Chunk("fact", {0, 0, 0, 0}), Chunk("data", samples)}));
     ASSERT_TRUE(wave) << layout.bits;
-    EXPECT_EQ(wave->format.sampleFormat(), layout.format);
-    EXPECT_EQ(wave->format.channelCount(), int(layout.channels));
-    EXPECT_EQ(wave->format.sampleRate(), 11025);
+    EXPECT_EQ(std::tuple(wave->format.sampleFormat(), wave->format.channelCount(), wave->format.sampleRate()),
+              std::tuple(layout.format, int(layout.channels), 11025));
     EXPECT_EQ(wave->samples, Samples(samples).left(layout.kept));
   }
 }
