@@ -129,29 +129,28 @@ class ScenarioRunner : public QObject {
   QStringList told_;
 
   static void Listen(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
-      listener_->heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    ScenarioRunner& reader = *listener_;
+    const QAccessible::Event type = event->type();
+    QAccessibleInterface* object = event->accessibleInterface();
+    if (type == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
+      reader.heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
     // A notification is read when the reader comes to it, maybe after others.
-    if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
-      listener_->noticed_ << event->accessibleInterface();
-    if (event->type() == QAccessible::StateChanged || event->type() == QAccessible::ObjectShow ||
-        event->type() == QAccessible::ObjectHide) {
-      const QAccessible::State changed = event->type() == QAccessible::StateChanged
+    if (type == QAccessible::ObjectShow && object->role() == QAccessible::Notification) reader.noticed_ << object;
+    if (type == QAccessible::StateChanged || type == QAccessible::ObjectShow || type == QAccessible::ObjectHide) {
+      const QAccessible::State changed = type == QAccessible::StateChanged
                                              ? static_cast<QAccessibleStateChangeEvent*>(event)->changedStates()
                                              : QAccessible::State();
-      const QAccessible::State now = event->accessibleInterface()->state();
-      const char* what = event->type() == QAccessible::ObjectShow   ? "shown"
-                         : event->type() == QAccessible::ObjectHide ? "hidden"
-                         : changed.disabled                         ? (now.disabled ? "grayed" : "enabled")
-                         : changed.checked                          ? (now.checked ? "checked" : "unchecked")
-                                                                    : "changed";
-      listener_->told_ << event->accessibleInterface()->text(QAccessible::Name) + ' ' + what;
+      const char* what = type == QAccessible::ObjectShow   ? "shown"
+                         : type == QAccessible::ObjectHide ? "hidden"
+                         : changed.disabled                ? (object->state().disabled ? "grayed" : "enabled")
+                         : changed.checked                 ? (object->state().checked ? "checked" : "unchecked")
+                                                           : "changed";
+      reader.told_ << object->text(QAccessible::Name) + ' ' + what;
     }
     // The reader stays on the object with the keyboard and hears its new name.
-    if (event->type() == QAccessible::Focus) listener_->focus_ = event->accessibleInterface();
-    if ((event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged) &&
-        event->accessibleInterface() == listener_->focus_)
-      listener_->focused_ = listener_->focus_->text(QAccessible::Name);
+    if (type == QAccessible::Focus) reader.focus_ = object;
+    if ((type == QAccessible::Focus || type == QAccessible::NameChanged) && object == reader.focus_)
+      reader.focused_ = object->text(QAccessible::Name);
   }
 
   std::unique_ptr<QTemporaryDir> folder_;
@@ -482,10 +481,8 @@ class ScenarioRunner : public QObject {
     // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
     game_ = std::make_unique<TestMainWindow>(*folder_);
-    statuses_.clear();
-    heard_.clear();
+    for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
     noticed_.clear();
-    told_.clear();
     // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;
