@@ -13,40 +13,33 @@
 // through a temporary runtime directory and a name no other test run uses.
 namespace {
 
-class Copy {
- public:
+struct Copy {
+  QProcess process;
+  QString output;
+
   Copy(const QString& name, const QProcessEnvironment& environment, const QString& also = {}) {
-    process_.setProcessEnvironment(environment);
-    process_.start(QStringLiteral(INSTANCE_CLAIMER), also.isEmpty() ? QStringList{name} : QStringList{name, also});
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(INSTANCE_CLAIMER), also.isEmpty() ? QStringList{name} : QStringList{name, also});
   }
   ~Copy() {
-    process_.kill();
-    process_.waitForFinished();
+    process.kill();
+    process.waitForFinished();
   }
   bool Said(const QString& line) {
-    const QDeadlineTimer deadline(10000);
-    while (!Lines().contains(line)) {
-      if (deadline.hasExpired() || process_.state() == QProcess::NotRunning) return false;
-      process_.waitForReadyRead(100);
-    }
+    for (const QDeadlineTimer deadline(10000); !Lines().contains(line); process.waitForReadyRead(100))
+      if (deadline.hasExpired() || process.state() == QProcess::NotRunning) return false;
     return true;
   }
   QStringList Lines() {
-    output_ += QString::fromUtf8(process_.readAllStandardOutput());
-    return output_.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    output += QString::fromUtf8(process.readAllStandardOutput());
+    return output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   }
   // A later copy leaves at once, having asked the first to come forward.
   bool LeftForAnother() { return Quit() && Lines() == QStringList{"another"}; }
   bool Quit() {
-    process_.closeWriteChannel();
-    return process_.waitForFinished() && process_.exitCode() == 0;
+    process.closeWriteChannel();
+    return process.waitForFinished() && process.exitCode() == 0;
   }
-  void Send(const QByteArray& line) { process_.write(line); }
-  qint64 pid() const { return process_.processId(); }
-
- private:
-  QProcess process_;
-  QString output_;
 };
 
 QString UniqueName() { return "kestravane-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces); }
@@ -89,7 +82,7 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(socket.permissions() & 0x77, QFile::Permissions());
     QVERIFY(Copy(name, environment_).LeftForAnother());
     QCOMPARE(first.Lines(), QStringList{"first"});
-    first.Send("started\n");
+    first.process.write("started\n");
     QVERIFY(first.Said("running") && first.Said("came forward 1"));
     QVERIFY(Copy(name, environment_, "/saved games/my game.war").LeftForAnother());
     QVERIFY(first.Said("came forward 2 /saved games/my game.war"));
@@ -144,7 +137,7 @@ class SingleInstanceTest : public QObject {
     const QString name = UniqueName(), socket = PathIn(runtime_, name);
     Copy first(name, environment_);
     QVERIFY(first.Said("first"));
-    const auto descriptors = [folder = QStringLiteral("/proc/%1/fd").arg(first.pid())] {
+    const auto descriptors = [folder = QStringLiteral("/proc/%1/fd").arg(first.process.processId())] {
       std::set<int> open;
       for (const QString& fd : QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
         open.insert(fd.toInt());
@@ -156,7 +149,7 @@ class SingleInstanceTest : public QObject {
     for (int left = 3; left > 0; ++limit) left -= !before.contains(static_cast<int>(limit));
     for (const bool starved : {false, true}) {
       const rlimit room{limit, limit};
-      if (starved) QVERIFY(prlimit(static_cast<pid_t>(first.pid()), RLIMIT_NOFILE, &room, nullptr) == 0);
+      if (starved) QVERIFY(prlimit(static_cast<pid_t>(first.process.processId()), RLIMIT_NOFILE, &room, nullptr) == 0);
       std::list<QLocalSocket> idle(20);
       for (QLocalSocket& connection : idle) {
         connection.connectToServer(socket);
