@@ -75,10 +75,8 @@ class InstalledTree(unittest.TestCase):
             icon = os.path.join(self.share, "icons", "hicolor", f"{size}x{size}", "apps", DESKTOP_ID + ".png")
             with open(icon, "rb") as png:
                 head = png.read(26)
-            self.assertEqual(head[:8], b"\x89PNG\r\n\x1a\n", icon)
-            width, height, depth, colour_type = struct.unpack(">IIBB", head[16:26])
-            self.assertEqual((width, height), (size, size), icon)
-            self.assertEqual((depth, colour_type), (8, 6), f"{icon}: 8-bit RGBA expected")
+            shape = (head[:8], *struct.unpack(">IIBB", head[16:26]))
+            self.assertEqual(shape, (b"\x89PNG\r\n\x1a\n", size, size, 8, 6), f"{icon}: a PNG of its size, 8-bit RGBA")
 
     def test_the_manual_pages_are_there_and_the_game_lists_every_key_of_the_key_table_once(self):
         manuals = {}
@@ -113,8 +111,7 @@ class InstalledTree(unittest.TestCase):
             info = self.assertRuns(["gio", "info", "-a", "standard::content-type", name], env=environment).stdout
             return info.split("standard::content-type:", 1)[1].strip()
 
-        self.assertEqual(content_type(saved), GAME_TYPE)
-        self.assertEqual(content_type(renamed), GAME_TYPE)
+        self.assertEqual([content_type(saved), content_type(renamed)], [GAME_TYPE, GAME_TYPE])
         self.assertNotEqual(content_type(other), GAME_TYPE)
 
 
