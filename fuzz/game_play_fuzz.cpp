@@ -7,6 +7,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <tuple>
 #include <variant>
 
 #include "document/byte_order.h"
@@ -30,10 +31,6 @@ struct Input : FuzzedDataProvider {
   std::uint16_t Word() { return ConsumeIntegral<std::uint16_t>(); }
 };
 
-// What the screen does after every action: its next paint records the
-// sector on the scanner.
-void Paint(Session& session) { RecordSectorScan(session.Grid, session.State, session.Log); }
-
 constexpr ScanAxis Axes[] = {ScanAxis::Z, ScanAxis::Y, ScanAxis::X};
 constexpr Difficulty Levels[] = {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy};
 
@@ -47,9 +44,7 @@ void Play(Session& session, Input& input) {
         FireMissile(session);
         break;
       case 2:  // the helm
-        state.Z = input.Byte() % 9;
-        state.Y = input.Byte() % 9;
-        state.X = input.Byte() % 9;
+        std::tie(state.Z, state.Y, state.X) = std::tuple{input.Byte() % 9, input.Byte() % 9, input.Byte() % 9};
         MoveShip(session);
         break;
       case 3: input.Byte() & 1 ? EngageEngines(session) : ReverseEngines(session); break;
@@ -57,13 +52,13 @@ void Play(Session& session, Input& input) {
         state.Fuel.Value = input.Word() % (state.Fuel.Maximum + 1);
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
         break;
-      default:  // Options takes the new level at once; the gauges stay as they are
-        state.Difficulty = Levels[input.Byte() % 3];
-        break;
+      // Options takes the new level at once; the gauges stay as they are.
+      default: state.Difficulty = Levels[input.Byte() % 3]; break;
     }
-    // Any key or click takes a picture off the scanner.
+    // Any key or click takes a picture off the scanner; the next paint
+    // records the sector on it.
     ResumeGame(session);
-    Paint(session);
+    RecordSectorScan(session.Grid, state, session.Log);
   }
 }
 
