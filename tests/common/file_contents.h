@@ -18,7 +18,6 @@ inline std::string FileContents(const std::filesystem::path& path) {
   return content.str();
 }
 
-// Writes `bytes` as the whole content of the file at `path`.
 inline void StoreFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }

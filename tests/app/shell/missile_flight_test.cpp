@@ -24,7 +24,6 @@ QImage Marked(const QImage& under, MissilePoint at) {
   return marked;
 }
 
-// Writes down the paints of a widget and the exposures of a window.
 class EventLog : public QObject {
  public:
   QList<QRect> paints;

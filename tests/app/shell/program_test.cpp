@@ -21,7 +21,6 @@ class ProgramTest : public QObject {
     return environment;
   }
 
-  // Waits until the program's trace on standard error names `event`.
   static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
     return QTest::qWaitFor([&] {
       trace += game.readAllStandardError();

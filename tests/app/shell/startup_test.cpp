@@ -25,7 +25,6 @@ MainWindow* RunningMainWindow() {
   return nullptr;
 }
 
-// A new game of universe `universe`, saved at `path`.
 bool SavedNewGame(const std::string& path, std::uint32_t universe) {
   Session saved;
   saved.State.Difficulty = Difficulty::Normal;
@@ -91,12 +90,11 @@ class StartupTest : public QObject {
   void startsWithTheSplashThenAnEmptyBoardAndWritesTheSettingsOnCtrlQ() {
     FreshRun("[Kestravane]\nLeft=5000\nTop=40\n[Options]\nDifficulty=3\n");
     const std::string document = folder_.filePath("my games/not there.war").toStdString();
-    QElapsedTimer clock;
-    clock.start();
-    qint64 shownAfter = 0;
+    const QDeadlineTimer splash(1000);
+    bool splashTimeOver = false;
     QRect frame;
     WhenReady(MainWindowUp, [&] {
-      shownAfter = clock.elapsed();
+      splashTimeOver = splash.hasExpired();
       MainWindow& window = *RunningMainWindow();
       frame = window.frameGeometry();
       const platform::Rect desktop = platform::DesktopRect();
@@ -109,12 +107,11 @@ class StartupTest : public QObject {
       PressCtrlQ();
     });
     QCOMPARE(RunKestravane(document, services_), 0);
-    QVERIFY2(shownAfter >= 1000, qPrintable(QString::number(shownAfter)));
-    QCOMPARE(Setting("Kestravane", "FileSpec"), document);
-    QCOMPARE(Setting("Kestravane", "Left"), std::to_string(frame.left()));
-    QCOMPARE(Setting("Kestravane", "Top"), std::string("40"));
-    QCOMPARE(Setting("Options", "Difficulty"), std::string("3"));
-    QCOMPARE(Setting("Helm", "Left"), std::string("35"));
+    QVERIFY2(splashTimeOver, "the main window came up before the splash's second was over");
+    for (const auto& [section, key, value] :
+         {std::tuple{"Kestravane", "FileSpec", document}, {"Kestravane", "Left", std::to_string(frame.left())},
+          {"Kestravane", "Top", "40"}, {"Options", "Difficulty", "3"}, {"Helm", "Left", "35"}})
+      QCOMPARE(Setting(section, key), value);
   }
 
   // The game named on the command line is open from the first paint, and

@@ -118,10 +118,10 @@ class SingleInstanceTest : public QObject {
       const QString name = UniqueName();
       Copy first(name, environment_);
       QVERIFY(first.Said("first"));
+      // A folder of this user's own, closed to others, holds the socket; the runtime folders hold nothing.
       const QFileInfo folder(PathIn(temporary_, name));
-      QVERIFY(folder.isDir() && !folder.isSymLink() && folder.ownerId() == getuid());
-      QCOMPARE(folder.permissions() & 0x77, QFile::Permissions());
-      QVERIFY(QFileInfo::exists(folder.filePath() + "/instance"));
+      QVERIFY(folder.isDir() && !folder.isSymLink() && folder.ownerId() == getuid() &&
+              (folder.permissions() & 0x77) == 0 && QFileInfo::exists(folder.filePath() + "/instance"));
       const auto everything = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
       QVERIFY(QDir(runtime_.path()).entryList({name + '*'}, everything).isEmpty());
       QVERIFY(QDir(longRuntime).isEmpty(everything));
