@@ -89,13 +89,22 @@ TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   if (!root) GTEST_SKIP() << "the device case needs root to make a device node";
 }
 
-TEST_F(Settings, ASaveKilledMidwayLeavesTheOldFileWholeAndNoOtherFile) {
+TEST_F(Settings, ASaveKilledMidwayOrGrowingPastTheLimitLeavesTheOldFileWhole) {
   const std::string text = "; kept\n[Kestravane]\nTop=100\n[Options]\nDifficulty=3\n";
   StoreFile(ini_, text);
   const AppSettings settings = Changed(Loaded());
   ASSERT_TRUE(KilledMidway(300, [&] { Save(settings); }));
   EXPECT_EQ(FileContents(ini_), text);
   EXPECT_EQ(EntriesIn(root_), 1);
+  // Nor does the profile replace a file that would grow past its limit.
+  const std::string tail = "\n[S]\nK=old\n";
+  const std::string full = "; " + std::string(platform::Profile::LargestFile - tail.size() - 2, 'x') + tail;
+  StoreFile(ini_, full);
+  platform::Profile profile(ini_.string());
+  ASSERT_EQ(profile.String("S", "K", ""), "old");
+  profile.Set("S", "Longer", "a value the file has no room for");
+  EXPECT_FALSE(profile.Save());
+  EXPECT_TRUE(FileContents(ini_) == full);
 }
 
 TEST_F(Settings, TheProfileWritesValuesBackWholeIntoTheFileALinkLeadsTo) {
@@ -130,15 +139,4 @@ TEST_F(Settings, TheProfileWritesValuesBackWholeIntoTheFileALinkLeadsTo) {
   EXPECT_TRUE(fs::is_symlink(ini_));
   EXPECT_EQ(FileContents(root_ / "shared.ini"), "[S]\nK=new\n");
   EXPECT_EQ(fs::status(root_ / "shared.ini").permissions(), fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST_F(Settings, TheProfileLeavesAFileThatWouldGrowPastItsLimit) {
-  const std::string tail = "\n[S]\nK=old\n";
-  const std::string text = "; " + std::string(platform::Profile::LargestFile - tail.size() - 2, 'x') + tail;
-  StoreFile(ini_, text);
-  platform::Profile profile(ini_.string());
-  ASSERT_EQ(profile.String("S", "K", ""), "old");
-  profile.Set("S", "Longer", "a value the file has no room for");
-  EXPECT_FALSE(profile.Save());
-  EXPECT_TRUE(FileContents(ini_) == text);
 }

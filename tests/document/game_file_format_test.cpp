@@ -106,7 +106,7 @@ TEST_F(GameFileFormatTest, EveryGameSavedReadsBackWithGaugesReachingToItsLevelOr
   EXPECT_EQ(state.ShipsDestroyed, 60);
 }
 
-TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFault) {
+TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultWithTheGamesOwnWarning) {
   int ship = 0, space = 0;
   while (!session.Grid.Enemy[ship]) ++ship;
   while (session.Grid.Enemy[space]) ++space;
@@ -133,11 +133,9 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFault)
     EXPECT_EQ(std::pair(fault.kind, fault.block), std::pair(Kind::Damaged, block)) << edits[0].first << " = " << edits[0].second;
   }
   EXPECT_EQ(FaultOf({saved.data(), HeaderSize - 1}).kind, Kind::ShortHeader);
-}
-
-TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {
   const std::string path = "/games/a.war";
   EXPECT_EQ(FaultMessage({Kind::ShortHeader}, path, 0), MakeMessage(Text::HeaderReadFailed, path, 0));
   EXPECT_EQ(FaultMessage({Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
   EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
 }
+
