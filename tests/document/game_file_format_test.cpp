@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <variant>
 
 #include "common/file_contents.h"
@@ -70,7 +69,7 @@ class GameFileFormatTest : public ::testing::Test {
 // Recorded once and read by hand against the format: header, record, grid and scan log, little-endian.
 TEST_F(GameFileFormatTest, TheSavedBytesAreTheRecordedDocument) {
   const std::string bytes(saved.begin(), saved.end());
-  if (std::getenv("KESTRAVANE_UPDATE_GOLDEN")) std::ofstream(KESTRAVANE_SAVED_GAME, std::ios::binary) << bytes;
+  if (std::getenv("KESTRAVANE_UPDATE_GOLDEN")) StoreFile(KESTRAVANE_SAVED_GAME, bytes);
   const std::string recorded = FileContents(KESTRAVANE_SAVED_GAME);
   ASSERT_EQ(recorded.size(), bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) ASSERT_EQ(recorded[i], bytes[i]) << "byte " << i;

@@ -54,7 +54,6 @@ QString FocusName(QWidget* modal) {
   return QStringLiteral("nothing");
 }
 
-// TEXT, with `*` standing for any text.
 QRegularExpression Wildcard(const QString& text) {
   const QString pattern = QRegularExpression::escape(text).replace(QStringLiteral("\\*"), QStringLiteral(".*"));
   return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
@@ -92,6 +91,12 @@ void ReadAloud(QAccessibleInterface* object, ReadObjects& read, int depth = 0) {
 // As the desktop's accessibility bus does when a screen reader starts or stops.
 void ScreenReaderListening(bool listening) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
+}
+
+// The modal dialog or box that is up and has the keyboard, if any.
+QWidget* ModalUp() {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal && modal->isActiveWindow() ? modal : nullptr;
 }
 
 QStringList Fields(QWidget* modal) {
@@ -227,7 +232,6 @@ class ScenarioRunner : public QObject {
       if (!button) return Expect(false, "no button " + rest), false;
       QTest::mouseClick(button, Qt::LeftButton);
     } else if (verb == u"focus" || verb == u"tabs") {
-      // "tabs A, B" is "focus A", Tab, "focus B".
       const QStringList order = verb == u"tabs" ? rest.split(QStringLiteral(", ")) : QStringList{rest};
       for (int at = 0; at < order.size(); ++at) {
         if (at) QTest::keyClick(KeyboardTarget(modal), Qt::Key_Tab);
@@ -262,13 +266,10 @@ class ScenarioRunner : public QObject {
   // returns and the scenario reports it.
   void TakeModalSteps() {
     awaitingModal_ = WhenReady(
-        [this] {
-          QWidget* modal = QApplication::activeModalWidget();
-          return modalSteps_.empty() || (modal && modal->isActiveWindow());
-        },
+        [this] { return modalSteps_.empty() || ModalUp(); },
         [this] {
           if (modalSteps_.empty()) return;
-          QWidget* modal = QApplication::activeModalWidget();
+          QWidget* modal = ModalUp();
           const QStringList step = modalSteps_.front();
           modalSteps_.pop_front();
           // A step may bring up another modal window, whose loop runs
@@ -282,19 +283,6 @@ class ScenarioRunner : public QObject {
         5000);
   }
 
-  // A dialog the scenario did not expect would wait for good: it fails the
-  // scenario and is closed.
-  void WatchForUnexpectedDialogs() {
-    auto* watch = new QTimer(&Main());
-    connect(watch, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modalSteps_.empty() || !modal->isActiveWindow()) return;
-      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
-      modal->close();
-    });
-    watch->start(200);
-  }
-
   void Act(const QString& verb, const QStringList& words) {
     const QString rest = words.join(QLatin1Char(' '));
     if (verb == u"seed" || verb == u"new") {
@@ -306,7 +294,6 @@ class ScenarioRunner : public QObject {
                                   "Universe number " + rest + " ..."})
         Check(QStringLiteral("status"), {line});
     } else if (verb == u"key" || verb == u"press") {
-      // "Left*3" is Left pressed three times.
       for (const QString& key : words)
         for (int time = 0; time < std::max(1, key.section('*', 1).toInt()); ++time)
           Key(key.section('*', 0, 0), verb == u"key");
@@ -490,7 +477,16 @@ class ScenarioRunner : public QObject {
     });
     Main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Main()));
-    WatchForUnexpectedDialogs();
+    // A dialog the scenario did not expect would wait for good: it fails the
+    // scenario and is closed.
+    auto* watch = new QTimer(&Main());
+    connect(watch, &QTimer::timeout, this, [this] {
+      QWidget* modal = ModalUp();
+      if (!modal || !modalSteps_.empty()) return;
+      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
+      modal->close();
+    });
+    watch->start(200);
 
     const QStringList lines = QString::fromUtf8(script.readAll()).split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
@@ -502,7 +498,6 @@ class ScenarioRunner : public QObject {
         if (lines[next].startsWith('>'))
           modalSteps_.push_back(lines[next].mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts));
       if (!modalSteps_.empty()) TakeModalSteps();
-      // "status*9 TEXT" is the line nine times.
       const QString verb = words.takeFirst();
       for (int time = 0; time < std::max(1, verb.section('*', 1).toInt()); ++time)
         Check(verb.section('*', 0, 0), words);

@@ -1,7 +1,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
-#include <filesystem>
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -63,7 +62,9 @@ class StartupTest : public QObject {
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    std::filesystem::remove(ini_);
+    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
+    ini_ = IniPathFor(platform::ExecutablePath());
     StoreFile(ini_, settings);
     questions_ = 0;
     answering_.disconnect();
@@ -79,12 +80,6 @@ class StartupTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
-    ini_ = IniPathFor(platform::ExecutablePath());
-  }
-
   // The splash for a second, then the empty board of the saved level at the
   // saved height, pulled whole onto the screen; Ctrl+Q writes the settings.
   void startsWithTheSplashThenAnEmptyBoardAndWritesTheSettingsOnCtrlQ() {
