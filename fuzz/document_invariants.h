@@ -4,15 +4,11 @@
 // from the rules of the game rather than taken from the reader's checks.
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "document/game_file_format.h"
+#include "fuzz_check.h"
 
 using namespace kestravane;
-
-inline void Check(bool condition) {
-  if (!condition) std::abort();
-}
 
 inline bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
@@ -31,8 +27,6 @@ inline void CheckPlayable(const LoadedGame& game) {
   // a level), or to what the game holds when that is more.
   Check(state.Missiles.Maximum == std::max(120 * level, state.Missiles.Value));
   Check(state.Fuel.Maximum == std::max(50 * level, state.Fuel.Value));
-  Check(Within(state.Missiles.Value, 0, state.Missiles.Maximum));
-  Check(Within(state.Fuel.Value, 0, state.Fuel.Maximum));
   for (const std::int32_t icon : game.Grid.StarIcon) Check(Within(icon, 10001, 10200));
 }
 
@@ -40,10 +34,7 @@ inline void CheckPlayable(const LoadedGame& game) {
 // scan log that reports, for each sector scanned, what the grid holds there.
 inline void CheckConsistent(const LoadedGame& game) {
   const QuadrantGrid& grid = game.Grid;
-  int ships = 0;
-  int wrecks = 0;
-  int sectorShips[3][9] = {};
-  int sectorWrecks[3][9] = {};
+  int ships = 0, wrecks = 0, sectorShips[3][9] = {}, sectorWrecks[3][9] = {};
   for (int cell = 0; cell < QuadrantCount; ++cell) {
     Check(grid.Enemy[cell] == 0 || grid.Enemy[cell] == 1);
     Check(grid.Struck[cell] == 0 || grid.Struck[cell] == 1);
@@ -57,15 +48,12 @@ inline void CheckConsistent(const LoadedGame& game) {
   }
   Check(ships == 60 && game.Record.EnemyShips == 60);
   Check(game.Record.ShipsDestroyed == wrecks);
-  for (int axis = 0; axis < 3; ++axis) {
+  for (int axis = 0; axis < 3; ++axis)
     for (int coordinate = 0; coordinate < 9; ++coordinate) {
       const SectorScan& scan = game.Log.Sector[axis * 9 + coordinate];
-      if (scan.Scanned == 0) {
-        Check(scan.Ships == 0 && scan.Destroyed == 0 && scan.Remaining == 0);
-        continue;
-      }
-      Check(scan.Scanned == 1 && scan.Ships == sectorShips[axis][coordinate] &&
-            scan.Destroyed == sectorWrecks[axis][coordinate] && scan.Remaining == scan.Ships - scan.Destroyed);
+      Check(scan.Scanned == 0 ? scan.Ships == 0 && scan.Destroyed == 0 && scan.Remaining == 0
+                              : scan.Scanned == 1 && scan.Ships == sectorShips[axis][coordinate] &&
+                                    scan.Destroyed == sectorWrecks[axis][coordinate] &&
+                                    scan.Remaining == scan.Ships - scan.Destroyed);
     }
-  }
 }

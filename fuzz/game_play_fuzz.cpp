@@ -4,9 +4,10 @@
 // Then damages the saved bytes as the rest of the input says: whatever still
 // opens must hold together.
 
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstdint>
-#include <cstring>
-#include <span>
+#include <tuple>
 #include <variant>
 
 #include "document/byte_order.h"
@@ -22,22 +23,13 @@ using namespace kestravane;
 
 namespace {
 
-class Input {
- public:
-  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-  bool More() const { return at_ < size_; }
-  std::uint8_t Byte() { return at_ < size_ ? data_[at_++] : 0; }
-  std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
-
- private:
-  const std::uint8_t* data_;
-  std::size_t size_;
-  std::size_t at_ = 0;
+// The input's bytes, and zeros once they are used up.
+struct Input : FuzzedDataProvider {
+  using FuzzedDataProvider::FuzzedDataProvider;
+  bool More() { return remaining_bytes() > 0; }
+  std::uint8_t Byte() { return ConsumeIntegral<std::uint8_t>(); }
+  std::uint16_t Word() { return ConsumeIntegral<std::uint16_t>(); }
 };
-
-// What the screen does after every action: its next paint records the
-// sector on the scanner.
-void Paint(Session& session) { RecordSectorScan(session.Grid, session.State, session.Log); }
 
 constexpr ScanAxis Axes[] = {ScanAxis::Z, ScanAxis::Y, ScanAxis::X};
 constexpr Difficulty Levels[] = {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy};
@@ -52,9 +44,7 @@ void Play(Session& session, Input& input) {
         FireMissile(session);
         break;
       case 2:  // the helm
-        state.Z = input.Byte() % 9;
-        state.Y = input.Byte() % 9;
-        state.X = input.Byte() % 9;
+        std::tie(state.Z, state.Y, state.X) = std::tuple{input.Byte() % 9, input.Byte() % 9, input.Byte() % 9};
         MoveShip(session);
         break;
       case 3: input.Byte() & 1 ? EngageEngines(session) : ReverseEngines(session); break;
@@ -62,13 +52,13 @@ void Play(Session& session, Input& input) {
         state.Fuel.Value = input.Word() % (state.Fuel.Maximum + 1);
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
         break;
-      default:  // Options takes the new level at once; the gauges stay as they are
-        state.Difficulty = Levels[input.Byte() % 3];
-        break;
+      // Options takes the new level at once; the gauges stay as they are.
+      default: state.Difficulty = Levels[input.Byte() % 3]; break;
     }
-    // Any key or click takes a picture off the scanner.
+    // Any key or click takes a picture off the scanner; the next paint
+    // records the sector on it.
     ResumeGame(session);
-    Paint(session);
+    RecordSectorScan(session.Grid, state, session.Log);
   }
 }
 

@@ -6,20 +6,12 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "platform/hand_over.h"
 
 using namespace kestravane::platform;
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);

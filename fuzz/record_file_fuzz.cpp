@@ -4,20 +4,12 @@
 // games among its own, and be written back as it was read.
 
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
 #include "document/captains_record_file.h"
+#include "fuzz_check.h"
 
 using namespace kestravane;
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::optional<CaptainsRecord> record =

@@ -7,7 +7,6 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "common/modal_driver.h"

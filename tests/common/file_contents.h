@@ -1,5 +1,9 @@
 #pragma once
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,7 +18,6 @@ inline std::string FileContents(const std::filesystem::path& path) {
   return content.str();
 }
 
-// Writes `bytes` as the whole content of the file at `path`.
 inline void StoreFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -23,3 +26,13 @@ inline void StoreFile(const std::filesystem::path& path, const std::string& byte
 inline int EntriesIn(const std::filesystem::path& folder) {
   return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
+
+// Another program's flock on a file or a folder, held for as long as this lives.
+struct HeldLock {
+  int fd;
+  explicit HeldLock(const std::string& path, int operation = LOCK_EX) : fd(open(path.c_str(), O_RDONLY)) {
+    flock(fd, operation);
+  }
+  HeldLock(const HeldLock&) = delete;
+  ~HeldLock() { close(fd); }
+};

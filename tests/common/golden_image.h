@@ -19,11 +19,7 @@ inline QString GoldenDifference(const QImage& image, const QString& name) {
   shown.save(QDir::current().filePath(name + ".actual.png"));
   if (expected.size() != shown.size())
     return QStringLiteral("%1: %2 x %3 shown, %4 x %5 expected")
-        .arg(name)
-        .arg(shown.width())
-        .arg(shown.height())
-        .arg(expected.width())
-        .arg(expected.height());
+        .arg(name).arg(shown.width()).arg(shown.height()).arg(expected.width()).arg(expected.height());
   for (int y = 0; y < shown.height(); ++y)
     for (int x = 0; x < shown.width(); ++x)
       if (shown.pixel(x, y) != expected.pixel(x, y)) return QStringLiteral("%1: first at (%2, %3)").arg(name).arg(x).arg(y);

@@ -16,9 +16,7 @@ bool KilledMidway(rlim_t bytes, Work work) {
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
     std::signal(SIGXFSZ, SIG_DFL);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = bytes;
+    const rlimit limit{bytes, bytes};
     setrlimit(RLIMIT_FSIZE, &limit);
     work();
     _exit(0);

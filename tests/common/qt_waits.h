@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 // Runs `step` from the event loop as soon as `ready` holds: checked every few
 // milliseconds, so it also fires inside modal loops and the game's own loop.
@@ -16,12 +15,9 @@
 inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
                       const char* failure = nullptr) {
   auto* poll = new QTimer(qApp);
-  auto clock = std::make_shared<QElapsedTimer>();
-  clock->start();
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, clock, ready, step, timeoutMs, failure] {
-    if (!ready() && clock->elapsed() < timeoutMs) return;
+  QObject::connect(poll, &QTimer::timeout, [poll, deadline = QDeadlineTimer(timeoutMs), ready, step, failure] {
     const bool isReady = ready();
+    if (!isReady && !deadline.hasExpired()) return;
     poll->stop();
     poll->deleteLater();
     if (isReady)
@@ -29,6 +25,6 @@ inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step
     else if (failure)
       QTest::qFail(failure, __FILE__, __LINE__);
   });
-  poll->start();
+  poll->start(5);
   return poll;
 }

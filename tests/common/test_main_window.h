@@ -29,17 +29,6 @@ struct TestMainWindow {
   Session& session() { return window->session(); }
   GameState& state() { return session().State; }
 
-  // Puts the ship at (z, y, x), looking along `axis`.
-  void PlaceShip(int z, int y, int x, ScanAxis axis) {
-    state().Z = z;
-    state().Y = y;
-    state().X = x;
-    state().Axis = axis;
-  }
-
-  // Draws the whole board from the session now, as every change does.
-  void Repaint() { window->board().Refresh(); }
-
   LibraryState library = StartLibrary();
   AppSettings settings;
   Splash splash{library};

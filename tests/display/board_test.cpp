@@ -72,22 +72,21 @@ TEST(Board, PaintsEachAxisAndGaugeStateAsTheGoldenBoard) {
 }
 
 TEST(Board, ShowsTheChosenPictureInPlaceOfTheGridAndTheTitlePageWithoutAGame) {
-  for (int picture = 0; picture <= int(ScannerPicture::Defeat); ++picture) {
+  for (int picture = 0; picture <= int(ScannerPicture::Defeat); ++picture)
     for (const bool inProgress : {false, true}) {
       Board board;
       board.session.Picture = ScannerPicture(picture);
       board.session.InProgress = inProgress;
       board.Paint();
-      if (inProgress && picture == 0) continue;
+      if (picture == 0 && inProgress) continue;
+      if (picture == 0) {
+        EXPECT_EQ(GoldenDifference(board.surface.image(), "paint_no_game").toStdString(), "");
+      }
       const platform::Result<platform::Picture> page = platform::LoadBitmapResource(5000 + picture);
       ASSERT_TRUE(page);
       EXPECT_TRUE(board.surface.image().copy(168, 23, 288, 288) == page->data()->image.convertToFormat(QImage::Format_RGB32))
           << picture << inProgress;
     }
-  }
-  Board board;
-  board.Paint();
-  EXPECT_EQ(GoldenDifference(board.surface.image(), "paint_no_game").toStdString(), "");
 }
 
 // A resource that is missing costs a report each time it is drawn.
@@ -98,9 +97,9 @@ TEST(Board, AMissingStarFieldOrPictureIsReportedWithTheFailedCall) {
   testing::internal::CaptureStderr();
   board.Paint();
   EXPECT_FALSE(DrawPicture(board.surface, board.pictures, Bitmap{4999}, {0, 0, 470, 350}));
-  const std::string said = testing::internal::GetCapturedStderr();
-  EXPECT_EQ(said, "Draw_Icon(LoadIcon)\n\nError detected loading icon resource (ID:10999)\n\nCode 2\n"
-                  "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "Draw_Icon(LoadIcon)\n\nError detected loading icon resource (ID:10999)\n\nCode 2\n"
+            "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");
 }
 
 // The marks of three flights over the board, drawn a second time, leave the

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <variant>
 
 #include "common/file_contents.h"
@@ -70,13 +69,13 @@ class GameFileFormatTest : public ::testing::Test {
 // Recorded once and read by hand against the format: header, record, grid and scan log, little-endian.
 TEST_F(GameFileFormatTest, TheSavedBytesAreTheRecordedDocument) {
   const std::string bytes(saved.begin(), saved.end());
-  if (std::getenv("KESTRAVANE_UPDATE_GOLDEN")) std::ofstream(KESTRAVANE_SAVED_GAME, std::ios::binary) << bytes;
+  if (std::getenv("KESTRAVANE_UPDATE_GOLDEN")) StoreFile(KESTRAVANE_SAVED_GAME, bytes);
   const std::string recorded = FileContents(KESTRAVANE_SAVED_GAME);
   ASSERT_EQ(recorded.size(), bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) ASSERT_EQ(recorded[i], bytes[i]) << "byte " << i;
 }
 
-TEST_F(GameFileFormatTest, ReadingGivesBackTheGameWithGaugesReachingToItsLevelOrToWhatItHolds) {
+TEST_F(GameFileFormatTest, EveryGameSavedReadsBackWithGaugesReachingToItsLevelOrToWhatItHolds) {
   const struct {
     std::int32_t level, fuel, missiles, fuelMaximum, missilesMaximum;
   } games[] = {{1, 149, 351, 149, 351}, {1, 20, 350, 50, 350}, {1, 140, 100, 140, 120}, {1, 50, 120, 50, 120},
@@ -95,9 +94,18 @@ TEST_F(GameFileFormatTest, ReadingGivesBackTheGameWithGaugesReachingToItsLevelOr
     const GameFileBytes again = EncodeGameFile(loaded);
     EXPECT_TRUE(std::equal(again.begin() + Record, again.end(), bytes.begin() + Record)) << game.fuel;
   }
+  // Every sector scanned once, then every quadrant struck in turn: each save on the way must open again.
+  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
+    for (int c = 0; c < AxisLength; ++c) RecordSectorScan(session.Grid, {c, c, c, axis, 0, 0, {}, {}, {}}, session.Log);
+  for (int cell = 0; cell < QuadrantCount; ++cell) {
+    Strike(session, cell);
+    if (cell % 40 == 0) RecordSectorScan(session.Grid, state, session.Log);
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(DecodeGameFile(EncodeGameFile(session)))) << cell;
+  }
+  EXPECT_EQ(state.ShipsDestroyed, 60);
 }
 
-TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFault) {
+TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultWithTheGamesOwnWarning) {
   int ship = 0, space = 0;
   while (!session.Grid.Enemy[ship]) ++ship;
   while (session.Grid.Enemy[space]) ++space;
@@ -124,23 +132,9 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFault)
     EXPECT_EQ(std::pair(fault.kind, fault.block), std::pair(Kind::Damaged, block)) << edits[0].first << " = " << edits[0].second;
   }
   EXPECT_EQ(FaultOf({saved.data(), HeaderSize - 1}).kind, Kind::ShortHeader);
-}
-
-TEST_F(GameFileFormatTest, EveryGameThePlayerCanSaveReadsBack) {
-  // Every sector scanned once, then every quadrant struck in turn: each save on the way must open again.
-  for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
-    for (int c = 0; c < AxisLength; ++c) RecordSectorScan(session.Grid, {c, c, c, axis, 0, 0, {}, {}, {}}, session.Log);
-  for (int cell = 0; cell < QuadrantCount; ++cell) {
-    Strike(session, cell);
-    if (cell % 40 == 0) RecordSectorScan(session.Grid, state, session.Log);
-    ASSERT_TRUE(std::holds_alternative<LoadedGame>(DecodeGameFile(EncodeGameFile(session)))) << cell;
-  }
-  EXPECT_EQ(state.ShipsDestroyed, 60);
-}
-
-TEST(DocumentFaultMessage, EachFaultHasTheGamesOwnWarning) {
   const std::string path = "/games/a.war";
   EXPECT_EQ(FaultMessage({Kind::ShortHeader}, path, 0), MakeMessage(Text::HeaderReadFailed, path, 0));
   EXPECT_EQ(FaultMessage({Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
   EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
 }
+

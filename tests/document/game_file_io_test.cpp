@@ -1,8 +1,6 @@
 #include "document/game_file_io.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -18,13 +16,6 @@ using namespace kestravane;
 namespace fs = std::filesystem;
 
 namespace {
-
-// Holds an flock on a file for as long as it lives.
-struct Lock {
-  int fd;
-  Lock(const std::string& path, int operation) : fd(open(path.c_str(), O_RDONLY)) { flock(fd, operation); }
-  ~Lock() { close(fd); }
-};
 
 // The game the format test records, and an old document in its place that is not a game.
 class GameFileIoTest : public ::testing::Test {
@@ -83,14 +74,14 @@ TEST_F(GameFileIoTest, EveryCutLengthOnDiskIsRefusedNamingTheShortBlockAndTheFil
   }
 }
 
-TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
+TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskOrIsKilledMidwayLeavesTheOldDocumentWhole) {
   std::signal(SIGXFSZ, SIG_IGN);
   for (const auto& [limit, warning] : {std::pair{100, MakeMessage(Text::HeaderWriteFailed, path, EFBIG)},
                                        {1000, MakeMessage(Text::BlockWriteFailed, path, Text::QuadrantBlock, EFBIG)}}) {
     StoreFile(path, old);
-    rlimit unlimited{}, limited{};
+    rlimit unlimited{};
     getrlimit(RLIMIT_FSIZE, &unlimited);
-    limited = {static_cast<rlim_t>(limit), unlimited.rlim_max};
+    const rlimit limited{static_cast<rlim_t>(limit), unlimited.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limited);
     const auto failure = Write(path);
     setrlimit(RLIMIT_FSIZE, &unlimited);
@@ -98,6 +89,20 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskLeavesTheOldDocumentWhole) {
     EXPECT_EQ(failure->Warning, warning);
     EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1) << "the unfinished copy is removed";
   }
+  // Killed midway, a save leaves the old document too, and the next save clears only its copy.
+  ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
+  EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
+  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-RANDOM" beside the
+  // document; names another user took beforehand do not stop a save.
+  const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
+  const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
+  const std::string other = directory.File(".kestravane-saving-notes");
+  for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
+  for (int taken = 0; taken < 100; ++taken)
+    StoreFile(directory.File(".kestravane-saving-" + std::to_string(getpid()) + "-" + std::to_string(taken)), "");
+  ASSERT_FALSE(Write(path));
+  EXPECT_FALSE(fs::exists(killed));
+  EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";
 }
 
 TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheWarningSaysWhy) {
@@ -105,7 +110,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
   const std::string missing = directory.File("no/game.war"), folder = directory.path().string();
   for (const auto& [target, error] : {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
     if (error == EACCES) chmod(path.c_str(), 0444);  // refused even to root
-    const Lock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
+    const HeldLock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
     const auto failure = Write(target);
     ASSERT_TRUE(failure) << target;
     EXPECT_EQ(failure->Warning, MakeMessage(Text::CreateFailed, target, error));
@@ -116,11 +121,11 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
   }
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::ForeignDocument, path, "Kestravane"));
   EXPECT_EQ(ReadFailure(missing).Warning, MakeMessage(Text::OpenFailed, missing, ENOENT));
-  const Lock writer(path, LOCK_EX);
+  const HeldLock writer(path);
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::OpenFailed, path, EWOULDBLOCK)) << "being written";
 }
 
-TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheDocumentItLeadsToAndKeepsTheLink) {
+TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
   const fs::path games = directory.path() / "games", links = directory.path() / "links";
   fs::create_directories(games);
   fs::create_directories(links);
@@ -136,12 +141,9 @@ TEST_F(GameFileIoTest, SavingThroughALinkReplacesTheDocumentItLeadsToAndKeepsThe
     EXPECT_TRUE(ReadsBackAsSaved(games / (link == "ahead.war" ? "next.war" : "campaign.war"))) << link;
   }
   EXPECT_EQ(EntriesIn(games), 2);
-}
-
-// A loop of links, and in a folder anyone may write to, a link that another
-// user planted, are refused as the system would refuse them: nothing is
-// written. The folder's owner's link is followed.
-TEST_F(GameFileIoTest, SavingRefusesALoopOfLinksAndAStrangersLinkInASharedFolder) {
+  // A loop of links, and in a folder anyone may write to, a link that another
+  // user planted, are refused as the system would refuse them: nothing is
+  // written. The folder's owner's link is followed.
   const fs::path shared = directory.path() / "shared", guarded = directory.path() / "guarded.war";
   fs::create_directories(shared);
   fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
@@ -163,19 +165,3 @@ TEST_F(GameFileIoTest, SavingRefusesALoopOfLinksAndAStrangersLinkInASharedFolder
   EXPECT_TRUE(ReadsBackAsSaved(guarded));
 }
 
-TEST_F(GameFileIoTest, ASaveKilledMidwayLeavesTheOldDocumentAndTheNextSaveClearsOnlyItsCopy) {
-  StoreFile(path, old);
-  ASSERT_TRUE(KilledMidway(4000, [&] { Write(path); }));
-  EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1);
-  // Where a file system cannot keep the copy nameless, it is ".kestravane-saving-PID-RANDOM" beside the
-  // document; names another user took beforehand do not stop a save.
-  const std::string killed = directory.File(".kestravane-saving-" + std::to_string(EndedProcess()) + "-0");
-  const std::string running = directory.File(".kestravane-saving-" + std::to_string(getppid()) + "-0");
-  const std::string other = directory.File(".kestravane-saving-notes");
-  for (const std::string& file : {killed, running, other}) StoreFile(file, "123");
-  for (int taken = 0; taken < 100; ++taken)
-    StoreFile(directory.File(".kestravane-saving-" + std::to_string(getpid()) + "-" + std::to_string(taken)), "");
-  ASSERT_FALSE(Write(path));
-  EXPECT_FALSE(fs::exists(killed));
-  EXPECT_TRUE(fs::exists(running) && fs::exists(other)) << "another copy of the game may be saving";
-}

@@ -74,7 +74,7 @@ TEST(Generation, AGameNumberGivesItsRecordedUniverseAtEveryLevelWithThatLevelsSu
   }
 }
 
-TEST(Sector, EveryViewOfEveryQuadrantShowsTheSliceThroughTheShipCellForCell) {
+TEST(Sector, EveryViewShowsTheSliceThroughTheShipCellForCellAndCountsAndLogsIt) {
   for (const auto& view : Views) {
     EXPECT_EQ(CellOf(At({}, view.axis), {1, 2, 3}), view.cellOf123);
     for (int i = 0; i < QuadrantCount; ++i) {
@@ -93,9 +93,6 @@ TEST(Sector, EveryViewOfEveryQuadrantShowsTheSliceThroughTheShipCellForCell) {
     EXPECT_EQ(std::tuple(SectorCoordinate(off), ShipCell(off), ShipQuadrant(off), SectorQuadrant(off, 0, 8)),
               std::tuple(SectorCoordinate(edge), ShipCell(edge), ShipQuadrant(edge), SectorQuadrant(edge, 0, 8)));
   }
-}
-
-TEST(Sector, CountsAndTheScanLogFollowTheSliceAndAKillKeepsTheScannedSectorsTrue) {
   QuadrantGrid grid{};
   RandomSource random(9);
   for (int& enemy : grid.Enemy) enemy = random.UpTo(3) == 0;

@@ -1,19 +1,12 @@
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QCompleter>
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QKeySequence>
-#include <QMetaEnum>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
 #include <private/qguiapplication_p.h>
@@ -45,6 +38,11 @@ QKeyCombination KeyNamed(const QString& name) {
   return sequence[0];
 }
 
+template <class Target>
+void PressKey(Target* target, const QString& name) {
+  QTest::keyClick(target, KeyNamed(name).key(), KeyNamed(name).keyboardModifiers());
+}
+
 // What the player's eye finds on the control that has the keyboard: a
 // button's words, or which of the dialog's fields or lists it is.
 QString FocusName(QWidget* modal) {
@@ -56,18 +54,6 @@ QString FocusName(QWidget* modal) {
   return QStringLiteral("nothing");
 }
 
-// Types a name into Qt's file dialog and presses Enter, past the
-// completion list that would take the Enter for itself.
-void TypeAndEnter(QFileDialog* dialog, const QString& name) {
-  auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-  edit->setFocus();
-  edit->selectAll();
-  QTest::keyClicks(edit, name);
-  if (edit->completer()) edit->completer()->popup()->hide();
-  QTest::keyClick(edit, Qt::Key_Return);
-}
-
-// TEXT, with `*` standing for any text.
 QRegularExpression Wildcard(const QString& text) {
   const QString pattern = QRegularExpression::escape(text).replace(QStringLiteral("\\*"), QStringLiteral(".*"));
   return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
@@ -107,12 +93,24 @@ void ScreenReaderListening(bool listening) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
 }
 
+// The modal dialog or box that is up and has the keyboard, if any.
+QWidget* ModalUp() {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal && modal->isActiveWindow() ? modal : nullptr;
+}
+
+QStringList Fields(QWidget* modal) {
+  QStringList texts;
+  for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
+  return texts;
+}
+
 QString ModalTexts(QWidget* modal) {
   QStringList texts;
   for (const QLabel* label : modal->findChildren<QLabel*>()) texts << label->text();
   for (const QListWidget* list : modal->findChildren<QListWidget*>())
     for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
-  for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
+  texts << Fields(modal);
   if (auto* files = qobject_cast<QFileDialog*>(modal)) texts << files->directory().path();
   return texts.join(QLatin1Char('|')).replace(QLatin1Char('\t'), QLatin1Char(' '));
 }
@@ -136,29 +134,28 @@ class ScenarioRunner : public QObject {
   QStringList told_;
 
   static void Listen(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
-      listener_->heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
+    ScenarioRunner& reader = *listener_;
+    const QAccessible::Event type = event->type();
+    QAccessibleInterface* object = event->accessibleInterface();
+    if (type == QAccessible::TextUpdated && event->object() && qobject_cast<BoardView*>(event->object()->parent()))
+      reader.heard_ << static_cast<QAccessibleTextUpdateEvent*>(event)->textInserted();
     // A notification is read when the reader comes to it, maybe after others.
-    if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
-      listener_->noticed_ << event->accessibleInterface();
-    if (event->type() == QAccessible::StateChanged || event->type() == QAccessible::ObjectShow ||
-        event->type() == QAccessible::ObjectHide) {
-      const QAccessible::State changed = event->type() == QAccessible::StateChanged
+    if (type == QAccessible::ObjectShow && object->role() == QAccessible::Notification) reader.noticed_ << object;
+    if (type == QAccessible::StateChanged || type == QAccessible::ObjectShow || type == QAccessible::ObjectHide) {
+      const QAccessible::State changed = type == QAccessible::StateChanged
                                              ? static_cast<QAccessibleStateChangeEvent*>(event)->changedStates()
                                              : QAccessible::State();
-      const QAccessible::State now = event->accessibleInterface()->state();
-      const char* what = event->type() == QAccessible::ObjectShow   ? "shown"
-                         : event->type() == QAccessible::ObjectHide ? "hidden"
-                         : changed.disabled                         ? (now.disabled ? "grayed" : "enabled")
-                         : changed.checked                          ? (now.checked ? "checked" : "unchecked")
-                                                                    : "changed";
-      listener_->told_ << event->accessibleInterface()->text(QAccessible::Name) + ' ' + what;
+      const char* what = type == QAccessible::ObjectShow   ? "shown"
+                         : type == QAccessible::ObjectHide ? "hidden"
+                         : changed.disabled                ? (object->state().disabled ? "grayed" : "enabled")
+                         : changed.checked                 ? (object->state().checked ? "checked" : "unchecked")
+                                                           : "changed";
+      reader.told_ << object->text(QAccessible::Name) + ' ' + what;
     }
     // The reader stays on the object with the keyboard and hears its new name.
-    if (event->type() == QAccessible::Focus) listener_->focus_ = event->accessibleInterface();
-    if ((event->type() == QAccessible::Focus || event->type() == QAccessible::NameChanged) &&
-        event->accessibleInterface() == listener_->focus_)
-      listener_->focused_ = listener_->focus_->text(QAccessible::Name);
+    if (type == QAccessible::Focus) reader.focus_ = object;
+    if ((type == QAccessible::Focus || type == QAccessible::NameChanged) && object == reader.focus_)
+      reader.focused_ = object->text(QAccessible::Name);
   }
 
   std::unique_ptr<QTemporaryDir> folder_;
@@ -217,8 +214,7 @@ class ScenarioRunner : public QObject {
   void Key(const QString& name, bool landing) {
     if (!QApplication::activeWindow()) Main().activateWindow();
     Expect(QTest::qWaitFor([this] { return Main().isActiveWindow(); }, 2000), "the main window is not active");
-    const QKeyCombination key = KeyNamed(name);
-    QTest::keyClick(&Board(), key.key(), key.keyboardModifiers());
+    PressKey(&Board(), name);
     if (landing) WaitForLanding();
   }
 
@@ -230,18 +226,19 @@ class ScenarioRunner : public QObject {
     if (verb == u"type") {
       QTest::keyClicks(QApplication::focusWidget(), rest);
     } else if (verb == u"key") {
-      const QKeyCombination key = KeyNamed(rest);
-      QTest::keyClick(KeyboardTarget(modal), key.key(), key.keyboardModifiers());
+      PressKey(KeyboardTarget(modal), rest);
     } else if (verb == u"click") {
       QAbstractButton* button = Button(modal, rest);
       if (!button) return Expect(false, "no button " + rest), false;
       QTest::mouseClick(button, Qt::LeftButton);
-    } else if (verb == u"focus") {
-      ExpectEqual(FocusName(modal), rest, "the control with the keyboard");
+    } else if (verb == u"focus" || verb == u"tabs") {
+      const QStringList order = verb == u"tabs" ? rest.split(QStringLiteral(", ")) : QStringList{rest};
+      for (int at = 0; at < order.size(); ++at) {
+        if (at) QTest::keyClick(KeyboardTarget(modal), Qt::Key_Tab);
+        ExpectEqual(FocusName(modal), order[at], "the control with the keyboard");
+      }
     } else if (verb == u"fields") {
-      QStringList texts;
-      for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
-      ExpectEqual(texts.join(' '), rest, "the fields");
+      ExpectEqual(Fields(modal).join(' '), rest, "the fields");
     } else if (verb == u"title") {
       ExpectEqual(modal->windowTitle(), rest, "the title");
     } else if (verb == u"says") {
@@ -250,9 +247,14 @@ class ScenarioRunner : public QObject {
       const QString difference = GoldenDifference(modal->grab().toImage(), rest);
       Expect(difference.isEmpty(), difference);
     } else if (verb == u"file") {
-      auto* files = qobject_cast<QFileDialog*>(modal);
-      Expect(files, "\"" + modal->windowTitle() + "\" is up, not a file dialog");
-      if (files) TypeAndEnter(files, rest.startsWith('/') ? rest : Path(rest));
+      auto* edit = qobject_cast<QFileDialog*>(modal) ? modal->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      if (!edit) return Expect(false, "\"" + modal->windowTitle() + "\" is up, not a file dialog"), false;
+      // Enter goes past the completion list, which would take it for itself.
+      edit->setFocus();
+      edit->selectAll();
+      QTest::keyClicks(edit, rest.startsWith('/') ? rest : Path(rest));
+      if (edit->completer()) edit->completer()->popup()->hide();
+      QTest::keyClick(edit, Qt::Key_Return);
     } else {
       Check(verb, words.mid(1));
     }
@@ -264,13 +266,10 @@ class ScenarioRunner : public QObject {
   // returns and the scenario reports it.
   void TakeModalSteps() {
     awaitingModal_ = WhenReady(
-        [this] {
-          QWidget* modal = QApplication::activeModalWidget();
-          return modalSteps_.empty() || (modal && modal->isActiveWindow());
-        },
+        [this] { return modalSteps_.empty() || ModalUp(); },
         [this] {
           if (modalSteps_.empty()) return;
-          QWidget* modal = QApplication::activeModalWidget();
+          QWidget* modal = ModalUp();
           const QStringList step = modalSteps_.front();
           modalSteps_.pop_front();
           // A step may bring up another modal window, whose loop runs
@@ -284,37 +283,28 @@ class ScenarioRunner : public QObject {
         5000);
   }
 
-  // A dialog the scenario did not expect would wait for good: it fails the
-  // scenario and is closed.
-  void WatchForUnexpectedDialogs() {
-    auto* watch = new QTimer(&Main());
-    connect(watch, &QTimer::timeout, this, [this] {
-      QWidget* modal = QApplication::activeModalWidget();
-      if (!modal || !modalSteps_.empty() || !modal->isActiveWindow()) return;
-      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
-      modal->close();
-    });
-    watch->start(200);
-  }
-
   void Act(const QString& verb, const QStringList& words) {
     const QString rest = words.join(QLatin1Char(' '));
-    if (verb == u"seed") {
+    if (verb == u"seed" || verb == u"new") {
       Main().session().Random.Seed(words.value(0).toUInt());
+      if (verb == u"seed") return;
+      Key(QStringLiteral("Ctrl+N"), true);
+      for (const QString& line : {QStringLiteral("Generating new game grid ..."),
+                                  QStringLiteral("60 Roder ships detected in 20 battle groups ..."),
+                                  "Universe number " + rest + " ..."})
+        Check(QStringLiteral("status"), {line});
     } else if (verb == u"key" || verb == u"press") {
-      // "Left*3" is Left pressed three times.
       for (const QString& key : words)
         for (int time = 0; time < std::max(1, key.section('*', 1).toInt()); ++time)
           Key(key.section('*', 0, 0), verb == u"key");
     } else if (verb == u"window-key" || verb == u"popup-key") {
       // Keys the desktop hands the window or the open menu, not the board.
-      const QKeyCombination key = KeyNamed(rest);
       QWidget* popup = QApplication::activePopupWidget();
       if (verb == u"popup-key" && !popup) return Expect(false, "no menu is open");
       if (popup)
-        QTest::keyClick(popup, key.key(), key.keyboardModifiers());
+        PressKey(popup, rest);
       else
-        QTest::keyClick(Main().windowHandle(), key.key(), key.keyboardModifiers());
+        PressKey(Main().windowHandle(), rest);
       QTest::qWait(20);
     } else if (verb == u"close") {
       Main().close();
@@ -424,12 +414,11 @@ class ScenarioRunner : public QObject {
       const QString axis = QString(QChar("ZYX"[static_cast<int>(state.Axis)]));
       ExpectEqual(QStringLiteral("%1 %2 %3 %4").arg(state.Z).arg(state.Y).arg(state.X).arg(axis), rest,
                   "the ship's quadrant and axis");
-    } else if (verb == u"enabled" || verb == u"disabled") {
+    } else if (verb == u"enabled" || verb == u"disabled" || verb == u"checked" || verb == u"unchecked") {
       for (const QString& name : rest.split(QStringLiteral(", ")))
-        Expect(Item(name)->isEnabled() == (verb == u"enabled"), name + " is not " + verb);
-    } else if (verb == u"checked" || verb == u"unchecked") {
-      for (const QString& name : rest.split(QStringLiteral(", ")))
-        Expect(Item(name)->isChecked() == (verb == u"checked"), name + " is not " + verb);
+        Expect((verb.endsWith(u"abled") ? Item(name)->isEnabled() : Item(name)->isChecked()) ==
+                   (verb == u"enabled" || verb == u"checked"),
+               name + " is not " + verb);
     } else if (verb == u"screen" && Board().devicePixelRatioF() != 1) {
       Expect(DrawnPixelForPixel(), "the board is not drawn pixel for pixel");
     } else if (verb == u"screen") {
@@ -479,10 +468,8 @@ class ScenarioRunner : public QObject {
     // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
     game_ = std::make_unique<TestMainWindow>(*folder_);
-    statuses_.clear();
-    heard_.clear();
+    for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
     noticed_.clear();
-    told_.clear();
     // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;
@@ -490,7 +477,16 @@ class ScenarioRunner : public QObject {
     });
     Main().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&Main()));
-    WatchForUnexpectedDialogs();
+    // A dialog the scenario did not expect would wait for good: it fails the
+    // scenario and is closed.
+    auto* watch = new QTimer(&Main());
+    connect(watch, &QTimer::timeout, this, [this] {
+      QWidget* modal = ModalUp();
+      if (!modal || !modalSteps_.empty()) return;
+      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
+      modal->close();
+    });
+    watch->start(200);
 
     const QStringList lines = QString::fromUtf8(script.readAll()).split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
@@ -503,7 +499,8 @@ class ScenarioRunner : public QObject {
           modalSteps_.push_back(lines[next].mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts));
       if (!modalSteps_.empty()) TakeModalSteps();
       const QString verb = words.takeFirst();
-      Check(verb, words);
+      for (int time = 0; time < std::max(1, verb.section('*', 1).toInt()); ++time)
+        Check(verb.section('*', 0, 0), words);
       Expect(modalSteps_.empty(), "a dialog never came up for: " + (modalSteps_.empty() ? QString() : modalSteps_.front().join(' ')));
       modalSteps_.clear();
       delete awaitingModal_;

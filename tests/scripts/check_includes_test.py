@@ -48,11 +48,7 @@ class IncludeDirectionTest(unittest.TestCase):
         with tempfile.TemporaryDirectory() as scratch:
             root = pathlib.Path(scratch)
             for folder in FOLDERS:
-                for path in (SOURCE_ROOT / folder).rglob("*"):
-                    if path.is_file() and path.suffix in (".h", ".cpp", ".inc"):
-                        copy = root / path.relative_to(SOURCE_ROOT)
-                        copy.parent.mkdir(parents=True, exist_ok=True)
-                        shutil.copyfile(path, copy)
+                shutil.copytree(SOURCE_ROOT / folder, root / folder)
             self.assertEqual(run_check(root), (0, []))
             expected = []
             for relative, include, edge in WRONG:

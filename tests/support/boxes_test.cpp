@@ -17,7 +17,7 @@ namespace {
 // broken. Only the first "): " breaks a line, and only in error boxes, after
 // formatting and the 511-character bound; a value is never read as a
 // placeholder.
-TEST(Boxes, SayTheFormattedCatalogueTextCutAt511Characters) {
+TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersError) {
   const std::string after = "\n\nError detected opening this disk file\n\nCode 2\n";
   const std::string a500(500, 'a'), a499(499, 'a'), f458(458, 'f'), f459(459, 'f'), e2 = "\u00E9\u00E9";
   const struct {
@@ -53,6 +53,16 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511Characters) {
     EXPECT_FALSE(box.show());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), box.said);
   }
+  const TemporaryDirectory nowhere;
+  setenv("PULSE_SERVER", ("unix:" + nowhere.File("no-server")).c_str(), 1);
+  testing::internal::CaptureStderr();
+  platform::SoundOutput output;
+  EXPECT_FALSE(PlayWave(output, Sound::EnginesEngaged, true));
+  // The sound system may say why before the box does.
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_TRUE(said.ends_with("PlayWave(sndPlaySound)\n\nCannot play WAVE resource (ID:2001)\nCode " +
+                             std::to_string(ENODEV) + "\n"))
+      << said;
 }
 
 // A text that counts takes the English word for one, or for many.
@@ -67,19 +77,6 @@ TEST(Catalogue, CountsInTheWordsOfTheLanguage) {
     EXPECT_EQ(EnglishText(message, LineTextLimit), english);
     EXPECT_EQ(Tr(message).toStdString(), QString::fromUtf8(english).replace('\r', '\n').toStdString());
   }
-}
-
-TEST(Boxes, ASoundThatCannotBePlayedSaysThePlayersError) {
-  const TemporaryDirectory nowhere;
-  setenv("PULSE_SERVER", ("unix:" + nowhere.File("no-server")).c_str(), 1);
-  testing::internal::CaptureStderr();
-  platform::SoundOutput output;
-  EXPECT_FALSE(PlayWave(output, Sound::EnginesEngaged, true));
-  // The sound system may say why before the box does.
-  const std::string said = testing::internal::GetCapturedStderr();
-  EXPECT_TRUE(said.ends_with("PlayWave(sndPlaySound)\n\nCannot play WAVE resource (ID:2001)\nCode " +
-                             std::to_string(ENODEV) + "\n"))
-      << said;
 }
 
 }  // namespace

@@ -1,11 +1,7 @@
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "common/file_contents.h"
@@ -65,19 +61,6 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
   EXPECT_EQ(nlohmann::json::parse(out)["difficulty"], 2) << "the default level";
 }
 
-TEST_F(ToolRun, ExitsWithOneAndTheGamesMessageForADocumentItCannotRead) {
-  std::ofstream(directory.File("foreign.war")) << std::string(9472, 'k');
-  EXPECT_EQ(Tool("show " + directory.File("foreign.war")), 1);
-  EXPECT_EQ(out, "");
-  EXPECT_NE(err.find("File: " + directory.File("foreign.war") +
-                     "\n\nInvalid file header signature detected. This\ndocument was not created by Kestravane"),
-            std::string::npos)
-      << err;
-  EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
-  EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
-  EXPECT_EQ(Tool("new " + directory.File(std::string(600, 'n') + "/g.war")), 1);
-  EXPECT_NE(err.find("\n\nError detected creating this disk file\n\nCode "), std::string::npos) << err;
-}
 
 // The player's own record by default, none yet being an empty one; a file
 // that is missing, in use or no record is refused as such, and left as it is.
@@ -88,10 +71,9 @@ TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson({})));
   ASSERT_TRUE(SaveCaptainsRecord(own, record));
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson(record)));
-  const int held = open(own.c_str(), O_RDONLY);
-  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  std::optional<HeldLock> held(std::in_place, own);
   EXPECT_EQ(std::pair(Tool("record"), err), std::pair(1, "kestravane-tool: " + own + " is in use by another program\n"));
-  close(held);
+  held.reset();
   const std::string missing = directory.File("no/such/file");
   EXPECT_EQ(std::pair(Tool("record " + missing), err),
             std::pair(1, "kestravane-tool: " + missing + " cannot be read: No such file or directory\n"));
@@ -103,7 +85,18 @@ TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
   }
 }
 
-TEST_F(ToolRun, ExitsWithTwoNamingTheMistakeOnTheCommandLineAndZeroForHelp) {
+TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
+  StoreFile(directory.File("foreign.war"), std::string(9472, 'k'));
+  EXPECT_EQ(Tool("show " + directory.File("foreign.war")), 1);
+  EXPECT_EQ(out, "");
+  EXPECT_NE(err.find("File: " + directory.File("foreign.war") +
+                     "\n\nInvalid file header signature detected. This\ndocument was not created by Kestravane"),
+            std::string::npos)
+      << err;
+  EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
+  EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
+  EXPECT_EQ(Tool("new " + directory.File(std::string(600, 'n') + "/g.war")), 1);
+  EXPECT_NE(err.find("\n\nError detected creating this disk file\n\nCode "), std::string::npos) << err;
   const std::string number = "--number needs a whole number from 0 to 4294967295";
   const std::string level = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
   const std::pair<const char*, std::string> mistakes[] = {

@@ -7,20 +7,11 @@ set -euo pipefail
 
 work=$(mktemp -d)
 xvfb= openbox=
-stop() {
-  [[ -n "$openbox" ]] && kill "$openbox" 2>/dev/null
-  [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap stop EXIT
+trap 'kill $openbox $xvfb 2>/dev/null || true; wait; rm -rf "$work"' EXIT
 
 # Waits up to ten seconds for FILE to say something.
 await() {
-  for _ in $(seq 100); do
-    [[ -s "$1" ]] && return 0
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [[ -s "$1" ]] && return 0 || sleep 0.1; done
   echo "under_openbox.sh: $2 did not start" >&2
   exit 1
 }

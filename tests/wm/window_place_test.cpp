@@ -14,37 +14,11 @@ using namespace kestravane;
 // The windows that remember their place, under a window manager that draws
 // frames around them (see under_openbox.sh): closed and opened again, each
 // comes back exactly where the player left it.
-namespace {
-
-using Run = std::function<void(QWidget* owner, Placement&)>;
-
-// Where the next dialog's frame is once the window manager has framed it and
-// given it the keyboard; the dialog is then closed with Escape.
-QPoint OpenedAt(const Run& run, QWidget* owner, Placement& place) {
-  QPoint opened(-1, -1);
-  WhenModal<QWidget>([&opened](QWidget* dialog) {
-    const bool framed = QTest::qWaitFor([dialog] { return dialog->frameGeometry() != dialog->geometry(); }, 5000);
-    opened = framed ? dialog->frameGeometry().topLeft() : QPoint(-2, -2);
-    QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape);
-  });
-  run(owner, place);
-  return opened;
-}
-
-}  // namespace
-
 class WindowPlaceTest : public QObject {
   Q_OBJECT
 
  private:
   QWidget owner_;
-
-  static std::vector<std::pair<const char*, Run>> Dialogs() {
-    return {{"Helm", [](QWidget* owner, Placement& place) { RunHelmDialog(owner, GameState{}, place); }},
-            {"Aim", [](QWidget* owner, Placement& place) { RunAimDialog(owner, GameState{}, place); }},
-            {"Scanner Log",
-             [](QWidget* owner, Placement& place) { RunScannerLogDialog(owner, ScanLog{}, ScanAxis::Z, place); }}};
-  }
 
  private slots:
   void initTestCase() {
@@ -53,30 +27,33 @@ class WindowPlaceTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&owner_));
   }
 
-  void eachDialogReopensWhereItWasLeft() {
-    for (const auto& [name, run] : Dialogs()) {
-      Placement place{300, 200, 0, 0, 0};
-      QPoint expected(200, 300);
-      for (int time = 0; time < 4; ++time) {
-        const QPoint opened = OpenedAt(run, &owner_, place);
-        QVERIFY2(opened == expected, qPrintable(QStringLiteral("%1, time %2: opened at %3,%4")
-                                                    .arg(name).arg(time).arg(opened.x()).arg(opened.y())));
-        QCOMPARE(QPoint(place.Left, place.Top), expected);
-      }
-    }
-  }
-
   // A place beyond the screen's top left opens at its corner, caption and
   // frame on the screen, and is stored from there. (Past the right and
   // bottom edges openbox itself pulls a window wholly back onto the screen.)
-  void aPlaceOffTheScreenIsPulledBackOntoIt() {
-    for (const auto& [name, run] : Dialogs()) {
-      Placement place{-5000, -400, 0, 0, 0};
-      for (int time = 0; time < 2; ++time) {
-        QCOMPARE(OpenedAt(run, &owner_, place), QPoint(0, 0));
-        QCOMPARE(QPoint(place.Left, place.Top), QPoint(0, 0));
+  void eachDialogReopensWhereItWasLeftOnTheScreen() {
+    const std::pair<const char*, std::function<void(Placement&)>> dialogs[] = {
+        {"Helm", [this](Placement& place) { RunHelmDialog(&owner_, GameState{}, place); }},
+        {"Aim", [this](Placement& place) { RunAimDialog(&owner_, GameState{}, place); }},
+        {"Scanner Log", [this](Placement& place) { RunScannerLogDialog(&owner_, ScanLog{}, ScanAxis::Z, place); }}};
+    for (const auto& [name, run] : dialogs)
+      for (const auto& [top, left, expected] : {std::tuple{300, 200, QPoint(200, 300)}, {-5000, -400, QPoint(0, 0)}}) {
+        Placement place{top, left, 0, 0, 0};
+        for (int time = 0; time < 4; ++time) {
+          // Where the dialog's frame is once the window manager has framed it
+          // and given it the keyboard; Escape then closes it.
+          QPoint opened(-1, -1);
+          WhenModal<QWidget>([&opened](QWidget* dialog) {
+            const bool framed =
+                QTest::qWaitFor([dialog] { return dialog->frameGeometry() != dialog->geometry(); }, 5000);
+            opened = framed ? dialog->frameGeometry().topLeft() : QPoint(-2, -2);
+            QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape);
+          });
+          run(place);
+          QVERIFY2(opened == expected, qPrintable(QStringLiteral("%1, time %2: opened at %3,%4")
+                                                      .arg(name).arg(time).arg(opened.x()).arg(opened.y())));
+          QCOMPARE(QPoint(place.Left, place.Top), expected);
+        }
       }
-    }
   }
 };
 

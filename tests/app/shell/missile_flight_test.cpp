@@ -1,6 +1,5 @@
 #include <QPaintEvent>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -11,24 +10,20 @@
 #include "display/main_layout.h"
 #include "display/missile_path.h"
 #include "engine/game_flow.h"
+#include "platform/qt/rect_qt.h"
 
 using namespace kestravane;
 
 namespace {
 
-// The five pixels of the mark's plus sign at `at`.
-std::vector<QPoint> MarkPixels(MissilePoint at) {
-  return {{at.x - 1, at.y - 2}, {at.x, at.y - 2}, {at.x + 1, at.y - 2}, {at.x, at.y - 3}, {at.x, at.y - 1}};
-}
-
-// `under` with the mark at `at` inverting what lies there.
+// `under` with the five pixels of the mark's plus sign at `at` inverting what lies there.
 QImage Marked(const QImage& under, MissilePoint at) {
   QImage marked = under.copy();
-  for (const QPoint& pixel : MarkPixels(at)) marked.setPixel(pixel, under.pixel(pixel) ^ 0x00FFFFFF);
+  for (const auto& [x, y] : {std::pair{-1, -2}, {0, -2}, {1, -2}, {0, -3}, {0, -1}})
+    marked.setPixel(at.x + x, at.y + y, under.pixel(at.x + x, at.y + y) ^ 0x00FFFFFF);
   return marked;
 }
 
-// Writes down the paints of a widget and the exposures of a window.
 class EventLog : public QObject {
  public:
   QList<QRect> paints;
@@ -42,9 +37,7 @@ class EventLog : public QObject {
   }
 };
 
-const QRect ScannerArea(layout::ScannerArea.left, layout::ScannerArea.top,
-                        layout::ScannerArea.right - layout::ScannerArea.left,
-                        layout::ScannerArea.bottom - layout::ScannerArea.top);
+const QRect ScannerArea = platform::ToQRect(layout::ScannerArea);
 
 }  // namespace
 
@@ -52,28 +45,24 @@ const QRect ScannerArea(layout::ScannerArea.left, layout::ScannerArea.top,
 // loop: every step shows its mark alone, inverting what lies under it, on
 // the screen too, in a paint of the mark's pixels; a paint pending at the
 // start shows the first mark with the board; a window uncovered in
-// mid-flight shows at once as it stands.
+// mid-flight shows at once as it stands. The flights go straight up, mostly
+// sideways, and across and up.
 class MissileFlightTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void eachStepShowsItsMarkAloneOnTheScreen_data() {
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("row");
-    QTest::newRow("straight up") << 4 << 0;
-    QTest::newRow("mostly sideways") << 0 << 8;
-    QTest::newRow("across and up") << 8 << 4;
+  void eachStepShowsItsMarkAloneOnTheScreen() {
+    for (const auto& [column, row] : {std::pair{4, 0}, {0, 8}, {8, 4}}) Fly(column, row);
   }
 
-  void eachStepShowsItsMarkAloneOnTheScreen() {
-    QFETCH(int, column);
-    QFETCH(int, row);
+ private:
+  void Fly(int column, int row) {
     QTemporaryDir folder;
     TestMainWindow game(folder);
     game.session().Random.Seed(7);
     StartNewGame(game.session());
-    game.PlaceShip(0, row, column, ScanAxis::Z);
-    game.Repaint();
+    std::tie(game.state().Y, game.state().X) = std::pair(row, column);  // in sector Z 0 along Z, as a game starts
+    game.window->board().Refresh();
     game.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(game.window.get()));
     BoardView& board = game.window->board();

@@ -1,5 +1,3 @@
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The real program, run as a player runs it, each run with folders of its
@@ -15,6 +13,7 @@ class ProgramTest : public QObject {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
+    if (platform == u"xcb") environment.insert("DISPLAY", ":77");  // no X server there
     environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
     environment.insert("XDG_DATA_HOME", folder_.filePath("data"));
     environment.insert("XDG_RUNTIME_DIR", folder_.filePath("runtime"));
@@ -22,7 +21,6 @@ class ProgramTest : public QObject {
     return environment;
   }
 
-  // Waits until the program's trace on standard error names `event`.
   static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
     return QTest::qWaitFor([&] {
       trace += game.readAllStandardError();
@@ -36,43 +34,32 @@ class ProgramTest : public QObject {
     QFile::setPermissions(folder_.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 
-  void answersAndEndsWithItsCode_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("out");  // the start of standard output
-    QTest::addColumn<QString>("err");  // something standard error says
-    QTest::newRow("help") << QStringList{"--help"} << "" << 0 << "Usage: kestravane [OPTION] [GAME.war]\n" << "";
-    QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "Usage: kestravane" << "";
-    QTest::newRow("version") << QStringList{"-V"} << "" << 0 << "Kestravane " KESTRAVANE_VERSION "\n" << "";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "" << 2 << "" << "'--bogus'";
-    QTest::newRow("Qt's -display") << QStringList{"-display", ":77"} << "" << 2 << ""
-                                   << "Try 'kestravane --help'.";
-    QTest::newRow("two games") << QStringList{"first.war", "second.war"} << "" << 2 << "" << "'second.war'";
-    // No such window system: a message and 1, not a crash with a core dump.
-    QTest::newRow("no such platform") << QStringList{} << "nosuch" << 1 << ""
-                                      << "kestravane: cannot start the window system";
-    QTest::newRow("no X display") << QStringList{"-"} << "xcb" << 1 << "" << "cannot start the window system";
-  }
-
+  // A message and 1 for a window system that cannot start, not a crash with a core dump.
   void answersAndEndsWithItsCode() {
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, platform);
-    QFETCH(int, code);
-    QFETCH(QString, out);
-    QFETCH(QString, err);
-    QProcess game;
-    QProcessEnvironment environment = Environment(platform);
-    if (platform == u"xcb") environment.insert("DISPLAY", ":77");
-    game.setProcessEnvironment(environment);
-    game.start(KESTRAVANE_PROGRAM, arguments);
-    QVERIFY(game.waitForFinished(20000));
-    QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(game.exitCode(), code);
-    const QString shown = game.readAllStandardOutput();
-    QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
-    QVERIFY2(game.readAllStandardError().contains(err.toUtf8()), qPrintable(err));
-    QVERIFY2(!QDir(folder_.filePath("config")).exists(), "the configuration folder was written");
+    const struct {
+      QStringList arguments;
+      QString platform;
+      int code;
+      QString out, err;  // the start of standard output, and something standard error says
+    } runs[] = {
+        {{"--help"}, "", 0, "Usage: kestravane [OPTION] [GAME.war]\n", ""},
+        {{"-V"}, "", 0, "Kestravane " KESTRAVANE_VERSION "\n", ""},
+        {{"--bogus"}, "", 2, "", "'--bogus'"},
+        {{"-display", ":77"}, "", 2, "", "Try 'kestravane --help'."},  // Qt's own option
+        {{}, "nosuch", 1, "", "kestravane: cannot start the window system"},
+        {{"-"}, "xcb", 1, "", "cannot start the window system"},
+    };
+    for (const auto& [arguments, platform, code, out, err] : runs) {
+      QProcess game;
+      game.setProcessEnvironment(Environment(platform));
+      game.start(KESTRAVANE_PROGRAM, arguments);
+      QVERIFY(game.waitForFinished(20000));
+      QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == code, qPrintable(arguments.join(' ')));
+      const QString shown = game.readAllStandardOutput();
+      QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
+      QVERIFY2(game.readAllStandardError().contains(err.toUtf8()), qPrintable(err));
+      QVERIFY2(!QDir(folder_.filePath("config")).exists(), "the configuration folder was written");
+    }
   }
 
   // The second start hands its game over to the first, which comes forward
