@@ -119,7 +119,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
       EXPECT_EQ(ReadFailure(target).Warning, MakeMessage(Text::OpenFailed, target, error));
     }
   }
-  EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::ForeignDocument, path, "Kestravane"));
+  EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::ForeignDocument, path, Text::ProgramName));
   EXPECT_EQ(ReadFailure(missing).Warning, MakeMessage(Text::OpenFailed, missing, ENOENT));
   const HeldLock writer(path);
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::OpenFailed, path, EWOULDBLOCK)) << "being written";

@@ -37,7 +37,7 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersErro
        "A(B)\n\nc(FindResource): Error detected finding WAVE resource (ID:7)\n\nCode 1\n"},
       {[&] { return ErrorBox(Text::IconFailed, a500, 1u, 1); }, a500 + "(LoadIcon):\n"},
       {[&] { return ErrorBox(Text::IconFailed, a499, 1u, 1); }, a499 + "(LoadIcon)\n\n\n"},
-      {[] { return WarningBox(nullptr, Text::HelmCoordinateRange, "Z"); }, "\n\nEnter a Z coordinate between 0 and 8.\n"},
+      {[] { return WarningBox(nullptr, Text::CoordinateRange, "Z"); }, "\n\nEnter a Z coordinate between 0 and 8.\n"},
       {[] { return WarningBox(nullptr, Text::IconFailed, "Draw_Icon", 5300u, 6); },
        "Draw_Icon(LoadIcon): Error detected loading icon resource (ID:5300)\n\nCode 6\n"},
       {[] { return WarningBox(nullptr, Text::OpenFailed, std::string(600, 'w'), 2); },
