@@ -13,13 +13,16 @@ class ProgramTest : public QObject {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
-    if (platform == u"xcb") environment.insert("DISPLAY", ":77");  // no X server there
+    if (platform == u"xcb") environment.insert("DISPLAY", NoDisplay());
     environment.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
     environment.insert("XDG_DATA_HOME", folder_.filePath("data"));
     environment.insert("XDG_RUNTIME_DIR", folder_.filePath("runtime"));
     environment.insert("KESTRAVANE_TRACE", "1");
     return environment;
   }
+
+  // A display in this test's own empty folder, where no X server can be.
+  QString NoDisplay() const { return folder_.filePath("no-server") + ":0"; }
 
   static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
     return QTest::qWaitFor([&] {
@@ -45,7 +48,7 @@ class ProgramTest : public QObject {
         {{"--help"}, "", 0, "Usage: kestravane [OPTION] [GAME.war]\n", ""},
         {{"-V"}, "", 0, "Kestravane " KESTRAVANE_VERSION "\n", ""},
         {{"--bogus"}, "", 2, "", "'--bogus'"},
-        {{"-display", ":77"}, "", 2, "", "Try 'kestravane --help'."},  // Qt's own option
+        {{"-display", NoDisplay()}, "", 2, "", "Try 'kestravane --help'."},  // Qt's own option
         {{}, "nosuch", 1, "", "kestravane: cannot start the window system"},
         {{"-"}, "xcb", 1, "", "cannot start the window system"},
     };
