@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QTableWidget>
 #include <QtTest>
 #include <deque>
 #include <private/qguiapplication_p.h>
@@ -111,6 +112,13 @@ QString ModalTexts(QWidget* modal) {
   for (const QLabel* label : modal->findChildren<QLabel*>()) texts << label->text();
   for (const QListWidget* list : modal->findChildren<QListWidget*>())
     for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
+  // A table's row is its cells, a space apart.
+  for (const QTableWidget* table : modal->findChildren<QTableWidget*>())
+    for (int row = 0; row < table->rowCount(); ++row) {
+      QStringList cells;
+      for (int column = 0; column < table->columnCount(); ++column) cells << table->item(row, column)->text();
+      texts << cells.join(QLatin1Char(' '));
+    }
   texts << Fields(modal);
   if (auto* files = qobject_cast<QFileDialog*>(modal)) texts << files->directory().path();
   return texts.join(QLatin1Char('|')).replace(QLatin1Char('\t'), QLatin1Char(' '));
@@ -218,9 +226,16 @@ class ScenarioRunner : public QObject {
     if (landing) WaitForLanding();
   }
 
+  // Texts that name a file name it in the scenario's own folder; today's
+  // universe is numbered by the date, as yyyymmdd.
+  void Expand(QStringList& words) const {
+    words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
+    words.replaceInStrings(QStringLiteral("$TODAY"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+  }
+
   // One step in the modal dialog or box that is up; false when it failed.
   bool ModalStep(QWidget* modal, QStringList words) {
-    words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
+    Expand(words);
     const QString verb = words.value(0);
     const QString rest = words.mid(1).join(QLatin1Char(' '));
     if (verb == u"type") {
@@ -355,8 +370,7 @@ class ScenarioRunner : public QObject {
   }
 
   void Check(const QString& verb, QStringList words) {
-    // Texts that name a file name it in the scenario's own folder.
-    words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
+    Expand(words);
     const QString rest = words.join(QLatin1Char(' '));
     const GameState& state = Main().session().State;
     if (verb == u"status") {
