@@ -121,9 +121,7 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultW
       {{{At(Fuel), 151}}, game},     {{{At(Missiles), 361}}, game}, {{{At(Fuel), -1}}, game},      {{{At(Missiles), -1}}, game},
       {{{At(Ships), 730}}, game},    {{{At(Ships), 729}}, game},    {{{At(Ships), 59}}, game},     {{{At(Destroyed), -1}}, game},
       {{{At(Destroyed), 61}}, game}, {{{At(Destroyed), 3}}, game},  {{{At(Destroyed), 0}}, game},
-      {{{Stars + 4 * 728, 10000}}, grid},  {{{Stars, 10201}}, grid},  {{{Enemy + 4 * space, 1}}, grid},  // 61 ships
-      {{{Enemy + 4 * ship, 0}}, grid},     {{{Enemy + 4 * ship, 2}}, grid},  {{{Struck + 4 * space, 2}}, grid},
-      {{{Struck + 4 * space, -1}}, grid},
+      {{{Enemy + 4 * space, 1}}, grid}, {{{Enemy + 4 * ship, 0}}, grid},  // 61 ships, 59
       // Sector X 7: a ship too many, a kill forgotten, remaining wrong, scanned 2 or 0; ships never scanned.
       {{{x7 + 4, x7Ships + 1}}, log}, {{{x7 + 8, 1}}, log}, {{{x7 + 12, 0}}, log}, {{{x7, 2}}, log}, {{{x7, 0}}, log},
       {{{neverScanned + 4, 1}}, log}};
@@ -136,5 +134,26 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultW
   EXPECT_EQ(FaultMessage({Kind::ShortHeader}, path, 0), MakeMessage(Text::HeaderReadFailed, path, 0));
   EXPECT_EQ(FaultMessage({Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
   EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
+}
+
+// Every entry of the grid's tables and of the scan log is checked, just past
+// either end of its range; a star field may be any of the 200.
+TEST_F(GameFileFormatTest, EveryEntryOfTheTablesIsRefusedPastTheEndsOfItsRange) {
+  const struct {
+    std::size_t start, stride;
+    int entries;
+    std::int32_t lowest, highest;
+    DocumentBlock block;
+  } tables[] = {{Stars, 4, QuadrantCount, 10001, 10200, DocumentBlock::Quadrant},
+                {Struck, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+                {Enemy, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+                {Log, 16, SectorCount, 0, 1, DocumentBlock::Scanner}};  // whether the sector was scanned
+  for (const auto& [start, stride, entries, lowest, highest, block] : tables)
+    for (std::size_t at = start; at < start + stride * entries; at += stride)
+      for (const std::int32_t value : {lowest - 1, highest + 1})
+        ASSERT_EQ(FaultOf(With({{at, value}})).block, block) << at << " = " << value;
+  for (int cell = 0; cell < QuadrantCount; ++cell)
+    for (const std::int32_t icon : {10001, 10200})
+      ASSERT_TRUE(std::holds_alternative<LoadedGame>(DecodeGameFile(With({{Stars + 4 * cell, icon}})))) << cell;
 }
 
