@@ -2,6 +2,7 @@
 // --wrap: a flush to disk or a rename that fails is reported, never taken for
 // a save, and the old file stays whole. The wrapper also sees the names of the
 // copies that saves rename into place.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ namespace {
 enum class Failing { Nothing, Fsync, Rename };
 Failing failing = Failing::Nothing;
 std::vector<std::string> renamedFrom;
+int foldersSynced = 0;
 
 }  // namespace
 
@@ -30,6 +32,8 @@ int __real_fsync(int fd);
 int __real_rename(const char* from, const char* to);
 
 int __wrap_fsync(int fd) {
+  struct stat info {};
+  foldersSynced += fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
   if (failing != Failing::Fsync) return __real_fsync(fd);
   errno = EIO;
   return -1;
@@ -50,6 +54,10 @@ TEST(FailingCalls, ASaveWhoseFlushOrRenameFailsIsReportedAndTheOldFileStaysWhole
   RecordBook book(record, 1, {});
   ASSERT_EQ(book.Add({}, 1), RecordReport{});
   const std::string oldRecord = FileContents(record);
+  // A rename lasts through a power cut once its folder is synced.
+  foldersSynced = 0;
+  ASSERT_FALSE(WriteGameDocument(directory.File("saved.war"), {}));
+  EXPECT_EQ(foldersSynced, 1);
   for (const Failing call : {Failing::Fsync, Failing::Rename}) {
     failing = call;
     const auto failure = WriteGameDocument(game, {});
@@ -60,7 +68,7 @@ TEST(FailingCalls, ASaveWhoseFlushOrRenameFailsIsReportedAndTheOldFileStaysWhole
                                                        : MakeMessage(Text::RenameFailed, game, game, EIO));
     EXPECT_EQ(report, (RecordReport{RecordReport::Kind::NotSaved, {}, EIO}));
     EXPECT_TRUE(FileContents(game) == "the old game" && FileContents(record) == oldRecord);
-    EXPECT_TRUE(EntriesIn(directory.path()) == 2 && EntriesIn(directory.File("kestravane")) == 1)
+    EXPECT_TRUE(EntriesIn(directory.path()) == 3 && EntriesIn(directory.File("kestravane")) == 1)
         << "no unfinished copy is left";
   }
 }
