@@ -1,13 +1,12 @@
-// Feeds arbitrary bytes to the game as its settings file, and puts other
-// things in its place too: a folder, a pipe, a link to a device node of the
-// fuzzer's own (made when root) or to the real file, a read-only file and a
-// file past the size limit. Whatever it finds, loading must give settings
-// the game can use without waiting, and saving must keep them or leave alone
-// what is no settings file.
+// Feeds arbitrary bytes to the game as its settings file, also behind a
+// link, in a read-only file and at the start of a file past the size limit.
+// Whatever it finds, loading must give settings the game can use, and saving
+// must keep them or leave alone what is no settings file. (A folder, a pipe or
+// a device in the file's place holds no bytes to vary: the settings test
+// tries each of them once.)
 
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -26,7 +25,7 @@ namespace {
 
 // A control character first, which no settings file starts with, puts
 // something else in the file's place; any other input is the file itself.
-enum Stand { File, ReadOnly, Folder, Pipe, Device, Link, Oversized };
+enum Stand { File, ReadOnly, Link, Oversized };
 
 // The fuzzer's own folder, emptied before every input and removed when the
 // fuzzer ends.
@@ -50,20 +49,10 @@ struct Scratch {
 // Puts what the input chose in the settings file's place; true when it is a
 // settings file the game may read and replace: one without a NUL byte.
 bool Stage(Stand stand, const std::string& content, const fs::path& folder, const fs::path& ini) {
-  if (stand != Folder && stand != Pipe && stand != Device)
-    std::ofstream(stand == Link ? folder / "elsewhere.ini" : ini, std::ios::binary) << content;
+  std::ofstream(stand == Link ? folder / "elsewhere.ini" : ini, std::ios::binary) << content;
   switch (stand) {
     case File: return content.find('\0') == std::string::npos;
     case ReadOnly: chmod(ini.c_str(), 0444); return false;
-    case Folder: fs::create_directory(ini); return false;
-    case Device:
-      // An endless source of zero bytes, never the system's own node.
-      if (mknod((folder / "zero").c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0) {
-        fs::create_symlink(folder / "zero", ini);
-        return false;
-      }
-      [[fallthrough]];
-    case Pipe: Check(mkfifo(ini.c_str(), 0644) == 0); return false;
     case Link: fs::create_symlink("elsewhere.ini", ini); return content.find('\0') == std::string::npos;
     case Oversized:
       // The content, then nothing but a hole in the file up to past the limit.

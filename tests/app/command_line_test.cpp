@@ -24,7 +24,6 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
   socket.copy(address.sun_path, sizeof address.sun_path - 1);
   ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   const std::string longest(FileSpecLength, 'a');
-  const std::string next = directory.File("next campaign.war");
   const struct {
     std::string given, opened;
     int error;  // in the box, when the text is refused
@@ -38,7 +37,6 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
       {"two\nlines.war", "", EINVAL},  // the settings would keep "two"
       {directory.path().string(), "", EISDIR},
       {socket, "", ENXIO},
-      {next, next, 0},  // a game not saved yet is still the name to propose
   };
   for (const auto& [given, opened, error] : cases) {
     // The box goes to standard error, as without a window system.
@@ -57,7 +55,7 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
   close(listener);
 }
 
-TEST(ProgramArguments, TakeOneGameHelpVersionOrNameTheMistake) {
+TEST(ProgramArguments, TakeOneGameOrHelpOrNameTheMistake) {
   using Action = ProgramRequest::Action;
   const struct {
     std::vector<const char*> words;
@@ -71,9 +69,6 @@ TEST(ProgramArguments, TakeOneGameHelpVersionOrNameTheMistake) {
       {{"-"}, Action::Play, "-"},
       {{"-h"}, Action::ShowHelp, ""},
       {{"game.war", "--help"}, Action::ShowHelp, ""},
-      {{"-V"}, Action::ShowVersion, ""},
-      {{"--version"}, Action::ShowVersion, ""},
-      {{"--bogus"}, Action::Mistake, "'--bogus'"},
       {{"-platform", "nosuch"}, Action::Mistake, "'-platform'"},  // not the window system's either
       {{"game.war", "-style=fusion"}, Action::Mistake, "'-style=fusion'"},
       {{"--help=yes"}, Action::Mistake, "'--help=yes'"},

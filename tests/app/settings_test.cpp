@@ -54,10 +54,10 @@ TEST_F(Settings, EachFileLoadedAndSavedGivesItsExpectedFile) {
   }
 }
 
-// What is no settings file the game may replace is read as the defaults (or
-// as it is) and left exactly as it was: a folder, a pipe, a link to a device
-// of the test's own, a file past a mebibyte, a read-only file. A mebibyte
-// exactly is read.
+// What is no settings file the game may replace is read as the defaults,
+// noted as unreadable (a read-only file as it is), and left exactly as it
+// was: a folder, a pipe, a link to a device of the test's own, a file past a
+// mebibyte, a read-only file. A mebibyte exactly is read.
 TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   alarm(20);  // a hang on the pipe fails the test instead of the run
   fs::create_directories(root_ / "folder.ini");
@@ -69,12 +69,15 @@ TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   StoreFile(root_ / "big.ini", big);
   StoreFile(root_ / "locked.ini", "[Options]\nDifficulty=3\n");
   fs::permissions(root_ / "locked.ini", fs::perms::owner_read);
+  AppSettings unreadable = LoadSettings((root_ / "none.ini").string());
+  unreadable.Unreadable = true;
   const int entries = EntriesIn(root_);
   for (const char* name : {"folder.ini", "pipe.ini", "device.ini", "big.ini", "locked.ini"}) {
     if (!root && name == std::string("device.ini")) continue;
     const fs::path file = root_ / name;
     const AppSettings settings = LoadSettings(file.string());
-    EXPECT_EQ(settings.Difficulty, name == std::string("locked.ini") ? Difficulty::Easy : Difficulty::Normal) << name;
+    EXPECT_TRUE(name == std::string("locked.ini") ? settings.Difficulty == Difficulty::Easy : settings == unreadable)
+        << name;
     SaveSettings(Changed(settings), file.string());
   }
   alarm(0);

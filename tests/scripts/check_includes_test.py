@@ -15,27 +15,9 @@ CHECK = SOURCE_ROOT / "scripts" / "check-includes.py"
 FOLDERS = ["engine", "document", "support", "display", "dialogs", "app", "platform", "resources", "tools",
            "fuzz", "bench"]
 
-# A file, an include it must not have, and the edge the check names.
-WRONG = [
-    ("engine/sector.h", '"app/settings.h"', "engine -> app"),
-    ("engine/random.h", '"platform/rect.h"', "engine -> platform"),
-    ("document/game_file_format.cpp", '"support/catalogue.h"', "document -> support"),
-    ("support/catalogue.cpp", '"display/board_paint.h"', "support -> display"),
-    ("display/board_paint.cpp", '"dialogs/helm_dialog.h"', "display -> dialogs"),
-    ("platform/profile_ini.cpp", '"platform/qt/picture_data.h"', "platform -> platform/qt"),
-    ("platform/qt/screen.cpp", '"engine/sector.h"', "platform/qt -> engine"),
-    ("platform/qt/sound.cpp", '"support/catalogue.h"', "platform/qt -> support"),
-    ("tools/game_json.cpp", '"app/settings.h"', "tools -> app"),
-    ("tools/art/canvas.cpp", '"app/settings.h"', "tools/art -> app"),
-    ("tools/art/canvas.h", '"../../document/game_file_io.h"', "tools/art -> document"),
-    ("resources/page_words.inc", '"engine/sector.h"', "resources -> engine"),
-    ("engine/session.h", '"resources/page_words.inc"', "engine -> resources"),
-    ("engine/sector.h", "<QPainter>", "engine -> Qt"),
-    ("document/game_file_format.h", "<QtCore/QFile>", "document -> Qt"),
-    ("platform/profile.h", "<QtGui/QColor>", "platform -> Qt"),
-    ("fuzz/game_file_fuzz.cpp", "<QByteArray>", "fuzz -> Qt"),
-    ("tools/game_json.cpp", "<QJsonDocument>", "tools -> Qt"),
-]
+# Each line of wrong_includes.tsv: a file, an include it must not have, and
+# the edge the check names, separated by tabs.
+WRONG = [line.split("\t") for line in pathlib.Path(__file__).with_name("wrong_includes.tsv").read_text().splitlines()]
 
 
 def run_check(root):

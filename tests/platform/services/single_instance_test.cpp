@@ -84,8 +84,6 @@ class SingleInstanceTest : public QObject {
     QCOMPARE(first.Lines(), QStringList{"first"});
     first.process.write("started\n");
     QVERIFY(first.Said("running") && first.Said("came forward 1"));
-    QVERIFY(Copy(name, environment_, "/saved games/my game.war").LeftForAnother());
-    QVERIFY(first.Said("came forward 2 /saved games/my game.war"));
     QVERIFY(first.Quit() && otherName.Quit());
     QCOMPARE(otherName.Lines(), QStringList{"first"});
     QVERIFY(!QFileInfo::exists(socket.filePath()));
