@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
-#include <set>
 
 #include "engine/gauge.h"
 #include "engine/generation.h"
@@ -43,9 +41,8 @@ unsigned long long Digest(const std::int32_t (&layer)[QuadrantCount]) {
 // A game number must give the same universe tomorrow: the source is the classic generator, draw for draw,
 // and the digests were recorded from the universes it made.
 TEST(Generation, AGameNumberGivesItsRecordedUniverseAtEveryLevelWithThatLevelsSupplies) {
-  RandomSource random(1), drawn(0xFFFFFFFFu), bounded(0xFFFFFFFFu);
+  RandomSource random(1);
   for (const int value : {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358}) EXPECT_EQ(random.Draw(), value);
-  for (int n = 0; n < 2000; ++n) ASSERT_EQ(bounded.UpTo(n % 300), drawn.Draw() % (n % 300 + 1)) << n;
   const std::tuple<std::uint32_t, unsigned long long, unsigned long long> universes[] = {
       {1u, 0x189c6467adb6a97eull, 0xc2655ca460541215ull},  {20261207u, 0xa41814ee0ad8bba2ull, 0xef49e446da3f7065ull},
       {77u, 0x4465a2bc143203dull, 0xc462e2ade21b6405ull},  {65535u, 0x4c1687822e0864a4ull, 0x8b0002b48f6c97f5ull},
@@ -57,19 +54,14 @@ TEST(Generation, AGameNumberGivesItsRecordedUniverseAtEveryLevelWithThatLevelsSu
       session.Random.Seed(gameNumber);
       session.State = {8, 2, 3, ScanAxis::X, 7, 5, {}, {}, level};
       session.Grid.Struck[17] = session.Log.Sector[3].Scanned = 1;
-      const Outcome outcome = GenerateGame(session);
+      GenerateGame(session);
       const GameState& state = session.State;
       EXPECT_EQ(std::pair(Digest(session.Grid.StarIcon), Digest(session.Grid.Enemy)), std::pair(stars, enemies));
-      EXPECT_EQ(outcome.Messages, (std::vector{MakeMessage(Text::Generating), MakeMessage(Text::ShipsDetected, 60, 20)}));
       EXPECT_EQ(std::vector({state.Z, state.Y, state.X, static_cast<int>(state.Axis), state.EnemyShips,
                              state.ShipsDestroyed, state.Missiles.Value, state.Missiles.Maximum, state.Fuel.Value,
                              state.Fuel.Maximum}),
                 std::vector({0, 4, 4, 0, 60, 0, missiles, missiles, fuel, fuel}));
       EXPECT_TRUE(Same(session.Grid.Struck, QuadrantGrid{}.Struck) && Same(session.Log, ScanLog{}));
-      for (const std::int32_t* layer = session.Grid.StarIcon; layer < std::end(session.Grid.StarIcon); layer += 81) {
-        const std::set<int> icons(layer, layer + 81);
-        EXPECT_TRUE(icons.size() == 81 && *icons.begin() >= 10001 && *icons.rbegin() <= 10200) << gameNumber;
-      }
     }
   }
 }
@@ -97,43 +89,29 @@ TEST(Sector, EveryViewShowsTheSliceThroughTheShipCellForCellAndCountsAndLogsIt) 
   RandomSource random(9);
   for (int& enemy : grid.Enemy) enemy = random.UpTo(3) == 0;
   for (int& struck : grid.Struck) struck = random.UpTo(1);
-  const auto scanAll = [&](ScanLog& log) {
-    for (const auto& view : Views)
-      for (int c = 0; c < AxisLength; ++c) {
-        SectorScan counted{1, 0, 0, 0};
-        for (int i = 0; i < QuadrantCount; ++i) {
-          Quadrant q = QuadrantAt(i);
-          counted.Ships += On(q, view.fixed) == c && grid.Enemy[i];
-          counted.Destroyed += On(q, view.fixed) == c && grid.Enemy[i] && grid.Struck[i];
-        }
-        counted.Remaining = counted.Ships - counted.Destroyed;
-        // The ship's other coordinates differ from c: an axis fixing the wrong one counts the wrong slice.
-        Quadrant ship{(c + 3) % 9, (c + 5) % 9, (c + 7) % 9};
-        On(ship, view.fixed) = c;
-        const GameState state = At(ship, view.axis);
-        ASSERT_EQ(std::tuple(CountSectorShips(grid, state), CountSectorDestroyed(grid, state),
-                             RecordSectorScan(grid, state, log)),
-                  std::tuple(counted.Ships, counted.Destroyed, counted.Remaining));
-        ASSERT_TRUE(Same(log.Sector[view.firstLogEntry + c], counted));
+  ScanLog log{};
+  for (const auto& view : Views)
+    for (int c = 0; c < AxisLength; ++c) {
+      SectorScan counted{1, 0, 0, 0};
+      for (int i = 0; i < QuadrantCount; ++i) {
+        Quadrant q = QuadrantAt(i);
+        counted.Ships += On(q, view.fixed) == c && grid.Enemy[i];
+        counted.Destroyed += On(q, view.fixed) == c && grid.Enemy[i] && grid.Struck[i];
       }
-    std::fill_n(&log.Sector[9], 9, SectorScan{});  // the Y sectors never scanned
-  };
-  ScanLog log{}, fresh{};
-  scanAll(log);
-  int target = 0;
-  while (!grid.Enemy[target] || grid.Struck[target]) ++target;
-  grid.Struck[target] = 1;
-  RecordKill(log, QuadrantAt(target));
-  scanAll(fresh);
-  EXPECT_TRUE(Same(log, fresh));
+      counted.Remaining = counted.Ships - counted.Destroyed;
+      // The ship's other coordinates differ from c: an axis fixing the wrong one counts the wrong slice.
+      Quadrant ship{(c + 3) % 9, (c + 5) % 9, (c + 7) % 9};
+      On(ship, view.fixed) = c;
+      const GameState state = At(ship, view.axis);
+      ASSERT_EQ(std::tuple(CountSectorShips(grid, state), CountSectorDestroyed(grid, state),
+                           RecordSectorScan(grid, state, log)),
+                std::tuple(counted.Ships, counted.Destroyed, counted.Remaining));
+      ASSERT_TRUE(Same(log.Sector[view.firstLogEntry + c], counted));
+    }
 }
 
-TEST(Gauge, StepsStopAtTheRangeAndFullBarsFillTheirColumnsAsTheGameAlwaysHas) {
-  Gauge gauge{0, 50, 1};
-  EXPECT_TRUE(GaugeDown(gauge) && !GaugeDown(gauge) && gauge.Value == 0);
-  gauge.Value = 49;
-  EXPECT_TRUE(GaugeUp(gauge) && !GaugeUp(gauge) && gauge.Value == 50);
-  gauge = {4, 3, 5};  // a range turned upside down holds the minimum
+TEST(Gauge, AnUpsideDownRangeHoldsItsMinimumAndFullBarsFillTheirColumnsAsTheGameAlwaysHas) {
+  Gauge gauge{4, 3, 5};
   SetGaugeValue(gauge, 10);
   EXPECT_EQ(gauge.Value, 4);
   // Bars are 61 columns wide; the single-precision scale leaves some full bars a column short.
@@ -143,27 +121,13 @@ TEST(Gauge, StepsStopAtTheRangeAndFullBarsFillTheirColumnsAsTheGameAlwaysHas) {
     EXPECT_EQ(GaugeFill({0, maximum, value}, 61), columns) << value << "/" << maximum;
 }
 
-TEST(ScoreFigures, TheRatioDividesFirstAndTheWordsAgreeWithTheCounts) {
+// The figures in words are checked as the board shows them (tests/display); here the ratio's
+// arithmetic, and a rack emptied without a hit, which shows 0% rather than no ratio.
+TEST(ScoreFigures, TheRatioDividesFirstAndMissilesFiredWithoutAHitShowZero) {
   for (const auto& [killed, fired, percent] : {std::tuple{29, 100, 28}, {7, 9, 77}, {2, 3, 66}, {60, 60, 100}})
     EXPECT_EQ(KillRatioPercent(killed, fired), percent);
-  QuadrantGrid grid{};
-  for (const int i : {QuadrantIndex(4, 0, 0), QuadrantIndex(4, 8, 8), QuadrantIndex(5, 4, 4)}) grid.Enemy[i] = 1;
-  grid.Struck[QuadrantIndex(4, 8, 8)] = 1;
-  GameState state = At({4, 4, 4}, ScanAxis::Z);
-  state.EnemyShips = 60;
-  state.Missiles = {0, 360, 360};
-  const auto said = [](const std::optional<Message>& figure) { return figure ? EnglishText(*figure, 255) : ""; };
-  const ScoreFigures figures = MakeScoreFigures(grid, state);
-  EXPECT_EQ(std::tuple(said(figures.SectorShips), said(figures.SectorDestroyed), said(figures.SectorRemaining)),
-            std::tuple("2 Roder Ships", "1 Destroyed", "1 Remaining"));
-  // A closed game keeps an empty gauge's maximum, so every missile counts as fired.
-  state.Axis = ScanAxis::X;
-  for (const auto& [destroyed, missiles, left, ratio] :
-       {std::tuple{59, 360, "1 Ship Remains", ""}, {58, 300, "2 Ships Remain", "96% Kill Ratio"},
-        {29, 260, "31 Ships Remain", "28% Kill Ratio"}, {0, 0, "60 Ships Remain", "0% Kill Ratio"}}) {
-    std::tie(state.ShipsDestroyed, state.Missiles.Value) = std::pair(destroyed, missiles);
-    const ScoreFigures figures = MakeScoreFigures(grid, state);
-    EXPECT_EQ(std::tuple(said(figures.SectorShips), said(figures.ShipsRemaining), said(figures.KillRatio)),
-              std::tuple("1 Roder Ship", left, ratio));
-  }
+  GameState state = At({4, 4, 4}, ScanAxis::X);
+  state.Missiles = {0, 360, 0};
+  const std::optional<Message> ratio = MakeScoreFigures(QuadrantGrid{}, state).KillRatio;
+  EXPECT_EQ(ratio ? EnglishText(*ratio, LineTextLimit) : "", "0% Kill Ratio");
 }
