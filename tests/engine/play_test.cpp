@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "engine/game_flow.h"
-#include "engine/modes.h"
 #include "engine/navigation.h"
 #include "engine/targeting.h"
 #include "engine/weapons.h"
@@ -71,7 +70,7 @@ TEST_F(PlayTest, NineMovesAlongAnyAxisComeRoundAgainForOneFuelUnitEach) {
   }
 }
 
-TEST_F(PlayTest, TheSectorReportCountsTheLiveShipsAndTheHelmGoesAnywhereForOneUnit) {
+TEST_F(PlayTest, TheSectorReportCountsTheLiveShips) {
   // Z 1: one of three alive. Z 2: three alive. Z 3: all destroyed. Z 4: none.
   for (const auto& [z, y, x] : {std::tuple{1, 0, 0}, {1, 0, 1}, {1, 0, 2}, {2, 5, 3}, {2, 5, 4}, {2, 5, 5}, {3, 6, 7},
                                 {3, 7, 7}, {3, 8, 7}}) {
@@ -81,10 +80,6 @@ TEST_F(PlayTest, TheSectorReportCountsTheLiveShipsAndTheHelmGoesAnywhereForOneUn
   for (const Message& report : {MakeMessage(Text::ShipsInSector, 1), MakeMessage(Text::ShipsInSector, 3),
                                 MakeMessage(Text::SectorCleared), MakeMessage(Text::SectorHasNoShips)})
     EXPECT_EQ(EngageEngines(session).Messages.back(), report);
-  const Outcome steered = SteerTo(session, {7, 5, 4}, ScanAxis::Y);
-  EXPECT_EQ(std::tuple(Where(), state.Axis, state.Fuel.Value), std::tuple(std::vector{7, 5, 4}, ScanAxis::Y, 45));
-  EXPECT_EQ(steered.Messages, (std::vector{MakeMessage(Text::SettingHelm, 7, 5, 4), MakeMessage(Text::EnginesEngaged),
-                                           MakeMessage(Text::ShipsInSector, 3)}));
 }
 
 TEST_F(PlayTest, AimingMovesTheTargetForFreeToAnyCellOfTheSectorWhereTheMissileThenFlies) {
@@ -103,16 +98,11 @@ TEST_F(PlayTest, AimingMovesTheTargetForFreeToAnyCellOfTheSectorWhereTheMissileT
         ASSERT_EQ(std::pair(launch.Flight->Target, launch.Flight->TargetCell), std::pair(ShipQuadrant(state), to));
       }
   }
-  const Outcome ordered = AimAt(session, {6, 0, 8});
-  EXPECT_EQ(std::tuple(Where(), ordered.Messages, state.Fuel.Value),
-            std::tuple(std::vector{6, 0, 8}, std::vector{MakeMessage(Text::TargetingCoordinates, 6, 0, 8)}, 50));
 }
 
 TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   session.Random.Seed(20261207);
-  const Outcome opened = Shown(StartNewGame(session));
-  EXPECT_EQ(std::tuple(opened.Messages.at(1), opened.Messages.back(), opened.ShipButtons),
-            std::tuple(MakeMessage(Text::ShipsDetected, 60, 20), MakeMessage(Text::UniverseNumber, 20261207u), std::optional(true)));
+  Shown(StartNewGame(session));
   Scan(ScanAxis::Y, session.Log, false);  // a kill must keep these up to date too
   std::vector<Quadrant> enemies;
   for (int i = 0; i < QuadrantCount; ++i)
@@ -137,11 +127,7 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
                        state.Fuel.Value),
             std::tuple(GameEnd::Won, MakeMessage(Text::Victory), false, ScannerPicture::Victory, 120, 50));
   ExpectLogMatchesTheGrid();
-  // A document command takes the picture away; then an unstruck quadrant wins again, a struck one cannot.
-  const Outcome resumed = BeginDocumentCommand(session);
-  EXPECT_EQ(std::tuple(session.Picture, resumed.Messages, resumed.ShipButtons),
-            std::tuple(ScannerPicture::None, std::vector{MakeMessage(Text::Resuming)}, std::optional(true)));
-  EXPECT_TRUE(BeginDocumentCommand(session).Messages.empty());
+  // Then an unstruck quadrant wins again, a struck one cannot.
   AimAt(session, {0, 0, 0});
   const Outcome searched = FireMissile(session);
   EXPECT_EQ(std::tuple(searched.Messages.at(1), searched.Sounds.size(), searched.Ended),
@@ -162,8 +148,7 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   EXPECT_EQ(std::tuple(lost.Messages, lost.Ended, lost.ShipButtons, lost.Sounds.size(), session.Picture),
             std::tuple(std::vector{MakeMessage(Text::MissilesGone), MakeMessage(Text::MissilesGone)}, GameEnd::Lost,
                        false, 0u, ScannerPicture::Defeat));
-  // The tour: the tank is full, tracing shows the survivors, and every shot loses again.
-  EXPECT_TRUE(session.ScannerTracing && ResumeGame(session).ShipButtons == true);
+  // The tour: the tank is full, and every shot loses again.
   EXPECT_EQ(FireMissile(session).Ended, GameEnd::Lost);
   state.Axis = ScanAxis::Y;
   for (int move = 0; move < 50; ++move) ASSERT_FALSE(Shown(ReverseEngines(session)).Ended) << "move " << move;
@@ -182,12 +167,10 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   EXPECT_TRUE(session.ScannerTracing);
   EndDocumentCommand(session, true);
   EXPECT_FALSE(session.ScannerTracing);
-  const Outcome closed = ClearGame(session);
+  ClearGame(session);
   const Session fresh;
   const GameState cleared{0, 0, 0, ScanAxis::Z, 0, 0, {0, 120, 0}, {0, 50, 0}, Difficulty::Hard};
   EXPECT_TRUE(Same(state, cleared) && Same(session.Grid, fresh.Grid) && Same(session.Log, fresh.Log) && !session.InProgress);
-  EXPECT_EQ(std::pair(closed.Messages, closed.ShipButtons),
-            std::pair(std::vector{MakeMessage(Text::Ready)}, std::optional(false)));
   session.Picture = ScannerPicture::Rules;
   EXPECT_EQ(BeginDocumentCommand(session).ShipButtons, false) << "no game to go back to";
 }
