@@ -47,7 +47,6 @@ constexpr std::chrono::milliseconds Patience{50};
 TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("data/kestravane/record.json");
-  EXPECT_EQ(Read(path), Found(ENOENT)) << "no record yet";
   CaptainsRecord record{{Game(100, 4294967295u), Game(200, std::nullopt)}};
   record.Entries[1].Result = GameEnd::Lost;
   record.Entries[1].Diagnostics = true;
@@ -62,7 +61,6 @@ TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   for (const auto& [from, to] :
        {std::pair{"\"won\"", "\"draw\""}, {"4294967295", "4294967296"}, {"\"difficulty\": 1", "\"difficulty\": 4"},
         {"kestravane-captains", "other"}, {"\"diagnostics\": true", "\"diagnostics\": 1"}, {"\"games\"", "\"game\""},
-        {"\"kestravane-captains-record\"", "1"}, {"\"kestravane-captains-record\"", "null"},
         {"\"version\": 1", "\"version\": \"1\""}, {"\"version\": 1", "\"version\": 1.18e20"},
         {"\"version\": 1", "\"version\": 1.0"}, {"\"ended\": 1796000100", "\"ended\": 18446744073709551615"},
         {"\"fuel_used\": 40", "\"fuel_used\": -1"}, {"\"seconds_played\": 3600", "\"seconds_played\": 36e2"}}) {
@@ -75,8 +73,6 @@ TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3)) << "deep nesting refused unparsed";
   StoreFile(path, json.substr(0, json.size() / 2));
   EXPECT_EQ(Read(path), Found(std::nullopt));
-  EXPECT_EQ(*SetRecordAside(path, 1796), path + ".damaged-1796");
-  EXPECT_EQ(FileContents(path + ".damaged-1796"), json.substr(0, json.size() / 2));
 }
 
 // Each change reads the file again under a lock: two copies of the game
