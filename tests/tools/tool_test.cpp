@@ -33,7 +33,6 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
   for (const auto& [number, difficulty] : {std::pair{0u, 2}, {77u, 1}, {4294967295u, 3}}) {
     ASSERT_EQ(Tool("new --difficulty " + std::to_string(difficulty) + " " + file + " --number " + std::to_string(number)), 0);
     EXPECT_EQ(out + err, "Game number " + std::to_string(number) + "\n");
-    EXPECT_EQ(FileContents(file).size(), 9472u);
     ASSERT_EQ(Tool("show " + file), 0) << err;
     const auto game = nlohmann::ordered_json::parse(out);
     Session session;
@@ -93,8 +92,6 @@ TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
                      "\n\nInvalid file header signature detected. This\ndocument was not created by Kestravane"),
             std::string::npos)
       << err;
-  EXPECT_EQ(Tool("show " + directory.File("missing.war")), 1);
-  EXPECT_NE(err.find("Error detected opening this disk file\n\nCode 2"), std::string::npos) << err;
   EXPECT_EQ(Tool("new " + directory.File(std::string(600, 'n') + "/g.war")), 1);
   EXPECT_NE(err.find("\n\nError detected creating this disk file\n\nCode "), std::string::npos) << err;
   const std::string number = "--number needs a whole number from 0 to 4294967295";
