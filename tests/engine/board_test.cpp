@@ -11,13 +11,13 @@ using namespace kestravane;
 
 namespace {
 
-// Each way of looking, the axis it fixes, its first scan log entry and where 1-2-3 shows. An unknown one looks along Z.
+// Each way of looking, the axis it fixes and its first scan log entry. An unknown one looks along Z. Which way
+// the rows and columns run is the display test's golden boards'; here every cell and its quadrant agree.
 const struct {
   ScanAxis axis, fixed;
   int firstLogEntry;
-  Cell cellOf123;
-} Views[] = {{ScanAxis::Z, ScanAxis::Z, 0, {2, 3}}, {ScanAxis::Y, ScanAxis::Y, 9, {1, 3}},
-             {ScanAxis::X, ScanAxis::X, 18, {2, 1}}, {ScanAxis(7), ScanAxis::Z, 0, {2, 3}}};
+} Views[] = {{ScanAxis::Z, ScanAxis::Z, 0}, {ScanAxis::Y, ScanAxis::Y, 9}, {ScanAxis::X, ScanAxis::X, 18},
+             {ScanAxis(7), ScanAxis::Z, 0}};
 
 int& On(Quadrant& q, ScanAxis axis) { return axis == ScanAxis::Y ? q.Y : axis == ScanAxis::X ? q.X : q.Z; }
 
@@ -68,7 +68,6 @@ TEST(Generation, AGameNumberGivesItsRecordedUniverseAtEveryLevelWithThatLevelsSu
 
 TEST(Sector, EveryViewShowsTheSliceThroughTheShipCellForCellAndCountsAndLogsIt) {
   for (const auto& view : Views) {
-    EXPECT_EQ(CellOf(At({}, view.axis), {1, 2, 3}), view.cellOf123);
     for (int i = 0; i < QuadrantCount; ++i) {
       Quadrant ship = QuadrantAt(i);
       const GameState state = At(ship, view.axis);
