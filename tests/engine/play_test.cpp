@@ -79,7 +79,7 @@ TEST_F(PlayTest, TheSectorReportCountsTheLiveShips) {
     EXPECT_EQ(EngageEngines(session).Messages.back(), report);
 }
 
-TEST_F(PlayTest, AimingMovesTheTargetForFreeToAnyCellOfTheSectorWhereTheMissileThenFlies) {
+TEST_F(PlayTest, AimingMovesTheTargetToAnyCellOfTheSectorWhereTheMissileThenFlies) {
   state.Missiles = {0, 500, 500};
   for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X, ScanAxis(7)}) {
     for (int row = -1; row <= AxisLength; ++row)
