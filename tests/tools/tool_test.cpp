@@ -41,7 +41,7 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
     GenerateGame(session);
     const QuadrantGrid& grid = session.Grid;
     EXPECT_EQ(game, nlohmann::ordered_json({{"enemy_ships", 60}, {"ships_destroyed", 0}, {"z", 0}, {"y", 4}, {"x", 4},
-                                            {"scan_axis", game["scan_axis"]}, {"difficulty", difficulty},
+                                            {"scan_axis", 0}, {"difficulty", difficulty},
                                             {"fuel", difficulty * 50}, {"missiles", difficulty * 120},
                                             {"fuel_maximum", difficulty * 50}, {"missiles_maximum", difficulty * 120},
                                             {"star_icon", std::vector<int>(grid.StarIcon, grid.StarIcon + 729)},
