@@ -116,7 +116,8 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultW
   EXPECT_EQ(std::tuple(old.kind, old.majorVersion, old.minorVersion), std::tuple(Kind::OldVersion, 1, 5));
   EXPECT_EQ(FaultOf(With({{0, 0}, {4, 0x00050001}})).kind, Kind::Foreign) << "before its version is looked at";
   const std::pair<Edits, DocumentBlock> damaged[] = {
-      {{{At(Z), 9}}, game},          {{{At(Y), -1}}, game},         {{{At(X), 100}}, game},        {{{At(Axis), 3}}, game},
+      {{{At(Z), 9}}, game},          {{{At(Y), 9}}, game},          {{{At(X), 9}}, game},          {{{At(Axis), 3}}, game},
+      {{{At(Z), -1}}, game},         {{{At(Y), -1}}, game},         {{{At(X), -1}}, game},
       {{{At(Axis), -1}}, game},      {{{At(Level), 0}}, game},      {{{At(Level), 4}}, game},      {{{At(Ships), -1}}, game},
       {{{At(Fuel), 151}}, game},     {{{At(Missiles), 361}}, game}, {{{At(Fuel), -1}}, game},      {{{At(Missiles), -1}}, game},
       {{{At(Ships), 730}}, game},    {{{At(Ships), 729}}, game},    {{{At(Ships), 59}}, game},     {{{At(Destroyed), -1}}, game},
