@@ -50,11 +50,13 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
   for (const std::size_t length : {12u, 250u, 255u}) {
     const std::string file = directory.File(std::string(length - 4, 'n') + ".war");
     ASSERT_FALSE(Write(file));
-    chmod(file.c_str(), 0640);
+    // Permissions the umask would take away are kept too.
+    umask(022);
+    chmod(file.c_str(), 0662);
     PutI32(&saved[256 + 28], saved[256 + 28] - 1);  // a fuel unit spent
     ASSERT_FALSE(Write(file)) << length << ", saved over";
     struct stat info {};
-    EXPECT_TRUE(ReadsBackAsSaved(file) && stat(file.c_str(), &info) == 0 && (info.st_mode & 0777) == 0640) << length;
+    EXPECT_TRUE(ReadsBackAsSaved(file) && stat(file.c_str(), &info) == 0 && (info.st_mode & 0777) == 0662) << length;
     EXPECT_EQ(EntriesIn(directory.path()), 1) << length;
     fs::remove(file);
   }
