@@ -101,7 +101,7 @@ class SingleInstanceTest : public QObject {
     QVERIFY(copy.Said("first") && copy.Quit());
   }
 
-  // A runtime directory open to others is no better than none, nor is one
+  // A runtime directory open to the user's group is no better than none, nor is one
   // too long for a socket's path.
   void withoutAUsableRuntimeDirectoryTheCopiesMeetInAFolderOfTheUsersOwn() {
     const QString longRuntime = runtime_.filePath(QString(100, 'r'));
@@ -109,7 +109,7 @@ class SingleInstanceTest : public QObject {
     for (const QString& runtime : {QString(), runtime_.path(), longRuntime}) {
       SharedTemporaryOnly();
       if (!runtime.isEmpty()) environment_.insert("XDG_RUNTIME_DIR", runtime);
-      QVERIFY(chmod(Native(runtime_.path()).c_str(), runtime == runtime_.path() ? 0777 : 0700) == 0);
+      QVERIFY(chmod(Native(runtime_.path()).c_str(), runtime == runtime_.path() ? 0770 : 0700) == 0);
       const QString name = UniqueName();
       Copy first(name, environment_);
       QVERIFY(first.Said("first"));
