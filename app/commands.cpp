@@ -112,10 +112,10 @@ const KeyAction* ActionOfKey(int key) {
       {Qt::Key_E, {[](Game& game) { game.Engage(); }, [](Game& game) { game.Select(DiagnosticsSystem::Fuel); }}},
       {Qt::Key_W, {Commander, [](Game& game) { game.Select(DiagnosticsSystem::Missiles); }}},
       {Qt::Key_S, {Commander, [](Game& game) { game.ToggleTracing(); }}},
-      {Qt::Key_Up, {Commander, [](Game& game) { game.Adjust(true); }}},
-      {Qt::Key_Right, {Commander, [](Game& game) { game.Adjust(true); }}},
-      {Qt::Key_Left, {Commander, [](Game& game) { game.Adjust(false); }}},
-      {Qt::Key_Down, {Commander, [](Game& game) { game.Adjust(false); }}},
+      {Qt::Key_Up, {[](Game& game) { game.MoveTarget(-1, 0); }, [](Game& game) { game.Adjust(true); }}},
+      {Qt::Key_Right, {[](Game& game) { game.MoveTarget(0, 1); }, [](Game& game) { game.Adjust(true); }}},
+      {Qt::Key_Left, {[](Game& game) { game.MoveTarget(0, -1); }, [](Game& game) { game.Adjust(false); }}},
+      {Qt::Key_Down, {[](Game& game) { game.MoveTarget(1, 0); }, [](Game& game) { game.Adjust(false); }}},
   };
   const auto found = keys.constFind(key);
   return found == keys.constEnd() ? nullptr : &*found;

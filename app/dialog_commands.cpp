@@ -81,6 +81,7 @@ void GameController::GameNumber() {
   const QString text = known ? Tr(Text::UniverseNumberIs, universe) : Tr(Text::UniverseUnknown);
   QMessageBox box(QMessageBox::Information, Tr(Text::ProgramName), text, QMessageBox::Ok, &window_);
   const QPushButton* copy = known ? box.addButton(Tr(Text::Copy), QMessageBox::ActionRole) : nullptr;
+  box.setEscapeButton(QMessageBox::Ok);
   box.exec();
   if (copy && box.clickedButton() == copy) QGuiApplication::clipboard()->setText(QString::number(universe));
   window_.FocusBoard();

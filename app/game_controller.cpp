@@ -1,6 +1,7 @@
 #include "app/game_controller.h"
 
 #include <QDate>
+#include <algorithm>
 
 #include "app/commands.h"
 #include "app/main_window.h"
@@ -38,6 +39,10 @@ void GameController::Run(Command command) {
 }
 
 void GameController::PressKey(int key, bool repeated) {
+  // Shift, Ctrl, Alt and the like only begin a key: alone they say nothing.
+  static constexpr int Modifiers[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta,     Qt::Key_Alt,     Qt::Key_AltGr,
+                                      Qt::Key_Super_L, Qt::Key_Super_R, Qt::Key_CapsLock, Qt::Key_NumLock};
+  if (std::find(std::begin(Modifiers), std::end(Modifiers), key) != std::end(Modifiers)) return;
   const KeyAction* action = ActionOfKey(key);
   if (repeated && ((action && action->fires) || flight_.Flying())) return;
   Handle([this, action] {
@@ -212,6 +217,12 @@ void GameController::ToggleDiagnostics() { Show(kestravane::ToggleDiagnostics(se
 void GameController::Select(DiagnosticsSystem system) { Show(SelectSystem(session_, system)); }
 void GameController::ToggleTracing() { Show(kestravane::ToggleTracing(session_)); }
 void GameController::Adjust(bool up) { Show(AdjustGauge(session_, up)); }
+
+// The arrows move the target a cell within the sector, free, as a click does.
+void GameController::MoveTarget(int rows, int columns) {
+  const Cell at = ShipCell(session_.State);
+  Show(Retarget(session_, {at.Row + rows, at.Column + columns}));
+}
 
 void GameController::Commander() {
   Outcome outcome;

@@ -117,6 +117,7 @@ class GameController {
   void Select(DiagnosticsSystem system);
   void ToggleTracing();
   void Adjust(bool up);
+  void MoveTarget(int rows, int columns);
   void Commander();
 
  private:

@@ -173,6 +173,11 @@ void MainWindow::BuildMenus() {
     });
   }
   RepeatShortcuts(true);
+  // F10 opens the first menu, as on every desktop.
+  auto* openMenus = new QAction(this);
+  openMenus->setShortcut(Qt::Key_F10);
+  addAction(openMenus);
+  connect(openMenus, &QAction::triggered, this, [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 // The status line follows the highlight in the menus: a command's help while
