@@ -31,9 +31,9 @@ define configure
 	@CC=$(2) CXX=$(3) cmake -S . -B $(1) $(4) >/dev/null
 endef
 
-.PHONY: run test deps build build-sanitize install package bench fuzz art screenshots coverage clean
+.PHONY: run test deps build build-game build-sanitize install package bench fuzz art screenshots coverage clean
 
-run: build
+run: build-game
 	$(BUILD)/app/kestravane
 
 test: build build-sanitize
@@ -47,6 +47,12 @@ deps:
 build: deps
 	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The game and its sound player alone, so that a first `make run` does not
+# wait for the tests, the tools and the benchmarks.
+build-game: deps
+	$(call configure,$(BUILD),gcc,g++,$(BUILD_OPTIONS))
+	cmake --build $(BUILD) -j $(JOBS) --target kestravane
 
 # Clang's sanitizers: they find more than GCC's, and the warnings of a second
 # compiler come with them.
