@@ -89,7 +89,8 @@ IndexedImage TitlePicture() {
   DrawCentred(picture, 74, QStringLiteral("KESTRAVANE"), nameFont, Yellow);
   DrawLine(picture, 40, 86, Width - 41, 86, Blue);
   DrawCentred(picture, 106, QStringLiteral("A space war game  \u2022  Version 2.2"), BoldFont(13), White);
-  DrawCentred(picture, 176, QStringLiteral("\u00A9 1997 Kestravane Works"), SansFont(12), Silver);
+  DrawCentred(picture, 172, QStringLiteral("\u00A9 1997 Kestravane Works"), SansFont(12), Silver);
+  DrawCentred(picture, 189, QStringLiteral("Free software: GNU GPL 3.0 or later"), SansFont(10), Silver);
   DrawRaisedFrame(picture);
   return Quantise(picture, false);
 }
