@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -60,6 +61,9 @@ BoardView::BoardView(Session& session, QColor background, platform::PictureStore
   // Qt keeps the first answer for a widget's class.
   InstallAccessibility();
   image_.fill(background_);
+  // The board draws its own light panels: its texts and buttons keep the
+  // style's own light colours whatever scheme the desktop has, dark ones too.
+  setPalette(style()->standardPalette());
   setFixedSize(ClientWidth, ClientHeight);
   setFocusPolicy(Qt::StrongFocus);
   // The image covers every pixel, so Qt need not clear anything first.

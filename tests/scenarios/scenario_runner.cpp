@@ -335,6 +335,14 @@ class ScenarioRunner : public QObject {
       ScreenReaderListening(true);
     } else if (verb == u"away") {
       Board().clearFocus();
+    } else if (verb == u"dark-theme") {
+      // The game starts again under the colours a desktop's dark scheme
+      // hands every program.
+      QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32));
+      for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) dark.setColor(role, Qt::white);
+      QApplication::setPalette(dark);
+      game_.reset();
+      StartGame();
     } else if (verb == u"repeat") {
       const QKeyCombination key = KeyNamed(words.value(0));
       for (int time = 0; time < words.value(1).toInt(); ++time) {
@@ -455,6 +463,30 @@ class ScenarioRunner : public QObject {
     }
   }
 
+  // A fresh main window, as the game starts, with its status lines recorded.
+  void StartGame() {
+    game_ = std::make_unique<TestMainWindow>(*folder_);
+    for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
+    noticed_.clear();
+    // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
+    connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
+      statuses_ << line;
+      if (qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_TRACE")) qInfo("status %s", qPrintable(line));
+    });
+    Main().activateWindow();
+    Expect(QTest::qWaitForWindowActive(&Main()), "the main window is not active");
+    // A dialog the scenario did not expect would wait for good: it fails the
+    // scenario and is closed.
+    auto* watch = new QTimer(&Main());
+    connect(watch, &QTimer::timeout, this, [this] {
+      QWidget* modal = ModalUp();
+      if (!modal || !modalSteps_.empty()) return;
+      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
+      modal->close();
+    });
+    watch->start(200);
+  }
+
  private slots:
   void initTestCase() {
     KeepFileDialogStateNowhere();
@@ -481,26 +513,8 @@ class ScenarioRunner : public QObject {
     // KESTRAVANE_SCENARIO_SCREEN_READER=1 plays every scenario with a screen
     // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
-    game_ = std::make_unique<TestMainWindow>(*folder_);
-    for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
-    noticed_.clear();
-    // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
-    connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
-      statuses_ << line;
-      if (qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_TRACE")) qInfo("status %s", qPrintable(line));
-    });
-    Main().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&Main()));
-    // A dialog the scenario did not expect would wait for good: it fails the
-    // scenario and is closed.
-    auto* watch = new QTimer(&Main());
-    connect(watch, &QTimer::timeout, this, [this] {
-      QWidget* modal = ModalUp();
-      if (!modal || !modalSteps_.empty()) return;
-      Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
-      modal->close();
-    });
-    watch->start(200);
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    StartGame();
 
     const QStringList lines = QString::fromUtf8(script.readAll()).split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
