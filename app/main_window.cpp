@@ -19,8 +19,7 @@
 #include "display/main_layout.h"
 #include "engine/game_flow.h"
 #include "engine/generation.h"
-#include "platform/qt/picture_data.h"
-#include "platform/resources.h"
+#include "platform/qt/window_icon.h"
 #include "platform/screen.h"
 #include "platform/system.h"
 #include "support/catalogue.h"
@@ -108,8 +107,7 @@ MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splas
       controller_(*this, session_, document_, settings, library.IniPath, splash, services.sound) {
   setCentralWidget(board_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  if (const platform::Result<platform::Picture> icon = platform::LoadIconResource(Id(Icon::Program)))
-    setWindowIcon(QIcon(QPixmap::fromImage(icon->data()->image)));
+  setWindowIcon(platform::WindowIcon());
   BuildMenus();
 
   connect(board_, &BoardView::keyPressed, this,

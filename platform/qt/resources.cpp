@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "platform/qt/picture_data.h"
+#include "platform/qt/window_icon.h"
 
 // The resources are compiled into this static library; registering them by
 // hand also makes the linker keep them in every program that loads one.
@@ -58,6 +59,12 @@ Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id) 
 }
 
 Result<Picture> LoadIconResource(unsigned id) { return Decode(ResourceKind::Icon, id); }
+
+QIcon WindowIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/desktop-icons/%1x%1.png").arg(size));
+  return icon;
+}
 
 Result<Picture> LoadBitmapResource(unsigned id) { return Decode(ResourceKind::Bitmap, id); }
 

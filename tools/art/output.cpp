@@ -45,6 +45,7 @@ std::string ResourceCollection(const ArtSet& set) {
   for (const Picture& icon : set.icons) add(IconPath(icon.id));
   for (const Picture& bitmap : set.bitmaps) add(BitmapPath(bitmap.id));
   for (const Sound& sound : set.sounds) add(SoundPath(sound.id));
+  for (const DesktopPicture& icon : set.desktopIcons) add(DesktopIconPath(icon.size));
   text += "</qresource>\n</RCC>\n";
   return text;
 }
@@ -60,7 +61,8 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
   for (const Sound& sound : set.sounds) {
     written &= WriteFile(directory / SoundPath(sound.id), EncodeWave(sound.samples));
   }
-  // The desktop's icons are installed beside the program, not embedded in it.
+  // The desktop's icons are installed for the menus and file managers, and
+  // embedded for the window's own icon.
   for (const DesktopPicture& icon : set.desktopIcons) {
     written &= WritePng(directory / DesktopIconPath(icon.size), icon.image);
   }

@@ -95,6 +95,8 @@ class StartupTest : public QObject {
       const platform::Rect desktop = platform::DesktopRect();
       QVERIFY(frame.left() >= desktop.left && frame.right() < desktop.right && frame.right() >= desktop.right - 100);
       QCOMPARE(window.windowTitle(), QString("Kestravane"));
+      QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128},
+                                                                    {256, 256}}));
       for (const QWidget* widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible() || widget == &window, "the splash is gone");
       for (const QPushButton* button : window.board().findChildren<QPushButton*>()) QVERIFY(!button->isEnabled());
