@@ -92,7 +92,7 @@ void GameController::GameNumber() {
 void GameController::CaptainsRecord() {
   ::kestravane::CaptainsRecord record = records_.record();
   const Difficulty shown = lastWon_ ? record.Entries[*lastWon_].Difficulty : settings_.Difficulty;
-  if (RunRecordDialog(&window_, record, shown, lastWon_)) {
+  if (RunRecordDialog(&window_, record, shown, lastWon_, settings_.RecordPlacement)) {
     lastWon_.reset();
     ShowRecordReport(records_.Clear(platform::CalendarSeconds()));
   }

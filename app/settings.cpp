@@ -109,6 +109,7 @@ AppSettings LoadSettings(const std::string& ini) {
   ReadPlacement(profile, "Helm", settings.HelmPlacement);
   ReadPlacement(profile, "Scanner", settings.ScannerPlacement);
   ReadPlacement(profile, "Universe", settings.UniversePlacement);
+  ReadPlacement(profile, "Record", settings.RecordPlacement);
   return settings;
 }
 
@@ -126,6 +127,7 @@ bool SaveSettings(const AppSettings& settings, const std::string& ini) {
   WritePlacement(profile, "Helm", settings.HelmPlacement);
   WritePlacement(profile, "Scanner", settings.ScannerPlacement);
   WritePlacement(profile, "Universe", settings.UniversePlacement);
+  WritePlacement(profile, "Record", settings.RecordPlacement);
   return profile.Save();
 }
 

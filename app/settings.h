@@ -31,6 +31,7 @@ struct AppSettings {
   Placement HelmPlacement;
   Placement ScannerPlacement;
   Placement UniversePlacement;
+  Placement RecordPlacement;
 
   bool operator==(const AppSettings&) const = default;
 };

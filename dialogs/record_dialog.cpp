@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "dialogs/dialog_placement.h"
 #include "support/catalogue.h"
 #include "support/dialog_layout.h"
 #include "support/keyboard_return.h"
@@ -59,10 +60,11 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
   return page;
 }
 
-class RecordDialog final : public QDialog {
+class RecordDialog final : public PlacedDialog {
  public:
-  RecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown, std::optional<std::size_t> highlighted)
-      : QDialog(owner), record_(record) {
+  RecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown, std::optional<std::size_t> highlighted,
+               Placement& placement)
+      : PlacedDialog(owner, placement), record_(record) {
     SetUpDialog(*this, Tr(Text::RecordTitle));
     auto* layout = new DialogLayout(this, 300, 222);
     tabs_ = layout->Add(new QTabWidget, {6, 6, 288, 192});
@@ -74,6 +76,7 @@ class RecordDialog final : public QDialog {
     Fill(highlighted);
     for (int page = 0; page < tabs_->count(); ++page)
       if (Levels[page].difficulty == shown) tabs_->setCurrentIndex(page);
+    MoveToPlacement();
   }
 
   bool cleared() const { return cleared_; }
@@ -103,9 +106,9 @@ class RecordDialog final : public QDialog {
 
 }  // namespace
 
-bool RunRecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown,
-                     std::optional<std::size_t> highlighted) {
-  RecordDialog dialog(owner, record, shown, highlighted);
+bool RunRecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown, std::optional<std::size_t> highlighted,
+                     Placement& placement) {
+  RecordDialog dialog(owner, record, shown, highlighted, placement);
   dialog.exec();
   ReturnKeyboardTo(owner);
   return dialog.cleared();

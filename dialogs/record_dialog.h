@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/captains_record.h"
+#include "support/placement.h"
 
 class QWidget;
 
@@ -13,8 +14,9 @@ namespace kestravane {
 // lost, the win rate and the ten best victories, `highlighted` (an entry of
 // the record, the game just won) marked among them. The page of `shown`
 // opens first. A button clears the record once the player confirms it; the
-// record is then empty. True when it was cleared.
-bool RunRecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown,
-                     std::optional<std::size_t> highlighted);
+// record is then empty. True when it was cleared. It opens where the player
+// left it last, kept in `placement`.
+bool RunRecordDialog(QWidget* owner, CaptainsRecord& record, Difficulty shown, std::optional<std::size_t> highlighted,
+                     Placement& placement);
 
 }  // namespace kestravane

@@ -7,6 +7,7 @@
 #include "common/modal_driver.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
+#include "dialogs/record_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
 
 using namespace kestravane;
@@ -34,7 +35,11 @@ class WindowPlaceTest : public QObject {
     const std::pair<const char*, std::function<void(Placement&)>> dialogs[] = {
         {"Helm", [this](Placement& place) { RunHelmDialog(&owner_, GameState{}, place); }},
         {"Aim", [this](Placement& place) { RunAimDialog(&owner_, GameState{}, place); }},
-        {"Scanner Log", [this](Placement& place) { RunScannerLogDialog(&owner_, ScanLog{}, ScanAxis::Z, place); }}};
+        {"Scanner Log", [this](Placement& place) { RunScannerLogDialog(&owner_, ScanLog{}, ScanAxis::Z, place); }},
+        {"Captain's Record", [this](Placement& place) {
+           CaptainsRecord record;
+           RunRecordDialog(&owner_, record, Difficulty::Normal, std::nullopt, place);
+         }}};
     for (const auto& [name, run] : dialogs)
       for (const auto& [top, left, expected] : {std::tuple{300, 200, QPoint(200, 300)}, {-5000, -400, QPoint(0, 0)}}) {
         Placement place{top, left, 0, 0, 0};
