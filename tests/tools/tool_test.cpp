@@ -6,6 +6,7 @@
 
 #include "common/file_contents.h"
 #include "common/temporary_directory.h"
+#include "document/byte_order.h"
 #include "document/captains_record_file.h"
 #include "engine/generation.h"
 
@@ -49,6 +50,12 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
                                             {"enemy", std::vector<int>(grid.Enemy, grid.Enemy + 729)},
                                             {"scan_log", std::vector<nlohmann::ordered_json>(27, {{"scanned", 0}, {"ships", 0},
                                                                                           {"destroyed", 0}, {"remaining", 0}})}}));
+    // With all but one unit of fuel spent, the tank keeps its size.
+    std::string bytes = FileContents(file);
+    PutI32(reinterpret_cast<std::uint8_t*>(&bytes[256 + 28]), 1);
+    StoreFile(file, bytes);
+    ASSERT_EQ(Tool("show " + file), 0) << err;
+    EXPECT_EQ(nlohmann::json::parse(out)["fuel_maximum"], difficulty * 50);
   }
   for (const char* number : {"00000000042", "' 42'"}) {
     EXPECT_EQ(Tool("new --number " + std::string(number) + " " + file), 0) << "as the New by Number box takes it";
