@@ -152,7 +152,8 @@ class SingleInstanceTest : public QObject {
       }
       QTest::qWait(300);
       QVERIFY(descriptors().size() <= before.size() + 8 && QFileInfo::exists(socket));
-      QVERIFY(idle.front().waitForDisconnected(6000));
+      // Dropped after three seconds; a loaded machine may take longer to get there.
+      QVERIFY(idle.front().waitForDisconnected(10000));
     }
     QVERIFY(Copy(name, environment_).LeftForAnother());
     QVERIFY(first.Said("came forward 1"));
