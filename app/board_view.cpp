@@ -217,7 +217,18 @@ void BoardView::paintEvent(QPaintEvent* event) {
   painter.drawImage(QPointF(left / ratio, top / ratio), scaled);
 }
 
-void BoardView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key(), event->isAutoRepeat()); }
+// An X server repeats a held key as a release and a press at one moment,
+// which Qt does not always mark as a repeat. Events the program makes
+// itself carry no time.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  const bool again = event->timestamp() != 0 && released_ == std::pair<int, quint64>(event->key(), event->timestamp());
+  emit keyPressed(event->key(), event->isAutoRepeat() || again);
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* event) {
+  released_ = {event->key(), event->timestamp()};
+  QWidget::keyReleaseEvent(event);
+}
 
 // Qt tells a reader the board took the keyboard once this returns; the
 // reader then hears the cell the target is in.

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <utility>
 
 #include "display/surface.h"
 #include "engine/identifiers.h"
@@ -87,6 +88,7 @@ class BoardView : public QWidget {
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -103,6 +105,8 @@ class BoardView : public QWidget {
   platform::PictureStore& pictures_;
   QImage image_;
   Surface canvas_{image_};
+  // The last key let go and when, by the window system's clock.
+  std::pair<int, quint64> released_{Qt::Key_unknown, 0};
 
   StatusLabel* statusLine_;
   QLabel* scanLabel_;

@@ -344,10 +344,16 @@ class ScenarioRunner : public QObject {
       game_.reset();
       StartGame();
     } else if (verb == u"repeat") {
+      // A held key as an X server repeats it: a release and a press at one time, which Qt marks as a
+      // repeat only some of the time.
       const QKeyCombination key = KeyNamed(words.value(0));
-      for (int time = 0; time < words.value(1).toInt(); ++time) {
-        QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), true);
-        QApplication::sendEvent(&Board(), &press);
+      for (int time = 1; time <= words.value(1).toInt(); ++time) {
+        QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers(), QString(), time % 2);
+        QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers(), QString(), time % 2);
+        for (QKeyEvent* event : {&release, &press}) {
+          event->setTimestamp(static_cast<quint64>(time));
+          QApplication::sendEvent(&Board(), event);
+        }
       }
     } else if (verb == u"land") {
       WaitForLanding();
