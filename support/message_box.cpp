@@ -69,6 +69,10 @@ bool ShowBox(QWidget* owner, Icon icon, const QString& caption, const QString& t
 
 }  // namespace
 
+bool IsBox(const QWidget& window) {
+  return dynamic_cast<const Box*>(&window) || qobject_cast<const QMessageBox*>(&window);
+}
+
 bool ErrorBox(const Message& message) {
   QString text = Tr(message, BoxTextLimit);
   if (const qsizetype call = text.indexOf(QStringLiteral("): ")); call >= 0)

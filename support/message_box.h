@@ -29,6 +29,9 @@ bool WarningBox(QWidget* owner, const Message& message);
 QMessageBox::StandardButton AskQuestion(QWidget* owner, Text question, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton preferred, QMessageBox::StandardButton escape);
 
+// Whether `window` is one of the boxes above, which no other window may hide.
+bool IsBox(const QWidget& window);
+
 template <typename... Values>
 bool ErrorBox(Text id, Values&&... values) {
   return ErrorBox(MakeMessage(id, std::forward<Values>(values)...));

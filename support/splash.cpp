@@ -1,8 +1,9 @@
 #include "support/splash.h"
 
 #include <QApplication>
-#include <QDialog>
+#include <QFileDialog>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/qt/picture_data.h"
@@ -30,13 +31,14 @@ class SplashWindow final : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, picture_); }
   void keyPressEvent(QKeyEvent*) override { CloseUnlessStarting(); }
-  void mousePressEvent(QMouseEvent*) override { CloseUnlessStarting(); }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) CloseUnlessStarting();
+  }
 
-  // Any modal window of the game, a box or a dialog, must not be hidden.
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Show && watched != this && watched->isWidgetType()) {
-      const auto* widget = static_cast<QWidget*>(watched);
-      if (widget->isWindow() && widget->isModal()) close();
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+      const auto& widget = static_cast<const QWidget&>(*watched);
+      if (widget.isWindow() && (IsBox(widget) || qobject_cast<const QFileDialog*>(&widget))) close();
     }
     return false;
   }

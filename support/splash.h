@@ -9,9 +9,10 @@
 namespace kestravane {
 
 // The title picture in a borderless, always-on-top window centred on the
-// desktop: the splash at start-up, the About window later. Any key or click
-// closes it, except while it stands as the splash; any box or dialog that
-// comes up closes it too, so that it never hides one.
+// desktop: the splash at start-up, the About window later. A key or a left
+// click closes it, except while it stands as the splash; a box, a question
+// or a file dialog coming up closes it too, so that it never hides one. The
+// game's own dialogs leave it standing.
 class Splash final {
  public:
   explicit Splash(const LibraryState& library) : library_(library) {}

@@ -212,6 +212,13 @@ class ScenarioRunner : public QObject {
     return Main().screen()->grabWindow(Main().winId(), at.x(), at.y(), Board().width(), Board().height()).toImage();
   }
 
+  static QWidget* About() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->isVisible() && window->windowTitle() == u"Splash") return window;
+    return nullptr;
+  }
+
   void WaitForLanding() {
     Expect(QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); }), "the missile never landed");
   }
@@ -355,6 +362,11 @@ class ScenarioRunner : public QObject {
           QApplication::sendEvent(&Board(), event);
         }
       }
+    } else if (verb == u"about-press") {
+      QWidget* about = About();
+      if (!about) return Expect(false, "the About window is not up");
+      if (rest == u"key") return QTest::keyClick(about, Qt::Key_Space);
+      QTest::mousePress(about, rest == u"left" ? Qt::LeftButton : Qt::RightButton, {}, QPoint(20, 20));
     } else if (verb == u"land") {
       WaitForLanding();
     } else if (verb == u"menu") {
@@ -431,6 +443,8 @@ class ScenarioRunner : public QObject {
       Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
     } else if (verb == u"quiet") {
       Expect(statuses_.isEmpty(), "the game said \"" + statuses_.join("\", \"") + '"');
+    } else if (verb == u"about") {
+      ExpectEqual(About() ? QStringLiteral("shown") : QStringLiteral("gone"), rest, "the About window");
     } else if (verb == u"showing") {
       Expect(Wildcard(rest).match(Board().Status()).hasMatch(),
              "the status line is \"" + Board().Status() + "\", not \"" + rest + '"');
