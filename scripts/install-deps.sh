@@ -21,9 +21,11 @@ packages=(
   clang libclang-rt-dev
   fonts-dejavu-core
   # make test's check of the installed tree: the desktop entry's and the
-  # metadata's validators, the MIME database and a program that asks it,
+  # metadata's validators, the MIME database and two programs that ask it
+  # (gio, and mimetype, which xdg-mime runs outside a known desktop),
   # readelf; and the Debian package's dependencies (dpkg-shlibdeps).
-  desktop-file-utils appstream shared-mime-info libglib2.0-bin binutils dpkg-dev
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin libfile-mimeinfo-perl
+  binutils dpkg-dev
   "$@"
 )
 
