@@ -49,7 +49,7 @@ class ScannerCell : public AccessibleLeaf, public QAccessibleTableCellInterface 
   }
   QRect rect() const override {
     if (!isValid()) return {};
-    return OnScreen(*table_.board(), platform::ToQRect(CellRect(Place())));
+    return OnScreen(*table_.board(), table_.board()->Zoomed(platform::ToQRect(CellRect(Place()))));
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override {
@@ -187,7 +187,7 @@ QWindow* ScannerTable::window() const { return board_ ? board_->window()->window
 
 QAccessibleInterface* ScannerTable::childAt(int x, int y) const {
   if (!board_) return nullptr;
-  const QPoint at = board_->mapFromGlobal(QPoint(x, y));
+  const QPoint at = board_->ImagePixel(board_->mapFromGlobal(QPoint(x, y)));
   const std::optional<kestravane::Cell> cell = CellAt(at.x(), at.y());
   return cell ? Cell(cell->Row, cell->Column) : nullptr;
 }
@@ -215,7 +215,7 @@ QString ScannerTable::text(QAccessible::Text t) const {
 }
 
 QRect ScannerTable::rect() const {
-  return board_ ? OnScreen(*board_, platform::ToQRect(layout::ScannerArea)) : QRect();
+  return board_ ? OnScreen(*board_, board_->Zoomed(platform::ToQRect(layout::ScannerArea))) : QRect();
 }
 
 QAccessible::State ScannerTable::state() const {

@@ -30,10 +30,10 @@ namespace {
 // at 10 pixels DejaVu Sans fits "60 Ships Remain" into its 85-pixel readout.
 constexpr int LabelFontPixels = 10;
 
-QFont LabelFont() {
+QFont LabelFont(int zoom) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(LabelFontPixels);
+  font.setPixelSize(LabelFontPixels * zoom);
   return font;
 }
 
@@ -93,6 +93,7 @@ BoardView::BoardView(Session& session, QColor background, platform::PictureStore
   sectorRemaining_ = Place(new Readout(Text::SectorRemainingName, this), SectorRemaining, left);
   shipsRemaining_ = Place(new QLabel(this), ShipsRemaining, left);
   killRatio_ = Place(new QLabel(this), KillRatio, left);
+  FitToZoom();
 }
 
 // A panel's title takes no part in play.
@@ -111,8 +112,7 @@ Label* BoardView::Place(Label* label, const platform::Rect& place, Qt::Alignment
   palette.setColor(QPalette::Window, background_);
   label->setPalette(palette);
   label->setAutoFillBackground(true);
-  label->setFont(LabelFont());
-  label->setGeometry(platform::ToQRect(place));
+  placed_.emplace_back(label, place);
   return label;
 }
 
@@ -120,10 +120,30 @@ QPushButton* BoardView::AddButton(const platform::Rect& place, const QString& te
   auto* button = new QPushButton(text, this);
   // The game's keys go to the board, never to a button.
   button->setFocusPolicy(Qt::NoFocus);
-  button->setFont(LabelFont());
-  button->setGeometry(platform::ToQRect(place));
+  placed_.emplace_back(button, place);
   connect(button, &QPushButton::clicked, this, [this, command] { emit shipCommand(command); });
   return button;
+}
+
+void BoardView::SetZoom(int zoom) {
+  zoom_ = zoom;
+  FitToZoom();
+  // A path on the status line is measured again in the new size of type.
+  if (!statusElidable_.isEmpty()) statusLine_->setText(Elided(statusLine_->Whole(), statusElidable_));
+  update();
+}
+
+QPoint BoardView::ImagePixel(QPointF at) const {
+  return {static_cast<int>(std::floor(at.x() / zoom_)), static_cast<int>(std::floor(at.y() / zoom_))};
+}
+
+void BoardView::FitToZoom() {
+  setFixedSize(ClientWidth * zoom_, ClientHeight * zoom_);
+  for (const auto& [widget, place] : placed_) {
+    widget->setFont(LabelFont(zoom_));
+    widget->setGeometry(Zoomed(platform::ToQRect(place)));
+    if (auto* title = dynamic_cast<EtchedLabel*>(widget)) title->SetDepth(zoom_);
+  }
 }
 
 void BoardView::ShowStatus(const Message& message) {
@@ -136,6 +156,12 @@ void BoardView::ShowStatus(const Message& message) {
 }
 
 void BoardView::ShowStatus(const QString& text, const QString& elidable) {
+  statusElidable_ = elidable;
+  statusLine_->Show(text, Elided(text, elidable));
+  emit statusShown(text);
+}
+
+QString BoardView::Elided(const QString& text, const QString& elidable) const {
   const QFontMetrics metrics(statusLine_->font());
   const int overflow = metrics.horizontalAdvance(text) - statusLine_->contentsRect().width();
   const qsizetype at = elidable.isEmpty() ? -1 : text.indexOf(elidable);
@@ -143,8 +169,7 @@ void BoardView::ShowStatus(const QString& text, const QString& elidable) {
   if (overflow > 0 && at >= 0)
     shown.replace(at, elidable.size(),
                   metrics.elidedText(elidable, Qt::ElideMiddle, metrics.horizontalAdvance(elidable) - overflow));
-  statusLine_->Show(text, shown);
-  emit statusShown(text);
+  return shown;
 }
 
 void BoardView::EnableShipButtons(bool enable) {
@@ -173,7 +198,7 @@ void BoardView::Refresh() {
 
 void BoardView::ShowDrawn() {
   const QRect area = canvas_.TakeChanged();
-  if (!area.isEmpty()) repaint(area);
+  if (!area.isEmpty()) repaint(Zoomed(area));
 }
 
 void BoardView::TellScreenReader(bool focusIn) {
@@ -193,23 +218,24 @@ void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
   const qreal ratio = devicePixelRatioF();
-  if (ratio == 1.0) {
+  if (ratio == 1.0 && zoom_ == 1) {
     painter.drawImage(area, image_, area);
     return;
   }
-  // Pixel art stays sharp at any scale: each screen pixel shows the game's
-  // pixel it falls in, never a blend, so that at 1.5 a game pixel becomes a
-  // block of one or two screen pixels each way. A click goes to the pixel
-  // it falls in by the same rule.
+  // Pixel art stays sharp at any scale, the desktop's times the zoom: each
+  // screen pixel shows the game's pixel it falls in, never a blend, so that
+  // at 1.5 a game pixel becomes a block of one or two screen pixels each way.
+  // A click goes to the pixel it falls in by the same rule.
+  const qreal scale = ratio * zoom_;
   const auto start = [ratio](int from) { return static_cast<int>(std::floor(from * ratio)); };
   const auto end = [ratio](int to) { return static_cast<int>(std::ceil(to * ratio)); };
   const int left = start(area.left()), top = start(area.top());
-  QImage scaled(std::min(end(area.right() + 1), end(image_.width())) - left,
-                std::min(end(area.bottom() + 1), end(image_.height())) - top, QImage::Format_RGB32);
+  QImage scaled(std::min(end(area.right() + 1), end(width())) - left,
+                std::min(end(area.bottom() + 1), end(height())) - top, QImage::Format_RGB32);
   std::vector<int> column(static_cast<std::size_t>(scaled.width()));
-  for (int x = 0; x < scaled.width(); ++x) column[static_cast<std::size_t>(x)] = static_cast<int>((left + x) / ratio);
+  for (int x = 0; x < scaled.width(); ++x) column[static_cast<std::size_t>(x)] = static_cast<int>((left + x) / scale);
   for (int y = 0; y < scaled.height(); ++y) {
-    const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>((top + y) / ratio)));
+    const auto* from = reinterpret_cast<const QRgb*>(image_.constScanLine(static_cast<int>((top + y) / scale)));
     auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
     for (int x = 0; x < scaled.width(); ++x) to[x] = from[column[static_cast<std::size_t>(x)]];
   }
@@ -241,8 +267,7 @@ void BoardView::focusInEvent(QFocusEvent* event) {
 // The game counts presses, not double clicks; QWidget hands the second press
 // of a double click, which comes as a double click alone, to this too.
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  const QPoint at(static_cast<int>(std::floor(event->position().x())),
-                  static_cast<int>(std::floor(event->position().y())));
+  const QPoint at = ImagePixel(event->position());
   if (event->button() == Qt::LeftButton) emit leftPressed(at);
   if (event->button() == Qt::RightButton) emit rightPressed(at);
 }

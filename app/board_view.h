@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <utility>
+#include <vector>
 
 #include "display/surface.h"
 #include "engine/identifiers.h"
@@ -77,6 +78,15 @@ class BoardView : public QWidget {
 
   const QImage& image() const { return image_; }
 
+  // Shows the board `zoom` times as large: each of the image's pixels a
+  // square of screen pixels, the labels and buttons grown to match.
+  void SetZoom(int zoom);
+  int Zoom() const { return zoom_; }
+  // A rectangle of the board's image where it shows on the widget.
+  QRect Zoomed(const QRect& area) const { return {area.topLeft() * zoom_, area.size() * zoom_}; }
+  // The pixel of the board's image that a point of the widget falls in.
+  QPoint ImagePixel(QPointF at) const;
+
  signals:
   void keyPressed(int key, bool repeated);
   void leftPressed(QPoint at);
@@ -97,6 +107,11 @@ class BoardView : public QWidget {
   Label* Place(Label* label, const platform::Rect& place, Qt::Alignment alignment);
   QLabel* AddTitle(const platform::Rect& place, Text title);
   QPushButton* AddButton(const platform::Rect& place, const QString& text, Command command);
+  // Puts the labels and buttons in their places at the zoom, in its size of type.
+  void FitToZoom();
+  // The status text as the line shows it, with its `elidable` part shortened
+  // to fit when it is too wide.
+  QString Elided(const QString& text, const QString& elidable) const;
   // Tells a screen reader, when one listens, what the last drawing changed.
   void TellScreenReader(bool focusIn);
 
@@ -107,6 +122,10 @@ class BoardView : public QWidget {
   Surface canvas_{image_};
   // The last key let go and when, by the window system's clock.
   std::pair<int, quint64> released_{Qt::Key_unknown, 0};
+  int zoom_ = 1;
+  // Every label and button over the drawing, and its place on the image.
+  std::vector<std::pair<QWidget*, platform::Rect>> placed_;
+  QString statusElidable_;
 
   StatusLabel* statusLine_;
   QLabel* scanLabel_;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/game_controller.h"
+#include "app/settings.h"
 
 namespace kestravane {
 
@@ -18,6 +19,8 @@ template <ScanAxis axis>
 bool Along(const Game& game) {
   return game.GameOpen() && game.Axis() == axis;
 }
+bool Enlargeable(const Game& game) { return game.Zoom() < LargestZoom; }
+bool Reducible(const Game& game) { return game.Zoom() > SmallestZoom; }
 bool OnTop(const Game& game) { return game.TopMost(); }
 bool Sounding(const Game& game) { return game.SoundsOn(); }
 
@@ -26,7 +29,8 @@ constexpr QKeyCombination Ctrl(Qt::Key key) { return Qt::CTRL | key; }
 
 // Menu by menu, in order. Helm and Engage show Ctrl+H and Ctrl+M, the
 // control characters of Backspace and Enter, which work as well. Exit keeps
-// Ctrl+Q where a desktop has no key to quit.
+// Ctrl+Q where a desktop has no key to quit. Zoom In takes Ctrl+= too, the
+// same key as Ctrl++ without Shift on many keyboards.
 constexpr CommandEntry Table[] = {
     {Command::New, Text::GameMenu, Text::NewItem, Text::NewHelp, QKeySequence::New, {}, false, Always, Unchecked,
      [](Game& game) { game.New(); }, false},
@@ -56,6 +60,13 @@ constexpr CommandEntry Table[] = {
      InPlay, Along<ScanAxis::X>, [](Game& game) { game.Scan(ScanAxis::X); }, false},
     {Command::ScannerLog, Text::ViewMenu, Text::ScannerLogItem, Text::ScannerLogHelp, NoStandardKey,
      {Ctrl(Qt::Key_L)}, true, InPlay, Unchecked, [](Game& game) { game.ScannerLog(); }, false},
+    {Command::ZoomIn, Text::ViewMenu, Text::ZoomInItem, Text::ZoomInHelp, NoStandardKey,
+     {Ctrl(Qt::Key_Plus), Ctrl(Qt::Key_Equal)}, true, Enlargeable, Unchecked,
+     [](Game& game) { game.ZoomTo(game.Zoom() + 1); }, false},
+    {Command::ZoomOut, Text::ViewMenu, Text::ZoomOutItem, Text::ZoomOutHelp, NoStandardKey, {Ctrl(Qt::Key_Minus)},
+     false, Reducible, Unchecked, [](Game& game) { game.ZoomTo(game.Zoom() - 1); }, false},
+    {Command::ActualSize, Text::ViewMenu, Text::ActualSizeItem, Text::ActualSizeHelp, NoStandardKey,
+     {Ctrl(Qt::Key_0)}, false, Always, Unchecked, [](Game& game) { game.ZoomTo(SmallestZoom); }, false},
     {Command::TopMost, Text::ViewMenu, Text::TopMostItem, Text::TopMostHelp, NoStandardKey, {}, true, Always, OnTop,
      [](Game& game) { game.ToggleTopMost(); }, false},
     {Command::Aim, Text::ShipMenu, Text::AimItem, Text::AimHelp, NoStandardKey, {Ctrl(Qt::Key_A)}, false, InPlay,

@@ -187,6 +187,11 @@ void GameController::ToggleTopMost() {
   window_.SetTopMost(settings_.TopMost);
 }
 
+void GameController::ZoomTo(int zoom) {
+  settings_.Zoom = zoom;
+  window_.SetZoom(zoom);
+}
+
 // A shot from launch to landing, with its flight on screen. The landing
 // comes later, from the event loop.
 void GameController::Fire() {

@@ -86,6 +86,7 @@ class GameController {
   bool GameOpen() const { return session_.InProgress; }
   ScanAxis Axis() const { return session_.State.Axis; }
   bool TopMost() const { return settings_.TopMost; }
+  int Zoom() const { return settings_.Zoom; }
   // The player's choice, unless a sound has failed since he made it.
   bool SoundsOn() const { return settings_.Sounds && !soundsFailed_; }
 
@@ -103,6 +104,8 @@ class GameController {
   void Scan(ScanAxis axis);
   void ScannerLog();
   void ToggleTopMost();
+  // Shows the game `zoom` times as large, and remembers it for the next start.
+  void ZoomTo(int zoom);
   void Aim();
   void Fire();
   void Helm();

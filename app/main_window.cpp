@@ -30,8 +30,8 @@ namespace {
 
 // The window manager's caption, the menu bar and the borders are measured
 // only once the window is on screen; this is room enough for them.
-constexpr int FrameWidth = ClientWidth + 16;
-constexpr int FrameHeight = ClientHeight + 80;
+constexpr int FrameWidth(int zoom) { return ClientWidth * zoom + 16; }
+constexpr int FrameHeight(int zoom) { return ClientHeight * zoom + 80; }
 
 // How often a document another start handed over looks for the dialog in
 // its way to be gone.
@@ -106,6 +106,7 @@ MainWindow::MainWindow(const LibraryState& library, AppSettings& settings, Splas
       board_(new BoardView(session_, ColorOf(library.BackgroundColor), services.pictures, this)),
       controller_(*this, session_, document_, settings, library.IniPath, splash, services.sound) {
   setCentralWidget(board_);
+  board_->SetZoom(settings_.Zoom);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setWindowIcon(platform::WindowIcon());
   BuildMenus();
@@ -186,7 +187,7 @@ void MainWindow::ShowMenuHelp(const QAction* item) { board_->ShowStatus(item ? i
 void MainWindow::Start() {
   ShowTitle();
   Placement place = settings_.MainPlacement;
-  PlaceOnScreen(place, FrameWidth, FrameHeight);
+  PlaceOnScreen(place, FrameWidth(settings_.Zoom), FrameHeight(settings_.Zoom));
   move(place.Left, place.Top);
   framePlace_ = QPoint(place.Left, place.Top);
   show();
@@ -208,6 +209,17 @@ void MainWindow::SetTopMost(bool topMost) {
   // keyboard: new flags through QWidget would make a new window, hidden.
   overrideWindowFlags(windowFlags().setFlag(Qt::WindowStaysOnTopHint, topMost));
   if (QWindow* window = windowHandle()) window->setFlags(windowFlags());
+}
+
+void MainWindow::SetZoom(int zoom) {
+  board_->SetZoom(zoom);
+  // The window takes the board's new size now, and one grown past its
+  // screen is moved back onto it as far as it goes.
+  layout()->activate();
+  const QRect frame = frameGeometry();
+  Placement place{frame.top(), frame.left(), frame.height(), frame.width(), 0};
+  PlaceOnScreen(place, frame.width(), frame.height());
+  if (place.Left != frame.left() || place.Top != frame.top()) move(place.Left, place.Top);
 }
 
 void MainWindow::FocusBoard() {

@@ -47,6 +47,8 @@ class MainWindow final : public QMainWindow {
   void ShowTitle();
   // Moves the window into the always-on-top band or out of it.
   void SetTopMost(bool topMost);
+  // Shows the game `zoom` times as large; the window takes the board's size.
+  void SetZoom(int zoom);
   // Gives the keyboard back to the board, where the game's keys go.
   void FocusBoard();
   // Another start of the game asked this one to come forward: restores a

@@ -13,6 +13,7 @@ namespace {
 const std::string ProductSection = "Kestravane";
 const std::string OptionsSection = "Options";
 const std::string ApplicationSection = "Application";
+const std::string ViewSection = "View";
 
 const std::string ProgramTitle = "Kestravane for Windows 95/NT";
 const std::string ProgramVersion = "v2.2";
@@ -74,6 +75,13 @@ void WriteDifficulty(platform::Profile& profile, Difficulty level) {
   WriteNumber(profile, OptionsSection, "Difficulty", static_cast<std::uint32_t>(static_cast<std::int32_t>(level)));
 }
 
+// Any number but a zoom the window offers, from a file edited by hand or by
+// another version, shows the game at its own size.
+int ReadZoom(const platform::Profile& profile) {
+  const std::int32_t zoom = profile.Int(ViewSection, "Zoom", SmallestZoom);
+  return zoom >= SmallestZoom && zoom <= LargestZoom ? zoom : SmallestZoom;
+}
+
 // A flag is set when its value is nonzero; it is written as 0 or 1.
 bool ReadFlag(const platform::Profile& profile, const std::string& section, const std::string& key) {
   return profile.Int(section, key, 0) != 0;
@@ -103,6 +111,7 @@ AppSettings LoadSettings(const std::string& ini) {
   settings.FileSpec = profile.String(ProductSection, "FileSpec", DefaultFileSpec).substr(0, FileSpecLength);
   ReadPlacement(profile, ProductSection, settings.MainPlacement);
   settings.TopMost = ReadFlag(profile, ProductSection, "TopMost");
+  settings.Zoom = ReadZoom(profile);
   settings.Difficulty = ReadDifficulty(profile);
   settings.Sounds = ReadFlag(profile, OptionsSection, "Sounds");
   ReadPlacement(profile, "Aim", settings.AimPlacement);
@@ -121,6 +130,7 @@ bool SaveSettings(const AppSettings& settings, const std::string& ini) {
   profile.Set(ProductSection, "FileSpec", settings.FileSpec.substr(0, FileSpecLength));
   WritePlacement(profile, ProductSection, settings.MainPlacement);
   WriteFlag(profile, ProductSection, "TopMost", settings.TopMost);
+  WriteNumber(profile, ViewSection, "Zoom", static_cast<std::uint32_t>(settings.Zoom));
   WriteDifficulty(profile, settings.Difficulty);
   WriteFlag(profile, OptionsSection, "Sounds", settings.Sounds);
   WritePlacement(profile, "Aim", settings.AimPlacement);

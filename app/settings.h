@@ -11,6 +11,11 @@ namespace kestravane {
 // The longest document path the settings keep, as the game always has.
 inline constexpr std::size_t FileSpecLength = 255;
 
+// How many times as large as its own pixels the main window shows the game:
+// each game pixel a square of that many screen pixels a side.
+inline constexpr int SmallestZoom = 1;
+inline constexpr int LargestZoom = 3;
+
 // Whether the settings can keep `path` as the last document: one that is too
 // long, or runs over more than one line, would come back as some other file.
 inline bool FitsFileSpec(const std::string& path) {
@@ -23,6 +28,7 @@ struct AppSettings {
   std::string FileSpec;  // at most FileSpecLength characters
   Placement MainPlacement;
   bool TopMost = false;
+  int Zoom = SmallestZoom;
   kestravane::Difficulty Difficulty = kestravane::Difficulty::Normal;
   bool Sounds = false;
   bool OpenAtStart = false;  // this run only: a document came on the command line

@@ -9,7 +9,7 @@ void EtchedLabel::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().color(QPalette::Window));
   painter.setFont(font());
   painter.setPen(QColor(255, 255, 255));
-  painter.drawText(rect().translated(1, 1), static_cast<int>(alignment()), text());
+  painter.drawText(rect().translated(depth_, depth_), static_cast<int>(alignment()), text());
   painter.setPen(QColor(128, 128, 128));
   painter.drawText(rect(), static_cast<int>(alignment()), text());
 }

@@ -376,9 +376,10 @@ class ScenarioRunner : public QObject {
       QTest::mouseClick(Button(&Board(), rest), Qt::LeftButton);
       WaitForLanding();
     } else if (verb == u"left" || verb == u"right") {
-      // On the cell's first screen pixel, or its last, at any scale.
+      // On the cell's first screen pixel, or its last, at any scale and zoom.
       const qreal ratio = Board().devicePixelRatioF(), last = verb == u"right" ? 32 : 0;
-      const auto edge = [&](int start) { return (std::ceil((start + last) * ratio) - (last ? 1 : 0)) / ratio; };
+      const qreal zoomed = ratio * Board().width() / ClientWidth;
+      const auto edge = [&](int start) { return (std::ceil((start + last) * zoomed) - (last ? 1 : 0)) / ratio; };
       const QPointF at(edge(168 + 32 * words.value(0).toInt()), edge(23 + 32 * words.value(1).toInt()));
       const Qt::MouseButton button = verb == u"left" ? Qt::LeftButton : Qt::RightButton;
       QMouseEvent press(QEvent::MouseButtonPress, at, Board().mapToGlobal(at), button, button, {});
