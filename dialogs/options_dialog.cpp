@@ -56,6 +56,8 @@ OptionsDialog::OptionsDialog(QWidget* owner, const GameOptions& current)
 
   if (QAbstractButton* level = levels_->button(Id(options_.Difficulty))) level->setChecked(true);
   sounds_->setChecked(options_.Sounds);
+  // Sized before it is placed, so that the place is its frame's.
+  adjustSize();
   if (owner) move(owner->mapToGlobal(QPoint(layout->Across(30), layout->Down(40))));
   ok->setFocus(Qt::OtherFocusReason);
 }

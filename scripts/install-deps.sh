@@ -13,9 +13,9 @@ packages=(
   # system would, queued behind whatever the game is doing.
   qt6-base-private-dev
   # Tests only: a private X server and a window manager that draws frames,
-  # for the tests of where windows open (tests/wm/), and a way to press the
-  # real game's keys there.
-  xvfb openbox xdotool
+  # for the tests of where windows open (tests/wm/), a way to press the
+  # real game's keys there and one to read what a window asks of the manager.
+  xvfb openbox xdotool x11-utils
   # make test's sanitizer build: clang and the ASan/UBSan runtimes of that
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev

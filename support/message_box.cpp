@@ -18,23 +18,41 @@ namespace kestravane {
 
 namespace {
 
-// Puts the whole box, frame included, in the middle of the primary screen.
-void CentreOnScreen(QDialog& box) {
-  box.winId();  // the frame is known once the window exists
-  const QMargins frame = box.windowHandle() ? box.windowHandle()->frameMargins() : QMargins();
-  const QSize size = box.sizeHint().grownBy(frame);
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect desktop = screen ? screen->geometry() : QRect();
-  box.move(desktop.left() + (desktop.width() - size.width()) / 2,
-           desktop.top() + (desktop.height() - size.height()) / 2);
-}
-
 // A box is made as a window before it is kept on top: given the flag
 // before, it is not always activated.
 class Box : public QDialog {
  public:
   using QDialog::QDialog;
   void Make() { create(); }
+
+  // Puts the whole box, frame included, in the middle of the primary
+  // screen. The box's frame is known only once the window manager has
+  // framed it: until then its owner's, framed by the same manager, stands
+  // in for it, and the box is centred again by its own frame once known.
+  void Centre() {
+    adjustSize();
+    const QWindow* owner = parentWidget() ? parentWidget()->windowHandle() : nullptr;
+    const QMargins frame = framed_ ? windowHandle()->frameMargins() : owner ? owner->frameMargins() : QMargins();
+    const QSize whole = size().grownBy(frame);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->geometry() : QRect();
+    const QPoint inside(frame.left() + (desktop.width() - whole.width()) / 2,
+                        frame.top() + (desktop.height() - whole.height()) / 2);
+    setGeometry(QRect(desktop.topLeft() + inside, size()));
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    const bool handled = QDialog::event(event);
+    if (!framed_ && frameGeometry() != geometry()) {
+      framed_ = true;
+      Centre();
+    }
+    return handled;
+  }
+
+ private:
+  bool framed_ = false;
 };
 
 // Every error and warning box has the same size, icon, message and button,
@@ -59,7 +77,7 @@ bool ShowBox(QWidget* owner, Icon icon, const QString& caption, const QString& t
   box->Make();
   // The flag makes the window anew, so it comes before the frame is measured.
   box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  CentreOnScreen(*box);
+  box->Centre();
   ok->setFocus(Qt::OtherFocusReason);
   box->exec();
   delete box.data();

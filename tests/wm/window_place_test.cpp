@@ -7,8 +7,11 @@
 #include "common/modal_driver.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
+#include "dialogs/options_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
+#include "support/dialog_layout.h"
+#include "support/message_box.h"
 
 using namespace kestravane;
 
@@ -59,6 +62,39 @@ class WindowPlaceTest : public QObject {
           QCOMPARE(QPoint(place.Left, place.Top), expected);
         }
       }
+  }
+
+  // Options' frame opens at its place over the owner's inside, a box's frame in the middle of the screen. Neither
+  // asks for a minimise or a maximise button (the Motif hints' functions and decorations, 8 and 16, 32 and 64), and
+  // the window manager offers no maximising.
+  void optionsAndBoxesOpenInPlaceFrameAndAll() {
+    QRect frame;
+    QPoint expected;
+    QStringList hints;
+    const auto measure = [&](bool options) {
+      WhenModal<QDialog>([&, options](QDialog* dialog) {
+        const bool framed = QTest::qWaitFor([dialog] { return dialog->frameGeometry() != dialog->geometry(); }, 5000);
+        frame = framed ? dialog->frameGeometry() : QRect();
+        if (options) {
+          const auto& units = static_cast<const DialogLayout&>(*dialog->layout());
+          expected = owner_.mapToGlobal(QPoint(units.Across(30), units.Down(40)));
+          QProcess xprop;
+          xprop.start("xprop", {"-id", QString::number(dialog->winId()), "_NET_WM_ALLOWED_ACTIONS", "_MOTIF_WM_HINTS"});
+          xprop.waitForFinished();
+          hints = QString(xprop.readAllStandardOutput()).split(QRegularExpression("[=,\\s]+"));
+        }
+        QTest::keyClick(KeyboardTarget(dialog), Qt::Key_Escape);
+      });
+    };
+    measure(true);
+    RunOptionsDialog(&owner_, GameOptions{});
+    QCOMPARE(frame.topLeft(), expected);
+    const int motif = static_cast<int>(hints.indexOf("_MOTIF_WM_HINTS(_MOTIF_WM_HINTS)"));
+    QVERIFY2(motif > 0 && !hints.contains("_NET_WM_ACTION_MAXIMIZE_HORZ"), qPrintable(hints.join(' ')));
+    QCOMPARE((hints.value(motif + 2).toInt(nullptr, 0) & 24) | (hints.value(motif + 3).toInt(nullptr, 0) & 96), 0);
+    measure(false);
+    WarningBox(&owner_, Text::LevelForNextGame);
+    QCOMPARE(frame.center(), owner_.screen()->geometry().center());
   }
 };
 
