@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game, started and left with Ctrl+Q three times at each scale: the
 # main window's place in its settings does not move by a pixel, however the
-# window manager frames it. Usage (under under_openbox.sh): this GAME
+# window manager frames it, and the window is never offered to be maximised.
+# Usage (under under_openbox.sh): this GAME
 set -euo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -18,11 +19,16 @@ for scale in 1 1.25 1.5; do
     # asked: the game is asked until it has ended.
     while kill -0 $game 2>/dev/null; do
       window=$(xdotool search --onlyvisible --name '^Kestravane$' 2>/dev/null | head -1) || true
-      [[ -n "$window" ]] && xdotool windowactivate --sync "$window" key ctrl+q 2>/dev/null || true
+      if [[ -n "$window" ]]; then
+        offered=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS 2>/dev/null) || true
+        xdotool windowactivate --sync "$window" key ctrl+q 2>/dev/null || true
+      fi
       sleep 0.5
     done
     wait $game
     place=$(grep -E '^(Top|Left)=' "$work/kestravane.ini" | head -2 | tr '\n' ' ')
     [[ "$place" == "Top=36 Left=122 " ]] || { echo "scale $scale, run $run: $place" >&2; exit 1; }
+    # A window of one size can be minimised, not maximised.
+    [[ "$offered" == *MINIMIZE* && "$offered" != *MAXIMIZE* ]] || { echo "offered: $offered" >&2; exit 1; }
   done
 done
