@@ -12,7 +12,10 @@ nlohmann::ordered_json Layer(const std::int32_t (&values)[QuadrantCount]) {
 
 }  // namespace
 
-nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& state, const ScanLog& log) {
+nlohmann::ordered_json GameToJson(const Session& session) {
+  const GameState& state = session.State;
+  const QuadrantGrid& grid = session.Grid;
+  const GameHistory& history = session.History;
   nlohmann::ordered_json game;
   game["enemy_ships"] = state.EnemyShips;
   game["ships_destroyed"] = state.ShipsDestroyed;
@@ -26,11 +29,16 @@ nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& sta
   game["missiles"] = state.Missiles.Value;
   game["fuel_maximum"] = state.Fuel.Maximum;
   game["missiles_maximum"] = state.Missiles.Maximum;
+  // Null for a document from before the game kept its history.
+  game["universe"] = history.Universe ? nlohmann::ordered_json(*history.Universe) : nullptr;
+  game["history"] = {{"missiles_fired", history.MissilesFired}, {"fuel_used", history.FuelUsed},
+                     {"seconds_played", history.SecondsPlayed}, {"diagnostics", history.DiagnosticsUsed},
+                     {"recorded", history.Recorded}};
   game["star_icon"] = Layer(grid.StarIcon);
   game["struck"] = Layer(grid.Struck);
   game["enemy"] = Layer(grid.Enemy);
   auto& scans = game["scan_log"] = nlohmann::ordered_json::array();
-  for (const SectorScan& scan : log.Sector) {
+  for (const SectorScan& scan : session.Log.Sector) {
     scans.push_back({{"scanned", scan.Scanned},
                      {"ships", scan.Ships},
                      {"destroyed", scan.Destroyed},

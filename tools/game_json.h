@@ -2,13 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "engine/game_state.h"
-#include "engine/quadrant_grid.h"
-#include "engine/scan_log.h"
+#include "engine/session.h"
 
 namespace kestravane {
 
-// The game as one JSON object, keys in a fixed order for people and scripts.
-nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& state, const ScanLog& log);
+// The session's game as one JSON object, keys in a fixed order for people and scripts.
+nlohmann::ordered_json GameToJson(const Session& session);
 
 }  // namespace kestravane

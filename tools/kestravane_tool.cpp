@@ -65,7 +65,7 @@ int ShowGameDocument(const ToolRequest& request) {
   }
   Session session;
   ApplyLoadedGame(std::get<LoadedGame>(read), session);
-  std::cout << GameToJson(session.Grid, session.State, session.Log).dump() << '\n';
+  std::cout << GameToJson(session).dump() << '\n';
   return 0;
 }
 

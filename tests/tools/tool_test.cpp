@@ -8,6 +8,7 @@
 #include "common/temporary_directory.h"
 #include "document/byte_order.h"
 #include "document/captains_record_file.h"
+#include "document/game_file_format.h"
 #include "engine/generation.h"
 
 using namespace kestravane;
@@ -45,6 +46,8 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
                                             {"scan_axis", 0}, {"difficulty", difficulty},
                                             {"fuel", difficulty * 50}, {"missiles", difficulty * 120},
                                             {"fuel_maximum", difficulty * 50}, {"missiles_maximum", difficulty * 120},
+                                            {"universe", number}, {"history", {{"missiles_fired", 0}, {"fuel_used", 0},
+                                            {"seconds_played", 0}, {"diagnostics", false}, {"recorded", false}}},
                                             {"star_icon", std::vector<int>(grid.StarIcon, grid.StarIcon + 729)},
                                             {"struck", std::vector<int>(729, 0)},
                                             {"enemy", std::vector<int>(grid.Enemy, grid.Enemy + 729)},
@@ -53,9 +56,17 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
     // With all but one unit of fuel spent, the tank keeps its size.
     std::string bytes = FileContents(file);
     PutI32(reinterpret_cast<std::uint8_t*>(&bytes[256 + 28]), 1);
+    // A history with counts of its own, and flags by level: recorded (4), with the universe known (1) at
+    // difficulty 2 and diagnostics used (2) at difficulty 3.
+    for (const auto& [offset, value] : {std::pair{4, difficulty + 3}, {8, 9}, {12, 5}, {16, 6}, {20, 7}})
+      PutI32(reinterpret_cast<std::uint8_t*>(&bytes[HistoryOffset + offset]), value);
     StoreFile(file, bytes);
     ASSERT_EQ(Tool("show " + file), 0) << err;
-    EXPECT_EQ(nlohmann::json::parse(out)["fuel_maximum"], difficulty * 50);
+    const auto shown = nlohmann::ordered_json::parse(out);
+    EXPECT_EQ(shown["fuel_maximum"], difficulty * 50);
+    EXPECT_EQ(shown["universe"], difficulty == 2 ? nlohmann::ordered_json(9) : nullptr);
+    EXPECT_EQ(shown["history"], nlohmann::ordered_json({{"missiles_fired", 5}, {"fuel_used", 6}, {"seconds_played", 7},
+                                                        {"diagnostics", difficulty == 3}, {"recorded", true}}));
   }
   for (const char* number : {"00000000042", "' 42'"}) {
     EXPECT_EQ(Tool("new --number " + std::string(number) + " " + file), 0) << "as the New by Number box takes it";
