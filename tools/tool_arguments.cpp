@@ -1,5 +1,7 @@
 #include "tools/tool_arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string_view>
 
 #include "engine/typed_number.h"
@@ -10,11 +12,12 @@ const char* const ToolUsage =
     "Usage: kestravane-tool [--status] COMMAND ...\n"
     "\n"
     "Commands:\n"
-    "  new [--number N] [--difficulty 1|2|3] FILE\n"
+    "  new [--number N] [--difficulty easy|normal|hard] FILE\n"
     "      Generate a new game exactly as the game's New command does and save it\n"
     "      to FILE. N (0..4294967295) is the game number that seeds the universe;\n"
     "      by default it comes from the clock, as when the game starts. Difficulty\n"
-    "      3 is Easy, 2 Normal (the default), 1 Hard. Prints \"Game number N\".\n"
+    "      is easy, normal (the default) or hard, in any case, or the game's own\n"
+    "      numbers for them, 3, 2 and 1. Prints \"Game number N\".\n"
     "  show FILE\n"
     "      Read the game document FILE exactly as the game does and print it as\n"
     "      one JSON object, with the universe's number (null when the document\n"
@@ -35,11 +38,16 @@ const char* const ToolUsage =
 
 namespace {
 
-// The level as the game numbers it, and nothing else: no name, no sign.
+// The level as the game numbers it or by its name in any case, and nothing
+// else: no sign, no blanks.
 std::optional<Difficulty> DifficultyNamed(std::string_view text) {
-  if (text == "1") return Difficulty::Hard;
-  if (text == "2") return Difficulty::Normal;
-  if (text == "3") return Difficulty::Easy;
+  const auto is = [text](std::string_view number, std::string_view name) {
+    const auto sameLetter = [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; };
+    return text == number || std::ranges::equal(text, name, sameLetter);
+  };
+  if (is("1", "hard")) return Difficulty::Hard;
+  if (is("2", "normal")) return Difficulty::Normal;
+  if (is("3", "easy")) return Difficulty::Easy;
   return std::nullopt;
 }
 
@@ -83,7 +91,7 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
       const auto text = value();
       const auto level = text ? DifficultyNamed(*text) : std::nullopt;
       if (!level) {
-        error = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
+        error = "--difficulty needs easy (3), normal (2) or hard (1)";
         return std::nullopt;
       }
       request.difficulty = *level;

@@ -32,8 +32,9 @@ class ToolRun : public ::testing::Test {
 
 TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
   const std::string file = directory.File("g.war");
-  for (const auto& [number, difficulty] : {std::pair{0u, 2}, {77u, 1}, {4294967295u, 3}}) {
-    ASSERT_EQ(Tool("new --difficulty " + std::to_string(difficulty) + " " + file + " --number " + std::to_string(number)), 0);
+  for (const auto& [number, difficulty, level] : {std::tuple{0u, 2, "2"}, {77u, 1, "1"}, {4294967295u, 3, "3"},
+                                                  {5u, 1, "HARD"}, {6u, 3, "Easy"}, {7u, 2, "normal"}}) {
+    ASSERT_EQ(Tool("new --difficulty " + std::string(level) + " " + file + " --number " + std::to_string(number)), 0);
     EXPECT_EQ(out + err, "Game number " + std::to_string(number) + "\n");
     ASSERT_EQ(Tool("show " + file), 0) << err;
     const auto game = nlohmann::ordered_json::parse(out);
@@ -113,20 +114,21 @@ TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
   EXPECT_EQ(Tool("new " + directory.File(std::string(600, 'n') + "/g.war")), 1);
   EXPECT_NE(err.find("\n\nError detected creating this disk file\n\nCode "), std::string::npos) << err;
   const std::string number = "--number needs a whole number from 0 to 4294967295";
-  const std::string level = "--difficulty needs 1 (Hard), 2 (Normal) or 3 (Easy)";
+  const std::string level = "--difficulty needs easy (3), normal (2) or hard (1)";
   const std::pair<const char*, std::string> mistakes[] = {
       {"", "no command given"}, {"frobnicate x.war", "unknown command 'frobnicate'"}, {"show", "missing file name"},
       {"show a.war b.war", "more than one file name given"}, {"show --number 3 a.war", "unknown option '--number'"},
       {"new --number 4294967296 x.war", number}, {"new --number -1 x.war", number}, {"new --number 12a x.war", number},
       {"new --number '' x.war", number}, {"new --number +5 x.war", number}, {"new --number 0x10 x.war", number},
-      {"new --difficulty 0 x.war", level}, {"new --difficulty 4 x.war", level}, {"new x.war --difficulty", level}};
+      {"new --difficulty 0 x.war", level}, {"new --difficulty 4 x.war", level}, {"new x.war --difficulty", level},
+      {"new --difficulty hardest x.war", level}, {"new --difficulty eas x.war", level}, {"new --difficulty ' easy' x", level}};
   for (const auto& [arguments, said] : mistakes) {
     EXPECT_EQ(Tool(arguments), 2) << arguments;
     EXPECT_EQ(err, "kestravane-tool: " + said + "\nTry 'kestravane-tool --help'.\n");
   }
   for (const char* help : {"--help", "new --help"}) {
     EXPECT_EQ(Tool(help), 0);
-    EXPECT_NE(out.find("new [--number N] [--difficulty 1|2|3] FILE"), std::string::npos);
+    EXPECT_NE(out.find("new [--number N] [--difficulty easy|normal|hard] FILE"), std::string::npos);
   }
 }
 
