@@ -82,7 +82,7 @@ int PrintCaptainsRecord(const ToolRequest& request) {
   } else if (!*read) {
     std::fprintf(stderr, "kestravane-tool: %s is not a captain's record the game can read\n", path.c_str());
   } else {
-    std::fputs(CaptainsRecordJson(**read).c_str(), stdout);
+    std::fputs(CaptainsRecordWithDates(**read).c_str(), stdout);
     return 0;
   }
   return 1;

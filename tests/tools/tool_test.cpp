@@ -82,13 +82,22 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
 
 // The player's own record by default, none yet being an empty one; a file
 // that is missing, in use or no record is refused as such, and left as it is.
-TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsIt) {
+// Each game's end is also a date, for the years 1 to 9999 that ISO 8601 writes.
+TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsItWithDates) {
   setenv("XDG_DATA_HOME", directory.File("data").c_str(), 1);
   const std::string own = directory.File("data/kestravane/record.json");
-  const CaptainsRecord record{{{1796000000, Difficulty::Easy, 0u, GameEnd::Won, 61, 12, 60, 900, true}}};
+  CaptainsRecord record;
+  for (const std::int64_t ended : {1796000000ll, -1ll, 253402300799ll, 253402300800ll, -62135596800ll, -62135596801ll})
+    record.Entries.push_back({ended, Difficulty::Easy, 0u, GameEnd::Won, 61, 12, 60, 900, true});
   EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson({})));
   ASSERT_TRUE(SaveCaptainsRecord(own, record));
-  EXPECT_EQ(std::pair(Tool("record"), out), std::pair(0, CaptainsRecordJson(record)));
+  ASSERT_EQ(Tool("record"), 0);
+  auto printed = nlohmann::ordered_json::parse(out);
+  std::vector<nlohmann::ordered_json> dates;
+  for (auto& game : printed["games"]) dates.push_back(game["ended_utc"]), game.erase("ended_utc");
+  EXPECT_EQ(dates, (std::vector<nlohmann::ordered_json>{"2026-11-30T00:53:20Z", "1969-12-31T23:59:59Z",
+                                                         "9999-12-31T23:59:59Z", nullptr, "0001-01-01T00:00:00Z", nullptr}));
+  EXPECT_EQ(printed.dump(2) + '\n', CaptainsRecordJson(record));
   std::optional<HeldLock> held(std::in_place, own);
   EXPECT_EQ(std::pair(Tool("record"), err), std::pair(1, "kestravane-tool: " + own + " is in use by another program\n"));
   held.reset();
