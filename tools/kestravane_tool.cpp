@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     case ToolRequest::Command::New: return NewGameDocument(*request);
     case ToolRequest::Command::Show: return ShowGameDocument(*request);
     case ToolRequest::Command::Record: return PrintCaptainsRecord(*request);
+    case ToolRequest::Command::Version: std::fputs("kestravane-tool " KESTRAVANE_VERSION "\n", stdout); return 0;
     case ToolRequest::Command::Help: break;
   }
   std::fputs(ToolUsage, stdout);

@@ -32,8 +32,9 @@ const char* const ToolUsage =
     "      that is missing, in use or no record exits with 1.\n"
     "\n"
     "Options:\n"
-    "  --status    also print the game's status line messages on standard error\n"
-    "  --help      show this help\n"
+    "  --status       also print the game's status line messages on standard error\n"
+    "  -h, --help     show this help and exit\n"
+    "  -V, --version  show the version and exit\n"
     "\n"
     "Exit status: 0 success, 1 the game refused or could not write the file,\n"
     "2 a mistake on the command line.\n";
@@ -66,6 +67,10 @@ std::optional<ToolRequest> ParseToolArguments(int argc, const char* const* argv,
     };
     if (argument == "--help" || argument == "-h") {
       request.command = ToolRequest::Command::Help;
+      return request;
+    }
+    if (argument == "--version" || argument == "-V") {
+      request.command = ToolRequest::Command::Version;
       return request;
     }
     if (argument == "--status") {

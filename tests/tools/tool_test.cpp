@@ -139,6 +139,8 @@ TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
     EXPECT_EQ(Tool(help), 0);
     EXPECT_NE(out.find("new [--number N] [--difficulty easy|normal|hard] FILE"), std::string::npos);
   }
+  for (const char* version : {"--version", "-V", "record --version"})
+    EXPECT_EQ(std::pair(Tool(version), out), std::pair(0, std::string("kestravane-tool " KESTRAVANE_VERSION "\n")));
 }
 
 }  // namespace
