@@ -96,7 +96,8 @@ TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsItWithDates) {
   std::vector<nlohmann::ordered_json> dates;
   for (auto& game : printed["games"]) dates.push_back(game["ended_utc"]), game.erase("ended_utc");
   EXPECT_EQ(dates, (std::vector<nlohmann::ordered_json>{"2026-11-30T00:53:20Z", "1969-12-31T23:59:59Z",
-                                                         "9999-12-31T23:59:59Z", nullptr, "0001-01-01T00:00:00Z", nullptr}));
+                                                         "9999-12-31T23:59:59Z", nullptr,
+                                                         "0001-01-01T00:00:00Z", nullptr}));
   EXPECT_EQ(printed.dump(2) + '\n', CaptainsRecordJson(record));
   std::optional<HeldLock> held(std::in_place, own);
   EXPECT_EQ(std::pair(Tool("record"), err), std::pair(1, "kestravane-tool: " + own + " is in use by another program\n"));
@@ -130,7 +131,8 @@ TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
       {"new --number 4294967296 x.war", number}, {"new --number -1 x.war", number}, {"new --number 12a x.war", number},
       {"new --number '' x.war", number}, {"new --number +5 x.war", number}, {"new --number 0x10 x.war", number},
       {"new --difficulty 0 x.war", level}, {"new --difficulty 4 x.war", level}, {"new x.war --difficulty", level},
-      {"new --difficulty hardest x.war", level}, {"new --difficulty eas x.war", level}, {"new --difficulty ' easy' x", level}};
+      {"new --difficulty hardest x.war", level}, {"new --difficulty eas x.war", level},
+      {"new --difficulty ' easy' x.war", level}};
   for (const auto& [arguments, said] : mistakes) {
     EXPECT_EQ(Tool(arguments), 2) << arguments;
     EXPECT_EQ(err, "kestravane-tool: " + said + "\nTry 'kestravane-tool --help'.\n");
