@@ -1,14 +1,18 @@
 #pragma once
 
+#include <string>
+
 #include <nlohmann/json.hpp>
 
-#include "engine/game_state.h"
-#include "engine/quadrant_grid.h"
-#include "engine/scan_log.h"
+#include "engine/captains_record.h"
+#include "engine/session.h"
 
 namespace kestravane {
 
-// The game as one JSON object, keys in a fixed order for people and scripts.
-nlohmann::ordered_json GameToJson(const QuadrantGrid& grid, const GameState& state, const ScanLog& log);
+// The session's game as one JSON object, keys in a fixed order for people and scripts.
+nlohmann::ordered_json GameToJson(const Session& session);
+
+// The captain's record as its file holds it, each game's end beside it as a UTC date and time.
+std::string CaptainsRecordWithDates(const CaptainsRecord& record);
 
 }  // namespace kestravane

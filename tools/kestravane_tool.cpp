@@ -65,7 +65,7 @@ int ShowGameDocument(const ToolRequest& request) {
   }
   Session session;
   ApplyLoadedGame(std::get<LoadedGame>(read), session);
-  std::cout << GameToJson(session.Grid, session.State, session.Log).dump() << '\n';
+  std::cout << GameToJson(session).dump() << '\n';
   return 0;
 }
 
@@ -82,7 +82,7 @@ int PrintCaptainsRecord(const ToolRequest& request) {
   } else if (!*read) {
     std::fprintf(stderr, "kestravane-tool: %s is not a captain's record the game can read\n", path.c_str());
   } else {
-    std::fputs(CaptainsRecordJson(**read).c_str(), stdout);
+    std::fputs(CaptainsRecordWithDates(**read).c_str(), stdout);
     return 0;
   }
   return 1;
@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     case ToolRequest::Command::New: return NewGameDocument(*request);
     case ToolRequest::Command::Show: return ShowGameDocument(*request);
     case ToolRequest::Command::Record: return PrintCaptainsRecord(*request);
+    case ToolRequest::Command::Version: std::fputs("kestravane-tool " KESTRAVANE_VERSION "\n", stdout); return 0;
     case ToolRequest::Command::Help: break;
   }
   std::fputs(ToolUsage, stdout);

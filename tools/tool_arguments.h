@@ -10,7 +10,7 @@ namespace kestravane {
 
 // What the player asked kestravane-tool to do.
 struct ToolRequest {
-  enum class Command { Help, New, Show, Record } command = Command::Help;
+  enum class Command { Help, Version, New, Show, Record } command = Command::Help;
   std::optional<std::uint32_t> number;  // game number; the clock's when absent
   Difficulty difficulty = Difficulty::Normal;
   bool showStatus = false;
