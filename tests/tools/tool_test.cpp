@@ -20,9 +20,10 @@ class ToolRun : public ::testing::Test {
   TemporaryDirectory directory;
   std::string out, err;
 
+  // Run in the test's folder, so that a file named alone, as by a mistaken command line, is written nowhere else.
   int Tool(const std::string& arguments) {
-    const std::string command = std::string(KESTRAVANE_TOOL) + " " + arguments + " >" + directory.File("out") + " 2>" +
-                                directory.File("err");
+    const std::string command = "cd " + directory.path().string() + " && " + KESTRAVANE_TOOL + " " + arguments + " >" +
+                                directory.File("out") + " 2>" + directory.File("err");
     const int status = std::system(command.c_str());
     out = FileContents(directory.File("out"));
     err = FileContents(directory.File("err"));
