@@ -33,7 +33,8 @@ QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::
   const DifficultyStanding standing = StandingAt(record, difficulty);
   auto* page = new QWidget;
   auto* layout = new DialogLayout(page, 280, 176);
-  const QString figures = Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent);
+  const QString figures =
+      Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent, standing.Assisted);
   layout->Add(new DialogLabel(figures), {4, 4, 272, 8});
   auto* rule = layout->Add(new QLabel(Tr(Text::BestVictoriesRule)), {4, 16, 272, 16});
   rule->setWordWrap(true);

@@ -33,7 +33,7 @@ Json EntryJson(const RecordEntry& entry) {
   json["fuel_used"] = entry.FuelUsed;
   json["ships_destroyed"] = entry.ShipsDestroyed;
   json["seconds_played"] = entry.SecondsPlayed;
-  json["diagnostics"] = entry.Diagnostics;
+  json["diagnostics"] = entry.Assisted;
   return json;
 }
 
@@ -98,7 +98,7 @@ std::optional<RecordEntry> ParseEntry(const Json& json) {
   }
   if (*result != "won" && *result != "lost") return std::nullopt;
   entry.Result = *result == "won" ? GameEnd::Won : GameEnd::Lost;
-  entry.Diagnostics = diagnostics->get<bool>();
+  entry.Assisted = diagnostics->get<bool>();
   return entry;
 }
 

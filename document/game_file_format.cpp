@@ -17,11 +17,12 @@ constexpr const char* Banner = "Kestravane v2.2 for Microsoft Windows 95/NT";
 constexpr const char* Notice = "A Kestravane game in progress. Keep it safe, Commander.";
 
 constexpr std::uint32_t HistoryTag = 0x54534948;  // "HIST"
-constexpr std::uint32_t UniverseKnown = 1, DiagnosticsUsed = 2, Recorded = 4;
+// Assisted was set by older versions whenever diagnostics were on: such a game stays out of the ranking.
+constexpr std::uint32_t UniverseKnown = 1, Assisted = 2, Recorded = 4;
 
 void EncodeHistory(const GameHistory& history, std::uint8_t* bytes) {
   const std::uint32_t flags = (history.Universe ? UniverseKnown : 0u) |
-                              (history.DiagnosticsUsed ? DiagnosticsUsed : 0u) | (history.Recorded ? Recorded : 0u);
+                              (history.Assisted ? Assisted : 0u) | (history.Recorded ? Recorded : 0u);
   const std::uint32_t fields[] = {HistoryTag,           flags,            history.Universe.value_or(0),
                                   history.MissilesFired, history.FuelUsed, history.SecondsPlayed};
   static_assert(HistoryOffset + sizeof(fields) == HeaderSize && SecondsPlayedOffset == HistoryOffset + 20);
@@ -34,7 +35,7 @@ GameHistory DecodeHistory(const std::uint8_t* bytes) {
   const std::uint32_t flags = field(1);
   GameHistory history;
   if (flags & UniverseKnown) history.Universe = field(2);
-  history.DiagnosticsUsed = (flags & DiagnosticsUsed) != 0;
+  history.Assisted = (flags & Assisted) != 0;
   history.Recorded = (flags & Recorded) != 0;
   history.MissilesFired = field(3);
   history.FuelUsed = field(4);

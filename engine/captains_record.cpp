@@ -15,7 +15,7 @@ RecordEntry EntryFor(const Session& session, GameEnd result, std::int64_t endedA
           .FuelUsed = history.FuelUsed,
           .ShipsDestroyed = session.State.ShipsDestroyed,
           .SecondsPlayed = history.SecondsPlayed,
-          .Diagnostics = history.DiagnosticsUsed};
+          .Assisted = history.Assisted};
 }
 
 DifficultyStanding StandingAt(const CaptainsRecord& record, Difficulty difficulty) {
@@ -25,12 +25,13 @@ DifficultyStanding StandingAt(const CaptainsRecord& record, Difficulty difficult
     const RecordEntry& entry = entries[index];
     if (entry.Difficulty != difficulty) continue;
     ++standing.Played;
+    if (entry.Assisted) ++standing.Assisted;
     if (entry.Result == GameEnd::Lost) {
       ++standing.Lost;
       continue;
     }
     ++standing.Won;
-    if (!entry.Diagnostics) standing.Best.push_back(index);
+    if (!entry.Assisted) standing.Best.push_back(index);
   }
   if (standing.Played > 0) standing.WinPercent = 100 * standing.Won / standing.Played;
   const auto rank = [&entries](std::size_t index) {

@@ -20,7 +20,7 @@ struct RecordEntry {
   std::uint32_t FuelUsed = 0;
   std::int32_t ShipsDestroyed = 0;
   std::uint32_t SecondsPlayed = 0;
-  bool Diagnostics = false;  // never among the best
+  bool Assisted = false;  // never among the best
 
   bool operator==(const RecordEntry&) const = default;
 };
@@ -41,10 +41,10 @@ struct DifficultyStanding {
   int Won = 0;
   int Lost = 0;
   int WinPercent = 0;  // rounded down; 0 with no game
+  int Assisted = 0;    // games won or lost with help
   // The best victories, at most ten, best first, as indices into the
   // record's entries: fewest missiles fired, then least fuel, then the
-  // shortest time, then the earliest. A game played with diagnostics on
-  // never ranks.
+  // shortest time, then the earliest. An assisted game never ranks.
   std::vector<std::size_t> Best;
 };
 

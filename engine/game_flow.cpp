@@ -9,7 +9,6 @@ Outcome StartNewGame(Session& session) {
   const std::uint32_t universe = session.Random.State();
   session.History = GameHistory{};
   session.History.Universe = universe;
-  session.History.DiagnosticsUsed = session.Diagnostics;
   Outcome outcome = GenerateGame(session);
   outcome.Post(Text::UniverseNumber, universe);
   outcome.Append(GameOpened(session));

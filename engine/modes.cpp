@@ -23,9 +23,20 @@ Outcome ResumeGame(Session& session) {
   return outcome;
 }
 
+namespace {
+
+// The first help the player takes keeps the game out of the best victories;
+// the player is told so then, and only then.
+void MarkAssisted(Session& session, Outcome& outcome) {
+  if (session.History.Assisted) return;
+  session.History.Assisted = true;
+  outcome.Post(Text::AssistedGame);
+}
+
+}  // namespace
+
 Outcome ToggleDiagnostics(Session& session) {
   session.Diagnostics = !session.Diagnostics;
-  if (session.Diagnostics) session.History.DiagnosticsUsed = true;
   session.SelectedSystem = DiagnosticsSystem::None;
   session.ScannerTracing = false;
   Outcome outcome;
@@ -37,6 +48,7 @@ Outcome ToggleTracing(Session& session) {
   session.ScannerTracing = !session.ScannerTracing;
   Outcome outcome;
   outcome.Post(session.ScannerTracing ? Text::TracingOn : Text::TracingOff);
+  if (session.ScannerTracing) MarkAssisted(session, outcome);
   return outcome;
 }
 
@@ -59,6 +71,7 @@ Outcome AdjustGauge(Session& session, bool up) {
   if (up ? GaugeUp(gauge) : GaugeDown(gauge)) {
     outcome.Post(up ? (missiles ? Text::MissilesIncreasing : Text::FuelIncreasing)
                     : (missiles ? Text::MissilesDecreasing : Text::FuelDecreasing));
+    MarkAssisted(session, outcome);
   } else {
     outcome.Post(up ? (missiles ? Text::MissilesAtMaximum : Text::FuelAtMaximum)
                     : (missiles ? Text::MissilesAtMinimum : Text::FuelAtMinimum));

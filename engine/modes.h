@@ -20,10 +20,11 @@ Outcome ShowPicture(Session& session, ScannerPicture picture);
 Outcome ResumeGame(Session& session);
 
 // Diagnostics on or off. Either way no system stays selected and scanner
-// tracing goes off.
+// tracing goes off. Diagnostics alone do not make a game assisted.
 Outcome ToggleDiagnostics(Session& session);
 
-// In diagnostics: every live enemy ship shows, or not.
+// In diagnostics: every live enemy ship shows, or not. Turned on, it makes
+// the game assisted.
 Outcome ToggleTracing(Session& session);
 
 // In diagnostics: the gauge the arrow keys adjust, the missiles' or the
@@ -31,7 +32,8 @@ Outcome ToggleTracing(Session& session);
 Outcome SelectSystem(Session& session, DiagnosticsSystem system);
 
 // In diagnostics: the selected gauge one real unit up (`up`) or down. With
-// no system selected the player is only answered "Commander ...".
+// no system selected the player is only answered "Commander ...". A gauge
+// that moved makes the game assisted.
 Outcome AdjustGauge(Session& session, bool up);
 
 }  // namespace kestravane

@@ -27,7 +27,7 @@ enum class DiagnosticsSystem { None = 0, Missiles, Fuel };
 // it too, so that a game saved and opened again is recorded whole.
 struct GameHistory {
   std::optional<std::uint32_t> Universe;  // its universe's number, when known
-  bool DiagnosticsUsed = false;           // the supplies may have been set by hand
+  bool Assisted = false;                  // scanner tracing or a gauge set by hand helped: it never ranks
   bool Recorded = false;                  // its end is in the record already
   std::uint32_t MissilesFired = 0;
   std::uint32_t FuelUsed = 0;

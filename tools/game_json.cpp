@@ -57,7 +57,7 @@ nlohmann::ordered_json GameToJson(const Session& session) {
   game["history"] = {{"missiles_fired", history.MissilesFired},
                      {"fuel_used", history.FuelUsed},
                      {"seconds_played", history.SecondsPlayed},
-                     {"diagnostics", history.DiagnosticsUsed},
+                     {"diagnostics", history.Assisted},
                      {"recorded", history.Recorded}};
   game["star_icon"] = Layer(grid.StarIcon);
   game["struck"] = Layer(grid.Struck);

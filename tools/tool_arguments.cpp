@@ -22,7 +22,7 @@ const char* const ToolUsage =
     "      Read the game document FILE exactly as the game does and print it as\n"
     "      one JSON object, with the universe's number (null when the document\n"
     "      does not know it) and the game's history: missiles fired, fuel used,\n"
-    "      seconds played, diagnostics used, end already recorded. A document\n"
+    "      seconds played, assisted, end already recorded. A document\n"
     "      the game refuses prints the game's own message on standard error.\n"
     "  record [FILE]\n"
     "      Print the captain's record, every game won or lost, as JSON: the\n"

@@ -49,7 +49,7 @@ TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
   const std::string path = directory.File("data/kestravane/record.json");
   CaptainsRecord record{{Game(100, 4294967295u), Game(200, std::nullopt)}};
   record.Entries[1].Result = GameEnd::Lost;
-  record.Entries[1].Diagnostics = true;
+  record.Entries[1].Assisted = true;
   ASSERT_TRUE(SaveCaptainsRecord(path, record)) << "its folder made first";
   EXPECT_EQ(Read(path), Found(record));
   CaptainsRecord longer = record;

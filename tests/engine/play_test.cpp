@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/game_flow.h"
+#include "engine/modes.h"
 #include "engine/navigation.h"
 #include "engine/targeting.h"
 #include "engine/weapons.h"
@@ -170,4 +171,32 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   EXPECT_TRUE(Same(state, cleared) && Same(session.Grid, fresh.Grid) && Same(session.Log, fresh.Log) && !session.InProgress);
   session.Picture = ScannerPicture::Rules;
   EXPECT_EQ(BeginDocumentCommand(session).ShipButtons, false) << "no game to go back to";
+}
+
+// Only help taken makes a game assisted, and the player hears of it once a game: not diagnostics alone, nor a gauge
+// pressed against its end, nor diagnostics carried into a new game.
+TEST_F(PlayTest, OnlyTracingOrAGaugeSetByHandMakesAGameAssistedAndSaysSoOnce) {
+  struct Step {
+    Outcome (*act)(Session&);
+    std::vector<Text> said;
+    bool assisted;
+  };
+  const Step steps[] = {
+      {ToggleDiagnostics, {Text::DiagnosticsOn}, false},
+      {[](Session& s) { return AdjustGauge(s, true); }, {Text::Commander}, false},
+      {[](Session& s) { return SelectSystem(s, DiagnosticsSystem::Missiles); }, {Text::WeaponsSelected}, false},
+      {[](Session& s) { return AdjustGauge(s, true); }, {Text::MissilesAtMaximum}, false},
+      {[](Session& s) { return AdjustGauge(s, false); }, {Text::MissilesDecreasing, Text::AssistedGame}, true},
+      {ToggleTracing, {Text::TracingOn}, true},
+      {StartNewGame, {Text::Generating, Text::ShipsDetected, Text::UniverseNumber}, false},
+      {ToggleTracing, {Text::TracingOff}, false},  // still on from the game before
+      {ToggleTracing, {Text::TracingOn, Text::AssistedGame}, true},
+  };
+  for (std::size_t step = 0; step < std::size(steps); ++step) {
+    std::vector<Text> said;
+    for (const Message& message : steps[step].act(session).Messages) said.push_back(message.Id);
+    EXPECT_EQ(std::tuple(said, session.History.Assisted, session.Diagnostics),
+              std::tuple(steps[step].said, steps[step].assisted, true))
+        << "step " << step;
+  }
 }
