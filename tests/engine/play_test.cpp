@@ -176,11 +176,7 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
 // Only help taken makes a game assisted, and the player hears of it once a game: not diagnostics alone, nor a gauge
 // pressed against its end, nor diagnostics carried into a new game.
 TEST_F(PlayTest, OnlyTracingOrAGaugeSetByHandMakesAGameAssistedAndSaysSoOnce) {
-  struct Step {
-    Outcome (*act)(Session&);
-    std::vector<Text> said;
-    bool assisted;
-  };
+  struct Step { Outcome (*act)(Session&); std::vector<Text> said; bool assisted; };
   const Step steps[] = {
       {ToggleDiagnostics, {Text::DiagnosticsOn}, false},
       {[](Session& s) { return AdjustGauge(s, true); }, {Text::Commander}, false},
