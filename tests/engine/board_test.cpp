@@ -5,7 +5,6 @@
 #include "engine/gauge.h"
 #include "engine/generation.h"
 #include "engine/sector.h"
-#include "support/text_catalogue.h"
 
 using namespace kestravane;
 
@@ -120,13 +119,8 @@ TEST(Gauge, AnUpsideDownRangeHoldsItsMinimumAndFullBarsFillTheirColumnsAsTheGame
     EXPECT_EQ(GaugeFill({0, maximum, value}, 61), columns) << value << "/" << maximum;
 }
 
-// The figures in words are checked as the board shows them (tests/display); here the ratio's
-// arithmetic, and a rack emptied without a hit, which shows 0% rather than no ratio.
-TEST(ScoreFigures, TheRatioDividesFirstAndMissilesFiredWithoutAHitShowZero) {
-  for (const auto& [killed, fired, percent] : {std::tuple{29, 100, 28}, {7, 9, 77}, {2, 3, 66}, {60, 60, 100}})
-    EXPECT_EQ(KillRatioPercent(killed, fired), percent);
-  GameState state = At({4, 4, 4}, ScanAxis::X);
-  state.Missiles = {0, 360, 0};
-  const std::optional<Message> ratio = MakeScoreFigures(QuadrantGrid{}, state).KillRatio;
-  EXPECT_EQ(ratio ? EnglishText(*ratio, LineTextLimit) : "", "0% Kill Ratio");
+// The figures in words are checked as the board shows them (tests/display), 0% after two misses too
+// (traced_sector in keys.scenario); here the ratio's quirk: it divides first, so 29 kills in 100 shots are 28%.
+TEST(ScoreFigures, TheRatioDividesFirst) {
+  EXPECT_EQ(KillRatioPercent(29, 100), 28);
 }
