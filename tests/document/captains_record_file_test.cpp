@@ -9,7 +9,6 @@
 #include <variant>
 
 #include "common/file_contents.h"
-#include "common/killed_midway.h"
 #include "common/temporary_directory.h"
 #include "document/record_book.h"
 
@@ -41,20 +40,17 @@ constexpr std::chrono::milliseconds Patience{50};
 
 }  // namespace
 
-// Written, read back, and written again after a write killed halfway: the
-// old record is whole. A file that is not a record is never taken for one,
-// nor is it parsed at a cost no record has.
-TEST(CaptainsRecordFile, SurvivesAKilledWriteAndRefusesWhatIsNoRecord) {
+// Written, its folder made first, and read back (that a save which fails
+// halfway leaves the old record whole, failing_calls_test shows). A file that
+// is not a record is never taken for one, nor is it parsed at a cost no
+// record has.
+TEST(CaptainsRecordFile, ReadsBackWhatItWroteAndRefusesWhatIsNoRecord) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("data/kestravane/record.json");
   CaptainsRecord record{{Game(100, 4294967295u), Game(200, std::nullopt)}};
   record.Entries[1].Result = GameEnd::Lost;
   record.Entries[1].Assisted = true;
-  ASSERT_TRUE(SaveCaptainsRecord(path, record)) << "its folder made first";
-  EXPECT_EQ(Read(path), Found(record));
-  CaptainsRecord longer = record;
-  longer.Entries.resize(5000, Game(7, 0));
-  ASSERT_TRUE(KilledMidway(FileContents(path).size() + 4096, [&] { SaveCaptainsRecord(path, longer); }));
+  ASSERT_TRUE(SaveCaptainsRecord(path, record));
   EXPECT_EQ(Read(path), Found(record));
 
   const std::string json = CaptainsRecordJson(record);
