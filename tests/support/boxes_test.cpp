@@ -4,6 +4,8 @@
 #include <functional>
 
 #include "common/temporary_directory.h"
+#include "support/catalogue.h"
+#include "support/text_catalogue.h"
 #include "support/message_box.h"
 #include "support/sound.h"
 
@@ -55,6 +57,15 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersErro
   EXPECT_TRUE(said.ends_with("PlayWave(sndPlaySound)\n\nCannot play WAVE resource (ID:2001)\nCode " +
                              std::to_string(ENODEV) + "\n"))
       << said;
+}
+
+// A text that counts takes the English word for one, or for many.
+TEST(Catalogue, CountsInTheWordsOfTheLanguage) {
+  for (const auto& [count, english] :
+       {std::pair{1, "Scanners detect 1 Roder ship ..."}, {0, "Scanners detect 0 Roder ships ..."}}) {
+    EXPECT_EQ(EnglishText(MakeMessage(Text::ShipsInSector, count), LineTextLimit), english);
+    EXPECT_EQ(Tr(MakeMessage(Text::ShipsInSector, count)).toStdString(), english);
+  }
 }
 
 }  // namespace
