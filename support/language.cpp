@@ -15,7 +15,14 @@ const QString GamePrefix = QStringLiteral("kestravane_");
 }  // namespace
 
 Language::Language(const QLocale& locale) {
-  if (!game_.load(locale, QStringLiteral("kestravane"), QStringLiteral("_"), TranslationsFolder)) return;
+  if (game_.load(locale, QStringLiteral("kestravane"), QStringLiteral("_"), TranslationsFolder)) Install();
+}
+
+Language::Language(const QString& name) {
+  if (game_.load(GamePrefix + name, TranslationsFolder)) Install();
+}
+
+void Language::Install() {
   QCoreApplication::installTranslator(&game_);
   // Qt's catalogue is split by module; qtbase holds the words of the widgets the game uses.
   if (qt_.load(QStringLiteral("qtbase_") + game_.language(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

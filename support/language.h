@@ -14,6 +14,8 @@ namespace kestravane {
 class Language {
  public:
   explicit Language(const QLocale& locale = QLocale::system());
+  // The language of that name, as TranslatedLanguages() gives it.
+  explicit Language(const QString& name);
   ~Language();
   Language(const Language&) = delete;
   Language& operator=(const Language&) = delete;
@@ -25,6 +27,8 @@ class Language {
   bool QtSpeaksIt() const { return !qt_.isEmpty(); }
 
  private:
+  void Install();
+
   QTranslator game_;
   QTranslator qt_;
 };
