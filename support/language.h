@@ -23,8 +23,6 @@ class Language {
   // The language's name as its translation is called ("de", "pt_BR"), or
   // "en" for the English the game is written in.
   QString Name() const;
-  // Whether Qt's own words were found in that language.
-  bool QtSpeaksIt() const { return !qt_.isEmpty(); }
 
  private:
   void Install();
