@@ -29,12 +29,21 @@ namespace {
 // The panels' captions and readouts are laid out for a small 8-point face:
 // at 10 pixels DejaVu Sans fits "60 Ships Remain" into its 85-pixel readout.
 constexpr int LabelFontPixels = 10;
+// How far a longer translation may squeeze the panels' face: condensed to
+// this stretch, then down to this size of type.
+constexpr int NarrowestStretch = 75;
+constexpr int SmallestFontPixels = 8;
 
 QFont LabelFont(int zoom) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(LabelFontPixels * zoom);
   return font;
+}
+
+// Each refresh fits the words again; a font that stays costs no new layout.
+void SetFont(QWidget& widget, const QFont& font) {
+  if (widget.font() != font) widget.setFont(font);
 }
 
 }  // namespace
@@ -140,9 +149,33 @@ QPoint BoardView::ImagePixel(QPointF at) const {
 void BoardView::FitToZoom() {
   setFixedSize(ClientWidth * zoom_, ClientHeight * zoom_);
   for (const auto& [widget, place] : placed_) {
-    widget->setFont(LabelFont(zoom_));
     widget->setGeometry(Zoomed(platform::ToQRect(place)));
     if (auto* title = dynamic_cast<EtchedLabel*>(widget)) title->SetDepth(zoom_);
+  }
+  FitWords();
+}
+
+// The panels are drawn into the board's picture and cannot grow: words longer
+// than the English they were drawn for are set condensed, then smaller, in
+// the room there is. The English keeps the panels' own face. The status line
+// shortens a path instead and shows the whole line as its tip.
+void BoardView::FitWords() {
+  for (const auto& [widget, place] : placed_) {
+    if (widget == statusLine_) {
+      SetFont(*widget, LabelFont(zoom_));
+      continue;
+    }
+    const auto* button = qobject_cast<QPushButton*>(widget);
+    const auto* label = qobject_cast<QLabel*>(widget);
+    const QString words = WithoutMnemonic(button ? button->text() : label->text());
+    const int room = widget->contentsRect().width() -
+                     (button ? button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) : 0);
+    QFont font = LabelFont(zoom_);
+    const auto tooWide = [&] { return QFontMetrics(font).horizontalAdvance(words) > room; };
+    for (int stretch = 100; stretch > NarrowestStretch && tooWide();) font.setStretch(--stretch);
+    for (int pixels = LabelFontPixels * zoom_; pixels > SmallestFontPixels * zoom_ && tooWide();)
+      font.setPixelSize(--pixels);
+    SetFont(*widget, font);
   }
 }
 
@@ -192,6 +225,7 @@ void BoardView::Refresh() {
   sectorRemaining_->setText(texts.SectorRemaining);
   shipsRemaining_->setText(texts.ShipsRemaining);
   killRatio_->setText(texts.KillRatio);
+  FitWords();
   update();
   TellScreenReader(false);
 }

@@ -109,6 +109,7 @@ class BoardView : public QWidget {
   QPushButton* AddButton(const platform::Rect& place, const QString& text, Command command);
   // Puts the labels and buttons in their places at the zoom, in its size of type.
   void FitToZoom();
+  void FitWords();
   // The status text as the line shows it, with its `elidable` part shortened
   // to fit when it is too wide.
   QString Elided(const QString& text, const QString& elidable) const;

@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/program_arguments.h"
+#include "support/language.h"
 
 namespace kestravane {
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(KESTRAVANE_DESKTOP_ID));
   // Closing the main window is the game's decision, and it saves first.
   QApplication::setQuitOnLastWindowClosed(false);
+  const Language language;
   Services services;
   return RunKestravane(request.document, services);
 }

@@ -9,6 +9,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  # The translations: lupdate and lrelease, their CMake functions, and Qt's
+  # own words in the game's languages (the file dialog's, the boxes' buttons).
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   # Tests only: Qt's window-system interface, to send input as the window
   # system would, queued behind whatever the game is doing.
   qt6-base-private-dev

@@ -13,6 +13,8 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import xml.etree.ElementTree as ElementTree
+from pathlib import Path
 
 BUILD_DIR = ""
 DESKTOP_ID = ""
@@ -73,6 +75,28 @@ class InstalledTree(unittest.TestCase):
         # The saved game's type as packaged, which mime_claim_test.py shows the desktop reads by name and signature.
         mime = os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")
         self.assertTrue(filecmp.cmp(mime, os.path.join(SOURCE_DIR, "packaging", DESKTOP_ID + ".xml"), shallow=False))
+
+    def test_the_desktop_speaks_every_language_the_game_speaks(self):
+        translations = Path(SOURCE_DIR, "translations").glob("kestravane_*.ts")
+        languages = sorted(path.stem.split("_", 1)[1] for path in translations)
+        with open(os.path.join(self.share, "applications", DESKTOP_ID + ".desktop"), encoding="utf-8") as text:
+            keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
+        metainfo = ElementTree.parse(os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")).getroot()
+        mime = ElementTree.parse(os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")).getroot()
+        lang = "{http://www.w3.org/XML/1998/namespace}lang"
+
+        def said_in(elements, language):
+            return [element.text.strip() for element in elements if element.get(lang) == language]
+
+        for language in languages:
+            with self.subTest(language=language):
+                for key in ("Name", "GenericName", "Comment", "Keywords"):
+                    self.assertTrue(keys.get(f"{key}[{language}]"), key)
+                self.assertEqual(len(said_in(metainfo.iter("summary"), language)), 1)
+                self.assertEqual(len(said_in(metainfo.find("description").iter("p"), language)),
+                                 len(said_in(metainfo.find("description").iter("p"), None)))
+                self.assertEqual(len(said_in(mime.iter("{http://www.freedesktop.org/standards/shared-mime-info}comment"),
+                                             language)), 1)
 
     def test_every_icon_size_is_there_at_its_size(self):
         for size in (16, 32, 48, 64, 128, 256):

@@ -5,6 +5,7 @@
 
 #include "common/temporary_directory.h"
 #include "support/catalogue.h"
+#include "support/language.h"
 #include "support/text_catalogue.h"
 #include "support/message_box.h"
 #include "support/sound.h"
@@ -66,6 +67,20 @@ TEST(Catalogue, CountsInTheWordsOfTheLanguage) {
     EXPECT_EQ(EnglishText(MakeMessage(Text::ShipsInSector, count), LineTextLimit), english);
     EXPECT_EQ(Tr(MakeMessage(Text::ShipsInSector, count)).toStdString(), english);
   }
+}
+
+// In the player's language a text counts by that language's rule: Polish
+// has one form for one, one for 2 to 4 (22 to 24, but not 12 to 14) and one
+// for the rest. English is back once the language goes.
+TEST(Catalogue, CountsByTheRuleOfThePlayersLanguage) {
+  const auto ships = [](int count) { return Tr(MakeMessage(Text::ShipsInSector, count)).toStdString(); };
+  {
+    const Language polish{QLocale(QLocale::Polish, QLocale::Poland)};
+    for (const auto& [count, polishShips] : {std::pair{1, "1 statek"}, {2, "2 statki"}, {5, "5 statków"},
+                                             {12, "12 statków"}, {22, "22 statki"}, {0, "0 statków"}})
+      EXPECT_EQ(ships(count), "Skanery wykrywają " + std::string(polishShips) + " Roderów ...");
+  }
+  EXPECT_EQ(ships(1), "Scanners detect 1 Roder ship ...");
 }
 
 }  // namespace

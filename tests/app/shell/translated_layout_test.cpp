@@ -1,0 +1,165 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include "common/modal_driver.h"
+#include "common/test_main_window.h"
+#include "support/catalogue.h"
+#include "support/dialog_layout.h"
+#include "support/language.h"
+
+using namespace kestravane;
+
+namespace {
+
+QString Named(const QWidget& widget, const QString& words) {
+  const QRect place = widget.geometry();
+  return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 in %7")
+      .arg(QString::fromLatin1(widget.metaObject()->className()), words)
+      .arg(place.x())
+      .arg(place.y())
+      .arg(place.width())
+      .arg(place.height())
+      .arg(QString::fromLatin1(widget.parentWidget()->metaObject()->className()));
+}
+
+// The width a button needs: what the style takes round its words, and the words.
+int ButtonWidth(const QAbstractButton& button, QStyle::SubElement contents, int wordsWidth) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  return button.width() - button.style()->subElementRect(contents, &option, &button).width() + wordsWidth;
+}
+
+// The room the widget's words take across, and those words; nothing for a
+// widget that shows none of its own.
+std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
+  const QFontMetrics metrics(widget.font());
+  const auto longestLine = [&](const QString& text) {
+    int widest = 0;
+    for (const QString& line : WithoutMnemonic(text).split(QLatin1Char('\n')))
+      widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+  };
+  if (const auto* label = dynamic_cast<const DialogLabel*>(&widget)) return {{label->NeededWidth(), label->text()}};
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    if (label->text().isEmpty() || label->wordWrap()) return std::nullopt;
+    return {{longestLine(label->text()) + 2 * label->margin() + 2 * label->frameWidth(), label->text()}};
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget))
+    return {{ButtonWidth(*button, QStyle::SE_PushButtonContents, longestLine(button->text())), button->text()}};
+  if (const auto* button = qobject_cast<const QRadioButton*>(&widget))
+    return {{ButtonWidth(*button, QStyle::SE_RadioButtonContents, longestLine(button->text())), button->text()}};
+  if (const auto* button = qobject_cast<const QCheckBox*>(&widget))
+    return {{ButtonWidth(*button, QStyle::SE_CheckBoxContents, longestLine(button->text())), button->text()}};
+  if (const auto* frame = qobject_cast<const QGroupBox*>(&widget))
+    return {{longestLine(frame->title()) + metrics.averageCharWidth() * 2, frame->title()}};
+  return std::nullopt;
+}
+
+// What is wrong in a window: words wider than their widget or a wrapped
+// label's lines taller (cut off); a widget reaching out of its parent, or two
+// siblings over each other, a frame apart from what it holds (crossings).
+// A crossing is keyed by the widgets' order, the same in every language,
+// for the places where the English design itself lets two boxes touch.
+struct Findings {
+  QStringList cutOff;
+  QMap<QString, QString> crossings;
+};
+
+Findings Find(const QWidget& window) {
+  Findings found;
+  QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  // An empty label shows nothing that could be covered.
+  widgets.removeIf([](const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return !widget->isVisible() || widget->isWindow() || (label && label->text().isEmpty() && label->pixmap().isNull());
+  });
+  const auto where = [&](const QWidget& widget) { return Named(widget, QString()) + " in " + window.windowTitle(); };
+  for (qsizetype index = 0; index < widgets.size(); ++index) {
+    const QWidget* widget = widgets[index];
+    if (const auto words = WordsWidth(*widget); words && words->first > widget->width())
+      found.cutOff << QStringLiteral("%1 needs %2 pixels across, has %3")
+                          .arg(Named(*widget, words->second))
+                          .arg(words->first)
+                          .arg(widget->width());
+    if (const auto* label = qobject_cast<const QLabel*>(widget);
+        label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
+      found.cutOff << QStringLiteral("%1 needs %2 pixels down, has %3")
+                          .arg(Named(*label, label->text()))
+                          .arg(label->heightForWidth(label->width()))
+                          .arg(label->height());
+    if (!widget->parentWidget()->rect().contains(widget->geometry()))
+      found.crossings[QString::number(index)] = where(*widget) + " reaches out of its parent";
+    for (qsizetype next = index + 1; next < widgets.size(); ++next) {
+      const QWidget* other = widgets[next];
+      if (other->parentWidget() != widget->parentWidget() || !widget->geometry().intersects(other->geometry()))
+        continue;
+      const bool framed = (qobject_cast<const QGroupBox*>(widget) && widget->geometry().contains(other->geometry())) ||
+                          (qobject_cast<const QGroupBox*>(other) && other->geometry().contains(widget->geometry()));
+      if (!framed)
+        found.crossings[QStringLiteral("%1 %2").arg(index).arg(next)] = where(*widget) + " overlaps " + where(*other);
+    }
+  }
+  return found;
+}
+
+// The commands that open a dialog or a box.
+constexpr Command DialogCommands[] = {Command::NewByNumber, Command::GameNumber, Command::CaptainsRecord,
+                                      Command::Options,     Command::ScannerLog, Command::Aim,
+                                      Command::Helm};
+
+}  // namespace
+
+// Every dialog and box the menus open, and the main window with its panels,
+// in English, in each language the game speaks and in the pseudo-language:
+// every control's words fit it, and no translation puts a control over
+// another or out of its window where the English does not.
+class TranslatedLayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyWindowHasRoomForItsWordsInEveryLanguage() {
+    const QStringList languages = QStringList{QStringLiteral("en")} + TranslatedLanguages();
+    QVERIFY(languages.contains(QStringLiteral("en_XA")));
+    std::vector<QMap<QString, QString>> englishCrossings;
+    for (const QString& name : languages) {
+      const Language language{name};
+      QCOMPARE(language.Name(), name);
+      QTemporaryDir folder;
+      TestMainWindow game(folder);
+      game.window->Action(Command::New)->trigger();
+      QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
+      std::vector<Findings> windows{Find(*game.window)};
+      for (const Command command : DialogCommands) {
+        WhenModal<QDialog>([&](QDialog* dialog) {
+          windows.push_back(Find(*dialog));
+          dialog->reject();
+        });
+        game.window->Action(command)->trigger();
+      }
+      QCOMPARE(windows.size(), std::size(DialogCommands) + 1);
+      if (englishCrossings.empty())
+        for (const Findings& window : windows) englishCrossings.push_back(window.crossings);
+      QStringList faults;
+      for (std::size_t index = 0; index < windows.size(); ++index) {
+        faults << windows[index].cutOff;
+        for (const auto& [key, crossing] : windows[index].crossings.asKeyValueRange())
+          if (!englishCrossings[index].contains(key)) faults << crossing;
+      }
+      QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
+    }
+  }
+};
+
+QTEST_MAIN(TranslatedLayoutTest)
+#include "translated_layout_test.moc"
