@@ -1,0 +1,1438 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Board</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="145"/>
+        <source> Weapons</source>
+        <translation> Оружие</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="146"/>
+        <source>Missiles</source>
+        <translation>Ракеты</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="147"/>
+        <source> Engines</source>
+        <translation> Двигатели</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="148"/>
+        <source>Fuel</source>
+        <translation>Топливо</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="149"/>
+        <source> Scanner</source>
+        <translation> Сканер</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="150"/>
+        <source>&amp;Aim</source>
+        <translation>&amp;Цель</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="151"/>
+        <source>&amp;Fire</source>
+        <translation>&amp;Пуск</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../work/main/engine/texts.inc" line="152"/>
+        <source>%n Roder Ships</source>
+        <translation>
+            <numerusform>%n корабль</numerusform>
+            <numerusform>%n корабля</numerusform>
+            <numerusform>%n кораблей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="153"/>
+        <source>%1 Destroyed</source>
+        <translation>Уничтожено: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="154"/>
+        <source>%1 Remaining</source>
+        <translation>Осталось: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../work/main/engine/texts.inc" line="155"/>
+        <source>%n Ships Remain</source>
+        <translation>
+            <numerusform>Остался %n</numerusform>
+            <numerusform>Осталось %n</numerusform>
+            <numerusform>Осталось %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="156"/>
+        <source>%1% Kill Ratio</source>
+        <translation>Точность %1%</translation>
+    </message>
+</context>
+<context>
+    <name>Boxes</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="18"/>
+        <source>Kestravane</source>
+        <translation>Kestravane</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="239"/>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="240"/>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="241"/>
+        <source>Save the current game to disk?</source>
+        <translation>Сохранить текущую игру на диск?</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="242"/>
+        <source><byte value="xd"/><byte value="xd"/>Enter a %1 coordinate between 0 and 8.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Введите координату %1 от 0 до 8.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="244"/>
+        <source><byte value="xd"/><byte value="xd"/>The difficulty level you have selected<byte value="xd"/>will be used for the next new game.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Выбранный уровень сложности<byte value="xd"/>будет применён в следующей новой игре.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="245"/>
+        <source><byte value="xd"/><byte value="xd"/>Enter a universe number between 0 and 4294967295.</source>
+        <translation><byte value="xd"/><byte value="xd"/>Введите номер вселенной от 0 до 4294967295.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="247"/>
+        <source>This game&apos;s universe is number %1.<byte value="xd"/><byte value="xd"/>New by Number starts the same universe on any computer.</source>
+        <translation>Вселенная этой игры имеет номер %1.<byte value="xd"/><byte value="xd"/>Команда «Новая по номеру» запускает ту же вселенную на любом компьютере.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="248"/>
+        <source>No universe number is known for this game.</source>
+        <translation>Номер вселенной этой игры неизвестен.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="249"/>
+        <source>Clear the captain&apos;s record?<byte value="xd"/><byte value="xd"/>Every game in it will be forgotten.</source>
+        <translation>Очистить послужной список капитана?<byte value="xd"/><byte value="xd"/>Все игры в нём будут забыты.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="250"/>
+        <source>Open Kestravane Game</source>
+        <translation>Открыть игру Kestravane</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="251"/>
+        <source>Save Kestravane Game As</source>
+        <translation>Сохранить игру Kestravane как</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="252"/>
+        <source>Kestravane Game</source>
+        <translation>Игра Kestravane</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="253"/>
+        <source>All Files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="254"/>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="255"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>This game document was created with Kestravane v%2.%3<byte value="xd"/>It can not be used with Kestravane for Windows 95/NT<byte value="xd"/><byte value="xd"/>Please use Kestravane v1.5 or older to load this file.</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Этот документ игры создан в Kestravane v%2.%3<byte value="xd"/>Его нельзя использовать в Kestravane для Windows 95/NT<byte value="xd"/><byte value="xd"/>Для загрузки этого файла используйте Kestravane v1.5 или более раннюю версию.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="258"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected creating this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при создании этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="259"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected opening this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при открытии этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="260"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected rewinding this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при перемотке этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="261"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected reading header from this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при чтении заголовка этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="263"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing header signature to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при записи сигнатуры заголовка в этот файл на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="264"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected flushing buffers for this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при сбросе буферов этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="265"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected closing this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при закрытии этого файла на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="267"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Invalid file header signature detected. This<byte value="xd"/>document was not created by %2</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Обнаружена неверная сигнатура заголовка файла. Этот<byte value="xd"/>документ создан не программой %2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="268"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected reading %2 data from disk<byte value="xd"/>Code %3</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при чтении данных %2 с диска<byte value="xd"/>Код %3</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="269"/>
+        <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing %2 data to disk<byte value="xd"/>Code %3</source>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при записи данных %2 на диск<byte value="xd"/>Код %3</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="270"/>
+        <source>File: %1<byte value="xd"/>Name: %2<byte value="xd"/><byte value="xd"/>Error detected renaming this disk file<byte value="xd"/>Code %3</source>
+        <translation>Файл: %1<byte value="xd"/>Имя: %2<byte value="xd"/><byte value="xd"/>Ошибка при переименовании этого файла на диске<byte value="xd"/>Код %3</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="272"/>
+        <source>game</source>
+        <translation>игры</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="273"/>
+        <source>quadrant</source>
+        <translation>квадрантов</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="274"/>
+        <source>scanner</source>
+        <translation>сканера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="276"/>
+        <source>%1(LoadBitmap): Error detected loading specified picture (ID:%2)<byte value="xd"/><byte value="xd"/>Code %3</source>
+        <translation>%1(LoadBitmap): Ошибка при загрузке указанного изображения (ID:%2)<byte value="xd"/><byte value="xd"/>Код %3</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="277"/>
+        <source>%1(LoadIcon): Error detected loading icon resource (ID:%2)<byte value="xd"/><byte value="xd"/>Code %3</source>
+        <translation>%1(LoadIcon): Ошибка при загрузке ресурса значка (ID:%2)<byte value="xd"/><byte value="xd"/>Код %3</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="278"/>
+        <source>%1(FindResource): Error detected finding %2 resource (ID:%3)<byte value="xd"/><byte value="xd"/>Code %4</source>
+        <translation>%1(FindResource): Ошибка при поиске ресурса %2 (ID:%3)<byte value="xd"/><byte value="xd"/>Код %4</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="279"/>
+        <source>%1(sndPlaySound): Cannot play WAVE resource (ID:%2)<byte value="xd"/>Code %3</source>
+        <translation>%1(sndPlaySound): Невозможно воспроизвести ресурс WAVE (ID:%2)<byte value="xd"/>Код %3</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="177"/>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="178"/>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="179"/>
+        <source> Help </source>
+        <translation> Справка </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="180"/>
+        <source>Kestravane Options</source>
+        <translation>Параметры Kestravane</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="181"/>
+        <source> Difficulty </source>
+        <translation> Сложность </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="182"/>
+        <source>&amp;Easy</source>
+        <translation>&amp;Лёгкая</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="183"/>
+        <source>&amp;Normal</source>
+        <translation>&amp;Обычная</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="184"/>
+        <source>&amp;Hard</source>
+        <translation>&amp;Трудная</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="185"/>
+        <source>%1 Missiles / %2 Fuel Units</source>
+        <translation>%1 ракет / %2 единиц топлива</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="186"/>
+        <source> Sound </source>
+        <translation> Звук </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="187"/>
+        <source>&amp;Play Sound F/X Wave Files</source>
+        <translation>&amp;Воспроизводить звуковые эффекты (файлы WAVE)</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="188"/>
+        <source>Helm</source>
+        <translation>Штурвал</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="189"/>
+        <source> Destination </source>
+        <translation> Пункт назначения </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="190"/>
+        <source>&amp;Z:</source>
+        <translation>&amp;Z:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="191"/>
+        <source>&amp;Y:</source>
+        <translation>&amp;Y:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="192"/>
+        <source>&amp;X:</source>
+        <translation>&amp;X:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="193"/>
+        <source>Use the radio buttons to the left</source>
+        <translation>Переключатели слева от меток</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="194"/>
+        <source>of the coordinate labels to specify</source>
+        <translation>координат задают нужную</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="195"/>
+        <source>the desired scanner viewing axis.</source>
+        <translation>ось обзора сканера.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="196"/>
+        <source>&amp;Engage</source>
+        <translation>&amp;Вперёд</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="197"/>
+        <source>Aim</source>
+        <translation>Наведение</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="198"/>
+        <source> Target </source>
+        <translation> Цель </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="199"/>
+        <source>&amp;Z</source>
+        <translation>&amp;Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="200"/>
+        <source>&amp;Y</source>
+        <translation>&amp;Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="201"/>
+        <source>&amp;X</source>
+        <translation>&amp;X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="202"/>
+        <source> Shortcut </source>
+        <translation> Быстрый способ </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="203"/>
+        <source>You may also select a target by</source>
+        <translation>Цель можно выбрать и так:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="204"/>
+        <source>clicking the mouse directly on a</source>
+        <translation>щёлкнуть мышью прямо по</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="205"/>
+        <source>coordinate, and then press the</source>
+        <translation>координате, а затем нажать</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="206"/>
+        <source>space bar to launch a missile.</source>
+        <translation>пробел, чтобы выпустить ракету.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="207"/>
+        <source>&amp;Fire</source>
+        <translation>&amp;Пуск</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="208"/>
+        <source>Scanner Log</source>
+        <translation>Журнал сканера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="209"/>
+        <source>&amp;Sector Scans</source>
+        <translation>&amp;Сканирование секторов</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="210"/>
+        <source>&amp;Z Axis</source>
+        <translation>Ось &amp;Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="211"/>
+        <source>&amp;Y Axis</source>
+        <translation>Ось &amp;Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="212"/>
+        <source>&amp;X Axis</source>
+        <translation>Ось &amp;X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="213"/>
+        <source>Sector %1 ----------------</source>
+        <translation>Сектор %1 ----------------</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../work/main/engine/texts.inc" line="214"/>
+        <source>	%n Roder Ships</source>
+        <translation>
+            <numerusform>	%n корабль Родеров</numerusform>
+            <numerusform>	%n корабля Родеров</numerusform>
+            <numerusform>	%n кораблей Родеров</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="215"/>
+        <source>	%1 Destroyed</source>
+        <translation>	Уничтожено: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="216"/>
+        <source>	%1 Remaining</source>
+        <translation>	Осталось: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="217"/>
+        <source>	Unexplored</source>
+        <translation>	Не исследован</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="218"/>
+        <source>New by Number</source>
+        <translation>Новая по номеру</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="219"/>
+        <source> Universe </source>
+        <translation> Вселенная </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="220"/>
+        <source>&amp;Number:</source>
+        <translation>&amp;Номер:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="221"/>
+        <source>The same number starts the same universe</source>
+        <translation>Тот же номер запускает ту же вселенную</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="222"/>
+        <source>on every computer.</source>
+        <translation>на любом компьютере.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="223"/>
+        <source>&amp;Start</source>
+        <translation>&amp;Запуск</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="82"/>
+        <source>&amp;Game</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="83"/>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="84"/>
+        <source>&amp;Ship</source>
+        <translation>&amp;Корабль</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="85"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="86"/>
+        <source>&amp;New</source>
+        <translation>&amp;Новая</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="87"/>
+        <source>Start a new game</source>
+        <translation>Начать новую игру</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="88"/>
+        <source>New by Num&amp;ber...</source>
+        <translation>Новая по но&amp;меру...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="89"/>
+        <source>Start the universe of a given number</source>
+        <translation>Запустить вселенную с заданным номером</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="90"/>
+        <source>Toda&amp;y&apos;s Universe</source>
+        <translation>Сегодняшняя &amp;вселенная</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="91"/>
+        <source>Start today&apos;s universe, the same for every player</source>
+        <translation>Запустить сегодняшнюю вселенную, одинаковую для всех игроков</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="92"/>
+        <source>&amp;Open...</source>
+        <translation>&amp;Открыть...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="93"/>
+        <source>Load an existing game</source>
+        <translation>Загрузить сохранённую игру</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="94"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="95"/>
+        <source>Close the current game</source>
+        <translation>Закрыть текущую игру</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="96"/>
+        <source>&amp;Save...</source>
+        <translation>&amp;Сохранить...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="97"/>
+        <source>Save the current game</source>
+        <translation>Сохранить текущую игру</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="98"/>
+        <source>Game N&amp;umber...</source>
+        <translation>Номер &amp;игры...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="99"/>
+        <source>Show the number of this game&apos;s universe</source>
+        <translation>Показать номер вселенной этой игры</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="100"/>
+        <source>Captain&apos;s &amp;Record...</source>
+        <translation>&amp;Послужной список капитана...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="101"/>
+        <source>Show the games won and lost, and the best victories</source>
+        <translation>Показать выигранные и проигранные игры и лучшие победы</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="102"/>
+        <source>Op&amp;tions...</source>
+        <translation>П&amp;араметры...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="103"/>
+        <source>Set game difficulty level</source>
+        <translation>Задать уровень сложности игры</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="104"/>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="105"/>
+        <source>Exit Kestravane</source>
+        <translation>Выйти из Kestravane</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="106"/>
+        <source>&amp;Z Axis Scan</source>
+        <translation>Сканирование по оси &amp;Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="107"/>
+        <source>Scan along the Z axis</source>
+        <translation>Сканировать вдоль оси Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="108"/>
+        <source>&amp;Y Axis Scan</source>
+        <translation>Сканирование по оси &amp;Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="109"/>
+        <source>Scan along the Y axis</source>
+        <translation>Сканировать вдоль оси Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="110"/>
+        <source>&amp;X Axis Scan</source>
+        <translation>Сканирование по оси &amp;X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="111"/>
+        <source>Scan along the X axis</source>
+        <translation>Сканировать вдоль оси X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="112"/>
+        <source>Scanner &amp;Log</source>
+        <translation>&amp;Журнал сканера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="113"/>
+        <source>View the scanner log</source>
+        <translation>Открыть журнал сканера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="114"/>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Увеличить</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="115"/>
+        <source>Show the game larger, up to three times its size</source>
+        <translation>Показать игру крупнее, вплоть до трёхкратного размера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="116"/>
+        <source>Zoom &amp;Out</source>
+        <translation>У&amp;меньшить</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="117"/>
+        <source>Show the game smaller, down to its actual size</source>
+        <translation>Показать игру мельче, вплоть до реального размера</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="118"/>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Реальный размер</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="119"/>
+        <source>Show the game at its actual size</source>
+        <translation>Показать игру в реальном размере</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="120"/>
+        <source>Always on &amp;Top</source>
+        <translation>Поверх &amp;всех окон</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="121"/>
+        <source>Make Kestravane the topmost window</source>
+        <translation>Держать окно Kestravane поверх всех окон</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="122"/>
+        <source>&amp;Aim...</source>
+        <translation>&amp;Наведение...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="123"/>
+        <source>Set targeting coordinates</source>
+        <translation>Задать координаты цели</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="124"/>
+        <source>&amp;Fire</source>
+        <translation>&amp;Пуск</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="125"/>
+        <source>Fire a missile</source>
+        <translation>Выпустить ракету</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="126"/>
+        <source>&amp;Helm...</source>
+        <translation>&amp;Штурвал...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="127"/>
+        <source>Set helm coordinates</source>
+        <translation>Задать координаты штурвала</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="128"/>
+        <source>&amp;Engage</source>
+        <translation>&amp;Вперёд</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="129"/>
+        <source>Engage the engines</source>
+        <translation>Двигатели вперёд</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="130"/>
+        <source>&amp;Reverse</source>
+        <translation>Наз&amp;ад</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="131"/>
+        <source>Reverse the engines</source>
+        <translation>Двигатели назад</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="132"/>
+        <source>&amp;Play Sounds</source>
+        <translation>Воспроизводить &amp;звуки</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="133"/>
+        <source>Turn sound F/X on and off</source>
+        <translation>Включить или выключить звуковые эффекты</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="134"/>
+        <source>&amp;Game Rules</source>
+        <translation>&amp;Правила игры</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="135"/>
+        <source>Display game rules</source>
+        <translation>Показать правила игры</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="136"/>
+        <source>&amp;Keyboard Shortcuts</source>
+        <translation>&amp;Горячие клавиши</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="137"/>
+        <source>Show keyboard shortcuts</source>
+        <translation>Показать горячие клавиши</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="138"/>
+        <source>&amp;Mission Orders</source>
+        <translation>&amp;Боевой приказ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="139"/>
+        <source>Read mission orders</source>
+        <translation>Прочитать боевой приказ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="140"/>
+        <source>&amp;About Kestravane...</source>
+        <translation>&amp;О программе Kestravane...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="141"/>
+        <source>Show program information and copyright notice</source>
+        <translation>Показать сведения о программе и авторских правах</translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="283"/>
+        <source>KESTRAVANE</source>
+        <translation>KESTRAVANE</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="284"/>
+        <source>A SPACE WAR GAME</source>
+        <translation>КОСМИЧЕСКАЯ ВОЙНА</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="285"/>
+        <source>Version 2.2</source>
+        <translation>Версия 2.2</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="287"/>
+        <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
+        <translation>Двадцать боевых групп Родеров прячутся в кубе из 9 x 9 x 9 квадрантов. Найдите и уничтожьте их все.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="290"/>
+        <source>Copyright © 1997 Kestravane Works.</source>
+        <translation>Авторские права © 1997 Kestravane Works.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="291"/>
+        <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
+        <translation>Свободная программа под GNU GPL версии 3 или новее: делитесь ею и изменяйте её.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="292"/>
+        <source>Choose New from the Game menu to begin.</source>
+        <translation>Для начала выберите «Новая» в меню «Игра».</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="293"/>
+        <source>GAME RULES</source>
+        <translation>ПРАВИЛА ИГРЫ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="295"/>
+        <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
+        <translation>Боевая группа Родеров — это всегда три корабля в линию в трёх соседних квадрантах:</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="296"/>
+        <source>Horizontal</source>
+        <translation>Горизонталь</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="297"/>
+        <source>along X</source>
+        <translation>вдоль X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="298"/>
+        <source>Vertical</source>
+        <translation>Вертикаль</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="299"/>
+        <source>along Y</source>
+        <translation>вдоль Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="300"/>
+        <source>Head on</source>
+        <translation>В лоб</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="301"/>
+        <source>along Z</source>
+        <translation>вдоль Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="302"/>
+        <source>Attack</source>
+        <translation>Атака</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="303"/>
+        <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
+        <translation>Выберите мышью координаты цели, затем нажмите пробел, чтобы выстрелить.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="304"/>
+        <source>KEYBOARD SHORTCUTS</source>
+        <translation>ГОРЯЧИЕ КЛАВИШИ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="305"/>
+        <source>Weapons</source>
+        <translation>Оружие</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="306"/>
+        <source>Aim dialog</source>
+        <translation>Наведение</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="307"/>
+        <source>Fire missile</source>
+        <translation>Пуск ракеты</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="308"/>
+        <source>Engines</source>
+        <translation>Двигатели</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="309"/>
+        <source>Helm coordinates</source>
+        <translation>Штурвал</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="310"/>
+        <source>Engage engines</source>
+        <translation>Двигатели вперёд</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="311"/>
+        <source>Reverse engines</source>
+        <translation>Двигатели назад</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="312"/>
+        <source>Scanner</source>
+        <translation>Сканер</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="313"/>
+        <source>X axis scan</source>
+        <translation>Скан по оси X</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="314"/>
+        <source>Y axis scan</source>
+        <translation>Скан по оси Y</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="315"/>
+        <source>Z axis scan</source>
+        <translation>Скан по оси Z</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="316"/>
+        <source>MISSION ORDERS</source>
+        <translation>БОЕВОЙ ПРИКАЗ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="317"/>
+        <source>Situation</source>
+        <translation>Обстановка</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="319"/>
+        <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
+        <translation>Вражеское соединение из 20 боевых групп Родеров вторглось в галактику. Каждая группа из трёх кораблей скрывается где-то в кубе из 9 x 9 x 9 квадрантов.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="321"/>
+        <source>Orders</source>
+        <translation>Приказ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="322"/>
+        <source>Seek out and destroy the invaders. Make every missile count.</source>
+        <translation>Найти и уничтожить захватчиков. Каждую ракету — в цель.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="323"/>
+        <source>Good hunting, Commander.</source>
+        <translation>Удачной охоты, командир.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="324"/>
+        <source>Fleet Command</source>
+        <translation>Штаб флота</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="325"/>
+        <source>VICTORY</source>
+        <translation>ПОБЕДА</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="326"/>
+        <source>Congratulations, Commander!</source>
+        <translation>Поздравляем, командир!</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="327"/>
+        <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
+        <translation>Силы вторжения Родеров полностью уничтожены. Галактика снова в безопасности.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="328"/>
+        <source>DEFEAT</source>
+        <translation>ПОРАЖЕНИЕ</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="329"/>
+        <source>Enemy invaders remain!</source>
+        <translation>Захватчики ещё здесь!</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="330"/>
+        <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
+        <translation>Ваш корабль больше не может сражаться. Вударе передают шифровки на родную планету, и следующая волна уже в пути.</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="157"/>
+        <source>Engines back</source>
+        <translation>Двигатели назад</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="158"/>
+        <source>Engines forward</source>
+        <translation>Двигатели вперёд</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="159"/>
+        <source>Weapons target %1</source>
+        <translation>Оружие, цель %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="160"/>
+        <source>Missiles %1</source>
+        <translation>Ракеты %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="161"/>
+        <source>Engines position %1</source>
+        <translation>Двигатели, позиция %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="162"/>
+        <source>Fuel %1</source>
+        <translation>Топливо %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="163"/>
+        <source>Scanner position %1</source>
+        <translation>Сканер, позиция %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="164"/>
+        <source>Roder ships in sector %1</source>
+        <translation>Кораблей Родеров в секторе: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="165"/>
+        <source>Destroyed in sector %1</source>
+        <translation>Уничтожено в секторе: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="166"/>
+        <source>Remaining in sector %1</source>
+        <translation>Осталось в секторе: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="168"/>
+        <source>Scanner</source>
+        <translation>Сканер</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="169"/>
+        <source>Z %1, Y %2, X %3: %4</source>
+        <translation>Z %1, Y %2, X %3: %4</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="170"/>
+        <source>target, %1</source>
+        <translation>цель, %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="171"/>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="172"/>
+        <source>destroyed Roder ship</source>
+        <translation>уничтоженный корабль Родеров</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="173"/>
+        <source>live Roder ship</source>
+        <translation>уцелевший корабль Родеров</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="174"/>
+        <source>searched, empty</source>
+        <translation>проверено, пусто</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="224"/>
+        <source>Captain&apos;s Record</source>
+        <translation>Послужной список капитана</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="225"/>
+        <source>Games played: %1, won: %2, lost: %3, win rate: %4%, assisted: %5</source>
+        <translation>Сыграно игр: %1, побед: %2, поражений: %3, доля побед: %4%, с помощью: %5</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="226"/>
+        <source>Best victories</source>
+        <translation>Лучшие победы</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="228"/>
+        <source>Best victories: fewest missiles, then least fuel, then the shortest time. Assisted games never rank.</source>
+        <translation>Лучшие победы: меньше всего ракет, затем меньше всего топлива, затем кратчайшее время. Игры с помощью в рейтинг не попадают.</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="230"/>
+        <source>Missiles</source>
+        <translation>Ракеты</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="231"/>
+        <source>Fuel</source>
+        <translation>Топливо</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="232"/>
+        <source>Time</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="233"/>
+        <source>Universe</source>
+        <translation>Вселенная</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="234"/>
+        <source>Ended</source>
+        <translation>Завершена</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="235"/>
+        <source>C&amp;lear Record...</source>
+        <translation>&amp;Очистить послужной список...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="236"/>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="21"/>
+        <source>Ready ...</source>
+        <translation>Готов ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="22"/>
+        <source>Generating new game grid ...</source>
+        <translation>Создание новой игровой сетки ...</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../work/main/engine/texts.inc" line="23"/>
+        <source>%n Roder ships detected in %2 battle groups ...</source>
+        <translation>
+            <numerusform>Обнаружен %n корабль Родеров в %2 боевых группах ...</numerusform>
+            <numerusform>Обнаружено %n корабля Родеров в %2 боевых группах ...</numerusform>
+            <numerusform>Обнаружено %n кораблей Родеров в %2 боевых группах ...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="25"/>
+        <source>Universe number %1 ...</source>
+        <translation>Вселенная номер %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="26"/>
+        <source>Target coordinates ...</source>
+        <translation>Координаты цели ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="27"/>
+        <source>Targeting orders canceled ...</source>
+        <translation>Приказ на наведение отменён ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="28"/>
+        <source>Targeting coordinates: %1-%2-%3 ...</source>
+        <translation>Наведение на координаты: %1-%2-%3 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="29"/>
+        <source>Helm coordinates ...</source>
+        <translation>Координаты штурвала ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="30"/>
+        <source>Helm orders canceled ...</source>
+        <translation>Приказ штурвалу отменён ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="31"/>
+        <source>Setting helm coordinates for: %1-%2-%3 ...</source>
+        <translation>Установка координат штурвала: %1-%2-%3 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="32"/>
+        <source>Commander ...</source>
+        <translation>Командир ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="33"/>
+        <source>%1 opened</source>
+        <translation>Открыто: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="34"/>
+        <source>Saving %1 ...</source>
+        <translation>Сохранение %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="35"/>
+        <source>%1 saved</source>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="36"/>
+        <source>Loading %1 ...</source>
+        <translation>Загрузка %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="37"/>
+        <source>%1 loaded</source>
+        <translation>Загружено: %1</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="38"/>
+        <source>Press any key to resume game ...</source>
+        <translation>Нажмите любую клавишу, чтобы продолжить игру ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="39"/>
+        <source>Resuming ...</source>
+        <translation>Продолжаем ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="40"/>
+        <source>Diagnostics turned ON ...</source>
+        <translation>Диагностика ВКЛЮЧЕНА ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="41"/>
+        <source>Diagnostics turned OFF ...</source>
+        <translation>Диагностика ВЫКЛЮЧЕНА ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="42"/>
+        <source>Weapons selected ...</source>
+        <translation>Выбрано оружие ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="43"/>
+        <source>Engines selected ...</source>
+        <translation>Выбраны двигатели ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="44"/>
+        <source>Scanner tracing turned ON ...</source>
+        <translation>Слежение сканера ВКЛЮЧЕНО ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="45"/>
+        <source>Scanner tracing turned OFF ...</source>
+        <translation>Слежение сканера ВЫКЛЮЧЕНО ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="46"/>
+        <source>Increasing Missile value ...</source>
+        <translation>Увеличение запаса ракет ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="47"/>
+        <source>Increasing Fuel value ...</source>
+        <translation>Увеличение запаса топлива ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="48"/>
+        <source>Decreasing Missile value ...</source>
+        <translation>Уменьшение запаса ракет ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="49"/>
+        <source>Decreasing Fuel value ...</source>
+        <translation>Уменьшение запаса топлива ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="50"/>
+        <source>Missile value set to minimum ...</source>
+        <translation>Запас ракет установлен на минимум ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="51"/>
+        <source>Fuel value set to minimum ...</source>
+        <translation>Запас топлива установлен на минимум ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="52"/>
+        <source>Missile value set to maximum ...</source>
+        <translation>Запас ракет установлен на максимум ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="53"/>
+        <source>Fuel value set to maximum ...</source>
+        <translation>Запас топлива установлен на максимум ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="54"/>
+        <source>Assisted game: it will not rank among the best ten ...</source>
+        <translation>Игра с помощью: в десятку лучших она не попадёт ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="55"/>
+        <source>Engines engaged ...</source>
+        <translation>Двигатели запущены ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="56"/>
+        <source>Sector has no enemy ships ...</source>
+        <translation>В секторе нет кораблей противника ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="57"/>
+        <source>Sector cleared ...</source>
+        <translation>Сектор зачищен ...</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../../work/main/engine/texts.inc" line="58"/>
+        <source>Scanners detect %n Roder ships ...</source>
+        <translation>
+            <numerusform>Сканеры обнаружили %n корабль Родеров ...</numerusform>
+            <numerusform>Сканеры обнаружили %n корабля Родеров ...</numerusform>
+            <numerusform>Сканеры обнаружили %n кораблей Родеров ...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="59"/>
+        <source>Missile launched ...</source>
+        <translation>Ракета запущена ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="60"/>
+        <source>Those Vudare are history captain ...</source>
+        <translation>С этими Вударе покончено, капитан ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="61"/>
+        <source>Quadrant swept clean ...</source>
+        <translation>Квадрант уже прочёсан ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="62"/>
+        <source>Enemy ship destroyed in quadrant: %1-%2-%3 ...</source>
+        <translation>Корабль противника уничтожен в квадранте: %1-%2-%3 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="63"/>
+        <source>No enemy vessels found in quadrant: %1-%2-%3 ...</source>
+        <translation>Кораблей противника не найдено в квадранте: %1-%2-%3 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="64"/>
+        <source>All missiles have been fired ...</source>
+        <translation>Все ракеты выпущены ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="65"/>
+        <source>The engines are out of fuel ...</source>
+        <translation>У двигателей кончилось топливо ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="66"/>
+        <source>Nice job captain ...</source>
+        <translation>Отличная работа, капитан ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="67"/>
+        <source>Scanner log opened ...</source>
+        <translation>Журнал сканера открыт ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="68"/>
+        <source>Scanner log closed ...</source>
+        <translation>Журнал сканера закрыт ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="69"/>
+        <source>Options saved</source>
+        <translation>Параметры сохранены</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="70"/>
+        <source>Sound F/X turned off: this computer cannot play them ...</source>
+        <translation>Звуковые эффекты отключены: этот компьютер не может их воспроизвести ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="71"/>
+        <source>The captain&apos;s record could not be read: it was set aside as %1 ...</source>
+        <translation>Не удалось прочитать послужной список капитана: он отложен под именем %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="72"/>
+        <source>The captain&apos;s record could not be saved, Code %1 ...</source>
+        <translation>Не удалось сохранить послужной список капитана, код %1 ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="73"/>
+        <source>The captain&apos;s record is in use by another program: it was left as it is ...</source>
+        <translation>Послужной список капитана занят другой программой: он оставлен как есть ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="74"/>
+        <source>The captain&apos;s record could not be read, Code %1: it was left as it is ...</source>
+        <translation>Не удалось прочитать послужной список капитана, код %1: он оставлен как есть ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="76"/>
+        <source>The captain&apos;s record could not be read nor set aside, Code %1: it was left as it is ...</source>
+        <translation>Не удалось ни прочитать, ни отложить послужной список капитана, код %1: он оставлен как есть ...</translation>
+    </message>
+    <message>
+        <location filename="../../work/main/engine/texts.inc" line="78"/>
+        <source>The settings file cannot be read or written: the settings last until the game ends ...</source>
+        <translation>Не удаётся прочитать или записать файл настроек: настройки действуют до конца игры ...</translation>
+    </message>
+</context>
+</TS>
