@@ -23,14 +23,13 @@ namespace kestravane::platform {
 namespace {
 
 // A page with words in the player's language, tried in the order in which Qt
-// picks the game's translation: each language the player reads, most wanted
-// first, as the full name ("pt_BR") and then shorter ("pt"). The pictures'
-// own language is English, so an English reader stops there.
+// picks the game's translation, so that the pages speak the menus' language:
+// each language the player reads, most wanted first, as the full name
+// ("pt_BR") and then shorter ("pt").
 QString TranslatedBitmapPath(unsigned id) {
   for (QString language : QLocale().uiLanguages()) {
     language.replace(u'-', u'_');
     for (;;) {
-      if (language == QLatin1String("en")) return {};
       const QString path = QStringLiteral(":/bitmaps/%1/%2.bmp").arg(language).arg(id);
       if (QFile::exists(path)) return path;
       const qsizetype shorter = language.lastIndexOf(u'_');
