@@ -12,8 +12,12 @@
         <translation>Waagerechtausgerichtet</translation>
     </message>
     <message>
+        <source>Congratulations, Commander!</source>
+        <translation>Herzlichen Glückwunsch zu diesem wahrhaft großartigen Sieg, Kommandant!</translation>
+    </message>
+    <message>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
-        <translation>Sie haben die gesamte Invasionsstreitmacht der Roder vernichtet, jedes einzelne Schiff jeder einzelnen Kampfgruppe in jedem einzelnen Quadranten des Würfels, und die Galaxis ist nun endlich wieder sicher, sicherer als je zuvor in ihrer langen und bewegten Geschichte, und alle Welten danken Ihnen, Kommandant, für Ihren unermüdlichen Einsatz.</translation>
+        <translation>Die ganze Invasionsstreitmacht der Roder ist vernichtet, die Galaxis endlich sicher.</translation>
     </message>
 </context>
 </TS>
