@@ -37,7 +37,9 @@ class Picture {
 enum class ResourceKind { Icon, Bitmap, Wave };
 
 // The resource's complete file image (an icon file, a bitmap file or a wave
-// file). ENOENT when there is no such resource.
+// file). ENOENT when there is no such resource. A bitmap with words comes in
+// the player's language when the game has it in that language, else in
+// English.
 Result<std::vector<std::uint8_t>> ResourceBytes(ResourceKind kind, unsigned id);
 
 // Icon or bitmap `id`, decoded. ENOENT when it is missing, EILSEQ when it

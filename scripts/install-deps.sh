@@ -23,6 +23,9 @@ packages=(
   # same clang version (libclang-rt-dev follows the distribution's clang).
   clang libclang-rt-dev
   fonts-dejavu-core
+  # make art: the help pages in Japanese are lettered with WenQuanYi Zen Hei,
+  # whose bitmaps of kana and ideographs stay crisp at the pages' sizes.
+  fonts-wqy-zenhei
   # make test's check of the installed tree: the desktop entry's and the
   # metadata's validators, the MIME database and two programs that ask it
   # (gio, and mimetype, which xdg-mime runs outside a known desktop),

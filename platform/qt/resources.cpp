@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QLocale>
 #include <QString>
 #include <cerrno>
 
@@ -21,9 +22,30 @@ static void RegisterEmbeddedResources() {
 namespace kestravane::platform {
 namespace {
 
+// A page with words in the player's language, tried in the order in which Qt
+// picks the game's translation, so that the pages speak the menus' language:
+// each language the player reads, most wanted first, as the full name
+// ("pt_BR") and then shorter ("pt").
+QString TranslatedBitmapPath(unsigned id) {
+  for (QString language : QLocale().uiLanguages()) {
+    language.replace(u'-', u'_');
+    for (;;) {
+      const QString path = QStringLiteral(":/bitmaps/%1/%2.bmp").arg(language).arg(id);
+      if (QFile::exists(path)) return path;
+      const qsizetype shorter = language.lastIndexOf(u'_');
+      if (shorter <= 0) break;
+      language.truncate(shorter);
+    }
+  }
+  return {};
+}
+
 QString ResourcePath(ResourceKind kind, unsigned id) {
   if (kind == ResourceKind::Icon) return QStringLiteral(":/icons/%1.ico").arg(id);
-  if (kind == ResourceKind::Bitmap) return QStringLiteral(":/bitmaps/%1.bmp").arg(id);
+  if (kind == ResourceKind::Bitmap) {
+    const QString translated = TranslatedBitmapPath(id);
+    return translated.isEmpty() ? QStringLiteral(":/bitmaps/%1.bmp").arg(id) : translated;
+  }
   return QStringLiteral(":/sounds/%1.wav").arg(id);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QPainter>
 
 #include "common/golden_image.h"
@@ -32,6 +33,29 @@ TEST(Resources, EveryPictureDecodesAsTheGoldenSheet) {
   }
   painter.end();
   EXPECT_EQ(GoldenDifference(sheet, "resource_pictures").toStdString(), "");
+}
+
+// A row for each translation: the pages with words that a player reading it
+// sees, where the pages in that language stand in for the English ones.
+TEST(Resources, PagesWithWordsComeInThePlayersLanguage) {
+  const QLocale playersOwn;
+  // Austrian German and Canadian French find the pages of German and French.
+  const char* const languages[] = {"de_AT", "es_ES", "fr_CA", "ja_JP", "pl_PL", "pt_BR", "ru_RU"};
+  QImage sheet(6 * 290, static_cast<int>(std::size(languages)) * 290, QImage::Format_RGB32);
+  sheet.fill(Qt::magenta);
+  QPainter painter(&sheet);
+  for (std::size_t row = 0; row < std::size(languages); ++row) {
+    QLocale::setDefault(QLocale(QString::fromLatin1(languages[row])));
+    platform::PictureStore store;
+    for (unsigned page = 0; page < 6; ++page) {
+      const auto picture = store.Bitmap(5000 + page);
+      ASSERT_TRUE(picture) << languages[row] << " " << page;
+      painter.drawImage(static_cast<int>(page) * 290, static_cast<int>(row) * 290, (*picture)->data()->image);
+    }
+  }
+  painter.end();
+  QLocale::setDefault(playersOwn);
+  EXPECT_EQ(GoldenDifference(sheet, "translated_pages").toStdString(), "");
 }
 
 }  // namespace

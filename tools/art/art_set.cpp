@@ -1,10 +1,13 @@
 #include "art_set.h"
 
-#include <algorithm>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTranslator>
 
 #include "box_icons.h"
 #include "desktop_icon.h"
 #include "dialog_icons.h"
+#include "fonts.h"
 #include "pages.h"
 #include "panel_icons.h"
 #include "ships.h"
@@ -13,8 +16,56 @@
 #include "title_picture.h"
 
 namespace kestravane::art {
+namespace {
 
-ArtSet BuildArtSet() {
+struct PageDrawing {
+  unsigned id;
+  const char* label;
+  IndexedImage (*draw)(QStringList& misfits);
+};
+
+constexpr PageDrawing PagesWithWords[] = {
+    {5000, "title page", TitlePage},
+    {5001, "game rules", GameRulesPage},
+    {5002, "keyboard shortcuts", ShortcutsPage},
+    {5003, "mission orders", MissionOrdersPage},
+    {5004, "victory", VictoryPage},
+    {5005, "defeat", DefeatPage},
+};
+
+// Draws the pages with words in every language, the English ones first.
+void AddPages(ArtSet& set, const QStringList& translations) {
+  for (const PageDrawing& page : PagesWithWords) set.bitmaps.push_back({page.id, page.label, page.draw(set.misfits)});
+  for (const QString& file : translations) {
+    const QString language = QFileInfo(file).completeBaseName().section(u'_', 1);
+    QTranslator translator;
+    if (language.isEmpty() || !translator.load(file)) {
+      set.misfits << file + ": not a translation of the game";
+      continue;
+    }
+    UseFontsFor(language);
+    for (const PageDrawing& page : PagesWithWords) {
+      QStringList misfits;
+      // The page in the language's lettering but still in English, to see
+      // whether the translation changes it at all.
+      const IndexedImage untranslated = page.draw(misfits);
+      QCoreApplication::installTranslator(&translator);
+      misfits.clear();
+      IndexedImage image = page.draw(misfits);
+      QCoreApplication::removeTranslator(&translator);
+      for (const QString& misfit : misfits)
+        set.misfits << QStringLiteral("%1 %2: %3").arg(language).arg(page.id).arg(misfit);
+      // A page still all in English is left to the English picture.
+      if (image.pixels != untranslated.pixels)
+        set.bitmaps.push_back({page.id, page.label, std::move(image), language.toStdString()});
+    }
+  }
+  UseFontsFor({});
+}
+
+}  // namespace
+
+ArtSet BuildArtSet(const QStringList& translations) {
   ArtSet set;
   set.icons = {
       {1000, "program", ProgramIcon()},
@@ -35,13 +86,8 @@ ArtSet BuildArtSet() {
   }
   set.bitmaps = {
       {1000, "title picture", TitlePicture()},
-      {5000, "title page", TitlePage()},
-      {5001, "game rules", GameRulesPage()},
-      {5002, "keyboard shortcuts", ShortcutsPage()},
-      {5003, "mission orders", MissionOrdersPage()},
-      {5004, "victory", VictoryPage()},
-      {5005, "defeat", DefeatPage()},
   };
+  AddPages(set, translations);
   set.sounds = {
       {2000, MissileLaunchSound()},
       {2001, EnginesEngagedSound()},

@@ -33,6 +33,9 @@ bool WritePng(const std::filesystem::path& path, const QImage& image) {
 
 std::string IconPath(unsigned id) { return "icons/" + std::to_string(id) + ".ico"; }
 std::string BitmapPath(unsigned id) { return "bitmaps/" + std::to_string(id) + ".bmp"; }
+std::string BitmapPath(unsigned id, const std::string& language) {
+  return language.empty() ? BitmapPath(id) : "bitmaps/" + language + "/" + std::to_string(id) + ".bmp";
+}
 std::string SoundPath(unsigned id) { return "sounds/" + std::to_string(id) + ".wav"; }
 std::string DesktopIconPath(int size) {
   const std::string side = std::to_string(size);
@@ -43,7 +46,7 @@ std::string ResourceCollection(const ArtSet& set) {
   std::string text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
   const auto add = [&text](const std::string& path) { text += "  <file>" + path + "</file>\n"; };
   for (const Picture& icon : set.icons) add(IconPath(icon.id));
-  for (const Picture& bitmap : set.bitmaps) add(BitmapPath(bitmap.id));
+  for (const Picture& bitmap : set.bitmaps) add(BitmapPath(bitmap.id, bitmap.language));
   for (const Sound& sound : set.sounds) add(SoundPath(sound.id));
   for (const DesktopPicture& icon : set.desktopIcons) add(DesktopIconPath(icon.size));
   text += "</qresource>\n</RCC>\n";
@@ -56,7 +59,7 @@ bool WriteArtSet(const ArtSet& set, const std::filesystem::path& directory) {
     written &= WriteFile(directory / IconPath(icon.id), EncodeIcon(icon.image));
   }
   for (const Picture& bitmap : set.bitmaps) {
-    written &= WriteFile(directory / BitmapPath(bitmap.id), EncodeBitmap(bitmap.image));
+    written &= WriteFile(directory / BitmapPath(bitmap.id, bitmap.language), EncodeBitmap(bitmap.image));
   }
   for (const Sound& sound : set.sounds) {
     written &= WriteFile(directory / SoundPath(sound.id), EncodeWave(sound.samples));

@@ -13,6 +13,9 @@ namespace kestravane::art {
 // person finds picture 5003 as bitmaps/5003.bmp.
 std::string IconPath(unsigned id);
 std::string BitmapPath(unsigned id);
+// A page in a translation's language goes into that language's folder:
+// bitmaps/de/5001.bmp.
+std::string BitmapPath(unsigned id, const std::string& language);
 std::string SoundPath(unsigned id);
 // The program's icon for the desktop, by its size: desktop-icons/48x48.png.
 std::string DesktopIconPath(int size);

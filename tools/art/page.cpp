@@ -1,22 +1,21 @@
 #include "page.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStringList>
+#include <QTextBoundaryFinder>
+#include <algorithm>
+#include <optional>
 
 #include "canvas.h"
 #include "fonts.h"
 #include "random.h"
-#include "support/text_catalogue.h"
 
 namespace kestravane::art {
 namespace {
 
-
 constexpr int Margin = 14;
 constexpr int BodyTop = 62;
-constexpr int BodySize = 12;
-constexpr int LineHeight = 15;
 
 // The star chart's box in the lower right corner.
 constexpr int ChartLeft = 208;
@@ -24,8 +23,7 @@ constexpr int ChartTop = 214;
 constexpr int ChartWidth = 72;
 constexpr int ChartHeight = 66;
 
-void DrawText(QImage& page, int x, int baseline, const QString& text, const QFont& font,
-              Colour colour) {
+void DrawText(QImage& page, int x, int baseline, const QString& text, const QFont& font, Colour colour) {
   QPainter painter(&page);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(font);
@@ -66,7 +64,7 @@ void DrawStarChart(QImage& page) {
     const int x = ChartLeft + 3 + random.Below(ChartWidth - 6);
     Plot(page, x, y, i % 4 == 0 ? Silver : Grey);
   }
-  const QPoint stars[] = {{ChartLeft + 9, ChartTop + 46}, {ChartLeft + 22, ChartTop + 35},
+  const QPoint stars[] = {{ChartLeft + 9, ChartTop + 46},  {ChartLeft + 22, ChartTop + 35},
                           {ChartLeft + 30, ChartTop + 41}, {ChartLeft + 41, ChartTop + 24},
                           {ChartLeft + 56, ChartTop + 15}, {ChartLeft + 52, ChartTop + 33},
                           {ChartLeft + 63, ChartTop + 51}};
@@ -84,73 +82,136 @@ void DrawStarChart(QImage& page) {
   FillDisc(page, stars[4].x() + 0.5, stars[4].y() + 0.5, 5.6, Yellow, 4.6);
 }
 
+// The text in pieces that each end where a line may break: after a space, or
+// between two ideographs in a language written without spaces.
+QStringList BreakPieces(const QString& text) {
+  QStringList pieces;
+  QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+  int start = 0;
+  for (int end = breaks.toNextBoundary(); end != -1; end = breaks.toNextBoundary()) {
+    pieces << text.mid(start, end - start);
+    start = end;
+  }
+  return pieces;
+}
+
+// The largest size from `pixelSize` down to `smallest` at which `text` is at
+// most `width` wide, or nothing.
+std::optional<QFont> FontToFit(const QString& text, int pixelSize, int smallest, bool bold, int width) {
+  for (int size = pixelSize; size >= smallest; --size) {
+    QFont font = bold ? BoldFont(size) : SansFont(size);
+    if (QFontMetrics(font).horizontalAdvance(text) <= width) return font;
+  }
+  return std::nullopt;
+}
+
+QString Quoted(const QString& text) { return u'"' + text + u'"'; }
+
 }  // namespace
 
-QImage NewPage(const QString& title) {
-  QImage page(PageSize, PageSize, QImage::Format_RGB32);
-  page.fill(Qt::black);
+QString Words(Text words) {
+  const TextSource& source = SourceOf(words);
+  return QCoreApplication::translate(source.context, source.english);
+}
 
-  const QFont nameFont = BoldFont(22);
+PageWriter::PageWriter(const QString& title, int bodySize)
+    : page_(PageSize, PageSize, QImage::Format_RGB32),
+      bodySize_(bodySize),
+      lineHeight_(bodySize + 3),
+      floor_(PageSize - 4),
+      y_(BodyTop) {
+  page_.fill(Qt::black);
   // Letter-spaced capitals read as a title even in a plain font.
   QString spaced;
-  for (const QChar letter : QString::fromUtf8(SourceOf(Text::PageGameName).english)) {
+  for (const QChar letter : Words(Text::PageGameName)) {
     if (!spaced.isEmpty()) spaced += ' ';
     spaced += letter;
   }
-  const int nameWidth = QFontMetrics(nameFont).horizontalAdvance(spaced);
-  DrawText(page, (PageSize - nameWidth) / 2, 30, spaced, nameFont, White);
-  DrawLine(page, Margin, 38, PageSize - 1 - Margin, 38, Blue);
+  const int width = PageSize - 2 * Margin;
+  if (const auto nameFont = FontToFit(spaced, 22, 12, true, width)) {
+    const int nameWidth = QFontMetrics(*nameFont).horizontalAdvance(spaced);
+    DrawText(page_, (PageSize - nameWidth) / 2, 30, spaced, *nameFont, White);
+  } else {
+    misfits_ << Quoted(spaced) + " is wider than the page";
+  }
+  DrawLine(page_, Margin, 38, PageSize - 1 - Margin, 38, Blue);
 
-  const QFont titleFont = BoldFont(12);
-  const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(title);
-  DrawText(page, (PageSize - titleWidth) / 2, 53, title, titleFont, Yellow);
-
-  DrawStarChart(page);
-  return page;
+  if (const auto titleFont = FontToFit(title, 12, SmallestSize, true, width)) {
+    const int titleWidth = QFontMetrics(*titleFont).horizontalAdvance(title);
+    DrawText(page_, (PageSize - titleWidth) / 2, 53, title, *titleFont, Yellow);
+  } else {
+    misfits_ << Quoted(title) + " is wider than the page";
+  }
+  DrawStarChart(page_);
 }
 
-PageWriter::PageWriter(QImage& page) : page_(page), y_(BodyTop) {}
-
-int PageWriter::RightEdge(int lineBottom) const {
-  return lineBottom >= ChartTop - 4 ? ChartLeft - 8 : PageSize - Margin;
+int PageWriter::Room(int left, int height) const {
+  const int right = y_ + height >= ChartTop - 4 ? ChartLeft - 8 : PageSize - Margin;
+  return right - left;
 }
 
-void PageWriter::Heading(const QString& text) {
-  const QFont font = BoldFont(BodySize);
-  DrawText(page_, Margin, y_ + 12, text, font, Aqua);
-  y_ += LineHeight + 2;
+void PageWriter::CheckBelow(int bottom, const QString& text) {
+  if (bottom > floor_) misfits_ << Quoted(text) + " runs into the artwork below it";
 }
 
-void PageWriter::Paragraph(const QString& text, Colour colour) {
-  const QFont font = SansFont(BodySize);
+void PageWriter::Line(const QString& text, const QFont& font, Colour colour) {
+  if (QFontMetrics(font).horizontalAdvance(text) > Room(Margin, lineHeight_))
+    misfits_ << Quoted(text) + " has a word wider than its line";
+  CheckBelow(y_ + lineHeight_, text);
+  DrawText(page_, Margin, y_ + bodySize_, text, font, colour);
+  y_ += lineHeight_;
+}
+
+void PageWriter::Flow(const QString& text, const QFont& font, Colour colour) {
   const QFontMetrics metrics(font);
   QString line;
-  for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
-    const QString candidate = line.isEmpty() ? word : line + ' ' + word;
-    if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > RightEdge(y_ + LineHeight) - Margin) {
-      DrawText(page_, Margin, y_ + 12, line, font, colour);
-      y_ += LineHeight;
-      line = word;
+  for (const QString& piece : BreakPieces(text)) {
+    const QString candidate = line + piece;
+    if (!line.trimmed().isEmpty() && metrics.horizontalAdvance(candidate.trimmed()) > Room(Margin, lineHeight_)) {
+      Line(line.trimmed(), font, colour);
+      line = piece;
     } else {
       line = candidate;
     }
   }
-  if (!line.isEmpty()) {
-    DrawText(page_, Margin, y_ + 12, line, font, colour);
-    y_ += LineHeight;
-  }
+  if (!line.trimmed().isEmpty()) Line(line.trimmed(), font, colour);
 }
 
+void PageWriter::Heading(const QString& text) {
+  Flow(text, BoldFont(bodySize_), Aqua);
+  y_ += 2;
+}
+
+void PageWriter::Paragraph(const QString& text, Colour colour) { Flow(text, SansFont(bodySize_), colour); }
+
 void PageWriter::Centred(const QString& text, int pixelSize, bool bold, Colour colour) {
-  const QFont font = bold ? BoldFont(pixelSize) : SansFont(pixelSize);
+  const int width = PageSize - 2 * Margin;
+  // A little smaller still stands out; much smaller it had better wrap.
+  const std::optional<QFont> oneLine =
+      FontToFit(text, pixelSize, std::max(SmallestSize, pixelSize * 3 / 4), bold, width);
+  const QFont font = oneLine ? *oneLine : bold ? BoldFont(pixelSize) : SansFont(pixelSize);
   const QFontMetrics metrics(font);
-  DrawText(page_, (PageSize - metrics.horizontalAdvance(text)) / 2, y_ + metrics.ascent(), text, font, colour);
-  y_ += metrics.height() + 2;
+  QStringList lines;
+  for (const QString& piece : oneLine ? QStringList{text} : BreakPieces(text)) {
+    if (!lines.isEmpty() && metrics.horizontalAdvance((lines.last() + piece).trimmed()) <= width)
+      lines.last() += piece;
+    else
+      lines << piece;
+  }
+  for (const QString& piece : lines) {
+    const QString line = piece.trimmed();
+    const int lineWidth = metrics.horizontalAdvance(line);
+    if (lineWidth > width) misfits_ << Quoted(line) + " is wider than the page";
+    CheckBelow(y_ + metrics.height(), line);
+    DrawText(page_, (PageSize - lineWidth) / 2, y_ + metrics.ascent(), line, font, colour);
+    y_ += metrics.height() + 2;
+  }
 }
 
 void PageWriter::KeyLine(const QString& key, const QString& action) {
   constexpr int CapLeft = Margin + 10;
   constexpr int CapSize = 15;
+  constexpr int ActionLeft = CapLeft + CapSize + 10;
   const QFont capFont = BoldFont(11);
   DrawLine(page_, CapLeft, y_, CapLeft + CapSize - 1, y_, Silver);
   DrawLine(page_, CapLeft, y_, CapLeft, y_ + CapSize - 1, Silver);
@@ -158,8 +219,22 @@ void PageWriter::KeyLine(const QString& key, const QString& action) {
   DrawLine(page_, CapLeft + 1, y_ + CapSize - 1, CapLeft + CapSize - 1, y_ + CapSize - 1, Grey);
   const int keyWidth = QFontMetrics(capFont).horizontalAdvance(key);
   DrawText(page_, CapLeft + (CapSize - keyWidth + 1) / 2, y_ + 12, key, capFont, White);
-  DrawText(page_, CapLeft + CapSize + 10, y_ + 12, action, SansFont(BodySize), White);
+  CheckBelow(y_ + CapSize, action);
+  if (const auto font = FontToFit(action, bodySize_, SmallestSize, false, Room(ActionLeft, CapSize)))
+    DrawText(page_, ActionLeft, y_ + 12, action, *font, White);
+  else
+    misfits_ << Quoted(action) + " is wider than the room beside its key";
   y_ += CapSize + 3;
+}
+
+void PageWriter::Caption(int centreX, int top, int width, const QString& text, Colour colour) {
+  const std::optional<QFont> font = FontToFit(text, 11, SmallestSize, false, width);
+  if (!font) {
+    misfits_ << Quoted(text) + " is wider than its drawing";
+    return;
+  }
+  const QFontMetrics metrics(*font);
+  DrawText(page_, centreX - metrics.horizontalAdvance(text) / 2, top + metrics.ascent(), text, *font, colour);
 }
 
 }  // namespace kestravane::art

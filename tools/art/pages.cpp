@@ -1,6 +1,5 @@
 #include "pages.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
@@ -9,16 +8,16 @@
 #include "fonts.h"
 #include "glyph.h"
 #include "page.h"
-#include "support/text_catalogue.h"
 
 namespace kestravane::art {
 namespace {
 
 #include "resources/page_words.inc"
 
-QString Words(Text words) { return QString::fromUtf8(SourceOf(words).english); }
-
 constexpr int Cell = 16;
+// Each of the rules page's three drawings has a third of the page for its
+// captions, with a gap to the next.
+constexpr int CaptionWidth = 88;
 
 // One quadrant of a battle-group drawing: a framed cell with a Roder ship in it.
 void DrawCell(QImage& page, int left, int top, bool withShip) {
@@ -28,8 +27,8 @@ void DrawCell(QImage& page, int left, int top, bool withShip) {
   DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Silver);
   FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
   if (withShip) {
-    PaintGlyph(page, left + 3, top + 4,
-               {"....XX...", "..XXXXXX.", "XXXXXXXXX", "XXXXXXXXX", "..XXXXXX.", "....XX..."}, Red);
+    PaintGlyph(page, left + 3, top + 4, {"....XX...", "..XXXXXX.", "XXXXXXXXX", "XXXXXXXXX", "..XXXXXX.", "....XX..."},
+               Red);
     Plot(page, left + 4, top + 6, Yellow);
     Plot(page, left + 4, top + 7, Yellow);
   }
@@ -44,15 +43,6 @@ void DrawDistantCell(QImage& page, int left, int top) {
   DrawLine(page, left + Cell - 1, top, left + Cell - 1, top + Cell - 1, Grey);
   FillRect(page, left + 1, top + 1, Cell - 2, Cell - 2, Black);
   FillRect(page, left + Cell - 6, top + 3, 3, 2, Maroon);
-}
-
-void DrawCaption(QImage& page, int centreX, int top, const QString& text, Colour colour) {
-  const QFont font = SansFont(11);
-  QPainter painter(&page);
-  painter.setFont(font);
-  painter.setPen(ToQColor(colour));
-  const int width = QFontMetrics(font).horizontalAdvance(text);
-  painter.drawText(centreX - width / 2, top + QFontMetrics(font).ascent(), text);
 }
 
 // A five-pointed star of glory, for the victory page.
@@ -92,101 +82,111 @@ void DrawBeacon(QImage& page, double cx, double cy) {
   FillDisc(page, cx - 5, cy - 5, 2.4, Yellow);
 }
 
+// Draws a page at the largest size of its running text that all its words fit
+// at, from the English size down; what fits nowhere goes into `misfits`.
+template <typename Draw>
+IndexedImage FittedPage(Text title, QStringList& misfits, Draw draw) {
+  for (int bodySize = BodySize;; --bodySize) {
+    PageWriter writer(Words(title), bodySize);
+    draw(writer, writer.Page());
+    if (writer.Misfits().isEmpty() || bodySize == SmallestSize) {
+      misfits << writer.Misfits();
+      return Quantise(writer.Page(), false);
+    }
+  }
+}
+
 }  // namespace
 
-IndexedImage TitlePage() {
-  QImage page = NewPage(Words(Text::TitleHeading));
-  PageWriter writer(page);
-  writer.Skip(4);
-  writer.Centred(Words(Text::TitleVersion), 16, true, White);
-  writer.Skip(6);
-  writer.Paragraph(Words(Text::TitleGoal));
-  writer.Skip(8);
-  writer.Paragraph(Words(Text::TitleCopyright), Silver);
-  writer.Skip(6);
-  writer.Paragraph(Words(Text::TitleSharing), Silver);
-  writer.Skip(10);
-  writer.Paragraph(Words(Text::TitleStart), Yellow);
-  return Quantise(page, false);
+IndexedImage TitlePage(QStringList& misfits) {
+  return FittedPage(Text::TitleHeading, misfits, [](PageWriter& writer, QImage&) {
+    writer.Skip(4);
+    writer.Centred(Words(Text::TitleVersion), 16, true, White);
+    writer.Skip(6);
+    writer.Paragraph(Words(Text::TitleGoal));
+    writer.Skip(8);
+    writer.Paragraph(Words(Text::TitleCopyright), Silver);
+    writer.Skip(6);
+    writer.Paragraph(Words(Text::TitleSharing), Silver);
+    writer.Skip(10);
+    writer.Paragraph(Words(Text::TitleStart), Yellow);
+  });
 }
 
-IndexedImage GameRulesPage() {
-  QImage page = NewPage(Words(Text::RulesHeading));
-  PageWriter writer(page);
-  writer.Paragraph(Words(Text::RulesGroups));
-  writer.Skip(6);
+IndexedImage GameRulesPage(QStringList& misfits) {
+  return FittedPage(Text::RulesHeading, misfits, [](PageWriter& writer, QImage& page) {
+    writer.Paragraph(Words(Text::RulesGroups));
+    writer.Skip(6);
 
-  // Three groups side by side, one per axis, each captioned below.
-  const int top = writer.Top();
-  const int centres[] = {52, 144, 236};
-  for (int i = 0; i < 3; ++i) DrawCell(page, centres[0] - 18 + (Cell - 1) * i, top + Cell - 1, true);
-  for (int i = 0; i < 3; ++i) DrawCell(page, centres[1] - 6, top + (Cell - 1) * i, true);
-  DrawDistantCell(page, centres[2] - 2, top + 2);
-  DrawDistantCell(page, centres[2] - 7, top + 7);
-  DrawCell(page, centres[2] - 12, top + 12, true);
-  const int captionTop = top + 3 * Cell + 2;
-  for (int i = 0; i < 3; ++i) {
-    DrawCaption(page, centres[i], captionTop, Words(RulesCaptions[i][0]), Aqua);
-    DrawCaption(page, centres[i], captionTop + 13, Words(RulesCaptions[i][1]), White);
-  }
-  writer.Skip(3 * Cell + 2 + 32);
+    // Three groups side by side, one per axis, each captioned below.
+    const int top = writer.Top();
+    const int centres[] = {52, 144, 236};
+    for (int i = 0; i < 3; ++i) DrawCell(page, centres[0] - 18 + (Cell - 1) * i, top + Cell - 1, true);
+    for (int i = 0; i < 3; ++i) DrawCell(page, centres[1] - 6, top + (Cell - 1) * i, true);
+    DrawDistantCell(page, centres[2] - 2, top + 2);
+    DrawDistantCell(page, centres[2] - 7, top + 7);
+    DrawCell(page, centres[2] - 12, top + 12, true);
+    const int captionTop = top + 3 * Cell + 2;
+    for (int i = 0; i < 3; ++i) {
+      writer.Caption(centres[i], captionTop, CaptionWidth, Words(RulesCaptions[i][0]), Aqua);
+      writer.Caption(centres[i], captionTop + 13, CaptionWidth, Words(RulesCaptions[i][1]), White);
+    }
+    writer.Skip(3 * Cell + 2 + 32);
 
-  writer.Heading(Words(Text::RulesAttack));
-  writer.Paragraph(Words(Text::RulesAim));
-  return Quantise(page, false);
+    writer.Heading(Words(Text::RulesAttack));
+    writer.Paragraph(Words(Text::RulesAim));
+  });
 }
 
-IndexedImage ShortcutsPage() {
-  QImage page = NewPage(Words(Text::KeysHeading));
-  PageWriter writer(page);
-  for (const PageKeys& section : KeysSections) {
-    if (&section != KeysSections) writer.Skip(3);
-    writer.Heading(Words(section.system));
-    for (int key = 0; key < section.count; ++key)
-      writer.KeyLine(QString::fromUtf8(section.keys[key].key), Words(section.keys[key].does));
-  }
-  return Quantise(page, false);
+IndexedImage ShortcutsPage(QStringList& misfits) {
+  return FittedPage(Text::KeysHeading, misfits, [](PageWriter& writer, QImage&) {
+    for (const PageKeys& section : KeysSections) {
+      if (&section != KeysSections) writer.Skip(3);
+      writer.Heading(Words(section.system));
+      for (int key = 0; key < section.count; ++key)
+        writer.KeyLine(QString::fromUtf8(section.keys[key].key), Words(section.keys[key].does));
+    }
+  });
 }
 
-IndexedImage MissionOrdersPage() {
-  QImage page = NewPage(Words(Text::MissionHeading));
-  PageWriter writer(page);
-  writer.Heading(Words(Text::MissionSituation));
-  writer.Paragraph(Words(Text::MissionInvasion));
-  writer.Skip(8);
-  writer.Heading(Words(Text::MissionOrders));
-  writer.Paragraph(Words(Text::MissionSeek));
-  writer.Skip(12);
-  writer.Paragraph(Words(Text::MissionWish), Yellow);
-  writer.Paragraph(Words(Text::MissionSender), Silver);
-  return Quantise(page, false);
+IndexedImage MissionOrdersPage(QStringList& misfits) {
+  return FittedPage(Text::MissionHeading, misfits, [](PageWriter& writer, QImage&) {
+    writer.Heading(Words(Text::MissionSituation));
+    writer.Paragraph(Words(Text::MissionInvasion));
+    writer.Skip(8);
+    writer.Heading(Words(Text::MissionOrders));
+    writer.Paragraph(Words(Text::MissionSeek));
+    writer.Skip(12);
+    writer.Paragraph(Words(Text::MissionWish), Yellow);
+    writer.Paragraph(Words(Text::MissionSender), Silver);
+  });
 }
 
-IndexedImage VictoryPage() {
-  QImage page = NewPage(Words(Text::VictoryHeading));
-  PageWriter writer(page);
-  writer.Skip(4);
-  writer.Centred(Words(Text::VictoryCheer), 14, true, Yellow);
-  writer.Skip(6);
-  writer.Paragraph(Words(Text::VictoryText));
-  DrawMedal(page, 104, 196, 34);
-  for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
-    DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
-    DrawLine(page, sparkle.x(), sparkle.y() - 3, sparkle.x(), sparkle.y() + 3, Silver);
-    Plot(page, sparkle.x(), sparkle.y(), White);
-  }
-  return Quantise(page, false);
+IndexedImage VictoryPage(QStringList& misfits) {
+  return FittedPage(Text::VictoryHeading, misfits, [](PageWriter& writer, QImage& page) {
+    writer.KeepAbove(147);
+    writer.Skip(4);
+    writer.Centred(Words(Text::VictoryCheer), 14, true, Yellow);
+    writer.Skip(6);
+    writer.Paragraph(Words(Text::VictoryText));
+    DrawMedal(page, 104, 196, 34);
+    for (const QPoint sparkle : {QPoint(46, 160), QPoint(160, 150), QPoint(58, 236), QPoint(170, 226)}) {
+      DrawLine(page, sparkle.x() - 3, sparkle.y(), sparkle.x() + 3, sparkle.y(), Silver);
+      DrawLine(page, sparkle.x(), sparkle.y() - 3, sparkle.x(), sparkle.y() + 3, Silver);
+      Plot(page, sparkle.x(), sparkle.y(), White);
+    }
+  });
 }
 
-IndexedImage DefeatPage() {
-  QImage page = NewPage(Words(Text::DefeatHeading));
-  PageWriter writer(page);
-  writer.Skip(4);
-  writer.Centred(Words(Text::DefeatWarning), 14, true, Red);
-  writer.Skip(6);
-  writer.Paragraph(Words(Text::DefeatText));
-  DrawBeacon(page, 60, 205);
-  return Quantise(page, false);
+IndexedImage DefeatPage(QStringList& misfits) {
+  return FittedPage(Text::DefeatHeading, misfits, [](PageWriter& writer, QImage& page) {
+    writer.KeepAbove(171);
+    writer.Skip(4);
+    writer.Centred(Words(Text::DefeatWarning), 14, true, Red);
+    writer.Skip(6);
+    writer.Paragraph(Words(Text::DefeatText));
+    DrawBeacon(page, 60, 205);
+  });
 }
 
 }  // namespace kestravane::art
