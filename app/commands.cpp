@@ -27,6 +27,7 @@ bool Sounding(const Game& game) { return game.SoundsOn(); }
 
 constexpr QKeySequence::StandardKey NoStandardKey = QKeySequence::UnknownKey;
 constexpr QKeyCombination Ctrl(Qt::Key key) { return Qt::CTRL | key; }
+constexpr QKeyCombination CtrlShift(Qt::Key key) { return Qt::CTRL | Qt::SHIFT | key; }
 
 // Menu by menu, in order. Helm and Engage show Ctrl+H and Ctrl+M, the
 // control characters of Backspace and Enter, which work as well. Exit keeps
@@ -50,7 +51,7 @@ constexpr CommandEntry Table[] = {
     {Command::CaptainsRecord, Text::GameMenu, Text::CaptainsRecordItem, Text::CaptainsRecordHelp, NoStandardKey, {},
      false, Always, Unchecked, [](Game& game) { game.CaptainsRecord(); }, false},
     {Command::CopyResult, Text::GameMenu, Text::CopyResultItem, Text::CopyResultHelp, NoStandardKey,
-     {Qt::CTRL | Qt::SHIFT | Qt::Key_C}, false, HasResult, Unchecked, [](Game& game) { game.CopyResult(); }, true},
+     {CtrlShift(Qt::Key_C)}, false, HasResult, Unchecked, [](Game& game) { game.CopyResult(); }, true},
     {Command::Options, Text::GameMenu, Text::OptionsItem, Text::OptionsHelp, NoStandardKey, {}, true, Always,
      Unchecked, [](Game& game) { game.Options(); }, false},
     {Command::Exit, Text::GameMenu, Text::ExitItem, Text::ExitHelp, NoStandardKey, {Ctrl(Qt::Key_Q)}, true, Always,
