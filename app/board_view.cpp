@@ -102,6 +102,15 @@ BoardView::BoardView(Session& session, QColor background, platform::PictureStore
   sectorRemaining_ = Place(new Readout(Text::SectorRemainingName, this), SectorRemaining, left);
   shipsRemaining_ = Place(new QLabel(this), ShipsRemaining, left);
   killRatio_ = Place(new QLabel(this), KillRatio, left);
+  const QColor white(255, 255, 255), aqua(0, 255, 255), yellow(255, 255, 0);
+  result_ = {AddResultLine(ResultHeading, aqua),     AddResultLine(ResultUniverse, white),
+             AddResultLine(ResultDifficulty, white), AddResultLine(ResultShips, white),
+             AddResultLine(ResultMissiles, white),   AddResultLine(ResultFuel, white),
+             AddResultLine(ResultTime, white),       AddResultLine(ResultPlaceLine, yellow)};
+  result_.back()->setWordWrap(true);
+  result_.back()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  copyResult_ = AddButton(CopyResultButton, Tr(Text::CopyResultButton), Command::CopyResult);
+  ShowResult(std::nullopt);
   FitToZoom();
 }
 
@@ -110,6 +119,15 @@ QLabel* BoardView::AddTitle(const platform::Rect& place, Text title) {
   QLabel* label = Place(new EtchedLabel(Tr(title), this), place, Qt::AlignLeft | Qt::AlignVCenter);
   label->setEnabled(false);
   return label;
+}
+
+QLabel* BoardView::AddResultLine(const platform::Rect& place, QColor color) {
+  QLabel* line = Place(new QLabel(this), place, Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette palette = line->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  palette.setColor(QPalette::WindowText, color);
+  line->setPalette(palette);
+  return line;
 }
 
 template <class Label>
@@ -167,6 +185,10 @@ void BoardView::FitWords() {
     }
     const auto* button = qobject_cast<QPushButton*>(widget);
     const auto* label = qobject_cast<QLabel*>(widget);
+    if (label && label->wordWrap()) {  // it takes a second line instead
+      SetFont(*widget, LabelFont(zoom_));
+      continue;
+    }
     const QString words = WithoutMnemonic(button ? button->text() : label->text());
     const int room = widget->contentsRect().width() -
                      (button ? button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) : 0);
@@ -225,9 +247,20 @@ void BoardView::Refresh() {
   sectorRemaining_->setText(texts.SectorRemaining);
   shipsRemaining_->setText(texts.ShipsRemaining);
   killRatio_->setText(texts.KillRatio);
+  ShowResult(texts.Result);
   FitWords();
   update();
   TellScreenReader(false);
+}
+
+void BoardView::ShowResult(const std::optional<ResultTexts>& result) {
+  const QStringList lines = result ? result->Lines() : QStringList();
+  for (std::size_t index = 0; index < result_.size(); ++index) {
+    if (result) result_[index]->setText(lines[static_cast<qsizetype>(index)]);
+    result_[index]->setVisible(result.has_value());
+  }
+  copyResult_->setVisible(result.has_value());
+  copyResult_->setEnabled(result.has_value());
 }
 
 void BoardView::ShowDrawn() {

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
 #include <utility>
 #include <vector>
 
+#include "display/result_panel.h"
 #include "display/surface.h"
 #include "engine/identifiers.h"
 #include "engine/message.h"
@@ -106,6 +108,9 @@ class BoardView : public QWidget {
   template <class Label>
   Label* Place(Label* label, const platform::Rect& place, Qt::Alignment alignment);
   QLabel* AddTitle(const platform::Rect& place, Text title);
+  // A line of the result, in one of the page's colours on its black.
+  QLabel* AddResultLine(const platform::Rect& place, QColor color);
+  void ShowResult(const std::optional<ResultTexts>& result);
   QPushButton* AddButton(const platform::Rect& place, const QString& text, Command command);
   // Puts the labels and buttons in their places at the zoom, in its size of type.
   void FitToZoom();
@@ -144,6 +149,9 @@ class BoardView : public QWidget {
   QPushButton* fire_;
   QPushButton* reverse_;
   QPushButton* engage_;
+  // The finished game's result over its last page, hidden the rest of the time.
+  std::vector<QLabel*> result_;
+  QPushButton* copyResult_;
 };
 
 }  // namespace kestravane

@@ -19,6 +19,7 @@ template <ScanAxis axis>
 bool Along(const Game& game) {
   return game.GameOpen() && game.Axis() == axis;
 }
+bool HasResult(const Game& game) { return game.HasResult(); }
 bool Enlargeable(const Game& game) { return game.Zoom() < LargestZoom; }
 bool Reducible(const Game& game) { return game.Zoom() > SmallestZoom; }
 bool OnTop(const Game& game) { return game.TopMost(); }
@@ -26,6 +27,7 @@ bool Sounding(const Game& game) { return game.SoundsOn(); }
 
 constexpr QKeySequence::StandardKey NoStandardKey = QKeySequence::UnknownKey;
 constexpr QKeyCombination Ctrl(Qt::Key key) { return Qt::CTRL | key; }
+constexpr QKeyCombination CtrlShift(Qt::Key key) { return Qt::CTRL | Qt::SHIFT | key; }
 
 // Menu by menu, in order. Helm and Engage show Ctrl+H and Ctrl+M, the
 // control characters of Backspace and Enter, which work as well. Exit keeps
@@ -48,6 +50,8 @@ constexpr CommandEntry Table[] = {
      Always, Unchecked, [](Game& game) { game.GameNumber(); }, false},
     {Command::CaptainsRecord, Text::GameMenu, Text::CaptainsRecordItem, Text::CaptainsRecordHelp, NoStandardKey, {},
      false, Always, Unchecked, [](Game& game) { game.CaptainsRecord(); }, false},
+    {Command::CopyResult, Text::GameMenu, Text::CopyResultItem, Text::CopyResultHelp, NoStandardKey,
+     {CtrlShift(Qt::Key_C)}, false, HasResult, Unchecked, [](Game& game) { game.CopyResult(); }, true},
     {Command::Options, Text::GameMenu, Text::OptionsItem, Text::OptionsHelp, NoStandardKey, {}, true, Always,
      Unchecked, [](Game& game) { game.Options(); }, false},
     {Command::Exit, Text::GameMenu, Text::ExitItem, Text::ExitHelp, NoStandardKey, {Ctrl(Qt::Key_Q)}, true, Always,

@@ -1,13 +1,16 @@
 #include "app/game_controller.h"
 
+#include <QClipboard>
 #include <QDate>
+#include <QGuiApplication>
 #include <algorithm>
 
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/trace.h"
-#include "document/captains_record_file.h"
 #include "display/main_layout.h"
+#include "display/result_panel.h"
+#include "document/captains_record_file.h"
 #include "engine/captains_record.h"
 #include "engine/game_flow.h"
 #include "engine/modes.h"
@@ -100,8 +103,9 @@ void GameController::Show(const Outcome& outcome, bool shot) {
   BoardView& board = window_.board();
   for (const Message& message : outcome.Messages) board.ShowStatus(message);
   if (outcome.ShipButtons) board.EnableShipButtons(*outcome.ShipButtons);
+  // The end page shows the game's place in the record, so the record comes first.
+  if (outcome.Ended) RecordEnd();
   board.Refresh();
-  if (outcome.Ended) RecordEnd(*outcome.Ended);
   if (!SoundsOn()) {
     if (outcome.AlertWhenSilent) AlertBeep();
     return;
@@ -126,19 +130,34 @@ DocumentContext GameController::Documents() {
 void GameController::CountPlayTime() {
   const auto now = std::chrono::steady_clock::now();
   const auto played = std::chrono::duration_cast<std::chrono::seconds>(now - playClock_).count();
-  if (session_.InProgress) session_.History.SecondsPlayed += static_cast<std::uint32_t>(played);
+  // The clock stops at the game's end, as the other figures do.
+  if (session_.InProgress && !session_.History.Recorded)
+    session_.History.SecondsPlayed += static_cast<std::uint32_t>(played);
   // What is left of a second counts towards the next.
   playClock_ += std::chrono::seconds(played);
 }
 
-void GameController::RecordEnd(GameEnd result) {
-  if (session_.History.Recorded) return;
-  CountPlayTime();
-  session_.History.Recorded = true;
-  const std::int64_t now = platform::CalendarSeconds();
-  ShowRecordReport(records_.Add(EntryFor(session_, result, now), now));
-  const std::size_t entry = records_.record().Entries.size() - 1;
-  lastWon_ = result == GameEnd::Won ? std::optional(entry) : std::nullopt;
+void GameController::RecordEnd() {
+  GameHistory& history = session_.History;
+  const GameEnd result = history.Ended.value_or(GameEnd::Lost);
+  if (!history.Recorded) {
+    CountPlayTime();
+    history.Recorded = true;
+    const std::int64_t now = platform::CalendarSeconds();
+    ShowRecordReport(records_.Add(EntryFor(session_, result, now), now));
+    const std::size_t entry = records_.record().Entries.size() - 1;
+    lastWon_ = result == GameEnd::Won ? std::optional(entry) : std::nullopt;
+  }
+  // Asked each time, so that an end after a tour, or in a game opened again, shows its place too.
+  history.Place = PlaceOf(records_.record(), EntryFor(session_, result, 0));
+}
+
+bool GameController::HasResult() const { return !ResultLine(session_).isEmpty(); }
+
+void GameController::CopyResult() {
+  const QString line = ResultLine(session_);
+  QGuiApplication::clipboard()->setText(line);
+  ShowStatus(Text::ResultCopied, line.toStdString());
 }
 
 void GameController::ShowRecordReport(const RecordReport& report) {

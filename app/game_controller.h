@@ -89,6 +89,8 @@ class GameController {
   int Zoom() const { return settings_.Zoom; }
   // The player's choice, unless a sound has failed since he made it.
   bool SoundsOn() const { return settings_.Sounds && !soundsFailed_; }
+  // The open game has ended, and its result can be copied.
+  bool HasResult() const;
 
   // The commands.
   void New();
@@ -99,6 +101,8 @@ class GameController {
   void Save();
   void GameNumber();
   void CaptainsRecord();
+  // Puts the finished game's result on the clipboard as one line.
+  void CopyResult();
   void Options();
   void Exit();
   void Scan(ScanAxis axis);
@@ -131,8 +135,9 @@ class GameController {
   void StartUniverse(std::uint32_t number);
   // The time since the last count goes into the game in progress.
   void CountPlayTime();
-  // The game's end goes into the captain's record, once a game.
-  void RecordEnd(GameEnd result);
+  // The game's first end goes into the captain's record, once a game; its
+  // place there is looked up at every end.
+  void RecordEnd();
 
   MainWindow& window_;
   Session& session_;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "display/result_panel.h"
 #include "support/catalogue.h"
 
 namespace kestravane {
@@ -11,7 +12,7 @@ namespace {
 #include "resources/page_words.inc"
 
 // The page's words in reading order, each piece a sentence of its own.
-QString Read(std::initializer_list<QString> pieces) {
+QString Read(const QStringList& pieces) {
   QStringList sentences;
   for (const QString& piece : pieces) {
     const bool ended = piece.endsWith(u'.') || piece.endsWith(u'!') || piece.endsWith(u':');
@@ -60,7 +61,13 @@ QString PageText(ScannerPicture picture) {
 
 QString PictureText(const Session& session) {
   if (SectorShown(session)) return {};
-  return PageText(session.Picture);
+  const QString page = PageText(session.Picture);
+  const std::optional<ResultTexts> result = ShownResult(session);
+  if (!result) return page;
+  QStringList lines = result->Lines();
+  // The heading reads as what the figures after it are.
+  lines.front() += u':';
+  return page + u' ' + Read(lines);
 }
 
 }  // namespace kestravane

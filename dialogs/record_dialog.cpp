@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "dialogs/dialog_placement.h"
+#include "display/result_panel.h"
 #include "support/catalogue.h"
 #include "support/dialog_layout.h"
 #include "support/keyboard_return.h"
@@ -24,39 +25,67 @@ struct Level {
 constexpr Level Levels[] = {
     {Difficulty::Easy, Text::Easy}, {Difficulty::Normal, Text::Normal}, {Difficulty::Hard, Text::Hard}};
 
-QString Duration(std::uint32_t seconds) {
-  return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+// A read-only table of whole rows under `columns`, named for a screen reader.
+QTableWidget* RecordTable(int rows, const QStringList& columns, Text name) {
+  auto* table = new QTableWidget(rows, static_cast<int>(columns.size()));
+  table->setAccessibleName(Tr(name));
+  table->setHorizontalHeaderLabels(columns);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  return table;
 }
 
-// One difficulty's standing: its figures, then its best victories.
+void FillRow(QTableWidget* table, int row, const QStringList& cells) {
+  for (int column = 0; column < cells.size(); ++column)
+    table->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+// Missiles, fuel and time of a game; dashes for none.
+QStringList Figures(const CaptainsRecord& record, std::optional<std::size_t> index) {
+  if (!index) return {QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-")};
+  const RecordEntry& entry = record.Entries[*index];
+  return {QString::number(entry.MissilesFired), QString::number(entry.FuelUsed), PlayTime(entry.SecondsPlayed)};
+}
+
+// One difficulty's standing: its figures, its best victories, then the best
+// on each universe played again.
 QWidget* StandingPage(const CaptainsRecord& record, Difficulty difficulty, std::optional<std::size_t> highlighted) {
   const DifficultyStanding standing = StandingAt(record, difficulty);
   auto* page = new QWidget;
-  auto* layout = new DialogLayout(page, 280, 176);
+  auto* layout = new DialogLayout(page, 280, 256);
   const QString figures =
       Tr(Text::RecordStanding, standing.Played, standing.Won, standing.Lost, standing.WinPercent, standing.Assisted);
   layout->Add(new DialogLabel(figures), {4, 4, 272, 8});
   auto* rule = layout->Add(new QLabel(Tr(Text::BestVictoriesRule)), {4, 16, 272, 16});
   rule->setWordWrap(true);
-  auto* best = layout->Add(new QTableWidget(static_cast<int>(standing.Best.size()), 5), {4, 34, 272, 138});
-  best->setAccessibleName(Tr(Text::BestVictories));
-  best->setHorizontalHeaderLabels({Tr(Text::MissilesColumn), Tr(Text::FuelColumn), Tr(Text::TimeColumn),
-                                   Tr(Text::UniverseColumn), Tr(Text::EndedColumn)});
-  best->verticalHeader()->setDefaultSectionSize(best->fontMetrics().height() + 4);
-  best->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  best->horizontalHeader()->setStretchLastSection(true);
-  best->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  best->setSelectionBehavior(QAbstractItemView::SelectRows);
+  const QStringList figureColumns = {Tr(Text::MissilesColumn), Tr(Text::FuelColumn), Tr(Text::TimeColumn)};
+  auto* best = layout->Add(
+      RecordTable(static_cast<int>(standing.Best.size()),
+                  figureColumns + QStringList{Tr(Text::UniverseColumn), Tr(Text::EndedColumn)}, Text::BestVictories),
+      {4, 34, 272, 138});
   for (int row = 0; row < best->rowCount(); ++row) {
     const std::size_t index = standing.Best[static_cast<std::size_t>(row)];
     const RecordEntry& entry = record.Entries[index];
-    const QStringList cells = {
-        QString::number(entry.MissilesFired), QString::number(entry.FuelUsed), Duration(entry.SecondsPlayed),
-        entry.Universe ? QString::number(*entry.Universe) : QStringLiteral("-"),
-        QDateTime::fromSecsSinceEpoch(entry.EndedAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"))};
-    for (int column = 0; column < cells.size(); ++column)
-      best->setItem(row, column, new QTableWidgetItem(cells[column]));
+    FillRow(best, row,
+            Figures(record, index) +
+                QStringList{entry.Universe ? QString::number(*entry.Universe) : QStringLiteral("-"),
+                            QDateTime::fromSecsSinceEpoch(entry.EndedAt).toString(QStringLiteral("yyyy-MM-dd hh:mm"))});
     if (index == highlighted) best->selectRow(row);
+  }
+  const std::vector<UniverseBest> universes = RepeatedUniverses(record, difficulty);
+  layout->Add(new DialogLabel(Tr(Text::RepeatedUniverses)), {4, 176, 272, 8});
+  auto* replayed = layout->Add(RecordTable(static_cast<int>(universes.size()),
+                                           QStringList{Tr(Text::UniverseColumn), Tr(Text::GamesColumn)} + figureColumns,
+                                           Text::RepeatedUniverses),
+                               {4, 186, 272, 66});
+  for (int row = 0; row < replayed->rowCount(); ++row) {
+    const UniverseBest& universe = universes[static_cast<std::size_t>(row)];
+    FillRow(replayed, row,
+            QStringList{QString::number(universe.Universe), QString::number(universe.Played)} +
+                Figures(record, universe.Best));
   }
   return page;
 }
@@ -67,10 +96,10 @@ class RecordDialog final : public PlacedDialog {
                Placement& placement)
       : PlacedDialog(owner, placement), record_(record) {
     SetUpDialog(*this, Tr(Text::RecordTitle));
-    auto* layout = new DialogLayout(this, 300, 222);
-    tabs_ = layout->Add(new QTabWidget, {6, 6, 288, 192});
-    QPushButton* clear = layout->Add(new QPushButton(Tr(Text::ClearRecord)), {168, 202, 70, 14});
-    QPushButton* close = layout->Add(new QPushButton(Tr(Text::Close)), {244, 202, 50, 14});
+    auto* layout = new DialogLayout(this, 300, 302);
+    tabs_ = layout->Add(new QTabWidget, {6, 6, 288, 272});
+    QPushButton* clear = layout->Add(new QPushButton(Tr(Text::ClearRecord)), {168, 282, 70, 14});
+    QPushButton* close = layout->Add(new QPushButton(Tr(Text::Close)), {244, 282, 50, 14});
     close->setDefault(true);
     connect(clear, &QPushButton::clicked, this, &RecordDialog::Clear);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -20,6 +20,9 @@ constexpr Color GaugeColor{128, 128, 128};
 constexpr Color MapDotColor{0, 0, 0};
 constexpr Color MarkerColor{0, 0, 255};
 constexpr Color SearchedColor{128, 128, 128};
+// The pages' own black and the blue of their rules.
+constexpr Color PageColor{0, 0, 0};
+constexpr Color PageRuleColor{0, 0, 255};
 constexpr int CellSize = 32;
 constexpr int MarkerArm = 7;
 
@@ -117,6 +120,15 @@ Bitmap PictureBitmap(ScannerPicture picture) {
   return Bitmap::TitlePage;
 }
 
+// The result's ground over the page's lower part, under a rule as the
+// page's title has one.
+void DrawResultPanel(Surface& surface) {
+  const Rect& panel = layout::ResultPanel;
+  FillRect(surface, panel, PageColor);
+  const int left = layout::ResultLeft, right = panel.right - (left - panel.left);
+  DrawLine(surface, left, panel.top + 2, right, panel.top + 2, PageRuleColor);
+}
+
 void DrawWeaponsPanel(Surface& surface, platform::PictureStore& pictures, BoardTexts& texts, const GameState& state) {
   Draw3DFrame(surface, layout::WeaponsPanel);
   DrawIcon(surface, pictures, Icon::Map, layout::WeaponsIcon);
@@ -170,6 +182,8 @@ BoardTexts PaintBoard(Surface& surface, const Session& session, platform::Pictur
     DrawScanner(surface, pictures, session);
   } else {
     DrawPicture(surface, pictures, PictureBitmap(session.Picture), layout::ScannerArea);
+    texts.Result = ShownResult(session);
+    if (texts.Result) DrawResultPanel(surface);
   }
   Draw3DFrame(surface, layout::StatusFrame);
   DrawWeaponsPanel(surface, pictures, texts, session.State);

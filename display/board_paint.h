@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "display/result_panel.h"
 #include "display/surface.h"
 #include "engine/identifiers.h"
 #include "engine/session.h"
@@ -25,14 +26,16 @@ struct BoardTexts {
   QString SectorRemaining;
   QString ShipsRemaining;
   QString KillRatio;
+  // Set while the page of a game's end shows its result.
+  std::optional<ResultTexts> Result;
 };
 
 // The main window's board, drawn whole from the session: the etched line
 // under the menu bar, the frames of the scanner view and the status line,
 // the sector grid with the crosshair on the ship's cell or the page in its
 // place, and the weapons, engines and scanner panels with their gauges and
-// maps. Returns the texts of the labels over it. Its icons and pages come
-// from `pictures`.
+// maps, and a finished game's result on its last page. Returns the texts
+// of the labels over it. Its icons and pages come from `pictures`.
 BoardTexts PaintBoard(Surface& surface, const Session& session, platform::PictureStore& pictures);
 
 // A bitmap of `pictures` at its own size with its top-left corner at the

@@ -60,6 +60,24 @@ inline constexpr Rect SectorRemaining = At(ScannerIcon.right + 15, ScannerIcon.t
 inline constexpr Rect ShipsRemaining = At(QuadrantIcon.right + 15, QuadrantIcon.top + 3, 85, 13);
 inline constexpr Rect KillRatio = At(QuadrantIcon.right + 15, QuadrantIcon.top + 3 + 15, 85, 13);
 
+// The result of a finished game covers the lower part of its victory or
+// defeat page, under the page's words: a rule, a heading, the figures in two
+// columns, the place among the best over two lines, and a row of buttons.
+// Right of Copy Result the row stays free, to x 442, for one more button.
+inline constexpr Rect ResultPanel{ScannerArea.left, ScannerArea.top + 152, ScannerArea.right, ScannerArea.bottom};
+inline constexpr int ResultLeft = ResultPanel.left + 14;
+inline constexpr int ResultColumn = 130;
+inline constexpr int ResultRow(int row) { return ResultPanel.top + 22 + 14 * row; }
+inline constexpr Rect ResultHeading = At(ResultLeft, ResultPanel.top + 6, 2 * ResultColumn, 13);
+inline constexpr Rect ResultUniverse = At(ResultLeft, ResultRow(0), ResultColumn, 13);
+inline constexpr Rect ResultDifficulty = At(ResultLeft + ResultColumn, ResultRow(0), ResultColumn, 13);
+inline constexpr Rect ResultShips = At(ResultLeft, ResultRow(1), ResultColumn, 13);
+inline constexpr Rect ResultMissiles = At(ResultLeft + ResultColumn, ResultRow(1), ResultColumn, 13);
+inline constexpr Rect ResultFuel = At(ResultLeft, ResultRow(2), ResultColumn, 13);
+inline constexpr Rect ResultTime = At(ResultLeft + ResultColumn, ResultRow(2), ResultColumn, 13);
+inline constexpr Rect ResultPlaceLine = At(ResultLeft, ResultRow(3) + 4, 2 * ResultColumn, 26);
+inline constexpr Rect CopyResultButton = At(ResultLeft, ResultPanel.bottom - 28, 90, 20);
+
 }  // namespace layout
 
 // The 32 x 32 square of a cell of the sector grid.

@@ -19,10 +19,13 @@ constexpr const char* Notice = "A Kestravane game in progress. Keep it safe, Com
 constexpr std::uint32_t HistoryTag = 0x54534948;  // "HIST"
 // Assisted was set by older versions whenever diagnostics were on: such a game stays out of the ranking.
 constexpr std::uint32_t UniverseKnown = 1, Assisted = 2, Recorded = 4;
+// Older versions read past these flags: to them the game just goes on.
+constexpr std::uint32_t Ended = 8, EndedWon = 16;
 
 void EncodeHistory(const GameHistory& history, std::uint8_t* bytes) {
   const std::uint32_t flags = (history.Universe ? UniverseKnown : 0u) |
-                              (history.Assisted ? Assisted : 0u) | (history.Recorded ? Recorded : 0u);
+                              (history.Assisted ? Assisted : 0u) | (history.Recorded ? Recorded : 0u) |
+                              (history.Ended ? Ended : 0u) | (history.Ended == GameEnd::Won ? EndedWon : 0u);
   const std::uint32_t fields[] = {HistoryTag,           flags,            history.Universe.value_or(0),
                                   history.MissilesFired, history.FuelUsed, history.SecondsPlayed};
   static_assert(HistoryOffset + sizeof(fields) == HeaderSize && SecondsPlayedOffset == HistoryOffset + 20);
@@ -37,6 +40,7 @@ GameHistory DecodeHistory(const std::uint8_t* bytes) {
   if (flags & UniverseKnown) history.Universe = field(2);
   history.Assisted = (flags & Assisted) != 0;
   history.Recorded = (flags & Recorded) != 0;
+  if (flags & Ended) history.Ended = (flags & EndedWon) ? GameEnd::Won : GameEnd::Lost;
   history.MissilesFired = field(3);
   history.FuelUsed = field(4);
   history.SecondsPlayed = field(5);

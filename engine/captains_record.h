@@ -52,4 +52,22 @@ inline constexpr std::size_t BestCount = 10;
 
 DifficultyStanding StandingAt(const CaptainsRecord& record, Difficulty difficulty);
 
+// Where `game` stands in the record: it is found as the latest entry with
+// all its figures, whenever it ended, so that a game saved after its end and
+// opened again finds its place too.
+ResultPlace PlaceOf(const CaptainsRecord& record, const RecordEntry& game);
+
+// The captain's best on one universe he played more than once at a level.
+struct UniverseBest {
+  std::uint32_t Universe = 0;
+  int Played = 0;
+  std::optional<std::size_t> Best;  // the best victory there by the ranking's rule; none without one
+
+  bool operator==(const UniverseBest&) const = default;
+};
+
+// Every universe played more than once at `difficulty`, the one played last
+// first, so that the day's universe heads the list while it is replayed.
+std::vector<UniverseBest> RepeatedUniverses(const CaptainsRecord& record, Difficulty difficulty);
+
 }  // namespace kestravane

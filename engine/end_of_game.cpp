@@ -8,6 +8,7 @@ void ShowEnd(Session& session, Outcome& outcome, ScannerPicture picture, GameEnd
   session.Picture = picture;
   outcome.ShipButtons = false;
   outcome.Ended = end;
+  if (!session.History.Ended) session.History.Ended = end;
 }
 
 }  // namespace

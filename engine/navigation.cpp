@@ -55,7 +55,7 @@ Outcome SteerTo(Session& session, Quadrant destination, ScanAxis scanAxis) {
 
 Outcome MoveShip(Session& session) {
   if (!GaugeDown(session.State.Fuel)) return RanOut(session, Text::FuelGone);
-  ++session.History.FuelUsed;
+  if (!session.History.Ended) ++session.History.FuelUsed;
   Outcome outcome;
   outcome.Post(Text::EnginesEngaged);
   outcome.Sounds.push_back(Sound::EnginesEngaged);

@@ -11,7 +11,7 @@ Launch LaunchMissile(Session& session) {
     launch.Report = RanOut(session, Text::MissilesGone);
     return launch;
   }
-  ++session.History.MissilesFired;
+  if (!session.History.Ended) ++session.History.MissilesFired;
   Outcome& report = launch.Report;
   report.Post(Text::MissileLaunched);
   report.Sounds.push_back(Sound::MissileLaunched);

@@ -54,11 +54,13 @@ nlohmann::ordered_json GameToJson(const Session& session) {
   game["missiles_maximum"] = state.Missiles.Maximum;
   // Null for a document from before the game kept its history.
   game["universe"] = history.Universe ? nlohmann::ordered_json(*history.Universe) : nullptr;
-  game["history"] = {{"missiles_fired", history.MissilesFired},
-                     {"fuel_used", history.FuelUsed},
-                     {"seconds_played", history.SecondsPlayed},
-                     {"diagnostics", history.Assisted},
-                     {"recorded", history.Recorded}};
+  game["history"] = {
+      {"missiles_fired", history.MissilesFired},
+      {"fuel_used", history.FuelUsed},
+      {"seconds_played", history.SecondsPlayed},
+      {"diagnostics", history.Assisted},
+      {"recorded", history.Recorded},
+      {"ended", history.Ended ? nlohmann::ordered_json(history.Ended == GameEnd::Won ? "won" : "lost") : nullptr}};
   game["star_icon"] = Layer(grid.StarIcon);
   game["struck"] = Layer(grid.Struck);
   game["enemy"] = Layer(grid.Enemy);

@@ -134,6 +134,10 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   const Outcome wasted = FireMissile(session);
   EXPECT_EQ(std::tuple(wasted.Messages.back(), wasted.Sounds.back(), wasted.AlertWhenSilent, wasted.Ended.has_value()),
             std::tuple(MakeMessage(Text::ShipAlreadyDestroyed), Sound::MissileWasted, false, false));
+  const auto figures = [this] {
+    return std::tuple(session.History.MissilesFired, session.History.FuelUsed, session.History.Ended);
+  };
+  EXPECT_EQ(figures(), std::tuple(60u, static_cast<std::uint32_t>(moves), GameEnd::Won)) << "they stop at the end";
 
   session.Random.Seed(77);
   Shown(StartNewGame(session));
@@ -154,6 +158,7 @@ TEST_F(PlayTest, AWholeGamePlayedToVictoryThenAnotherToDefeatAndClosed) {
   EXPECT_EQ(std::tuple(dry.Messages, dry.Ended, dry.Sounds.size(), state.Fuel.Value),
             std::tuple(std::vector{MakeMessage(Text::FuelGone), MakeMessage(Text::MissilesGone)}, GameEnd::Lost, 0u, 50))
       << "the end names what is missing most";
+  EXPECT_EQ(figures(), std::tuple(120u, 0u, GameEnd::Lost)) << "the tour changes none of them";
   ExpectLogMatchesTheGrid();
   // With missiles left an empty tank says so twice; the ship stays where the helm put it.
   std::tie(state.Missiles.Value, state.Fuel.Value) = std::pair(3, 0);

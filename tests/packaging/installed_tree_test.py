@@ -117,6 +117,7 @@ class InstalledTree(unittest.TestCase):
         desktop = {"New": "Ctrl+N", "Open": "Ctrl+O", "Save": "Ctrl+S"}
         keys = sorted([desktop[key] for key in re.findall(r"QKeySequence::(\w+), \{", commands) if key in desktop] +
                       ["Ctrl+" + key for key in re.findall(r"Ctrl\(Qt::Key_(\w+)\)", commands)] +
+                      ["Ctrl+Shift+" + key for key in re.findall(r"CtrlShift\(Qt::Key_(\w+)\)", commands)] +
                       re.findall(r"[{,] Qt::Key_(\w+)", commands) + re.findall(r"\{Qt::Key_(\w+), ", game_keys))
         listed = re.findall(r"^\.TP\n\.B (.+)$", manuals["kestravane"].split("\n.SH KEYS\n")[1].split("\n.SH ")[0], re.M)
         self.assertEqual(sorted(listed), keys)

@@ -2,6 +2,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QCompleter>
 #include <QFileDialog>
 #include <QKeySequence>
@@ -364,6 +365,11 @@ class ScenarioRunner : public QObject {
       if (!about) return Expect(false, "the About window is not up");
       if (rest == u"key") return QTest::keyClick(about, Qt::Key_Space);
       QTest::mousePress(about, rest == u"left" ? Qt::LeftButton : Qt::RightButton, {}, QPoint(20, 20));
+    } else if (verb == u"played") {
+      // The time played is the machine's pace; a picture of the result needs it fixed.
+      Main().session().History.SecondsPlayed = rest.toUInt();
+      Board().Refresh();
+      QCoreApplication::processEvents();
     } else if (verb == u"land") {
       WaitForLanding();
     } else if (verb == u"menu") {
@@ -451,6 +457,8 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"showing") {
       Expect(Wildcard(rest).match(Board().Status()).hasMatch(),
              "the status line is \"" + Board().Status() + "\", not \"" + rest + '"');
+    } else if (verb == u"clipboard") {
+      ExpectEqual(QGuiApplication::clipboard()->text(), rest, "the clipboard");
     } else if (verb == u"tip") {
       ExpectEqual(Board().childAt(platform::ToQRect(layout::StatusLine).center())->toolTip(), rest, "the tip");
     } else if (verb == u"supplies") {

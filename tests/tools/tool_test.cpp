@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <array>
+
 #include "common/file_contents.h"
 #include "common/temporary_directory.h"
 #include "document/byte_order.h"
@@ -49,7 +51,7 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
                                             {"fuel", difficulty * 50}, {"missiles", difficulty * 120},
                                             {"fuel_maximum", difficulty * 50}, {"missiles_maximum", difficulty * 120},
                                             {"universe", number}, {"history", {{"missiles_fired", 0}, {"fuel_used", 0},
-                                            {"seconds_played", 0}, {"diagnostics", false}, {"recorded", false}}},
+                                            {"seconds_played", 0}, {"diagnostics", false}, {"recorded", false}, {"ended", nullptr}}},
                                             {"star_icon", std::vector<int>(grid.StarIcon, grid.StarIcon + 729)},
                                             {"struck", std::vector<int>(729, 0)},
                                             {"enemy", std::vector<int>(grid.Enemy, grid.Enemy + 729)},
@@ -59,8 +61,9 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
     std::string bytes = FileContents(file);
     PutI32(reinterpret_cast<std::uint8_t*>(&bytes[256 + 28]), 1);
     // A history with counts of its own, and flags by level: recorded (4), with the universe known (1) at
-    // difficulty 2 and diagnostics used (2) at difficulty 3.
-    for (const auto& [offset, value] : {std::pair{4, difficulty + 3}, {8, 9}, {12, 5}, {16, 6}, {20, 7}})
+    // difficulty 2 and diagnostics used (2) at difficulty 3; ended (8) in a victory (16) at 1, a defeat at 2.
+    const int ended = std::array{8 + 16, 8, 0}[static_cast<std::size_t>(difficulty - 1)];
+    for (const auto& [offset, value] : {std::pair{4, difficulty + 3 + ended}, {8, 9}, {12, 5}, {16, 6}, {20, 7}})
       PutI32(reinterpret_cast<std::uint8_t*>(&bytes[HistoryOffset + offset]), value);
     StoreFile(file, bytes);
     ASSERT_EQ(Tool("show " + file), 0) << err;
@@ -68,7 +71,9 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
     EXPECT_EQ(shown["fuel_maximum"], difficulty * 50);
     EXPECT_EQ(shown["universe"], difficulty == 2 ? nlohmann::ordered_json(9) : nullptr);
     EXPECT_EQ(shown["history"], nlohmann::ordered_json({{"missiles_fired", 5}, {"fuel_used", 6}, {"seconds_played", 7},
-                                                        {"diagnostics", difficulty == 3}, {"recorded", true}}));
+                                                        {"diagnostics", difficulty == 3}, {"recorded", true},
+                                                        {"ended", std::array<nlohmann::ordered_json, 3>{
+                                                                      "won", "lost", nullptr}[difficulty - 1]}}));
   }
   for (const char* number : {"00000000042", "' 42'"}) {
     EXPECT_EQ(Tool("new --number " + std::string(number) + " " + file), 0) << "as the New by Number box takes it";

@@ -44,7 +44,7 @@ class WindowPlaceTest : public QObject {
            RunRecordDialog(&owner_, record, Difficulty::Normal, std::nullopt, place);
          }}};
     for (const auto& [name, run] : dialogs)
-      for (const auto& [top, left, expected] : {std::tuple{300, 200, QPoint(200, 300)}, {-5000, -400, QPoint(0, 0)}}) {
+      for (const auto& [top, left, expected] : {std::tuple{100, 200, QPoint(200, 100)}, {-5000, -400, QPoint(0, 0)}}) {
         Placement place{top, left, 0, 0, 0};
         for (int time = 0; time < 4; ++time) {
           // Where the dialog's frame is once the window manager has framed it
