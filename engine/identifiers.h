@@ -17,6 +17,7 @@ enum class Command : int {
   TodaysUniverse = 106,
   GameNumber = 107,
   CaptainsRecord = 108,
+  HuntMap = 109,
   Save = 110,
   Options = 133,
   Exit = 199,
