@@ -99,6 +99,7 @@ class GameController {
   void Save();
   void GameNumber();
   void CaptainsRecord();
+  void HuntMap();
   void Options();
   void Exit();
   void Scan(ScanAxis axis);
@@ -149,6 +150,8 @@ class GameController {
   // next document command.
   std::optional<std::size_t> lastWon_;
   std::chrono::steady_clock::time_point playClock_ = std::chrono::steady_clock::now();
+  // Where the Map of the Hunt was left, for as long as the game runs.
+  Placement mapPlacement_{35, 35, 0, 0, 1};
 };
 
 }  // namespace kestravane
