@@ -75,6 +75,8 @@ class BoardView : public QWidget {
   void ShowStatus(const QString& text, const QString& elidable = {});
   QString Status() const { return statusLine_->text(); }
   const Session& session() const { return session_; }
+  // The icons and pages the board draws with, decoded once for every window.
+  platform::PictureStore& pictures() { return pictures_; }
   // Enables or disables the four ship buttons.
   void EnableShipButtons(bool enable);
 

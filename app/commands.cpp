@@ -14,6 +14,8 @@ using Game = GameController;
 
 bool Always(const Game&) { return true; }
 bool InPlay(const Game& game) { return game.InPlay(); }
+// A game is open, in play or over, a page on its scanner or not.
+bool Opened(const Game& game) { return game.GameOpen(); }
 bool Unchecked(const Game&) { return false; }
 template <ScanAxis axis>
 bool Along(const Game& game) {
@@ -52,6 +54,8 @@ constexpr CommandEntry Table[] = {
      false, Always, Unchecked, [](Game& game) { game.CaptainsRecord(); }, false},
     {Command::CopyResult, Text::GameMenu, Text::CopyResultItem, Text::CopyResultHelp, NoStandardKey,
      {CtrlShift(Qt::Key_C)}, false, HasResult, Unchecked, [](Game& game) { game.CopyResult(); }, true},
+    {Command::HuntMap, Text::GameMenu, Text::HuntMapItem, Text::HuntMapHelp, NoStandardKey, {Ctrl(Qt::Key_U)}, false,
+     Opened, Unchecked, [](Game& game) { game.HuntMap(); }, false},
     {Command::Options, Text::GameMenu, Text::OptionsItem, Text::OptionsHelp, NoStandardKey, {}, true, Always,
      Unchecked, [](Game& game) { game.Options(); }, false},
     {Command::Exit, Text::GameMenu, Text::ExitItem, Text::ExitHelp, NoStandardKey, {Ctrl(Qt::Key_Q)}, true, Always,

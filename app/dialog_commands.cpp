@@ -5,10 +5,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/file_dialogs.h"
 #include "app/game_controller.h"
 #include "app/main_window.h"
 #include "dialogs/aim_dialog.h"
 #include "dialogs/helm_dialog.h"
+#include "dialogs/hunt_map_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/record_dialog.h"
 #include "dialogs/scanner_log_dialog.h"
@@ -96,6 +98,14 @@ void GameController::CaptainsRecord() {
     lastWon_.reset();
     ShowRecordReport(records_.Clear(platform::CalendarSeconds()));
   }
+  window_.FocusBoard();
+}
+
+// Drawn from the session as a saved game holds it, so that a game opened
+// from any document, in play or over, shows its map.
+void GameController::HuntMap() {
+  RunHuntMapDialog(&window_, session_, window_.board().pictures(), mapPlacement_,
+                   [this](QWidget* owner) { return SavePictureDialog(owner, document_.Path); });
   window_.FocusBoard();
 }
 

@@ -113,4 +113,14 @@ bool SaveFileDialog(QWidget* owner, GameDocument& document) {
   return dialog.Run(document.Path, document.SaveFilterIndex);
 }
 
+std::optional<std::string> SavePictureDialog(QWidget* owner, const std::string& documentPath) {
+  const QStringList filters = {QStringLiteral("%1 (*.png)").arg(Tr(Text::HuntMapPictures))};
+  GameFileDialog dialog(owner, filters, 1, documentPath, Text::HuntMapSaveTitle, QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("png"));
+  std::string path;
+  int filterIndex = 1;
+  if (!dialog.Run(path, filterIndex)) return std::nullopt;
+  return path;
+}
+
 }  // namespace kestravane

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "app/game_document.h"
 
 class QWidget;
@@ -12,6 +15,11 @@ namespace kestravane {
 // document's Path; false (cancelled) leaves the Path as it was.
 bool OpenFileDialog(QWidget* owner, GameDocument& document);
 bool SaveFileDialog(QWidget* owner, GameDocument& document);
+
+// The Save As dialog for a picture of the game, a PNG file, starting in the
+// folder of the game's document `documentPath`. The chosen file, or nothing
+// when cancelled.
+std::optional<std::string> SavePictureDialog(QWidget* owner, const std::string& documentPath);
 
 // Qt's file dialog reads and writes a settings file of its own,
 // QtProject.conf, through links and into pipes alike. The game keeps none

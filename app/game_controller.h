@@ -103,6 +103,8 @@ class GameController {
   void CaptainsRecord();
   // Puts the finished game's result on the clipboard as one line.
   void CopyResult();
+  // Opens the map of the whole cube for the open game.
+  void HuntMap();
   void Options();
   void Exit();
   void Scan(ScanAxis axis);
@@ -154,6 +156,8 @@ class GameController {
   // next document command.
   std::optional<std::size_t> lastWon_;
   std::chrono::steady_clock::time_point playClock_ = std::chrono::steady_clock::now();
+  // Where the Map of the Hunt was left, for as long as the game runs.
+  Placement mapPlacement_{35, 35, 0, 0, 1};
 };
 
 }  // namespace kestravane

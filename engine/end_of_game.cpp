@@ -41,4 +41,8 @@ Outcome EndGameWon(Session& session) {
   return outcome;
 }
 
+bool HuntOver(const GameState& state) {
+  return state.ShipsDestroyed >= state.EnemyShips || state.Missiles.Value < 1;
+}
+
 }  // namespace kestravane

@@ -21,4 +21,9 @@ Outcome RanOut(Session& session, Text gone);
 // The last enemy ship is gone: both supplies are full again.
 Outcome EndGameWon(Session& session);
 
+// Whether the hunt is over, as a saved game shows it: every ship destroyed,
+// or no missile left, so that no ship can be found any more. A lost game
+// keeps no missile, whether it ran out of them or of fuel.
+bool HuntOver(const GameState& state);
+
 }  // namespace kestravane

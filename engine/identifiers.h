@@ -18,6 +18,7 @@ enum class Command : int {
   GameNumber = 107,
   CaptainsRecord = 108,
   CopyResult = 109,
+  HuntMap = 111,
   Save = 110,
   Options = 133,
   Exit = 199,

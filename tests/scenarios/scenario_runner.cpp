@@ -484,6 +484,9 @@ class ScenarioRunner : public QObject {
       if (bytes.size() == GameFileSize) bytes.replace(SecondsPlayedOffset, 4, QByteArray(4, '\0'));
       ExpectEqual(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16), words.value(1),
                   "the file's digest");
+    } else if (verb == u"picture") {
+      const QString difference = GoldenDifference(QImage(Path(words.value(0))), words.value(1));
+      Expect(difference.isEmpty(), difference);
     } else if (verb == u"setting") {
       const platform::Profile profile(game_->library.IniPath);
       ExpectEqual(QString::fromStdString(profile.String(words.value(0).toStdString(),
