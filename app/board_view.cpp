@@ -110,6 +110,7 @@ BoardView::BoardView(Session& session, QColor background, platform::PictureStore
   result_.back()->setWordWrap(true);
   result_.back()->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   copyResult_ = AddButton(CopyResultButton, Tr(Text::CopyResultButton), Command::CopyResult);
+  huntMap_ = AddButton(HuntMapButton, Tr(Text::HuntMapButton), Command::HuntMap);
   ShowResult(std::nullopt);
   FitToZoom();
 }
@@ -259,8 +260,10 @@ void BoardView::ShowResult(const std::optional<ResultTexts>& result) {
     if (result) result_[index]->setText(lines[static_cast<qsizetype>(index)]);
     result_[index]->setVisible(result.has_value());
   }
-  copyResult_->setVisible(result.has_value());
-  copyResult_->setEnabled(result.has_value());
+  for (QPushButton* button : {copyResult_, huntMap_}) {
+    button->setVisible(result.has_value());
+    button->setEnabled(result.has_value());
+  }
 }
 
 void BoardView::ShowDrawn() {

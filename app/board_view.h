@@ -154,6 +154,7 @@ class BoardView : public QWidget {
   // The finished game's result over its last page, hidden the rest of the time.
   std::vector<QLabel*> result_;
   QPushButton* copyResult_;
+  QPushButton* huntMap_;
 };
 
 }  // namespace kestravane

@@ -63,7 +63,6 @@ inline constexpr Rect KillRatio = At(QuadrantIcon.right + 15, QuadrantIcon.top +
 // The result of a finished game covers the lower part of its victory or
 // defeat page, under the page's words: a rule, a heading, the figures in two
 // columns, the place among the best over two lines, and a row of buttons.
-// Right of Copy Result the row stays free, to x 442, for one more button.
 inline constexpr Rect ResultPanel{ScannerArea.left, ScannerArea.top + 152, ScannerArea.right, ScannerArea.bottom};
 inline constexpr int ResultLeft = ResultPanel.left + 14;
 inline constexpr int ResultColumn = 130;
@@ -77,6 +76,7 @@ inline constexpr Rect ResultFuel = At(ResultLeft, ResultRow(2), ResultColumn, 13
 inline constexpr Rect ResultTime = At(ResultLeft + ResultColumn, ResultRow(2), ResultColumn, 13);
 inline constexpr Rect ResultPlaceLine = At(ResultLeft, ResultRow(3) + 4, 2 * ResultColumn, 26);
 inline constexpr Rect CopyResultButton = At(ResultLeft, ResultPanel.bottom - 28, 90, 20);
+inline constexpr Rect HuntMapButton = At(CopyResultButton.right + 10, CopyResultButton.top, 110, 20);
 
 }  // namespace layout
 
