@@ -169,6 +169,7 @@ class ScenarioRunner : public QObject {
   }
 
   std::unique_ptr<QTemporaryDir> folder_;
+  bool landAtOnce_ = false;
   QTemporaryDir nowhere_;
   std::unique_ptr<TestMainWindow> game_;
   QStringList statuses_;
@@ -231,6 +232,7 @@ class ScenarioRunner : public QObject {
     if (!QApplication::activeWindow()) Main().activateWindow();
     Expect(QTest::qWaitFor([this] { return Main().isActiveWindow(); }, 2000), "the main window is not active");
     PressKey(&Board(), name);
+    if (landing && landAtOnce_) Main().controller().LandMissiles();
     if (landing) WaitForLanding();
   }
 
@@ -338,6 +340,8 @@ class ScenarioRunner : public QObject {
       }
     } else if (verb == u"screen-reader") {
       ScreenReaderListening(true);
+    } else if (verb == u"land-at-once") {
+      landAtOnce_ = true;
     } else if (verb == u"away") {
       Board().clearFocus();
     } else if (verb == u"dark-theme") {
@@ -544,6 +548,7 @@ class ScenarioRunner : public QObject {
     QFile script(file);
     QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
     folder_ = std::make_unique<QTemporaryDir>();
+    landAtOnce_ = false;
     // KESTRAVANE_SCENARIO_SCREEN_READER=1 plays every scenario with a screen
     // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
