@@ -116,7 +116,7 @@ Findings Find(const QWidget& window) {
 // The commands that open a dialog or a box.
 constexpr Command DialogCommands[] = {Command::NewByNumber, Command::GameNumber, Command::CaptainsRecord,
                                       Command::Options,     Command::ScannerLog, Command::Aim,
-                                      Command::Helm};
+                                      Command::Helm,        Command::HuntMap};
 
 }  // namespace
 
