@@ -489,133 +489,133 @@
     <message>
         <location filename="../engine/texts.inc" line="282"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la caza</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="283"/>
         <source>Z %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="284"/>
         <source>Each sector: rows Y 0-8, columns X 0-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada sector: filas Y 0-8, columnas X 0-8</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="285"/>
         <source>Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nave Roder destruida</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="286"/>
         <source>Roder ship that survived</source>
-        <translation type="unfinished"></translation>
+        <translation>Nave Roder superviviente</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="287"/>
         <source>Shot that missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparo fallido</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="288"/>
         <source>Seen by the scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Visto por el escáner</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="289"/>
         <source>Never scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca explorado</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="290"/>
         <source>%1 of %2 Roder ships destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 naves Roder destruidas</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="291"/>
         <source>shots: %1 hit, %2 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>disparos: aciertos %1, fallos %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="292"/>
         <source>Ships not yet found stay hidden until the hunt ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las naves aún no halladas siguen ocultas hasta que termine la caza.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="293"/>
         <source>The hunt is over: every ship is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caza ha terminado: se muestran todas las naves.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="294"/>
         <source>&amp;Sectors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sectores</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="295"/>
-        <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <source>Save as &amp;PNG...</source>
+        <translation>&amp;Guardar como PNG...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="296"/>
         <source>Save Map of the Hunt As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar mapa de la caza como</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="297"/>
         <source>PNG Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen PNG</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="298"/>
         <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing the map to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1<byte value="xd"/><byte value="xd"/>Error al escribir el mapa en este archivo en disco<byte value="xd"/><byte value="xd"/>Código %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="301"/>
         <source>Sector Z %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sector Z %1: %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="302"/>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="303"/>
         <source>Y %1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Y %1 X %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="304"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="305"/>
         <source>%n Roder ships destroyed at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nave Roder destruida en %2</numerusform>
+            <numerusform>%n naves Roder destruidas en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="306"/>
         <source>%n Roder ships survived at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n nave Roder sobrevivió en %2</numerusform>
+            <numerusform>%n naves Roder sobrevivieron en %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="307"/>
         <source>no Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna nave Roder destruida</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="308"/>
         <source>%1 of 81 quadrants scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 81 cuadrantes explorados</translation>
     </message>
 </context>
 <context>
@@ -723,22 +723,22 @@
     <message>
         <location filename="../engine/texts.inc" line="102"/>
         <source>Co&amp;py Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar &amp;resultado</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="103"/>
         <source>Copy the finished game&apos;s result as one line, to paste into a chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el resultado de la partida terminada en una línea, para pegarlo en una conversación</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="104"/>
         <source>&amp;Map of the Hunt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa &amp;de la caza...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="105"/>
         <source>Show the whole cube: the ships destroyed, every shot and the sectors scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todo el cubo: las naves destruidas, cada disparo y los sectores explorados</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="106"/>
@@ -1302,12 +1302,12 @@
     <message>
         <location filename="../engine/texts.inc" line="241"/>
         <source>Your best on each universe played more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Su mejor marca en cada universo jugado más de una vez</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="242"/>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
 </context>
 <context>
@@ -1315,159 +1315,159 @@
     <message>
         <location filename="../engine/texts.inc" line="246"/>
         <source>The battle in figures</source>
-        <translation type="unfinished"></translation>
+        <translation>La batalla en cifras</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="247"/>
         <source>Universe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Universo: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="248"/>
         <source>Universe: unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Universo: desconocido</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="249"/>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dificultad: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="250"/>
         <source>Ships destroyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Naves destruidas: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="251"/>
         <source>Missiles fired: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Misiles disparados: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="252"/>
         <source>Fuel used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible usado: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="253"/>
         <source>Time played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de juego: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="254"/>
         <source>Place among the ten best: new best</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto entre las diez mejores: nuevo récord</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="255"/>
         <source>Place among the ten best: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto entre las diez mejores: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="256"/>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="257"/>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="258"/>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="259"/>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="260"/>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="261"/>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="262"/>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="263"/>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="264"/>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10.º</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="266"/>
         <source>Not ranked: assisted, as scanner tracing was switched on or a gauge was adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin clasificar: asistida, se activó el rastreo del escáner o se ajustó un indicador</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="267"/>
         <source>Not ranked: only victories rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin clasificar: solo cuentan las victorias</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="268"/>
         <source>Not ranked: ten better victories stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin clasificar: hay diez victorias mejores</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="269"/>
         <source>Not ranked: the captain&apos;s record does not hold this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin clasificar: el historial del capitán no registra esta partida</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="270"/>
         <source>Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar resultado</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="271"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de la caza</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="272"/>
         <source>Kestravane · %1 · %2 · %3 · %4 · %5 fuel · %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestravane · %1 · %2 · %3 · %4 · %5 de combustible · %6</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="273"/>
         <source>universe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>universo %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="274"/>
         <source>universe unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>universo desconocido</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="275"/>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>ganada</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="276"/>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>perdida</translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="277"/>
         <source>%n missiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n misil</numerusform>
+            <numerusform>%n misiles</numerusform>
         </translation>
     </message>
 </context>
@@ -1757,7 +1757,7 @@
     <message>
         <location filename="../engine/texts.inc" line="278"/>
         <source>Result copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado copiado: %1</translation>
     </message>
 </context>
 </TS>

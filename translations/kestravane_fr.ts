@@ -489,133 +489,133 @@
     <message>
         <location filename="../engine/texts.inc" line="282"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de la chasse</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="283"/>
         <source>Z %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="284"/>
         <source>Each sector: rows Y 0-8, columns X 0-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque secteur&#xa0;: lignes Y 0-8, colonnes X 0-8</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="285"/>
         <source>Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaisseau Roder détruit</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="286"/>
         <source>Roder ship that survived</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaisseau Roder survivant</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="287"/>
         <source>Shot that missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Tir manqué</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="288"/>
         <source>Seen by the scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Vu par les capteurs</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="289"/>
         <source>Never scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais balayé</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="290"/>
         <source>%1 of %2 Roder ships destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaisseaux Roder détruits&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="291"/>
         <source>shots: %1 hit, %2 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>tirs&#xa0;: %1 au but, %2 à côté</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="292"/>
         <source>Ships not yet found stay hidden until the hunt ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les vaisseaux non encore trouvés restent cachés jusqu&apos;à la fin de la chasse.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="293"/>
         <source>The hunt is over: every ship is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La chasse est terminée&#xa0;: tous les vaisseaux sont affichés.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="294"/>
         <source>&amp;Sectors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Secteurs</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="295"/>
-        <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <source>Save as &amp;PNG...</source>
+        <translation>&amp;Enregistrer en PNG...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="296"/>
         <source>Save Map of the Hunt As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la carte de la chasse sous</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="297"/>
         <source>PNG Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="298"/>
         <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing the map to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;: %1<byte value="xd"/><byte value="xd"/>Erreur lors de l&apos;écriture de la carte dans ce fichier<byte value="xd"/><byte value="xd"/>Code d&apos;erreur %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="301"/>
         <source>Sector Z %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Secteur Z %1&#xa0;: %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="302"/>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="303"/>
         <source>Y %1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Y %1 X %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="304"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="305"/>
         <source>%n Roder ships destroyed at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vaisseau Roder détruit en %2</numerusform>
+            <numerusform>%n vaisseaux Roder détruits en %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="306"/>
         <source>%n Roder ships survived at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vaisseau Roder a survécu en %2</numerusform>
+            <numerusform>%n vaisseaux Roder ont survécu en %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="307"/>
         <source>no Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun vaisseau Roder détruit</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="308"/>
         <source>%1 of 81 quadrants scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>quadrants balayés&#xa0;: %1 sur 81</translation>
     </message>
 </context>
 <context>
@@ -723,22 +723,22 @@
     <message>
         <location filename="../engine/texts.inc" line="102"/>
         <source>Co&amp;py Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="103"/>
         <source>Copy the finished game&apos;s result as one line, to paste into a chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le résultat de la partie terminée sur une ligne, à coller dans une discussion</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="104"/>
         <source>&amp;Map of the Hunt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;rte de la chasse...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="105"/>
         <source>Show the whole cube: the ships destroyed, every shot and the sectors scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tout le cube&#xa0;: les vaisseaux détruits, chaque tir et les secteurs balayés</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="106"/>
@@ -1302,12 +1302,12 @@
     <message>
         <location filename="../engine/texts.inc" line="241"/>
         <source>Your best on each universe played more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre meilleur résultat dans chaque univers joué plus d&apos;une fois</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="242"/>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
 </context>
 <context>
@@ -1315,159 +1315,159 @@
     <message>
         <location filename="../engine/texts.inc" line="246"/>
         <source>The battle in figures</source>
-        <translation type="unfinished"></translation>
+        <translation>La bataille en chiffres</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="247"/>
         <source>Universe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Univers&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="248"/>
         <source>Universe: unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Univers&#xa0;: inconnu</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="249"/>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="250"/>
         <source>Ships destroyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaisseaux détruits&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="251"/>
         <source>Missiles fired: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Missiles tirés&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="252"/>
         <source>Fuel used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant utilisé&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="253"/>
         <source>Time played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de jeu&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="254"/>
         <source>Place among the ten best: new best</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang parmi les dix meilleures&#xa0;: nouveau record</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="255"/>
         <source>Place among the ten best: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rang parmi les dix meilleures&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="256"/>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="257"/>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="258"/>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="259"/>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="260"/>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="261"/>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="262"/>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="263"/>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="264"/>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10e</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="266"/>
         <source>Not ranked: assisted, as scanner tracing was switched on or a gauge was adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classée&#xa0;: assistée, traçage des capteurs activé ou jauge réglée</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="267"/>
         <source>Not ranked: only victories rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classée&#xa0;: seules les victoires comptent</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="268"/>
         <source>Not ranked: ten better victories stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classée&#xa0;: dix meilleures victoires la devancent</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="269"/>
         <source>Not ranked: the captain&apos;s record does not hold this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Non classée&#xa0;: partie absente du palmarès du capitaine</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="270"/>
         <source>Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le résultat</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="271"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de la chasse</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="272"/>
         <source>Kestravane · %1 · %2 · %3 · %4 · %5 fuel · %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestravane · %1 · %2 · %3 · %4 · %5 de carburant · %6</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="273"/>
         <source>universe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>univers %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="274"/>
         <source>universe unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>univers inconnu</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="275"/>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>gagnée</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="276"/>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>perdue</translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="277"/>
         <source>%n missiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n missile</numerusform>
+            <numerusform>%n missiles</numerusform>
         </translation>
     </message>
 </context>
@@ -1757,7 +1757,7 @@
     <message>
         <location filename="../engine/texts.inc" line="278"/>
         <source>Result copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat copié&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

@@ -486,131 +486,131 @@
     <message>
         <location filename="../engine/texts.inc" line="282"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>索敵マップ</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="283"/>
         <source>Z %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="284"/>
         <source>Each sector: rows Y 0-8, columns X 0-8</source>
-        <translation type="unfinished"></translation>
+        <translation>各セクター: 行 Y 0-8、列 X 0-8</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="285"/>
         <source>Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>撃破したロダー艦</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="286"/>
         <source>Roder ship that survived</source>
-        <translation type="unfinished"></translation>
+        <translation>生き残ったロダー艦</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="287"/>
         <source>Shot that missed</source>
-        <translation type="unfinished"></translation>
+        <translation>外れた射撃</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="288"/>
         <source>Seen by the scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>スキャン済み</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="289"/>
         <source>Never scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>未スキャン</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="290"/>
         <source>%1 of %2 Roder ships destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>ロダー艦 %2 隻中 %1 隻を撃破</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="291"/>
         <source>shots: %1 hit, %2 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>射撃: 命中 %1、外れ %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="292"/>
         <source>Ships not yet found stay hidden until the hunt ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>未発見の艦は戦闘終了まで表示されない。</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="293"/>
         <source>The hunt is over: every ship is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>戦闘終了: 全艦を表示。</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="294"/>
         <source>&amp;Sectors</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター(&amp;S)</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="295"/>
-        <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <source>Save as &amp;PNG...</source>
+        <translation>PNG で保存(&amp;P)...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="296"/>
         <source>Save Map of the Hunt As</source>
-        <translation type="unfinished"></translation>
+        <translation>索敵マップに名前を付けて保存</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="297"/>
         <source>PNG Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 画像</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="298"/>
         <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing the map to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル: %1<byte value="xd"/><byte value="xd"/>このディスクファイルへのマップの書き込み中にエラーが発生しました<byte value="xd"/><byte value="xd"/>コード %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="301"/>
         <source>Sector Z %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>セクター Z %1: %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="302"/>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>。 </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="303"/>
         <source>Y %1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Y %1 X %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="304"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>、 </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="305"/>
         <source>%n Roder ships destroyed at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ロダー艦 %n 隻を撃破: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="306"/>
         <source>%n Roder ships survived at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ロダー艦 %n 隻が残存: %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="307"/>
         <source>no Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>撃破したロダー艦なし</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="308"/>
         <source>%1 of 81 quadrants scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>81 象限中 %1 象限をスキャン済み</translation>
     </message>
 </context>
 <context>
@@ -718,22 +718,22 @@
     <message>
         <location filename="../engine/texts.inc" line="102"/>
         <source>Co&amp;py Result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をコピー(&amp;P)</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="103"/>
         <source>Copy the finished game&apos;s result as one line, to paste into a chat</source>
-        <translation type="unfinished"></translation>
+        <translation>終了したゲームの結果を 1 行でコピー (チャットへの貼り付け用)</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="104"/>
         <source>&amp;Map of the Hunt...</source>
-        <translation type="unfinished"></translation>
+        <translation>索敵マップ(&amp;M)...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="105"/>
         <source>Show the whole cube: the ships destroyed, every shot and the sectors scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>立方体全体を表示: 撃破した艦、すべての射撃、スキャン済みのセクター</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="106"/>
@@ -1297,12 +1297,12 @@
     <message>
         <location filename="../engine/texts.inc" line="241"/>
         <source>Your best on each universe played more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>2 回以上プレイした宇宙ごとの最良記録</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="242"/>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイ数</translation>
     </message>
 </context>
 <context>
@@ -1310,158 +1310,158 @@
     <message>
         <location filename="../engine/texts.inc" line="246"/>
         <source>The battle in figures</source>
-        <translation type="unfinished"></translation>
+        <translation>戦闘結果</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="247"/>
         <source>Universe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>宇宙: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="248"/>
         <source>Universe: unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>宇宙: 不明</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="249"/>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>難易度: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="250"/>
         <source>Ships destroyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>撃破数: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="251"/>
         <source>Missiles fired: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ミサイル発射数: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="252"/>
         <source>Fuel used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>燃料消費: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="253"/>
         <source>Time played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイ時間: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="254"/>
         <source>Place among the ten best: new best</source>
-        <translation type="unfinished"></translation>
+        <translation>ベスト 10 の順位: 新記録</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="255"/>
         <source>Place among the ten best: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ベスト 10 の順位: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="256"/>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="257"/>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="258"/>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="259"/>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="260"/>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="261"/>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="262"/>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="263"/>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="264"/>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10位</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="266"/>
         <source>Not ranked: assisted, as scanner tracing was switched on or a gauge was adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>順位なし: 支援あり (スキャナー追跡をオンにしたか、ミサイル数・燃料を調整した)</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="267"/>
         <source>Not ranked: only victories rank</source>
-        <translation type="unfinished"></translation>
+        <translation>順位なし: 順位に入るのは勝利のみ</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="268"/>
         <source>Not ranked: ten better victories stand</source>
-        <translation type="unfinished"></translation>
+        <translation>順位なし: より良い勝利が 10 件ある</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="269"/>
         <source>Not ranked: the captain&apos;s record does not hold this game</source>
-        <translation type="unfinished"></translation>
+        <translation>順位なし: 艦長の戦績にこのゲームの記録がない</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="270"/>
         <source>Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をコピー</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="271"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>索敵マップ</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="272"/>
         <source>Kestravane · %1 · %2 · %3 · %4 · %5 fuel · %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestravane · %1 · %2 · %3 · %4 · 燃料 %5 · %6</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="273"/>
         <source>universe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>宇宙 %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="274"/>
         <source>universe unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>宇宙 不明</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="275"/>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>勝利</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="276"/>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>敗北</translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="277"/>
         <source>%n missiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ミサイル %n 発</numerusform>
         </translation>
     </message>
 </context>
@@ -1749,7 +1749,7 @@
     <message>
         <location filename="../engine/texts.inc" line="278"/>
         <source>Result copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>結果をコピーしました: %1</translation>
     </message>
 </context>
 </TS>

@@ -492,135 +492,135 @@
     <message>
         <location filename="../engine/texts.inc" line="282"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa łowów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="283"/>
         <source>Z %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="284"/>
         <source>Each sector: rows Y 0-8, columns X 0-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy sektor: wiersze Y 0-8, kolumny X 0-8</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="285"/>
         <source>Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zniszczony statek Roderów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="286"/>
         <source>Roder ship that survived</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocalały statek Roderów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="287"/>
         <source>Shot that missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Chybiony strzał</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="288"/>
         <source>Seen by the scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Widziany przez skaner</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="289"/>
         <source>Never scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nigdy nieskanowany</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="290"/>
         <source>%1 of %2 Roder ships destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zniszczono %1 z %2 statków Roderów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="291"/>
         <source>shots: %1 hit, %2 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>strzały: celne %1, chybione %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="292"/>
         <source>Ships not yet found stay hidden until the hunt ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieodnalezione statki pozostają ukryte do końca łowów.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="293"/>
         <source>The hunt is over: every ship is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Łowy zakończone: widać wszystkie statki.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="294"/>
         <source>&amp;Sectors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sektory</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="295"/>
-        <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <source>Save as &amp;PNG...</source>
+        <translation>&amp;Zapisz jako PNG...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="296"/>
         <source>Save Map of the Hunt As</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz mapę łowów jako</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="297"/>
         <source>PNG Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Obraz PNG</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="298"/>
         <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing the map to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik: %1<byte value="xd"/><byte value="xd"/>Błąd podczas zapisu mapy do tego pliku na dysku<byte value="xd"/><byte value="xd"/>Kod %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="301"/>
         <source>Sector Z %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sektor Z %1: %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="302"/>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="303"/>
         <source>Y %1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Y %1 X %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="304"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="305"/>
         <source>%n Roder ships destroyed at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n zniszczony statek Roderów: %2</numerusform>
+            <numerusform>%n zniszczone statki Roderów: %2</numerusform>
+            <numerusform>%n zniszczonych statków Roderów: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="306"/>
         <source>%n Roder ships survived at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ocalały statek Roderów: %2</numerusform>
+            <numerusform>%n ocalałe statki Roderów: %2</numerusform>
+            <numerusform>%n ocalałych statków Roderów: %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="307"/>
         <source>no Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>brak zniszczonych statków Roderów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="308"/>
         <source>%1 of 81 quadrants scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>zeskanowano %1 z 81 kwadrantów</translation>
     </message>
 </context>
 <context>
@@ -728,22 +728,22 @@
     <message>
         <location filename="../engine/texts.inc" line="102"/>
         <source>Co&amp;py Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Kop&amp;iuj wynik</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="103"/>
         <source>Copy the finished game&apos;s result as one line, to paste into a chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj wynik zakończonej gry jako jeden wiersz do wklejenia na czacie</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="104"/>
         <source>&amp;Map of the Hunt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mapa łowów...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="105"/>
         <source>Show the whole cube: the ships destroyed, every shot and the sectors scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż cały sześcian: zniszczone statki, każdy strzał i zeskanowane sektory</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="106"/>
@@ -1307,12 +1307,12 @@
     <message>
         <location filename="../engine/texts.inc" line="241"/>
         <source>Your best on each universe played more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój najlepszy wynik w każdym wszechświecie rozegranym więcej niż raz</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="242"/>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Gry</translation>
     </message>
 </context>
 <context>
@@ -1320,160 +1320,160 @@
     <message>
         <location filename="../engine/texts.inc" line="246"/>
         <source>The battle in figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitwa w liczbach</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="247"/>
         <source>Universe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszechświat: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="248"/>
         <source>Universe: unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszechświat: nieznany</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="249"/>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="250"/>
         <source>Ships destroyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zniszczone statki: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="251"/>
         <source>Missiles fired: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpalone rakiety: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="252"/>
         <source>Fuel used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zużyte paliwo: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="253"/>
         <source>Time played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas gry: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="254"/>
         <source>Place among the ten best: new best</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce w najlepszej dziesiątce: nowy rekord</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="255"/>
         <source>Place among the ten best: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce w najlepszej dziesiątce: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="256"/>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="257"/>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="258"/>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="259"/>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="260"/>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="261"/>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="262"/>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="263"/>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="264"/>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="266"/>
         <source>Not ranked: assisted, as scanner tracing was switched on or a gauge was adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Poza rankingiem: gra wspomagana, bo włączono śledzenie skanera lub zmieniono zapasy</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="267"/>
         <source>Not ranked: only victories rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Poza rankingiem: liczą się tylko zwycięstwa</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="268"/>
         <source>Not ranked: ten better victories stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Poza rankingiem: jest już dziesięć lepszych zwycięstw</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="269"/>
         <source>Not ranked: the captain&apos;s record does not hold this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Poza rankingiem: tej gry nie ma w rejestrze kapitana</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="270"/>
         <source>Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj wynik</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="271"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa łowów</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="272"/>
         <source>Kestravane · %1 · %2 · %3 · %4 · %5 fuel · %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestravane · %1 · %2 · %3 · %4 · paliwo %5 · %6</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="273"/>
         <source>universe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>wszechświat %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="274"/>
         <source>universe unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>wszechświat nieznany</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="275"/>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>wygrana</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="276"/>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>przegrana</translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="277"/>
         <source>%n missiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rakieta</numerusform>
+            <numerusform>%n rakiety</numerusform>
+            <numerusform>%n rakiet</numerusform>
         </translation>
     </message>
 </context>
@@ -1765,7 +1765,7 @@
     <message>
         <location filename="../engine/texts.inc" line="278"/>
         <source>Result copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiowano wynik: %1</translation>
     </message>
 </context>
 </TS>

@@ -492,135 +492,135 @@
     <message>
         <location filename="../engine/texts.inc" line="282"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта охоты</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="283"/>
         <source>Z %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Z %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="284"/>
         <source>Each sector: rows Y 0-8, columns X 0-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый сектор: строки Y 0-8, столбцы X 0-8</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="285"/>
         <source>Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Уничтоженный корабль Родеров</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="286"/>
         <source>Roder ship that survived</source>
-        <translation type="unfinished"></translation>
+        <translation>Уцелевший корабль Родеров</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="287"/>
         <source>Shot that missed</source>
-        <translation type="unfinished"></translation>
+        <translation>Промах</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="288"/>
         <source>Seen by the scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотрен сканером</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="289"/>
         <source>Never scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сканировался</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="290"/>
         <source>%1 of %2 Roder ships destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>Уничтожено кораблей Родеров: %1 из %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="291"/>
         <source>shots: %1 hit, %2 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>выстрелы: попаданий %1, промахов %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="292"/>
         <source>Ships not yet found stay hidden until the hunt ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ненайденные корабли скрыты до конца охоты.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="293"/>
         <source>The hunt is over: every ship is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Охота окончена: показаны все корабли.</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="294"/>
         <source>&amp;Sectors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Секторы</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="295"/>
-        <source>&amp;Save as PNG...</source>
-        <translation type="unfinished"></translation>
+        <source>Save as &amp;PNG...</source>
+        <translation>Со&amp;хранить как PNG...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="296"/>
         <source>Save Map of the Hunt As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить карту охоты как</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="297"/>
         <source>PNG Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Изображение PNG</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="298"/>
         <source>File: %1<byte value="xd"/><byte value="xd"/>Error detected writing the map to this disk file<byte value="xd"/><byte value="xd"/>Code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл: %1<byte value="xd"/><byte value="xd"/>Ошибка при записи карты в этот файл на диске<byte value="xd"/><byte value="xd"/>Код %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="301"/>
         <source>Sector Z %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сектор Z %1: %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="302"/>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="303"/>
         <source>Y %1 X %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Y %1 X %2</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="304"/>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="305"/>
         <source>%n Roder ships destroyed at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n уничтоженный корабль Родеров: %2</numerusform>
+            <numerusform>%n уничтоженных корабля Родеров: %2</numerusform>
+            <numerusform>%n уничтоженных кораблей Родеров: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="306"/>
         <source>%n Roder ships survived at %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n уцелевший корабль Родеров: %2</numerusform>
+            <numerusform>%n уцелевших корабля Родеров: %2</numerusform>
+            <numerusform>%n уцелевших кораблей Родеров: %2</numerusform>
         </translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="307"/>
         <source>no Roder ship destroyed</source>
-        <translation type="unfinished"></translation>
+        <translation>уничтоженных кораблей Родеров нет</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="308"/>
         <source>%1 of 81 quadrants scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>просканировано квадрантов: %1 из 81</translation>
     </message>
 </context>
 <context>
@@ -728,22 +728,22 @@
     <message>
         <location filename="../engine/texts.inc" line="102"/>
         <source>Co&amp;py Result</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать результат</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="103"/>
         <source>Copy the finished game&apos;s result as one line, to paste into a chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать результат завершённой игры одной строкой, чтобы вставить в чат</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="104"/>
         <source>&amp;Map of the Hunt...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ка&amp;рта охоты...</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="105"/>
         <source>Show the whole cube: the ships destroyed, every shot and the sectors scanned</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать весь куб: уничтоженные корабли, каждый выстрел и просканированные секторы</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="106"/>
@@ -1307,12 +1307,12 @@
     <message>
         <location filename="../engine/texts.inc" line="241"/>
         <source>Your best on each universe played more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш лучший результат в каждой вселенной, сыгранной больше одного раза</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="242"/>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Игры</translation>
     </message>
 </context>
 <context>
@@ -1320,160 +1320,160 @@
     <message>
         <location filename="../engine/texts.inc" line="246"/>
         <source>The battle in figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Бой в цифрах</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="247"/>
         <source>Universe: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вселенная: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="248"/>
         <source>Universe: unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Вселенная: неизвестна</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="249"/>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сложность: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="250"/>
         <source>Ships destroyed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Уничтожено: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="251"/>
         <source>Missiles fired: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выпущено ракет: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="252"/>
         <source>Fuel used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Расход топлива: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="253"/>
         <source>Time played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Время игры: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="254"/>
         <source>Place among the ten best: new best</source>
-        <translation type="unfinished"></translation>
+        <translation>Место в десятке лучших: новый рекорд</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="255"/>
         <source>Place among the ten best: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Место в десятке лучших: %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="256"/>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="257"/>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="258"/>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="259"/>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="260"/>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="261"/>
         <source>7th</source>
-        <translation type="unfinished"></translation>
+        <translation>7-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="262"/>
         <source>8th</source>
-        <translation type="unfinished"></translation>
+        <translation>8-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="263"/>
         <source>9th</source>
-        <translation type="unfinished"></translation>
+        <translation>9-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="264"/>
         <source>10th</source>
-        <translation type="unfinished"></translation>
+        <translation>10-е</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="266"/>
         <source>Not ranked: assisted, as scanner tracing was switched on or a gauge was adjusted</source>
-        <translation type="unfinished"></translation>
+        <translation>Вне рейтинга: игра с помощью — включалось слежение сканера или менялись запасы</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="267"/>
         <source>Not ranked: only victories rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Вне рейтинга: в рейтинг попадают только победы</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="268"/>
         <source>Not ranked: ten better victories stand</source>
-        <translation type="unfinished"></translation>
+        <translation>Вне рейтинга: уже есть десять лучших побед</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="269"/>
         <source>Not ranked: the captain&apos;s record does not hold this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Вне рейтинга: этой игры нет в послужном списке капитана</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="270"/>
         <source>Copy Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="271"/>
         <source>Map of the Hunt</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта охоты</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="272"/>
         <source>Kestravane · %1 · %2 · %3 · %4 · %5 fuel · %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestravane · %1 · %2 · %3 · %4 · топливо %5 · %6</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="273"/>
         <source>universe %1</source>
-        <translation type="unfinished"></translation>
+        <translation>вселенная %1</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="274"/>
         <source>universe unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>вселенная неизвестна</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="275"/>
         <source>won</source>
-        <translation type="unfinished"></translation>
+        <translation>победа</translation>
     </message>
     <message>
         <location filename="../engine/texts.inc" line="276"/>
         <source>lost</source>
-        <translation type="unfinished"></translation>
+        <translation>поражение</translation>
     </message>
     <message numerus="yes">
         <location filename="../engine/texts.inc" line="277"/>
         <source>%n missiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ракета</numerusform>
+            <numerusform>%n ракеты</numerusform>
+            <numerusform>%n ракет</numerusform>
         </translation>
     </message>
 </context>
@@ -1765,7 +1765,7 @@
     <message>
         <location filename="../engine/texts.inc" line="278"/>
         <source>Result copied: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат скопирован: %1</translation>
     </message>
 </context>
 </TS>
