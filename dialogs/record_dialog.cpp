@@ -18,12 +18,7 @@ namespace kestravane {
 
 namespace {
 
-struct Level {
-  Difficulty difficulty;
-  Text name;
-};
-constexpr Level Levels[] = {
-    {Difficulty::Easy, Text::Easy}, {Difficulty::Normal, Text::Normal}, {Difficulty::Hard, Text::Hard}};
+constexpr Difficulty Levels[] = {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard};
 
 // A read-only table of whole rows under `columns`, named for a screen reader.
 QTableWidget* RecordTable(int rows, const QStringList& columns, Text name) {
@@ -105,7 +100,7 @@ class RecordDialog final : public PlacedDialog {
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     Fill(highlighted);
     for (int page = 0; page < tabs_->count(); ++page)
-      if (Levels[page].difficulty == shown) tabs_->setCurrentIndex(page);
+      if (Levels[page] == shown) tabs_->setCurrentIndex(page);
     MoveToPlacement();
   }
 
@@ -115,8 +110,8 @@ class RecordDialog final : public PlacedDialog {
   void Fill(std::optional<std::size_t> highlighted) {
     const int current = tabs_->currentIndex();
     while (tabs_->count() > 0) delete tabs_->widget(0);
-    for (const Level& level : Levels)
-      tabs_->addTab(StandingPage(record_, level.difficulty, highlighted), Tr(level.name));
+    for (const Difficulty level : Levels)
+      tabs_->addTab(StandingPage(record_, level, highlighted), Tr(DifficultyText(level)));
     tabs_->setCurrentIndex(current);
   }
 

@@ -9,14 +9,7 @@ namespace kestravane {
 
 namespace {
 
-QString DifficultyName(Difficulty difficulty) {
-  switch (difficulty) {
-    case Difficulty::Easy: return WithoutMnemonic(Tr(Text::Easy));
-    case Difficulty::Hard: return WithoutMnemonic(Tr(Text::Hard));
-    case Difficulty::Normal: break;
-  }
-  return WithoutMnemonic(Tr(Text::Normal));
-}
+QString DifficultyName(Difficulty difficulty) { return WithoutMnemonic(Tr(DifficultyText(difficulty))); }
 
 QString PlaceWords(const std::optional<ResultPlace>& place) {
   using Kind = ResultPlace::Kind;
@@ -63,6 +56,15 @@ QString ResultLine(const Session& session) {
                         history.Ended == GameEnd::Won ? Text::ResultWon : Text::ResultLostWord,
                         Tr(Text::ResultLineMissiles, history.MissilesFired).toStdString(), history.FuelUsed,
                         PlayTime(history.SecondsPlayed).toStdString()));
+}
+
+Text DifficultyText(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Easy: return Text::Easy;
+    case Difficulty::Hard: return Text::Hard;
+    case Difficulty::Normal: break;
+  }
+  return Text::Normal;
 }
 
 QString PlayTime(std::uint32_t seconds) {

@@ -34,4 +34,7 @@ QString ResultLine(const Session& session);
 // Minutes and seconds, "6:02".
 QString PlayTime(std::uint32_t seconds);
 
+// The difficulty's name, with the letter that marks it in a control.
+Text DifficultyText(Difficulty difficulty);
+
 }  // namespace kestravane
