@@ -944,212 +944,222 @@
 <context>
     <name>Pages</name>
     <message>
+        <location filename="../engine/texts.inc" line="354"/>
+        <source>A space war game  •  Version 2.2</source>
+        <translation>Krieg im Weltall  •  Version 2.2</translation>
+    </message>
+    <message>
         <location filename="../engine/texts.inc" line="355"/>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>Freie Software: GNU GPL 3.0 oder später</translation>
+    </message>
+    <message>
+        <location filename="../engine/texts.inc" line="359"/>
         <source>KESTRAVANE</source>
         <translation>KESTRAVANE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="356"/>
+        <location filename="../engine/texts.inc" line="360"/>
         <source>A SPACE WAR GAME</source>
         <translation>KRIEG IM WELTALL</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="357"/>
+        <location filename="../engine/texts.inc" line="361"/>
         <source>Version 2.2</source>
         <translation>Version 2.2</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="359"/>
+        <location filename="../engine/texts.inc" line="363"/>
         <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
         <translation>Zwanzig Roder-Kampfgruppen verstecken sich in einem Würfel aus 9 x 9 x 9 Quadranten. Finden und zerstören Sie alle.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="362"/>
+        <location filename="../engine/texts.inc" line="366"/>
         <source>Copyright © 1997 Kestravane Works.</source>
         <translation>Urheberrecht © 1997 Kestravane Works.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="363"/>
+        <location filename="../engine/texts.inc" line="367"/>
         <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
         <translation>Freie Software unter der GNU GPL, Version 3 oder später: Teilen und ändern Sie sie.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="364"/>
+        <location filename="../engine/texts.inc" line="368"/>
         <source>Choose New from the Game menu to begin.</source>
         <translation>Wählen Sie „Neu“ im Menü „Spiel“.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="365"/>
+        <location filename="../engine/texts.inc" line="369"/>
         <source>GAME RULES</source>
         <translation>SPIELREGELN</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="367"/>
+        <location filename="../engine/texts.inc" line="371"/>
         <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
         <translation>Roder-Kampfgruppen sind stets drei Schiffe in einer Reihe, in drei benachbarten Quadranten:</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="368"/>
+        <location filename="../engine/texts.inc" line="372"/>
         <source>Horizontal</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="369"/>
+        <location filename="../engine/texts.inc" line="373"/>
         <source>along X</source>
         <translation>längs X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="370"/>
+        <location filename="../engine/texts.inc" line="374"/>
         <source>Vertical</source>
         <translation>Vertikal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="371"/>
+        <location filename="../engine/texts.inc" line="375"/>
         <source>along Y</source>
         <translation>längs Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="372"/>
+        <location filename="../engine/texts.inc" line="376"/>
         <source>Head on</source>
         <translation>Frontal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="373"/>
+        <location filename="../engine/texts.inc" line="377"/>
         <source>along Z</source>
         <translation>längs Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="374"/>
+        <location filename="../engine/texts.inc" line="378"/>
         <source>Attack</source>
         <translation>Angriff</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="375"/>
+        <location filename="../engine/texts.inc" line="379"/>
         <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
         <translation>Wählen Sie die Zielkoordinaten mit der Maus und drücken Sie zum Feuern die Leertaste.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="376"/>
+        <location filename="../engine/texts.inc" line="380"/>
         <source>KEYBOARD SHORTCUTS</source>
         <translation>TASTENKÜRZEL</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="377"/>
+        <location filename="../engine/texts.inc" line="381"/>
         <source>Weapons</source>
         <translation>Waffen</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="378"/>
+        <location filename="../engine/texts.inc" line="382"/>
         <source>Aim dialog</source>
         <translation>Zieldialog</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="379"/>
+        <location filename="../engine/texts.inc" line="383"/>
         <source>Fire missile</source>
         <translation>Rakete feuern</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="380"/>
+        <location filename="../engine/texts.inc" line="384"/>
         <source>Engines</source>
         <translation>Antrieb</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="381"/>
+        <location filename="../engine/texts.inc" line="385"/>
         <source>Helm coordinates</source>
         <translation>Steuerkoordinaten</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="382"/>
+        <location filename="../engine/texts.inc" line="386"/>
         <source>Engage engines</source>
         <translation>Antrieb vorwärts</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="383"/>
+        <location filename="../engine/texts.inc" line="387"/>
         <source>Reverse engines</source>
         <translation>Antrieb rückwärts</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="384"/>
+        <location filename="../engine/texts.inc" line="388"/>
         <source>Scanner</source>
         <translation>Sensoren</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="385"/>
+        <location filename="../engine/texts.inc" line="389"/>
         <source>X axis scan</source>
         <translation>X-Abtastung</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="386"/>
+        <location filename="../engine/texts.inc" line="390"/>
         <source>Y axis scan</source>
         <translation>Y-Abtastung</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="387"/>
+        <location filename="../engine/texts.inc" line="391"/>
         <source>Z axis scan</source>
         <translation>Z-Abtastung</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="388"/>
+        <location filename="../engine/texts.inc" line="392"/>
         <source>MISSION ORDERS</source>
         <translation>EINSATZBEFEHL</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="389"/>
+        <location filename="../engine/texts.inc" line="393"/>
         <source>Situation</source>
         <translation>Lage</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="391"/>
+        <location filename="../engine/texts.inc" line="395"/>
         <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
         <translation>Ein feindlicher Verband aus 20 Roder-Kampfgruppen ist in die Galaxis eingedrungen. Jede Gruppe aus drei Schiffen liegt irgendwo im Würfel aus 9 x 9 x 9 Quadranten versteckt.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="393"/>
+        <location filename="../engine/texts.inc" line="397"/>
         <source>Orders</source>
         <translation>Befehl</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="394"/>
+        <location filename="../engine/texts.inc" line="398"/>
         <source>Seek out and destroy the invaders. Make every missile count.</source>
         <translation>Invasoren aufspüren und zerstören. Jede Rakete muss sitzen.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="395"/>
+        <location filename="../engine/texts.inc" line="399"/>
         <source>Good hunting, Commander.</source>
         <translation>Gute Jagd, Kommandant.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="396"/>
+        <location filename="../engine/texts.inc" line="400"/>
         <source>Fleet Command</source>
         <translation>Flottenkommando</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="397"/>
+        <location filename="../engine/texts.inc" line="401"/>
         <source>VICTORY</source>
         <translation>SIEG</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="398"/>
+        <location filename="../engine/texts.inc" line="402"/>
         <source>Congratulations, Commander!</source>
         <translation>Glückwunsch, Kommandant!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="399"/>
+        <location filename="../engine/texts.inc" line="403"/>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
         <translation>Sie haben die gesamte Roder-Invasionsflotte zerstört. Die Galaxis ist wieder sicher.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="400"/>
+        <location filename="../engine/texts.inc" line="404"/>
         <source>DEFEAT</source>
         <translation>NIEDERLAGE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="401"/>
+        <location filename="../engine/texts.inc" line="405"/>
         <source>Enemy invaders remain!</source>
         <translation>Der Feind ist noch da!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="402"/>
+        <location filename="../engine/texts.inc" line="406"/>
         <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
         <translation>Ihr Schiff ist kampfunfähig. Die Vudare funken verschlüsselte Nachrichten an ihre Heimatwelt, und die nächste Welle ist unterwegs.</translation>
     </message>

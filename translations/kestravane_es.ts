@@ -944,212 +944,222 @@
 <context>
     <name>Pages</name>
     <message>
+        <location filename="../engine/texts.inc" line="354"/>
+        <source>A space war game  •  Version 2.2</source>
+        <translation>Guerra espacial  •  Versión 2.2</translation>
+    </message>
+    <message>
         <location filename="../engine/texts.inc" line="355"/>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>Software libre: GNU GPL 3.0 o posterior</translation>
+    </message>
+    <message>
+        <location filename="../engine/texts.inc" line="359"/>
         <source>KESTRAVANE</source>
         <translation>KESTRAVANE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="356"/>
+        <location filename="../engine/texts.inc" line="360"/>
         <source>A SPACE WAR GAME</source>
         <translation>GUERRA ESPACIAL</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="357"/>
+        <location filename="../engine/texts.inc" line="361"/>
         <source>Version 2.2</source>
         <translation>Versión 2.2</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="359"/>
+        <location filename="../engine/texts.inc" line="363"/>
         <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
         <translation>Veinte grupos de combate Roder se ocultan en un cubo de 9 x 9 x 9 cuadrantes. Encuéntrelos y destrúyalos.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="362"/>
+        <location filename="../engine/texts.inc" line="366"/>
         <source>Copyright © 1997 Kestravane Works.</source>
         <translation>© 1997 Kestravane Works.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="363"/>
+        <location filename="../engine/texts.inc" line="367"/>
         <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
         <translation>Software libre bajo la GNU GPL, versión 3 o posterior: compártalo y modifíquelo.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="364"/>
+        <location filename="../engine/texts.inc" line="368"/>
         <source>Choose New from the Game menu to begin.</source>
         <translation>Elija Juego &gt; Nueva partida para empezar.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="365"/>
+        <location filename="../engine/texts.inc" line="369"/>
         <source>GAME RULES</source>
         <translation>REGLAS</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="367"/>
+        <location filename="../engine/texts.inc" line="371"/>
         <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
         <translation>Los grupos de combate Roder son siempre tres naves en línea, en tres cuadrantes contiguos:</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="368"/>
+        <location filename="../engine/texts.inc" line="372"/>
         <source>Horizontal</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="369"/>
+        <location filename="../engine/texts.inc" line="373"/>
         <source>along X</source>
         <translation>eje X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="370"/>
+        <location filename="../engine/texts.inc" line="374"/>
         <source>Vertical</source>
         <translation>Vertical</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="371"/>
+        <location filename="../engine/texts.inc" line="375"/>
         <source>along Y</source>
         <translation>eje Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="372"/>
+        <location filename="../engine/texts.inc" line="376"/>
         <source>Head on</source>
         <translation>Frontal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="373"/>
+        <location filename="../engine/texts.inc" line="377"/>
         <source>along Z</source>
         <translation>eje Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="374"/>
+        <location filename="../engine/texts.inc" line="378"/>
         <source>Attack</source>
         <translation>Ataque</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="375"/>
+        <location filename="../engine/texts.inc" line="379"/>
         <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
         <translation>Elija las coordenadas del blanco con el ratón y pulse la barra espaciadora para disparar.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="376"/>
+        <location filename="../engine/texts.inc" line="380"/>
         <source>KEYBOARD SHORTCUTS</source>
         <translation>ATAJOS DE TECLADO</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="377"/>
+        <location filename="../engine/texts.inc" line="381"/>
         <source>Weapons</source>
         <translation>Armas</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="378"/>
+        <location filename="../engine/texts.inc" line="382"/>
         <source>Aim dialog</source>
         <translation>Apuntar</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="379"/>
+        <location filename="../engine/texts.inc" line="383"/>
         <source>Fire missile</source>
         <translation>Lanzar misil</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="380"/>
+        <location filename="../engine/texts.inc" line="384"/>
         <source>Engines</source>
         <translation>Motores</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="381"/>
+        <location filename="../engine/texts.inc" line="385"/>
         <source>Helm coordinates</source>
         <translation>Coord. de timón</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="382"/>
+        <location filename="../engine/texts.inc" line="386"/>
         <source>Engage engines</source>
         <translation>Motores avante</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="383"/>
+        <location filename="../engine/texts.inc" line="387"/>
         <source>Reverse engines</source>
         <translation>Motores atrás</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="384"/>
+        <location filename="../engine/texts.inc" line="388"/>
         <source>Scanner</source>
         <translation>Escáner</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="385"/>
+        <location filename="../engine/texts.inc" line="389"/>
         <source>X axis scan</source>
         <translation>Explorar en X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="386"/>
+        <location filename="../engine/texts.inc" line="390"/>
         <source>Y axis scan</source>
         <translation>Explorar en Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="387"/>
+        <location filename="../engine/texts.inc" line="391"/>
         <source>Z axis scan</source>
         <translation>Explorar en Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="388"/>
+        <location filename="../engine/texts.inc" line="392"/>
         <source>MISSION ORDERS</source>
         <translation>ORDEN DE MISIÓN</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="389"/>
+        <location filename="../engine/texts.inc" line="393"/>
         <source>Situation</source>
         <translation>Situación</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="391"/>
+        <location filename="../engine/texts.inc" line="395"/>
         <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
         <translation>Una fuerza enemiga de 20 grupos de combate Roder ha invadido la galaxia. Cada grupo de tres naves se oculta en algún lugar del cubo de 9 x 9 x 9 cuadrantes.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="393"/>
+        <location filename="../engine/texts.inc" line="397"/>
         <source>Orders</source>
         <translation>Órdenes</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="394"/>
+        <location filename="../engine/texts.inc" line="398"/>
         <source>Seek out and destroy the invaders. Make every missile count.</source>
         <translation>Busque y destruya a los invasores. Que cada misil cuente.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="395"/>
+        <location filename="../engine/texts.inc" line="399"/>
         <source>Good hunting, Commander.</source>
         <translation>Buena caza, comandante.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="396"/>
+        <location filename="../engine/texts.inc" line="400"/>
         <source>Fleet Command</source>
         <translation>Mando de Flota</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="397"/>
+        <location filename="../engine/texts.inc" line="401"/>
         <source>VICTORY</source>
         <translation>VICTORIA</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="398"/>
+        <location filename="../engine/texts.inc" line="402"/>
         <source>Congratulations, Commander!</source>
         <translation>¡Enhorabuena, comandante!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="399"/>
+        <location filename="../engine/texts.inc" line="403"/>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
         <translation>Ha destruido toda la fuerza de invasión Roder. La galaxia vuelve a estar a salvo.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="400"/>
+        <location filename="../engine/texts.inc" line="404"/>
         <source>DEFEAT</source>
         <translation>DERROTA</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="401"/>
+        <location filename="../engine/texts.inc" line="405"/>
         <source>Enemy invaders remain!</source>
         <translation>¡Aún quedan invasores!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="402"/>
+        <location filename="../engine/texts.inc" line="406"/>
         <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
         <translation>Su nave ya no puede combatir. Los Vudare envían mensajes cifrados a su mundo natal, y la próxima oleada ya está en camino.</translation>
     </message>

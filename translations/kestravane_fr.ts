@@ -944,212 +944,222 @@
 <context>
     <name>Pages</name>
     <message>
+        <location filename="../engine/texts.inc" line="354"/>
+        <source>A space war game  •  Version 2.2</source>
+        <translation>Guerre spatiale  •  Version 2.2</translation>
+    </message>
+    <message>
         <location filename="../engine/texts.inc" line="355"/>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>Logiciel libre&#xa0;: GNU GPL 3.0 ou ultérieure</translation>
+    </message>
+    <message>
+        <location filename="../engine/texts.inc" line="359"/>
         <source>KESTRAVANE</source>
         <translation>KESTRAVANE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="356"/>
+        <location filename="../engine/texts.inc" line="360"/>
         <source>A SPACE WAR GAME</source>
         <translation>GUERRE SPATIALE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="357"/>
+        <location filename="../engine/texts.inc" line="361"/>
         <source>Version 2.2</source>
         <translation>Version 2.2</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="359"/>
+        <location filename="../engine/texts.inc" line="363"/>
         <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
         <translation>Vingt groupes de combat Roder se cachent dans un cube de 9 x 9 x 9 quadrants. Trouvez-les et détruisez-les tous.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="362"/>
+        <location filename="../engine/texts.inc" line="366"/>
         <source>Copyright © 1997 Kestravane Works.</source>
         <translation>Droits d&apos;auteur © 1997 Kestravane Works.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="363"/>
+        <location filename="../engine/texts.inc" line="367"/>
         <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
         <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure&#xa0;: partagez-le et modifiez-le.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="364"/>
+        <location filename="../engine/texts.inc" line="368"/>
         <source>Choose New from the Game menu to begin.</source>
         <translation>Choisissez Nouvelle partie dans le menu Jeu.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="365"/>
+        <location filename="../engine/texts.inc" line="369"/>
         <source>GAME RULES</source>
         <translation>RÈGLES DU JEU</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="367"/>
+        <location filename="../engine/texts.inc" line="371"/>
         <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
         <translation>Les groupes de combat Roder sont toujours trois vaisseaux alignés, dans trois quadrants voisins&#xa0;:</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="368"/>
+        <location filename="../engine/texts.inc" line="372"/>
         <source>Horizontal</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="369"/>
+        <location filename="../engine/texts.inc" line="373"/>
         <source>along X</source>
         <translation>selon X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="370"/>
+        <location filename="../engine/texts.inc" line="374"/>
         <source>Vertical</source>
         <translation>Vertical</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="371"/>
+        <location filename="../engine/texts.inc" line="375"/>
         <source>along Y</source>
         <translation>selon Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="372"/>
+        <location filename="../engine/texts.inc" line="376"/>
         <source>Head on</source>
         <translation>De face</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="373"/>
+        <location filename="../engine/texts.inc" line="377"/>
         <source>along Z</source>
         <translation>selon Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="374"/>
+        <location filename="../engine/texts.inc" line="378"/>
         <source>Attack</source>
         <translation>Attaque</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="375"/>
+        <location filename="../engine/texts.inc" line="379"/>
         <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
         <translation>Choisissez les coordonnées de la cible à la souris, puis appuyez sur Espace pour tirer.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="376"/>
+        <location filename="../engine/texts.inc" line="380"/>
         <source>KEYBOARD SHORTCUTS</source>
         <translation>RACCOURCIS CLAVIER</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="377"/>
+        <location filename="../engine/texts.inc" line="381"/>
         <source>Weapons</source>
         <translation>Armes</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="378"/>
+        <location filename="../engine/texts.inc" line="382"/>
         <source>Aim dialog</source>
         <translation>Visée</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="379"/>
+        <location filename="../engine/texts.inc" line="383"/>
         <source>Fire missile</source>
         <translation>Tir de missile</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="380"/>
+        <location filename="../engine/texts.inc" line="384"/>
         <source>Engines</source>
         <translation>Moteurs</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="381"/>
+        <location filename="../engine/texts.inc" line="385"/>
         <source>Helm coordinates</source>
         <translation>Coord. de barre</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="382"/>
+        <location filename="../engine/texts.inc" line="386"/>
         <source>Engage engines</source>
         <translation>Moteurs en avant</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="383"/>
+        <location filename="../engine/texts.inc" line="387"/>
         <source>Reverse engines</source>
         <translation>Moteurs en arrière</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="384"/>
+        <location filename="../engine/texts.inc" line="388"/>
         <source>Scanner</source>
         <translation>Capteurs</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="385"/>
+        <location filename="../engine/texts.inc" line="389"/>
         <source>X axis scan</source>
         <translation>Balayage en X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="386"/>
+        <location filename="../engine/texts.inc" line="390"/>
         <source>Y axis scan</source>
         <translation>Balayage en Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="387"/>
+        <location filename="../engine/texts.inc" line="391"/>
         <source>Z axis scan</source>
         <translation>Balayage en Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="388"/>
+        <location filename="../engine/texts.inc" line="392"/>
         <source>MISSION ORDERS</source>
         <translation>ORDRE DE MISSION</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="389"/>
+        <location filename="../engine/texts.inc" line="393"/>
         <source>Situation</source>
         <translation>Situation</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="391"/>
+        <location filename="../engine/texts.inc" line="395"/>
         <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
         <translation>Une force d&apos;intervention ennemie de 20 groupes de combat Roder a envahi la galaxie. Chaque groupe de trois vaisseaux se cache quelque part dans le cube de 9 x 9 x 9 quadrants.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="393"/>
+        <location filename="../engine/texts.inc" line="397"/>
         <source>Orders</source>
         <translation>Ordres</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="394"/>
+        <location filename="../engine/texts.inc" line="398"/>
         <source>Seek out and destroy the invaders. Make every missile count.</source>
         <translation>Trouvez et détruisez les envahisseurs. Que chaque missile fasse mouche.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="395"/>
+        <location filename="../engine/texts.inc" line="399"/>
         <source>Good hunting, Commander.</source>
         <translation>Bonne chasse, commandant.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="396"/>
+        <location filename="../engine/texts.inc" line="400"/>
         <source>Fleet Command</source>
         <translation>QG de la flotte</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="397"/>
+        <location filename="../engine/texts.inc" line="401"/>
         <source>VICTORY</source>
         <translation>VICTOIRE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="398"/>
+        <location filename="../engine/texts.inc" line="402"/>
         <source>Congratulations, Commander!</source>
         <translation>Félicitations, commandant&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="399"/>
+        <location filename="../engine/texts.inc" line="403"/>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
         <translation>Vous avez détruit toute la force d&apos;invasion Roder. La galaxie est de nouveau en sécurité.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="400"/>
+        <location filename="../engine/texts.inc" line="404"/>
         <source>DEFEAT</source>
         <translation>DÉFAITE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="401"/>
+        <location filename="../engine/texts.inc" line="405"/>
         <source>Enemy invaders remain!</source>
         <translation>L&apos;ennemi est toujours là&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="402"/>
+        <location filename="../engine/texts.inc" line="406"/>
         <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
         <translation>Votre vaisseau ne peut plus combattre. Les Vudare envoient des messages codés à leur monde natal, et la prochaine vague arrive.</translation>
     </message>

@@ -939,212 +939,222 @@
 <context>
     <name>Pages</name>
     <message>
+        <location filename="../engine/texts.inc" line="354"/>
+        <source>A space war game  •  Version 2.2</source>
+        <translation>宇宙戦争ゲーム  •  バージョン2.2</translation>
+    </message>
+    <message>
         <location filename="../engine/texts.inc" line="355"/>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>フリーソフトウェア: GNU GPL 3.0 以降</translation>
+    </message>
+    <message>
+        <location filename="../engine/texts.inc" line="359"/>
         <source>KESTRAVANE</source>
         <translation>KESTRAVANE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="356"/>
+        <location filename="../engine/texts.inc" line="360"/>
         <source>A SPACE WAR GAME</source>
         <translation>宇宙戦争ゲーム</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="357"/>
+        <location filename="../engine/texts.inc" line="361"/>
         <source>Version 2.2</source>
         <translation>バージョン2.2</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="359"/>
+        <location filename="../engine/texts.inc" line="363"/>
         <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
         <translation>20 のロダー戦闘群が 9 x 9 x 9 象限の立方体に 潜んでいる。 すべて見つけ出し、 撃破せよ。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="362"/>
+        <location filename="../engine/texts.inc" line="366"/>
         <source>Copyright © 1997 Kestravane Works.</source>
         <translation>著作権 © 1997 Kestravane Works.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="363"/>
+        <location filename="../engine/texts.inc" line="367"/>
         <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
         <translation>GNU GPL バージョン 3 以降の フリーソフトウェア。 自由に共有し、 改変できます。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="364"/>
+        <location filename="../engine/texts.inc" line="368"/>
         <source>Choose New from the Game menu to begin.</source>
         <translation>「ゲーム」メニューの 「新規」で開始。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="365"/>
+        <location filename="../engine/texts.inc" line="369"/>
         <source>GAME RULES</source>
         <translation>ゲームルール</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="367"/>
+        <location filename="../engine/texts.inc" line="371"/>
         <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
         <translation>ロダー戦闘群は 常に 3 隻が一列に並び、 隣り合う 3 つの象限にいる:</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="368"/>
+        <location filename="../engine/texts.inc" line="372"/>
         <source>Horizontal</source>
         <translation>水平</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="369"/>
+        <location filename="../engine/texts.inc" line="373"/>
         <source>along X</source>
         <translation>X軸方向</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="370"/>
+        <location filename="../engine/texts.inc" line="374"/>
         <source>Vertical</source>
         <translation>垂直</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="371"/>
+        <location filename="../engine/texts.inc" line="375"/>
         <source>along Y</source>
         <translation>Y軸方向</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="372"/>
+        <location filename="../engine/texts.inc" line="376"/>
         <source>Head on</source>
         <translation>正面</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="373"/>
+        <location filename="../engine/texts.inc" line="377"/>
         <source>along Z</source>
         <translation>Z軸方向</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="374"/>
+        <location filename="../engine/texts.inc" line="378"/>
         <source>Attack</source>
         <translation>攻撃</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="375"/>
+        <location filename="../engine/texts.inc" line="379"/>
         <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
         <translation>マウスで目標座標を選び、 スペースキーを押して発射。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="376"/>
+        <location filename="../engine/texts.inc" line="380"/>
         <source>KEYBOARD SHORTCUTS</source>
         <translation>ショートカットキー</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="377"/>
+        <location filename="../engine/texts.inc" line="381"/>
         <source>Weapons</source>
         <translation>兵装</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="378"/>
+        <location filename="../engine/texts.inc" line="382"/>
         <source>Aim dialog</source>
         <translation>照準</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="379"/>
+        <location filename="../engine/texts.inc" line="383"/>
         <source>Fire missile</source>
         <translation>ミサイル発射</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="380"/>
+        <location filename="../engine/texts.inc" line="384"/>
         <source>Engines</source>
         <translation>エンジン</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="381"/>
+        <location filename="../engine/texts.inc" line="385"/>
         <source>Helm coordinates</source>
         <translation>操舵座標</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="382"/>
+        <location filename="../engine/texts.inc" line="386"/>
         <source>Engage engines</source>
         <translation>エンジン前進</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="383"/>
+        <location filename="../engine/texts.inc" line="387"/>
         <source>Reverse engines</source>
         <translation>エンジン後退</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="384"/>
+        <location filename="../engine/texts.inc" line="388"/>
         <source>Scanner</source>
         <translation>スキャナー</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="385"/>
+        <location filename="../engine/texts.inc" line="389"/>
         <source>X axis scan</source>
         <translation>X軸スキャン</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="386"/>
+        <location filename="../engine/texts.inc" line="390"/>
         <source>Y axis scan</source>
         <translation>Y軸スキャン</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="387"/>
+        <location filename="../engine/texts.inc" line="391"/>
         <source>Z axis scan</source>
         <translation>Z軸スキャン</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="388"/>
+        <location filename="../engine/texts.inc" line="392"/>
         <source>MISSION ORDERS</source>
         <translation>任務命令</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="389"/>
+        <location filename="../engine/texts.inc" line="393"/>
         <source>Situation</source>
         <translation>状況</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="391"/>
+        <location filename="../engine/texts.inc" line="395"/>
         <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
         <translation>20 のロダー戦闘群からなる 敵機動部隊が 銀河に侵攻した。 3 隻からなる各戦闘群は、 9 x 9 x 9 象限の 立方体のどこかに 潜んでいる。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="393"/>
+        <location filename="../engine/texts.inc" line="397"/>
         <source>Orders</source>
         <translation>命令</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="394"/>
+        <location filename="../engine/texts.inc" line="398"/>
         <source>Seek out and destroy the invaders. Make every missile count.</source>
         <translation>侵略者を探し出し、 撃破せよ。 ミサイルを無駄にするな。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="395"/>
+        <location filename="../engine/texts.inc" line="399"/>
         <source>Good hunting, Commander.</source>
         <translation>健闘を祈る、司令官。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="396"/>
+        <location filename="../engine/texts.inc" line="400"/>
         <source>Fleet Command</source>
         <translation>艦隊司令部</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="397"/>
+        <location filename="../engine/texts.inc" line="401"/>
         <source>VICTORY</source>
         <translation>勝利</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="398"/>
+        <location filename="../engine/texts.inc" line="402"/>
         <source>Congratulations, Commander!</source>
         <translation>おめでとう、司令官！</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="399"/>
+        <location filename="../engine/texts.inc" line="403"/>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
         <translation>ロダー侵攻部隊は 全滅した。 銀河に再び 平和が戻った。</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="400"/>
+        <location filename="../engine/texts.inc" line="404"/>
         <source>DEFEAT</source>
         <translation>敗北</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="401"/>
+        <location filename="../engine/texts.inc" line="405"/>
         <source>Enemy invaders remain!</source>
         <translation>敵はまだ残っている！</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="402"/>
+        <location filename="../engine/texts.inc" line="406"/>
         <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
         <translation>貴艦はもはや 戦闘不能だ。 ヴダーレは母星へ 暗号通信を送っており、 次の攻撃部隊が すでに迫っている。</translation>
     </message>

@@ -949,212 +949,222 @@
 <context>
     <name>Pages</name>
     <message>
+        <location filename="../engine/texts.inc" line="354"/>
+        <source>A space war game  •  Version 2.2</source>
+        <translation>Wojna w kosmosie  •  Wersja 2.2</translation>
+    </message>
+    <message>
         <location filename="../engine/texts.inc" line="355"/>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>Wolne oprogramowanie: GNU GPL 3.0 lub nowsza</translation>
+    </message>
+    <message>
+        <location filename="../engine/texts.inc" line="359"/>
         <source>KESTRAVANE</source>
         <translation>KESTRAVANE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="356"/>
+        <location filename="../engine/texts.inc" line="360"/>
         <source>A SPACE WAR GAME</source>
         <translation>WOJNA W KOSMOSIE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="357"/>
+        <location filename="../engine/texts.inc" line="361"/>
         <source>Version 2.2</source>
         <translation>Wersja 2.2</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="359"/>
+        <location filename="../engine/texts.inc" line="363"/>
         <source>Twenty Roder battle groups hide in a cube of 9 x 9 x 9 quadrants. Find them and destroy them all.</source>
         <translation>Dwadzieścia grup bojowych Roderów kryje się w sześcianie 9 x 9 x 9 kwadrantów. Znajdź je i zniszcz wszystkie.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="362"/>
+        <location filename="../engine/texts.inc" line="366"/>
         <source>Copyright © 1997 Kestravane Works.</source>
         <translation>Prawa autorskie © 1997 Kestravane Works.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="363"/>
+        <location filename="../engine/texts.inc" line="367"/>
         <source>Free software under the GNU GPL, version 3 or later: share it and change it.</source>
         <translation>Wolne oprogramowanie na GNU GPL w wersji 3 lub nowszej: udostępniaj je i zmieniaj.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="364"/>
+        <location filename="../engine/texts.inc" line="368"/>
         <source>Choose New from the Game menu to begin.</source>
         <translation>Aby zacząć, wybierz Nowa z menu Gra.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="365"/>
+        <location filename="../engine/texts.inc" line="369"/>
         <source>GAME RULES</source>
         <translation>ZASADY GRY</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="367"/>
+        <location filename="../engine/texts.inc" line="371"/>
         <source>Roder battle groups are always three ships in a line, in three neighbouring quadrants:</source>
         <translation>Grupy bojowe Roderów to zawsze trzy statki w linii, w trzech sąsiednich kwadrantach:</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="368"/>
+        <location filename="../engine/texts.inc" line="372"/>
         <source>Horizontal</source>
         <translation>Poziomo</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="369"/>
+        <location filename="../engine/texts.inc" line="373"/>
         <source>along X</source>
         <translation>wzdłuż X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="370"/>
+        <location filename="../engine/texts.inc" line="374"/>
         <source>Vertical</source>
         <translation>Pionowo</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="371"/>
+        <location filename="../engine/texts.inc" line="375"/>
         <source>along Y</source>
         <translation>wzdłuż Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="372"/>
+        <location filename="../engine/texts.inc" line="376"/>
         <source>Head on</source>
         <translation>Czołowo</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="373"/>
+        <location filename="../engine/texts.inc" line="377"/>
         <source>along Z</source>
         <translation>wzdłuż Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="374"/>
+        <location filename="../engine/texts.inc" line="378"/>
         <source>Attack</source>
         <translation>Atak</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="375"/>
+        <location filename="../engine/texts.inc" line="379"/>
         <source>Select the target coordinates with the mouse, then press the space bar to fire.</source>
         <translation>Wybierz myszą współrzędne celu, a potem naciśnij spację, aby strzelić.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="376"/>
+        <location filename="../engine/texts.inc" line="380"/>
         <source>KEYBOARD SHORTCUTS</source>
         <translation>SKRÓTY KLAWISZOWE</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="377"/>
+        <location filename="../engine/texts.inc" line="381"/>
         <source>Weapons</source>
         <translation>Broń</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="378"/>
+        <location filename="../engine/texts.inc" line="382"/>
         <source>Aim dialog</source>
         <translation>Celowanie</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="379"/>
+        <location filename="../engine/texts.inc" line="383"/>
         <source>Fire missile</source>
         <translation>Odpal rakietę</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="380"/>
+        <location filename="../engine/texts.inc" line="384"/>
         <source>Engines</source>
         <translation>Silniki</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="381"/>
+        <location filename="../engine/texts.inc" line="385"/>
         <source>Helm coordinates</source>
         <translation>Współrzędne steru</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="382"/>
+        <location filename="../engine/texts.inc" line="386"/>
         <source>Engage engines</source>
         <translation>Silniki naprzód</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="383"/>
+        <location filename="../engine/texts.inc" line="387"/>
         <source>Reverse engines</source>
         <translation>Silniki wstecz</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="384"/>
+        <location filename="../engine/texts.inc" line="388"/>
         <source>Scanner</source>
         <translation>Skaner</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="385"/>
+        <location filename="../engine/texts.inc" line="389"/>
         <source>X axis scan</source>
         <translation>Skan osi X</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="386"/>
+        <location filename="../engine/texts.inc" line="390"/>
         <source>Y axis scan</source>
         <translation>Skan osi Y</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="387"/>
+        <location filename="../engine/texts.inc" line="391"/>
         <source>Z axis scan</source>
         <translation>Skan osi Z</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="388"/>
+        <location filename="../engine/texts.inc" line="392"/>
         <source>MISSION ORDERS</source>
         <translation>ROZKAZY MISJI</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="389"/>
+        <location filename="../engine/texts.inc" line="393"/>
         <source>Situation</source>
         <translation>Sytuacja</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="391"/>
+        <location filename="../engine/texts.inc" line="395"/>
         <source>An enemy task force of 20 Roder battle groups has invaded the galaxy. Each group of three ships lies hidden somewhere in the cube of 9 x 9 x 9 quadrants.</source>
         <translation>Wrogi zespół bojowy złożony z 20 grup bojowych Roderów najechał galaktykę. Każda grupa trzech statków kryje się gdzieś w sześcianie 9 x 9 x 9 kwadrantów.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="393"/>
+        <location filename="../engine/texts.inc" line="397"/>
         <source>Orders</source>
         <translation>Rozkazy</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="394"/>
+        <location filename="../engine/texts.inc" line="398"/>
         <source>Seek out and destroy the invaders. Make every missile count.</source>
         <translation>Odszukać i zniszczyć najeźdźców. Każda rakieta ma trafić.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="395"/>
+        <location filename="../engine/texts.inc" line="399"/>
         <source>Good hunting, Commander.</source>
         <translation>Udanych łowów, komandorze.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="396"/>
+        <location filename="../engine/texts.inc" line="400"/>
         <source>Fleet Command</source>
         <translation>Dowództwo Floty</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="397"/>
+        <location filename="../engine/texts.inc" line="401"/>
         <source>VICTORY</source>
         <translation>ZWYCIĘSTWO</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="398"/>
+        <location filename="../engine/texts.inc" line="402"/>
         <source>Congratulations, Commander!</source>
         <translation>Gratulacje, komandorze!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="399"/>
+        <location filename="../engine/texts.inc" line="403"/>
         <source>You have destroyed the entire Roder invasion force. The galaxy is safe once more.</source>
         <translation>Siły inwazyjne Roderów zostały całkowicie zniszczone. Galaktyka znów jest bezpieczna.</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="400"/>
+        <location filename="../engine/texts.inc" line="404"/>
         <source>DEFEAT</source>
         <translation>PORAŻKA</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="401"/>
+        <location filename="../engine/texts.inc" line="405"/>
         <source>Enemy invaders remain!</source>
         <translation>Najeźdźcy wciąż tu są!</translation>
     </message>
     <message>
-        <location filename="../engine/texts.inc" line="402"/>
+        <location filename="../engine/texts.inc" line="406"/>
         <source>Your ship can fight no more. The Vudare are sending coded messages to their home world, and the next wave is on its way.</source>
         <translation>Twój statek nie może już walczyć. Vudare wysyłają szyfrowane wiadomości na swoją ojczystą planetę, a następna fala jest już w drodze.</translation>
     </message>

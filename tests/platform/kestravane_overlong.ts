@@ -4,6 +4,10 @@
 <context>
     <name>Pages</name>
     <message>
+        <source>Free software: GNU GPL 3.0 or later</source>
+        <translation>Freie Software: GNU General Public License, Version 3.0 oder jede spätere Version</translation>
+    </message>
+    <message>
         <source>Fire missile</source>
         <translation>Raketenabschussvorrichtungsbetätigungsschalterüberprüfung</translation>
     </message>

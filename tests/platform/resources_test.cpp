@@ -35,22 +35,24 @@ TEST(Resources, EveryPictureDecodesAsTheGoldenSheet) {
   EXPECT_EQ(GoldenDifference(sheet, "resource_pictures").toStdString(), "");
 }
 
-// A row for each translation: the pages with words that a player reading it
-// sees, where the pages in that language stand in for the English ones.
+// A row for each translation: the pages and the title picture that a player
+// reading it sees, where those in that language stand in for the English ones.
 TEST(Resources, PagesWithWordsComeInThePlayersLanguage) {
   const QLocale playersOwn;
   // Austrian German and Canadian French find the pages of German and French.
   const char* const languages[] = {"de_AT", "es_ES", "fr_CA", "ja_JP", "pl_PL", "pt_BR", "ru_RU"};
-  QImage sheet(6 * 290, static_cast<int>(std::size(languages)) * 290, QImage::Format_RGB32);
+  QImage sheet(6 * 290 + 320, static_cast<int>(std::size(languages)) * 290, QImage::Format_RGB32);
   sheet.fill(Qt::magenta);
   QPainter painter(&sheet);
   for (std::size_t row = 0; row < std::size(languages); ++row) {
     QLocale::setDefault(QLocale(QString::fromLatin1(languages[row])));
     platform::PictureStore store;
-    for (unsigned page = 0; page < 6; ++page) {
-      const auto picture = store.Bitmap(5000 + page);
-      ASSERT_TRUE(picture) << languages[row] << " " << page;
-      painter.drawImage(static_cast<int>(page) * 290, static_cast<int>(row) * 290, (*picture)->data()->image);
+    int left = 0;
+    for (const unsigned id : {5000u, 5001u, 5002u, 5003u, 5004u, 5005u, 1000u}) {
+      const auto picture = store.Bitmap(id);
+      ASSERT_TRUE(picture) << languages[row] << " " << id;
+      painter.drawImage(left, static_cast<int>(row) * 290, (*picture)->data()->image);
+      left += 290;
     }
   }
   painter.end();

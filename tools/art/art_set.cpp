@@ -18,13 +18,14 @@
 namespace kestravane::art {
 namespace {
 
-struct PageDrawing {
+struct PictureDrawing {
   unsigned id;
   const char* label;
   IndexedImage (*draw)(QStringList& misfits);
 };
 
-constexpr PageDrawing PagesWithWords[] = {
+constexpr PictureDrawing PicturesWithWords[] = {
+    {1000, "title picture", TitlePicture},
     {5000, "title page", TitlePage},
     {5001, "game rules", GameRulesPage},
     {5002, "keyboard shortcuts", ShortcutsPage},
@@ -33,9 +34,9 @@ constexpr PageDrawing PagesWithWords[] = {
     {5005, "defeat", DefeatPage},
 };
 
-// Draws the pages with words in every language, the English ones first.
-void AddPages(ArtSet& set, const QStringList& translations) {
-  for (const PageDrawing& page : PagesWithWords) set.bitmaps.push_back({page.id, page.label, page.draw(set.misfits)});
+// Draws the pictures with words in every language, the English ones first.
+void AddPicturesWithWords(ArtSet& set, const QStringList& translations) {
+  for (const PictureDrawing& page : PicturesWithWords) set.bitmaps.push_back({page.id, page.label, page.draw(set.misfits)});
   for (const QString& file : translations) {
     const QString language = QFileInfo(file).completeBaseName().section(u'_', 1);
     QTranslator translator;
@@ -44,7 +45,7 @@ void AddPages(ArtSet& set, const QStringList& translations) {
       continue;
     }
     UseFontsFor(language);
-    for (const PageDrawing& page : PagesWithWords) {
+    for (const PictureDrawing& page : PicturesWithWords) {
       QStringList misfits;
       // The page in the language's lettering but still in English, to see
       // whether the translation changes it at all.
@@ -84,10 +85,7 @@ ArtSet BuildArtSet(const QStringList& translations) {
   for (unsigned number = 1; number <= StarFieldCount; ++number) {
     set.icons.push_back({FirstStarFieldId + number - 1, "", StarField(number)});
   }
-  set.bitmaps = {
-      {1000, "title picture", TitlePicture()},
-  };
-  AddPages(set, translations);
+  AddPicturesWithWords(set, translations);
   set.sounds = {
       {2000, MissileLaunchSound()},
       {2001, EnginesEngagedSound()},

@@ -6,6 +6,7 @@
 
 #include "canvas.h"
 #include "fonts.h"
+#include "page.h"
 #include "random.h"
 #include "ships.h"
 
@@ -14,13 +15,17 @@ namespace {
 
 constexpr int Width = 320;
 constexpr int Height = 200;
+constexpr int FrameRoom = 4;
 
+// Words wider than the room inside the frame are named in `misfits`.
 void DrawCentred(QImage& picture, int baseline, const QString& text, const QFont& font, Colour colour,
-                 int offsetX = 0) {
+                 QStringList& misfits, int offsetX = 0) {
+  const int width = QFontMetrics(font).horizontalAdvance(text);
+  if (width > Width - 2 * FrameRoom) misfits << u'"' + text + QStringLiteral("\" is wider than the title picture");
   QPainter painter(&picture);
   painter.setFont(font);
   painter.setPen(ToQColor(colour));
-  painter.drawText((Width - QFontMetrics(font).horizontalAdvance(text)) / 2 + offsetX, baseline, text);
+  painter.drawText((Width - width) / 2 + offsetX, baseline, text);
 }
 
 // The window has no border of its own, so the picture brings a raised frame.
@@ -69,7 +74,7 @@ void DrawShipAtDoubleSize(QImage& picture, const IndexedImage& ship, int left, i
 
 }  // namespace
 
-IndexedImage TitlePicture() {
+IndexedImage TitlePicture(QStringList& misfits) {
   QImage picture(Width, Height, QImage::Format_RGB32);
   picture.fill(Qt::black);
   Random random(0x717Eull);
@@ -85,12 +90,12 @@ IndexedImage TitlePicture() {
   DrawShipAtDoubleSize(picture, LiveEnemyShip(), 236, 112);
 
   const QFont nameFont = BoldFont(40);
-  DrawCentred(picture, 76, QStringLiteral("KESTRAVANE"), nameFont, Maroon, 2);
-  DrawCentred(picture, 74, QStringLiteral("KESTRAVANE"), nameFont, Yellow);
+  DrawCentred(picture, 76, QStringLiteral("KESTRAVANE"), nameFont, Maroon, misfits, 2);
+  DrawCentred(picture, 74, QStringLiteral("KESTRAVANE"), nameFont, Yellow, misfits);
   DrawLine(picture, 40, 86, Width - 41, 86, Blue);
-  DrawCentred(picture, 106, QStringLiteral("A space war game  \u2022  Version 2.2"), BoldFont(13), White);
-  DrawCentred(picture, 172, QStringLiteral("\u00A9 1997 Kestravane Works"), SansFont(12), Silver);
-  DrawCentred(picture, 189, QStringLiteral("Free software: GNU GPL 3.0 or later"), SansFont(10), Silver);
+  DrawCentred(picture, 106, Words(Text::TitlePictureTagline), BoldFont(13), White, misfits);
+  DrawCentred(picture, 172, QStringLiteral("\u00A9 1997 Kestravane Works"), SansFont(12), Silver, misfits);
+  DrawCentred(picture, 189, Words(Text::TitlePictureLicence), SansFont(10), Silver, misfits);
   DrawRaisedFrame(picture);
   return Quantise(picture, false);
 }
