@@ -33,13 +33,16 @@ struct Scratch {
   const fs::path path = fs::temp_directory_path() / ("kestravane-fuzz-settings-" + std::to_string(getpid()));
   mutable std::error_code ignored;
 
-  // Once for the whole run: every change of the environment costs memory
-  // that is never given back.
-  Scratch() { setenv("XDG_CONFIG_HOME", (path / "config").c_str(), 1); }
-  ~Scratch() { fs::remove_all(path, ignored); }
-  void Empty() const {
+  Scratch() {
     fs::remove_all(path, ignored);
     Check(fs::create_directory(path, ignored));
+    // Once for the whole run: every change of the environment costs memory
+    // that is never given back.
+    setenv("XDG_CONFIG_HOME", (path / "config").c_str(), 1);
+  }
+  ~Scratch() { fs::remove_all(path, ignored); }
+  void Empty() const {
+    for (const fs::directory_entry& entry : fs::directory_iterator(path)) fs::remove_all(entry.path(), ignored);
   }
 };
 
