@@ -4,6 +4,8 @@
 // from the rules of the game rather than taken from the reader's checks.
 
 #include <algorithm>
+#include <span>
+#include <variant>
 
 #include "document/game_file_format.h"
 #include "fuzz_check.h"
@@ -12,7 +14,13 @@ using namespace kestravane;
 
 inline bool Within(int value, int low, int high) { return value >= low && value <= high; }
 
-inline void CheckPlayable(const LoadedGame& game) {
+// Reads `bytes` as a document; a game the reader accepts must be one the
+// engine can play, whole and consistent. True when it was accepted.
+inline bool CheckAccepted(std::span<const std::uint8_t> bytes) {
+  const auto decoded = DecodeGameFile(bytes);
+  const LoadedGame* accepted = std::get_if<LoadedGame>(&decoded);
+  if (!accepted) return false;
+  const LoadedGame& game = *accepted;
   Session session;
   ApplyLoadedGame(game, session);
   const GameState& state = session.State;
@@ -28,11 +36,9 @@ inline void CheckPlayable(const LoadedGame& game) {
   Check(state.Missiles.Maximum == std::max(120 * level, state.Missiles.Value));
   Check(state.Fuel.Maximum == std::max(50 * level, state.Fuel.Value));
   for (const std::int32_t icon : game.Grid.StarIcon) Check(Within(icon, 10001, 10200));
-}
 
-// Sixty ships, marks of 0 or 1, one kill counted for each struck ship, and a
-// scan log that reports, for each sector scanned, what the grid holds there.
-inline void CheckConsistent(const LoadedGame& game) {
+  // Sixty ships, marks of 0 or 1, one kill counted for each struck ship, and a
+  // scan log that reports, for each sector scanned, what the grid holds there.
   const QuadrantGrid& grid = game.Grid;
   int ships = 0, wrecks = 0, sectorShips[3][9] = {}, sectorWrecks[3][9] = {};
   for (int cell = 0; cell < QuadrantCount; ++cell) {
@@ -56,4 +62,5 @@ inline void CheckConsistent(const LoadedGame& game) {
                                     scan.Destroyed == sectorWrecks[axis][coordinate] &&
                                     scan.Remaining == scan.Ships - scan.Destroyed);
     }
+  return true;
 }

@@ -34,7 +34,14 @@ struct Input : FuzzedDataProvider {
 constexpr ScanAxis Axes[] = {ScanAxis::Z, ScanAxis::Y, ScanAxis::X};
 constexpr Difficulty Levels[] = {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy};
 
-void Play(Session& session, Input& input) {
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  Input input(data, size);
+  Session session;
+  session.Random.Seed(input.Word());
+  session.State.Difficulty = Levels[input.Byte() % 3];
+  GenerateGame(session);
   GameState& state = session.State;
   for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
     switch (input.Byte() % 6) {
@@ -60,17 +67,6 @@ void Play(Session& session, Input& input) {
     ResumeGame(session);
     RecordSectorScan(session.Grid, state, session.Log);
   }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Input input(data, size);
-  Session session;
-  session.Random.Seed(input.Word());
-  session.State.Difficulty = Levels[input.Byte() % 3];
-  GenerateGame(session);
-  Play(session, input);
 
   GameFileBytes bytes = EncodeGameFile(session);
   const auto saved = DecodeGameFile(bytes);
@@ -85,10 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.Byte() & 1) value = static_cast<std::int32_t>(input.Word() | input.Word() << 16);
     PutI32(&bytes[offset], value);
   }
-  const auto damaged = DecodeGameFile(bytes);
-  if (const LoadedGame* game = std::get_if<LoadedGame>(&damaged)) {
-    CheckPlayable(*game);
-    CheckConsistent(*game);
-  }
+  CheckAccepted(bytes);
   return 0;
 }

@@ -46,22 +46,6 @@ struct Scratch {
   }
 };
 
-// Puts what the input chose in the settings file's place; true when it is a
-// settings file the game may read and replace: one without a NUL byte.
-bool Stage(Stand stand, const std::string& content, const fs::path& folder, const fs::path& ini) {
-  std::ofstream(stand == Link ? folder / "elsewhere.ini" : ini, std::ios::binary) << content;
-  switch (stand) {
-    case File: return content.find('\0') == std::string::npos;
-    case ReadOnly: chmod(ini.c_str(), 0444); return false;
-    case Link: fs::create_symlink("elsewhere.ini", ini); return content.find('\0') == std::string::npos;
-    case Oversized:
-      // The content, then nothing but a hole in the file up to past the limit.
-      fs::resize_file(ini, platform::Profile::LargestFile + 1 + content.size());
-      return false;
-  }
-  return false;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -71,7 +55,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const Scratch folder;
   folder.Empty();
   const fs::path ini = folder.path / "kestravane.ini";
-  const bool replaceable = Stage(stand, content, folder.path, ini);
+  std::ofstream(stand == Link ? folder.path / "elsewhere.ini" : ini, std::ios::binary) << content;
+  if (stand == ReadOnly) chmod(ini.c_str(), 0444);
+  if (stand == Link) fs::create_symlink("elsewhere.ini", ini);
+  // The content, then nothing but a hole in the file up to past the limit.
+  if (stand == Oversized) fs::resize_file(ini, platform::Profile::LargestFile + 1 + content.size());
+  // The game may read and replace a settings file without a NUL byte.
+  const bool replaceable = (stand == File || stand == Link) && content.find('\0') == std::string::npos;
   const fs::file_status before = fs::symlink_status(ini);
   const std::uintmax_t sizeBefore = fs::is_regular_file(before) ? fs::file_size(ini) : 0;
 
