@@ -81,8 +81,6 @@ class SingleInstanceTest : public QObject {
     QVERIFY(first.Quit() && otherName.Quit());
     QCOMPARE(otherName.Lines(), QStringList{"first"});
     QVERIFY(!QFileInfo::exists(socket.filePath()));
-    // Neither the socket of a copy that crashed nor a lock never released
-    // keeps the next copy from starting.
     const QString crashed = UniqueName();
     QVERIFY(Copy(crashed, environment_).Said("first") && QFileInfo::exists(PathIn(runtime_, crashed)));
     Copy restarted(crashed, environment_);
