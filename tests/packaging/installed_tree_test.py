@@ -57,6 +57,7 @@ class InstalledTree(unittest.TestCase):
         cls.usr = cls.destdir + PREFIX
         cls.share = os.path.join(cls.usr, "share")
         cls.entry = os.path.join(cls.share, "applications", DESKTOP_ID + ".desktop")
+        cls.mime = os.path.join(cls.share, "mime", "packages", DESKTOP_ID + ".xml")
         with open(cls.entry, encoding="utf-8") as text:
             cls.keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
 
@@ -89,8 +90,7 @@ class InstalledTree(unittest.TestCase):
         self.assertIn(GAME_TYPE, self.keys["MimeType"].split(";"))
         self.assertEqual(self.keys["Icon"], DESKTOP_ID)
         self.assertTrue({"Game", "StrategyGame"} <= set(self.keys["Categories"].split(";")))
-        mime = os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")
-        self.assertTrue(filecmp.cmp(mime, os.path.join(SOURCE_DIR, "packaging", DESKTOP_ID + ".xml"), shallow=False))
+        self.assertTrue(filecmp.cmp(self.mime, os.path.join(SOURCE_DIR, "packaging", DESKTOP_ID + ".xml"), shallow=False))
 
     # With the game's type installed beside the machine's, a saved game is the game's by its name and by its
     # signature, while a zip named *.war stays a Java web archive where the machine knows that type.
@@ -106,7 +106,7 @@ class InstalledTree(unittest.TestCase):
             share = os.path.join(self.scratch, f"share-{knows_web_archives}")
             os.makedirs(packages := os.path.join(share, "mime", "packages"))
             shutil.copy("/usr/share/mime/packages/freedesktop.org.xml", packages)
-            shutil.copy(os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml"), packages)
+            shutil.copy(self.mime, packages)
             if knows_web_archives:
                 with open(os.path.join(packages, "java-web-archive.xml"), "w", encoding="utf-8") as definition:
                     definition.write(WEB_ARCHIVE_XML)
@@ -125,7 +125,7 @@ class InstalledTree(unittest.TestCase):
         translations = Path(SOURCE_DIR, "translations").glob("kestravane_*.ts")
         languages = sorted(path.stem.split("_", 1)[1] for path in translations)
         metainfo = ElementTree.parse(os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")).getroot()
-        mime = ElementTree.parse(os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")).getroot()
+        mime = ElementTree.parse(self.mime).getroot()
         lang = "{http://www.w3.org/XML/1998/namespace}lang"
 
         def said_in(elements, language):
