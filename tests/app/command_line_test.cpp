@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <climits>
@@ -17,12 +15,8 @@ using namespace kestravane;
 
 TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
   TemporaryDirectory directory;
-  const std::string socket = directory.File("socket.war");
-  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  socket.copy(address.sun_path, sizeof address.sun_path - 1);
-  ASSERT_EQ(bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const std::string pipe = directory.File("pipe.war");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const std::string longest(FileSpecLength, 'a');
   const struct {
     std::string given, opened;
@@ -36,7 +30,8 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
       {'"' + longest + '"', "", ENAMETOOLONG},
       {"two\nlines.war", "", EINVAL},  // the settings would keep "two"
       {directory.path().string(), "", EISDIR},
-      {socket, "", ENXIO},
+      {pipe, "", EINVAL},
+      {pipe + "/game.war", "", ENOTDIR},
   };
   for (const auto& [given, opened, error] : cases) {
     // The box goes to standard error, as without a window system.
@@ -52,7 +47,6 @@ TEST(CommandLine, NamesTheDocumentToOpenOrRefusesItWhole) {
     EXPECT_EQ(box.rfind("File: " + given.substr(0, 40), 0) == 0 && box.find(expected) != std::string::npos, error != 0)
         << box;
   }
-  close(listener);
 }
 
 TEST(ProgramArguments, TakeOneGameOrHelpOrNameTheMistake) {

@@ -13,6 +13,7 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zipfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
@@ -22,6 +23,22 @@ VERSION = ""
 GAME_TYPE = "application/x-kestravane-game"
 PREFIX = "/usr"
 SOURCE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+WEB_ARCHIVE = "application/x-webarchive"
+# Java web archives as newer freedesktop databases define them; Debian 12's does not.
+WEB_ARCHIVE_XML = f"""<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type="{WEB_ARCHIVE}"><sub-class-of type="application/zip"/><glob pattern="*.war"/></mime-type>
+</mime-info>"""
+# GIO reads the name and the content; by the name alone it says what a file manager lists before reading the file;
+# mimetype, which xdg-mime runs outside a known desktop, trusts the name before a signature of low priority.
+READERS = {"gio": ["gio", "info", "-a", "standard::content-type"],
+           "gio by name": ["gio", "info", "-a", "standard::fast-content-type"], "mimetype": ["mimetype", "--brief"]}
+# (the machine knows Java web archives, what the file holds, its name, the type each reader is to give)
+MIME_CASES = [
+    (True, "zip", "app.war", {"gio": WEB_ARCHIVE, "gio by name": WEB_ARCHIVE, "mimetype": WEB_ARCHIVE}),
+    (True, "game", "campaign.war", {"gio": GAME_TYPE, "mimetype": GAME_TYPE}),
+    (True, "game", "campaign.dat", {"gio": GAME_TYPE, "mimetype": GAME_TYPE}),
+    (True, "game", "campaign", {"gio": GAME_TYPE, "mimetype": GAME_TYPE}),
+    (False, "game", "campaign.war", {"gio": GAME_TYPE, "gio by name": GAME_TYPE, "mimetype": GAME_TYPE})]
 
 
 def run(command, **options):
@@ -39,6 +56,10 @@ class InstalledTree(unittest.TestCase):
             raise AssertionError("cmake --install failed:\n" + installed.stdout + installed.stderr)
         cls.usr = cls.destdir + PREFIX
         cls.share = os.path.join(cls.usr, "share")
+        cls.entry = os.path.join(cls.share, "applications", DESKTOP_ID + ".desktop")
+        cls.mime = os.path.join(cls.share, "mime", "packages", DESKTOP_ID + ".xml")
+        with open(cls.entry, encoding="utf-8") as text:
+            cls.keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
 
     def path(self, *parts):
         return os.path.join(self.usr, *parts)
@@ -63,26 +84,48 @@ class InstalledTree(unittest.TestCase):
         self.assertIn(os.path.dirname(player), [os.path.normpath(folder) for folder in folders])
 
     def test_the_desktop_entry_and_the_metainfo_validate_and_the_entry_opens_saved_games(self):
-        entry = os.path.join(self.share, "applications", DESKTOP_ID + ".desktop")
-        self.assertRuns(["desktop-file-validate", entry])
+        self.assertRuns(["desktop-file-validate", self.entry])
         self.assertRuns(["appstreamcli", "validate", "--no-net", os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")])
-        with open(entry, encoding="utf-8") as text:
-            keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
-        self.assertIn("%f", keys["Exec"].split())
-        self.assertIn(GAME_TYPE, keys["MimeType"].split(";"))
-        self.assertEqual(keys["Icon"], DESKTOP_ID)
-        self.assertTrue({"Game", "StrategyGame"} <= set(keys["Categories"].split(";")))
-        # The saved game's type as packaged, which mime_claim_test.py shows the desktop reads by name and signature.
-        mime = os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")
-        self.assertTrue(filecmp.cmp(mime, os.path.join(SOURCE_DIR, "packaging", DESKTOP_ID + ".xml"), shallow=False))
+        self.assertIn("%f", self.keys["Exec"].split())
+        self.assertIn(GAME_TYPE, self.keys["MimeType"].split(";"))
+        self.assertEqual(self.keys["Icon"], DESKTOP_ID)
+        self.assertTrue({"Game", "StrategyGame"} <= set(self.keys["Categories"].split(";")))
+        self.assertTrue(filecmp.cmp(self.mime, os.path.join(SOURCE_DIR, "packaging", DESKTOP_ID + ".xml"), shallow=False))
+
+    # With the game's type installed beside the machine's, a saved game is the game's by its name and by its
+    # signature, while a zip named *.war stays a Java web archive where the machine knows that type.
+    def test_saved_games_are_the_games_and_java_web_archives_are_not(self):
+        if missing := [program for program in ("update-mime-database", "gio") if not shutil.which(program)]:
+            self.skipTest("no " + " and no ".join(missing) + " (Debian: shared-mime-info, libglib2.0-bin)")
+        files = {"game": os.path.join(self.scratch, "saved-game"), "zip": os.path.join(self.scratch, "web-archive")}
+        self.assertRuns([self.path("games", "kestravane-tool"), "new", "--number", "7", files["game"]])
+        with zipfile.ZipFile(files["zip"], "w") as archive:
+            archive.writestr("WEB-INF/web.xml", "<web-app/>")
+        environments = {}
+        for knows_web_archives in (True, False):
+            share = os.path.join(self.scratch, f"share-{knows_web_archives}")
+            os.makedirs(packages := os.path.join(share, "mime", "packages"))
+            shutil.copy("/usr/share/mime/packages/freedesktop.org.xml", packages)
+            shutil.copy(self.mime, packages)
+            if knows_web_archives:
+                with open(os.path.join(packages, "java-web-archive.xml"), "w", encoding="utf-8") as definition:
+                    definition.write(WEB_ARCHIVE_XML)
+            self.assertRuns(["update-mime-database", os.path.dirname(packages)])
+            environments[knows_web_archives] = dict(os.environ, XDG_DATA_DIRS=share, GIO_USE_VFS="local",
+                                                    XDG_DATA_HOME=os.path.join(self.scratch, "empty"))
+        for knows_web_archives, contents, name, expected in MIME_CASES:
+            os.makedirs(folder := os.path.join(self.scratch, f"files-{knows_web_archives}"), exist_ok=True)
+            shutil.copyfile(files[contents], path := os.path.join(folder, name))
+            for reader, wanted in expected.items():
+                with self.subTest(web_archives_known=knows_web_archives, contents=contents, name=name, reader=reader):
+                    output = self.assertRuns(READERS[reader] + [path], env=environments[knows_web_archives]).stdout
+                    self.assertEqual(output.rsplit(": ", 1)[-1].strip(), wanted)
 
     def test_the_desktop_speaks_every_language_the_game_speaks(self):
         translations = Path(SOURCE_DIR, "translations").glob("kestravane_*.ts")
         languages = sorted(path.stem.split("_", 1)[1] for path in translations)
-        with open(os.path.join(self.share, "applications", DESKTOP_ID + ".desktop"), encoding="utf-8") as text:
-            keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
         metainfo = ElementTree.parse(os.path.join(self.share, "metainfo", DESKTOP_ID + ".metainfo.xml")).getroot()
-        mime = ElementTree.parse(os.path.join(self.share, "mime", "packages", DESKTOP_ID + ".xml")).getroot()
+        mime = ElementTree.parse(self.mime).getroot()
         lang = "{http://www.w3.org/XML/1998/namespace}lang"
 
         def said_in(elements, language):
@@ -91,7 +134,7 @@ class InstalledTree(unittest.TestCase):
         for language in languages:
             with self.subTest(language=language):
                 for key in ("Name", "GenericName", "Comment", "Keywords"):
-                    self.assertTrue(keys.get(f"{key}[{language}]"), key)
+                    self.assertTrue(self.keys.get(f"{key}[{language}]"), key)
                 self.assertEqual(len(said_in(metainfo.iter("summary"), language)), 1)
                 self.assertEqual(len(said_in(metainfo.find("description").iter("p"), language)),
                                  len(said_in(metainfo.find("description").iter("p"), None)))

@@ -29,20 +29,10 @@ def values(text):
     return sorted(set(VALUE.findall(text)))
 
 
-def refreshed(ts_file, folder):
-    copy = Path(folder) / ts_file.name
-    shutil.copyfile(ts_file, copy)
-    subprocess.run([LUPDATE, "-silent", *ALIASES, str(SOURCE_DIR / "engine/texts.inc"), "-ts", str(copy)],
-                   check=True)
-    return ElementTree.parse(copy)
-
-
 def faults(message):
-    """What is wrong with one translated text, if anything."""
     english = message.findtext("source")
     translation = message.find("translation")
-    kind = translation.get("type")
-    if kind:
+    if kind := translation.get("type"):
         return [f"{kind}: {english!r}"]
     forms = [form.text or "" for form in translation.findall("numerusform")] or [translation.text or ""]
     found = []
@@ -63,8 +53,11 @@ class Translations(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             for ts_file in ts_files:
                 with self.subTest(language=ts_file.stem):
-                    found = [fault for message in refreshed(ts_file, folder).iter("message")
-                             for fault in faults(message)]
+                    copy = Path(folder) / ts_file.name
+                    shutil.copyfile(ts_file, copy)
+                    subprocess.run([LUPDATE, "-silent", *ALIASES, str(SOURCE_DIR / "engine/texts.inc"), "-ts", copy],
+                                   check=True)
+                    found = [fault for message in ElementTree.parse(copy).iter("message") for fault in faults(message)]
                     self.assertEqual(found, [], f"{ts_file.name}: {len(found)} faults")
 
 

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QWidget>
-#include <QWindow>
 #include <QtTest>
 #include <functional>
 

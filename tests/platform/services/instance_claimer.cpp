@@ -1,7 +1,6 @@
-// "instance_claimer NAME [busy | DOCUMENT]" claims the instance as the game
-// does, handing DOCUMENT to a running copy, then answers requests until its
-// input closes; a busy copy first waits for a line outside any event loop,
-// like a copy still starting up.
+// "instance_claimer NAME [busy]" claims the instance as the game does, then
+// answers requests until its input closes; a busy copy first waits for a
+// line outside any event loop, like a copy still starting up.
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -24,8 +23,7 @@ int main(int argc, char** argv) {
   setvbuf(stdout, nullptr, _IONBF, 0);
   static int requests = 0;
   const QByteArray name = application.arguments().value(1).toUtf8();
-  const std::string document = application.arguments().value(2).toStdString();
-  if (platform::ClaimSingleInstance(name.constData(), document, [](const std::string& handed) {
+  if (platform::ClaimSingleInstance(name.constData(), "", [](const std::string& handed) {
         std::printf("came forward %d%s\n", ++requests, handed.empty() ? "" : (" " + handed).c_str());
       }) == platform::InstanceClaim::AnotherRunning)
     return std::puts("another") < 0;

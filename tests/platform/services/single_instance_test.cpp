@@ -57,12 +57,6 @@ class SingleInstanceTest : public QObject {
   QString PathIn(const QTemporaryDir& folder, const QString& name) const {
     return folder.filePath(name + '-' + QString::number(getuid()));
   }
-  // No runtime directory: the copies meet in the temporary directory, which
-  // all users share.
-  void SharedTemporaryOnly() {
-    QVERIFY(chmod(Native(temporary_.path()).c_str(), 01777) == 0);
-    environment_.remove("XDG_RUNTIME_DIR");
-  }
 
  private slots:
   void init() {
@@ -87,8 +81,6 @@ class SingleInstanceTest : public QObject {
     QVERIFY(first.Quit() && otherName.Quit());
     QCOMPARE(otherName.Lines(), QStringList{"first"});
     QVERIFY(!QFileInfo::exists(socket.filePath()));
-    // Neither the socket of a copy that crashed nor a lock never released
-    // keeps the next copy from starting.
     const QString crashed = UniqueName();
     QVERIFY(Copy(crashed, environment_).Said("first") && QFileInfo::exists(PathIn(runtime_, crashed)));
     Copy restarted(crashed, environment_);
@@ -101,13 +93,17 @@ class SingleInstanceTest : public QObject {
     QVERIFY(copy.Said("first") && copy.Quit());
   }
 
-  // A runtime directory open to the user's group is no better than none, nor is one
-  // too long for a socket's path.
-  void withoutAUsableRuntimeDirectoryTheCopiesMeetInAFolderOfTheUsersOwn() {
+  // A runtime directory open to the user's group is no better than none, nor is one too long for a socket's path:
+  // the copies meet in the temporary directory, which all users share. Another user could once answer for the game
+  // or take its requests from there: here its listener and its folder are this test's, given to nobody. In doubt
+  // each copy runs, rather than vanish.
+  void withoutAUsableRuntimeDirectoryTheCopiesMeetInAFolderOfTheUsersOwnAndNoOneElses() {
+    QVERIFY(chmod(Native(temporary_.path()).c_str(), 01777) == 0);
     const QString longRuntime = runtime_.filePath(QString(100, 'r'));
     QVERIFY(QDir().mkdir(longRuntime) && chmod(Native(longRuntime).c_str(), 0700) == 0);
+    const auto everything = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
     for (const QString& runtime : {QString(), runtime_.path(), longRuntime}) {
-      SharedTemporaryOnly();
+      environment_.remove("XDG_RUNTIME_DIR");
       if (!runtime.isEmpty()) environment_.insert("XDG_RUNTIME_DIR", runtime);
       QVERIFY(chmod(Native(runtime_.path()).c_str(), runtime == runtime_.path() ? 0770 : 0700) == 0);
       const QString name = UniqueName();
@@ -117,12 +113,28 @@ class SingleInstanceTest : public QObject {
       const QFileInfo folder(PathIn(temporary_, name));
       QVERIFY(folder.isDir() && !folder.isSymLink() && folder.ownerId() == getuid() &&
               (folder.permissions() & 0x77) == 0 && QFileInfo::exists(folder.filePath() + "/instance"));
-      const auto everything = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
       QVERIFY(QDir(runtime_.path()).entryList({name + '*'}, everything).isEmpty());
       QVERIFY(QDir(longRuntime).isEmpty(everything));
       QVERIFY(Copy(name, environment_).LeftForAnother());
       QVERIFY(first.Said("came forward 1"));
     }
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody) QSKIP("giving files to the user nobody needs root and that user");
+    environment_.remove("XDG_RUNTIME_DIR");
+    const QString answered = UniqueName(), taken = UniqueName(), folder = PathIn(temporary_, taken);
+    QLocalServer listener;
+    listener.setSocketOptions(QLocalServer::WorldAccessOption);
+    QVERIFY(listener.listen(PathIn(temporary_, answered)) && QDir().mkdir(folder));
+    QVERIFY(chmod(Native(folder).c_str(), 0700) == 0);
+    for (const QString& path : {PathIn(temporary_, answered), folder})
+      QVERIFY(chown(Native(path).c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
+    std::list<Copy> copies;
+    for (const QString& name : {answered, taken, taken}) {
+      copies.emplace_back(name, environment_);
+      QVERIFY(copies.back().Said("first"));
+    }
+    QCOMPARE(QDir(folder).entryList(everything), QStringList());
+    for (Copy& copy : copies) QVERIFY(copy.Quit());
   }
 
   // Connections that say nothing are answered a few at a time and dropped
@@ -159,29 +171,6 @@ class SingleInstanceTest : public QObject {
     }
     QVERIFY(Copy(name, environment_).LeftForAnother());
     QVERIFY(first.Said("came forward 1"));
-  }
-
-  // Another user could once answer for the game or take its requests from
-  // the shared temporary directory: here its listener and its folder are
-  // this test's, given to nobody. In doubt each copy runs, rather than vanish.
-  void anotherUsersListenerOrFolderIsIgnored() {
-    const passwd* nobody = getpwnam("nobody");
-    if (geteuid() != 0 || !nobody) QSKIP("giving files to the user nobody needs root and that user");
-    SharedTemporaryOnly();
-    const QString answered = UniqueName(), taken = UniqueName(), folder = PathIn(temporary_, taken);
-    QLocalServer listener;
-    listener.setSocketOptions(QLocalServer::WorldAccessOption);
-    QVERIFY(listener.listen(PathIn(temporary_, answered)) && QDir().mkdir(folder));
-    QVERIFY(chmod(Native(folder).c_str(), 0700) == 0);
-    for (const QString& path : {PathIn(temporary_, answered), folder})
-      QVERIFY(chown(Native(path).c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
-    std::list<Copy> copies;
-    for (const QString& name : {answered, taken, taken}) {
-      copies.emplace_back(name, environment_);
-      QVERIFY(copies.back().Said("first"));
-    }
-    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), QStringList());
-    for (Copy& copy : copies) QVERIFY(copy.Quit());
   }
 };
 
