@@ -96,7 +96,6 @@ void ScreenReaderListening(bool listening) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
 }
 
-// The modal dialog or box that is up and has the keyboard, if any.
 QWidget* ModalUp() {
   QWidget* modal = QApplication::activeModalWidget();
   return modal && modal->isActiveWindow() ? modal : nullptr;
@@ -173,7 +172,6 @@ class ScenarioRunner : public QObject {
   QTemporaryDir nowhere_;
   std::unique_ptr<TestMainWindow> game_;
   QStringList statuses_;
-  // The next action's steps in its dialogs, and the wait for the next step.
   std::deque<QStringList> modalSteps_;
   QPointer<QTimer> awaitingModal_;
   QString failure_;
@@ -243,7 +241,6 @@ class ScenarioRunner : public QObject {
     words.replaceInStrings(QStringLiteral("$TODAY"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
   }
 
-  // One step in the modal dialog or box that is up; false when it failed.
   bool ModalStep(QWidget* modal, QStringList words) {
     Expand(words);
     const QString verb = words.value(0);
@@ -364,6 +361,7 @@ class ScenarioRunner : public QObject {
           QApplication::sendEvent(&Board(), event);
         }
       }
+      WaitForLanding();
     } else if (verb == u"about-press") {
       QWidget* about = About();
       if (!about) return Expect(false, "the About window is not up");
@@ -374,8 +372,6 @@ class ScenarioRunner : public QObject {
       Main().session().History.SecondsPlayed = rest.toUInt();
       Board().Refresh();
       QCoreApplication::processEvents();
-    } else if (verb == u"land") {
-      WaitForLanding();
     } else if (verb == u"menu") {
       Item(rest)->trigger();
       WaitForLanding();
@@ -501,12 +497,10 @@ class ScenarioRunner : public QObject {
     }
   }
 
-  // A fresh main window, as the game starts, with its status lines recorded.
   void StartGame() {
     game_ = std::make_unique<TestMainWindow>(*folder_);
     for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
     noticed_.clear();
-    // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;
       if (qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_TRACE")) qInfo("status %s", qPrintable(line));
@@ -549,8 +543,6 @@ class ScenarioRunner : public QObject {
     QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
     folder_ = std::make_unique<QTemporaryDir>();
     landAtOnce_ = false;
-    // KESTRAVANE_SCENARIO_SCREEN_READER=1 plays every scenario with a screen
-    // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     StartGame();
