@@ -96,11 +96,6 @@ void ScreenReaderListening(bool listening) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
 }
 
-QWidget* ModalUp() {
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal && modal->isActiveWindow() ? modal : nullptr;
-}
-
 QStringList Fields(QWidget* modal) {
   QStringList texts;
   for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
@@ -288,10 +283,10 @@ class ScenarioRunner : public QObject {
   // returns and the scenario reports it.
   void TakeModalSteps() {
     awaitingModal_ = WhenReady(
-        [this] { return modalSteps_.empty() || ModalUp(); },
+        [this] { return modalSteps_.empty() || ModalWithKeyboard(); },
         [this] {
           if (modalSteps_.empty()) return;
-          QWidget* modal = ModalUp();
+          QWidget* modal = ModalWithKeyboard();
           const QStringList step = modalSteps_.front();
           modalSteps_.pop_front();
           // A step may bring up another modal window, whose loop runs
@@ -511,7 +506,7 @@ class ScenarioRunner : public QObject {
     // scenario and is closed.
     auto* watch = new QTimer(&Main());
     connect(watch, &QTimer::timeout, this, [this] {
-      QWidget* modal = ModalUp();
+      QWidget* modal = ModalWithKeyboard();
       if (!modal || !modalSteps_.empty()) return;
       Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
       modal->close();
