@@ -179,6 +179,7 @@ class ScenarioRunner : public QObject {
   void Expect(bool holds, const QString& why) {
     if (!holds && failure_.isEmpty()) failure_ = why;
   }
+  void ExpectNoDifference(const QString& difference) { Expect(difference.isEmpty(), difference); }
   void ExpectEqual(const QString& shown, const QString& expected, const char* what) {
     Expect(shown == expected, QStringLiteral("%1 is \"%2\", not \"%3\"").arg(what, shown, expected));
   }
@@ -261,8 +262,7 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"says") {
       Expect(ModalTexts(modal).contains(rest), "the dialog says \"" + ModalTexts(modal) + "\", not \"" + rest + '"');
     } else if (verb == u"golden") {
-      const QString difference = GoldenDifference(modal->grab().toImage(), rest);
-      Expect(difference.isEmpty(), difference);
+      ExpectNoDifference(GoldenDifference(modal->grab().toImage(), rest));
     } else if (verb == u"file") {
       auto* edit = qobject_cast<QFileDialog*>(modal) ? modal->findChild<QLineEdit*>("fileNameEdit") : nullptr;
       if (!edit) return Expect(false, "\"" + modal->windowTitle() + "\" is up, not a file dialog"), false;
@@ -469,9 +469,8 @@ class ScenarioRunner : public QObject {
                name + " is not " + verb);
     } else if (verb == u"screen") {
       const qreal ratio = Board().devicePixelRatioF();
-      const QString difference =
-          GoldenDifference(BoardOnScreen(), ratio == 1 ? rest : QStringLiteral("%1@%2x").arg(rest).arg(ratio));
-      Expect(difference.isEmpty(), difference);
+      const QString name = ratio == 1 ? rest : QStringLiteral("%1@%2x").arg(rest).arg(ratio);
+      ExpectNoDifference(GoldenDifference(BoardOnScreen(), name));
     } else if (verb == u"digest") {
       QFile file(Path(words.value(0)));
       QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -480,8 +479,7 @@ class ScenarioRunner : public QObject {
       ExpectEqual(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16), words.value(1),
                   "the file's digest");
     } else if (verb == u"picture") {
-      const QString difference = GoldenDifference(QImage(Path(words.value(0))), words.value(1));
-      Expect(difference.isEmpty(), difference);
+      ExpectNoDifference(GoldenDifference(QImage(Path(words.value(0))), words.value(1)));
     } else if (verb == u"setting") {
       const platform::Profile profile(game_->library.IniPath);
       ExpectEqual(QString::fromStdString(profile.String(words.value(0).toStdString(),

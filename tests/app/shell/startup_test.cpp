@@ -96,13 +96,11 @@ class StartupTest : public QObject {
   QString NoDisplay() const { return own_.filePath("no-server") + ":0"; }
 
   static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
-    return QTest::qWaitFor(
-               [&] {
-                 trace += game.readAllStandardError();
-                 return trace.contains(event + ' ') || game.state() == QProcess::NotRunning;
-               },
-               15000) &&
-           trace.contains(event + ' ');
+    const auto tracedOrEnded = [&] {
+      trace += game.readAllStandardError();
+      return trace.contains(event + ' ') || game.state() == QProcess::NotRunning;
+    };
+    return QTest::qWaitFor(tracedOrEnded, 15000) && trace.contains(event + ' ');
   }
 
  private slots:
