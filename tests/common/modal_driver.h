@@ -5,18 +5,21 @@
 
 #include "common/qt_waits.h"
 
+// The modal widget of type T that is up and has the keyboard, which it gets
+// a little after it shows; null when there is none.
+template <class T = QWidget>
+T* ModalWithKeyboard() {
+  T* widget = qobject_cast<T*>(QApplication::activeModalWidget());
+  return widget && widget->isActiveWindow() ? widget : nullptr;
+}
+
 // A modal dialog blocks the test in its own event loop. This waits inside
-// that loop for a modal widget of type T to be up and to have the keyboard
-// (which it gets a little after it shows), then runs `step` on it
-// once. A step must always end the dialog, even when one of its checks
-// fails, or the test would wait in the dialog for good.
+// that loop for a modal widget of type T to be up and to have the keyboard,
+// then runs `step` on it once. A step must always end the dialog, even when
+// one of its checks fails, or the test would wait in the dialog for good.
 template <class T>
 void WhenModal(std::function<void(T*)> step) {
-  const auto modal = [] {
-    T* widget = qobject_cast<T*>(QApplication::activeModalWidget());
-    return widget && widget->isActiveWindow() ? widget : nullptr;
-  };
-  WhenReady([modal] { return modal() != nullptr; }, [modal, step] { step(modal()); }, 10000,
+  WhenReady([] { return ModalWithKeyboard<T>() != nullptr; }, [step] { step(ModalWithKeyboard<T>()); }, 10000,
             "The modal dialog never came up");
 }
 

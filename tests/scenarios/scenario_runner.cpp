@@ -96,12 +96,6 @@ void ScreenReaderListening(bool listening) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(listening);
 }
 
-// The modal dialog or box that is up and has the keyboard, if any.
-QWidget* ModalUp() {
-  QWidget* modal = QApplication::activeModalWidget();
-  return modal && modal->isActiveWindow() ? modal : nullptr;
-}
-
 QStringList Fields(QWidget* modal) {
   QStringList texts;
   for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) texts << edit->text();
@@ -173,7 +167,6 @@ class ScenarioRunner : public QObject {
   QTemporaryDir nowhere_;
   std::unique_ptr<TestMainWindow> game_;
   QStringList statuses_;
-  // The next action's steps in its dialogs, and the wait for the next step.
   std::deque<QStringList> modalSteps_;
   QPointer<QTimer> awaitingModal_;
   QString failure_;
@@ -186,6 +179,7 @@ class ScenarioRunner : public QObject {
   void Expect(bool holds, const QString& why) {
     if (!holds && failure_.isEmpty()) failure_ = why;
   }
+  void ExpectNoDifference(const QString& difference) { Expect(difference.isEmpty(), difference); }
   void ExpectEqual(const QString& shown, const QString& expected, const char* what) {
     Expect(shown == expected, QStringLiteral("%1 is \"%2\", not \"%3\"").arg(what, shown, expected));
   }
@@ -243,7 +237,6 @@ class ScenarioRunner : public QObject {
     words.replaceInStrings(QStringLiteral("$TODAY"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
   }
 
-  // One step in the modal dialog or box that is up; false when it failed.
   bool ModalStep(QWidget* modal, QStringList words) {
     Expand(words);
     const QString verb = words.value(0);
@@ -269,8 +262,7 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"says") {
       Expect(ModalTexts(modal).contains(rest), "the dialog says \"" + ModalTexts(modal) + "\", not \"" + rest + '"');
     } else if (verb == u"golden") {
-      const QString difference = GoldenDifference(modal->grab().toImage(), rest);
-      Expect(difference.isEmpty(), difference);
+      ExpectNoDifference(GoldenDifference(modal->grab().toImage(), rest));
     } else if (verb == u"file") {
       auto* edit = qobject_cast<QFileDialog*>(modal) ? modal->findChild<QLineEdit*>("fileNameEdit") : nullptr;
       if (!edit) return Expect(false, "\"" + modal->windowTitle() + "\" is up, not a file dialog"), false;
@@ -291,10 +283,10 @@ class ScenarioRunner : public QObject {
   // returns and the scenario reports it.
   void TakeModalSteps() {
     awaitingModal_ = WhenReady(
-        [this] { return modalSteps_.empty() || ModalUp(); },
+        [this] { return modalSteps_.empty() || ModalWithKeyboard(); },
         [this] {
           if (modalSteps_.empty()) return;
-          QWidget* modal = ModalUp();
+          QWidget* modal = ModalWithKeyboard();
           const QStringList step = modalSteps_.front();
           modalSteps_.pop_front();
           // A step may bring up another modal window, whose loop runs
@@ -364,6 +356,7 @@ class ScenarioRunner : public QObject {
           QApplication::sendEvent(&Board(), event);
         }
       }
+      WaitForLanding();
     } else if (verb == u"about-press") {
       QWidget* about = About();
       if (!about) return Expect(false, "the About window is not up");
@@ -374,8 +367,6 @@ class ScenarioRunner : public QObject {
       Main().session().History.SecondsPlayed = rest.toUInt();
       Board().Refresh();
       QCoreApplication::processEvents();
-    } else if (verb == u"land") {
-      WaitForLanding();
     } else if (verb == u"menu") {
       Item(rest)->trigger();
       WaitForLanding();
@@ -478,9 +469,8 @@ class ScenarioRunner : public QObject {
                name + " is not " + verb);
     } else if (verb == u"screen") {
       const qreal ratio = Board().devicePixelRatioF();
-      const QString difference =
-          GoldenDifference(BoardOnScreen(), ratio == 1 ? rest : QStringLiteral("%1@%2x").arg(rest).arg(ratio));
-      Expect(difference.isEmpty(), difference);
+      const QString name = ratio == 1 ? rest : QStringLiteral("%1@%2x").arg(rest).arg(ratio);
+      ExpectNoDifference(GoldenDifference(BoardOnScreen(), name));
     } else if (verb == u"digest") {
       QFile file(Path(words.value(0)));
       QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -489,8 +479,7 @@ class ScenarioRunner : public QObject {
       ExpectEqual(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16), words.value(1),
                   "the file's digest");
     } else if (verb == u"picture") {
-      const QString difference = GoldenDifference(QImage(Path(words.value(0))), words.value(1));
-      Expect(difference.isEmpty(), difference);
+      ExpectNoDifference(GoldenDifference(QImage(Path(words.value(0))), words.value(1)));
     } else if (verb == u"setting") {
       const platform::Profile profile(game_->library.IniPath);
       ExpectEqual(QString::fromStdString(profile.String(words.value(0).toStdString(),
@@ -501,12 +490,10 @@ class ScenarioRunner : public QObject {
     }
   }
 
-  // A fresh main window, as the game starts, with its status lines recorded.
   void StartGame() {
     game_ = std::make_unique<TestMainWindow>(*folder_);
     for (QStringList* said : {&statuses_, &heard_, &told_}) said->clear();
     noticed_.clear();
-    // KESTRAVANE_SCENARIO_TRACE=1 prints the status lines, to write a scenario by.
     connect(&Board(), &BoardView::statusShown, this, [this](const QString& line) {
       statuses_ << line;
       if (qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_TRACE")) qInfo("status %s", qPrintable(line));
@@ -517,7 +504,7 @@ class ScenarioRunner : public QObject {
     // scenario and is closed.
     auto* watch = new QTimer(&Main());
     connect(watch, &QTimer::timeout, this, [this] {
-      QWidget* modal = ModalUp();
+      QWidget* modal = ModalWithKeyboard();
       if (!modal || !modalSteps_.empty()) return;
       Expect(false, "an unexpected dialog: " + modal->windowTitle() + ": " + ModalTexts(modal));
       modal->close();
@@ -549,8 +536,6 @@ class ScenarioRunner : public QObject {
     QVERIFY(script.open(QIODevice::ReadOnly | QIODevice::Text));
     folder_ = std::make_unique<QTemporaryDir>();
     landAtOnce_ = false;
-    // KESTRAVANE_SCENARIO_SCREEN_READER=1 plays every scenario with a screen
-    // reader listening, which must change nothing the player sees.
     ScreenReaderListening(qEnvironmentVariableIsSet("KESTRAVANE_SCENARIO_SCREEN_READER"));
     QApplication::setPalette(QApplication::style()->standardPalette());
     StartGame();

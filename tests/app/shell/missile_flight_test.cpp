@@ -1,7 +1,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QtTest>
-#include <memory>
 #include <optional>
 #include <qpa/qwindowsysteminterface.h>
 

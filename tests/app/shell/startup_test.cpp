@@ -34,13 +34,16 @@ bool SavedNewGame(const std::string& path, std::uint32_t universe) {
 
 }  // namespace
 
-// The whole program run in this process, from the first step of its start
-// to the settings it leaves, with its files in a temporary folder.
+// The whole program, run in this process from the first step of its start
+// to the settings it leaves, and run as a player runs it; each test with
+// folders of its own. What answers without a window answers without a
+// display and stores nothing.
 class StartupTest : public QObject {
   Q_OBJECT
 
  private:
   QTemporaryDir folder_;
+  QDir own_;  // the running test's runtime folder, its configuration and data in it
   std::string ini_;
   Services services_;
   QTimer answering_;
@@ -54,16 +57,16 @@ class StartupTest : public QObject {
   std::string Setting(const char* section, const char* key) const {
     return platform::Profile(ini_).String(section, key, "<missing>");
   }
-  // Each run has its own place for the single-copy check and fresh settings.
-  // Each question the game asks gets the next of `answers`, or No once they
-  // are used up; a box without that button is closed.
+  // Each run has its own place for the single-copy check, its own folders
+  // and fresh settings. Each question the game asks gets the next of
+  // `answers`, or No once they are used up; a box without that button is closed.
   void FreshRun(const std::string& settings, const QList<QMessageBox::StandardButton>& answers = {}) {
-    const QString runtime = folder_.filePath(QTest::currentTestFunction());
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toUtf8());
-    qputenv("XDG_CONFIG_HOME", folder_.filePath("config").toUtf8());
-    qputenv("XDG_DATA_HOME", folder_.filePath("data").toUtf8());
+    own_ = QDir(folder_.filePath(QTest::currentTestFunction()));
+    own_.mkpath(".");
+    QFile::setPermissions(own_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", own_.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", own_.filePath("config").toUtf8());
+    qputenv("XDG_DATA_HOME", own_.filePath("data").toUtf8());
     ini_ = IniPathFor(platform::ExecutablePath());
     StoreFile(ini_, settings);
     questions_ = 0;
@@ -77,6 +80,27 @@ class StartupTest : public QObject {
       button->click();
     });
     answering_.start(5);
+  }
+
+  // The program's environment: this test's folders, and no display but the one named.
+  QProcessEnvironment Environment(const QString& platform = {}) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
+    if (platform == u"xcb") environment.insert("DISPLAY", NoDisplay());
+    environment.insert("KESTRAVANE_TRACE", "1");
+    return environment;
+  }
+
+  // A display in this test's own empty folder, where no X server can be.
+  QString NoDisplay() const { return own_.filePath("no-server") + ":0"; }
+
+  static bool Traced(QProcess& game, QByteArray& trace, const QByteArray& event) {
+    const auto tracedOrEnded = [&] {
+      trace += game.readAllStandardError();
+      return trace.contains(event + ' ') || game.state() == QProcess::NotRunning;
+    };
+    return QTest::qWaitFor(tracedOrEnded, 15000) && trace.contains(event + ' ');
   }
 
  private slots:
@@ -146,6 +170,59 @@ class StartupTest : public QObject {
     QCOMPARE(RunKestravane("", services_), 0);
     QCOMPARE(questions_, 2);
     QCOMPARE(Setting("Kestravane", "FileSpec"), last);
+  }
+
+  // A message and 1 for a window system that cannot start, not a crash with a core dump.
+  void answersAndEndsWithItsCode() {
+    FreshRun("");
+    const struct {
+      QStringList arguments;
+      QString platform;
+      int code;
+      QString out, err;  // the start of standard output, and something standard error says
+    } runs[] = {
+        {{"--help"}, "", 0, "Usage: kestravane [OPTION] [GAME.war]\n", ""},
+        {{"-V"}, "", 0, "Kestravane " KESTRAVANE_VERSION "\n", ""},
+        {{"--bogus"}, "", 2, "", "'--bogus'"},
+        {{"-display", NoDisplay()}, "", 2, "", "Try 'kestravane --help'."},  // Qt's own option
+        {{}, "nosuch", 1, "", "kestravane: cannot start the window system"},
+        {{"-"}, "xcb", 1, "", "cannot start the window system"},
+    };
+    for (const auto& [arguments, platform, code, out, err] : runs) {
+      QProcess game;
+      game.setProcessEnvironment(Environment(platform));
+      game.start(KESTRAVANE_PROGRAM, arguments);
+      QVERIFY(game.waitForFinished(20000));
+      QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == code, qPrintable(arguments.join(' ')));
+      const QString shown = game.readAllStandardOutput();
+      QVERIFY2(out.isEmpty() ? shown.isEmpty() : shown.startsWith(out), qPrintable(shown));
+      QVERIFY2(game.readAllStandardError().contains(err.toUtf8()), qPrintable(err));
+      QVERIFY2(!own_.exists("config"), "the configuration folder was written");
+    }
+  }
+
+  // The second start hands its game over to the first, which comes forward
+  // and opens it, and ends at once. A relative path names the game in the
+  // second start's folder.
+  void aSecondStartHandsItsGameToTheFirstAndEndsWithZero() {
+    FreshRun("");
+    QVERIFY(SavedNewGame(own_.filePath("some game.war").toStdString(), 1));
+    QProcess first;
+    first.setWorkingDirectory(folder_.path());
+    first.setProcessEnvironment(Environment("offscreen"));
+    first.start(KESTRAVANE_PROGRAM, {});
+    QByteArray trace;
+    QVERIFY2(Traced(first, trace, "main-window-shown"), trace.constData());
+    QProcess second;
+    second.setProcessEnvironment(Environment("offscreen"));
+    second.setWorkingDirectory(own_.path());
+    second.start(KESTRAVANE_PROGRAM, {"some game.war"});
+    QVERIFY(second.waitForFinished(15000));
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(!second.readAllStandardError().contains("splash-shown"));
+    QVERIFY2(Traced(first, trace, "come-forward") && Traced(first, trace, "document-opened"), trace.constData());
+    first.kill();
+    first.waitForFinished();
   }
 };
 

@@ -3,9 +3,6 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -23,21 +20,9 @@ namespace {
 
 QString Named(const QWidget& widget, const QString& words) {
   const QRect place = widget.geometry();
-  return QStringLiteral("%1 \"%2\" at %3,%4 %5x%6 in %7")
-      .arg(QString::fromLatin1(widget.metaObject()->className()), words)
-      .arg(place.x())
-      .arg(place.y())
-      .arg(place.width())
-      .arg(place.height())
-      .arg(QString::fromLatin1(widget.parentWidget()->metaObject()->className()));
-}
-
-// The width a button needs: what the style takes round its words, and the words.
-int ButtonWidth(const QAbstractButton& button, QStyle::SubElement contents, int wordsWidth) {
-  QStyleOptionButton option;
-  option.initFrom(&button);
-  option.text = button.text();
-  return button.width() - button.style()->subElementRect(contents, &option, &button).width() + wordsWidth;
+  return QString::asprintf("%s \"%s\" at %d,%d %dx%d in %s", widget.metaObject()->className(), qUtf8Printable(words),
+                           place.x(), place.y(), place.width(), place.height(),
+                           widget.parentWidget()->metaObject()->className());
 }
 
 // The room the widget's words take across, and those words; nothing for a
@@ -55,12 +40,17 @@ std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
     if (label->text().isEmpty() || label->wordWrap()) return std::nullopt;
     return {{longestLine(label->text()) + 2 * label->margin() + 2 * label->frameWidth(), label->text()}};
   }
-  if (const auto* button = qobject_cast<const QPushButton*>(&widget))
-    return {{ButtonWidth(*button, QStyle::SE_PushButtonContents, longestLine(button->text())), button->text()}};
-  if (const auto* button = qobject_cast<const QRadioButton*>(&widget))
-    return {{ButtonWidth(*button, QStyle::SE_RadioButtonContents, longestLine(button->text())), button->text()}};
-  if (const auto* button = qobject_cast<const QCheckBox*>(&widget))
-    return {{ButtonWidth(*button, QStyle::SE_CheckBoxContents, longestLine(button->text())), button->text()}};
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&widget); button && !button->text().isEmpty()) {
+    // The width the button needs: what the style takes round its words, and the words.
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QStyle::SubElement contents = qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                        : qobject_cast<const QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                                                  : QStyle::SE_PushButtonContents;
+    const int around = button->width() - button->style()->subElementRect(contents, &option, button).width();
+    return {{around + longestLine(button->text()), button->text()}};
+  }
   if (const auto* frame = qobject_cast<const QGroupBox*>(&widget))
     return {{longestLine(frame->title()) + metrics.averageCharWidth() * 2, frame->title()}};
   return std::nullopt;
@@ -88,16 +78,13 @@ Findings Find(const QWidget& window) {
   for (qsizetype index = 0; index < widgets.size(); ++index) {
     const QWidget* widget = widgets[index];
     if (const auto words = WordsWidth(*widget); words && words->first > widget->width())
-      found.cutOff << QStringLiteral("%1 needs %2 pixels across, has %3")
-                          .arg(Named(*widget, words->second))
-                          .arg(words->first)
-                          .arg(widget->width());
+      found.cutOff << Named(*widget, words->second) +
+                          QString::asprintf(" needs %d pixels across, has %d", words->first, widget->width());
     if (const auto* label = qobject_cast<const QLabel*>(widget);
         label && label->wordWrap() && label->heightForWidth(label->width()) > label->height())
-      found.cutOff << QStringLiteral("%1 needs %2 pixels down, has %3")
-                          .arg(Named(*label, label->text()))
-                          .arg(label->heightForWidth(label->width()))
-                          .arg(label->height());
+      found.cutOff << Named(*label, label->text()) + QString::asprintf(" needs %d pixels down, has %d",
+                                                                       label->heightForWidth(label->width()),
+                                                                       label->height());
     if (!widget->parentWidget()->rect().contains(widget->geometry()))
       found.crossings[QString::number(index)] = where(*widget) + " reaches out of its parent";
     for (qsizetype next = index + 1; next < widgets.size(); ++next) {
