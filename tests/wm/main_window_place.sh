@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The real game, started and left with Ctrl+Q three times at each scale: the
+# The real game, started and left with Ctrl+Q twice at each scale: the
 # main window's place in its settings does not move by a pixel, however the
 # window manager frames it, and the window is never offered to be maximised.
 # Usage (under under_openbox.sh): this GAME
@@ -12,7 +12,8 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 for scale in 1 1.25 1.5; do
   printf '[Kestravane]\nTop=36\nLeft=122\n' >"$work/kestravane.ini"
-  for run in 1 2 3; do
+  # The second run starts from the place the first saved.
+  for run in 1 2; do
     QT_SCALE_FACTOR=$scale "$work/kestravane" 2>/dev/null &
     game=$!
     # A window found while the game starts may be gone by the time it is
@@ -23,7 +24,7 @@ for scale in 1 1.25 1.5; do
         offered=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS 2>/dev/null) || true
         xdotool windowactivate --sync "$window" key ctrl+q 2>/dev/null || true
       fi
-      sleep 0.5
+      sleep 0.2
     done
     wait $game
     place=$(grep -E '^(Top|Left)=' "$work/kestravane.ini" | head -2 | tr '\n' ' ')
