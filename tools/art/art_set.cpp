@@ -36,7 +36,8 @@ constexpr PictureDrawing PicturesWithWords[] = {
 
 // Draws the pictures with words in every language, the English ones first.
 void AddPicturesWithWords(ArtSet& set, const QStringList& translations) {
-  for (const PictureDrawing& page : PicturesWithWords) set.bitmaps.push_back({page.id, page.label, page.draw(set.misfits)});
+  for (const PictureDrawing& picture : PicturesWithWords)
+    set.bitmaps.push_back({picture.id, picture.label, picture.draw(set.misfits)});
   for (const QString& file : translations) {
     const QString language = QFileInfo(file).completeBaseName().section(u'_', 1);
     QTranslator translator;
@@ -45,20 +46,20 @@ void AddPicturesWithWords(ArtSet& set, const QStringList& translations) {
       continue;
     }
     UseFontsFor(language);
-    for (const PictureDrawing& page : PicturesWithWords) {
+    for (const PictureDrawing& picture : PicturesWithWords) {
       QStringList misfits;
-      // The page in the language's lettering but still in English, to see
+      // The picture in the language's lettering but still in English, to see
       // whether the translation changes it at all.
-      const IndexedImage untranslated = page.draw(misfits);
+      const IndexedImage untranslated = picture.draw(misfits);
       QCoreApplication::installTranslator(&translator);
       misfits.clear();
-      IndexedImage image = page.draw(misfits);
+      IndexedImage image = picture.draw(misfits);
       QCoreApplication::removeTranslator(&translator);
       for (const QString& misfit : misfits)
-        set.misfits << QStringLiteral("%1 %2: %3").arg(language).arg(page.id).arg(misfit);
-      // A page still all in English is left to the English picture.
+        set.misfits << QStringLiteral("%1 %2: %3").arg(language).arg(picture.id).arg(misfit);
+      // A picture still all in English is left to the English one.
       if (image.pixels != untranslated.pixels)
-        set.bitmaps.push_back({page.id, page.label, std::move(image), language.toStdString()});
+        set.bitmaps.push_back({picture.id, picture.label, std::move(image), language.toStdString()});
     }
   }
   UseFontsFor({});
