@@ -8,6 +8,7 @@
 
 #include "platform/qt/picture_data.h"
 #include "platform/resources.h"
+#include "support/catalogue.h"
 #include "support/message_box.h"
 
 namespace kestravane {
@@ -23,7 +24,7 @@ class SplashWindow final : public QWidget {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(picture.size());
-    setWindowTitle(QStringLiteral("Splash"));
+    setWindowTitle(Tr(Text::SplashTitle));
     setFocusPolicy(Qt::StrongFocus);
     qApp->installEventFilter(this);
   }
