@@ -1,3 +1,6 @@
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -12,9 +15,6 @@
 #include <QTableWidget>
 #include <QtTest>
 #include <deque>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <memory>
 
 #include "app/file_dialogs.h"
@@ -62,8 +62,7 @@ QRegularExpression Wildcard(const QString& text) {
   return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
 }
 
-// Every object a screen reader finds under `object`, as "Role: Name", with
-// " [shortcut]", " (description)" and " {states}" when it has them, and a
+// Every object a screen reader finds under `object`, as "Role: Name [shortcut] (description) {states}", and a
 // BROKEN line where the tree does not hold together.
 using ReadObjects = QList<std::pair<QString, QAccessibleInterface*>>;
 void ReadAloud(QAccessibleInterface* object, ReadObjects& read, int depth = 0) {
@@ -74,8 +73,8 @@ void ReadAloud(QAccessibleInterface* object, ReadObjects& read, int depth = 0) {
   if (const QString more = object->text(QAccessible::Description); !more.isEmpty()) line += " (" + more + ')';
   const QAccessible::State state = object->state();
   QStringList states;
-  for (const auto& [set, name] : {std::pair{state.checked, "checked"}, {state.disabled, "disabled"},
-                                  {state.focused, "focused"}, {state.invisible, "invisible"}})
+  for (const auto& [set, name] : {std::pair{state.checked, "checked"}, std::pair{state.disabled, "disabled"},
+                                  std::pair{state.focused, "focused"}, std::pair{state.invisible, "invisible"}})
     if (set) states << QString::fromLatin1(name);
   if (!states.isEmpty()) line += " {" + states.join(", ") + '}';
   read.append({line, object});
@@ -121,15 +120,13 @@ QString ModalTexts(QWidget* modal) {
 
 }  // namespace
 
-// Plays every scenario under tests/scenarios/ on the game's real main window:
-// one line a step, the player's input and what the game must show after it.
-// The words a line may start with are listed in tests/scenarios/README.md.
+// Plays every scenario under tests/scenarios/ on the game's real main window: one line a step, the player's input
+// and what the game must show after it. The words a line may start with are listed in tests/scenarios/README.md.
 class ScenarioRunner : public QObject {
   Q_OBJECT
 
  private:
-  // What a screen reader hears: the status line's texts, in order, and the
-  // name of the object with the keyboard.
+  // What a screen reader hears: the status line's texts, in order, and the name of the object with the keyboard.
   static inline ScenarioRunner* listener_ = nullptr;
   QStringList heard_;
   QList<QAccessibleInterface*> noticed_;
@@ -196,11 +193,9 @@ class ScenarioRunner : public QObject {
     return nullptr;
   }
 
-  // What the window system shows of the board once the pending paints are
-  // done: a part the game failed to paint shows as it was, which a fresh
-  // drawing would hide. The offscreen platform keeps no whole picture of a
-  // scaled window, so there the board is drawn afresh at its scale, and
-  // compared with the golden picture of that scale.
+  // What the window system shows of the board once the pending paints are done: a part the game failed to paint
+  // shows as it was, which a fresh drawing would hide. The offscreen platform keeps no whole picture of a scaled
+  // window, so there the board is drawn afresh at its scale, and compared with the golden picture of that scale.
   QImage BoardOnScreen() {
     QCoreApplication::sendPostedEvents();
     if (Board().devicePixelRatioF() != 1) return Board().grab().toImage();
@@ -219,9 +214,8 @@ class ScenarioRunner : public QObject {
     Expect(QTest::qWaitFor([this] { return !Main().controller().MissileInFlight(); }), "the missile never landed");
   }
 
-  // A key goes to the board once its window has the keyboard back from a
-  // dialog or a menu, as the window system delivers it. With no window
-  // active, the main window gets the keyboard, as a window manager gives it.
+  // A key goes to the board once its window has the keyboard back from a dialog or a menu, as the window system
+  // delivers it. With no window active, the main window gets the keyboard, as a window manager gives it.
   void Key(const QString& name, bool landing) {
     if (!QApplication::activeWindow()) Main().activateWindow();
     Expect(QTest::qWaitFor([this] { return Main().isActiveWindow(); }, 2000), "the main window is not active");
@@ -230,8 +224,7 @@ class ScenarioRunner : public QObject {
     if (landing) WaitForLanding();
   }
 
-  // Texts that name a file name it in the scenario's own folder; today's
-  // universe is numbered by the date, as yyyymmdd.
+  // Texts that name a file name it in the scenario's own folder; today's universe is numbered by the date, yyyymmdd.
   void Expand(QStringList& words) const {
     words.replaceInStrings(QStringLiteral("$FOLDER"), folder_->path());
     words.replaceInStrings(QStringLiteral("$TODAY"), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
@@ -278,26 +271,23 @@ class ScenarioRunner : public QObject {
     return failure_.isEmpty();
   }
 
-  // Takes the waiting steps one at a time, each once a modal window is up
-  // and has the keyboard. A failure ends the dialogs so that the action
-  // returns and the scenario reports it.
+  // Takes the waiting steps one at a time, each once a modal window is up and has the keyboard. A failure ends the
+  // dialogs so that the action returns and the scenario reports it.
   void TakeModalSteps() {
-    awaitingModal_ = WhenReady(
-        [this] { return modalSteps_.empty() || ModalWithKeyboard(); },
-        [this] {
-          if (modalSteps_.empty()) return;
-          QWidget* modal = ModalWithKeyboard();
-          const QStringList step = modalSteps_.front();
-          modalSteps_.pop_front();
-          // A step may bring up another modal window, whose loop runs
-          // inside this one: the next step is awaited before this one runs.
-          TakeModalSteps();
-          if (!ModalStep(modal, step)) {
-            modalSteps_.clear();
-            while (QWidget* open = QApplication::activeModalWidget()) open->close();
-          }
-        },
-        5000, nullptr);
+    const auto takeStep = [this] {
+      if (modalSteps_.empty()) return;
+      QWidget* modal = ModalWithKeyboard();
+      const QStringList step = modalSteps_.front();
+      modalSteps_.pop_front();
+      // A step may bring up another modal window, whose loop runs inside this one: the next step is awaited
+      // before this one runs.
+      TakeModalSteps();
+      if (!ModalStep(modal, step)) {
+        modalSteps_.clear();
+        while (QWidget* open = QApplication::activeModalWidget()) open->close();
+      }
+    };
+    awaitingModal_ = WhenReady([this] { return modalSteps_.empty() || ModalWithKeyboard(); }, takeStep, 5000, nullptr);
   }
 
   void Act(const QString& verb, const QStringList& words) {
@@ -315,16 +305,12 @@ class ScenarioRunner : public QObject {
       // Keys the desktop hands the window or the open menu, not the board.
       QWidget* popup = QApplication::activePopupWidget();
       if (verb == u"popup-key" && !popup) return Expect(false, "no menu is open");
-      if (popup)
-        PressKey(popup, rest);
-      else
-        PressKey(Main().windowHandle(), rest);
+      popup ? PressKey(popup, rest) : PressKey(Main().windowHandle(), rest);
       QTest::qWait(20);
     } else if (verb == u"close") {
       Main().close();
-      // The game quits the application, which leaves every later event loop
-      // to return at once until the application's own loop has run; the
-      // application then writes the settings.
+      // The game quits the application, which leaves every later event loop to return at once until the
+      // application's own loop has run; the application then writes the settings.
       if (!Main().isVisible()) {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
@@ -337,10 +323,9 @@ class ScenarioRunner : public QObject {
     } else if (verb == u"away") {
       Board().clearFocus();
     } else if (verb == u"dark-theme") {
-      // The game starts again under the colours a desktop's dark scheme
-      // hands every program.
+      // The game starts again under the colours a desktop's dark scheme hands every program.
       QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x2a, 0x2e, 0x32));
-      for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) dark.setColor(role, Qt::white);
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) dark.setColor(role, Qt::white);
       QApplication::setPalette(dark);
       game_.reset();
       StartGame();
@@ -402,10 +387,13 @@ class ScenarioRunner : public QObject {
       if (statuses_.isEmpty()) return Expect(false, "no status line left for \"" + rest + '"');
       ExpectEqual(statuses_.takeFirst(), rest, "the next status line");
     } else if (verb == u"started") {
-      for (const QString& line : {QStringLiteral("Generating new game grid ..."),
-                                  QStringLiteral("60 Roder ships detected in 20 battle groups ..."),
-                                  "Universe number " + rest + " ..."})
+      for (const QString& line :
+           {QStringLiteral("Generating new game grid ..."),
+            QStringLiteral("60 Roder ships detected in 20 battle groups ..."), "Universe number " + rest + " ..."})
         Check(QStringLiteral("status"), {line});
+    } else if (verb == u"shot" || verb == u"moved") {
+      Check(QStringLiteral("status"), {verb == u"shot" ? "Missile launched ..." : "Engines engaged ..."});
+      Check(QStringLiteral("status"), words);
     } else if (verb == u"heard") {
       ExpectEqual(heard_.isEmpty() ? QStringLiteral("nothing") : heard_.takeFirst(), rest, "the next text heard");
       ExpectEqual(noticed_.isEmpty() ? QStringLiteral("nothing") : noticed_.takeFirst()->text(QAccessible::Name), rest,
@@ -442,7 +430,8 @@ class ScenarioRunner : public QObject {
       }
       Expect(found, "a screen reader finds no " + rest + " but:" + lines);
       // As a reader's user does: the object's first action, not a click.
-      if (found && verb == u"activate") found->actionInterface()->doAction(found->actionInterface()->actionNames().value(0));
+      if (found && verb == u"activate")
+        found->actionInterface()->doAction(found->actionInterface()->actionNames().value(0));
     } else if (verb == u"keyboard-on-board") {
       Expect(QTest::qWaitFor([this] { return Board().hasFocus(); }, 1000), "the board does not have the keyboard");
     } else if (verb == u"quiet") {
@@ -482,9 +471,9 @@ class ScenarioRunner : public QObject {
       ExpectNoDifference(GoldenDifference(QImage(Path(words.value(0))), words.value(1)));
     } else if (verb == u"setting") {
       const platform::Profile profile(game_->library.IniPath);
-      ExpectEqual(QString::fromStdString(profile.String(words.value(0).toStdString(),
-                                                        words.value(1).toStdString(), "<none>")),
-                  words.mid(2).join(QLatin1Char(' ')), "the setting");
+      ExpectEqual(
+          QString::fromStdString(profile.String(words.value(0).toStdString(), words.value(1).toStdString(), "<none>")),
+          words.mid(2).join(QLatin1Char(' ')), "the setting");
     } else {
       Act(verb, words);
     }
@@ -500,8 +489,7 @@ class ScenarioRunner : public QObject {
     });
     Main().activateWindow();
     Expect(QTest::qWaitForWindowActive(&Main()), "the main window is not active");
-    // A dialog the scenario did not expect would wait for good: it fails the
-    // scenario and is closed.
+    // A dialog the scenario did not expect would wait for good: it fails the scenario and is closed.
     auto* watch = new QTimer(&Main());
     connect(watch, &QTimer::timeout, this, [this] {
       QWidget* modal = ModalWithKeyboard();
@@ -553,7 +541,7 @@ class ScenarioRunner : public QObject {
       const QString verb = words.takeFirst();
       for (int time = 0; time < std::max(1, verb.section('*', 1).toInt()); ++time)
         Check(verb.section('*', 0, 0), words);
-      Expect(modalSteps_.empty(), "a dialog never came up for: " + (modalSteps_.empty() ? QString() : modalSteps_.front().join(' ')));
+      if (!modalSteps_.empty()) Expect(false, "a dialog never came up for: " + modalSteps_.front().join(' '));
       modalSteps_.clear();
       delete awaitingModal_;
       if (!failure_.isEmpty()) {
