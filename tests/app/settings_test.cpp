@@ -113,18 +113,16 @@ TEST_F(Settings, ASaveKilledMidwayOrGrowingPastTheLimitLeavesTheOldFileWhole) {
 TEST_F(Settings, TheProfileWritesValuesBackWholeMakingItsFolders) {
   const std::string values[] = {" far away.war", "game.war\t", "\"quoted\"", "'", "\"", "a \"b\" c"};
   const fs::path nested = root_ / "a" / "b" / "c.ini";
-  {
-    platform::Profile profile(nested.string());
-    for (std::size_t i = 0; i < std::size(values); ++i) profile.Set("S", "K" + std::to_string(i), values[i]);
-    profile.Set("S", "Evil", "one\n[Evil]\nTwo=2");
-    ASSERT_TRUE(profile.Save());
-  }
+  platform::Profile profile(nested.string());
+  for (std::size_t i = 0; i < std::size(values); ++i) profile.Set("S", "K" + std::to_string(i), values[i]);
+  profile.Set("S", "Evil", "one\n[Evil]\nTwo=2");
+  ASSERT_TRUE(profile.Save());
   const platform::Profile reloaded(nested.string());
   for (std::size_t i = 0; i < std::size(values); ++i)
     EXPECT_EQ(reloaded.String("S", "K" + std::to_string(i), "<missing>"), values[i]);
   EXPECT_EQ(reloaded.String("S", "Evil", ""), "one") << "a value adds no lines";
   EXPECT_EQ(reloaded.String("Evil", "Two", "none"), "none");
-  EXPECT_EQ(std::distance(fs::directory_iterator(nested.parent_path()), {}), 1);
+  EXPECT_EQ(EntriesIn(nested.parent_path()), 1);
 
   StoreFile(root_ / "plain", "not a folder");
   platform::Profile blocked((root_ / "plain" / "x.ini").string());

@@ -34,7 +34,7 @@ class GameFileIoTest : public ::testing::Test {
   std::optional<DocumentFailure> Write(const std::string& file) { return WriteGameDocument(file, saved); }
 
   // Throws, and so fails the test, when the document was read.
-  static DocumentFailure ReadFailure(const std::string& file) { return std::get<DocumentFailure>(ReadGameDocument(file)); }
+  static auto ReadFailure(const std::string& file) { return std::get<DocumentFailure>(ReadGameDocument(file)); }
 
   bool ReadsBackAsSaved(const std::string& file) {
     const auto read = ReadGameDocument(file);
@@ -107,16 +107,15 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskOrIsKilledMidwayLeavesTheOldDoc
 TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheWarningSaysWhy) {
   StoreFile(path, old);
   const std::string missing = directory.File("no/game.war"), folder = directory.path().string();
-  for (const auto& [target, error] : {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
+  for (const auto& [target, error] :
+       {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
     if (error == EACCES) chmod(path.c_str(), 0444);  // refused even to root
     const HeldLock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
     const auto failure = Write(target);
     ASSERT_TRUE(failure) << target;
     EXPECT_EQ(failure->Warning, MakeMessage(Text::CreateFailed, target, error));
     EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1) << target;
-    if (error != EACCES && error != EWOULDBLOCK) {
-      EXPECT_EQ(ReadFailure(target).Warning, MakeMessage(Text::OpenFailed, target, error));
-    }
+    EXPECT_TRUE(target == path || ReadFailure(target).Warning == MakeMessage(Text::OpenFailed, target, error));
   }
   const HeldLock writer(path);
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::OpenFailed, path, EWOULDBLOCK)) << "being written";
@@ -124,8 +123,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
 
 TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
   const fs::path games = directory.path() / "games", links = directory.path() / "links";
-  fs::create_directories(games);
-  fs::create_directories(links);
+  for (const fs::path& folder : {games, links}) fs::create_directories(folder);
   StoreFile(games / "campaign.war", old);
   fs::create_symlink(games / "campaign.war", links / "absolute.war");
   fs::create_symlink("../games/campaign.war", links / "relative.war");
@@ -161,4 +159,3 @@ TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
   EXPECT_FALSE(Write(shared / "planted.war"));
   EXPECT_TRUE(ReadsBackAsSaved(guarded));
 }
-
