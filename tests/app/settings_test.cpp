@@ -34,10 +34,9 @@ AppSettings Changed(AppSettings settings) {
 
 }  // namespace
 
-// Each NAME.ini under tests/app/settings/, loaded and saved again, gives
-// NAME.saved.ini byte for byte, and saving once more changes nothing;
-// "none" stands for no file at all. Between them the files hold every field
-// and the profile's reading rules.
+// Each NAME.ini under tests/app/settings/, loaded and saved again, gives NAME.saved.ini byte for byte, and saving once
+// more changes nothing; "none" stands for no file at all. Between them the files hold every field and the profile's
+// reading rules.
 TEST_F(Settings, EachFileLoadedAndSavedGivesItsExpectedFile) {
   for (const auto& entry : fs::directory_iterator(KESTRAVANE_SETTINGS_DIR)) {
     const std::string name = entry.path().filename().string();
@@ -54,10 +53,9 @@ TEST_F(Settings, EachFileLoadedAndSavedGivesItsExpectedFile) {
   }
 }
 
-// What is no settings file the game may replace is read as the defaults,
-// noted as unreadable (a read-only file as it is), and left exactly as it
-// was: a folder, a pipe, a link to a device of the test's own, a file past a
-// mebibyte, a read-only file. A mebibyte exactly is read.
+// What is no settings file the game may replace is read as the defaults, noted as unreadable (a read-only file as it
+// is), and left exactly as it was: a folder, a pipe, a link to a device of the test's own, a file past a mebibyte, a
+// read-only file. A mebibyte exactly is read.
 TEST_F(Settings, WhatIsNoReplaceableFileIsLeftAsItWas) {
   alarm(20);  // a hang on the pipe fails the test instead of the run
   fs::create_directories(root_ / "folder.ini");

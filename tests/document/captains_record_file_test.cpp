@@ -20,8 +20,7 @@ RecordEntry Game(std::uint32_t missiles, std::optional<std::uint32_t> universe) 
   return {1796000000 + missiles, Difficulty::Hard, universe, GameEnd::Won, missiles, 40, 60, 3600, false};
 }
 
-// The record in the file (nothing for a file that is no record), or the error
-// that kept it from being read.
+// The record in the file (nothing for a file that is no record), or the error that kept it from being read.
 using Found = std::variant<int, std::optional<CaptainsRecord>>;
 Found Read(const std::string& path) {
   const auto read = ReadCaptainsRecord(path, {});

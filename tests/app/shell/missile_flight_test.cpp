@@ -23,12 +23,10 @@ QImage Marked(const QImage& under, MissilePoint at) {
   return marked;
 }
 
-class EventLog : public QObject {
- public:
+struct EventLog : QObject {
   QList<QRect> paints;
   int exposures = 0;
 
- protected:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::Paint) paints << static_cast<QPaintEvent*>(event)->rect();
     if (event->type() == QEvent::Expose) ++exposures;
@@ -40,12 +38,10 @@ const QRect ScannerArea = platform::ToQRect(layout::ScannerArea);
 
 }  // namespace
 
-// Missiles flown on the real main window, watched each time round the event
-// loop: every step shows its mark alone, inverting what lies under it, on
-// the screen too, in a paint of the mark's pixels; a paint pending at the
-// start shows the first mark with the board; a window uncovered in
-// mid-flight shows at once as it stands. The flights go straight up, mostly
-// sideways, and across and up.
+// Missiles flown on the real main window, watched each time round the event loop: every step shows its mark alone,
+// inverting what lies under it, on the screen too, in a paint of the mark's pixels; a paint pending at the start shows
+// the first mark with the board; a window uncovered in mid-flight shows at once as it stands. The flights go straight
+// up, mostly sideways, and across and up.
 class MissileFlightTest : public QObject {
   Q_OBJECT
 
