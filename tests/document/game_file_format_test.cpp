@@ -75,23 +75,22 @@ TEST_F(GameFileFormatTest, TheSavedBytesAreTheRecordedDocument) {
 }
 
 TEST_F(GameFileFormatTest, EveryGameSavedReadsBackWithGaugesReachingToItsLevelOrToWhatItHolds) {
-  const struct {
-    std::int32_t level, fuel, missiles, fuelMaximum, missilesMaximum;
-  } games[] = {{1, 149, 351, 149, 351}, {1, 20, 350, 50, 350}, {1, 140, 100, 140, 120}, {1, 50, 120, 50, 120},
-               {2, 150, 360, 150, 360}, {2, 0, 0, 100, 240},   {3, 150, 360, 150, 360}, {3, 20, 100, 150, 360}};
-  for (const auto& game : games) {
-    auto bytes = With({{At(Level), game.level}, {At(Fuel), game.fuel}, {At(Missiles), game.missiles}});
+  const std::int32_t games[][5] = {{1, 149, 351, 149, 351}, {1, 20, 350, 50, 350},   {1, 140, 100, 140, 120},
+                                   {1, 50, 120, 50, 120},   {2, 150, 360, 150, 360}, {2, 0, 0, 100, 240},
+                                   {3, 150, 360, 150, 360}, {3, 20, 100, 150, 360}};
+  for (const auto& [level, fuel, missiles, fuelMaximum, missilesMaximum] : games) {
+    auto bytes = With({{At(Level), level}, {At(Fuel), fuel}, {At(Missiles), missiles}});
     std::fill_n(bytes.begin() + 6, 250, 'x');  // the minor version and the texts are not read,
     bytes.resize(20000, 0xEE);                 // nor anything after the scan log
     const auto decoded = DecodeGameFile(bytes);
-    ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << game.fuel << " " << game.missiles;
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << fuel << " " << missiles;
     Session loaded;
     loaded.State.Z = 6;
     ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
     EXPECT_EQ(std::pair(loaded.State.Fuel.Maximum, loaded.State.Missiles.Maximum),
-              std::pair(game.fuelMaximum, game.missilesMaximum));
+              std::pair(fuelMaximum, missilesMaximum));
     const GameFileBytes again = EncodeGameFile(loaded);
-    EXPECT_TRUE(std::equal(again.begin() + Record, again.end(), bytes.begin() + Record)) << game.fuel;
+    EXPECT_TRUE(std::equal(again.begin() + Record, again.end(), bytes.begin() + Record)) << fuel;
   }
   // Every sector scanned once, then every quadrant struck in turn: each save on the way must open again.
   for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
@@ -137,15 +136,11 @@ TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultW
 // Every entry of the grid's tables and of the scan log is checked, just past
 // either end of its range; a star field may be any of the 200.
 TEST_F(GameFileFormatTest, EveryEntryOfTheTablesIsRefusedPastTheEndsOfItsRange) {
-  const struct {
-    std::size_t start, stride;
-    int entries;
-    std::int32_t lowest, highest;
-    DocumentBlock block;
-  } tables[] = {{Stars, 4, QuadrantCount, 10001, 10200, DocumentBlock::Quadrant},
-                {Struck, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
-                {Enemy, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
-                {Log, 16, SectorCount, 0, 1, DocumentBlock::Scanner}};  // whether the sector was scanned
+  const std::tuple<std::size_t, std::size_t, int, std::int32_t, std::int32_t, DocumentBlock> tables[] = {
+      {Stars, 4, QuadrantCount, 10001, 10200, DocumentBlock::Quadrant},
+      {Struck, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+      {Enemy, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+      {Log, 16, SectorCount, 0, 1, DocumentBlock::Scanner}};  // whether the sector was scanned
   for (const auto& [start, stride, entries, lowest, highest, block] : tables)
     for (std::size_t at = start; at < start + stride * entries; at += stride)
       for (const std::int32_t value : {lowest - 1, highest + 1})

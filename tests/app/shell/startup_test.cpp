@@ -174,12 +174,8 @@ class StartupTest : public QObject {
   // A message and 1 for a window system that cannot start, not a crash with a core dump.
   void answersAndEndsWithItsCode() {
     FreshRun("");
-    const struct {
-      QStringList arguments;
-      QString platform;
-      int code;
-      QString out, err;  // the start of standard output, and something standard error says
-    } runs[] = {
+    // Each run's exit code, the start of its standard output, and something its standard error says.
+    const std::tuple<QStringList, QString, int, QString, QString> runs[] = {
         {{"--help"}, "", 0, "Usage: kestravane [OPTION] [GAME.war]\n", ""},
         {{"-V"}, "", 0, "Kestravane " KESTRAVANE_VERSION "\n", ""},
         {{"--bogus"}, "", 2, "", "'--bogus'"},
