@@ -28,9 +28,8 @@ class Settings : public ::testing::Test {
 
 }  // namespace
 
-// Each NAME.ini under tests/app/settings/, loaded and saved again, gives NAME.saved.ini byte for byte, and saving once
-// more changes nothing; "none" stands for no file at all. Between them the files hold every field and the profile's
-// reading rules.
+// Each NAME.ini under tests/app/settings/, loaded and saved, gives NAME.saved.ini byte for byte, and saving again
+// changes nothing; "none" is no file at all. Between them the files hold every field and the profile's reading rules.
 TEST_F(Settings, EachFileLoadedAndSavedGivesItsExpectedFile) {
   for (const auto& entry : fs::directory_iterator(KESTRAVANE_SETTINGS_DIR)) {
     const std::string name = entry.path().filename().string();

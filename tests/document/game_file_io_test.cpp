@@ -55,8 +55,7 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
     chmod(file.c_str(), 0662);
     PutI32(&saved[256 + 28], saved[256 + 28] - 1);  // a fuel unit spent
     ASSERT_FALSE(Write(file)) << length << ", saved over";
-    struct stat info {};
-    EXPECT_TRUE(ReadsBackAsSaved(file) && stat(file.c_str(), &info) == 0 && (info.st_mode & 0777) == 0662) << length;
+    EXPECT_TRUE(ReadsBackAsSaved(file) && fs::status(file).permissions() == fs::perms{0662}) << length;
     fs::remove(file);
   }
 }

@@ -38,10 +38,9 @@ const QRect ScannerArea = platform::ToQRect(layout::ScannerArea);
 
 }  // namespace
 
-// Missiles flown on the real main window, watched each time round the event loop: every step shows its mark alone,
-// inverting what lies under it, on the screen too, in a paint of the mark's pixels; a paint pending at the start shows
-// the first mark with the board; a window uncovered in mid-flight shows at once as it stands. The flights go straight
-// up, mostly sideways, and across and up.
+// Missiles flown up, mostly sideways, and across and up on the real main window, watched each time round the event
+// loop: each step shows its mark alone, inverting what lies under it, on the screen too, in a paint of its pixels; a
+// paint pending at the start shows the first mark with the board; a window uncovered mid-flight shows at once.
 class MissileFlightTest : public QObject {
   Q_OBJECT
 

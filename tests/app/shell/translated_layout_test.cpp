@@ -56,9 +56,8 @@ std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
 }
 
 // What is wrong in a window: words wider than their widget or a wrapped label's lines taller (cut off); a widget
-// reaching out of its parent, or two siblings over each other, a frame apart from what it holds (crossings). A crossing
-// is keyed by the widgets' order, the same in every language, for the places where the English design itself lets two
-// boxes touch.
+// reaching out of its parent, two siblings over each other, a frame apart from what it holds (crossings). A crossing is
+// keyed by the widgets' order, the same in every language, for where the English design lets two boxes touch.
 struct Findings {
   QStringList cutOff;
   QMap<QString, QString> crossings;
