@@ -109,7 +109,7 @@ class TranslatedLayoutTest : public QObject {
   void everyWindowHasRoomForItsWordsInEveryLanguage() {
     const QStringList languages = QStringList{QStringLiteral("en")} + TranslatedLanguages();
     QVERIFY(languages.contains(QStringLiteral("en_XA")));
-    std::vector<QMap<QString, QString>> englishCrossings;
+    std::vector<Findings> english;
     for (const QString& name : languages) {
       const Language language{name};
       QCOMPARE(language.Name(), name);
@@ -128,13 +128,12 @@ class TranslatedLayoutTest : public QObject {
         game.window->Action(command)->trigger();
       }
       QCOMPARE(windows.size(), 9u);  // the main window, and a dialog or box for each command
-      if (englishCrossings.empty())
-        for (const Findings& window : windows) englishCrossings.push_back(window.crossings);
+      if (english.empty()) english = windows;
       QStringList faults;
       for (std::size_t index = 0; index < windows.size(); ++index) {
         faults << windows[index].cutOff;
         for (const auto& [key, crossing] : windows[index].crossings.asKeyValueRange())
-          if (!englishCrossings[index].contains(key)) faults << crossing;
+          if (!english[index].crossings.contains(key)) faults << crossing;
       }
       QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
     }
