@@ -35,10 +35,8 @@ std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
     return widest;
   };
   if (const auto* label = dynamic_cast<const DialogLabel*>(&widget)) return {{label->NeededWidth(), label->text()}};
-  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-    if (label->text().isEmpty() || label->wordWrap()) return std::nullopt;
+  if (const auto* label = qobject_cast<const QLabel*>(&widget); label && !label->text().isEmpty() && !label->wordWrap())
     return {{longestLine(label->text()) + 2 * label->margin() + 2 * label->frameWidth(), label->text()}};
-  }
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget); button && !button->text().isEmpty()) {
     // The width the button needs: what the style takes round its words, and the words.
     QStyleOptionButton option;
