@@ -44,9 +44,8 @@ class FileDialogTest : public QObject {
     QVERIFY(unlink(odd.constData()) == 0);
   }
 
-  // Qt's file dialog keeps no state: a pipe in place of its file, where the
-  // desktop's settings and the game's would have it, is never opened (it
-  // would hang the game), and a link there to a device is never replaced.
+  // Qt's file dialog keeps no state: a pipe in place of its file, where the desktop's settings and the game's would
+  // have it, is never opened (it would hang the game), and a link there to a device is never replaced.
   void theDialogsOwnSettingsAreNeitherReadNorWritten() {
     QVERIFY(QDir().mkpath(folder_.filePath("config")));
     QVERIFY(mkfifo(Native("config/QtProject.conf").constData(), 0600) == 0);

@@ -20,8 +20,7 @@ RecordEntry Game(std::uint32_t missiles, std::optional<std::uint32_t> universe) 
   return {1796000000 + missiles, Difficulty::Hard, universe, GameEnd::Won, missiles, 40, 60, 3600, false};
 }
 
-// The record in the file (nothing for a file that is no record), or the error
-// that kept it from being read.
+// The record in the file (nothing for a file that is no record), or the error that kept it from being read.
 using Found = std::variant<int, std::optional<CaptainsRecord>>;
 Found Read(const std::string& path) {
   const auto read = ReadCaptainsRecord(path, {});
@@ -40,10 +39,8 @@ constexpr std::chrono::milliseconds Patience{50};
 
 }  // namespace
 
-// Written, its folder made first, and read back (that a save which fails
-// halfway leaves the old record whole, failing_calls_test shows). A file that
-// is not a record is never taken for one, nor is it parsed at a cost no
-// record has.
+// Written, its folder made first, and read back (failing_calls_test shows that a save failing halfway leaves the old
+// record whole). What is no record is never taken for one, nor parsed at a cost no record has.
 TEST(CaptainsRecordFile, ReadsBackWhatItWroteAndRefusesWhatIsNoRecord) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("data/kestravane/record.json");
@@ -71,9 +68,8 @@ TEST(CaptainsRecordFile, ReadsBackWhatItWroteAndRefusesWhatIsNoRecord) {
   EXPECT_EQ(Read(path), Found(std::nullopt));
 }
 
-// Each change reads the file again under a lock: two copies of the game
-// sharing the record keep each other's games, clearing included, even when
-// they end games at the same moment.
+// Each change reads the file again under a lock: two copies of the game sharing the record keep each other's games,
+// clearing included, even when they end games at the same moment.
 TEST(RecordBook, KeepsTheGamesOfEveryCopySharingTheRecordAndNeverWritesOverWhatItCouldNotRead) {
   const TemporaryDirectory directory;
   const std::string path = directory.File("kestravane/record.json");
@@ -88,17 +84,15 @@ TEST(RecordBook, KeepsTheGamesOfEveryCopySharingTheRecordAndNeverWritesOverWhatI
   const pid_t child = fork();
   RecordBook copy(path, 6, std::chrono::seconds(10));
   bool saved = true;
-  for (std::uint32_t game = 0; game < 25; ++game) saved &= copy.Add(Game(game, static_cast<std::uint32_t>(child)), 7) == RecordReport{};
+  for (std::uint32_t game = 0; game < 25; ++game) saved &= copy.Add(Game(game, child), 7) == RecordReport{};
   if (child == 0) _exit(saved ? 0 : 1);
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(saved && WIFEXITED(status) && WEXITSTATUS(status) == 0);
   EXPECT_EQ(std::get<1>(Read(path))->Entries.size(), 51u);  // throws, and so fails, when unread
 
-  // A file held by another program, or a record another copy is changing, is
-  // waited for, then left as it is, and the games not saved meanwhile go in
-  // later; only a file read whole that is no record is set aside; every
-  // report says what really happened.
+  // A file another program holds, or a record another copy is changing, is waited for and left as it is; the games
+  // not saved meanwhile go in later. Only a file read whole that is no record is set aside. Reports say what happened.
   ASSERT_TRUE(SaveCaptainsRecord(path, *Games({1})));
   std::optional<HeldLock> held(std::in_place, path);
   RecordBook book(path, 2, Patience);

@@ -1,7 +1,5 @@
-// Saves made while the system calls they rest on fail, through the linker's
-// --wrap: a flush to disk or a rename that fails is reported, never taken for
-// a save, and the old file stays whole. The wrapper also sees the names of the
-// copies that saves rename into place.
+// Saves made while the system calls they rest on fail, through the linker's --wrap: a flush to disk or a rename that
+// fails is reported, never taken for a save, and the old file stays whole. The wrapper also sees what saves rename.
 #include <sys/stat.h>
 #include <unistd.h>
 

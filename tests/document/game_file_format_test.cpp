@@ -28,14 +28,14 @@ void Strike(Session& session, int index) {
   StrikeTarget(session, {q, CellOf(session.State, q)});
 }
 
-// A game with some play in it, saved: the scanner has looked along X at X = 7,
-// two ships were destroyed there and one missile went into empty space; then
-// the player lowered the level from Easy to Hard, which keeps the supplies.
+// A game with some play in it, saved: the scanner has looked along X at X = 7, two ships were destroyed there and one
+// missile went into empty space; then the player lowered the level from Easy to Hard, which keeps the supplies.
 class GameFileFormatTest : public ::testing::Test {
  protected:
   Session session;
   GameState& state = session.State;
   GameFileBytes saved{};
+  int space = 0;  // the first quadrant without a ship, struck
 
   void SetUp() override {
     session.Random.Seed(4242);
@@ -47,7 +47,6 @@ class GameFileFormatTest : public ::testing::Test {
       if (session.Grid.Enemy[i]) Strike(session, i);
       kills += session.Grid.Enemy[i];
     }
-    int space = 0;
     while (session.Grid.Enemy[space]) ++space;
     Strike(session, space);
     std::tie(state.Fuel.Value, state.Missiles.Value, state.Difficulty) = std::tuple(149, 351, Difficulty::Hard);
@@ -61,7 +60,7 @@ class GameFileFormatTest : public ::testing::Test {
   }
 
   // Throws, and so fails the test, when the document was accepted.
-  static DocumentFault FaultOf(std::span<const std::uint8_t> bytes) { return std::get<DocumentFault>(DecodeGameFile(bytes)); }
+  static auto FaultOf(std::span<const std::uint8_t> bytes) { return std::get<DocumentFault>(DecodeGameFile(bytes)); }
 };
 
 }  // namespace
@@ -76,23 +75,22 @@ TEST_F(GameFileFormatTest, TheSavedBytesAreTheRecordedDocument) {
 }
 
 TEST_F(GameFileFormatTest, EveryGameSavedReadsBackWithGaugesReachingToItsLevelOrToWhatItHolds) {
-  const struct {
-    std::int32_t level, fuel, missiles, fuelMaximum, missilesMaximum;
-  } games[] = {{1, 149, 351, 149, 351}, {1, 20, 350, 50, 350}, {1, 140, 100, 140, 120}, {1, 50, 120, 50, 120},
-               {2, 150, 360, 150, 360}, {2, 0, 0, 100, 240},   {3, 150, 360, 150, 360}, {3, 20, 100, 150, 360}};
-  for (const auto& game : games) {
-    auto bytes = With({{At(Level), game.level}, {At(Fuel), game.fuel}, {At(Missiles), game.missiles}});
+  const std::int32_t games[][5] = {{1, 149, 351, 149, 351}, {1, 20, 350, 50, 350},   {1, 140, 100, 140, 120},
+                                   {1, 50, 120, 50, 120},   {2, 150, 360, 150, 360}, {2, 0, 0, 100, 240},
+                                   {3, 150, 360, 150, 360}, {3, 20, 100, 150, 360}};
+  for (const auto& [level, fuel, missiles, fuelMaximum, missilesMaximum] : games) {
+    auto bytes = With({{At(Level), level}, {At(Fuel), fuel}, {At(Missiles), missiles}});
     std::fill_n(bytes.begin() + 6, 250, 'x');  // the minor version and the texts are not read,
     bytes.resize(20000, 0xEE);                 // nor anything after the scan log
     const auto decoded = DecodeGameFile(bytes);
-    ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << game.fuel << " " << game.missiles;
+    ASSERT_TRUE(std::holds_alternative<LoadedGame>(decoded)) << fuel << " " << missiles;
     Session loaded;
     loaded.State.Z = 6;
     ApplyLoadedGame(std::get<LoadedGame>(decoded), loaded);
     EXPECT_EQ(std::pair(loaded.State.Fuel.Maximum, loaded.State.Missiles.Maximum),
-              std::pair(game.fuelMaximum, game.missilesMaximum));
+              std::pair(fuelMaximum, missilesMaximum));
     const GameFileBytes again = EncodeGameFile(loaded);
-    EXPECT_TRUE(std::equal(again.begin() + Record, again.end(), bytes.begin() + Record)) << game.fuel;
+    EXPECT_TRUE(std::equal(again.begin() + Record, again.end(), bytes.begin() + Record)) << fuel;
   }
   // Every sector scanned once, then every quadrant struck in turn: each save on the way must open again.
   for (const ScanAxis axis : {ScanAxis::Z, ScanAxis::Y, ScanAxis::X})
@@ -106,49 +104,43 @@ TEST_F(GameFileFormatTest, EveryGameSavedReadsBackWithGaugesReachingToItsLevelOr
 }
 
 TEST_F(GameFileFormatTest, AForeignOldOrDamagedDocumentIsRefusedAtItsFirstFaultWithTheGamesOwnWarning) {
-  int ship = 0, space = 0;
+  int ship = 0;
   while (!session.Grid.Enemy[ship]) ++ship;
-  while (session.Grid.Enemy[space]) ++space;
-  const int x7 = Log + 16 * 25, x7Ships = session.Log.Sector[25].Ships, neverScanned = Log + 16 * 3;
+  const std::size_t x7 = Log + 16 * 25, neverScanned = Log + 16 * 3;
   ASSERT_EQ(session.Log.Sector[3].Scanned, 0);
   const auto game = DocumentBlock::Game, grid = DocumentBlock::Quadrant, log = DocumentBlock::Scanner;
   const DocumentFault old = FaultOf(With({{4, 0x00050001}}));
   EXPECT_EQ(std::tuple(old.kind, old.majorVersion, old.minorVersion), std::tuple(Kind::OldVersion, 1, 5));
   EXPECT_EQ(FaultOf(With({{0, 0}, {4, 0x00050001}})).kind, Kind::Foreign) << "before its version is looked at";
-  const std::pair<Edits, DocumentBlock> damaged[] = {
-      {{{At(Z), 9}}, game},          {{{At(Y), 9}}, game},          {{{At(X), 9}}, game},          {{{At(Axis), 3}}, game},
-      {{{At(Z), -1}}, game},         {{{At(Y), -1}}, game},         {{{At(X), -1}}, game},
-      {{{At(Axis), -1}}, game},      {{{At(Level), 0}}, game},      {{{At(Level), 4}}, game},      {{{At(Ships), -1}}, game},
-      {{{At(Fuel), 151}}, game},     {{{At(Missiles), 361}}, game}, {{{At(Fuel), -1}}, game},      {{{At(Missiles), -1}}, game},
-      {{{At(Ships), 730}}, game},    {{{At(Ships), 729}}, game},    {{{At(Ships), 59}}, game},     {{{At(Destroyed), -1}}, game},
-      {{{At(Destroyed), 61}}, game}, {{{At(Destroyed), 3}}, game},  {{{At(Destroyed), 0}}, game},
-      {{{Enemy + 4 * space, 1}}, grid}, {{{Enemy + 4 * ship, 0}}, grid},  // 61 ships, 59
-      // Sector X 7: a ship too many, a kill forgotten, remaining wrong, scanned 2 or 0; ships never scanned.
-      {{{x7 + 4, x7Ships + 1}}, log}, {{{x7 + 8, 1}}, log}, {{{x7 + 12, 0}}, log}, {{{x7, 2}}, log}, {{{x7, 0}}, log},
-      {{{neverScanned + 4, 1}}, log}};
-  for (const auto& [edits, block] : damaged) {
-    const DocumentFault fault = FaultOf(With(edits));
-    EXPECT_EQ(std::pair(fault.kind, fault.block), std::pair(Kind::Damaged, block)) << edits[0].first << " = " << edits[0].second;
-  }
+  // Past each field's range or out of step with the rest; 61 ships in the grid, 59; in sector X 7 a ship too many,
+  // a kill forgotten, remaining wrong, scanned 2 or 0; ships in a sector never scanned.
+  const std::tuple<DocumentBlock, std::size_t, std::vector<std::int32_t>> damaged[] = {
+      {game, At(Z), {9, -1}}, {game, At(Y), {9, -1}}, {game, At(X), {9, -1}}, {game, At(Axis), {3, -1}},
+      {game, At(Level), {0, 4}}, {game, At(Fuel), {151, -1}}, {game, At(Missiles), {361, -1}},
+      {game, At(Ships), {-1, 730, 729, 59}}, {game, At(Destroyed), {-1, 61, 3, 0}},
+      {grid, Enemy + 4 * space, {1}}, {grid, Enemy + 4 * ship, {0}},
+      {log, x7 + 4, {session.Log.Sector[25].Ships + 1}}, {log, x7 + 8, {1}}, {log, x7 + 12, {0}}, {log, x7, {2, 0}},
+      {log, neverScanned + 4, {1}}};
+  for (const auto& [block, at, values] : damaged)
+    for (const std::int32_t value : values) {
+      const DocumentFault fault = FaultOf(With({{at, value}}));
+      EXPECT_EQ(std::pair(fault.kind, fault.block), std::pair(Kind::Damaged, block)) << at << " = " << value;
+    }
   EXPECT_EQ(FaultOf({saved.data(), HeaderSize - 1}).kind, Kind::ShortHeader);
   const std::string path = "/games/a.war";
   EXPECT_EQ(FaultMessage({Kind::ShortHeader}, path, 0), MakeMessage(Text::HeaderReadFailed, path, 0));
-  EXPECT_EQ(FaultMessage({Kind::OldVersion, DocumentBlock::Game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
-  EXPECT_EQ(FaultMessage({Kind::Damaged, DocumentBlock::Game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
+  EXPECT_EQ(FaultMessage({Kind::OldVersion, game, 1, 5}, path, 0), MakeMessage(Text::OldVersion, path, 1, 5));
+  EXPECT_EQ(FaultMessage({Kind::Damaged, game}, path, 5), MakeMessage(Text::BlockReadFailed, path, Text::GameBlock, 5));
 }
 
 // Every entry of the grid's tables and of the scan log is checked, just past
 // either end of its range; a star field may be any of the 200.
 TEST_F(GameFileFormatTest, EveryEntryOfTheTablesIsRefusedPastTheEndsOfItsRange) {
-  const struct {
-    std::size_t start, stride;
-    int entries;
-    std::int32_t lowest, highest;
-    DocumentBlock block;
-  } tables[] = {{Stars, 4, QuadrantCount, 10001, 10200, DocumentBlock::Quadrant},
-                {Struck, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
-                {Enemy, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
-                {Log, 16, SectorCount, 0, 1, DocumentBlock::Scanner}};  // whether the sector was scanned
+  const std::tuple<std::size_t, std::size_t, int, std::int32_t, std::int32_t, DocumentBlock> tables[] = {
+      {Stars, 4, QuadrantCount, 10001, 10200, DocumentBlock::Quadrant},
+      {Struck, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+      {Enemy, 4, QuadrantCount, 0, 1, DocumentBlock::Quadrant},
+      {Log, 16, SectorCount, 0, 1, DocumentBlock::Scanner}};  // whether the sector was scanned
   for (const auto& [start, stride, entries, lowest, highest, block] : tables)
     for (std::size_t at = start; at < start + stride * entries; at += stride)
       for (const std::int32_t value : {lowest - 1, highest + 1})

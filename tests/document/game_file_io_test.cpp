@@ -34,7 +34,7 @@ class GameFileIoTest : public ::testing::Test {
   std::optional<DocumentFailure> Write(const std::string& file) { return WriteGameDocument(file, saved); }
 
   // Throws, and so fails the test, when the document was read.
-  static DocumentFailure ReadFailure(const std::string& file) { return std::get<DocumentFailure>(ReadGameDocument(file)); }
+  static auto ReadFailure(const std::string& file) { return std::get<DocumentFailure>(ReadGameDocument(file)); }
 
   bool ReadsBackAsSaved(const std::string& file) {
     const auto read = ReadGameDocument(file);
@@ -55,9 +55,7 @@ TEST_F(GameFileIoTest, ASavedDocumentReadsBackAndSavingAgainReplacesItKeepingIts
     chmod(file.c_str(), 0662);
     PutI32(&saved[256 + 28], saved[256 + 28] - 1);  // a fuel unit spent
     ASSERT_FALSE(Write(file)) << length << ", saved over";
-    struct stat info {};
-    EXPECT_TRUE(ReadsBackAsSaved(file) && stat(file.c_str(), &info) == 0 && (info.st_mode & 0777) == 0662) << length;
-    EXPECT_EQ(EntriesIn(directory.path()), 1) << length;
+    EXPECT_TRUE(ReadsBackAsSaved(file) && fs::status(file).permissions() == fs::perms{0662}) << length;
     fs::remove(file);
   }
 }
@@ -107,16 +105,15 @@ TEST_F(GameFileIoTest, AWriteThatFailsOnAFullDiskOrIsKilledMidwayLeavesTheOldDoc
 TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheWarningSaysWhy) {
   StoreFile(path, old);
   const std::string missing = directory.File("no/game.war"), folder = directory.path().string();
-  for (const auto& [target, error] : {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
+  for (const auto& [target, error] :
+       {std::pair{missing, ENOENT}, {folder, EISDIR}, {path, EWOULDBLOCK}, {path, EACCES}}) {
     if (error == EACCES) chmod(path.c_str(), 0444);  // refused even to root
     const HeldLock reader(path, error == EWOULDBLOCK ? LOCK_SH : LOCK_UN);
     const auto failure = Write(target);
     ASSERT_TRUE(failure) << target;
     EXPECT_EQ(failure->Warning, MakeMessage(Text::CreateFailed, target, error));
     EXPECT_TRUE(FileContents(path) == old && EntriesIn(directory.path()) == 1) << target;
-    if (error != EACCES && error != EWOULDBLOCK) {
-      EXPECT_EQ(ReadFailure(target).Warning, MakeMessage(Text::OpenFailed, target, error));
-    }
+    EXPECT_TRUE(target == path || ReadFailure(target).Warning == MakeMessage(Text::OpenFailed, target, error));
   }
   const HeldLock writer(path);
   EXPECT_EQ(ReadFailure(path).Warning, MakeMessage(Text::OpenFailed, path, EWOULDBLOCK)) << "being written";
@@ -124,8 +121,7 @@ TEST_F(GameFileIoTest, ADocumentThatCannotBeOpenedOrReplacedIsLeftAsItWasAndTheW
 
 TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
   const fs::path games = directory.path() / "games", links = directory.path() / "links";
-  fs::create_directories(games);
-  fs::create_directories(links);
+  for (const fs::path& folder : {games, links}) fs::create_directories(folder);
   StoreFile(games / "campaign.war", old);
   fs::create_symlink(games / "campaign.war", links / "absolute.war");
   fs::create_symlink("../games/campaign.war", links / "relative.war");
@@ -138,9 +134,8 @@ TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
     EXPECT_TRUE(ReadsBackAsSaved(games / (link == "ahead.war" ? "next.war" : "campaign.war"))) << link;
   }
   EXPECT_EQ(EntriesIn(games), 2);
-  // A loop of links, and in a folder anyone may write to, a link that another
-  // user planted, are refused as the system would refuse them: nothing is
-  // written. The folder's owner's link is followed.
+  // A loop of links, and in a folder anyone may write to, a link that another user planted, are refused as the system
+  // would refuse them: nothing is written. The folder's owner's link is followed.
   const fs::path shared = directory.path() / "shared", guarded = directory.path() / "guarded.war";
   fs::create_directories(shared);
   fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
@@ -161,4 +156,3 @@ TEST_F(GameFileIoTest, SavingFollowsALinkOnlyWhereTheSystemWould) {
   EXPECT_FALSE(Write(shared / "planted.war"));
   EXPECT_TRUE(ReadsBackAsSaved(guarded));
 }
-

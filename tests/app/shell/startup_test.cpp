@@ -34,14 +34,11 @@ bool SavedNewGame(const std::string& path, std::uint32_t universe) {
 
 }  // namespace
 
-// The whole program, run in this process from the first step of its start
-// to the settings it leaves, and run as a player runs it; each test with
-// folders of its own. What answers without a window answers without a
-// display and stores nothing.
+// The whole program, run in this process from its first step to the settings it leaves, and run as a player runs it;
+// each test with folders of its own. What answers without a window needs no display and stores nothing.
 class StartupTest : public QObject {
   Q_OBJECT
 
- private:
   QTemporaryDir folder_;
   QDir own_;  // the running test's runtime folder, its configuration and data in it
   std::string ini_;
@@ -57,9 +54,8 @@ class StartupTest : public QObject {
   std::string Setting(const char* section, const char* key) const {
     return platform::Profile(ini_).String(section, key, "<missing>");
   }
-  // Each run has its own place for the single-copy check, its own folders
-  // and fresh settings. Each question the game asks gets the next of
-  // `answers`, or No once they are used up; a box without that button is closed.
+  // Each run has its own place for the single-copy check, its own folders and fresh settings. Each question the game
+  // asks gets the next of `answers`, or No once they are used up; a box without that button is closed.
   void FreshRun(const std::string& settings, const QList<QMessageBox::StandardButton>& answers = {}) {
     own_ = QDir(folder_.filePath(QTest::currentTestFunction()));
     own_.mkpath(".");
@@ -82,17 +78,18 @@ class StartupTest : public QObject {
     answering_.start(5);
   }
 
-  // The program's environment: this test's folders, and no display but the one named. Only the
-  // program's configuration folder lies in the runtime folder: pointed there, this process's font
-  // library leaks at exit.
-  QProcessEnvironment Environment(const QString& platform = {}) const {
+  // Starts the program in `folder` with this test's folders, and no display but the one named. Only the program's
+  // configuration folder lies in the runtime folder: pointed there, this process's font library leaks at exit.
+  void Start(QProcess& game, const QString& platform, const QStringList& arguments, const QString& folder = {}) const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     if (!platform.isEmpty()) environment.insert("QT_QPA_PLATFORM", platform);
     if (platform == u"xcb") environment.insert("DISPLAY", NoDisplay());
     environment.insert("XDG_CONFIG_HOME", own_.filePath("config"));
     environment.insert("KESTRAVANE_TRACE", "1");
-    return environment;
+    game.setProcessEnvironment(environment);
+    game.setWorkingDirectory(folder);
+    game.start(KESTRAVANE_PROGRAM, arguments);
   }
 
   // A display in this test's own empty folder, where no X server can be.
@@ -154,10 +151,9 @@ class StartupTest : public QObject {
     QCOMPARE(Setting("Kestravane", "FileSpec"), path);
   }
 
-  // Two games handed over while the splash still stands open in turn once
-  // the window is up, the second after the usual question about the first.
-  // The second's path has two lines: it opens, but is not remembered. The
-  // last game played stays closed: no game was named at the start.
+  // Two games handed over while the splash still stands open in turn once the window is up, the second after the usual
+  // question about the first. The second's path has two lines: it opens, but is not remembered. The last game played
+  // stays closed: no game was named at the start.
   void gamesHandedOverDuringTheSplashOpenInTurn() {
     const std::string first = folder_.filePath("first.war").toStdString();
     const std::string second = folder_.filePath("second\nline.war").toStdString();
@@ -178,12 +174,8 @@ class StartupTest : public QObject {
   // A message and 1 for a window system that cannot start, not a crash with a core dump.
   void answersAndEndsWithItsCode() {
     FreshRun("");
-    const struct {
-      QStringList arguments;
-      QString platform;
-      int code;
-      QString out, err;  // the start of standard output, and something standard error says
-    } runs[] = {
+    // Each run's exit code, the start of its standard output, and something its standard error says.
+    const std::tuple<QStringList, QString, int, QString, QString> runs[] = {
         {{"--help"}, "", 0, "Usage: kestravane [OPTION] [GAME.war]\n", ""},
         {{"-V"}, "", 0, "Kestravane " KESTRAVANE_VERSION "\n", ""},
         {{"--bogus"}, "", 2, "", "'--bogus'"},
@@ -193,8 +185,7 @@ class StartupTest : public QObject {
     };
     for (const auto& [arguments, platform, code, out, err] : runs) {
       QProcess game;
-      game.setProcessEnvironment(Environment(platform));
-      game.start(KESTRAVANE_PROGRAM, arguments);
+      Start(game, platform, arguments);
       QVERIFY(game.waitForFinished(20000));
       QVERIFY2(game.exitStatus() == QProcess::NormalExit && game.exitCode() == code, qPrintable(arguments.join(' ')));
       const QString shown = game.readAllStandardOutput();
@@ -204,22 +195,17 @@ class StartupTest : public QObject {
     }
   }
 
-  // The second start hands its game over to the first, which comes forward
-  // and opens it, and ends at once. A relative path names the game in the
-  // second start's folder.
+  // The second start hands its game over to the first, which comes forward and opens it, and ends at once. A relative
+  // path names the game in the second start's folder.
   void aSecondStartHandsItsGameToTheFirstAndEndsWithZero() {
     FreshRun("");
     QVERIFY(SavedNewGame(own_.filePath("some game.war").toStdString(), 1));
     QProcess first;
-    first.setWorkingDirectory(folder_.path());
-    first.setProcessEnvironment(Environment("offscreen"));
-    first.start(KESTRAVANE_PROGRAM, {});
+    Start(first, "offscreen", {}, folder_.path());
     QByteArray trace;
     QVERIFY2(Traced(first, trace, "main-window-shown"), trace.constData());
     QProcess second;
-    second.setProcessEnvironment(Environment("offscreen"));
-    second.setWorkingDirectory(own_.path());
-    second.start(KESTRAVANE_PROGRAM, {"some game.war"});
+    Start(second, "offscreen", {"some game.war"}, own_.path());
     QVERIFY(second.waitForFinished(15000));
     QCOMPARE(second.exitCode(), 0);
     QVERIFY(!second.readAllStandardError().contains("splash-shown"));

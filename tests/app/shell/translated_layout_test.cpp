@@ -25,8 +25,7 @@ QString Named(const QWidget& widget, const QString& words) {
                            widget.parentWidget()->metaObject()->className());
 }
 
-// The room the widget's words take across, and those words; nothing for a
-// widget that shows none of its own.
+// The room the widget's words take across, and those words; nothing for a widget that shows none of its own.
 std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
   const QFontMetrics metrics(widget.font());
   const auto longestLine = [&](const QString& text) {
@@ -36,10 +35,8 @@ std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
     return widest;
   };
   if (const auto* label = dynamic_cast<const DialogLabel*>(&widget)) return {{label->NeededWidth(), label->text()}};
-  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-    if (label->text().isEmpty() || label->wordWrap()) return std::nullopt;
+  if (const auto* label = qobject_cast<const QLabel*>(&widget); label && !label->text().isEmpty() && !label->wordWrap())
     return {{longestLine(label->text()) + 2 * label->margin() + 2 * label->frameWidth(), label->text()}};
-  }
   if (const auto* button = qobject_cast<const QAbstractButton*>(&widget); button && !button->text().isEmpty()) {
     // The width the button needs: what the style takes round its words, and the words.
     QStyleOptionButton option;
@@ -56,11 +53,9 @@ std::optional<std::pair<int, QString>> WordsWidth(const QWidget& widget) {
   return std::nullopt;
 }
 
-// What is wrong in a window: words wider than their widget or a wrapped
-// label's lines taller (cut off); a widget reaching out of its parent, or two
-// siblings over each other, a frame apart from what it holds (crossings).
-// A crossing is keyed by the widgets' order, the same in every language,
-// for the places where the English design itself lets two boxes touch.
+// What is wrong in a window: words wider than their widget or a wrapped label's lines taller (cut off); a widget
+// reaching out of its parent, two siblings over each other, a frame apart from what it holds (crossings). A crossing is
+// keyed by the widgets' order, the same in every language, for where the English design lets two boxes touch.
 struct Findings {
   QStringList cutOff;
   QMap<QString, QString> crossings;
@@ -100,17 +95,11 @@ Findings Find(const QWidget& window) {
   return found;
 }
 
-// The commands that open a dialog or a box.
-constexpr Command DialogCommands[] = {Command::NewByNumber, Command::GameNumber, Command::CaptainsRecord,
-                                      Command::Options,     Command::ScannerLog, Command::Aim,
-                                      Command::Helm,        Command::HuntMap};
-
 }  // namespace
 
-// Every dialog and box the menus open, and the main window with its panels,
-// in English, in each language the game speaks and in the pseudo-language:
-// every control's words fit it, and no translation puts a control over
-// another or out of its window where the English does not.
+// Every dialog and box the menus open, and the main window with its panels, in English, in each language the game
+// speaks and in the pseudo-language: every control's words fit it, and no translation puts a control over another or
+// out of its window where the English does not.
 class TranslatedLayoutTest : public QObject {
   Q_OBJECT
 
@@ -118,7 +107,7 @@ class TranslatedLayoutTest : public QObject {
   void everyWindowHasRoomForItsWordsInEveryLanguage() {
     const QStringList languages = QStringList{QStringLiteral("en")} + TranslatedLanguages();
     QVERIFY(languages.contains(QStringLiteral("en_XA")));
-    std::vector<QMap<QString, QString>> englishCrossings;
+    std::vector<Findings> english;
     for (const QString& name : languages) {
       const Language language{name};
       QCOMPARE(language.Name(), name);
@@ -127,21 +116,22 @@ class TranslatedLayoutTest : public QObject {
       game.window->Action(Command::New)->trigger();
       QVERIFY(QTest::qWaitForWindowExposed(game.window.get()));
       std::vector<Findings> windows{Find(*game.window)};
-      for (const Command command : DialogCommands) {
+      for (const Command command :
+           {Command::NewByNumber, Command::GameNumber, Command::CaptainsRecord, Command::Options, Command::ScannerLog,
+            Command::Aim, Command::Helm, Command::HuntMap}) {
         WhenModal<QDialog>([&](QDialog* dialog) {
           windows.push_back(Find(*dialog));
           dialog->reject();
         });
         game.window->Action(command)->trigger();
       }
-      QCOMPARE(windows.size(), std::size(DialogCommands) + 1);
-      if (englishCrossings.empty())
-        for (const Findings& window : windows) englishCrossings.push_back(window.crossings);
+      QCOMPARE(windows.size(), 9u);  // the main window, and a dialog or box for each command
+      if (english.empty()) english = windows;
       QStringList faults;
       for (std::size_t index = 0; index < windows.size(); ++index) {
         faults << windows[index].cutOff;
         for (const auto& [key, crossing] : windows[index].crossings.asKeyValueRange())
-          if (!englishCrossings[index].contains(key)) faults << crossing;
+          if (!english[index].crossings.contains(key)) faults << crossing;
       }
       QVERIFY2(faults.isEmpty(), qPrintable(name + QStringLiteral(":\n") + faults.join(QLatin1Char('\n'))));
     }
