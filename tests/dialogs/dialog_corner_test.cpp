@@ -6,9 +6,8 @@
 
 using namespace kestravane;
 
-// A dialog's stored corner on the main window's screen: kept where it is on
-// it, brought back to 70 pixels inside the right or bottom edge, or to the
-// left or top edge, whatever numbers the settings file held.
+// A dialog's stored corner on the main window's screen: kept where it is on it, brought back to 70 pixels inside the
+// right or bottom edge, or to the left or top edge, whatever numbers the settings file held.
 TEST(DialogCorner, LandsOnTheMainWindowsScreen) {
   const platform::Rect desktop{0, 0, 1024, 768}, right{1024, 100, 1824, 700}, tiny{10, 20, 60, 50};
   const struct {

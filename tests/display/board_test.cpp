@@ -12,8 +12,7 @@ using namespace kestravane;
 
 namespace {
 
-// Every quadrant shows a star field of its own, so a cell drawn from the
-// wrong quadrant changes the picture.
+// Every quadrant shows a star field of its own, so a cell drawn from the wrong quadrant changes the picture.
 struct Board {
   Session session;
   Surface surface{ClientWidth, ClientHeight};
@@ -102,9 +101,8 @@ TEST(Board, AMissingStarFieldOrPictureIsReportedWithTheFailedCall) {
             "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");
 }
 
-// The marks of three flights over the board, where each path goes; that a
-// mark inverts what lies under it, and so its second drawing undoes it, the
-// flights on the main window show (tests/app/shell/missile_flight_test.cpp).
+// The marks of three flights over the board, where each path goes; that a mark inverts what lies under it, and so its
+// second drawing undoes it, the flights on the main window show (tests/app/shell/missile_flight_test.cpp).
 TEST(MissileMark, FlightsShowAsTheGoldenTrails) {
   Board board;
   board.Place(4, 4, 4, ScanAxis::Z);

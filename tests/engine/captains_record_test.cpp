@@ -4,9 +4,8 @@
 
 using namespace kestravane;
 
-// The best victories: fewest missiles, then least fuel, then the shortest
-// time, then the earliest; never an assisted game, a loss or
-// another level's, and never more than ten.
+// The best victories: fewest missiles, then least fuel, then the shortest time, then the earliest; never an assisted
+// game, a loss or another level's, and never more than ten.
 TEST(CaptainsRecord, RanksTheBestTenVictoriesOfALevelAndCountsEveryGame) {
   const auto game = [](GameEnd result, std::uint32_t missiles, std::uint32_t fuel, std::uint32_t seconds) {
     return RecordEntry{100, Difficulty::Easy, 7u, result, missiles, fuel, 60, seconds, false};

@@ -15,8 +15,7 @@ CHECK = SOURCE_ROOT / "scripts" / "check-includes.py"
 FOLDERS = ["engine", "document", "support", "display", "dialogs", "app", "platform", "resources", "tools",
            "fuzz", "bench"]
 
-# Each line of wrong_includes.tsv: a file, an include it must not have, and
-# the edge the check names, separated by tabs.
+# Each line of wrong_includes.tsv: a file, an include it must not have, and the edge the check names, separated by tabs.
 WRONG = [line.split("\t") for line in pathlib.Path(__file__).with_name("wrong_includes.tsv").read_text().splitlines()]
 
 

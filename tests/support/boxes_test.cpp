@@ -14,10 +14,8 @@ using namespace kestravane;
 
 namespace {
 
-// Without a window system each box is written on standard error, lines
-// broken. Only the first "): " breaks a line, and only in error boxes, after
-// formatting and the 511-character bound; a value is never read as a
-// placeholder.
+// Without a window system each box is written on standard error, lines broken. Only the first "): " breaks a line, and
+// only in error boxes, after formatting and the 511-character bound; a value is never read as a placeholder.
 TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersError) {
   const std::string after = "\n\nError detected opening this disk file\n\nCode 2\n";
   const std::string a500(500, 'a'), a499(499, 'a'), f458(458, 'f'), e2 = "\u00E9\u00E9";
@@ -60,9 +58,8 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersErro
       << said;
 }
 
-// A text that counts takes the language's word for one or for many: Polish
-// has one form for one, one for 2 to 4 (22 to 24, but not 12 to 14) and one
-// for the rest. English is back once the language goes.
+// A text that counts takes the language's word for one or for many: Polish has one form for one, one for 2 to 4
+// (22 to 24, but not 12 to 14) and one for the rest. English is back once the language goes.
 TEST(Catalogue, CountsByTheRuleOfThePlayersLanguage) {
   const auto ships = [](int count) { return Tr(MakeMessage(Text::ShipsInSector, count)).toStdString(); };
   {

@@ -86,9 +86,8 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
 }
 
 
-// The player's own record by default, none yet being an empty one; a file
-// that is missing, in use or no record is refused as such, and left as it is.
-// Each game's end is also a date, for the years 1 to 9999 that ISO 8601 writes.
+// The player's own record by default, none yet being an empty one; a file that is missing, in use or no record is
+// refused as such, and left as it is. Each game's end is also a date, for the years 1 to 9999 that ISO 8601 writes.
 TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsItWithDates) {
   setenv("XDG_DATA_HOME", directory.File("data").c_str(), 1);
   const std::string own = directory.File("data/kestravane/record.json");
