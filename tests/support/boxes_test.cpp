@@ -12,8 +12,6 @@
 
 using namespace kestravane;
 
-namespace {
-
 // Without a window system each box is written on standard error, lines broken. Only the first "): " breaks a line, and
 // only in error boxes, after formatting and the 511-character bound; a value is never read as a placeholder.
 TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersError) {
@@ -74,5 +72,3 @@ TEST(Catalogue, CountsByTheRuleOfThePlayersLanguage) {
     EXPECT_EQ(ships(count), english);
   }
 }
-
-}  // namespace

@@ -11,8 +11,6 @@
 
 using namespace kestravane;
 
-namespace {
-
 namespace fs = std::filesystem;
 
 TEST(IniPath, DropsTheProgramsExtensionAndLivesBesideItOnlyWhereItsFolderIsWritableAndNotInstalled) {
@@ -48,5 +46,3 @@ TEST(IniPath, DropsTheProgramsExtensionAndLivesBesideItOnlyWhereItsFolderIsWrita
     EXPECT_EQ(IniPathFor((bin / "kestravane").string()), expected) << xdg << " " << variableHome;
   }
 }
-
-}  // namespace
