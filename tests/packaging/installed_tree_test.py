@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Installs the built game into a temporary DESTDIR and checks the tree the
-way a desktop sees it. Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID
-VERSION [unittest options]"""
+"""Installs the built game into a temporary DESTDIR and checks the tree the way a desktop sees it.
+Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID VERSION [unittest options]"""
 
 import filecmp
 import gzip
@@ -17,9 +16,7 @@ import zipfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
-BUILD_DIR = ""
-DESKTOP_ID = ""
-VERSION = ""
+BUILD_DIR = DESKTOP_ID = VERSION = ""  # from the command line
 GAME_TYPE = "application/x-kestravane-game"
 PREFIX = "/usr"
 SOURCE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")

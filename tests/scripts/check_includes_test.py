@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""The include-direction check on a copy of the game's sources: it passes as
-they are, and names every include added against the direction, and every Qt
-header where none belongs, with its file, line and edge."""
+"""The include-direction check on a copy of the game's sources: it passes as they are, and names every include added
+against the direction, and every Qt header where none belongs, with its file, line and edge."""
 
 import pathlib
 import shutil
