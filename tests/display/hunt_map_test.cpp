@@ -29,21 +29,17 @@ TEST(HuntMap, HidesTheShipsNotFoundUntilTheHuntIsOver) {
     LoggedScan(session.Log, axis, coordinate).Scanned = 1;
   platform::PictureStore pictures;
 
-  const struct {
-    const char* golden;
-    const char* sectorTwo;
-  } stages[] = {
+  const std::pair<const char*, const char*> stages[] = {
       {"hunt_map_in_play",
        "Sector Z 2: 1 Roder ship destroyed at Y 4 X 3; shots: 1 hit, 8 missed; 17 of 81 quadrants scanned"},
       {"hunt_map_over",
        "Sector Z 2: 1 Roder ship destroyed at Y 4 X 3; 2 Roder ships survived at Y 2 X 6, Y 7 X 1; "
        "shots: 1 hit, 8 missed; 17 of 81 quadrants scanned"},
   };
-  for (const auto& stage : stages) {
-    EXPECT_EQ(
-        GoldenDifference(DrawHuntMap(session.Grid, session.Log, session.State, pictures), stage.golden).toStdString(),
-        "");
-    EXPECT_EQ(HuntMapSectorNames(session.Grid, session.Log, session.State).value(2).toStdString(), stage.sectorTwo);
+  for (const auto& [golden, sectorTwo] : stages) {
+    const QImage map = DrawHuntMap(session.Grid, session.Log, session.State, pictures);
+    EXPECT_EQ(GoldenDifference(map, golden).toStdString(), "");
+    EXPECT_EQ(HuntMapSectorNames(session.Grid, session.Log, session.State).value(2).toStdString(), sectorTwo);
     EndGameLost(session);
   }
 }
