@@ -29,7 +29,6 @@ bool KilledMidway(rlim_t bytes, Work work) {
 inline pid_t EndedProcess() {
   const pid_t child = fork();
   if (child == 0) _exit(0);
-  int status = 0;
-  waitpid(child, &status, 0);
+  waitpid(child, nullptr, 0);
   return child;
 }

@@ -24,6 +24,5 @@ void WhenModal(std::function<void(T*)> step) {
 
 // The widget that has the keyboard, where a real key press would go.
 inline QWidget* KeyboardTarget(QWidget* fallback) {
-  QWidget* focused = QApplication::focusWidget();
-  return focused ? focused : fallback;
+  return QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
 }
