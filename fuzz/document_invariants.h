@@ -4,6 +4,7 @@
 // from the rules of the game rather than taken from the reader's checks.
 
 #include <algorithm>
+#include <numeric>
 #include <span>
 #include <variant>
 
@@ -40,20 +41,17 @@ inline bool CheckAccepted(std::span<const std::uint8_t> bytes) {
   // Sixty ships, marks of 0 or 1, one kill counted for each struck ship, and a
   // scan log that reports, for each sector scanned, what the grid holds there.
   const QuadrantGrid& grid = game.Grid;
-  int ships = 0, wrecks = 0, sectorShips[3][9] = {}, sectorWrecks[3][9] = {};
+  int sectorShips[3][9] = {}, sectorWrecks[3][9] = {};
   for (int cell = 0; cell < QuadrantCount; ++cell) {
-    Check(grid.Enemy[cell] == 0 || grid.Enemy[cell] == 1);
-    Check(grid.Struck[cell] == 0 || grid.Struck[cell] == 1);
+    Check(Within(grid.Enemy[cell], 0, 1) && Within(grid.Struck[cell], 0, 1));
     const int coordinates[3] = {cell / 81, cell / 9 % 9, cell % 9};
     for (int axis = 0; axis < 3; ++axis) {
       sectorShips[axis][coordinates[axis]] += grid.Enemy[cell];
       sectorWrecks[axis][coordinates[axis]] += grid.Enemy[cell] * grid.Struck[cell];
     }
-    ships += grid.Enemy[cell];
-    wrecks += grid.Enemy[cell] * grid.Struck[cell];
   }
-  Check(ships == 60 && game.Record.EnemyShips == 60);
-  Check(game.Record.ShipsDestroyed == wrecks);
+  Check(std::reduce(sectorShips[0], sectorShips[0] + 9) == 60 && game.Record.EnemyShips == 60);
+  Check(game.Record.ShipsDestroyed == std::reduce(sectorWrecks[0], sectorWrecks[0] + 9));
   for (int axis = 0; axis < 3; ++axis)
     for (int coordinate = 0; coordinate < 9; ++coordinate) {
       const SectorScan& scan = game.Log.Sector[axis * 9 + coordinate];

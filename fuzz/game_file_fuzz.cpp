@@ -1,6 +1,5 @@
-// Feeds arbitrary bytes to the game as a document. Whatever the bytes, the
-// reader must either hand over a game the engine can play, whole and
-// consistent, or refuse it.
+// Feeds arbitrary bytes to the game as a document. Whatever the bytes, the reader must either hand over a game the
+// engine can play, whole and consistent, or refuse it.
 
 #include <cstdint>
 

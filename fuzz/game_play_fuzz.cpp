@@ -1,8 +1,6 @@
-// Plays a game as the input says, through the game's own rules (scans, shots,
-// moves, helm moves, gauges set in diagnostics, the level changed in Options),
-// and saves it: the game must open every document it saves, exactly as saved.
-// Then damages the saved bytes as the rest of the input says: whatever still
-// opens must hold together.
+// Plays a game as the input says, through the game's own rules (scans, shots, moves, helm moves, gauges set in
+// diagnostics, the level changed in Options), and saves it: the game must open every document it saves, exactly as
+// saved. Then damages the saved bytes as the rest of the input says: whatever still opens must hold together.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -31,21 +29,18 @@ struct Input : FuzzedDataProvider {
   std::uint16_t Word() { return ConsumeIntegral<std::uint16_t>(); }
 };
 
-constexpr ScanAxis Axes[] = {ScanAxis::Z, ScanAxis::Y, ScanAxis::X};
-constexpr Difficulty Levels[] = {Difficulty::Hard, Difficulty::Normal, Difficulty::Easy};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input input(data, size);
   Session session;
   session.Random.Seed(input.Word());
-  session.State.Difficulty = Levels[input.Byte() % 3];
+  session.State.Difficulty = Difficulty(input.Byte() % 3 + 1);
   GenerateGame(session);
   GameState& state = session.State;
   for (int actions = input.Byte(); actions > 0 && input.More(); --actions) {
     switch (input.Byte() % 6) {
-      case 0: SelectScanAxis(session, Axes[input.Byte() % 3]); break;
+      case 0: SelectScanAxis(session, ScanAxis(input.Byte() % 3)); break;
       case 1:  // aim within the sector, fire
         Retarget(session, {input.Byte() % 9, input.Byte() % 9});
         FireMissile(session);
@@ -60,10 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         state.Missiles.Value = input.Word() % (state.Missiles.Maximum + 1);
         break;
       // Options takes the new level at once; the gauges stay as they are.
-      default: state.Difficulty = Levels[input.Byte() % 3]; break;
+      default: state.Difficulty = Difficulty(input.Byte() % 3 + 1); break;
     }
-    // Any key or click takes a picture off the scanner; the next paint
-    // records the sector on it.
+    // Any key or click takes a picture off the scanner; the next paint records the sector on it.
     ResumeGame(session);
     RecordSectorScan(session.Grid, state, session.Log);
   }

@@ -1,8 +1,6 @@
-// Feeds arbitrary bytes to the running copy as the request of a later start,
-// arriving in pieces. Whatever the bytes, what they ask for is decided once
-// the sender has gone, and a decision taken on the first pieces is the one
-// all of them give; a document is a path short of the limit without a NUL
-// byte; and the bytes sent as a path come through whole.
+// Feeds arbitrary bytes to the running copy as the request of a later start, arriving in pieces. Whatever the bytes,
+// what they ask for is decided once the sender has gone, and a decision on the first pieces is the one all give; a
+// document is a path short of the limit without a NUL byte; and the bytes sent as a path come through whole.
 
 #include <algorithm>
 #include <cstdint>

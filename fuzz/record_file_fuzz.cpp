@@ -1,7 +1,6 @@
-// Feeds arbitrary bytes to the game as its captain's record. Whatever the
-// bytes, reading must neither throw nor convert what does not fit, and a
-// record it accepts must hold only what a game can end with, rank its best
-// games among its own, and be written back as it was read.
+// Feeds arbitrary bytes to the game as its captain's record. Whatever the bytes, reading must neither throw nor convert
+// what does not fit, and a record it accepts must hold only what a game can end with, rank its best games among its
+// own, and be written back as it was read.
 
 #include <cstdint>
 #include <string_view>

@@ -1,9 +1,7 @@
-// Feeds arbitrary bytes to the game as its settings file, also behind a
-// link, in a read-only file and at the start of a file past the size limit.
-// Whatever it finds, loading must give settings the game can use, and saving
-// must keep them or leave alone what is no settings file. (A folder, a pipe or
-// a device in the file's place holds no bytes to vary: the settings test
-// tries each of them once.)
+// Feeds arbitrary bytes to the game as its settings file, also behind a link, in a read-only file and at the start of a
+// file past the size limit. Whatever it finds, loading must give settings the game can use, and saving must keep them
+// or leave alone what is no settings file. (A folder, a pipe or a device in the file's place holds no bytes to vary:
+// the settings test tries each of them once.)
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -27,8 +25,7 @@ namespace {
 // something else in the file's place; any other input is the file itself.
 enum Stand { File, ReadOnly, Link, Oversized };
 
-// The fuzzer's own folder, emptied before every input and removed when the
-// fuzzer ends.
+// The fuzzer's own folder, emptied before every input and removed when the fuzzer ends.
 struct Scratch {
   const fs::path path = fs::temp_directory_path() / ("kestravane-fuzz-settings-" + std::to_string(getpid()));
   mutable std::error_code ignored;
@@ -36,8 +33,7 @@ struct Scratch {
   Scratch() {
     fs::remove_all(path, ignored);
     Check(fs::create_directory(path, ignored));
-    // Once for the whole run: every change of the environment costs memory
-    // that is never given back.
+    // Once for the whole run: every change of the environment costs memory that is never given back.
     setenv("XDG_CONFIG_HOME", (path / "config").c_str(), 1);
   }
   ~Scratch() { fs::remove_all(path, ignored); }

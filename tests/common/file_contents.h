@@ -7,15 +7,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 // The whole content of a file as bytes in a string; empty when it cannot be read.
 inline std::string FileContents(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void StoreFile(const std::filesystem::path& path, const std::string& bytes) {

@@ -13,10 +13,9 @@ T* ModalWithKeyboard() {
   return widget && widget->isActiveWindow() ? widget : nullptr;
 }
 
-// A modal dialog blocks the test in its own event loop. This waits inside
-// that loop for a modal widget of type T to be up and to have the keyboard,
-// then runs `step` on it once. A step must always end the dialog, even when
-// one of its checks fails, or the test would wait in the dialog for good.
+// A modal dialog blocks the test in its own event loop. This waits inside that loop for a modal widget of type T to be
+// up and to have the keyboard, then runs `step` on it once. A step must always end the dialog, even when one of its
+// checks fails, or the test would wait in the dialog for good.
 template <class T>
 void WhenModal(std::function<void(T*)> step) {
   WhenReady([] { return ModalWithKeyboard<T>() != nullptr; }, [step] { step(ModalWithKeyboard<T>()); }, 10000,
@@ -25,6 +24,5 @@ void WhenModal(std::function<void(T*)> step) {
 
 // The widget that has the keyboard, where a real key press would go.
 inline QWidget* KeyboardTarget(QWidget* fallback) {
-  QWidget* focused = QApplication::focusWidget();
-  return focused ? focused : fallback;
+  return QApplication::focusWidget() ? QApplication::focusWidget() : fallback;
 }

@@ -7,13 +7,11 @@
 #include <QWidget>
 #include <functional>
 
-// Runs `step` from the event loop as soon as `ready` holds: checked every few
-// milliseconds, so it also fires inside modal loops and the game's own loop.
-// After `timeoutMs` it gives up without running the step, failing the test
-// with `failure` unless that is null. A failed wait, or a step whose check
-// failed, ends every event loop, so that the test reports instead of running
-// into its time limit. Deleting the timer it returns calls the wait off; the
-// application owns it, so that a wait never ended goes with it.
+// Runs `step` from the event loop as soon as `ready` holds: checked every few milliseconds, so it also fires inside
+// modal loops and the game's own loop. After `timeoutMs` it gives up without running the step, failing the test with
+// `failure` unless that is null. A failed wait, or a step whose check failed, ends every event loop, so that the test
+// reports instead of running into its time limit. Deleting the timer it returns calls the wait off; the application
+// owns it, so that a wait never ended goes with it.
 inline QTimer* WhenReady(std::function<bool()> ready, std::function<void()> step, int timeoutMs = 10000,
                          const char* failure = "the awaited state never came") {
   auto* poll = new QTimer(qApp);

@@ -10,8 +10,7 @@
 
 using namespace kestravane;
 
-// The game's real main window, made as the start-up makes it, with the
-// settings and the configuration kept in `folder`.
+// The game's real main window, made as the start-up makes it, with the settings and the configuration kept in `folder`.
 struct TestMainWindow {
   explicit TestMainWindow(const QTemporaryDir& folder) {
     qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());

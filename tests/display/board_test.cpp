@@ -12,8 +12,7 @@ using namespace kestravane;
 
 namespace {
 
-// Every quadrant shows a star field of its own, so a cell drawn from the
-// wrong quadrant changes the picture.
+// Every quadrant shows a star field of its own, so a cell drawn from the wrong quadrant changes the picture.
 struct Board {
   Session session;
   Surface surface{ClientWidth, ClientHeight};
@@ -45,14 +44,7 @@ struct Board {
 // One board per axis and gauge state, each with a destroyed ship, a live one
 // (shown only when traced) and a searched empty quadrant in its sector.
 TEST(Board, PaintsEachAxisAndGaugeStateAsTheGoldenBoard) {
-  const struct {
-    const char* golden;
-    int z, y, x;
-    ScanAxis axis;
-    bool tracing;
-    int missiles, fuel, destroyed;
-    const char* texts;
-  } boards[] = {
+  const std::tuple<const char*, int, int, int, ScanAxis, bool, int, int, int, const char*> boards[] = {
       {"paint_z_axis", 6, 4, 3, ScanAxis::Z, false, 200, 50, 1,
        " Z: 6 |6-4-3|200|6-4-3|50|6-4-3|2 Roder Ships|1 Destroyed|1 Remaining|59 Ships Remain|2% Kill Ratio|"},
       {"paint_y_axis_traced", 6, 4, 3, ScanAxis::Y, true, 0, 100, 59,
@@ -60,14 +52,14 @@ TEST(Board, PaintsEachAxisAndGaugeStateAsTheGoldenBoard) {
       {"paint_x_axis_off_the_grid", -1, 12, 1, ScanAxis::X, true, 240, 1, 0,
        " X: 1 |-1-12-1|240|-1-12-1|1|-1-12-1|1 Roder Ship|0 Destroyed|1 Remaining|60 Ships Remain| |"},
   };
-  for (const auto& b : boards) {
+  for (const auto& [golden, z, y, x, axis, tracing, missiles, fuel, destroyed, texts] : boards) {
     Board board;
-    board.Place(b.z, b.y, b.x, b.axis, b.destroyed, b.missiles, b.fuel);
+    board.Place(z, y, x, axis, destroyed, missiles, fuel);
     for (const int ship : {QuadrantIndex(6, 1, 3), QuadrantIndex(1, 4, 3), QuadrantIndex(6, 4, 1)}) board.session.Grid.Enemy[ship] = 1;
     board.session.Grid.Struck[QuadrantIndex(6, 1, 3)] = board.session.Grid.Struck[QuadrantIndex(2, 4, 1)] = 1;
-    board.session.ScannerTracing = b.tracing;
-    EXPECT_EQ(board.Paint(), b.texts) << b.golden;
-    EXPECT_EQ(GoldenDifference(board.surface.image(), b.golden).toStdString(), "");
+    board.session.ScannerTracing = tracing;
+    EXPECT_EQ(board.Paint(), texts) << golden;
+    EXPECT_EQ(GoldenDifference(board.surface.image(), golden).toStdString(), "");
   }
 }
 
@@ -102,9 +94,8 @@ TEST(Board, AMissingStarFieldOrPictureIsReportedWithTheFailedCall) {
             "DrawPicture(LoadBitmap)\n\nError detected loading specified picture (ID:4999)\n\nCode 2\n");
 }
 
-// The marks of three flights over the board, where each path goes; that a
-// mark inverts what lies under it, and so its second drawing undoes it, the
-// flights on the main window show (tests/app/shell/missile_flight_test.cpp).
+// The marks of three flights over the board, where each path goes; that a mark inverts what lies under it, and so its
+// second drawing undoes it, the flights on the main window show (tests/app/shell/missile_flight_test.cpp).
 TEST(MissileMark, FlightsShowAsTheGoldenTrails) {
   Board board;
   board.Place(4, 4, 4, ScanAxis::Z);

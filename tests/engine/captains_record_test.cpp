@@ -4,12 +4,12 @@
 
 using namespace kestravane;
 
-// The best victories: fewest missiles, then least fuel, then the shortest
-// time, then the earliest; never an assisted game, a loss or
-// another level's, and never more than ten.
+// The best victories: fewest missiles, then least fuel, then the shortest time, then the earliest; never an assisted
+// game, a loss or another level's, and never more than ten.
 TEST(CaptainsRecord, RanksTheBestTenVictoriesOfALevelAndCountsEveryGame) {
-  const auto game = [](GameEnd result, std::uint32_t missiles, std::uint32_t fuel, std::uint32_t seconds) {
-    return RecordEntry{100, Difficulty::Easy, 7u, result, missiles, fuel, 60, seconds, false};
+  const auto game = [](GameEnd result, std::uint32_t missiles, std::uint32_t fuel, std::uint32_t seconds,
+                        std::uint32_t universe = 7) {
+    return RecordEntry{100, Difficulty::Easy, universe, result, missiles, fuel, 60, seconds, false};
   };
   CaptainsRecord record;
   for (std::uint32_t missiles = 130; missiles > 118; --missiles) record.Entries.push_back(game(GameEnd::Won, missiles, 9, 9));
@@ -40,10 +40,8 @@ TEST(CaptainsRecord, RanksTheBestTenVictoriesOfALevelAndCountsEveryGame) {
 
   // The best on each universe played more than once, the latest first: one
   // played once is left out, one never won has no best.
-  record.Entries.push_back(game(GameEnd::Won, 50, 1, 1));  // 17: once only
-  record.Entries.back().Universe = 8;
-  record.Entries.push_back(game(GameEnd::Lost, 50, 1, 1));  // 18 and 19: lost twice
-  record.Entries.back().Universe = 9;
+  record.Entries.push_back(game(GameEnd::Won, 50, 1, 1, 8));  // 17: once only
+  record.Entries.push_back(game(GameEnd::Lost, 50, 1, 1, 9));  // 18 and 19: lost twice
   record.Entries.push_back(record.Entries.back());
   EXPECT_EQ(RepeatedUniverses(record, Difficulty::Easy),
             (std::vector<UniverseBest>{{9, 2, std::nullopt}, {7, 16, 11}}));

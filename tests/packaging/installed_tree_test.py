@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
-"""Installs the built game into a temporary DESTDIR and checks the tree the
-way a desktop sees it. Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID
-VERSION [unittest options]"""
+"""Installs the built game into a temporary DESTDIR and checks the tree the way a desktop sees it.
+Usage: installed_tree_test.py BUILD_DIR DESKTOP_ID VERSION [unittest options]"""
 
 import filecmp
 import gzip
@@ -17,9 +16,7 @@ import zipfile
 import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
-BUILD_DIR = ""
-DESKTOP_ID = ""
-VERSION = ""
+BUILD_DIR = DESKTOP_ID = VERSION = ""  # from the command line
 GAME_TYPE = "application/x-kestravane-game"
 PREFIX = "/usr"
 SOURCE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
@@ -58,8 +55,8 @@ class InstalledTree(unittest.TestCase):
         cls.share = os.path.join(cls.usr, "share")
         cls.entry = os.path.join(cls.share, "applications", DESKTOP_ID + ".desktop")
         cls.mime = os.path.join(cls.share, "mime", "packages", DESKTOP_ID + ".xml")
-        with open(cls.entry, encoding="utf-8") as text:
-            cls.keys = dict(line.rstrip("\n").split("=", 1) for line in text if "=" in line)
+        entry = Path(cls.entry).read_text(encoding="utf-8")
+        cls.keys = dict(line.split("=", 1) for line in entry.splitlines() if "=" in line)
 
     def path(self, *parts):
         return os.path.join(self.usr, *parts)
@@ -108,8 +105,7 @@ class InstalledTree(unittest.TestCase):
             shutil.copy("/usr/share/mime/packages/freedesktop.org.xml", packages)
             shutil.copy(self.mime, packages)
             if knows_web_archives:
-                with open(os.path.join(packages, "java-web-archive.xml"), "w", encoding="utf-8") as definition:
-                    definition.write(WEB_ARCHIVE_XML)
+                Path(packages, "java-web-archive.xml").write_text(WEB_ARCHIVE_XML, encoding="utf-8")
             self.assertRuns(["update-mime-database", os.path.dirname(packages)])
             environments[knows_web_archives] = dict(os.environ, XDG_DATA_DIRS=share, GIO_USE_VFS="local",
                                                     XDG_DATA_HOME=os.path.join(self.scratch, "empty"))
@@ -144,8 +140,7 @@ class InstalledTree(unittest.TestCase):
     def test_every_icon_size_is_there_at_its_size(self):
         for size in (16, 32, 48, 64, 128, 256):
             icon = os.path.join(self.share, "icons", "hicolor", f"{size}x{size}", "apps", DESKTOP_ID + ".png")
-            with open(icon, "rb") as png:
-                head = png.read(26)
+            head = Path(icon).read_bytes()[:26]
             shape = (head[:8], *struct.unpack(">IIBB", head[16:26]))
             self.assertEqual(shape, (b"\x89PNG\r\n\x1a\n", size, size, 8, 6), f"{icon}: a PNG of its size, 8-bit RGBA")
 
@@ -155,8 +150,8 @@ class InstalledTree(unittest.TestCase):
             with gzip.open(self.path("share", "man", "man" + section, f"{page}.{section}.gz"), "rt", encoding="utf-8") as text:
                 manuals[page] = text.read()
             self.assertTrue(manuals[page].startswith(f".TH {page.upper()} {section} "), page)
-        with open(os.path.join(SOURCE_DIR, "app", "commands.cpp"), encoding="utf-8") as source:
-            commands, game_keys = source.read().split("ActionOfKey(int key)")
+        source = Path(SOURCE_DIR, "app", "commands.cpp").read_text(encoding="utf-8")
+        commands, game_keys = source.split("ActionOfKey(int key)")
         desktop = {"New": "Ctrl+N", "Open": "Ctrl+O", "Save": "Ctrl+S"}
         keys = sorted([desktop[key] for key in re.findall(r"QKeySequence::(\w+), \{", commands) if key in desktop] +
                       ["Ctrl+" + key for key in re.findall(r"Ctrl\(Qt::Key_(\w+)\)", commands)] +

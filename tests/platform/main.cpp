@@ -2,8 +2,7 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-  // The pictures are decoded the way the game decodes them, inside a GUI
-  // application, but no test needs a screen.
+  // The pictures are decoded the way the game decodes them, inside a GUI application, but no test needs a screen.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

@@ -9,8 +9,6 @@
 
 using namespace kestravane;
 
-namespace {
-
 // Every icon and bitmap as the game decodes it, side by side on magenta, so
 // that the golden sheet shows where an icon lets its background through.
 TEST(Resources, EveryPictureDecodesAsTheGoldenSheet) {
@@ -59,5 +57,3 @@ TEST(Resources, PagesWithWordsComeInThePlayersLanguage) {
   QLocale::setDefault(playersOwn);
   EXPECT_EQ(GoldenDifference(sheet, "translated_pages").toStdString(), "");
 }
-
-}  // namespace

@@ -3,11 +3,9 @@
 
   translations_test.py LUPDATE SOURCE_DIR
 
-Each translations/kestravane_<language>.ts is brought up to date with
-engine/texts.inc by lupdate, in a copy: a text the game shows that the file
-lacks comes out unfinished, one it no longer shows vanished. Neither may be
-there, nor an empty translation, nor one that loses a value ("%1", "%n") or
-the "&" before a control's letter.
+Each translations/kestravane_<language>.ts is brought up to date with engine/texts.inc by lupdate, in a copy: a text
+the game shows that the file lacks comes out unfinished, one it no longer shows vanished. Neither may be there, nor an
+empty translation, nor one that loses a value ("%1", "%n") or the "&" before a control's letter.
 """
 
 import re

@@ -12,19 +12,12 @@
 
 using namespace kestravane;
 
-namespace {
-
-// Without a window system each box is written on standard error, lines
-// broken. Only the first "): " breaks a line, and only in error boxes, after
-// formatting and the 511-character bound; a value is never read as a
-// placeholder.
+// Without a window system each box is written on standard error, lines broken. Only the first "): " breaks a line, and
+// only in error boxes, after formatting and the 511-character bound; a value is never read as a placeholder.
 TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersError) {
   const std::string after = "\n\nError detected opening this disk file\n\nCode 2\n";
   const std::string a500(500, 'a'), a499(499, 'a'), f458(458, 'f'), e2 = "\u00E9\u00E9";
-  const struct {
-    std::function<bool()> show;
-    std::string said;
-  } boxes[] = {
+  const std::pair<std::function<bool()>, std::string> boxes[] = {
       {[] { return ErrorBox(Text::OpenFailed, "C:\\games\\100%d%s%%%n%1%2.war", 2); },
        "File: C:\\games\\100%d%s%%%n%1%2.war" + after},
       {[&] { return ErrorBox(Text::OpenFailed, f458, 2); }, "File: " + f458 + after},
@@ -43,10 +36,10 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersErro
        },
        "PlayWave(FindResource)\n\nError detected finding WAVE resource (ID:2999)\n\nCode 2\n"},
   };
-  for (const auto& box : boxes) {
+  for (const auto& [show, said] : boxes) {
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(box.show());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), box.said);
+    EXPECT_FALSE(show());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), said);
   }
   const TemporaryDirectory nowhere;
   setenv("PULSE_SERVER", ("unix:" + nowhere.File("no-server")).c_str(), 1);
@@ -60,9 +53,8 @@ TEST(Boxes, SayTheFormattedCatalogueTextCutAt511CharactersAndTheSoundPlayersErro
       << said;
 }
 
-// A text that counts takes the language's word for one or for many: Polish
-// has one form for one, one for 2 to 4 (22 to 24, but not 12 to 14) and one
-// for the rest. English is back once the language goes.
+// A text that counts takes the language's word for one or for many: Polish has one form for one, one for 2 to 4
+// (22 to 24, but not 12 to 14) and one for the rest. English is back once the language goes.
 TEST(Catalogue, CountsByTheRuleOfThePlayersLanguage) {
   const auto ships = [](int count) { return Tr(MakeMessage(Text::ShipsInSector, count)).toStdString(); };
   {
@@ -77,5 +69,3 @@ TEST(Catalogue, CountsByTheRuleOfThePlayersLanguage) {
     EXPECT_EQ(ships(count), english);
   }
 }
-
-}  // namespace

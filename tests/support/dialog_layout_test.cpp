@@ -7,10 +7,8 @@
 
 using namespace kestravane;
 
-// A dialog's controls stand at their rectangles in dialog units until their
-// words need more room: then a control grows, what follows it across or
-// below moves along, the frame round it and the dialog keep their margins,
-// and the rest stays.
+// A dialog's controls stand at their rectangles in dialog units until their words need more room: then a control grows,
+// what follows it moves along, the frame round it and the dialog keep their margins, and the rest stays.
 class DialogLayoutTest : public QObject {
   Q_OBJECT
 

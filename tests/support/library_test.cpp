@@ -11,8 +11,6 @@
 
 using namespace kestravane;
 
-namespace {
-
 namespace fs = std::filesystem;
 
 TEST(IniPath, DropsTheProgramsExtensionAndLivesBesideItOnlyWhereItsFolderIsWritableAndNotInstalled) {
@@ -21,9 +19,8 @@ TEST(IniPath, DropsTheProgramsExtensionAndLivesBesideItOnlyWhereItsFolderIsWrita
       {"/home/player/.kestravane", "/home/player/.kestravane"}, {"/home/player/.kestravane.bin", "/home/player/.kestravane"},
       {"/srv/fleet.tar.gz", "/srv/fleet.tar"}, {"/srv/fleet.", "/srv/fleet"}, {"..", ".."}, {"fleet", "fleet"}, {"", ""}};
   for (const auto& [path, base] : cases) EXPECT_EQ(PathBase(path), base) << path;
-  // Beside a program in a folder that takes new files, else in the game's
-  // configuration folder; an installed game's folder is everyone's, even when
-  // this user could write to it.
+  // Beside a program in a folder that takes new files, else in the game's configuration folder; an installed game's
+  // folder is everyone's, even when this user could write to it.
   const TemporaryDirectory directory;
   const fs::path root = directory.path(), bin = root / "usr" / "bin", locked = root / "locked";
   setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);  // never the player's own
@@ -49,5 +46,3 @@ TEST(IniPath, DropsTheProgramsExtensionAndLivesBesideItOnlyWhereItsFolderIsWrita
     EXPECT_EQ(IniPathFor((bin / "kestravane").string()), expected) << xdg << " " << variableHome;
   }
 }
-
-}  // namespace

@@ -15,8 +15,6 @@
 
 using namespace kestravane;
 
-namespace {
-
 class ToolRun : public ::testing::Test {
  protected:
   TemporaryDirectory directory;
@@ -85,10 +83,8 @@ TEST_F(ToolRun, NewWritesTheGameTheGameWouldMakeAndShowListsItInOrder) {
   EXPECT_EQ(nlohmann::json::parse(out)["difficulty"], 2) << "the default level";
 }
 
-
-// The player's own record by default, none yet being an empty one; a file
-// that is missing, in use or no record is refused as such, and left as it is.
-// Each game's end is also a date, for the years 1 to 9999 that ISO 8601 writes.
+// The player's own record by default, none yet being an empty one; a file that is missing, in use or no record is
+// refused as such, and left as it is. Each game's end is also a date, for the years 1 to 9999 that ISO 8601 writes.
 TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsItWithDates) {
   setenv("XDG_DATA_HOME", directory.File("data").c_str(), 1);
   const std::string own = directory.File("data/kestravane/record.json");
@@ -150,5 +146,3 @@ TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
   for (const char* version : {"--version", "-V", "record --version"})
     EXPECT_EQ(std::pair(Tool(version), out), std::pair(0, std::string("kestravane-tool " KESTRAVANE_VERSION "\n")));
 }
-
-}  // namespace

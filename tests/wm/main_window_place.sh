@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The real game, started and left with Ctrl+Q twice at each scale: the
-# main window's place in its settings does not move by a pixel, however the
-# window manager frames it, and the window is never offered to be maximised.
+# The real game, started and left with Ctrl+Q twice at each scale: the main window's place in its settings does not move
+# by a pixel, however the window manager frames it, and the window is never offered to be maximised.
 # Usage (under under_openbox.sh): this GAME
 set -euo pipefail
 work=$(mktemp -d)
@@ -16,8 +15,7 @@ for scale in 1 1.25 1.5; do
   for run in 1 2; do
     QT_SCALE_FACTOR=$scale "$work/kestravane" 2>/dev/null &
     game=$!
-    # A window found while the game starts may be gone by the time it is
-    # asked: the game is asked until it has ended.
+    # A window found while the game starts may be gone by the time it is asked: the game is asked until it has ended.
     while kill -0 $game 2>/dev/null; do
       window=$(xdotool search --onlyvisible --name '^Kestravane$' 2>/dev/null | head -1) || true
       if [[ -n "$window" ]]; then

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Runs a test program under a real window manager that draws frames: a
-# private X server (Xvfb, on the first free display, 1024 x 768) with openbox.
-# Whatever it starts it stops again, and no step waits for long.
+# Runs a test program under a real window manager that draws frames: a private X server (Xvfb, on the first free
+# display, 1024 x 768) with openbox. Whatever it starts it stops again, and no step waits for long.
 # Usage: under_openbox.sh PROGRAM [ARGUMENTS...]
 set -euo pipefail
 

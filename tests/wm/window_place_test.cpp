@@ -14,9 +14,8 @@
 
 using namespace kestravane;
 
-// The windows that remember their place, under a window manager that draws
-// frames around them (see under_openbox.sh): closed and opened again, each
-// comes back exactly where the player left it.
+// The windows that remember their place, under a window manager that draws frames around them (see under_openbox.sh):
+// closed and opened again, each comes back exactly where the player left it.
 class WindowPlaceTest : public QObject {
   Q_OBJECT
 
@@ -30,9 +29,8 @@ class WindowPlaceTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&owner_));
   }
 
-  // A place beyond the screen's top left opens at its corner, caption and
-  // frame on the screen, and is stored from there. (Past the right and
-  // bottom edges openbox itself pulls a window wholly back onto the screen.)
+  // A place beyond the screen's top left opens at its corner, caption and frame on the screen, and is stored from
+  // there. (Past the right and bottom edges openbox itself pulls a window wholly back onto the screen.)
   void eachDialogReopensWhereItWasLeftOnTheScreen() {
     const std::pair<const char*, std::function<void(Placement&)>> dialogs[] = {
         {"Helm", [this](Placement& place) { RunHelmDialog(&owner_, GameState{}, place); }},

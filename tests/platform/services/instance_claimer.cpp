@@ -1,6 +1,5 @@
-// "instance_claimer NAME [busy]" claims the instance as the game does, then
-// answers requests until its input closes; a busy copy first waits for a
-// line outside any event loop, like a copy still starting up.
+// "instance_claimer NAME [busy]" claims the instance as the game does, then answers requests until its input closes; a
+// busy copy first waits for a line outside any event loop, like a copy still starting up.
 #include <unistd.h>
 
 #include <QCoreApplication>

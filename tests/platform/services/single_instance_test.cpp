@@ -66,8 +66,7 @@ class SingleInstanceTest : public QObject {
     environment_.insert("TMPDIR", temporary_.path());
   }
 
-  // The first copy is still starting up when the first request comes: it is
-  // answered once the copy runs.
+  // The first copy is still starting up when the first request comes: it is answered once the copy runs.
   void laterCopiesAskTheFirstToComeForwardAndLeaveEvenAfterACrashOrAStuckLock() {
     const QString name = UniqueName();
     Copy first(name, environment_, "busy"), otherName(UniqueName(), environment_);
@@ -137,9 +136,8 @@ class SingleInstanceTest : public QObject {
     for (Copy& copy : copies) QVERIFY(copy.Quit());
   }
 
-  // Connections that say nothing are answered a few at a time and dropped
-  // after a while, and running out of descriptors only pauses the answering:
-  // the first copy is still found by later starts.
+  // Connections that say nothing are answered a few at a time and dropped after a while, and running out of descriptors
+  // only pauses the answering: the first copy is still found by later starts.
   void idleConnectionsNeitherKeepOutNorStopLaterStarts() {
     const QString name = UniqueName(), socket = PathIn(runtime_, name);
     Copy first(name, environment_);

@@ -47,19 +47,16 @@ Bytes Replace(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> v
 
 TEST(WaveImage, ReadsEverySampleLayoutSkippingOtherChunksAndAHalfFrameAndRefusesWhatItCannotPlay) {
   const Bytes samples{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-  const struct {
-    unsigned tag, channels, bits;
-    QAudioFormat::SampleFormat format;
-    int kept;
-  } layouts[] = {{1, 1, 8, QAudioFormat::UInt8, 17}, {1, 2, 16, QAudioFormat::Int16, 16},
-                 {1, 1, 32, QAudioFormat::Int32, 16}, {3, 2, 32, QAudioFormat::Float, 16}};
-  for (const auto& layout : layouts) {
-    const auto wave = platform::ParseWaveImage(Wave({Chunk("LIST", {'n', 'a', 'm'}), Format(layout.tag, layout.channels, 11025, layout.bits),
+  const std::tuple<unsigned, unsigned, unsigned, QAudioFormat::SampleFormat, int> layouts[] = {
+      {1, 1, 8, QAudioFormat::UInt8, 17}, {1, 2, 16, QAudioFormat::Int16, 16}, {1, 1, 32, QAudioFormat::Int32, 16},
+      {3, 2, 32, QAudioFormat::Float, 16}};
+  for (const auto& [tag, channels, bits, format, kept] : layouts) {
+    const auto wave = platform::ParseWaveImage(Wave({Chunk("LIST", {'n', 'a', 'm'}), Format(tag, channels, 11025, bits),
                                                      Chunk("fact", {0, 0, 0, 0}), Chunk("data", samples)}));
-    ASSERT_TRUE(wave) << layout.bits;
+    ASSERT_TRUE(wave) << bits;
     EXPECT_EQ(std::tuple(wave->format.sampleFormat(), wave->format.channelCount(), wave->format.sampleRate()),
-              std::tuple(layout.format, int(layout.channels), 11025));
-    EXPECT_EQ(wave->samples, QByteArray(reinterpret_cast<const char*>(samples.data()), layout.kept));
+              std::tuple(format, int(channels), 11025));
+    EXPECT_EQ(wave->samples, QByteArray(reinterpret_cast<const char*>(samples.data()), kept));
   }
   const Bytes sound{0, 1, 2, 3};
   const Bytes good = Wave({Format(1, 1, 8000, 16), Chunk("data", sound)});
