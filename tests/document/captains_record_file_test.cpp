@@ -103,8 +103,7 @@ TEST(RecordBook, KeepsTheGamesOfEveryCopySharingTheRecordAndNeverWritesOverWhatI
   EXPECT_EQ(std::optional(book.record()), Games({2, 3}));
   held.reset();
   EXPECT_EQ(book.Add(Game(4, 4), 4), RecordReport{});
-  EXPECT_EQ(Read(path), Found(Games({1, 2, 3, 4})));
-  EXPECT_EQ(EntriesIn(directory.File("kestravane")), 1);
+  EXPECT_EQ(std::pair(Read(path), EntriesIn(directory.File("kestravane"))), std::pair(Found(Games({1, 2, 3, 4})), 1));
 
   StoreFile(path, "{\"format\": 1}");
   EXPECT_EQ(RecordBook(path, 5, Patience).opened(), (RecordReport{Kind::SetAside, path + ".damaged-5", 0}));

@@ -117,8 +117,7 @@ TEST_F(ToolRun, RecordPrintsTheCaptainsRecordAsItsFileHoldsItWithDates) {
 
 TEST_F(ToolRun, ExitsWithOneForWhatTheGameRefusesTwoForAMistakeAndZeroForHelp) {
   StoreFile(directory.File("foreign.war"), std::string(9472, 'k'));
-  EXPECT_EQ(Tool("show " + directory.File("foreign.war")), 1);
-  EXPECT_EQ(out, "");
+  EXPECT_EQ(std::pair(Tool("show " + directory.File("foreign.war")), out), std::pair(1, std::string()));
   EXPECT_NE(err.find("File: " + directory.File("foreign.war") +
                      "\n\nInvalid file header signature detected. This\ndocument was not created by Kestravane"),
             std::string::npos)

@@ -16,8 +16,7 @@ class ScreenTest : public QObject {
 
  private slots:
   void boxesCentreOnThePrimaryScreenInAFontForItsResolution() {
-    QCOMPARE(platform::DesktopRect().right, 1024);
-    QCOMPARE(platform::DesktopRect().bottom, 640);
+    QCOMPARE(std::pair(platform::DesktopRect().right, platform::DesktopRect().bottom), std::pair(1024, 640));
     QFont font;
     QRect frame;
     WhenModal<QDialog>([&](QDialog* box) {

@@ -76,8 +76,7 @@ class SingleInstanceTest : public QObject {
     QVERIFY(Copy(name, environment_).LeftForAnother());
     QCOMPARE(first.Lines(), QStringList{"first"});
     first.process.write("started\n");
-    QVERIFY(first.Said("running") && first.Said("came forward 1"));
-    QVERIFY(first.Quit() && otherName.Quit());
+    QVERIFY(first.Said("running") && first.Said("came forward 1") && first.Quit() && otherName.Quit());
     QCOMPARE(otherName.Lines(), QStringList{"first"});
     QVERIFY(!QFileInfo::exists(socket.filePath()));
     const QString crashed = UniqueName();
@@ -114,8 +113,7 @@ class SingleInstanceTest : public QObject {
               (folder.permissions() & 0x77) == 0 && QFileInfo::exists(folder.filePath() + "/instance"));
       QVERIFY(QDir(runtime_.path()).entryList({name + '*'}, everything).isEmpty());
       QVERIFY(QDir(longRuntime).isEmpty(everything));
-      QVERIFY(Copy(name, environment_).LeftForAnother());
-      QVERIFY(first.Said("came forward 1"));
+      QVERIFY(Copy(name, environment_).LeftForAnother() && first.Said("came forward 1"));
     }
     const passwd* nobody = getpwnam("nobody");
     if (geteuid() != 0 || !nobody) QSKIP("giving files to the user nobody needs root and that user");
@@ -167,8 +165,7 @@ class SingleInstanceTest : public QObject {
       QVERIFY(descriptors().size() <= before.size() + 8 && QFileInfo::exists(socket));
       QVERIFY(idle.front().waitForDisconnected(6000));
     }
-    QVERIFY(Copy(name, environment_).LeftForAnother());
-    QVERIFY(first.Said("came forward 1"));
+    QVERIFY(Copy(name, environment_).LeftForAnother() && first.Said("came forward 1"));
   }
 };
 
