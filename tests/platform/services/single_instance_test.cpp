@@ -153,7 +153,7 @@ class SingleInstanceTest : public QObject {
     for (const bool starved : {false, true}) {
       // Lowered under more open descriptors than the limit, poll() itself would fail and the copy
       // stand still: the connections of the round before are let go first.
-      QTRY_VERIFY_WITH_TIMEOUT(descriptors() == before, 5000);
+      QTRY_VERIFY_WITH_TIMEOUT(descriptors() == before, 10000);
       const rlimit room{limit, limit};
       if (starved) QVERIFY(prlimit(static_cast<pid_t>(first.process.processId()), RLIMIT_NOFILE, &room, nullptr) == 0);
       std::list<QLocalSocket> idle(20);
